@@ -1,0 +1,14 @@
+// The commands of tavoro-cli. Each registers a subcommand whose callback sets
+// the process's exit status: 0 success, 1 a file could not be read or
+// written (one line on stderr names it), 2 wrong usage.
+#pragma once
+
+#include <CLI/CLI.hpp>
+
+namespace tavoro::cli {
+
+enum ExitStatus { kSuccess = 0, kFileError = 1, kUsageError = 2 };
+
+using CommandRegistrar = void (*)(CLI::App& app, int& exitStatus);
+
+}  // namespace tavoro::cli

@@ -1,0 +1,34 @@
+// tavoro-cli: the command-line companion of Tavoro, for scripting, batch work
+// and black-box tests. Every rule it applies comes from the core libraries.
+#include <vector>
+
+#include "Commands.h"
+#include "platform/AppPaths.h"
+#include "platform/Utf8.h"
+
+namespace {
+
+const std::vector<tavoro::cli::CommandRegistrar> kCommands = {};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  using namespace tavoro::cli;
+  CLI::App app{"tavoro-cli: work with Tavoro wardrobes from the command line"};
+  app.set_version_flag("--version", tavoro::toUtf8(L"tavoro-cli " + tavoro::AppPaths::versionString(L"ProductVersion")));
+  int exitStatus = kSuccess;
+  for (CommandRegistrar registrar : kCommands)
+    registrar(app, exitStatus);
+  app.require_subcommand(1);
+  try {
+    app.parse(argc, argv);
+  } catch (const CLI::CallForHelp& e) {
+    return app.exit(e);
+  } catch (const CLI::CallForVersion& e) {
+    return app.exit(e);
+  } catch (const CLI::ParseError& e) {
+    app.exit(e);
+    return kUsageError;
+  }
+  return exitStatus;
+}

@@ -1,0 +1,24 @@
+#include "Collection.h"
+
+#include <cstdio>
+
+#include "CollectionList.h"
+#include "Wardrobe.h"
+#include "platform/PathOps.h"
+
+namespace tavoro {
+
+std::wstring Collection::photoFolder() const {
+  if (m_id <= 0 || !m_owner || !m_owner->wardrobe()) return {};
+  const std::wstring folder = m_owner->wardrobe()->photoFolder();
+  if (folder.empty()) return {};
+  wchar_t name[32];
+  std::swprintf(name, 32, L"C_%06d", m_id);
+  return normalizePath(folder + L"/" + name);
+}
+
+void Collection::clearAllRecords() {
+  for (const auto& item : m_items.items()) item->clearRecords();
+}
+
+}  // namespace tavoro

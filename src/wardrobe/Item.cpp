@@ -1,0 +1,30 @@
+#include "Item.h"
+
+#include <cstdio>
+
+#include "Collection.h"
+#include "ItemList.h"
+#include "platform/FileSystem.h"
+#include "platform/PathOps.h"
+
+namespace tavoro {
+
+std::wstring Item::photoFolder() const {
+  if (!m_owner || !m_owner->collection()) return {};
+  const std::wstring folder = m_owner->collection()->photoFolder();
+  if (folder.empty()) return {};
+  wchar_t name[32];
+  std::swprintf(name, 32, L"I_%06d", m_id);
+  return normalizePath(folder + L"/" + name);
+}
+
+std::wstring Item::mainPhotoPath() const { return m_photos.count() ? m_photos.at(0)->filePath() : std::wstring(); }
+
+void Item::removeFiles() {
+  m_photos.clear(true);
+  const std::wstring folder = photoFolder();
+  if (isFolder(folder)) removeTree(folder);
+  m_records.clear();
+}
+
+}  // namespace tavoro

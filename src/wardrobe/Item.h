@@ -1,0 +1,53 @@
+// One clothing item: its name, the date it was added, its photos and its
+// values for the collection's tags. Its files live in <collection folder>/I_<id>.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "DateTime.h"
+#include "PhotoList.h"
+#include "RecordList.h"
+
+namespace tavoro {
+
+class ItemList;
+
+class Item {
+ public:
+  Item(ItemList* owner, int32_t id, std::wstring name)
+      : m_owner(owner), m_id(id), m_name(std::move(name)), m_photos(this), m_records(this) {}
+  Item(const Item&) = delete;
+  Item& operator=(const Item&) = delete;
+
+  ItemList* owner() const { return m_owner; }
+  int32_t id() const { return m_id; }
+  const std::wstring& name() const { return m_name; }
+  void setName(std::wstring name) { m_name = std::move(name); }
+  const DateTime& dateAdded() const { return m_dateAdded; }
+  void setDateAdded(const DateTime& when) { m_dateAdded = when; }
+  PhotoList& photos() { return m_photos; }
+  const PhotoList& photos() const { return m_photos; }
+  RecordList& records() { return m_records; }
+  const RecordList& records() const { return m_records; }
+
+  // <collection folder>/I_<id, six digits>, normalised; empty text when the
+  // collection has no folder (a pseudo-collection or a wardrobe without folder).
+  std::wstring photoFolder() const;
+  // The file of the first photo, or empty text without photos.
+  std::wstring mainPhotoPath() const;
+  // Deletes the photo files and the item folder with everything in it, then
+  // the records. Failures are ignored: what cannot be deleted stays.
+  void removeFiles();
+  void clearRecords() { m_records.clear(); }
+
+ private:
+  ItemList* m_owner;
+  int32_t m_id;
+  std::wstring m_name;
+  DateTime m_dateAdded;
+  PhotoList m_photos;
+  RecordList m_records;
+};
+
+}  // namespace tavoro

@@ -1,0 +1,36 @@
+#include "ItemList.h"
+
+#include <algorithm>
+
+namespace tavoro {
+
+Item* ItemList::addFromPhotoFile(std::wstring_view path, const LocalClock& clock) {
+  auto item = std::make_unique<Item>(this, m_nextId++, std::wstring());
+  if (!item->photos().addFromFile(path)) return nullptr;
+  m_items.push_back(std::move(item));
+  m_items.back()->setDateAdded(DateTime::now(clock));
+  return m_items.back().get();
+}
+
+Item* ItemList::add(std::wstring name, int32_t id) {
+  if (id <= 0) return nullptr;
+  m_items.push_back(std::make_unique<Item>(this, id, std::move(name)));
+  return m_items.back().get();
+}
+
+bool ItemList::remove(Item* item) {
+  const auto it = std::find_if(m_items.begin(), m_items.end(), [item](const auto& p) { return p.get() == item; });
+  if (!item || it == m_items.end()) return false;
+  std::unique_ptr<Item> owned = std::move(*it);
+  m_items.erase(it);
+  owned->removeFiles();
+  return true;
+}
+
+void ItemList::clear(bool deleteFiles) {
+  if (deleteFiles)
+    for (const auto& item : m_items) item->removeFiles();
+  m_items.clear();
+}
+
+}  // namespace tavoro

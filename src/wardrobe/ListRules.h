@@ -1,0 +1,56 @@
+// Rules that the collection list and the tag lists share: default names and
+// reordering by a caller's sequence.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tavoro {
+
+// The base for an empty list, else the base, a blank and the first number
+// from count + 1 on that no entry carries exactly.
+template <typename List>
+std::wstring suggestDefaultName(std::wstring_view base, const List& entries) {
+  if (entries.empty()) return std::wstring(base);
+  for (size_t n = entries.size() + 1;; ++n) {
+    std::wstring candidate = std::wstring(base) + L" " + std::to_wstring(n);
+    bool taken = false;
+    for (const auto& entry : entries) {
+      if (entry->name() == candidate) {
+        taken = true;
+        break;
+      }
+    }
+    if (!taken) return candidate;
+  }
+}
+
+// Replaces the order of owned entries by sequence when it names every entry
+// exactly once; otherwise leaves them as they are and returns false.
+template <typename T>
+bool reorderOwned(std::vector<std::unique_ptr<T>>& owned, const std::vector<T*>& sequence) {
+  if (sequence.size() != owned.size()) return false;
+  std::vector<std::unique_ptr<T>> reordered;
+  reordered.reserve(owned.size());
+  std::vector<bool> taken(owned.size(), false);
+  for (T* wanted : sequence) {
+    size_t k = 0;
+    while (k < owned.size() && (taken[k] || owned[k].get() != wanted)) ++k;
+    if (k == owned.size()) return false;
+    taken[k] = true;
+  }
+  for (T* wanted : sequence) {
+    for (auto& entry : owned) {
+      if (entry.get() == wanted) {
+        reordered.push_back(std::move(entry));
+        break;
+      }
+    }
+  }
+  owned = std::move(reordered);
+  return true;
+}
+
+}  // namespace tavoro

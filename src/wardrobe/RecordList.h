@@ -1,0 +1,40 @@
+// An item's tag values, at most one per tag id, in the order they were set.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "Record.h"
+
+namespace tavoro {
+
+class Item;
+
+class RecordList {
+ public:
+  explicit RecordList(Item* item) : m_item(item) {}
+  RecordList(const RecordList&) = delete;
+  RecordList& operator=(const RecordList&) = delete;
+
+  Item* item() const { return m_item; }
+
+  // Replaces the value of the record for tagId (also by empty text), or
+  // appends a record (also with empty text).
+  void set(int32_t tagId, std::wstring value);
+  // The value for tagId, or empty text when there is no record for it.
+  std::wstring get(int32_t tagId) const;
+  const Record* find(int32_t tagId) const;
+
+  void clear() { m_records.clear(); }
+  size_t count() const { return m_records.size(); }
+  const Record& at(size_t index) const { return m_records.at(index); }
+  std::vector<Record>::const_iterator begin() const { return m_records.begin(); }
+  std::vector<Record>::const_iterator end() const { return m_records.end(); }
+
+ private:
+  Item* m_item;
+  std::vector<Record> m_records;
+};
+
+}  // namespace tavoro

@@ -1,0 +1,58 @@
+// A collection's tags in the user's order. Tags made by the user have ids of
+// 1001 and up; smaller ids occur only when a file holds them.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "Tag.h"
+
+namespace tavoro {
+
+class Collection;
+
+class TagList {
+ public:
+  static constexpr int32_t kFirstUserId = 1001;
+
+  explicit TagList(Collection* collection);
+  TagList(const TagList&) = delete;
+  TagList& operator=(const TagList&) = delete;
+
+  Collection* collection() const { return m_collection; }
+
+  // Appends a tag; a negative id takes nextId.
+  Tag* add(std::wstring name, int32_t id = -1);
+  // The first tag other than except whose name (or, with byKey, key) equals
+  // text exactly. With byKey, text must be a key already.
+  Tag* findByName(std::wstring_view text, bool byKey = false, const Tag* except = nullptr) const;
+  Tag* findById(int32_t id) const;
+  bool contains(int32_t id) const { return findById(id) != nullptr; }
+  // Refuses a tag whose id is not above 0 or that is not in the list. Records
+  // naming the tag stay (they are no longer storable).
+  bool remove(Tag* tag);
+  // "New Tag", or "New Tag <n>" with the first free n from count + 1.
+  std::wstring suggestNewName() const;
+  // Replaces the order when sequence holds every tag of the list exactly once.
+  bool reorder(const std::vector<Tag*>& sequence);
+  void clear() { m_tags.clear(); }
+
+  size_t count() const { return m_tags.size(); }
+  Tag* at(size_t index) const { return m_tags.at(index).get(); }
+  const std::vector<std::unique_ptr<Tag>>& tags() const { return m_tags; }
+  Tag* addPlaceholder() const { return m_addPlaceholder.get(); }
+  int32_t nextId() const { return m_nextId; }
+  // Never below 1001.
+  void setNextId(int32_t id) { m_nextId = id < kFirstUserId ? kFirstUserId : id; }
+
+ private:
+  Collection* m_collection;
+  int32_t m_nextId = kFirstUserId;
+  std::vector<std::unique_ptr<Tag>> m_tags;
+  std::unique_ptr<Tag> m_addPlaceholder;
+};
+
+}  // namespace tavoro

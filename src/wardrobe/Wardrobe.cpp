@@ -1,0 +1,27 @@
+#include "Wardrobe.h"
+
+#include "platform/PathOps.h"
+
+namespace tavoro {
+
+Wardrobe::Wardrobe(std::wstring_view folder, std::wstring_view name) : m_collections(this) {
+  if (!folder.empty() && !name.empty()) {
+    m_folder = normalizePath(folder);
+    m_name = name;
+  }
+}
+
+void Wardrobe::setFolder(std::wstring_view folder) { m_folder = normalizePath(folder); }
+
+std::wstring Wardrobe::wardrobeFilePath() {
+  if (m_filePath.empty() && !m_folder.empty() && !m_name.empty())
+    m_filePath = normalizePath(m_folder + L"/" + m_name + kFileExtension);
+  return m_filePath;
+}
+
+std::wstring Wardrobe::photoFolder() const {
+  if (m_folder.empty()) return {};
+  return normalizePath(m_folder + L"/" + kPhotoFolderName);
+}
+
+}  // namespace tavoro

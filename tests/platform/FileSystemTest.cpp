@@ -1,0 +1,134 @@
+#include <gtest/gtest.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <future>
+
+#include "TempDir.h"
+#include "TestFiles.h"
+#include "platform/FileSystem.h"
+#include "platform/FileTime.h"
+#include "platform/Utf8.h"
+
+namespace tavoro {
+namespace {
+
+using test::readFile;
+using test::TempDir;
+using test::writeFile;
+
+TEST(FileSystemTest, CreatesFoldersWithAllParents) {
+  TempDir dir;
+  const std::wstring deep = dir / L"a b/\u00E9t\u00E9/-dash/'quote\"/c";
+  EXPECT_TRUE(createFolders(deep));
+  EXPECT_TRUE(isFolder(deep));
+  EXPECT_TRUE(createFolders(deep));  // exists already: success
+  EXPECT_TRUE(createFolders(deep + L"/"));
+  writeFile(dir / L"file", "x");
+  EXPECT_FALSE(createFolders(dir / L"file"));  // a file is not a folder
+  EXPECT_FALSE(createFolders(dir / L"file/below"));
+  EXPECT_FALSE(createFolders(L""));
+}
+
+TEST(FileSystemTest, RemoveTreeDeletesEverythingButNeverFollowsLinks) {
+  TempDir dir;
+  const std::wstring outside = dir / L"outside";
+  ASSERT_TRUE(createFolders(outside + L"/keep"));
+  writeFile(outside + L"/precious.txt", "keep me");
+  writeFile(outside + L"/keep/also.txt", "keep me too");
+
+  const std::wstring tree = dir / L"tree";
+  ASSERT_TRUE(createFolders(tree + L"/sub/deeper"));
+  writeFile(tree + L"/a.jpg", "a");
+  writeFile(tree + L"/sub/deeper/b.png", "b");
+  ASSERT_EQ(::symlink(toUtf8(outside).c_str(), toUtf8(tree + L"/sub/link-to-folder").c_str()), 0);
+  ASSERT_EQ(::symlink(toUtf8(outside + L"/precious.txt").c_str(), toUtf8(tree + L"/link-to-file").c_str()), 0);
+  // A read-only folder inside the tree does not stop the deletion.
+  ASSERT_EQ(::chmod(toUtf8(tree + L"/sub/deeper").c_str(), 0555), 0);
+
+  EXPECT_TRUE(removeTree(tree));
+  EXPECT_FALSE(pathExists(tree));
+  EXPECT_EQ(readFile(outside + L"/precious.txt"), "keep me");
+  EXPECT_EQ(readFile(outside + L"/keep/also.txt"), "keep me too");
+
+  // A link named as the tree itself is refused, and its target untouched.
+  const std::wstring link = dir / L"link";
+  ASSERT_EQ(::symlink(toUtf8(outside).c_str(), toUtf8(link).c_str()), 0);
+  EXPECT_FALSE(removeTree(link));
+  EXPECT_EQ(readFile(outside + L"/precious.txt"), "keep me");
+
+  EXPECT_FALSE(removeTree(dir / L"missing"));
+  ASSERT_TRUE(createFolders(dir / L"empty"));
+  EXPECT_TRUE(removeTree(dir / L"empty"));
+}
+
+TEST(FileSystemTest, CopyNeverOverwritesAndKeepsTheModificationTime) {
+  TempDir dir;
+  const std::wstring source = dir / L"source photo.jpg";
+  writeFile(source, std::string("\xFF\xD8 photo bytes \0 with a zero", 27));
+  const std::wstring target = dir / L"copy.jpg";
+  ASSERT_TRUE(copyFileNoOverwrite(source, target));
+  EXPECT_EQ(readFile(target), readFile(source));
+  FileTimes a, b;
+  ASSERT_TRUE(fileTimes(source, a));
+  ASSERT_TRUE(fileTimes(target, b));
+  EXPECT_EQ(a.lastWrite, b.lastWrite);
+
+  writeFile(source, "changed");
+  EXPECT_FALSE(copyFileNoOverwrite(source, target));
+  EXPECT_NE(readFile(target), "changed");
+
+  EXPECT_FALSE(copyFileNoOverwrite(dir / L"missing.jpg", dir / L"x.jpg"));
+  EXPECT_FALSE(pathExists(dir / L"x.jpg"));
+  EXPECT_FALSE(copyFileNoOverwrite(dir.path(), dir / L"folder-copy"));
+  EXPECT_FALSE(pathExists(dir / L"folder-copy"));
+  EXPECT_FALSE(copyFileNoOverwrite(source, dir / L"no/such/folder/x.jpg"));
+}
+
+TEST(FileSystemTest, CopyFromAFifoFailsWithoutBlocking) {
+  TempDir dir;
+  const std::wstring fifo = dir / L"pipe.jpg";
+  ASSERT_EQ(::mkfifo(toUtf8(fifo).c_str(), 0600), 0);
+  auto copied = std::async(std::launch::async, [&] { return copyFileNoOverwrite(fifo, dir / L"x.jpg"); });
+  ASSERT_EQ(copied.wait_for(std::chrono::seconds(10)), std::future_status::ready);
+  EXPECT_FALSE(copied.get());
+}
+
+TEST(FileSystemTest, FileTimesAreExactAndFailForMissingFiles) {
+  TempDir dir;
+  const std::wstring file = dir / L"f";
+  writeFile(file, "x");
+  const timespec times[2] = {{1000, 5}, {2000, 123456789}};
+  ASSERT_EQ(::utimensat(AT_FDCWD, toUtf8(file).c_str(), times, 0), 0);
+  FileTimes t;
+  ASSERT_TRUE(fileTimes(file, t));
+  EXPECT_EQ(t.lastWrite, (FileTime{2000, 123456789}));
+  EXPECT_EQ(t.lastAccess, (FileTime{1000, 5}));
+  EXPECT_LT((FileTime{2000, 123456788}), t.lastWrite);
+  FileTimes untouched = t;
+  EXPECT_FALSE(fileTimes(dir / L"missing", untouched));
+  EXPECT_EQ(untouched.lastWrite, t.lastWrite);
+}
+
+TEST(FileSystemTest, ListsEntriesWithTheirKinds) {
+  TempDir dir;
+  writeFile(dir / L"a.png", "a");
+  ASSERT_TRUE(createFolders(dir / L"sub"));
+  ASSERT_EQ(::symlink("sub", toUtf8(dir / L"link").c_str()), 0);
+  std::vector<FolderEntry> entries;
+  ASSERT_TRUE(listFolder(dir.path(), entries));
+  ASSERT_EQ(entries.size(), 3u);
+  for (const FolderEntry& e : entries) {
+    const EntryKind expected = e.name == L"a.png" ? EntryKind::File
+                               : e.name == L"sub" ? EntryKind::Folder
+                                                  : EntryKind::Link;
+    EXPECT_EQ(e.kind, expected) << toUtf8(e.name);
+  }
+  EXPECT_FALSE(listFolder(dir / L"missing", entries));
+  EXPECT_TRUE(entries.empty());
+}
+
+}  // namespace
+}  // namespace tavoro

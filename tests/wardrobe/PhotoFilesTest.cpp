@@ -1,0 +1,152 @@
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include "TempDir.h"
+#include "TestFiles.h"
+#include "platform/FileSystem.h"
+#include "platform/Utf8.h"
+#include "wardrobe/Wardrobe.h"
+
+namespace tavoro {
+namespace {
+
+using test::readFile;
+using test::TempDir;
+using test::writeFile;
+
+class PhotoFilesTest : public ::testing::Test {
+ protected:
+  PhotoFilesTest() : m_wardrobe(m_dir / L"Wardrobe", L"Wardrobe") {
+    createFolders(m_dir / L"Wardrobe");
+    m_collection = m_wardrobe.collections().add(L"Shirts");
+  }
+  std::wstring source(const std::wstring& name, const std::string& bytes = "photo") {
+    const std::wstring path = m_dir / (L"in/" + name);
+    createFolders(m_dir / L"in");
+    writeFile(path, bytes);
+    return path;
+  }
+  std::wstring photos() const { return m_dir / L"Wardrobe/_Wardrobe_Photos_"; }
+
+  TempDir m_dir;
+  Wardrobe m_wardrobe;
+  Collection* m_collection = nullptr;
+};
+
+TEST_F(PhotoFilesTest, AddingAnItemCopiesThePhotoAndNamesTheItem) {
+  struct Case {
+    const wchar_t* name;
+    const wchar_t* stored;
+    const wchar_t* itemName;
+  };
+  const Case cases[] = {
+      {L"Blue Oxford.jpg", L"P_000001.jpg", L"Blue Oxford"},
+      {L"scan.JPEG", L"P_000001.jpg", L"scan"},
+      {L"old.dib", L"P_000001.bmp", L"old"},
+      {L"d\u00E9j\u00E0 vu \"quoted\".png", L"P_000001.png", L"d\u00E9j\u00E0 vu \"quoted\""},
+      {L"-leading dash.bmp", L"P_000001.bmp", L"-leading dash"},
+      {L"many.dots.in.name.jfif", L"P_000001.jpg", L"many.dots.in.name"},
+  };
+  int32_t id = 1;
+  for (const Case& c : cases) {
+    const std::wstring path = source(c.name, toUtf8(c.name));
+    Item* item = m_collection->items().addFromPhotoFile(path);
+    ASSERT_NE(item, nullptr) << c.name;
+    EXPECT_EQ(item->id(), id);
+    EXPECT_EQ(item->name(), c.itemName);
+    EXPECT_FALSE(item->dateAdded().isNull());
+    wchar_t folder[32];
+    std::swprintf(folder, 32, L"/C_000001/I_%06d/", id);
+    EXPECT_EQ(item->mainPhotoPath(), photos() + folder + c.stored);
+    EXPECT_EQ(readFile(item->mainPhotoPath()), toUtf8(c.name));
+    ++id;
+  }
+  EXPECT_EQ(m_collection->items().count(), std::size(cases));
+}
+
+TEST_F(PhotoFilesTest, ARefusedTypeLeavesNothingBehindButUsesUpTheId) {
+  const std::wstring gif = source(L"anim.gif");
+  EXPECT_EQ(m_collection->items().addFromPhotoFile(gif), nullptr);
+  EXPECT_EQ(m_collection->items().addFromPhotoFile(m_dir / L"in/missing.jpg"), nullptr);
+  EXPECT_EQ(m_collection->items().addFromPhotoFile(m_dir.path() + L"/in"), nullptr);  // a folder
+  EXPECT_EQ(m_collection->items().count(), 0u);
+  EXPECT_EQ(m_collection->items().nextId(), 4);
+  EXPECT_FALSE(pathExists(photos()));  // no folder was left behind
+
+  Item* item = m_collection->items().addFromPhotoFile(source(L"ok.png"));
+  ASSERT_NE(item, nullptr);
+  EXPECT_EQ(item->id(), 4);
+}
+
+TEST_F(PhotoFilesTest, AnExistingTargetIsNeverOverwritten) {
+  Item* item = m_collection->items().add(L"Item", 1);
+  ASSERT_TRUE(createFolders(item->photoFolder()));
+  writeFile(item->photoFolder() + L"/P_000001.jpg", "left behind");
+  EXPECT_EQ(item->photos().addFromFile(source(L"new.jpg", "new")), nullptr);
+  EXPECT_EQ(readFile(item->photoFolder() + L"/P_000001.jpg"), "left behind");
+  EXPECT_EQ(item->photos().nextId(), 2);  // the id is used up
+  EXPECT_EQ(item->name(), L"Item");
+  EXPECT_TRUE(isFolder(item->photoFolder()));  // it existed before: kept
+
+  Photo* second = item->photos().addFromFile(source(L"second.jpg", "second"));
+  ASSERT_NE(second, nullptr);
+  EXPECT_EQ(second->id(), 2);
+  EXPECT_EQ(item->name(), L"second");  // the item's only photo names it
+  Photo* third = item->photos().addFromFile(source(L"third.png"));
+  ASSERT_NE(third, nullptr);
+  EXPECT_EQ(item->name(), L"second");  // later photos do not rename it
+}
+
+TEST_F(PhotoFilesTest, RemovingItemsAndCollectionsDeletesTheirFiles) {
+  ItemList& items = m_collection->items();
+  Item* a = items.addFromPhotoFile(source(L"a.jpg"));
+  Item* b = items.addFromPhotoFile(source(L"b.jpg"));
+  ASSERT_TRUE(a && b);
+  ASSERT_NE(a->photos().addFromFile(source(L"a2.png")), nullptr);
+  writeFile(a->photoFolder() + L"/stray.txt", "not ours, but inside the item");
+  const std::wstring aFolder = a->photoFolder();
+  const std::wstring bPhoto = b->mainPhotoPath();
+
+  EXPECT_TRUE(items.remove(a));
+  EXPECT_FALSE(pathExists(aFolder));
+  EXPECT_TRUE(isFile(bPhoto));
+  EXPECT_FALSE(items.remove(a));
+  EXPECT_FALSE(items.remove(nullptr));
+
+  // A link inside an item folder is removed, not followed.
+  writeFile(m_dir / L"outside.txt", "outside");
+  ASSERT_EQ(::symlink(toUtf8(m_dir.path()).c_str(), toUtf8(b->photoFolder() + L"/link").c_str()), 0);
+
+  Collection* other = m_wardrobe.collections().add(L"Other");
+  ASSERT_NE(other->items().addFromPhotoFile(source(L"c.bmp")), nullptr);
+  const std::wstring collectionFolder = m_collection->photoFolder();
+  EXPECT_TRUE(m_wardrobe.collections().remove(m_collection));
+  EXPECT_FALSE(pathExists(collectionFolder));
+  EXPECT_EQ(readFile(m_dir / L"outside.txt"), "outside");
+  EXPECT_TRUE(isFile(other->items().at(0)->mainPhotoPath()));
+
+  // clear without deleting files keeps them; with deleting, they go.
+  const std::wstring cPhoto = other->items().at(0)->mainPhotoPath();
+  m_wardrobe.collections().clear(false);
+  EXPECT_TRUE(isFile(cPhoto));
+}
+
+TEST_F(PhotoFilesTest, ClearingWithFilesDeletesEveryCollectionFolder) {
+  Collection* second = m_wardrobe.collections().add(L"Second");
+  ASSERT_NE(m_collection->items().addFromPhotoFile(source(L"a.jpg")), nullptr);
+  ASSERT_NE(second->items().addFromPhotoFile(source(L"b.jpg")), nullptr);
+  m_wardrobe.collections().clear(true);
+  EXPECT_EQ(m_wardrobe.collections().count(), 0u);
+  EXPECT_FALSE(pathExists(photos() + L"/C_000001"));
+  EXPECT_FALSE(pathExists(photos() + L"/C_000002"));
+}
+
+TEST_F(PhotoFilesTest, PhotosOfAPseudoCollectionHaveNoPath) {
+  Item* item = m_wardrobe.collections().allCollections()->items().add(L"x", 1);
+  EXPECT_EQ(item->photoFolder(), L"");
+  EXPECT_EQ(item->photos().addFromFile(source(L"a.jpg")), nullptr);
+  EXPECT_FALSE(pathExists(L"/I_000001"));
+}
+
+}  // namespace
+}  // namespace tavoro
