@@ -1,0 +1,55 @@
+// The program's command ids. They keep their historical numbers: menus,
+// accelerators, buttons and the hand-over all name commands by these values,
+// and every command reaches the main frame's one routing function.
+#pragma once
+
+namespace tavoro::ui {
+
+enum CommandId : int {
+  // Main frame (accelerator table 128).
+  kCmdNew = 57600,
+  kCmdOpen = 57601,
+  kCmdClose = 57602,
+  kCmdSave = 57603,
+  kCmdPrint = 57607,
+  kCmdCopy = 57634,
+  kCmdCut = 57635,
+  kCmdFind = 57636,
+  kCmdPaste = 57637,
+  kCmdUndo = 57643,
+  kCmdAbout = 57664,
+  kCmdNextPane = 57680,
+  kCmdPreviousPane = 57681,
+  kCmdRefresh = 59395,
+
+  // Web pages and help.
+  kCmdHelpContents = 32904,
+  kCmdTellAFriend = 32908,
+  kCmdVisitWebsite = 32914,
+  kCmdOnlineTutorials = 32928,
+  kCmdDonate = 32942,
+
+  // Command bar (menu 272 "CmdBar").
+  kCmdCloseWardrobe = 32913,
+  kCmdAddPhotos = 32900,
+  kCmdDeleteSelectedPhotos = 32933,
+  kCmdHideSearchResults = 32901,
+
+  // Lists and their context menus.
+  kCmdSelectAllEntries = 32793,
+  kCmdMoveToTop = 32815,
+  kCmdMoveUp = 32816,
+  kCmdMoveDown = 32820,
+  kCmdMoveToBottom = 32821,
+  kCmdOpenRecent = 32874,
+  kCmdClearRecentList = 32876,
+  kCmdCopyPathToClipboard = 32879,
+  kCmdClearHistory = 32896,
+  kCmdListRefresh = 32915,
+  kCmdListPaste = 32916,
+  kCmdAutoSuggest = 32929,
+  kCmdDelete = 32930,
+  kCmdAddItem = 32931,
+};
+
+}  // namespace tavoro::ui
