@@ -38,7 +38,7 @@ class ThumbnailRequestQueue {
   // Blocks until a request is queued, then takes the first of the priority
   // list, or else the first of the background list.
   ThumbnailRequest take();
-  // The item ids in the order take() would hand them out (for inspection).
+  // The item ids in the order take() would hand them out (for tests and diagnostics).
   std::vector<int32_t> pendingIds() const;
   size_t pendingCount() const;
 
