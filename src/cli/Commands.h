@@ -11,4 +11,7 @@ enum ExitStatus { kSuccess = 0, kFileError = 1, kUsageError = 2 };
 
 using CommandRegistrar = void (*)(CLI::App& app, int& exitStatus);
 
+void registerImportCommand(CLI::App& app, int& exitStatus);
+void registerCellsCommand(CLI::App& app, int& exitStatus);
+
 }  // namespace tavoro::cli
