@@ -11,4 +11,8 @@ enum ExitStatus { kSuccess = 0, kFileError = 1, kUsageError = 2 };
 
 using CommandRegistrar = void (*)(CLI::App& app, int& exitStatus);
 
+void registerPhotoInfoCommand(CLI::App& app, int& exitStatus);
+void registerThumbnailCommand(CLI::App& app, int& exitStatus);
+void registerConvertCommand(CLI::App& app, int& exitStatus);
+
 }  // namespace tavoro::cli
