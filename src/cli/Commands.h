@@ -11,6 +11,9 @@ enum ExitStatus { kSuccess = 0, kFileError = 1, kUsageError = 2 };
 
 using CommandRegistrar = void (*)(CLI::App& app, int& exitStatus);
 
+void registerPhotoInfoCommand(CLI::App& app, int& exitStatus);
+void registerThumbnailCommand(CLI::App& app, int& exitStatus);
+void registerConvertCommand(CLI::App& app, int& exitStatus);
 void registerImportCommand(CLI::App& app, int& exitStatus);
 void registerCellsCommand(CLI::App& app, int& exitStatus);
 
