@@ -12,6 +12,7 @@ const std::vector<tavoro::cli::CommandRegistrar> kCommands = {
     tavoro::cli::registerPhotoInfoCommand,
     tavoro::cli::registerThumbnailCommand,
     tavoro::cli::registerConvertCommand,
+    tavoro::cli::registerCellsCommand,
 };
 
 }  // namespace

@@ -5,8 +5,9 @@
 #include <vector>
 
 #include "ThumbnailStore.h"
-#include "imaging/LoadFitted.h"
 #include "imaging/JpegSegments.h"
+#include "imaging/LoadFitted.h"
+#include "imaging/PhotoMetadata.h"
 #include "wardrobe/ImageType.h"
 
 namespace tavoro {
@@ -82,7 +83,7 @@ bool composePlaceholderCell(const ListCellStyle& style, const DibBitmap& icon, D
 bool hasExifBlock(std::wstring_view path) {
   if (typeFromExtension(path) != ImageType::Jpg) return false;
   JpegSegmentList segments;
-  return readSegmentsFromFile(path, segments, true) && findSegment(segments, kExifSegmentId) >= 0;
+  return readPhotoHeaders(path, segments) && findSegment(segments, kJpegExif) >= 0;
 }
 
 bool makeListCell(const ListCellStyle& style, const DibBitmap* badge, ThumbnailStore* store, std::wstring_view path,

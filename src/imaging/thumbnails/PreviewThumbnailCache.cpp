@@ -2,7 +2,7 @@
 
 #include "ThumbnailStore.h"
 #include "WorkerThread.h"
-#include "imaging/Fitting.h"
+#include "imaging/BitmapFitting.h"
 #include "imaging/LoadFitted.h"
 
 namespace tavoro {
