@@ -7,6 +7,7 @@ namespace tavoro::cli {
 namespace {
 
 // "#" is a white pixel, anything else red.
+// clang-format off
 constexpr const char* kLetters[7] = {
     "..............",
     ".###.#.#.#..##",
@@ -16,6 +17,7 @@ constexpr const char* kLetters[7] = {
     ".###.#.#.#.#..",
     "..............",
 };
+// clang-format on
 
 }  // namespace
 

@@ -44,15 +44,16 @@ bool askOnTerminal(size_t count) {
   return answer == "y" || answer == "Y" || answer == "yes" || answer == "Yes" || answer == "YES";
 }
 
-ImportList filterPaths(const std::vector<std::string>& arguments) {
+// The photo files among the paths, found as the program's filter thread finds them.
+bool filterPaths(const std::vector<std::string>& arguments, ImportList& accepted) {
   ImportList input;
   for (const std::string& argument : arguments) input.add(absolutePath(fromUtf8(argument)));
   ProgressBar bar("Filtering files:");
   FilterThread filter(input, [&bar](FilterEvent, size_t count) { bar.update(count, 0); });
-  if (!filter.start()) return {};
+  if (!filter.start()) return false;
   filter.wait();
-  bar.finish();
-  return filter.accepted();
+  accepted = filter.accepted();
+  return true;
 }
 
 int runImport(const ImportOptions& options) {
@@ -73,7 +74,11 @@ int runImport(const ImportOptions& options) {
     return kUsageError;
   }
 
-  const ImportList accepted = filterPaths(options.paths);
+  ImportList accepted;
+  if (!filterPaths(options.paths, accepted)) {
+    printError("the files cannot be filtered: no thread could be started");
+    return kFileError;
+  }
   // The question needs someone to answer it; a script says --yes instead.
   if (accepted.count() >= kAddFilesConfirmationCount && !options.yes && ::isatty(STDIN_FILENO) != 1) {
     printError(std::to_string(accepted.count()) +

@@ -13,7 +13,9 @@ constexpr size_t kWidth = 30;
 
 ProgressBar::ProgressBar(std::string label) : m_label(std::move(label)), m_enabled(::isatty(STDERR_FILENO) == 1) {}
 
-ProgressBar::~ProgressBar() { finish(); }
+ProgressBar::~ProgressBar() {
+  finish();
+}
 
 void ProgressBar::update(size_t done, size_t total) {
   if (!m_enabled || done == m_lastDone) return;

@@ -26,7 +26,9 @@ bool reserve(int fd, uint64_t from, uint64_t to) {
 
 }  // namespace
 
-MappedFile::~MappedFile() { close(false); }
+MappedFile::~MappedFile() {
+  close(false);
+}
 
 bool MappedFile::create(std::wstring_view path, uint64_t size) {
   close(false);
@@ -93,7 +95,8 @@ void MappedFile::close(bool deleteFile) {
   if (deleteFile) {
     // Only while the name still leads to this file.
     const std::string bytes = toUtf8(m_path);
-    struct stat mine {}, named {};
+    struct stat mine {
+    }, named{};
     if (::fstat(m_fd, &mine) == 0 && ::lstat(bytes.c_str(), &named) == 0 && mine.st_dev == named.st_dev &&
         mine.st_ino == named.st_ino)
       ::unlink(bytes.c_str());

@@ -6,8 +6,8 @@
 #include "PhotoFactory.h"
 #include "TempDir.h"
 #include "TestFiles.h"
-#include "imaging/thumbnails/ThumbnailBmp.h"
 #include "imaging/DibBitmap.h"
+#include "imaging/thumbnails/ThumbnailBmp.h"
 #include "platform/FileSystem.h"
 #include "platform/Utf8.h"
 
@@ -38,8 +38,7 @@ class CellsCommandTest : public ::testing::Test {
 
 TEST_F(CellsCommandTest, WritesEachCellAndDescribesIt) {
   const std::string plain = photo(L"plain.bmp", test::bmpBytes(400, 300));
-  const std::string camera =
-      photo(L"camera.jpg", test::withExif(test::jpegBytes(400, 300), test::jpegBytes(128, 96)));
+  const std::string camera = photo(L"camera.jpg", test::withExif(test::jpegBytes(400, 300), test::jpegBytes(128, 96)));
   const test::CliResult r = runCli({"cells", plain, camera, "--out", out()});
   ASSERT_EQ(r.exitCode, 0) << r.err;
   const nlohmann::json cells = nlohmann::json::parse(r.out);
@@ -54,11 +53,11 @@ TEST_F(CellsCommandTest, WritesEachCellAndDescribesIt) {
   const DibBitmap cell = readCell(m_dir / L"cells/plain.bmp");
   EXPECT_EQ(cell.width(), 96);
   EXPECT_EQ(cell.height(), 96);
-  EXPECT_EQ(cell.pixel(0, 0), 0xDADEE5u);    // matte
+  EXPECT_EQ(cell.pixel(0, 0), 0xDADEE5u);  // matte
   EXPECT_EQ(cell.pixel(95, 95), 0xDADEE5u);
   const DibBitmap badged = readCell(m_dir / L"cells/camera.bmp");
   EXPECT_NE(badged.pixel(95, 0), cell.pixel(95, 0));  // the badge's corner
-  EXPECT_EQ(badged.pixel(81, 7), 0xDADEE5u);           // just below it
+  EXPECT_EQ(badged.pixel(81, 7), 0xDADEE5u);          // just below it
 }
 
 TEST_F(CellsCommandTest, CellSizeAndMatteAreOptions) {

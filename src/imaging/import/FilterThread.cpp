@@ -24,7 +24,9 @@ std::wstring childPath(const std::wstring& folder, const std::wstring& name) {
 
 FilterThread::FilterThread(ImportList input, FilterSink sink) : m_input(std::move(input)), m_sink(std::move(sink)) {}
 
-FilterThread::~FilterThread() { stopAndWait(); }
+FilterThread::~FilterThread() {
+  stopAndWait();
+}
 
 ImportList FilterThread::accepted() const {
   std::lock_guard lock(m_mutex);

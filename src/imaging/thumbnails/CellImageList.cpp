@@ -4,7 +4,9 @@
 
 namespace tavoro {
 
-CellImageList::CellImageList(Size cell, size_t capacity) : m_cell(cell) { m_images.reserve(std::max<size_t>(1, capacity)); }
+CellImageList::CellImageList(Size cell, size_t capacity) : m_cell(cell) {
+  m_images.reserve(std::max<size_t>(1, capacity));
+}
 
 int CellImageList::add(DibBitmap cell) {
   if (cell.bitsPerPixel() != 24 || cell.width() != m_cell.width || cell.height() != m_cell.height) return -1;

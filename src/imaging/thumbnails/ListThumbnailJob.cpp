@@ -60,8 +60,7 @@ Rect centredInCell(Size cell, Size thumbnail) {
 
 bool composeCell(const ListCellStyle& style, const DibBitmap& thumbnail, DibBitmap& cell, Rect* placed) {
   const Size box = style.thumbnailBox();
-  if (thumbnail.bitsPerPixel() != 24 || thumbnail.width() > box.width || thumbnail.height() > box.height)
-    return false;
+  if (thumbnail.bitsPerPixel() != 24 || thumbnail.width() > box.width || thumbnail.height() > box.height) return false;
   DibBitmap made;
   if (!makeFilledCell(style, made)) return false;
   const Rect place = centredInCell(style.cell, {thumbnail.width(), thumbnail.height()});
@@ -92,8 +91,8 @@ bool makeListCell(const ListCellStyle& style, const DibBitmap* badge, ThumbnailS
   if (box.width < 1 || box.height < 1) return false;
   DibBitmap thumbnail;
   // A stored thumbnail made for a larger cell is not used: it would not fit.
-  const bool stored = store && store->get(thumbnail, path) && thumbnail.width() <= box.width &&
-                      thumbnail.height() <= box.height;
+  const bool stored =
+      store && store->get(thumbnail, path) && thumbnail.width() <= box.width && thumbnail.height() <= box.height;
   if (!stored) {
     thumbnail.release();
     if (!loadFitted(thumbnail, path, box)) return false;

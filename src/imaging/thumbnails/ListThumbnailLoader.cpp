@@ -31,8 +31,8 @@ class ListThumbnailLoader::LoaderThread final : public WorkerThread {
 };
 
 ListThumbnailLoader::ListThumbnailLoader(ThumbnailStore& store, ListCellStyle style,
-                                         std::shared_ptr<const DibBitmap> exifBadge,
-                                         PlaceholderIconSource placeholders, ListThumbnailSink sink)
+                                         std::shared_ptr<const DibBitmap> exifBadge, PlaceholderIconSource placeholders,
+                                         ListThumbnailSink sink)
     : m_store(store),
       m_style(style),
       m_badge(std::move(exifBadge)),

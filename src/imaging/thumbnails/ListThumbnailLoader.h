@@ -92,8 +92,8 @@ class ListThumbnailLoader {
   // Guards the image list pointer and both maps.
   mutable std::mutex m_mutex;
   std::shared_ptr<CellImageList> m_imageList;
-  std::unordered_map<int32_t, int> m_items;   // item id -> index of its cell
-  std::map<int, int> m_placeholderCells;      // icon key -> index of its cell
+  std::unordered_map<int32_t, int> m_items;  // item id -> index of its cell
+  std::map<int, int> m_placeholderCells;     // icon key -> index of its cell
 
   // Last, so that it is gone before anything it uses.
   std::unique_ptr<LoaderThread> m_thread;

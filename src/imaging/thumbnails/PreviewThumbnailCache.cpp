@@ -81,7 +81,9 @@ bool PreviewThumbnailCache::lookupOrQueue(const PreviewRequest& request, const R
   return true;
 }
 
-bool PreviewThumbnailCache::isCached(int32_t itemId) const { return cached(itemId) != nullptr; }
+bool PreviewThumbnailCache::isCached(int32_t itemId) const {
+  return cached(itemId) != nullptr;
+}
 
 std::shared_ptr<const DibBitmap> PreviewThumbnailCache::cached(int32_t itemId) const {
   std::lock_guard lock(m_mutex);

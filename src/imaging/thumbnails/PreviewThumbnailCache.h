@@ -35,7 +35,7 @@ struct PreviewRequest {
 
 struct PreviewPlacement {
   std::shared_ptr<const DibBitmap> thumbnail;  // null: not in memory yet (queued)
-  Rect rect;  // where to paint it: fitted to the rectangle, centred
+  Rect rect;                                   // where to paint it: fitted to the rectangle, centred
 };
 
 class PreviewThumbnailCache {

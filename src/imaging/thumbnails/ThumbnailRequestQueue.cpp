@@ -36,7 +36,9 @@ size_t ThumbnailRequestQueue::addBatch(const std::vector<ThumbnailRequest>& batc
   return added;
 }
 
-void ThumbnailRequestQueue::addQuit() { addPriority({kQuitId, {}}); }
+void ThumbnailRequestQueue::addQuit() {
+  addPriority({kQuitId, {}});
+}
 
 ThumbnailRequest ThumbnailRequestQueue::take() {
   std::unique_lock lock(m_mutex);

@@ -32,7 +32,9 @@ uint32_t loadLittleEndian(const uint8_t* p) {
 
 }  // namespace
 
-ThumbnailStore::~ThumbnailStore() { close(); }
+ThumbnailStore::~ThumbnailStore() {
+  close();
+}
 
 bool ThumbnailStore::open(std::wstring_view fileName, std::wstring_view folder) {
   std::lock_guard lock(m_mutex);

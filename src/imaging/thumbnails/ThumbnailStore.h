@@ -21,10 +21,10 @@ namespace tavoro {
 class DibBitmap;
 
 struct ThumbnailStoreEntry {
-  uint32_t id = 0;         // unique for the life of the process
-  FileTime lastWrite;      // of the photo file when its thumbnail was stored
-  int64_t offset = -1;     // of the record in the store file
-  uint64_t size = 0;       // of the record: 4 bytes of id and the BMP file
+  uint32_t id = 0;      // unique for the life of the process
+  FileTime lastWrite;   // of the photo file when its thumbnail was stored
+  int64_t offset = -1;  // of the record in the store file
+  uint64_t size = 0;    // of the record: 4 bytes of id and the BMP file
 };
 
 class ThumbnailStore {

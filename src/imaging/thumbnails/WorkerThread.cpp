@@ -4,7 +4,9 @@
 
 namespace tavoro {
 
-WorkerThread::~WorkerThread() { stopAndWait(); }
+WorkerThread::~WorkerThread() {
+  stopAndWait();
+}
 
 bool WorkerThread::start() {
   wait();

@@ -84,8 +84,8 @@ TEST_F(AddFilesTest, FailedCopiesAreSkippedAndNamed) {
   const std::vector<std::wstring> bad = {m_dir / L"in/anim.gif", m_dir / L"in/gone.png", m_dir / L"in"};
   ImportList mixed{files.at(0), bad[0], files.at(1), bad[1], bad[2], files.at(2)};
   std::vector<std::pair<size_t, size_t>> progress;
-  const AddedFiles added =
-      addFiles(m_collection, mixed, answer(true), [&](size_t done, size_t total) { progress.emplace_back(done, total); });
+  const AddedFiles added = addFiles(m_collection, mixed, answer(true),
+                                    [&](size_t done, size_t total) { progress.emplace_back(done, total); });
   ASSERT_EQ(added.items.size(), 3u);
   EXPECT_EQ(added.items[2]->name(), L"shirt 2");
   EXPECT_EQ(added.failed, bad);

@@ -101,10 +101,7 @@ TEST_F(FilterTreeTest, KeepsThePhotosOfNestedFoldersAndNeverFollowsAFolderLink) 
 TEST_F(FilterTreeTest, NamedPathsKeepTheirOrderAndANamedLinkIsEntered) {
   link(m_dir / L"tree/sub/deeper", m_dir / L"named link");
   const ImportList accepted = walk({
-      m_dir / L"outside/elsewhere.jpg",
-      m_dir / L"tree/notes.txt",
-      m_dir / L"nothing here.jpg",
-      m_dir / L"named link",
+      m_dir / L"outside/elsewhere.jpg", m_dir / L"tree/notes.txt", m_dir / L"nothing here.jpg", m_dir / L"named link",
       m_dir / L"tree/a.jpg",
       m_dir / L"tree/sub/",  // a trailing "/" gives no doubled separator
   });
@@ -164,13 +161,13 @@ TEST_F(FilterControlTest, APausedWalkGoesOnFromWhereItStopped) {
   std::unique_ptr<FilterThread> thread;
   // The user presses Cancel when the count shows 10: the dialog withdraws the
   // permission while it asks.
-  thread = std::make_unique<FilterThread>(ImportList{m_dir / L"photos"},
-                                          recorder.sink([&](FilterEvent event, size_t count) {
-                                            if (event == FilterEvent::Progress && count == 10) {
-                                              thread->runPermission().reset();
-                                              paused = true;
-                                            }
-                                          }));
+  thread =
+      std::make_unique<FilterThread>(ImportList{m_dir / L"photos"}, recorder.sink([&](FilterEvent event, size_t count) {
+        if (event == FilterEvent::Progress && count == 10) {
+          thread->runPermission().reset();
+          paused = true;
+        }
+      }));
   ASSERT_TRUE(thread->start());
   while (!paused) std::this_thread::yield();
   std::this_thread::sleep_for(std::chrono::milliseconds(30));

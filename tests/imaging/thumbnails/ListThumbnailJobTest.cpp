@@ -1,5 +1,5 @@
-#include <gtest/gtest.h>
 #include <fcntl.h>
+#include <gtest/gtest.h>
 #include <sys/stat.h>
 
 #include <cstring>
@@ -28,9 +28,13 @@ DibBitmap testBadge() {
   return badge;
 }
 
-uint32_t pixelOf(const DibBitmap& b, int x, int y) { return b.pixel(x, y); }
+uint32_t pixelOf(const DibBitmap& b, int x, int y) {
+  return b.pixel(x, y);
+}
 
-uint32_t colorValue(CellColor c) { return c.blue | c.green << 8 | static_cast<uint32_t>(c.red) << 16; }
+uint32_t colorValue(CellColor c) {
+  return c.blue | c.green << 8 | static_cast<uint32_t>(c.red) << 16;
+}
 
 // True when the cell shows the picture at rect, fill everywhere else and, when
 // badge is given, the badge in the top-right corner over both.
@@ -44,8 +48,8 @@ uint32_t colorValue(CellColor c) { return c.blue | c.green << 8 | static_cast<ui
       else if (x >= rect.left && x < rect.right && y >= rect.top && y < rect.bottom)
         expected = pixelOf(picture, x - rect.left, y - rect.top);
       if (pixelOf(cell, x, y) != expected)
-        return ::testing::AssertionFailure() << "pixel (" << x << ", " << y << ") is " << std::hex
-                                             << pixelOf(cell, x, y) << ", not " << expected;
+        return ::testing::AssertionFailure()
+               << "pixel (" << x << ", " << y << ") is " << std::hex << pixelOf(cell, x, y) << ", not " << expected;
     }
   return ::testing::AssertionSuccess();
 }
@@ -96,7 +100,8 @@ TEST_F(ListThumbnailJobTest, CentresTheFittedThumbnailOnItsMatteWithTheBadgeOnly
     ASSERT_EQ(cell.bitsPerPixel(), 24);
     DibBitmap expected;
     ASSERT_TRUE(loadFitted(expected, path, style.thumbnailBox()));
-    EXPECT_TRUE(cellShows(cell, expected, c.rect, c.matte ? style.matte : style.background, c.badge ? &m_badge : nullptr));
+    EXPECT_TRUE(
+        cellShows(cell, expected, c.rect, c.matte ? style.matte : style.background, c.badge ? &m_badge : nullptr));
   }
 }
 

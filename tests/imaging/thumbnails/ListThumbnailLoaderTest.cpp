@@ -126,7 +126,7 @@ TEST_F(ListThumbnailLoaderTest, ResetMakesANewImageListAndForgetsEveryCell) {
   EXPECT_EQ(m_recreated, 1);
   EXPECT_NE(loader->imageList(), before);
   EXPECT_EQ(loader->imageList()->count(), 0);
-  EXPECT_TRUE(before->at(index));  // what a painter still holds stays whole
+  EXPECT_TRUE(before->at(index));                 // what a painter still holds stays whole
   EXPECT_EQ(loader->imageIndexFor(1, path), -1);  // no icon for .bmp, no cell
   loader->requestThumbnail(1, path);
   ASSERT_TRUE(m_ready.waitFor(2));
