@@ -17,6 +17,18 @@ const std::string* attributeValue(const TiXmlElement* element, const char* name)
   return nullptr;
 }
 
+// fromUtf8 keeps a byte that is not part of UTF-8 as a lone surrogate, and
+// toUtf8 writes it back as that byte. In a file that says it is UTF-8 such a
+// byte is harmful: the library reads a lead byte together with the bytes
+// after it, closing quote included, so the file could no longer be read.
+// Values therefore hold only real characters, a replacement character
+// standing for each such byte both ways.
+std::wstring withReplacementCharacters(std::wstring text) {
+  for (wchar_t& c : text)
+    if (static_cast<char32_t>(c) >= 0xD800 && static_cast<char32_t>(c) <= 0xDFFF) c = L'\uFFFD';
+  return text;
+}
+
 bool isBlank(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
 
 // The reading of "%d": blanks, an optional sign, at least one digit; the rest
@@ -74,14 +86,14 @@ void XmlElement::setInt(const char* attribute, int32_t value) {
 
 bool XmlElement::getText(const char* attribute, std::wstring& out) const {
   const std::string* value = attributeValue(m_element, attribute);
-  out = value ? fromUtf8(*value) : std::wstring();
+  out = value ? withReplacementCharacters(fromUtf8(*value)) : std::wstring();
   return !out.empty();
 }
 
 void XmlElement::setText(const char* attribute, std::wstring_view value) {
   // The string form keeps a NUL inside the value; the library writes it as a
   // character reference.
-  if (m_element) m_element->SetAttribute(std::string(attribute), toUtf8(value));
+  if (m_element) m_element->SetAttribute(std::string(attribute), toUtf8(withReplacementCharacters(std::wstring(value))));
 }
 
 }  // namespace tavoro

@@ -158,6 +158,19 @@ TEST(WardrobeFileTest, WritesTheDocumentedLayout) {
                 "</TavoroWardrobe>\n");
 }
 
+TEST(WardrobeFileTest, AFileNameThatIsNotUtf8StillGivesAReadableFile) {
+  TempDir dir;
+  const std::wstring source = dir / fromUtf8("shirt caf\xE9.jpg");  // a byte that is not UTF-8
+  writeFile(source, "not really a photo");
+  Wardrobe wardrobe(dir / L"W", L"W");
+  Item* item = wardrobe.collections().add(L"C")->items().addFromPhotoFile(source);
+  ASSERT_NE(item, nullptr);
+  ASSERT_TRUE(writeWardrobe(wardrobe));
+  Wardrobe read;
+  ASSERT_TRUE(readWardrobe(wardrobe.wardrobeFilePath(), read));
+  EXPECT_EQ(read.collections().at(0)->items().at(0)->name(), L"shirt caf\uFFFD");
+}
+
 struct RepairCase {
   const char* what;
   std::string file;
