@@ -13,9 +13,8 @@ namespace tavoro {
 
 namespace {
 
-// The library sometimes steps a few bytes past the terminating NUL (after an
-// unterminated quote, comment, CDATA section or multi-byte character at the
-// very end); these NULs are what it finds there.
+// The library steps past the terminating NUL when a multi-byte character is
+// cut off at the very end; these NULs are what it finds there.
 constexpr size_t kNulPadding = 64;
 
 // The library classifies bytes with isspace, isalpha and tolower, which

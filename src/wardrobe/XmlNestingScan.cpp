@@ -11,7 +11,8 @@
 // pointers; a position at or past the end reads as the terminating NUL (the
 // XML layer hands the library the text followed by NUL padding, so the
 // library's occasional steps past its terminator read NULs too), and kNull
-// stands for the null pointer with which a routine reports failure.
+// stands for the null pointer with which a routine reports failure. The
+// library is the one Debian ships (2.6.2 with its security fixes).
 
 namespace tavoro {
 
@@ -191,7 +192,8 @@ class Scanner {
     return p + length;
   }
 
-  // Text up to endTag, past which it returns (also when the text ran out).
+  // Text up to endTag, past which it returns; failure when the text runs
+  // out first, or right after endTag.
   size_t readText(size_t p, std::string_view endTag, bool trimWhiteSpace, std::string* out) const {
     if (!trimWhiteSpace) {
       while (p != kNull && at(p) && !startsWith(p, endTag, false)) p = getChar(p, out);
@@ -204,8 +206,8 @@ class Scanner {
           p = getChar(p, nullptr);
       }
     }
-    if (p != kNull) p += endTag.size();
-    return p;
+    if (p != kNull && at(p)) p += endTag.size();
+    return p != kNull && at(p) ? p : kNull;
   }
 
   size_t parseAttribute(size_t p, std::string_view* name, std::string* value) const {
@@ -283,13 +285,13 @@ class Scanner {
     p = skipWhiteSpace(p);
     if (!startsWith(p, "<!--", false)) return kNull;
     for (p += 4; at(p) && !startsWith(p, "-->", false);) ++p;
-    return p + 3;
+    return at(p) ? p + 3 : p;
   }
 
   size_t parseCdata(size_t p) const {
     if (!startsWith(p, "<![CDATA[", false)) return kNull;
     for (p += 9; at(p) && !startsWith(p, "]]>", false);) ++p;
-    return p + 3;
+    return readText(p, "]]>", false, nullptr);
   }
 
   size_t parseUnknown(size_t p) const {
@@ -302,7 +304,7 @@ class Scanner {
   // Element content text, which runs to the next '<'.
   size_t parseText(size_t p) const {
     p = readText(p, "<", true, nullptr);
-    return p != kNull ? p - 1 : kNull;
+    return p != kNull ? p - 1 : kNull;  // back to the '<'
   }
 
   // From an element's '<' to the end of its start tag. An element with
@@ -339,11 +341,13 @@ class Scanner {
     }
   }
 
-  bool atEndTag(size_t p, std::string_view name) const {
-    if (!startsWith(p, "</", false)) return false;
+  // "</name", blanks, ">": past it, or failure.
+  size_t readEndTag(size_t p, std::string_view name) const {
+    if (!startsWith(p, "</", false)) return kNull;
     for (size_t i = 0; i < name.size(); ++i)
-      if (at(p + 2 + i) != static_cast<unsigned char>(name[i])) return false;
-    return at(p + 2 + name.size()) == '>';
+      if (at(p + 2 + i) != static_cast<unsigned char>(name[i])) return kNull;
+    p = skipWhiteSpace(p + 2 + name.size());
+    return p != kNull && at(p) == '>' ? p + 1 : kNull;
   }
 
   // A whole element with everything in it; the library recurses here, this
@@ -358,8 +362,8 @@ class Scanner {
       if (at(p) != '<') {
         p = parseText(p);
       } else if (startsWith(p, "</", false)) {
-        if (!atEndTag(p, m_open.back())) return kNull;
-        p += m_open.back().size() + 3;
+        p = readEndTag(p, m_open.back());
+        if (p == kNull) return kNull;
         m_open.pop_back();
         if (m_open.empty()) return p;
       } else {
