@@ -139,6 +139,7 @@ bool replaceFileAtomically(std::wstring_view path, const std::function<bool(std:
   std::FILE* file = ok ? ::fdopen(fd.get(), "wb") : nullptr;
   if (file) {
     fd.release();  // the stream owns the descriptor now
+    std::setvbuf(file, nullptr, _IOFBF, size_t{1} << 16);  // fewer, larger writes
     ok = write(file);
     ok = std::fflush(file) == 0 && ok && !std::ferror(file);
     ok = ok && ::fsync(::fileno(file)) == 0;

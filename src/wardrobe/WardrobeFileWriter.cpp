@@ -1,6 +1,6 @@
 #include "WardrobeFile.h"
 #include "WardrobeSchema.h"
-#include "XmlDocument.h"
+#include "XmlStreamWriter.h"
 #include "platform/FileSystem.h"
 #include "platform/PathOps.h"
 
@@ -10,8 +10,10 @@ namespace {
 
 using namespace schema;
 
-void writeItem(const Item& item, XmlElement items) {
-  XmlElement element = items.appendChild(kItem);
+// Each item is written whole: it and its photos and records are the only
+// elements that exist at a time, however large the wardrobe.
+void writeItem(const Item& item, XmlStreamWriter& out) {
+  XmlElement element = out.element(kItem);
   element.setInt(kId, item.id());
   element.setText(kName, item.name());
   element.setText(kDateAdded, item.dateAdded().toText());
@@ -33,22 +35,41 @@ void writeItem(const Item& item, XmlElement items) {
   }
 }
 
-void writeCollection(const Collection& collection, XmlElement collections) {
-  XmlElement element = collections.appendChild(kCollection);
+void writeCollection(const Collection& collection, XmlStreamWriter& out) {
+  XmlElement element = out.open(kCollection);
   element.setInt(kId, collection.id());
   element.setText(kName, collection.name());
 
-  XmlElement tags = element.appendChild(kTags);
-  tags.setInt(kNextId, collection.tags().nextId());
+  out.open(kTags).setInt(kNextId, collection.tags().nextId());
   for (const auto& tag : collection.tags().tags()) {
-    XmlElement t = tags.appendChild(kTag);
+    XmlElement t = out.element(kTag);
     t.setInt(kId, tag->id());
     t.setText(kName, tag->name());
   }
+  out.close();
 
-  XmlElement items = element.appendChild(kItems);
-  items.setInt(kNextId, collection.items().nextId());
-  for (const auto& item : collection.items().items()) writeItem(*item, items);
+  out.open(kItems).setInt(kNextId, collection.items().nextId());
+  for (const auto& item : collection.items().items()) writeItem(*item, out);
+  out.close();
+  out.close();
+}
+
+void writeDocument(Wardrobe& wardrobe, XmlStreamWriter& out) {
+  XmlElement root = out.open(kRoot);
+  root.setText(kVersion, kVersionValue);
+  root.setText(kXmlns, kWardrobeNamespace);
+
+  XmlElement properties = out.element(kProperties);
+  properties.setInt(kWardrobeId, wardrobe.wardrobeId());
+  properties.setText(kWardrobeName, wardrobe.name());
+
+  const CollectionList& list = wardrobe.collections();
+  XmlElement collections = out.open(kCollections);
+  collections.setInt(kNextId, list.nextId());
+  collections.setInt(kHotId, list.hotId());
+  for (const auto& collection : list.collections()) writeCollection(*collection, out);
+  out.close();
+  out.close();
 }
 
 }  // namespace
@@ -58,23 +79,7 @@ bool writeWardrobe(Wardrobe& wardrobe) {
   if (path.empty()) return false;
   const std::wstring folder = wardrobe.folder().empty() ? pathFolder(path) : wardrobe.folder();
   if (!createFolders(folder)) return false;
-
-  XmlDocument document;
-  XmlElement root = document.createWithRoot(kRoot);
-  root.setText(kVersion, kVersionValue);
-  root.setText(kXmlns, kWardrobeNamespace);
-
-  XmlElement properties = root.appendChild(kProperties);
-  properties.setInt(kWardrobeId, wardrobe.wardrobeId());
-  properties.setText(kWardrobeName, wardrobe.name());
-
-  const CollectionList& list = wardrobe.collections();
-  XmlElement collections = root.appendChild(kCollections);
-  collections.setInt(kNextId, list.nextId());
-  collections.setInt(kHotId, list.hotId());
-  for (const auto& collection : list.collections()) writeCollection(*collection, collections);
-
-  return document.save(path);
+  return XmlStreamWriter::writeFile(path, [&](XmlStreamWriter& out) { writeDocument(wardrobe, out); });
 }
 
 }  // namespace tavoro

@@ -51,6 +51,7 @@ class XmlElement {
 
  private:
   friend class XmlDocument;
+  friend class XmlStreamWriter;
   explicit XmlElement(TiXmlElement* element) : m_element(element) {}
 
   TiXmlElement* m_element = nullptr;
