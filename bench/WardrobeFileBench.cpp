@@ -38,11 +38,11 @@ struct Fixture {
       for (const wchar_t* name : tagNames) collection->tags().add(name);
       for (int i = 1; i <= kItemsPerCollection; ++i) {
         Item* item = collection->items().add(L"Item " + std::to_wstring(i) + L" \u00E9t\u00E9 <linen>", i);
-        item->setDateAdded(DateTime(Date::fromParts(2024, 1 + i % 12, 1 + i % 28), Time::fromParts(i % 24, i % 60, 7, i % 1000)));
+        item->setDateAdded(
+            DateTime(Date::fromParts(2024, 1 + i % 12, 1 + i % 28), Time::fromParts(i % 24, i % 60, 7, i % 1000)));
         item->photos().addExisting(ImageType::Jpg, 1);
         item->photos().setNextId(2);
-        for (int t = 0; t < kTagsPerCollection; ++t)
-          item->records().set(collection->tags().at(t)->id(), values[t]);
+        for (int t = 0; t < kTagsPerCollection; ++t) item->records().set(collection->tags().at(t)->id(), values[t]);
       }
       collection->items().setNextId(kItemsPerCollection + 1);
     }

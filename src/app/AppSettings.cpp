@@ -46,8 +46,8 @@ Rect AppSettings::fitToWorkArea(Rect rect, const Rect& workArea) {
   } else {
     if (right - left > workWidth) right = left + workWidth;
     if (bottom - top > workHeight) bottom = top + workHeight;
-    const bool intersects = std::max(left, workLeft) < std::min(right, workRight) &&
-                            std::max(top, workTop) < std::min(bottom, workBottom);
+    const bool intersects =
+        std::max(left, workLeft) < std::min(right, workRight) && std::max(top, workTop) < std::min(bottom, workBottom);
     const bool cornerInside = left >= workLeft && left < workRight && top >= workTop && top < workBottom;
     keep = intersects && cornerInside;
   }

@@ -14,7 +14,9 @@ constexpr const char* kRoot = "TavoroSettings";
 constexpr const wchar_t* kVersionValue = L"1.0";
 
 // Stored numbers may be anything; sums and differences stay within 32 bits.
-int32_t saturated(int64_t value) { return static_cast<int32_t>(std::clamp<int64_t>(value, INT32_MIN, INT32_MAX)); }
+int32_t saturated(int64_t value) {
+  return static_cast<int32_t>(std::clamp<int64_t>(value, INT32_MIN, INT32_MAX));
+}
 
 void readList(XmlElement list, const char* childName, const char* attribute, std::vector<std::wstring>& out) {
   for (XmlElement child = list.firstChild(childName); child; child = child.nextSibling()) {
@@ -31,7 +33,9 @@ void writeList(XmlElement parent, const char* listName, const char* childName, c
 
 }  // namespace
 
-bool AppSettings::load(const Rect& workArea) { return loadFrom(filePath(), workArea); }
+bool AppSettings::load(const Rect& workArea) {
+  return loadFrom(filePath(), workArea);
+}
 
 bool AppSettings::loadFrom(std::wstring_view path, const Rect& workArea) {
   XmlDocument document;

@@ -11,8 +11,8 @@ namespace {
 nlohmann::ordered_json itemJson(const Item& item) {
   nlohmann::ordered_json photos = nlohmann::ordered_json::array();
   for (const auto& photo : item.photos().photos())
-    photos.push_back({{"id", photo->id()}, {"format", static_cast<int>(photo->format())},
-                      {"file", jsonText(photo->filePath())}});
+    photos.push_back(
+        {{"id", photo->id()}, {"format", static_cast<int>(photo->format())}, {"file", jsonText(photo->filePath())}});
   nlohmann::ordered_json records = nlohmann::ordered_json::array();
   for (const Record& record : item.records())
     records.push_back({{"tag_id", record.tagId()}, {"value", jsonText(record.value())}});
@@ -42,13 +42,14 @@ int dump(const std::string& argument) {
   Wardrobe wardrobe;
   if (!readWardrobeArgument(path, wardrobe)) return kFileError;
   nlohmann::ordered_json collections = nlohmann::ordered_json::array();
-  for (const auto& collection : wardrobe.collections().collections()) collections.push_back(collectionJson(*collection));
+  for (const auto& collection : wardrobe.collections().collections())
+    collections.push_back(collectionJson(*collection));
   printJson(nlohmann::ordered_json{{"file", jsonText(wardrobe.wardrobeFilePath())},
-             {"wardrobe_id", wardrobe.wardrobeId()},
-             {"name", jsonText(wardrobe.name())},
-             {"collections_next_id", wardrobe.collections().nextId()},
-             {"hot_id", wardrobe.collections().hotId()},
-             {"collections", std::move(collections)}});
+                                   {"wardrobe_id", wardrobe.wardrobeId()},
+                                   {"name", jsonText(wardrobe.name())},
+                                   {"collections_next_id", wardrobe.collections().nextId()},
+                                   {"hot_id", wardrobe.collections().hotId()},
+                                   {"collections", std::move(collections)}});
   return kSuccess;
 }
 

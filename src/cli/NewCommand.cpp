@@ -54,9 +54,9 @@ int makeWardrobe(const std::string& locationArgument, const std::string& nameArg
     return kFileError;
   }
   printJson(nlohmann::ordered_json{{"file", jsonText(file)},
-             {"folder", jsonText(wardrobe.folder())},
-             {"wardrobe_id", wardrobe.wardrobeId()},
-             {"name", jsonText(wardrobe.name())}});
+                                   {"folder", jsonText(wardrobe.folder())},
+                                   {"wardrobe_id", wardrobe.wardrobeId()},
+                                   {"name", jsonText(wardrobe.name())}});
   return kSuccess;
 }
 

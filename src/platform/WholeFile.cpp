@@ -59,7 +59,7 @@ std::string folderOf(const std::string& path) {
 int createTemporary(const std::string& folder, std::string& name) {
   static std::atomic<uint32_t> counter{0};
   for (int attempt = 0; attempt < 100; ++attempt) {
-    timespec now {};
+    timespec now{};
     ::clock_gettime(CLOCK_REALTIME, &now);
     const uint64_t salt = (static_cast<uint64_t>(now.tv_nsec) << 20) ^ static_cast<uint64_t>(now.tv_sec) ^
                           (static_cast<uint64_t>(counter.fetch_add(1)) << 40);
@@ -138,7 +138,7 @@ bool replaceFileAtomically(std::wstring_view path, const std::function<bool(std:
 
   std::FILE* file = ok ? ::fdopen(fd.get(), "wb") : nullptr;
   if (file) {
-    fd.release();  // the stream owns the descriptor now
+    fd.release();                                          // the stream owns the descriptor now
     std::setvbuf(file, nullptr, _IOFBF, size_t{1} << 16);  // fewer, larger writes
     ok = write(file);
     ok = std::fflush(file) == 0 && ok && !std::ferror(file);

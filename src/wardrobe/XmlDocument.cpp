@@ -98,6 +98,8 @@ XmlElement XmlDocument::createWithRoot(const char* rootName) {
   return XmlElement(root);
 }
 
-XmlElement XmlDocument::root() const { return XmlElement(m_document ? m_document->RootElement() : nullptr); }
+XmlElement XmlDocument::root() const {
+  return XmlElement(m_document ? m_document->RootElement() : nullptr);
+}
 
 }  // namespace tavoro

@@ -29,7 +29,9 @@ std::wstring withReplacementCharacters(std::wstring text) {
   return text;
 }
 
-bool isBlank(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
+bool isBlank(char c) {
+  return c == ' ' || (c >= '\t' && c <= '\r');
+}
 
 // The reading of "%d": blanks, an optional sign, at least one digit; the rest
 // is ignored. A number beyond 32 bits fails rather than wrapping to a
@@ -65,15 +67,21 @@ XmlElement XmlElement::firstChild(const char* name) const {
   return XmlElement(m_element ? m_element->FirstChildElement(name) : nullptr);
 }
 
-XmlElement XmlElement::firstChild() const { return XmlElement(m_element ? m_element->FirstChildElement() : nullptr); }
+XmlElement XmlElement::firstChild() const {
+  return XmlElement(m_element ? m_element->FirstChildElement() : nullptr);
+}
 
 XmlElement XmlElement::nextSibling() const {
   return XmlElement(m_element ? m_element->NextSiblingElement() : nullptr);
 }
 
-std::string XmlElement::name() const { return m_element ? m_element->ValueStr() : std::string(); }
+std::string XmlElement::name() const {
+  return m_element ? m_element->ValueStr() : std::string();
+}
 
-bool XmlElement::nameIs(const char* name) const { return m_element && std::strcmp(m_element->Value(), name) == 0; }
+bool XmlElement::nameIs(const char* name) const {
+  return m_element && std::strcmp(m_element->Value(), name) == 0;
+}
 
 bool XmlElement::getInt(const char* attribute, int32_t& out) const {
   const std::string* value = attributeValue(m_element, attribute);
@@ -93,7 +101,8 @@ bool XmlElement::getText(const char* attribute, std::wstring& out) const {
 void XmlElement::setText(const char* attribute, std::wstring_view value) {
   // The string form keeps a NUL inside the value; the library writes it as a
   // character reference.
-  if (m_element) m_element->SetAttribute(std::string(attribute), toUtf8(withReplacementCharacters(std::wstring(value))));
+  if (m_element)
+    m_element->SetAttribute(std::string(attribute), toUtf8(withReplacementCharacters(std::wstring(value))));
 }
 
 }  // namespace tavoro

@@ -25,10 +25,18 @@ enum class NodeKind { None, Declaration, Comment, Cdata, Unknown, Element };
 
 // isspace, isalpha and isalnum in the "C" locale; the library takes every
 // byte from 127 up for a letter.
-bool isSpace(unsigned char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
-bool isAlpha(unsigned char c) { return c >= 127 || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
-bool isAlphaNum(unsigned char c) { return isAlpha(c) || (c >= '0' && c <= '9'); }
-unsigned char asciiLower(unsigned char c) { return c >= 'A' && c <= 'Z' ? static_cast<unsigned char>(c + 32) : c; }
+bool isSpace(unsigned char c) {
+  return c == ' ' || (c >= '\t' && c <= '\r');
+}
+bool isAlpha(unsigned char c) {
+  return c >= 127 || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+}
+bool isAlphaNum(unsigned char c) {
+  return isAlpha(c) || (c >= '0' && c <= '9');
+}
+unsigned char asciiLower(unsigned char c) {
+  return c >= 'A' && c <= 'Z' ? static_cast<unsigned char>(c + 32) : c;
+}
 
 // The library's sequence length by lead byte: 1 for bytes that cannot lead.
 size_t sequenceLength(unsigned char lead) {
@@ -396,6 +404,8 @@ class Scanner {
 
 }  // namespace
 
-int xmlNestingDepth(std::string_view text, int stopAbove) { return Scanner(text, stopAbove).run(); }
+int xmlNestingDepth(std::string_view text, int stopAbove) {
+  return Scanner(text, stopAbove).run();
+}
 
 }  // namespace tavoro

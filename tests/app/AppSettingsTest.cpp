@@ -26,7 +26,9 @@ const std::string kHead =
     "<?xml version=\"1.0\" encoding=\"UTF-8\" ?>\n"
     "<TavoroSettings version=\"1.0\" xmlns=\"http://www.tavoro.example/xmlns/settings\">";
 
-std::string settingsText(const std::string& states) { return kHead + "<States>" + states + "</States></TavoroSettings>"; }
+std::string settingsText(const std::string& states) {
+  return kHead + "<States>" + states + "</States></TavoroSettings>";
+}
 
 // Loads text into fresh settings; the result of load() in loaded.
 AppSettings loadText(const std::string& text, bool& loaded, const Rect& workArea = kWorkArea) {
@@ -158,16 +160,26 @@ TEST(AppSettingsTest, EachAttributeIsCheckedOnItsOwn) {
          EXPECT_TRUE(s.maximized);
        }},
       {"an empty window is 920 x 640, centred", "<MainFrame x=\"100\" y=\"100\" width=\"0\" height=\"0\"/>",
-       [](const AppSettings& s) { EXPECT_EQ(s.frameRect, (Rect{340, 130, 1260, 770})); }},
+       [](const AppSettings& s) {
+         EXPECT_EQ(s.frameRect, (Rect{340, 130, 1260, 770}));
+       }},
       {"a window wider than the work area is cut to it", "<MainFrame x=\"10\" y=\"10\" width=\"5000\" height=\"500\"/>",
-       [](const AppSettings& s) { EXPECT_EQ(s.frameRect, (Rect{10, 10, 1610, 510})); }},
+       [](const AppSettings& s) {
+         EXPECT_EQ(s.frameRect, (Rect{10, 10, 1610, 510}));
+       }},
       {"a window off screen comes back centred", "<MainFrame x=\"3000\" y=\"-2000\" width=\"800\" height=\"600\"/>",
-       [](const AppSettings& s) { EXPECT_EQ(s.frameRect, (Rect{400, 150, 1200, 750})); }},
+       [](const AppSettings& s) {
+         EXPECT_EQ(s.frameRect, (Rect{400, 150, 1200, 750}));
+       }},
       {"missing attributes take the fixed defaults", "<MainFrame x=\"5\"/>",
-       [](const AppSettings& s) { EXPECT_EQ(s.frameRect, (Rect{5, 0, 925, 640})); }},
+       [](const AppSettings& s) {
+         EXPECT_EQ(s.frameRect, (Rect{5, 0, 925, 640}));
+       }},
       {"numbers at the ends of the range do not overflow",
        "<MainFrame x=\"2147483647\" y=\"-2147483648\" width=\"2147483647\" height=\"2147483647\"/>",
-       [](const AppSettings& s) { EXPECT_EQ(s.frameRect, (Rect{340, 130, 1260, 770})); }},  // empty
+       [](const AppSettings& s) {
+         EXPECT_EQ(s.frameRect, (Rect{340, 130, 1260, 770}));
+       }},  // empty
       {"empty paths and other children are not loaded",
        "<RecentFiles><Folder path=\"/f\"/><File path=\"\"/><File/><File path=\"/a.twd\"/><Folder "
        "path=\"/g\"/></RecentFiles>",
@@ -258,12 +270,12 @@ TEST(AppSettingsTest, FitsTheWindowToTheWorkArea) {
   };
   const Rect work{100, 50, 1100, 850};  // 1000 x 800, not at the origin
   const std::vector<Case> cases = {
-      {{200, 100, 700, 500}, work, {200, 100, 700, 500}},    // inside: kept
+      {{200, 100, 700, 500}, work, {200, 100, 700, 500}},        // inside: kept
       {{1000, 800, 1500, 1200}, work, {1000, 800, 1500, 1200}},  // corner inside, rest outside: kept
-      {{50, 100, 550, 500}, work, {350, 250, 850, 650}},     // corner left of it: centred
-      {{200, 100, 200, 500}, work, {140, 130, 1060, 770}},   // empty: 920 x 640, centred
-      {{200, 100, 2200, 500}, work, {200, 100, 1200, 500}},  // too wide: cut, corner still inside
-      {{200, 100, 700, 2100}, work, {200, 100, 700, 900}},   // too tall: cut
+      {{50, 100, 550, 500}, work, {350, 250, 850, 650}},         // corner left of it: centred
+      {{200, 100, 200, 500}, work, {140, 130, 1060, 770}},       // empty: 920 x 640, centred
+      {{200, 100, 2200, 500}, work, {200, 100, 1200, 500}},      // too wide: cut, corner still inside
+      {{200, 100, 700, 2100}, work, {200, 100, 700, 900}},       // too tall: cut
       {{INT_MIN, INT_MIN, INT_MAX, INT_MAX}, work, {100, 50, 1100, 850}},
       {{0, 0, 920, 640}, Rect{-1920, 0, 0, 1080}, {-1420, 220, -500, 860}},  // a screen left of the primary
       {{0, 0, 801, 601}, Rect{0, 0, 1000, 800}, {0, 0, 801, 601}},

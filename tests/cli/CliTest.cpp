@@ -1,7 +1,7 @@
 // tavoro-cli as a user runs it: the built program, real files, exit status,
 // standard output and standard error.
-#include <gtest/gtest.h>
 #include <fcntl.h>
+#include <gtest/gtest.h>
 #include <spawn.h>
 #include <sys/wait.h>
 
@@ -231,7 +231,8 @@ TEST(CliTest, ReportsFileErrorsAndWrongUsage) {
   ASSERT_TRUE(writeWardrobe(wardrobe));
   const CliRun blocked = runCli(dir, {"resave", toUtf8(dir / L"W/W.twd"), "--output", toUtf8(dir / L"W")});
   EXPECT_EQ(blocked.status, 1);
-  EXPECT_EQ(blocked.err, "tavoro-cli: cannot write " + toUtf8(dir / L"W") + ": the file or its folder cannot be written\n");
+  EXPECT_EQ(blocked.err,
+            "tavoro-cli: cannot write " + toUtf8(dir / L"W") + ": the file or its folder cannot be written\n");
 }
 
 TEST(CliTest, EveryCommandHasHelp) {

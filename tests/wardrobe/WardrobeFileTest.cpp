@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "TempDir.h"
 #include "FileSizeLimit.h"
+#include "TempDir.h"
 #include "TestFiles.h"
 #include "platform/FileSystem.h"
 #include "platform/Utf8.h"
@@ -54,7 +54,9 @@ std::wstring describe(const Wardrobe& wardrobe) {
 const std::string kDeclaration = "<?xml version=\"1.0\" encoding=\"UTF-8\" ?>\n";
 const std::string kRootOpen = "<TavoroWardrobe version=\"1.0\" xmlns=\"http://www.tavoro.example/xmlns/twd\">";
 
-std::string wardrobeText(const std::string& body) { return kDeclaration + kRootOpen + body + "</TavoroWardrobe>"; }
+std::string wardrobeText(const std::string& body) {
+  return kDeclaration + kRootOpen + body + "</TavoroWardrobe>";
+}
 std::string withProperties(const std::string& collections) {
   return wardrobeText("<Properties wardrobe_id=\"3\" wardrobe_name=\"W\"/>" + collections);
 }
@@ -197,7 +199,8 @@ TEST(WardrobeFileTest, RepairsWhatItCanOnReading) {
          EXPECT_EQ(w.wardrobeId(), 4);
          EXPECT_EQ(w.name(), L"file.name");
        }},
-      {"wardrobe_id read as its leading number", wardrobeText("<Properties wardrobe_id=\"12abc\" wardrobe_name=\"N\"/>"),
+      {"wardrobe_id read as its leading number",
+       wardrobeText("<Properties wardrobe_id=\"12abc\" wardrobe_name=\"N\"/>"),
        [](Wardrobe& w) { EXPECT_EQ(w.wardrobeId(), 12); }},
       {"no Collections: an empty wardrobe", withProperties(""),
        [](Wardrobe& w) { EXPECT_EQ(w.collections().count(), 0u); }},
@@ -210,8 +213,9 @@ TEST(WardrobeFileTest, RepairsWhatItCanOnReading) {
       {"counters raised past the largest id read",
        withProperties("<Collections next_id=\"2\" hot_id=\"9\"><Collection id=\"5\" name=\"C\"><Tags next_id=\"3\">"
                       "<Tag id=\"7\" name=\"T\"/></Tags><Items next_id=\"1\">" +
-                      item + "<Photos next_id=\"0\"><Photo id=\"6\" format=\"5\"/></Photos></Item>"
-                             "</Items></Collection></Collections>"),
+                      item +
+                      "<Photos next_id=\"0\"><Photo id=\"6\" format=\"5\"/></Photos></Item>"
+                      "</Items></Collection></Collections>"),
        [](Wardrobe& w) {
          EXPECT_EQ(w.collections().nextId(), 6);
          EXPECT_EQ(w.collections().hotId(), 9);  // a missing collection is the pane's business

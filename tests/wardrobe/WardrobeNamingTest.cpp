@@ -28,10 +28,18 @@ TEST(WardrobeNamingTest, DefaultNamesAndTheirNumbering) {
     int32_t expected;
   };
   const std::vector<Case> accepted = {
-      {L"My Wardrobe 40", 3, 41},  {L"My Wardrobe 3", 3, 4},   {L"My Wardrobe 2", 3, 3},
-      {L"My Wardrobe", 3, 3},      {L"My Wardrobe 40x", 3, 3}, {L"my wardrobe 40", 3, 3},
-      {L"My Wardrobe  40", 3, 3},  {L"My Wardrobe -40", 3, 3}, {L"My Wardrobe +40", 3, 3},
-      {L"X My Wardrobe 40", 3, 3}, {L"My Wardrobe 007", 3, 8}, {L"My Wardrobe 99999999999", 3, 3},
+      {L"My Wardrobe 40", 3, 41},
+      {L"My Wardrobe 3", 3, 4},
+      {L"My Wardrobe 2", 3, 3},
+      {L"My Wardrobe", 3, 3},
+      {L"My Wardrobe 40x", 3, 3},
+      {L"my wardrobe 40", 3, 3},
+      {L"My Wardrobe  40", 3, 3},
+      {L"My Wardrobe -40", 3, 3},
+      {L"My Wardrobe +40", 3, 3},
+      {L"X My Wardrobe 40", 3, 3},
+      {L"My Wardrobe 007", 3, 8},
+      {L"My Wardrobe 99999999999", 3, 3},
       {L"My Wardrobe 2147483647", 3, INT32_MAX},
   };
   for (const Case& c : accepted)
@@ -46,12 +54,27 @@ TEST(WardrobeNamingTest, DefaultNamesAndTheirNumbering) {
 
 TEST(WardrobeNamingTest, RefusesNamesWithTheProgramsHint) {
   TempDir dir;
-  std::vector<std::wstring> refused = {L"a\tb", L"a/b", L"a\\b", L"a:b",  L"a*b", L"a?b", L"a\"b",
-                                       L"a<b",  L"a>b", L"a|b",  L"a\rb", L"a\nb", L"a\x01" L"b", L"a\x7F",
-                                       L"a\u2028b", L"", L"   "};
-  refused.push_back(std::wstring(260, L'n'));                 // 260 characters: one too many
-  refused.push_back(std::wstring(130, L'\U0001F455'));        // 260 UTF-16 units
-  refused.push_back(std::wstring(84, L'\u6D77'));             // 252 bytes + ".twd" does not fit a file name
+  std::vector<std::wstring> refused = {L"a\tb",
+                                       L"a/b",
+                                       L"a\\b",
+                                       L"a:b",
+                                       L"a*b",
+                                       L"a?b",
+                                       L"a\"b",
+                                       L"a<b",
+                                       L"a>b",
+                                       L"a|b",
+                                       L"a\rb",
+                                       L"a\nb",
+                                       L"a\x01"
+                                       L"b",
+                                       L"a\x7F",
+                                       L"a\u2028b",
+                                       L"",
+                                       L"   "};
+  refused.push_back(std::wstring(260, L'n'));                        // 260 characters: one too many
+  refused.push_back(std::wstring(130, L'\U0001F455'));               // 260 UTF-16 units
+  refused.push_back(std::wstring(84, L'\u6D77'));                    // 252 bytes + ".twd" does not fit a file name
   refused.push_back(std::wstring(1, static_cast<wchar_t>(0xDCE9)));  // a byte that was not UTF-8
   for (const std::wstring& name : refused) {
     const NewWardrobeCheck check = checkNewWardrobe(name, dir.path());

@@ -80,10 +80,20 @@ TEST(XmlDocumentTest, ReadsIntegersLikeTheLibraryButRefusesOverflow) {
     int32_t value;
   };
   const std::vector<Case> cases = {
-      {"7", true, 7},           {"7a", true, 7},          {" -12", true, -12},   {"+5", true, 5},
-      {"007", true, 7},         {"2147483647", true, INT32_MAX}, {"-2147483648", true, INT32_MIN},
-      {"a7", false, 0},         {"", false, 0},           {"-", false, 0},       {"+-1", false, 0},
-      {"0x10", true, 0},        {"2147483648", false, 0}, {"-2147483649", false, 0},
+      {"7", true, 7},
+      {"7a", true, 7},
+      {" -12", true, -12},
+      {"+5", true, 5},
+      {"007", true, 7},
+      {"2147483647", true, INT32_MAX},
+      {"-2147483648", true, INT32_MIN},
+      {"a7", false, 0},
+      {"", false, 0},
+      {"-", false, 0},
+      {"+-1", false, 0},
+      {"0x10", true, 0},
+      {"2147483648", false, 0},
+      {"-2147483649", false, 0},
       {"99999999999999999999", false, 0},
   };
   for (const Case& c : cases) {
@@ -114,9 +124,9 @@ TEST(XmlDocumentTest, EmptyOrMissingTextCountsAsMissing) {
 
 TEST(XmlDocumentTest, FindsChildrenByExactNameAndSkipsOtherNodes) {
   XmlDocument document;
-  ASSERT_TRUE(document.parse(
-      "<?xml version=\"1.0\"?><!-- top --><R><Other/><!--Wanted-->text<wanted/>"
-      "<Wanted id=\"1\"/><Wanted id=\"2\"/><Other/></R>"));
+  ASSERT_TRUE(
+      document.parse("<?xml version=\"1.0\"?><!-- top --><R><Other/><!--Wanted-->text<wanted/>"
+                     "<Wanted id=\"1\"/><Wanted id=\"2\"/><Other/></R>"));
   XmlElement root = document.root();
   EXPECT_EQ(root.name(), "R");
   XmlElement first = root.firstChild("Wanted");

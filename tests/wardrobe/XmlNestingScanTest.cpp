@@ -88,7 +88,10 @@ TEST(XmlNestingScanTest, AgreesWithTheLibraryOnTrickyTokens) {
       {"an empty encoding means UTF-8", "<?xml encoding=''?><a x=\"\xE0\"/>\"><b/></a>", 2},
       {"lead byte swallows '<' in text", utf8 + "<a>\xE0<b>x</b></a><c><d/></c>", 1},
       {"lead byte at the very end", utf8 + "<a><b x=\"\xF0", 2},
-      {"byte-order mark inside a tag is skipped", utf8 + "<a><\xEF\xBB\xBF" "b/></a>", 2},
+      {"byte-order mark inside a tag is skipped",
+       utf8 + "<a><\xEF\xBB\xBF"
+              "b/></a>",
+       2},
       {"deep but allowed", nested(200), 200},
   };
   for (const Case& c : cases) {

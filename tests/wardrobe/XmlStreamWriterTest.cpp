@@ -52,9 +52,10 @@ TEST(XmlStreamWriterTest, WritesWhatTheLibraryPrintsForTheWholeDocument) {
       Node{"Root", {{"x", L"y"}}, {leaf}, true},
       Node{"Root",
            {{"x", L"y"}},
-           {subtree,
-            Node{"EmptyOpen", {{"n", L"3"}}, {}, true},
-            Node{"Open", {}, {leaf, Node{"Deeper", {{"d", L"2"}}, {subtree, Node{"Deepest", {}, {leaf}, true}}, true}},
+           {subtree, Node{"EmptyOpen", {{"n", L"3"}}, {}, true},
+            Node{"Open",
+                 {},
+                 {leaf, Node{"Deeper", {{"d", L"2"}}, {subtree, Node{"Deepest", {}, {leaf}, true}}, true}},
                  true},
             leaf},
            true},
@@ -65,8 +66,8 @@ TEST(XmlStreamWriterTest, WritesWhatTheLibraryPrintsForTheWholeDocument) {
     XmlDocument document;
     buildTree(document.createWithRoot(documents[i].name), documents[i]);
     ASSERT_TRUE(document.save(dir / L"whole.xml"));
-    ASSERT_TRUE(XmlStreamWriter::writeFile(dir / L"streamed.xml",
-                                           [&](XmlStreamWriter& out) { stream(out, documents[i]); }));
+    ASSERT_TRUE(
+        XmlStreamWriter::writeFile(dir / L"streamed.xml", [&](XmlStreamWriter& out) { stream(out, documents[i]); }));
     EXPECT_EQ(readFile(dir / L"streamed.xml"), readFile(dir / L"whole.xml")) << "document " << i;
   }
 }
