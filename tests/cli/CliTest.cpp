@@ -223,7 +223,9 @@ TEST(CliTest, ReportsFileErrorsAndWrongUsage) {
     for (const std::string& a : c.arguments) line += a + " ";
     EXPECT_EQ(run.status, c.status) << line << run.err;
     EXPECT_EQ(run.out, "") << line;
-    if (!c.err.empty()) EXPECT_EQ(run.err, c.err) << line;
+    if (!c.err.empty()) {
+      EXPECT_EQ(run.err, c.err) << line;
+    }
     EXPECT_FALSE(run.err.empty()) << line;
   }
   // A wardrobe whose file cannot be replaced is reported, not half written.
