@@ -64,7 +64,7 @@ int runCells(const CellsOptions& options) {
 
   int status = kSuccess;
   std::set<std::wstring> taken;
-  nlohmann::json cells = nlohmann::json::array();
+  nlohmann::ordered_json cells = nlohmann::ordered_json::array();
   for (const std::string& argument : options.photos) {
     const std::wstring photo = absolutePath(fromUtf8(argument));
     DibBitmap cell;
@@ -80,14 +80,14 @@ int runCells(const CellsOptions& options) {
       status = kFileError;
       continue;
     }
-    cells.push_back({{"file", jsonText(photo)},
-                     {"cell", jsonText(target)},
-                     {"thumbnail",
-                      {{"x", made.thumbnail.left},
-                       {"y", made.thumbnail.top},
-                       {"width", made.thumbnail.width()},
-                       {"height", made.thumbnail.height()}}},
-                     {"exif_badge", made.exifBadge}});
+    cells.push_back(nlohmann::ordered_json{{"file", jsonText(photo)},
+                                           {"cell", jsonText(target)},
+                                           {"thumbnail",
+                                            {{"x", made.thumbnail.left},
+                                             {"y", made.thumbnail.top},
+                                             {"width", made.thumbnail.width()},
+                                             {"height", made.thumbnail.height()}}},
+                                           {"exif_badge", made.exifBadge}});
   }
   printJson(cells);
   return status;

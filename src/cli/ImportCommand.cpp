@@ -11,10 +11,10 @@
 #include "Commands.h"
 #include "JsonOutput.h"
 #include "ProgressBar.h"
+#include "WardrobeInput.h"
 #include "imaging/import/AddFiles.h"
 #include "imaging/import/FilterThread.h"
 #include "imaging/import/ImportMessages.h"
-#include "platform/PathOps.h"
 #include "platform/Utf8.h"
 #include "wardrobe/WardrobeFile.h"
 
@@ -47,7 +47,7 @@ bool askOnTerminal(size_t count) {
 // The photo files among the paths, found as the program's filter thread finds them.
 bool filterPaths(const std::vector<std::string>& arguments, ImportList& accepted) {
   ImportList input;
-  for (const std::string& argument : arguments) input.add(absolutePath(fromUtf8(argument)));
+  for (const std::string& argument : arguments) input.add(argumentPath(argument));
   ProgressBar bar("Filtering files:");
   FilterThread filter(input, [&bar](FilterEvent, size_t count) { bar.update(count, 0); });
   if (!filter.start()) return false;
@@ -62,15 +62,12 @@ int runImport(const ImportOptions& options) {
     printError(oneLine(kAllCollectionsRefusal));
     return kUsageError;
   }
-  const std::wstring file = absolutePath(fromUtf8(options.file));
+  const std::wstring file = argumentPath(options.file);
   Wardrobe wardrobe;
-  if (!readWardrobe(file, wardrobe)) {
-    printError(toUtf8(file) + ": cannot be read as a wardrobe file");
-    return kFileError;
-  }
+  if (!readWardrobeArgument(file, wardrobe)) return kFileError;
   Collection* collection = wardrobe.collections().findByName(collectionName);
   if (!collection) {
-    printError(toUtf8(file) + ": no collection is named \"" + options.collection + "\"");
+    printError("no collection of " + toUtf8(file) + " is named \"" + options.collection + "\"");
     return kUsageError;
   }
 
@@ -95,13 +92,14 @@ int runImport(const ImportOptions& options) {
   if (!added.items.empty() && !writeWardrobe(wardrobe)) {
     // The copies would be orphans beside a file that does not name them.
     for (Item* item : added.items) collection->items().remove(item);
-    printError(toUtf8(wardrobe.wardrobeFilePath()) + ": cannot be written; no photo was added");
+    printError("cannot write " + toUtf8(wardrobe.wardrobeFilePath()) +
+               ": the file or its folder cannot be written; no photo was added");
     return kFileError;
   }
 
   nlohmann::json failed = nlohmann::json::array();
   for (const std::wstring& path : added.failed) failed.push_back(jsonText(path));
-  printJson({{"accepted", accepted.count()}, {"added", added.items.size()}, {"failed", failed}});
+  printJson(nlohmann::ordered_json{{"accepted", accepted.count()}, {"added", added.items.size()}, {"failed", failed}});
   return kSuccess;
 }
 

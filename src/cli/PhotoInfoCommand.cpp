@@ -70,7 +70,7 @@ void registerPhotoInfoCommand(CLI::App& app, int& exitStatus) {
         printJson(description);
         continue;
       }
-      printJson({{"file", file}, {"error", error}});
+      printJson(nlohmann::json{{"file", file}, {"error", error}});
       printError(file + ": " + error);
       exitStatus = kFileError;
     }

@@ -47,7 +47,7 @@ void registerThumbnailCommand(CLI::App& app, int& exitStatus) {
       exitStatus = kFileError;
       return;
     }
-    printJson({{"file", options->output},
+    printJson(nlohmann::json{{"file", options->output},
                {"width", image.colorBitmap().width()},
                {"height", image.colorBitmap().height()}});
   });

@@ -13,6 +13,10 @@ const std::vector<tavoro::cli::CommandRegistrar> kCommands = {
     tavoro::cli::registerThumbnailCommand,
     tavoro::cli::registerConvertCommand,
     tavoro::cli::registerCellsCommand,
+    tavoro::cli::registerImportCommand,
+    tavoro::cli::registerDumpCommand,
+    tavoro::cli::registerResaveCommand,
+    tavoro::cli::registerNewCommand,
 };
 
 }  // namespace

@@ -109,8 +109,8 @@ TEST_F(ImportCommandTest, RefusesWhatItCannotDo) {
   };
   const Case cases[] = {
       {{"import", m_file, "All Collections", drop()}, 2, "Adding photos to \"All Collections\" is not allowed."},
-      {{"import", m_file, "Socks", drop()}, 2, "no collection is named \"Socks\""},
-      {{"import", m_file, "shirts", drop()}, 2, "no collection is named"},  // names are exact
+      {{"import", m_file, "Socks", drop()}, 2, "is named \"Socks\""},
+      {{"import", m_file, "shirts", drop()}, 2, "is named \"shirts\""},  // names are exact
       {{"import", toUtf8(m_dir / L"missing.twd"), "Shirts", drop()}, 1, "missing.twd"},
       {{"import", m_file, "Shirts"}, 2, ""},
   };
