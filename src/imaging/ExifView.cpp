@@ -56,9 +56,9 @@ std::optional<uint32_t> ExifView::exifIfd() const {
   if (!first) return std::nullopt;
   const std::optional<ExifEntry> pointer = findTag(*first, kExifIfdPointer);
   if (!pointer) return std::nullopt;
-  const std::optional<double> offset = number(*pointer);
-  if (!offset || *offset < 0 || *offset > 4294967295.0) return std::nullopt;
-  return directoryAt(static_cast<uint64_t>(*offset));
+  const std::optional<uint32_t> offset = unsignedNumber(*pointer);
+  if (!offset) return std::nullopt;
+  return directoryAt(*offset);
 }
 
 std::optional<ExifEntry> ExifView::findTag(uint32_t ifd, uint16_t tag) const {
@@ -114,6 +114,13 @@ std::optional<double> ExifView::number(const ExifEntry& e, uint32_t index) const
     }
     default: return std::nullopt;  // ASCII and UNDEFINED have no numeric value
   }
+}
+
+std::optional<uint32_t> ExifView::unsignedNumber(const ExifEntry& e) const {
+  if (e.type != 1 && e.type != 3 && e.type != 4) return std::nullopt;
+  const std::optional<double> value = number(e);
+  if (!value) return std::nullopt;
+  return static_cast<uint32_t>(*value);  // exact: at most 32 bits, unsigned
 }
 
 std::optional<std::string> ExifView::text(const ExifEntry& e) const {

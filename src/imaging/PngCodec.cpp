@@ -16,6 +16,8 @@
 namespace tavoro {
 namespace {
 
+constexpr png_alloc_size_t kMostPngChunkBytes = 8 * 1024 * 1024;
+
 // libpng reports errors to this handler, which long-jumps back into the
 // codec at once (returning would make libpng print the message itself).
 void onPngError(png_structp png, png_const_charp) { png_longjmp(png, 1); }
@@ -76,6 +78,13 @@ bool runRead(ReadJob& job) {
   png_set_read_fn(job.png, job.stream, readFromStream);
   png_set_sig_bytes(job.png, 8);
   png_set_user_limits(job.png, static_cast<png_uint_32>(kMaxImageSide), static_cast<png_uint_32>(kMaxImageSide));
+  // Only the chunks the picture needs are read; libpng would otherwise
+  // allocate whatever a text or profile chunk claims (gigabytes, from a
+  // hundred-byte file). Skipped chunks are read past in small pieces.
+  png_set_keep_unknown_chunks(job.png, PNG_HANDLE_CHUNK_NEVER, nullptr, -1);
+  static const png_byte kWanted[] = {'g', 'A', 'M', 'A', '\0'};
+  png_set_keep_unknown_chunks(job.png, PNG_HANDLE_CHUNK_AS_DEFAULT, kWanted, 1);
+  png_set_chunk_malloc_max(job.png, kMostPngChunkBytes);
   png_read_info(job.png, job.info);
 
   png_uint_32 width = 0, height = 0;

@@ -151,6 +151,7 @@ TEST(PhotoMetadataTest, MalformedExifGivesNoAnswersAndNeverReadsOutside) {
       {"IFD0 beyond the segment", patched(4, std::string("\xFF\xFF\x00\x00", 4)), false, false, false},
       {"IFD0 entry count beyond the segment", patched(8, std::string("\xFF\x0F", 2)), false, false, false},
       {"a type outside 1..12", patched(12, std::string("\x0D\x00", 2)), false, true, true},
+      {"EXIF directory pointer stored as a fraction", patched(24, std::string("\x05\x00", 2)), true, false, true},
       {"EXIF directory beyond the segment", patched(30, std::string("\x00\x00\x01\x00", 4)), true, false, true},
       {"date text beyond the segment", patched(48, std::string("\xF0\xFF\x00\x00", 4)), true, false, true},
       {"IFD1 beyond the segment", patched(34, std::string("\x00\x00\x00\x10", 4)), true, true, false},

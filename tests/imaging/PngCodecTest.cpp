@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
 #include <zlib.h>
 
 #include <cmath>
@@ -185,11 +186,16 @@ TEST(PngCodecTest, BrokenFilesAreRefused) {
   for (int i = 0; i < 4; ++i) huge[29 + static_cast<size_t>(i)] = static_cast<char>(crc >> (24 - 8 * i));
   std::string notPng = good;
   notPng[0] = 'X';
-  for (const std::string& bad : {std::string(), notPng, good.substr(0, 8), good.substr(0, 60), badCrc, huge}) {
+  // A text chunk that claims two gigabytes in a file of a hundred bytes.
+  const std::string bloated = good.substr(0, 33) + std::string("\x74\x77\x00\x0DtEXtSoftware", 16) + good.substr(33);
+  for (const std::string& bad : {std::string(), notPng, good.substr(0, 8), good.substr(0, 60), badCrc, huge, bloated}) {
     ASSERT_FALSE(decode(bad, image)) << bad.size();
     EXPECT_FALSE(image.colorBitmap().isValid());
     EXPECT_EQ(image.info().width, 0);
   }
+  rusage usage{};
+  getrusage(RUSAGE_SELF, &usage);
+  EXPECT_LT(usage.ru_maxrss, 512 * 1024) << "kilobytes at the most";
 }
 
 }  // namespace
