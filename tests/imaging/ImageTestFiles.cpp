@@ -125,8 +125,9 @@ class TiffWriter {
  public:
   explicit TiffWriter(bool bigEndian) : m_big(bigEndian) {}
   void put16(uint32_t v) {
-    const char b[2] = {static_cast<char>(v >> 8), static_cast<char>(v)};
-    m_out += m_big ? std::string(b, 2) : std::string{b[1], b[0]};
+    const char high = static_cast<char>(v >> 8), low = static_cast<char>(v);
+    m_out += m_big ? high : low;
+    m_out += m_big ? low : high;
   }
   void put32(uint32_t v) {
     if (m_big) {
