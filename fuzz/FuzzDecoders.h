@@ -22,7 +22,8 @@ inline void decodeOnce(ImageCodec& codec, const uint8_t* data, size_t size) {
   if (!color.isValid() || color.bitsPerPixel() != 24) __builtin_trap();
   volatile uint8_t sink = color.row(0)[0];
   sink = static_cast<uint8_t>(sink + color.row(color.height() - 1)[color.bytesPerRow() - 1]);
-  if (image.hasAlpha() && (image.alphaPlane().width() != color.width() || image.alphaPlane().height() != color.height()))
+  if (image.hasAlpha() &&
+      (image.alphaPlane().width() != color.width() || image.alphaPlane().height() != color.height()))
     __builtin_trap();
 }
 

@@ -75,7 +75,9 @@ class DibBitmap {
   // The pixel memory: the bottom row first, bytesPerRow() apart.
   uint8_t* bits() { return m_bits.get(); }
   const uint8_t* bits() const { return m_bits.get(); }
-  size_t byteCount() const { return isValid() ? static_cast<size_t>(m_bytesPerRow) * static_cast<size_t>(m_height) : 0; }
+  size_t byteCount() const {
+    return isValid() ? static_cast<size_t>(m_bytesPerRow) * static_cast<size_t>(m_height) : 0;
+  }
   // For a top-down view (a QImage, for one): the top row and the distance to
   // the next row down, which is negative because rows are stored bottom-up.
   const uint8_t* topRow() const { return isValid() ? row(0) : nullptr; }

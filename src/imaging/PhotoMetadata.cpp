@@ -34,7 +34,9 @@ int exifOrientation(const JpegSegmentList& segments) {
   return 0;  // missing, or not one of the eight (NaN included)
 }
 
-int exifOrientation(const PhotoImage& image) { return exifOrientation(image.segments()); }
+int exifOrientation(const PhotoImage& image) {
+  return exifOrientation(image.segments());
+}
 
 int exifOrientation(std::wstring_view path) {
   JpegSegmentList segments;

@@ -111,7 +111,9 @@ TEST(ImagingCommandsTest, PhotoInfoDescribesEachFileAndReportsFailures) {
 TEST(ImagingCommandsTest, ThumbnailWritesTheFittedPicture) {
   TempDir dir;
   test::writeFile(dir / L"camera.jpg", exifPhoto());
-  test::writeFile(dir / L"plain.jpg", test::jpegFile(300, 200, 1, [](int, int) { return std::array<uint16_t, 4>{9, 0, 0, 0}; }));
+  test::writeFile(dir / L"plain.jpg", test::jpegFile(300, 200, 1, [](int, int) {
+                    return std::array<uint16_t, 4>{9, 0, 0, 0};
+                  }));
 
   CliRun run = runCli(dir, {"thumbnail", toUtf8(dir / L"plain.jpg"), toUtf8(dir / L"t.png"), "--box", "96", "96"});
   ASSERT_EQ(run.status, 0) << run.err;
@@ -130,8 +132,10 @@ TEST(ImagingCommandsTest, ThumbnailWritesTheFittedPicture) {
   EXPECT_EQ(bmp.colorBitmap().height(), 16);
   EXPECT_GT(bmp.colorBitmap().color(6, 8).blue, 230);
 
-  EXPECT_EQ(runCli(dir, {"thumbnail", toUtf8(dir / L"plain.jpg"), toUtf8(dir / L"t.gif"), "--box", "96", "96"}).status, 2);
-  EXPECT_EQ(runCli(dir, {"thumbnail", toUtf8(dir / L"plain.jpg"), toUtf8(dir / L"u.png"), "--box", "3", "96"}).status, 2);
+  EXPECT_EQ(runCli(dir, {"thumbnail", toUtf8(dir / L"plain.jpg"), toUtf8(dir / L"t.gif"), "--box", "96", "96"}).status,
+            2);
+  EXPECT_EQ(runCli(dir, {"thumbnail", toUtf8(dir / L"plain.jpg"), toUtf8(dir / L"u.png"), "--box", "3", "96"}).status,
+            2);
   EXPECT_EQ(runCli(dir, {"thumbnail", toUtf8(dir / L"plain.jpg"), toUtf8(dir / L"u.png")}).status, 2);
   run = runCli(dir, {"thumbnail", toUtf8(dir / L"missing.jpg"), toUtf8(dir / L"u.png"), "--box", "96", "96"});
   EXPECT_EQ(run.status, 1);

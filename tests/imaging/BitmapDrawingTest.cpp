@@ -10,7 +10,9 @@ namespace {
 
 using test::makeBitmap;
 
-Bgra grey(int v) { return Bgra{uint8_t(v), uint8_t(v), uint8_t(v), 255}; }
+Bgra grey(int v) {
+  return Bgra{uint8_t(v), uint8_t(v), uint8_t(v), 255};
+}
 
 TEST(BitmapFittingTest, FitSizeKeepsTheProportions) {
   struct Case {
@@ -24,8 +26,8 @@ TEST(BitmapFittingTest, FitSizeKeepsTheProportions) {
   };
   for (const Case& c : cases) {
     const Size s = fitSize(c.box, c.image);
-    EXPECT_EQ(s, c.expected) << c.image.width << "x" << c.image.height << " into " << c.box.width << "x"
-                             << c.box.height << " gave " << s.width << "x" << s.height;
+    EXPECT_EQ(s, c.expected) << c.image.width << "x" << c.image.height << " into " << c.box.width << "x" << c.box.height
+                             << " gave " << s.width << "x" << s.height;
   }
 }
 
@@ -117,14 +119,14 @@ TEST(BitmapTransformTest, EachOrientationShowsThePictureUpright) {
   const char stored[2][4] = {"abc", "def"};
   const DibBitmap source = makeBitmap(3, 2, [&](int x, int y) { return grey(stored[y][x]); });
   const std::vector<std::vector<std::string>> expected = {
-      {"abc", "def"},        // 1
-      {"cba", "fed"},        // 2 mirrored left to right
-      {"fed", "cba"},        // 3 turned 180 degrees
-      {"def", "abc"},        // 4 mirrored top to bottom
-      {"ad", "be", "cf"},    // 5 transposed
-      {"da", "eb", "fc"},    // 6 turned 90 degrees clockwise
-      {"fc", "eb", "da"},    // 7 transversed
-      {"cf", "be", "ad"},    // 8 turned 90 degrees counter-clockwise
+      {"abc", "def"},      // 1
+      {"cba", "fed"},      // 2 mirrored left to right
+      {"fed", "cba"},      // 3 turned 180 degrees
+      {"def", "abc"},      // 4 mirrored top to bottom
+      {"ad", "be", "cf"},  // 5 transposed
+      {"da", "eb", "fc"},  // 6 turned 90 degrees clockwise
+      {"fc", "eb", "da"},  // 7 transversed
+      {"cf", "be", "ad"},  // 8 turned 90 degrees counter-clockwise
   };
   for (int orientation = 1; orientation <= 8; ++orientation) {
     DibBitmap b;

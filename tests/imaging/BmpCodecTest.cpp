@@ -10,8 +10,8 @@
 namespace tavoro {
 namespace {
 
-using test::BmpSpec;
 using test::bmpFile;
+using test::BmpSpec;
 
 constexpr int kWidth = 5, kHeight = 3;
 
@@ -20,7 +20,9 @@ std::vector<std::array<uint8_t, 3>> testPalette(int n) {
   for (int i = 0; i < n; ++i) p.push_back({uint8_t(i * 10), uint8_t(i * 5), uint8_t(255 - i * 10)});
   return p;
 }
-Bgra paletteColour(uint32_t i) { return Bgra{uint8_t(i * 10), uint8_t(i * 5), uint8_t(255 - i * 10), 255}; }
+Bgra paletteColour(uint32_t i) {
+  return Bgra{uint8_t(i * 10), uint8_t(i * 5), uint8_t(255 - i * 10), 255};
+}
 
 // Rows of stored pixel values, bottom row first unless topDown, each padded
 // to four bytes. value(x, y) counts y from the top of the picture.
@@ -43,7 +45,9 @@ std::string packRows(int bits, bool topDown, const std::function<uint32_t(int, i
   return out;
 }
 
-uint8_t widen(uint32_t v, int bits) { return static_cast<uint8_t>((v * 255 + ((1u << bits) - 1) / 2) / ((1u << bits) - 1)); }
+uint8_t widen(uint32_t v, int bits) {
+  return static_cast<uint8_t>((v * 255 + ((1u << bits) - 1) / 2) / ((1u << bits) - 1));
+}
 
 struct Decoded {
   bool ok = false;
@@ -103,20 +107,38 @@ TEST(BmpCodecTest, EveryDepthAndLayoutDecodesToTheSameColours) {
       {"8-bit with a version 5 header", paletted(124, 8, 256, false), ofPalette(256), false},
       {"8-bit with a core header", paletted(12, 8, 256, false), ofPalette(256), false},
       {"16-bit 5-5-5", masked(16, kBitmapRgb, {}, 40, v555),
-       [&](int x, int y) { return Bgra{widen(x + y * 7, 5), widen(y * 9, 5), widen(x * 6, 5), 255}; }, false},
+       [&](int x, int y) {
+         return Bgra{widen(x + y * 7, 5), widen(y * 9, 5), widen(x * 6, 5), 255};
+       },
+       false},
       {"16-bit 5-6-5 bit fields", masked(16, kBitmapBitFields, {0xF800, 0x07E0, 0x001F}, 40, v565),
-       [&](int x, int y) { return Bgra{widen(x + y * 7, 5), widen(y * 20, 6), widen(x * 6, 5), 255}; }, false},
+       [&](int x, int y) {
+         return Bgra{widen(x + y * 7, 5), widen(y * 20, 6), widen(x * 6, 5), 255};
+       },
+       false},
       {"24-bit", masked(24, kBitmapRgb, {}, 40, v24),
-       [](int x, int y) { return Bgra{uint8_t(x * 40), uint8_t(y * 80), uint8_t(x * y * 10), 255}; }, false},
+       [](int x, int y) {
+         return Bgra{uint8_t(x * 40), uint8_t(y * 80), uint8_t(x * y * 10), 255};
+       },
+       false},
       {"32-bit with a zero fourth byte", masked(32, kBitmapRgb, {}, 40, v24),
-       [](int x, int y) { return Bgra{uint8_t(x * 40), uint8_t(y * 80), uint8_t(x * y * 10), 255}; }, false},
+       [](int x, int y) {
+         return Bgra{uint8_t(x * 40), uint8_t(y * 80), uint8_t(x * y * 10), 255};
+       },
+       false},
       {"32-bit with alpha in the fourth byte",
        masked(32, kBitmapRgb, {}, 40, [&](int x, int y) { return v24(x, y) | uint32_t(x * 50) << 24; }),
-       [](int x, int y) { return Bgra{uint8_t(x * 40), uint8_t(y * 80), uint8_t(x * y * 10), uint8_t(x * 50)}; }, true},
+       [](int x, int y) {
+         return Bgra{uint8_t(x * 40), uint8_t(y * 80), uint8_t(x * y * 10), uint8_t(x * 50)};
+       },
+       true},
       {"32-bit bit fields with an alpha mask",
        masked(32, kBitmapBitFields, {0x000000FF, 0x0000FF00, 0x00FF0000, 0xFF000000}, 124,
               [](int x, int y) { return uint32_t(x * 40 | (y * 80) << 8 | 0x11 << 16 | (200 - x) << 24); }),
-       [](int x, int y) { return Bgra{0x11, uint8_t(y * 80), uint8_t(x * 40), uint8_t(200 - x)}; }, true},
+       [](int x, int y) {
+         return Bgra{0x11, uint8_t(y * 80), uint8_t(x * 40), uint8_t(200 - x)};
+       },
+       true},
   };
   for (const Case& c : cases) {
     Decoded d;
@@ -142,16 +164,19 @@ TEST(BmpCodecTest, RunLengthFilesExpandWithRunsJumpsAndLiterals) {
   // Bottom row: a run of three 1s and a run of 2s longer than the row; the
   // middle row: literals 5 6 7 and a jump to the last pixel of the top row,
   // which gets a 9; then the end of the bitmap.
-  const std::string rle8("\x03\x01\x09\x02\x00\x00"
-                         "\x00\x03\x05\x06\x07\x00"
-                         "\x00\x02\x01\x01\x01\x09\x00\x01",
-                         20);
-  const std::string rle4("\x03\x11\x09\x22\x00\x00"
-                         "\x00\x03\x56\x70"
-                         "\x00\x02\x01\x01\x01\x90\x00\x01",
-                         18);
+  const std::string rle8(
+      "\x03\x01\x09\x02\x00\x00"
+      "\x00\x03\x05\x06\x07\x00"
+      "\x00\x02\x01\x01\x01\x09\x00\x01",
+      20);
+  const std::string rle4(
+      "\x03\x11\x09\x22\x00\x00"
+      "\x00\x03\x56\x70"
+      "\x00\x02\x01\x01\x01\x90\x00\x01",
+      18);
   const uint32_t expected[kHeight][kWidth] = {{0, 0, 0, 0, 9}, {5, 6, 7, 0, 0}, {1, 1, 1, 2, 2}};
-  for (auto [bits, compression, data] : {std::tuple{uint16_t(8), kBitmapRle8, rle8}, {uint16_t(4), kBitmapRle4, rle4}}) {
+  for (auto [bits, compression, data] :
+       {std::tuple{uint16_t(8), kBitmapRle8, rle8}, {uint16_t(4), kBitmapRle4, rle4}}) {
     BmpSpec s;
     s.width = kWidth;
     s.height = kHeight;
@@ -229,7 +254,9 @@ TEST(BmpCodecTest, MalformedFilesAreRefused) {
 }
 
 TEST(BmpCodecTest, BitmapsRoundTripThroughMemory) {
-  const DibBitmap picture = test::makeBitmap(7, 3, [](int x, int y) { return Bgra{uint8_t(x * 30), uint8_t(y), 77, 255}; });
+  const DibBitmap picture = test::makeBitmap(7, 3, [](int x, int y) {
+    return Bgra{uint8_t(x * 30), uint8_t(y), 77, 255};
+  });
   std::vector<uint8_t> file;
   ASSERT_TRUE(BmpCodec::encodeToMemory(picture, file));
   EXPECT_EQ(file.size(), 14u + 40 + 24 * 3);

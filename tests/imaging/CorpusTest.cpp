@@ -10,9 +10,9 @@
 #include "ImageTestFiles.h"
 #include "TestFiles.h"
 #include "imaging/FileStream.h"
-#include "imaging/PngCodec.h"
-#include "imaging/PhotoMetadata.h"
 #include "imaging/JpegCodec.h"
+#include "imaging/PhotoMetadata.h"
+#include "imaging/PngCodec.h"
 #include "platform/FileSystem.h"
 #include "platform/Utf8.h"
 
@@ -139,7 +139,8 @@ std::vector<ExifExpectation> readExpectations(const std::wstring& path) {
 
 TEST(CorpusTest, ExifSamplesMatchTheReferenceReadings) {
   const std::wstring folder = corpus(L"exif");
-  if (folder.empty() || !isFile(folder + L"/expected.tsv")) GTEST_SKIP() << "EXIF samples not found (../shared/testdata)";
+  if (folder.empty() || !isFile(folder + L"/expected.tsv"))
+    GTEST_SKIP() << "EXIF samples not found (../shared/testdata)";
   const std::vector<ExifExpectation> rows = readExpectations(folder + L"/expected.tsv");
   ASSERT_GT(rows.size(), 20u);
   for (const ExifExpectation& e : rows) {
@@ -156,8 +157,8 @@ TEST(CorpusTest, ExifSamplesMatchTheReferenceReadings) {
       int y = 0, mo = 0, d = 0;
       taken.date.parts(y, mo, d);
       char text[32];
-      std::snprintf(text, sizeof text, "%04d:%02d:%02d %02d:%02d:%02d", y, mo, d, taken.time.hour(), taken.time.minute(),
-                    taken.time.second());
+      std::snprintf(text, sizeof text, "%04d:%02d:%02d %02d:%02d:%02d", y, mo, d, taken.time.hour(),
+                    taken.time.minute(), taken.time.second());
       EXPECT_EQ(text, e.dateTaken) << e.file;
     }
 

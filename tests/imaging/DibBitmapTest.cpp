@@ -41,8 +41,8 @@ TEST(DibBitmapTest, RowsAreStoredBottomUpOnFourByteBoundaries) {
   EXPECT_EQ(b.topDownStride(), -12);
   EXPECT_EQ(b.header().height, 5);
 
-  for (auto [width, bits, expected] : {std::tuple{1, 1, 4}, {33, 1, 8}, {7, 4, 4}, {9, 4, 8}, {5, 8, 8},
-                                       {3, 16, 8}, {1, 24, 4}, {2, 32, 8}}) {
+  for (auto [width, bits, expected] :
+       {std::tuple{1, 1, 4}, {33, 1, 8}, {7, 4, 4}, {9, 4, 8}, {5, 8, 8}, {3, 16, 8}, {1, 24, 4}, {2, 32, 8}}) {
     ASSERT_TRUE(b.create(width, 1, bits));
     EXPECT_EQ(b.bytesPerRow(), expected) << width << " x " << bits;
   }
@@ -61,8 +61,8 @@ TEST(DibBitmapTest, CreationFromADescription) {
       {"16-bit bit fields after a 40-byte header", description(40, 4, 2, 16, kBitmapBitFields, {0xF800, 0x07E0, 0x1F}),
        true, 0xF800, 0x07E0, 0x1F, 0, 0},
       {"32-bit bit fields inside a 124-byte header",
-       description(124, 4, 2, 32, kBitmapBitFields, {0xFF, 0xFF00, 0xFF0000, 0xFF000000}), true, 0xFF, 0xFF00,
-       0xFF0000, 0xFF000000, 0},
+       description(124, 4, 2, 32, kBitmapBitFields, {0xFF, 0xFF00, 0xFF0000, 0xFF000000}), true, 0xFF, 0xFF00, 0xFF0000,
+       0xFF000000, 0},
       {"8-bit takes 256 entries", description(40, 4, 2, 8, kBitmapRgb, {}, 256), true, 0, 0, 0, 0, 256},
       {"used colours limit the palette", description(56, 4, 2, 8, kBitmapRgb, {0, 0, 0, 0}, 3, 3), true, 0, 0, 0, 0, 3},
       {"run-length is accepted", description(108, 4, -2, 4, kBitmapRle4, {0, 0, 0, 0}, 16), true, 0, 0, 0, 0, 16},

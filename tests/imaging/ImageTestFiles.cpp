@@ -59,7 +59,8 @@ std::string bmpFile(const BmpSpec& s) {
     header.append(reinterpret_cast<const char*>(e.data()), 3);
     if (s.headerSize != 12) header += '\0';
   }
-  const uint32_t offset = s.pixelOffset >= 0 ? static_cast<uint32_t>(s.pixelOffset) : static_cast<uint32_t>(14 + header.size());
+  const uint32_t offset =
+      s.pixelOffset >= 0 ? static_cast<uint32_t>(s.pixelOffset) : static_cast<uint32_t>(14 + header.size());
   std::string file = "BM";
   putLe32(file, static_cast<uint32_t>(offset + s.pixels.size()));
   putLe32(file, 0);
@@ -85,14 +86,16 @@ std::string jpegFile(int width, int height, int components, const Sampler& sampl
   jpeg_set_defaults(&cinfo);
   jpeg_set_quality(&cinfo, quality, TRUE);
   // No chroma subsampling, so that small blocks of colour keep their colour.
-  for (int c = 0; c < cinfo.num_components; ++c) cinfo.comp_info[c].h_samp_factor = cinfo.comp_info[c].v_samp_factor = 1;
+  for (int c = 0; c < cinfo.num_components; ++c)
+    cinfo.comp_info[c].h_samp_factor = cinfo.comp_info[c].v_samp_factor = 1;
   jpeg_start_compress(&cinfo, TRUE);
   std::vector<JSAMPLE> row(static_cast<size_t>(width * components));
   while (cinfo.next_scanline < cinfo.image_height) {
     const int y = static_cast<int>(cinfo.next_scanline);
     for (int x = 0; x < width; ++x) {
       const auto v = sample(x, y);
-      for (int c = 0; c < components; ++c) row[static_cast<size_t>(x * components + c)] = static_cast<JSAMPLE>(v[static_cast<size_t>(c)]);
+      for (int c = 0; c < components; ++c)
+        row[static_cast<size_t>(x * components + c)] = static_cast<JSAMPLE>(v[static_cast<size_t>(c)]);
     }
     JSAMPROW rows[1] = {row.data()};
     jpeg_write_scanlines(&cinfo, rows, 1);
@@ -222,8 +225,8 @@ std::string pngFile(const PngSpec& s) {
   png_infop info = png_create_info_struct(png);
   if (setjmp(png_jmpbuf(png))) throw std::runtime_error("libpng failed writing a test file");
   png_set_write_fn(png, &out, appendToString, nullptr);
-  png_set_IHDR(png, info, static_cast<png_uint_32>(s.width), static_cast<png_uint_32>(s.height), s.bitDepth, s.colorType,
-               s.interlaced ? PNG_INTERLACE_ADAM7 : PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT,
+  png_set_IHDR(png, info, static_cast<png_uint_32>(s.width), static_cast<png_uint_32>(s.height), s.bitDepth,
+               s.colorType, s.interlaced ? PNG_INTERLACE_ADAM7 : PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT,
                PNG_FILTER_TYPE_DEFAULT);
   std::vector<png_color> palette;
   for (const auto& e : s.palette) palette.push_back(png_color{e[0], e[1], e[2]});

@@ -27,10 +27,10 @@ struct BmpSpec {
   int32_t height = 0;
   uint16_t bits = 24;
   uint32_t compression = 0;
-  std::vector<uint32_t> masks;          // written after a 40-byte header or inside a larger one
+  std::vector<uint32_t> masks;                  // written after a 40-byte header or inside a larger one
   std::vector<std::array<uint8_t, 3>> palette;  // blue, green, red
   uint32_t clrUsed = 0;
-  std::string pixels;  // exactly as stored in the file
+  std::string pixels;        // exactly as stored in the file
   int64_t pixelOffset = -1;  // -1: right after the palette
 };
 std::string bmpFile(const BmpSpec& spec);
@@ -61,10 +61,10 @@ struct PngSpec {
   int width = 0;
   int height = 0;
   bool interlaced = false;
-  Sampler sample;  // the stored channel values (a palette index for type 3)
+  Sampler sample;                               // the stored channel values (a palette index for type 3)
   std::vector<std::array<uint8_t, 3>> palette;  // red, green, blue
-  std::vector<uint8_t> paletteAlpha;           // tRNS for palette images
-  std::array<uint16_t, 3> transparent{};       // tRNS for grey or RGB images when hasTransparent
+  std::vector<uint8_t> paletteAlpha;            // tRNS for palette images
+  std::array<uint16_t, 3> transparent{};        // tRNS for grey or RGB images when hasTransparent
   bool hasTransparent = false;
   double gamma = 0;  // gAMA when non-zero
 };

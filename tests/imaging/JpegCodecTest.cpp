@@ -31,8 +31,14 @@ TEST(JpegCodecTest, GreyColourAndCmykFilesDecodeToBlueGreenRed) {
     std::function<Bgra(int)> expected;  // by block
   };
   const Case cases[] = {
-      {"grey", 1, [&](int b) { return Bgra{uint8_t(levels[b][0]), uint8_t(levels[b][0]), uint8_t(levels[b][0]), 255}; }},
-      {"RGB", 3, [&](int b) { return Bgra{uint8_t(levels[b][2]), uint8_t(levels[b][1]), uint8_t(levels[b][0]), 255}; }},
+      {"grey", 1,
+       [&](int b) {
+         return Bgra{uint8_t(levels[b][0]), uint8_t(levels[b][0]), uint8_t(levels[b][0]), 255};
+       }},
+      {"RGB", 3,
+       [&](int b) {
+         return Bgra{uint8_t(levels[b][2]), uint8_t(levels[b][1]), uint8_t(levels[b][0]), 255};
+       }},
       // Adobe CMYK is stored inverted: each colour is the stored value scaled by K.
       {"CMYK", 4,
        [&](int b) {
@@ -42,10 +48,13 @@ TEST(JpegCodecTest, GreyColourAndCmykFilesDecodeToBlueGreenRed) {
        }},
   };
   for (const Case& c : cases) {
-    const std::string file = jpegFile(16, 16, c.components, [&](int x, int y) {
-      const auto* l = levels[block(x, y)];
-      return std::array<uint16_t, 4>{l[0], l[1], l[2], l[3]};
-    }, 100);
+    const std::string file = jpegFile(
+        16, 16, c.components,
+        [&](int x, int y) {
+          const auto* l = levels[block(x, y)];
+          return std::array<uint16_t, 4>{l[0], l[1], l[2], l[3]};
+        },
+        100);
     PhotoImage image(ImageType::Jpg);
     ASSERT_TRUE(decode(file, image)) << c.what;
     EXPECT_EQ(image.info().type, ImageType::Jpg);
@@ -69,7 +78,9 @@ TEST(JpegCodecTest, QualityMapsOntoTheLibraryScale) {
 
 TEST(JpegCodecTest, EncodingHonoursTheSaveSettings) {
   PhotoImage image(ImageType::Jpg);
-  image.colorBitmap() = test::makeBitmap(40, 24, [](int x, int y) { return Bgra{uint8_t(x * 6), uint8_t(y * 10), 128, 255}; });
+  image.colorBitmap() = test::makeBitmap(40, 24, [](int x, int y) {
+    return Bgra{uint8_t(x * 6), uint8_t(y * 10), 128, 255};
+  });
   JpegCodec codec;
   auto encode = [&](int quality, unsigned flags) {
     image.jpegSettings().quality = quality;
@@ -104,7 +115,9 @@ TEST(JpegCodecTest, EncodingHonoursTheSaveSettings) {
 }
 
 TEST(JpegCodecTest, InfoOnlyAndBrokenFiles) {
-  const std::string file = jpegFile(24, 8, 3, [](int x, int) { return std::array<uint16_t, 4>{uint16_t(x * 10), 0, 0, 0}; });
+  const std::string file = jpegFile(24, 8, 3, [](int x, int) {
+    return std::array<uint16_t, 4>{uint16_t(x * 10), 0, 0, 0};
+  });
   PhotoImage image(ImageType::Jpg);
   ASSERT_TRUE(decode(file, image, true));
   EXPECT_EQ(image.info().width, 24);
@@ -134,7 +147,10 @@ TEST(JpegCodecTest, ReencodingKeepsTheApplicationSegments) {
   const std::string icc = "ICC_PROFILE" + std::string(40, 'p');
   const std::string comment = "made by a test";
   const std::string source = test::insertSegments(
-      jpegFile(16, 16, 3, [](int, int) { return std::array<uint16_t, 4>{1, 2, 3, 0}; }),
+      jpegFile(16, 16, 3,
+               [](int, int) {
+                 return std::array<uint16_t, 4>{1, 2, 3, 0};
+               }),
       {test::jpegSegment(0xE1, exif), test::jpegSegment(0xE2, icc), test::jpegSegment(0xFE, comment)});
   PhotoImage image(ImageType::Jpg);
   ASSERT_TRUE(decode(source, image));

@@ -31,7 +31,9 @@ bool read(const std::string& bytes, bool headersOnly, JpegSegmentList& list) {
 }
 
 std::string photo() {
-  return test::jpegFile(16, 8, 3, [](int x, int y) { return std::array<uint16_t, 4>{uint16_t(x * 9), uint16_t(y * 20), 50, 0}; });
+  return test::jpegFile(16, 8, 3, [](int x, int y) {
+    return std::array<uint16_t, 4>{uint16_t(x * 9), uint16_t(y * 20), 50, 0};
+  });
 }
 
 TEST(JpegSegmentsTest, FillBytesBeforeAMarker) {

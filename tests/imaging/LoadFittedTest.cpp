@@ -15,8 +15,9 @@ using test::TempDir;
 // A grey main picture; its EXIF thumbnail (when asked for) is red and of a
 // different shape, so the result shows which one was used.
 std::string photo(int width, int height, const std::string& thumbnail, int orientation) {
-  const std::string main =
-      test::jpegFile(width, height, 1, [](int, int) { return std::array<uint16_t, 4>{100, 0, 0, 0}; });
+  const std::string main = test::jpegFile(width, height, 1, [](int, int) {
+    return std::array<uint16_t, 4>{100, 0, 0, 0};
+  });
   if (thumbnail.empty()) return main;
   test::ExifSpec spec;
   spec.orientation = orientation;
@@ -25,8 +26,12 @@ std::string photo(int width, int height, const std::string& thumbnail, int orien
 }
 
 const std::string& redThumbnail() {
-  static const std::string t =
-      test::jpegFile(16, 24, 3, [](int, int) { return std::array<uint16_t, 4>{255, 0, 0, 0}; }, 90);
+  static const std::string t = test::jpegFile(
+      16, 24, 3,
+      [](int, int) {
+        return std::array<uint16_t, 4>{255, 0, 0, 0};
+      },
+      90);
   return t;
 }
 
@@ -57,7 +62,9 @@ TEST(LoadFittedTest, AJpegUsesItsExifThumbnailTurnedUpright) {
 
 TEST(LoadFittedTest, OtherFilesAreDecodedAndFitted) {
   TempDir dir;
-  const DibBitmap picture = test::makeBitmap(300, 200, [](int x, int) { return Bgra{uint8_t(x < 150 ? 0 : 200), 50, 10, 255}; });
+  const DibBitmap picture = test::makeBitmap(300, 200, [](int x, int) {
+    return Bgra{uint8_t(x < 150 ? 0 : 200), 50, 10, 255};
+  });
   for (const wchar_t* name : {L"p.bmp", L"p.png", L"p.jpg"}) {
     const std::wstring path = dir / name;
     PhotoImage image(typeFromExtension(path));

@@ -20,10 +20,13 @@ using test::ExifSpec;
 const Bgra kBlocks[2][3] = {{{0, 0, 255, 255}, {0, 255, 0, 255}, {255, 0, 0, 255}},
                             {{255, 255, 255, 255}, {0, 0, 0, 255}, {0, 255, 255, 255}}};
 std::string thumbnailJpeg() {
-  return test::jpegFile(24, 16, 3, [](int x, int y) {
-    const Bgra& c = kBlocks[y / 8][x / 8];
-    return std::array<uint16_t, 4>{c.red, c.green, c.blue, 0};
-  }, 100);
+  return test::jpegFile(
+      24, 16, 3,
+      [](int x, int y) {
+        const Bgra& c = kBlocks[y / 8][x / 8];
+        return std::array<uint16_t, 4>{c.red, c.green, c.blue, 0};
+      },
+      100);
 }
 
 std::string photoWith(const ExifSpec& spec) {

@@ -31,8 +31,8 @@ TEST(PngCodecTest, EveryColourTypeAndDepthDecodes) {
     int colorType;
     int depth;
   };
-  const Case cases[] = {{0, 1}, {0, 2}, {0, 4}, {0, 8}, {0, 16}, {2, 8}, {2, 16}, {3, 1}, {3, 2},
-                        {3, 4}, {3, 8}, {4, 8}, {4, 16}, {6, 8}, {6, 16}};
+  const Case cases[] = {{0, 1}, {0, 2}, {0, 4}, {0, 8}, {0, 16}, {2, 8}, {2, 16}, {3, 1},
+                        {3, 2}, {3, 4}, {3, 8}, {4, 8}, {4, 16}, {6, 8}, {6, 16}};
   for (const Case& c : cases) {
     for (bool interlaced : {false, true}) {
       const uint32_t most = (1u << c.depth) - 1;
@@ -65,15 +65,20 @@ TEST(PngCodecTest, EveryColourTypeAndDepthDecodes) {
           const auto s = spec.sample(x, y);
           Bgra want;
           switch (c.colorType) {
-            case 0: want = {to8(s[0], c.depth), to8(s[0], c.depth), to8(s[0], c.depth), 255}; break;
-            case 4: want = {to8(s[0], c.depth), to8(s[0], c.depth), to8(s[0], c.depth), to8(s[1], c.depth)}; break;
+            case 0:
+              want = {to8(s[0], c.depth), to8(s[0], c.depth), to8(s[0], c.depth), 255};
+              break;
+            case 4:
+              want = {to8(s[0], c.depth), to8(s[0], c.depth), to8(s[0], c.depth), to8(s[1], c.depth)};
+              break;
             case 3: {
               const auto& p = spec.palette[s[0]];
               want = {p[2], p[1], p[0], 255};
               break;
             }
             default:
-              want = {to8(s[2], c.depth), to8(s[1], c.depth), to8(s[0], c.depth), c.colorType == 6 ? to8(s[3], c.depth) : uint8_t(255)};
+              want = {to8(s[2], c.depth), to8(s[1], c.depth), to8(s[0], c.depth),
+                      c.colorType == 6 ? to8(s[3], c.depth) : uint8_t(255)};
           }
           Bgra got = image.colorBitmap().color(x, y);
           if (alpha) got.alpha = static_cast<uint8_t>(image.alphaPlane().pixel(x, y));
@@ -121,7 +126,7 @@ TEST(PngCodecTest, AFileGammaIsCorrectedForTheScreen) {
   PhotoImage image(ImageType::Png);
   ASSERT_TRUE(decode(test::pngFile(spec), image));
   EXPECT_EQ(image.colorBitmap().color(0, 0).red, 64);  // no gAMA: taken as made for the screen
-  spec.gamma = 1.0;                                     // linear samples
+  spec.gamma = 1.0;                                    // linear samples
   ASSERT_TRUE(decode(test::pngFile(spec), image));
   const int expected = static_cast<int>(std::lround(255 * std::pow(64 / 255.0, 1 / 2.2)));
   EXPECT_NEAR(image.colorBitmap().color(0, 0).red, expected, 1);
@@ -129,7 +134,9 @@ TEST(PngCodecTest, AFileGammaIsCorrectedForTheScreen) {
 
 TEST(PngCodecTest, EncodingRoundTripsWithTheProgramTexts) {
   PhotoImage image(ImageType::Png);
-  image.colorBitmap() = test::makeBitmap(17, 5, [](int x, int y) { return Bgra{uint8_t(x * 15), uint8_t(y * 50), 99, 255}; });
+  image.colorBitmap() = test::makeBitmap(17, 5, [](int x, int y) {
+    return Bgra{uint8_t(x * 15), uint8_t(y * 50), 99, 255};
+  });
   PngCodec codec;
   for (bool alpha : {false, true}) {
     if (alpha) {
