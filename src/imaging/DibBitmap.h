@@ -78,8 +78,10 @@ class DibBitmap {
   size_t byteCount() const {
     return isValid() ? static_cast<size_t>(m_bytesPerRow) * static_cast<size_t>(m_height) : 0;
   }
-  // For a top-down view (a QImage, for one): the top row and the distance to
-  // the next row down, which is negative because rows are stored bottom-up.
+  // For a top-down view: the top row and the distance to the next row down,
+  // which is negative because rows are stored bottom-up. (QImage accepts
+  // only positive strides: a QImage over bits() with bytesPerRow() and
+  // Format_BGR888 holds the picture upside down and is painted mirrored.)
   const uint8_t* topRow() const { return isValid() ? row(0) : nullptr; }
   ptrdiff_t topDownStride() const { return -static_cast<ptrdiff_t>(bytesPerRow()); }
 
