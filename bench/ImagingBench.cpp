@@ -59,11 +59,11 @@ JpegSegment exifSegment(const DibBitmap& photo) {
   settings.quality = 80;
   MemoryStream thumbnail;
   if (!JpegCodec::encodeBitmap(small, settings, thumbnail)) throw std::runtime_error("cannot encode the thumbnail");
-  test::ExifSpec spec;
-  spec.orientation = 1;
-  spec.dateTaken = "2024:05:17 10:42:07";
-  spec.thumbnail.assign(thumbnail.buffer().begin(), thumbnail.buffer().end());
-  const std::string payload = test::exifPayload(spec);
+  test::ExifBlock block;
+  block.orientation = 1;
+  block.dateTaken = "2024:05:17 10:42:07";
+  block.thumbnail.assign(thumbnail.buffer().begin(), thumbnail.buffer().end());
+  const std::string payload = test::exifPayload(block);
   JpegSegment segment;
   segment.id = kJpegExif;
   segment.length = static_cast<uint32_t>(payload.size() + 2);

@@ -66,14 +66,14 @@ std::vector<nlohmann::json> documents(const std::string& text) {
 }
 
 std::string exifPhoto() {
-  test::ExifSpec spec;
-  spec.orientation = 6;
-  spec.dateTaken = "2019:03:14 15:09:26";
-  spec.thumbnail = test::jpegFile(32, 24, 3, [](int, int) { return std::array<uint16_t, 4>{0, 0, 255, 0}; });
+  test::ExifBlock block;
+  block.orientation = 6;
+  block.dateTaken = "2019:03:14 15:09:26";
+  block.thumbnail = test::jpegFile(32, 24, 3, [](int, int) { return std::array<uint16_t, 4>{0, 0, 255, 0}; });
   const std::string main = test::jpegFile(300, 200, 3, [](int x, int y) {
     return std::array<uint16_t, 4>{uint16_t(x % 256), uint16_t(y), 80, 0};
   });
-  return test::insertSegments(main, {test::jpegSegment(0xE1, test::exifPayload(spec))});
+  return test::insertSegments(main, {test::jpegSegment(0xE1, test::exifPayload(block))});
 }
 
 TEST(ImagingCommandsTest, PhotoInfoDescribesEachFileAndReportsFailures) {

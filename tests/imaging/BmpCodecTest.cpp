@@ -11,7 +11,7 @@ namespace tavoro {
 namespace {
 
 using test::bmpFile;
-using test::BmpSpec;
+using test::BmpLayout;
 
 constexpr int kWidth = 5, kHeight = 3;
 
@@ -67,12 +67,12 @@ TEST(BmpCodecTest, EveryDepthAndLayoutDecodesToTheSameColours) {
 
   struct Case {
     const char* what;
-    BmpSpec spec;
+    BmpLayout layout;
     std::function<Bgra(int, int)> expected;
     bool alpha;
   };
   auto paletted = [&](uint32_t headerSize, uint16_t bits, int colours, bool topDown) {
-    BmpSpec s;
+    BmpLayout s;
     s.headerSize = headerSize;
     s.width = kWidth;
     s.height = topDown ? -kHeight : kHeight;
@@ -88,7 +88,7 @@ TEST(BmpCodecTest, EveryDepthAndLayoutDecodesToTheSameColours) {
   };
   auto masked = [](uint16_t bits, uint32_t compression, std::vector<uint32_t> masks, uint32_t headerSize,
                    std::function<uint32_t(int, int)> value) {
-    BmpSpec s;
+    BmpLayout s;
     s.headerSize = headerSize;
     s.width = kWidth;
     s.height = kHeight;
@@ -142,11 +142,11 @@ TEST(BmpCodecTest, EveryDepthAndLayoutDecodesToTheSameColours) {
   };
   for (const Case& c : cases) {
     Decoded d;
-    decode(bmpFile(c.spec), d);
+    decode(bmpFile(c.layout), d);
     ASSERT_TRUE(d.ok) << c.what;
     const PhotoImage& image = d.image;
     EXPECT_EQ(image.info().type, ImageType::Bmp) << c.what;
-    EXPECT_EQ(image.info().bitsPerPixel, c.spec.bits) << c.what;
+    EXPECT_EQ(image.info().bitsPerPixel, c.layout.bits) << c.what;
     EXPECT_EQ(image.info().width, kWidth) << c.what;
     EXPECT_EQ(image.info().height, kHeight) << c.what;
     ASSERT_EQ(image.colorBitmap().bitsPerPixel(), 24) << c.what;
@@ -177,7 +177,7 @@ TEST(BmpCodecTest, RunLengthFilesExpandWithRunsJumpsAndLiterals) {
   const uint32_t expected[kHeight][kWidth] = {{0, 0, 0, 0, 9}, {5, 6, 7, 0, 0}, {1, 1, 1, 2, 2}};
   for (auto [bits, compression, data] :
        {std::tuple{uint16_t(8), kBitmapRle8, rle8}, {uint16_t(4), kBitmapRle4, rle4}}) {
-    BmpSpec s;
+    BmpLayout s;
     s.width = kWidth;
     s.height = kHeight;
     s.bits = bits;
@@ -194,14 +194,14 @@ TEST(BmpCodecTest, RunLengthFilesExpandWithRunsJumpsAndLiterals) {
 }
 
 TEST(BmpCodecTest, MalformedFilesAreRefused) {
-  BmpSpec good;
+  BmpLayout good;
   good.width = kWidth;
   good.height = kHeight;
   good.bits = 8;
   good.palette = testPalette(256);
   good.pixels = std::string(static_cast<size_t>(8 * kHeight), '\x01');
-  auto with = [&](const std::function<void(BmpSpec&)>& change) {
-    BmpSpec s = good;
+  auto with = [&](const std::function<void(BmpLayout&)>& change) {
+    BmpLayout s = good;
     change(s);
     return bmpFile(s);
   };
@@ -209,7 +209,7 @@ TEST(BmpCodecTest, MalformedFilesAreRefused) {
   badMagic[1] = 'A';
   std::string offsetBeyond = bmpFile(good);
   offsetBeyond[10] = '\xFF', offsetBeyond[11] = '\xFF';
-  const std::string hugeRle = with([](BmpSpec& s) {
+  const std::string hugeRle = with([](BmpLayout& s) {
     s.width = 30000;
     s.height = 30000;  // 900 megapixels from a few bytes
     s.compression = kBitmapRle8;
@@ -223,19 +223,19 @@ TEST(BmpCodecTest, MalformedFilesAreRefused) {
       {"empty", ""},
       {"only the file header", bmpFile(good).substr(0, 14)},
       {"not BM", badMagic},
-      {"a 64-byte header", with([](BmpSpec& s) { s.headerSize = 64; })},
+      {"a 64-byte header", with([](BmpLayout& s) { s.headerSize = 64; })},
       {"pixels beyond the end", offsetBeyond},
       {"pixels cut short", bmpFile(good).substr(0, bmpFile(good).size() - 1)},
-      {"RLE8 on 4 bits", with([](BmpSpec& s) { s.bits = 4, s.compression = kBitmapRle8; })},
-      {"RLE4 on 8 bits", with([](BmpSpec& s) { s.compression = kBitmapRle4; })},
-      {"RLE top-down", with([](BmpSpec& s) { s.compression = kBitmapRle8, s.height = -kHeight; })},
-      {"bit fields on 8 bits", with([](BmpSpec& s) { s.compression = kBitmapBitFields; })},
-      {"PNG compression", with([](BmpSpec& s) { s.compression = 5; })},
-      {"no width", with([](BmpSpec& s) { s.width = 0; })},
-      {"negative width", with([](BmpSpec& s) { s.width = -5; })},
-      {"no height", with([](BmpSpec& s) { s.height = 0; })},
-      {"2 bits", with([](BmpSpec& s) { s.bits = 2; })},
-      {"no room for the palette", with([](BmpSpec& s) { s.palette.clear(), s.pixelOffset = 54; })},
+      {"RLE8 on 4 bits", with([](BmpLayout& s) { s.bits = 4, s.compression = kBitmapRle8; })},
+      {"RLE4 on 8 bits", with([](BmpLayout& s) { s.compression = kBitmapRle4; })},
+      {"RLE top-down", with([](BmpLayout& s) { s.compression = kBitmapRle8, s.height = -kHeight; })},
+      {"bit fields on 8 bits", with([](BmpLayout& s) { s.compression = kBitmapBitFields; })},
+      {"PNG compression", with([](BmpLayout& s) { s.compression = 5; })},
+      {"no width", with([](BmpLayout& s) { s.width = 0; })},
+      {"negative width", with([](BmpLayout& s) { s.width = -5; })},
+      {"no height", with([](BmpLayout& s) { s.height = 0; })},
+      {"2 bits", with([](BmpLayout& s) { s.bits = 2; })},
+      {"no room for the palette", with([](BmpLayout& s) { s.palette.clear(), s.pixelOffset = 54; })},
       {"run-length picture beyond the size limits", hugeRle},
   };
   for (const Case& c : cases) {
@@ -248,7 +248,7 @@ TEST(BmpCodecTest, MalformedFilesAreRefused) {
   }
   // A palette that declares more colours than fit keeps those that do.
   Decoded d;
-  decode(with([](BmpSpec& s) { s.palette = testPalette(3), s.clrUsed = 0; }), d);
+  decode(with([](BmpLayout& s) { s.palette = testPalette(3), s.clrUsed = 0; }), d);
   EXPECT_TRUE(d.ok);
   EXPECT_EQ(d.image.colorBitmap().color(0, 0), paletteColour(1));
 }

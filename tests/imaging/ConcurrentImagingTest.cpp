@@ -18,15 +18,15 @@ namespace {
 
 TEST(ConcurrentImagingTest, ThreadsDecodeFitAndSaveIndependently) {
   test::TempDir dir;
-  test::ExifSpec spec;
-  spec.orientation = 8;
-  spec.thumbnail = test::jpegFile(40, 30, 3, [](int x, int y) {
+  test::ExifBlock block;
+  block.orientation = 8;
+  block.thumbnail = test::jpegFile(40, 30, 3, [](int x, int y) {
     return std::array<uint16_t, 4>{uint16_t(x * 6), uint16_t(y * 8), 9, 0};
   });
   const std::string main = test::jpegFile(200, 150, 3, [](int x, int y) {
     return std::array<uint16_t, 4>{uint16_t(x), uint16_t(y), 200, 0};
   });
-  test::writeFile(dir / L"exif.jpg", test::insertSegments(main, {test::jpegSegment(0xE1, test::exifPayload(spec))}));
+  test::writeFile(dir / L"exif.jpg", test::insertSegments(main, {test::jpegSegment(0xE1, test::exifPayload(block))}));
   test::writeFile(dir / L"plain.jpg", main);
   PhotoImage png(ImageType::Png);
   png.colorBitmap() = test::makeBitmap(180, 120, [](int x, int y) {

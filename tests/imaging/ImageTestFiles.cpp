@@ -30,7 +30,7 @@ void putLe32(std::string& out, uint32_t v) {
   putLe16(out, v >> 16);
 }
 
-std::string bmpFile(const BmpSpec& s) {
+std::string bmpFile(const BmpLayout& s) {
   std::string header;
   putLe32(header, s.headerSize);
   if (s.headerSize == 12) {
@@ -161,40 +161,40 @@ class TiffWriter {
 
 }  // namespace
 
-std::string exifPayload(const ExifSpec& spec) {
-  TiffWriter t(spec.bigEndian);
-  t.out() = spec.bigEndian ? "MM" : "II";
+std::string exifPayload(const ExifBlock& block) {
+  TiffWriter t(block.bigEndian);
+  t.out() = block.bigEndian ? "MM" : "II";
   t.put16(42);
   t.put32(8);
-  const bool date = !spec.dateTaken.empty(), thumb = !spec.thumbnail.empty();
-  const uint32_t entries0 = (spec.orientation ? 1 : 0) + (date ? 1 : 0);
+  const bool date = !block.dateTaken.empty(), thumb = !block.thumbnail.empty();
+  const uint32_t entries0 = (block.orientation ? 1 : 0) + (date ? 1 : 0);
   uint32_t pos = 8 + 2 + 12 * entries0 + 4;
   const uint32_t exifIfd = pos;
   if (date) pos += 2 + 12 + 4;
   const uint32_t dateAt = pos;
-  const uint32_t dateCount = static_cast<uint32_t>(spec.dateTaken.size() + 1);
+  const uint32_t dateCount = static_cast<uint32_t>(block.dateTaken.size() + 1);
   if (date) pos += dateCount;
   const uint32_t ifd1 = pos;
   if (thumb) pos += 2 + 24 + 4;
   const uint32_t thumbAt = pos;
 
   t.put16(entries0);
-  if (spec.orientation) t.entry(0x0112, 3, 1, static_cast<uint32_t>(spec.orientation));
+  if (block.orientation) t.entry(0x0112, 3, 1, static_cast<uint32_t>(block.orientation));
   if (date) t.entry(0x8769, 4, 1, exifIfd);
   t.put32(thumb ? ifd1 : 0);
   if (date) {
     t.put16(1);
     t.entry(0x9003, 2, dateCount, dateAt);
     t.put32(0);
-    t.out() += spec.dateTaken;
+    t.out() += block.dateTaken;
     t.out() += '\0';
   }
   if (thumb) {
     t.put16(2);
     t.entry(0x0201, 4, 1, thumbAt);
-    t.entry(0x0202, 4, 1, static_cast<uint32_t>(spec.thumbnail.size()));
+    t.entry(0x0202, 4, 1, static_cast<uint32_t>(block.thumbnail.size()));
     t.put32(0);
-    t.out() += spec.thumbnail;
+    t.out() += block.thumbnail;
   }
   return std::string("Exif\0\0", 6) + t.out();
 }
@@ -219,7 +219,7 @@ void readFromString(png_structp png, png_bytep data, size_t length) {
 
 }  // namespace
 
-std::string pngFile(const PngSpec& s) {
+std::string pngFile(const PngLayout& s) {
   std::string out;
   png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
   png_infop info = png_create_info_struct(png);

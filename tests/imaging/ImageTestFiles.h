@@ -21,7 +21,7 @@ DibBitmap makeBitmap(int width, int height, const std::function<Bgra(int x, int 
 void putLe16(std::string& out, uint32_t v);
 void putLe32(std::string& out, uint32_t v);
 
-struct BmpSpec {
+struct BmpLayout {
   uint32_t headerSize = 40;  // 12 (core), 40, 56, 108 or 124
   int32_t width = 0;
   int32_t height = 0;
@@ -33,7 +33,7 @@ struct BmpSpec {
   std::string pixels;        // exactly as stored in the file
   int64_t pixelOffset = -1;  // -1: right after the palette
 };
-std::string bmpFile(const BmpSpec& spec);
+std::string bmpFile(const BmpLayout& block);
 
 // Samples for JPEG and PNG writers: the channel values of pixel (x, y).
 using Sampler = std::function<std::array<uint16_t, 4>(int x, int y)>;
@@ -46,16 +46,16 @@ std::string jpegSegment(uint8_t marker, const std::string& payload);
 // The JPEG with segments inserted right after its start-of-image marker.
 std::string insertSegments(const std::string& jpeg, const std::vector<std::string>& segments);
 
-struct ExifSpec {
+struct ExifBlock {
   bool bigEndian = false;
   int orientation = 0;    // 0: no orientation tag
   std::string dateTaken;  // empty: no EXIF sub-directory
   std::string thumbnail;  // empty: no IFD1
 };
 // The payload of an APP1 EXIF segment ("Exif", 0, 0 and the TIFF data).
-std::string exifPayload(const ExifSpec& spec);
+std::string exifPayload(const ExifBlock& block);
 
-struct PngSpec {
+struct PngLayout {
   int colorType = 2;  // 0 grey, 2 RGB, 3 palette, 4 grey + alpha, 6 RGBA
   int bitDepth = 8;
   int width = 0;
@@ -68,7 +68,7 @@ struct PngSpec {
   bool hasTransparent = false;
   double gamma = 0;  // gAMA when non-zero
 };
-std::string pngFile(const PngSpec& spec);
+std::string pngFile(const PngLayout& block);
 
 // The gAMA value of a PNG file, 0 when it has none.
 double pngFileGamma(const std::string& png);

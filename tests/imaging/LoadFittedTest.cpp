@@ -19,10 +19,10 @@ std::string photo(int width, int height, const std::string& thumbnail, int orien
     return std::array<uint16_t, 4>{100, 0, 0, 0};
   });
   if (thumbnail.empty()) return main;
-  test::ExifSpec spec;
-  spec.orientation = orientation;
-  spec.thumbnail = thumbnail;
-  return test::insertSegments(main, {test::jpegSegment(0xE1, test::exifPayload(spec))});
+  test::ExifBlock block;
+  block.orientation = orientation;
+  block.thumbnail = thumbnail;
+  return test::insertSegments(main, {test::jpegSegment(0xE1, test::exifPayload(block))});
 }
 
 const std::string& redThumbnail() {

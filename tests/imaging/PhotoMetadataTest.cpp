@@ -14,7 +14,7 @@
 namespace tavoro {
 namespace {
 
-using test::ExifSpec;
+using test::ExifBlock;
 
 // A 24 x 16 thumbnail of six flat 8 x 8 blocks, each its own colour.
 const Bgra kBlocks[2][3] = {{{0, 0, 255, 255}, {0, 255, 0, 255}, {255, 0, 0, 255}},
@@ -29,9 +29,9 @@ std::string thumbnailJpeg() {
       100);
 }
 
-std::string photoWith(const ExifSpec& spec) {
+std::string photoWith(const ExifBlock& block) {
   const std::string main = test::jpegFile(8, 8, 1, [](int, int) { return std::array<uint16_t, 4>{90, 0, 0, 0}; });
-  return test::insertSegments(main, {test::jpegSegment(0xE1, test::exifPayload(spec))});
+  return test::insertSegments(main, {test::jpegSegment(0xE1, test::exifPayload(block))});
 }
 
 JpegSegmentList headers(const std::string& file) {
@@ -47,12 +47,12 @@ bool close(const Bgra& a, const Bgra& b) {
 
 TEST(PhotoMetadataTest, BothByteOrdersGiveTheSameAnswers) {
   for (bool bigEndian : {false, true}) {
-    ExifSpec spec;
-    spec.bigEndian = bigEndian;
-    spec.orientation = 6;
-    spec.dateTaken = "2011:07:04 18:30:05";
-    spec.thumbnail = thumbnailJpeg();
-    const JpegSegmentList list = headers(photoWith(spec));
+    ExifBlock block;
+    block.bigEndian = bigEndian;
+    block.orientation = 6;
+    block.dateTaken = "2011:07:04 18:30:05";
+    block.thumbnail = thumbnailJpeg();
+    const JpegSegmentList list = headers(photoWith(block));
     ExifView view;
     ASSERT_TRUE(view.open(list));
     EXPECT_EQ(view.bigEndian(), bigEndian);
@@ -61,7 +61,7 @@ TEST(PhotoMetadataTest, BothByteOrdersGiveTheSameAnswers) {
     ASSERT_TRUE(readDateTaken(list, taken)) << bigEndian;
     EXPECT_EQ(taken.date, Date::fromParts(2011, 7, 4));
     EXPECT_EQ(taken.time.milliseconds(), 66605000u);
-    EXPECT_EQ(exifThumbnailBytes(list).size(), spec.thumbnail.size());
+    EXPECT_EQ(exifThumbnailBytes(list).size(), block.thumbnail.size());
     DibBitmap thumb;
     ASSERT_EQ(exifThumbnail(list, thumb, false), 6) << bigEndian;
     EXPECT_EQ(thumb.width(), 24);
@@ -71,10 +71,10 @@ TEST(PhotoMetadataTest, BothByteOrdersGiveTheSameAnswers) {
 
 TEST(PhotoMetadataTest, TheThumbnailIsTurnedByEachOrientation) {
   for (int orientation = 1; orientation <= 8; ++orientation) {
-    ExifSpec spec;
-    spec.orientation = orientation;
-    spec.thumbnail = thumbnailJpeg();
-    const JpegSegmentList list = headers(photoWith(spec));
+    ExifBlock block;
+    block.orientation = orientation;
+    block.thumbnail = thumbnailJpeg();
+    const JpegSegmentList list = headers(photoWith(block));
     DibBitmap stored, upright;
     ASSERT_EQ(exifThumbnail(list, stored, false), orientation);
     ASSERT_EQ(exifThumbnail(list, upright, true), orientation);
@@ -85,16 +85,16 @@ TEST(PhotoMetadataTest, TheThumbnailIsTurnedByEachOrientation) {
     EXPECT_EQ(std::memcmp(stored.bits(), upright.bits(), stored.byteCount()), 0) << orientation;
   }
   // Turned clockwise, the bottom-left block comes to the top left.
-  ExifSpec spec;
-  spec.orientation = 6;
-  spec.thumbnail = thumbnailJpeg();
+  ExifBlock block;
+  block.orientation = 6;
+  block.thumbnail = thumbnailJpeg();
   DibBitmap upright;
-  ASSERT_EQ(exifThumbnail(headers(photoWith(spec)), upright, true), 6);
+  ASSERT_EQ(exifThumbnail(headers(photoWith(block)), upright, true), 6);
   EXPECT_TRUE(close(upright.color(3, 3), kBlocks[1][0]));
   EXPECT_TRUE(close(upright.color(12, 20), kBlocks[0][2]));
   // Without an orientation tag the thumbnail counts as upright.
-  spec.orientation = 0;
-  EXPECT_EQ(exifThumbnail(headers(photoWith(spec)), upright, true), 1);
+  block.orientation = 0;
+  EXPECT_EQ(exifThumbnail(headers(photoWith(block)), upright, true), 1);
 }
 
 TEST(PhotoMetadataTest, DateTakenAndOrientationValues) {
@@ -115,27 +115,27 @@ TEST(PhotoMetadataTest, DateTakenAndOrientationValues) {
       {"1999:12:31 23:59:59", true, Date::fromParts(1999, 12, 31), 86399000},
   };
   for (const DateCase& c : dates) {
-    ExifSpec spec;
-    spec.dateTaken = c.text;
+    ExifBlock block;
+    block.dateTaken = c.text;
     PhotoDateTaken taken;
-    ASSERT_EQ(readDateTaken(headers(photoWith(spec)), taken), c.ok) << c.text;
+    ASSERT_EQ(readDateTaken(headers(photoWith(block)), taken), c.ok) << c.text;
     if (!c.ok) continue;
     EXPECT_EQ(taken.date, c.date) << c.text;
     EXPECT_EQ(taken.time.milliseconds(), c.ms) << c.text;
   }
   for (int value : {0, 1, 5, 8, 9, 300}) {
-    ExifSpec spec;
-    spec.orientation = value;
-    EXPECT_EQ(exifOrientation(headers(photoWith(spec))), value >= 1 && value <= 8 ? value : 0) << value;
+    ExifBlock block;
+    block.orientation = value;
+    EXPECT_EQ(exifOrientation(headers(photoWith(block))), value >= 1 && value <= 8 ? value : 0) << value;
   }
 }
 
 TEST(PhotoMetadataTest, MalformedExifGivesNoAnswersAndNeverReadsOutside) {
-  ExifSpec spec;
-  spec.orientation = 3;
-  spec.dateTaken = "2011:07:04 18:30:05";
-  spec.thumbnail = thumbnailJpeg();
-  const std::string good = test::exifPayload(spec);
+  ExifBlock block;
+  block.orientation = 3;
+  block.dateTaken = "2011:07:04 18:30:05";
+  block.thumbnail = thumbnailJpeg();
+  const std::string good = test::exifPayload(block);
   // Offsets inside the TIFF data (after "Exif" 0 0): IFD0 at 8, its two
   // entries, the next-IFD link at 34, the EXIF directory at 38.
   auto patched = [&](size_t at, const std::string& bytes) {
@@ -174,10 +174,10 @@ TEST(PhotoMetadataTest, MalformedExifGivesNoAnswersAndNeverReadsOutside) {
 }
 
 TEST(PhotoMetadataTest, OnlyFilesNamedAsJpegAreExamined) {
-  ExifSpec spec;
-  spec.orientation = 8;
-  spec.dateTaken = "2020:01:02 03:04:05";
-  const std::string file = photoWith(spec);
+  ExifBlock block;
+  block.orientation = 8;
+  block.dateTaken = "2020:01:02 03:04:05";
+  const std::string file = photoWith(block);
   test::TempDir dir;
   test::writeFile(dir / L"photo.JPEG", file);
   test::writeFile(dir / L"photo.png", file);

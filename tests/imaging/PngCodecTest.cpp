@@ -13,7 +13,7 @@
 namespace tavoro {
 namespace {
 
-using test::PngSpec;
+using test::PngLayout;
 
 bool decode(const std::string& file, PhotoImage& image, bool infoOnly = false) {
   PngCodec codec;
@@ -36,33 +36,33 @@ TEST(PngCodecTest, EveryColourTypeAndDepthDecodes) {
   for (const Case& c : cases) {
     for (bool interlaced : {false, true}) {
       const uint32_t most = (1u << c.depth) - 1;
-      PngSpec spec;
-      spec.colorType = c.colorType;
-      spec.bitDepth = c.depth;
-      spec.width = 13;
-      spec.height = 9;
-      spec.interlaced = interlaced;
-      spec.sample = [&](int x, int y) {
+      PngLayout layout;
+      layout.colorType = c.colorType;
+      layout.bitDepth = c.depth;
+      layout.width = 13;
+      layout.height = 9;
+      layout.interlaced = interlaced;
+      layout.sample = [&](int x, int y) {
         const uint32_t a = static_cast<uint32_t>(x * 37 + y * 11) % (most + 1);
         const uint32_t b = static_cast<uint32_t>(x * 5 + y * 53 + 7) % (most + 1);
         return std::array<uint16_t, 4>{uint16_t(a), uint16_t(c.colorType == 4 ? b : b), uint16_t(most - a),
                                        uint16_t((a + b) % (most + 1))};
       };
       for (uint32_t i = 0; c.colorType == 3 && i <= most; ++i)
-        spec.palette.push_back({uint8_t(i * 3), uint8_t(255 - i), uint8_t(i * 7)});
+        layout.palette.push_back({uint8_t(i * 3), uint8_t(255 - i), uint8_t(i * 7)});
       PhotoImage image(ImageType::Png);
       const std::string what = "type " + std::to_string(c.colorType) + " depth " + std::to_string(c.depth) +
                                (interlaced ? " interlaced" : "");
-      ASSERT_TRUE(decode(test::pngFile(spec), image)) << what;
+      ASSERT_TRUE(decode(test::pngFile(layout), image)) << what;
       const int channels = c.colorType == 0 || c.colorType == 3 ? 1 : c.colorType == 4 ? 2 : c.colorType == 2 ? 3 : 4;
       EXPECT_EQ(image.info().bitsPerPixel, channels * c.depth) << what;
       EXPECT_EQ(image.info().colorType, c.colorType) << what;
       EXPECT_EQ(image.info().interlace, interlaced ? 1 : 0) << what;
       const bool alpha = c.colorType == 4 || c.colorType == 6;
       ASSERT_EQ(image.hasAlpha(), alpha) << what;
-      for (int y = 0; y < spec.height; ++y)
-        for (int x = 0; x < spec.width; ++x) {
-          const auto s = spec.sample(x, y);
+      for (int y = 0; y < layout.height; ++y)
+        for (int x = 0; x < layout.width; ++x) {
+          const auto s = layout.sample(x, y);
           Bgra want;
           switch (c.colorType) {
             case 0:
@@ -72,7 +72,7 @@ TEST(PngCodecTest, EveryColourTypeAndDepthDecodes) {
               want = {to8(s[0], c.depth), to8(s[0], c.depth), to8(s[0], c.depth), to8(s[1], c.depth)};
               break;
             case 3: {
-              const auto& p = spec.palette[s[0]];
+              const auto& p = layout.palette[s[0]];
               want = {p[2], p[1], p[0], 255};
               break;
             }
@@ -89,7 +89,7 @@ TEST(PngCodecTest, EveryColourTypeAndDepthDecodes) {
 }
 
 TEST(PngCodecTest, TransparencyChunksBecomeAnAlphaPlane) {
-  PngSpec palette;
+  PngLayout palette;
   palette.colorType = 3;
   palette.width = 4;
   palette.height = 1;
@@ -104,7 +104,7 @@ TEST(PngCodecTest, TransparencyChunksBecomeAnAlphaPlane) {
   EXPECT_EQ(image.alphaPlane().pixel(2, 0), 255u);
   EXPECT_EQ(image.colorBitmap().color(1, 0), (Bgra{60, 50, 40, 255}));
 
-  PngSpec rgb;
+  PngLayout rgb;
   rgb.colorType = 2;
   rgb.width = 3;
   rgb.height = 1;
@@ -118,16 +118,16 @@ TEST(PngCodecTest, TransparencyChunksBecomeAnAlphaPlane) {
 }
 
 TEST(PngCodecTest, AFileGammaIsCorrectedForTheScreen) {
-  PngSpec spec;
-  spec.colorType = 0;
-  spec.width = 1;
-  spec.height = 1;
-  spec.sample = [](int, int) { return std::array<uint16_t, 4>{64, 0, 0, 0}; };
+  PngLayout layout;
+  layout.colorType = 0;
+  layout.width = 1;
+  layout.height = 1;
+  layout.sample = [](int, int) { return std::array<uint16_t, 4>{64, 0, 0, 0}; };
   PhotoImage image(ImageType::Png);
-  ASSERT_TRUE(decode(test::pngFile(spec), image));
+  ASSERT_TRUE(decode(test::pngFile(layout), image));
   EXPECT_EQ(image.colorBitmap().color(0, 0).red, 64);  // no gAMA: taken as made for the screen
-  spec.gamma = 1.0;                                    // linear samples
-  ASSERT_TRUE(decode(test::pngFile(spec), image));
+  layout.gamma = 1.0;                                  // linear samples
+  ASSERT_TRUE(decode(test::pngFile(layout), image));
   const int expected = static_cast<int>(std::lround(255 * std::pow(64 / 255.0, 1 / 2.2)));
   EXPECT_NEAR(image.colorBitmap().color(0, 0).red, expected, 1);
 }
@@ -174,12 +174,12 @@ TEST(PngCodecTest, EncodingRoundTripsWithTheProgramTexts) {
 }
 
 TEST(PngCodecTest, BrokenFilesAreRefused) {
-  PngSpec spec;
-  spec.colorType = 2;
-  spec.width = 40;
-  spec.height = 40;
-  spec.sample = [](int x, int y) { return std::array<uint16_t, 4>{uint16_t(x * y % 256), 3, 4, 0}; };
-  const std::string good = test::pngFile(spec);
+  PngLayout layout;
+  layout.colorType = 2;
+  layout.width = 40;
+  layout.height = 40;
+  layout.sample = [](int x, int y) { return std::array<uint16_t, 4>{uint16_t(x * y % 256), 3, 4, 0}; };
+  const std::string good = test::pngFile(layout);
   PhotoImage image(ImageType::Png);
   ASSERT_TRUE(decode(good, image, true));
   EXPECT_EQ(image.info().width, 40);
