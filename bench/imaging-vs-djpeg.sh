@@ -34,10 +34,10 @@ done >"$work/djpeg.txt"
 floor=$(median <"$work/djpeg.txt")
 
 echo "photo: 4000 x 3000; JPEG $(stat -c %s "$work/photo.jpg") bytes (quality 90)"
-printf '%-42s %10s %8s\n' "case" "median ms" "x floor"
-printf '%-42s %10.2f %8s\n' "djpeg -bmp photo.jpg (floor)" "$floor" "1.00"
+printf '%-48s %10s %8s\n' "case" "median ms" "x floor"
+printf '%-48s %10.2f %8s\n' "djpeg -bmp photo.jpg (floor)" "$floor" "1.00"
 grep '_median"' "$work/results.csv" | while IFS=, read -r name _ real _; do
   name=${name//\"/}
   name=${name%_median}
-  printf '%-42s %10.2f %8.2f\n' "$name" "$real" "$(awk -v a="$real" -v b="$floor" 'BEGIN { print a / b }')"
+  printf '%-48s %10.2f %8.2f\n' "$name" "$real" "$(awk -v a="$real" -v b="$floor" 'BEGIN { print a / b }')"
 done
