@@ -82,8 +82,7 @@ std::vector<Span> areaSpans(int srcLen, int dstLen) {
 }
 
 // Weighted sums of one source row for the destination columns [from, to).
-void sumRow(const uint8_t* row, const std::vector<Span>& spans, uint32_t fullWeight, int from, int to,
-            uint32_t* sums) {
+void sumRow(const uint8_t* row, const std::vector<Span>& spans, uint32_t fullWeight, int from, int to, uint32_t* sums) {
   for (int j = from; j < to; ++j, sums += 3) {
     const Span& s = spans[static_cast<size_t>(j)];
     const uint8_t* p = row + 3 * static_cast<size_t>(s.first);
@@ -142,7 +141,8 @@ void drawAreaAverage(DestRow& out, const Rect& destRect, const Rect& visible, So
     }
     uint8_t* p = out.at(visible.left, dy);
     for (size_t i = 0; i < n; i += 3, p += out.step())
-      out.put(p, static_cast<uint8_t>((acc[i] + total / 2) / total), static_cast<uint8_t>((acc[i + 1] + total / 2) / total),
+      out.put(p, static_cast<uint8_t>((acc[i] + total / 2) / total),
+              static_cast<uint8_t>((acc[i + 1] + total / 2) / total),
               static_cast<uint8_t>((acc[i + 2] + total / 2) / total));
   }
 }
@@ -204,8 +204,7 @@ bool stretchBitmap(DibBitmap& dest, const Rect& destRect, const DibBitmap& sourc
 }
 
 bool draw(DibBitmap& dest, const Rect& destRect, const DibBitmap& source) {
-  return stretchBitmap(dest, destRect, source, Rect::ofSize({source.width(), source.height()}),
-                       source.smoothStretch());
+  return stretchBitmap(dest, destRect, source, Rect::ofSize({source.width(), source.height()}), source.smoothStretch());
 }
 
 bool draw(DibBitmap& dest, const Rect& destRect, const DibBitmap& source, const Rect& sourceRect) {

@@ -25,7 +25,6 @@ bool draw(DibBitmap& dest, const Rect& destRect, const DibBitmap& source, const 
 bool blit(DibBitmap& dest, int x, int y, const DibBitmap& source, const Rect& clip);
 
 // The drawing the three above share; smooth chooses area averaging.
-bool stretchBitmap(DibBitmap& dest, const Rect& destRect, const DibBitmap& source, const Rect& sourceRect,
-                   bool smooth);
+bool stretchBitmap(DibBitmap& dest, const Rect& destRect, const DibBitmap& source, const Rect& sourceRect, bool smooth);
 
 }  // namespace tavoro

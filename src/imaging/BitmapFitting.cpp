@@ -26,8 +26,8 @@ bool scaleToFit(DibBitmap& dest, const DibBitmap& source, Size box) {
   const bool shrinking = box.width < size.width || box.height < size.height;
   const Size target = shrinking ? fitSize(box, size) : size;
   if (!dest.create(target.width, target.height, 24)) return false;
-  const bool ok = stretchBitmap(dest, Rect::ofSize(target), source, Rect::ofSize(size),
-                                shrinking || source.smoothStretch());
+  const bool ok =
+      stretchBitmap(dest, Rect::ofSize(target), source, Rect::ofSize(size), shrinking || source.smoothStretch());
   if (!ok) dest.release();
   return ok;
 }

@@ -20,7 +20,9 @@ enum BitmapCompression : uint32_t {
 // converted to an info header by the BMP reader.
 inline constexpr uint32_t kInfoHeaderSize = 40;
 inline constexpr uint32_t kCoreHeaderSize = 12;
-inline bool isInfoHeaderSize(uint32_t size) { return size == 40 || size == 56 || size == 108 || size == 124; }
+inline bool isInfoHeaderSize(uint32_t size) {
+  return size == 40 || size == 56 || size == 108 || size == 124;
+}
 
 struct BitmapInfoHeader {
   uint32_t size = kInfoHeaderSize;

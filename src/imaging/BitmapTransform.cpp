@@ -20,13 +20,27 @@ bool applyOrientation(DibBitmap& bitmap, int orientation) {
     for (int x = 0; x < out.width(); ++x, dst += bpp) {
       int sx = x, sy = y;
       switch (orientation) {
-        case 2: sx = w - 1 - x; break;
-        case 3: sx = w - 1 - x, sy = h - 1 - y; break;
-        case 4: sy = h - 1 - y; break;
-        case 5: sx = y, sy = x; break;
-        case 6: sx = y, sy = h - 1 - x; break;
-        case 7: sx = w - 1 - y, sy = h - 1 - x; break;
-        case 8: sx = w - 1 - y, sy = x; break;
+        case 2:
+          sx = w - 1 - x;
+          break;
+        case 3:
+          sx = w - 1 - x, sy = h - 1 - y;
+          break;
+        case 4:
+          sy = h - 1 - y;
+          break;
+        case 5:
+          sx = y, sy = x;
+          break;
+        case 6:
+          sx = y, sy = h - 1 - x;
+          break;
+        case 7:
+          sx = w - 1 - y, sy = h - 1 - x;
+          break;
+        case 8:
+          sx = w - 1 - y, sy = x;
+          break;
       }
       std::memcpy(dst, bitmap.row(sy) + static_cast<size_t>(sx) * bpp, bpp);
     }

@@ -61,7 +61,8 @@ bool BmpCodec::writeBitmap(const DibBitmap& bitmap, ImageStream& stream) {
   h.clrUsed = static_cast<uint32_t>(colours);
   storeInfoHeader(h, &head[14]);
   if (bitFields)
-    for (int c = 0; c < 4; ++c) writeLe32(&head[54 + 4 * static_cast<size_t>(c)], bitmap.mask(static_cast<DibBitmap::Channel>(c)));
+    for (int c = 0; c < 4; ++c)
+      writeLe32(&head[54 + 4 * static_cast<size_t>(c)], bitmap.mask(static_cast<DibBitmap::Channel>(c)));
   uint8_t* entry = &head[54 + maskBytes];
   for (size_t i = 0; i < colours; ++i, entry += 4) {
     const RgbQuad& q = bitmap.palette()[i];

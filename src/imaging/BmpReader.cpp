@@ -52,7 +52,8 @@ void expandRunLength(const std::vector<uint8_t>& data, DibBitmap& bitmap) {
       if (pos + bytes > data.size()) return;
       for (int i = 0; i < value && x < width; ++i)
         put(Bits == 8 ? data[pos + static_cast<size_t>(i)]
-                      : (i & 1) ? data[pos + static_cast<size_t>(i / 2)] & 0x0F : data[pos + static_cast<size_t>(i / 2)] >> 4);
+            : (i & 1) ? data[pos + static_cast<size_t>(i / 2)] & 0x0F
+                      : data[pos + static_cast<size_t>(i / 2)] >> 4);
       pos += (bytes + 1) & ~size_t{1};
     }
   }
@@ -71,9 +72,15 @@ void convertTo24(const DibBitmap& source, DibBitmap& color) {
     for (int x = 0; x < width; ++x, out += 3) {
       uint32_t index = 0;
       switch (source.bitsPerPixel()) {
-        case 1: index = PixelFormat<1>::get(in, x); break;
-        case 4: index = PixelFormat<4>::get(in, x); break;
-        case 8: index = PixelFormat<8>::get(in, x); break;
+        case 1:
+          index = PixelFormat<1>::get(in, x);
+          break;
+        case 4:
+          index = PixelFormat<4>::get(in, x);
+          break;
+        case 8:
+          index = PixelFormat<8>::get(in, x);
+          break;
         default: {
           const Bgra c = source.widen(PixelFormat<16>::get(in, x));
           out[0] = c.blue, out[1] = c.green, out[2] = c.red;
@@ -154,7 +161,8 @@ void readBmp(ImageStream& stream, bool infoOnly, BmpFileInfo& info, DibBitmap& c
   if (!acceptableImageSize(h.width, height)) failImaging();
   if (bits != 1 && bits != 4 && bits != 8 && bits != 16 && bits != 24 && bits != 32) failImaging();
   switch (h.compression) {
-    case kBitmapRgb: break;
+    case kBitmapRgb:
+      break;
     case kBitmapRle8:
       if (bits != 8 || topDown) failImaging();
       break;
@@ -164,7 +172,8 @@ void readBmp(ImageStream& stream, bool infoOnly, BmpFileInfo& info, DibBitmap& c
     case kBitmapBitFields:
       if (bits != 16 && bits != 32) failImaging();
       break;
-    default: failImaging();
+    default:
+      failImaging();
   }
   info.width = h.width;
   info.height = static_cast<int>(height);

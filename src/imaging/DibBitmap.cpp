@@ -19,9 +19,13 @@ bool isSupportedDepth(int bits) {
 
 }  // namespace
 
-void DibBitmap::FreeDeleter::operator()(uint8_t* p) const { std::free(p); }
+void DibBitmap::FreeDeleter::operator()(uint8_t* p) const {
+  std::free(p);
+}
 
-DibBitmap::DibBitmap(DibBitmap&& other) noexcept { *this = std::move(other); }
+DibBitmap::DibBitmap(DibBitmap&& other) noexcept {
+  *this = std::move(other);
+}
 
 DibBitmap& DibBitmap::operator=(DibBitmap&& other) noexcept {
   if (this == &other) return *this;
@@ -42,7 +46,9 @@ DibBitmap& DibBitmap::operator=(DibBitmap&& other) noexcept {
   return *this;
 }
 
-bool DibBitmap::isValid() const { return m_tag == kTag && m_bits != nullptr; }
+bool DibBitmap::isValid() const {
+  return m_tag == kTag && m_bits != nullptr;
+}
 
 void DibBitmap::release() {
   m_tag = {};
@@ -201,12 +207,18 @@ uint32_t DibBitmap::pixel(int x, int y) const {
   if (!isValid() || x < 0 || y < 0 || x >= m_width || y >= m_height) return 0;
   const uint8_t* r = row(y);
   switch (m_header.bitCount) {
-    case 1: return PixelFormat<1>::get(r, x);
-    case 4: return PixelFormat<4>::get(r, x);
-    case 8: return PixelFormat<8>::get(r, x);
-    case 16: return PixelFormat<16>::get(r, x);
-    case 24: return PixelFormat<24>::get(r, x);
-    default: return PixelFormat<32>::get(r, x);
+    case 1:
+      return PixelFormat<1>::get(r, x);
+    case 4:
+      return PixelFormat<4>::get(r, x);
+    case 8:
+      return PixelFormat<8>::get(r, x);
+    case 16:
+      return PixelFormat<16>::get(r, x);
+    case 24:
+      return PixelFormat<24>::get(r, x);
+    default:
+      return PixelFormat<32>::get(r, x);
   }
 }
 
@@ -214,12 +226,24 @@ void DibBitmap::setPixel(int x, int y, uint32_t value) {
   if (!isValid() || x < 0 || y < 0 || x >= m_width || y >= m_height) return;
   uint8_t* r = row(y);
   switch (m_header.bitCount) {
-    case 1: PixelFormat<1>::set(r, x, value); break;
-    case 4: PixelFormat<4>::set(r, x, value); break;
-    case 8: PixelFormat<8>::set(r, x, value); break;
-    case 16: PixelFormat<16>::set(r, x, value); break;
-    case 24: PixelFormat<24>::set(r, x, value); break;
-    default: PixelFormat<32>::set(r, x, value); break;
+    case 1:
+      PixelFormat<1>::set(r, x, value);
+      break;
+    case 4:
+      PixelFormat<4>::set(r, x, value);
+      break;
+    case 8:
+      PixelFormat<8>::set(r, x, value);
+      break;
+    case 16:
+      PixelFormat<16>::set(r, x, value);
+      break;
+    case 24:
+      PixelFormat<24>::set(r, x, value);
+      break;
+    default:
+      PixelFormat<32>::set(r, x, value);
+      break;
   }
 }
 
@@ -247,8 +271,10 @@ Bgra DibBitmap::color(int x, int y) const {
       const RgbQuad& q = m_palette[v];
       return Bgra{q.blue, q.green, q.red, 255};
     }
-    case 24: return Bgra{static_cast<uint8_t>(v), static_cast<uint8_t>(v >> 8), static_cast<uint8_t>(v >> 16), 255};
-    default: return widen(v);
+    case 24:
+      return Bgra{static_cast<uint8_t>(v), static_cast<uint8_t>(v >> 8), static_cast<uint8_t>(v >> 16), 255};
+    default:
+      return widen(v);
   }
 }
 

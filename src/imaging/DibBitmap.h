@@ -75,9 +75,13 @@ class DibBitmap {
   // The pixel memory: the bottom row first, bytesPerRow() apart.
   uint8_t* bits() { return m_bits.get(); }
   const uint8_t* bits() const { return m_bits.get(); }
-  size_t byteCount() const { return isValid() ? static_cast<size_t>(m_bytesPerRow) * static_cast<size_t>(m_height) : 0; }
-  // For a top-down view (a QImage, for one): the top row and the distance to
-  // the next row down, which is negative because rows are stored bottom-up.
+  size_t byteCount() const {
+    return isValid() ? static_cast<size_t>(m_bytesPerRow) * static_cast<size_t>(m_height) : 0;
+  }
+  // For a top-down view: the top row and the distance to the next row down,
+  // which is negative because rows are stored bottom-up. (QImage accepts
+  // only positive strides: a QImage over bits() with bytesPerRow() and
+  // Format_BGR888 holds the picture upside down and is painted mirrored.)
   const uint8_t* topRow() const { return isValid() ? row(0) : nullptr; }
   ptrdiff_t topDownStride() const { return -static_cast<ptrdiff_t>(bytesPerRow()); }
 

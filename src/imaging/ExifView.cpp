@@ -56,9 +56,9 @@ std::optional<uint32_t> ExifView::exifIfd() const {
   if (!first) return std::nullopt;
   const std::optional<ExifEntry> pointer = findTag(*first, kExifIfdPointer);
   if (!pointer) return std::nullopt;
-  const std::optional<double> offset = number(*pointer);
-  if (!offset || *offset < 0 || *offset > 4294967295.0) return std::nullopt;
-  return directoryAt(static_cast<uint64_t>(*offset));
+  const std::optional<uint32_t> offset = unsignedNumber(*pointer);
+  if (!offset) return std::nullopt;
+  return directoryAt(*offset);
 }
 
 std::optional<ExifEntry> ExifView::findTag(uint32_t ifd, uint16_t tag) const {
@@ -86,12 +86,18 @@ std::optional<double> ExifView::number(const ExifEntry& e, uint32_t index) const
   const uint64_t at = uint64_t{*e.valueOffset} + uint64_t{index} * typeSize(e.type);
   const uint8_t* p = m_tiff.data() + at;
   switch (e.type) {
-    case 1: return double(p[0]);
-    case 3: return double(get16(at));
-    case 4: return double(get32(at));
-    case 6: return double(static_cast<int8_t>(p[0]));
-    case 8: return double(static_cast<int16_t>(get16(at)));
-    case 9: return double(static_cast<int32_t>(get32(at)));
+    case 1:
+      return double(p[0]);
+    case 3:
+      return double(get16(at));
+    case 4:
+      return double(get32(at));
+    case 6:
+      return double(static_cast<int8_t>(p[0]));
+    case 8:
+      return double(static_cast<int16_t>(get16(at)));
+    case 9:
+      return double(static_cast<int32_t>(get32(at)));
     case 5:
     case 10: {
       const bool isSigned = e.type == 10;
@@ -106,14 +112,22 @@ std::optional<double> ExifView::number(const ExifEntry& e, uint32_t index) const
       return double(f);
     }
     case 12: {
-      const uint64_t bits = m_bigEndian ? (uint64_t{get32(at)} << 32 | get32(at + 4))
-                                        : (uint64_t{get32(at + 4)} << 32 | get32(at));
+      const uint64_t bits =
+          m_bigEndian ? (uint64_t{get32(at)} << 32 | get32(at + 4)) : (uint64_t{get32(at + 4)} << 32 | get32(at));
       double d;
       std::memcpy(&d, &bits, 8);
       return d;
     }
-    default: return std::nullopt;  // ASCII and UNDEFINED have no numeric value
+    default:
+      return std::nullopt;  // ASCII and UNDEFINED have no numeric value
   }
+}
+
+std::optional<uint32_t> ExifView::unsignedNumber(const ExifEntry& e) const {
+  if (e.type != 1 && e.type != 3 && e.type != 4) return std::nullopt;
+  const std::optional<double> value = number(e);
+  if (!value) return std::nullopt;
+  return static_cast<uint32_t>(*value);  // exact: at most 32 bits, unsigned
 }
 
 std::optional<std::string> ExifView::text(const ExifEntry& e) const {

@@ -58,6 +58,9 @@ class ExifView {
   // the denominator is 0); none for ASCII and UNDEFINED entries, an index
   // beyond the count, or a value outside the segment.
   std::optional<double> number(const ExifEntry& entry, uint32_t index = 0) const;
+  // The value of a BYTE, SHORT or LONG entry (what offsets and lengths are
+  // stored as); none for any other type.
+  std::optional<uint32_t> unsignedNumber(const ExifEntry& entry) const;
   // An ASCII entry's text up to its first NUL; none for other types.
   std::optional<std::string> text(const ExifEntry& entry) const;
   // The byte size of one value of a type, 0 for a type outside 1..12.

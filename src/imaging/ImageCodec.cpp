@@ -39,10 +39,14 @@ bool ImageCodec::loadFromMemory(PhotoImage& image, const void* data, size_t size
 
 std::unique_ptr<ImageCodec> createImageCodec(ImageType type) {
   switch (type) {
-    case ImageType::Bmp: return std::make_unique<BmpCodec>();
-    case ImageType::Jpg: return std::make_unique<JpegCodec>();
-    case ImageType::Png: return std::make_unique<PngCodec>();
-    default: return nullptr;
+    case ImageType::Bmp:
+      return std::make_unique<BmpCodec>();
+    case ImageType::Jpg:
+      return std::make_unique<JpegCodec>();
+    case ImageType::Png:
+      return std::make_unique<PngCodec>();
+    default:
+      return nullptr;
   }
 }
 

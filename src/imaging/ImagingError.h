@@ -10,6 +10,8 @@ struct ImagingError {
   const char* what = "err";
 };
 
-[[noreturn]] inline void failImaging() { throw ImagingError{}; }
+[[noreturn]] inline void failImaging() {
+  throw ImagingError{};
+}
 
 }  // namespace tavoro

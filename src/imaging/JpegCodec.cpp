@@ -76,8 +76,8 @@ bool runDecode(DecodeJob& job) {
     while (cinfo->output_scanline < height)
       jpeg_read_scanlines(cinfo, rows + cinfo->output_scanline, height - cinfo->output_scanline);
   } else {
-    JSAMPARRAY line = (*cinfo->mem->alloc_sarray)(reinterpret_cast<j_common_ptr>(cinfo), JPOOL_IMAGE,
-                                                   cinfo->output_width * 4, 1);
+    JSAMPARRAY line =
+        (*cinfo->mem->alloc_sarray)(reinterpret_cast<j_common_ptr>(cinfo), JPOOL_IMAGE, cinfo->output_width * 4, 1);
     while (cinfo->output_scanline < height) {
       const JDIMENSION y = cinfo->output_scanline;
       if (jpeg_read_scanlines(cinfo, line, 1) != 1) continue;

@@ -13,7 +13,9 @@ void errorExit(j_common_ptr cinfo) {
 void emitNothing(j_common_ptr, int) {}
 void outputNothing(j_common_ptr) {}
 
-void initSource(j_decompress_ptr cinfo) { reinterpret_cast<JpegSource*>(cinfo->src)->startOfFile = true; }
+void initSource(j_decompress_ptr cinfo) {
+  reinterpret_cast<JpegSource*>(cinfo->src)->startOfFile = true;
+}
 
 boolean fillInputBuffer(j_decompress_ptr cinfo) {
   JpegSource* src = reinterpret_cast<JpegSource*>(cinfo->src);

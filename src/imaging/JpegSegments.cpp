@@ -43,8 +43,7 @@ void classify(JpegSegment& s) {
       if (startsWith(s, "Exif\0\0", 6)) s.id = kJpegExif;
       break;
     case 0xED:
-      if (startsWith(s, "Photoshop 3.0\0", 14) &&
-          hasPhotoshopResource(s.data.data() + 16, s.data.size() - 16, 0x0404))
+      if (startsWith(s, "Photoshop 3.0\0", 14) && hasPhotoshopResource(s.data.data() + 16, s.data.size() - 16, 0x0404))
         s.id = kJpegIptc;
       break;
   }

@@ -5,7 +5,9 @@
 
 namespace tavoro {
 
-std::unique_ptr<ImageCodec> PhotoImage::createCodec() const { return createImageCodec(m_type); }
+std::unique_ptr<ImageCodec> PhotoImage::createCodec() const {
+  return createImageCodec(m_type);
+}
 
 bool PhotoImage::open(std::wstring_view path) {
   const std::unique_ptr<ImageCodec> codec = createCodec();
@@ -16,7 +18,9 @@ bool PhotoImage::open(std::wstring_view path) {
   return codec->loadFromFile(*this, path, false);
 }
 
-bool PhotoImage::scaleToFit(DibBitmap& dest, Size box) const { return tavoro::scaleToFit(dest, m_color, box); }
+bool PhotoImage::scaleToFit(DibBitmap& dest, Size box) const {
+  return tavoro::scaleToFit(dest, m_color, box);
+}
 
 void PhotoImage::clear() {
   m_color.release();

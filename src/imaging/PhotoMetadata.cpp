@@ -1,6 +1,6 @@
 #include "PhotoMetadata.h"
 
-#include <cmath>
+#include <algorithm>
 #include <cstdio>
 #include <new>
 #include <optional>
@@ -29,11 +29,14 @@ int exifOrientation(const JpegSegmentList& segments) {
   const std::optional<ExifEntry> entry = exif.findTag(*ifd0, ExifView::kOrientation);
   if (!entry) return 0;
   const std::optional<double> value = exif.number(*entry);
-  if (!value || *value < 1 || *value > 8 || *value != std::floor(*value)) return 0;
-  return static_cast<int>(*value);
+  for (int orientation = 1; orientation <= 8; ++orientation)
+    if (value && *value == orientation) return orientation;
+  return 0;  // missing, or not one of the eight (NaN included)
 }
 
-int exifOrientation(const PhotoImage& image) { return exifOrientation(image.segments()); }
+int exifOrientation(const PhotoImage& image) {
+  return exifOrientation(image.segments());
+}
 
 int exifOrientation(std::wstring_view path) {
   JpegSegmentList segments;
@@ -48,11 +51,11 @@ std::span<const uint8_t> exifThumbnailBytes(const JpegSegmentList& segments) {
   const std::optional<ExifEntry> offsetEntry = exif.findTag(*ifd1, ExifView::kThumbnailOffset);
   const std::optional<ExifEntry> lengthEntry = exif.findTag(*ifd1, ExifView::kThumbnailLength);
   if (!offsetEntry || !lengthEntry) return {};
-  const std::optional<double> offset = exif.number(*offsetEntry);
-  const std::optional<double> length = exif.number(*lengthEntry);
-  const double size = static_cast<double>(exif.tiff().size());
-  if (!offset || !length || *offset < 0 || *length <= 0 || *offset + *length > size) return {};
-  return exif.tiff().subspan(static_cast<size_t>(*offset), static_cast<size_t>(*length));
+  const std::optional<uint32_t> offset = exif.unsignedNumber(*offsetEntry);
+  const std::optional<uint32_t> length = exif.unsignedNumber(*lengthEntry);
+  const uint64_t size = exif.tiff().size();
+  if (!offset || !length || *length == 0 || uint64_t{*offset} + *length > size) return {};
+  return exif.tiff().subspan(*offset, *length);
 }
 
 int exifThumbnail(const JpegSegmentList& segments, DibBitmap& dest, bool rotate) {

@@ -16,9 +16,13 @@
 namespace tavoro {
 namespace {
 
+constexpr png_alloc_size_t kMostPngChunkBytes = 8 * 1024 * 1024;
+
 // libpng reports errors to this handler, which long-jumps back into the
 // codec at once (returning would make libpng print the message itself).
-void onPngError(png_structp png, png_const_charp) { png_longjmp(png, 1); }
+void onPngError(png_structp png, png_const_charp) {
+  png_longjmp(png, 1);
+}
 void onPngWarning(png_structp, png_const_charp) {}
 
 void readFromStream(png_structp png, png_bytep data, size_t length) {
@@ -76,6 +80,13 @@ bool runRead(ReadJob& job) {
   png_set_read_fn(job.png, job.stream, readFromStream);
   png_set_sig_bytes(job.png, 8);
   png_set_user_limits(job.png, static_cast<png_uint_32>(kMaxImageSide), static_cast<png_uint_32>(kMaxImageSide));
+  // Only the chunks the picture needs are read; libpng would otherwise
+  // allocate whatever a text or profile chunk claims (gigabytes, from a
+  // hundred-byte file). Skipped chunks are read past in small pieces.
+  png_set_keep_unknown_chunks(job.png, PNG_HANDLE_CHUNK_NEVER, nullptr, -1);
+  static const png_byte kWanted[] = {'g', 'A', 'M', 'A', '\0'};
+  png_set_keep_unknown_chunks(job.png, PNG_HANDLE_CHUNK_AS_DEFAULT, kWanted, 1);
+  png_set_chunk_malloc_max(job.png, kMostPngChunkBytes);
   png_read_info(job.png, job.info);
 
   png_uint_32 width = 0, height = 0;
@@ -158,8 +169,8 @@ bool runWrite(WriteJob& job) {
   png_set_write_fn(job.png, job.stream, writeToStream, flushNothing);
   png_set_compression_level(job.png, std::clamp(image.pngCompressionLevel(), 0, 9));
   png_set_IHDR(job.png, job.info, static_cast<png_uint_32>(w), static_cast<png_uint_32>(h), 8,
-               alpha ? PNG_COLOR_TYPE_RGB_ALPHA : PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE,
-               PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+               alpha ? PNG_COLOR_TYPE_RGB_ALPHA : PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT,
+               PNG_FILTER_TYPE_DEFAULT);
   png_text texts[2] = {};
   texts[0].compression = PNG_TEXT_COMPRESSION_NONE;
   texts[0].key = const_cast<char*>("Software");
