@@ -184,7 +184,8 @@ TEST(PopupMenuTest, TrackReturnsTheChosenCommandAndAllowsOneMenuAtATime) {
   int nestedResult = -1;
   bool nestedShown = true;
   bool trackingSeen = false;
-  QTimer::singleShot(0, [&] {
+  QObject scope;  // drops the call below if nothing ran it before the stack frame ends
+  QTimer::singleShot(0, &scope, [&] {
     trackingSeen = PopupMenu::isTracking();
     auto second = PopupMenu::fromResource(kMenuWardrobeListContext);
     nestedResult = second->track(QPoint(10, 10), &owner);
@@ -205,7 +206,8 @@ TEST(PopupMenuTest, TrackReturnsTheChosenCommandAndAllowsOneMenuAtATime) {
   // work area's left edge.
   const QRect work = QGuiApplication::primaryScreen()->availableGeometry();
   QRect shownAt;
-  QTimer::singleShot(0, [&] {
+  QObject secondScope;
+  QTimer::singleShot(0, &secondScope, [&] {
     shownAt = QApplication::activePopupWidget()->geometry();
     QApplication::activePopupWidget()->close();
   });
