@@ -54,12 +54,12 @@ QMessageBox::Icon iconOf(unsigned type) {
   }
 }
 
-struct ButtonSpec {
+struct BoxButton {
   QMessageBox::StandardButton button;
   int result;
 };
 
-std::vector<ButtonSpec> buttonsOf(unsigned type) {
+std::vector<BoxButton> buttonsOf(unsigned type) {
   switch (type & 0x0F) {
     case kMbOkCancel:
       return {{QMessageBox::Ok, kIdOk}, {QMessageBox::Cancel, kIdCancel}};
@@ -110,29 +110,29 @@ int showMessage(QWidget* owner, std::wstring_view text, std::wstring_view captio
   box.setWindowTitle(toQString(caption));
   box.setIcon(iconOf(type));
 
-  const std::vector<ButtonSpec> specs = buttonsOf(type);
+  const std::vector<BoxButton> choices = buttonsOf(type);
   MessageRecord record;
   record.owner = owner;
   record.text = std::wstring(text);
   record.caption = std::wstring(caption);
   record.type = type;
   record.icon = box.icon();
-  for (const ButtonSpec& spec : specs) {
-    box.addButton(spec.button);
-    record.buttons.push_back(spec.result);
+  for (const BoxButton& choice : choices) {
+    box.addButton(choice.button);
+    record.buttons.push_back(choice.result);
   }
-  const ButtonSpec& defaultSpec = specs[defaultIndexOf(type, specs.size())];
-  box.setDefaultButton(defaultSpec.button);
-  record.defaultButton = defaultSpec.result;
+  const BoxButton& defaultChoice = choices[defaultIndexOf(type, choices.size())];
+  box.setDefaultButton(defaultChoice.button);
+  record.defaultButton = defaultChoice.result;
 
   if (responder()) return responder()(record);
 
   box.exec();
   const QMessageBox::StandardButton pressed = box.standardButton(box.clickedButton());
-  for (const ButtonSpec& spec : specs)
-    if (spec.button == pressed) return spec.result;
+  for (const BoxButton& choice : choices)
+    if (choice.button == pressed) return choice.result;
   // Closed without a button (the window manager's close): the box's escape answer.
-  return specs.size() == 1 ? specs[0].result : (type & 0x0F) == kMbYesNo ? kIdNo : kIdCancel;
+  return choices.size() == 1 ? choices[0].result : (type & 0x0F) == kMbYesNo ? kIdNo : kIdCancel;
 }
 
 MessageResponder setMessageResponder(MessageResponder next) {

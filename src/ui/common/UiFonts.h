@@ -10,8 +10,8 @@ namespace tavoro::ui {
 // face where it is missing.
 inline constexpr const char* kUiFontFace = "Tahoma";
 
-// The design names these fonts this way, and every pane refers to them by
-// these names, so they keep them rather than the usual function style.
+// Every pane refers to the fonts by these names, so they keep them rather than
+// the usual function style.
 const QFont& UiFont();           // 13 px
 const QFont& UiFontBold();       // 13 px, weight 700
 const QFont& UiFontLarge();      // 14 px

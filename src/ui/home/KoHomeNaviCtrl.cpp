@@ -13,7 +13,7 @@ namespace {
 
 constexpr int kBackgroundPicture = 265;
 
-struct LinkSpec {
+struct LinkEntry {
   const char* text;
   const char* tooltip;
   int iconId;
@@ -21,7 +21,7 @@ struct LinkSpec {
   const char* pagePath;  // for an address link
 };
 
-constexpr LinkSpec kLinks[KoHomeNaviCtrl::kLinkCount] = {
+constexpr LinkEntry kLinks[KoHomeNaviCtrl::kLinkCount] = {
     {"Help and Support", "Display online help information", 209, kCmdHelpContents, nullptr},
     {"Tavoro Website", "Visit Tavoro website", 207, 0, ""},
     {"Contact Us", "Ask questions or send your comments and suggestions", 208, 0, "/contact.html"},
@@ -36,11 +36,11 @@ KoHomeNaviCtrl::KoHomeNaviCtrl(QWidget* parent) : QWidget(parent) {
   setAttribute(Qt::WA_OpaquePaintEvent);
   setFixedWidth(kWidth);
   for (int i = 0; i < kLinkCount; ++i) {
-    const LinkSpec& spec = kLinks[i];
-    const bool command = spec.commandId != 0;
-    auto* link = new KoHyperLinkCtrl(this, i + 1, QString::fromLatin1(spec.text),
-                                     command ? QString() : webPageAddress(QString::fromLatin1(spec.pagePath)),
-                                     spec.iconId, QString::fromLatin1(spec.tooltip),
+    const LinkEntry& entry = kLinks[i];
+    const bool command = entry.commandId != 0;
+    auto* link = new KoHyperLinkCtrl(this, i + 1, QString::fromLatin1(entry.text),
+                                     command ? QString() : webPageAddress(QString::fromLatin1(entry.pagePath)),
+                                     entry.iconId, QString::fromLatin1(entry.tooltip),
                                      command ? KoHyperLinkCtrl::kCommandLink : 0u);
     connect(link, &KoHyperLinkCtrl::commandSent, this, [this](int controlId) {
       const int command = kLinks[controlId - 1].commandId;
