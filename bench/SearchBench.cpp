@@ -21,28 +21,28 @@ constexpr int kCollections = 100;
 constexpr int kItemsPerCollection = 500;
 
 const std::vector<std::wstring> kColors = {
-    L"Red",   L"Dark Red",   L"Navy Blue", L"Sky blue", L"Black",    L"White",      L"Off-white",
-    L"Beige", L"Olive green", L"Burgundy", L"Charcoal grey", L"Cream", L"Mustard yellow", L"Forest Green",
-    L"Pink",  L"Camel",      L"Teal",      L"Rust",     L"Lavender", L"Multicolour"};
+    L"Red",   L"Dark Red",    L"Navy Blue", L"Sky blue",      L"Black",    L"White",          L"Off-white",
+    L"Beige", L"Olive green", L"Burgundy",  L"Charcoal grey", L"Cream",    L"Mustard yellow", L"Forest Green",
+    L"Pink",  L"Camel",       L"Teal",      L"Rust",          L"Lavender", L"Multicolour"};
 const std::vector<std::wstring> kSizes = {L"XS", L"S",  L"M",  L"L",  L"XL", L"XXL", L"34", L"36",
                                           L"38", L"40", L"42", L"44", L"8",  L"10",  L"12", L"One size"};
-const std::vector<std::wstring> kBrands = {L"Northfield",   L"Atelier Verre", L"Marlow & Finch", L"Kestrel",
-                                           L"Oakridge",     L"Bramble Co.",   L"Linwood",        L"Saltmarsh",
-                                           L"Harrow Lane",  L"Fennick",       L"Quayside",       L"Thistle & Pine",
-                                           L"Corrie Studio", L"Redwing Supply", L"Ashby",        L"Vale"};
-const std::vector<std::wstring> kMaterials = {L"Cotton",      L"Linen",   L"Merino wool", L"Wool blend",
-                                              L"Silk",        L"Denim",   L"Cashmere",    L"Polyester",
-                                              L"Leather",     L"Suede",   L"Viscose",     L"Organic cotton",
-                                              L"Linen-cotton", L"Corduroy", L"Tweed",      L"Jersey"};
-const std::vector<std::wstring> kSeasons = {L"Spring", L"Summer", L"Autumn", L"Winter", L"All season", L"Spring/Summer"};
-const std::vector<std::wstring> kStyles = {L"Tailored", L"Embroidered", L"Bordered", L"Layered",  L"Striped",
+const std::vector<std::wstring> kBrands = {L"Northfield",    L"Atelier Verre",  L"Marlow & Finch", L"Kestrel",
+                                           L"Oakridge",      L"Bramble Co.",    L"Linwood",        L"Saltmarsh",
+                                           L"Harrow Lane",   L"Fennick",        L"Quayside",       L"Thistle & Pine",
+                                           L"Corrie Studio", L"Redwing Supply", L"Ashby",          L"Vale"};
+const std::vector<std::wstring> kMaterials = {
+    L"Cotton",  L"Linen", L"Merino wool", L"Wool blend",     L"Silk",         L"Denim",    L"Cashmere", L"Polyester",
+    L"Leather", L"Suede", L"Viscose",     L"Organic cotton", L"Linen-cotton", L"Corduroy", L"Tweed",    L"Jersey"};
+const std::vector<std::wstring> kSeasons = {L"Spring", L"Summer",     L"Autumn",
+                                            L"Winter", L"All season", L"Spring/Summer"};
+const std::vector<std::wstring> kStyles = {L"Tailored", L"Embroidered", L"Bordered", L"Layered",   L"Striped",
                                            L"Checked",  L"Pleated",     L"Cropped",  L"Oversized", L"Slim",
-                                           L"Relaxed",  L"Vintage",     L"Classic",  L"Quilted",  L"Ribbed"};
+                                           L"Relaxed",  L"Vintage",     L"Classic",  L"Quilted",   L"Ribbed"};
 const std::vector<std::wstring> kGarments = {
-    L"Shirt",  L"T-shirt", L"Overshirt", L"Blouse",   L"Sweater", L"Cardigan", L"Hoodie",  L"Jacket", L"Blazer",
-    L"Coat",   L"Parka",   L"Trousers",  L"Chinos",   L"Jeans",   L"Shorts",   L"Skirt",   L"Dress",  L"Scarf",
-    L"Beanie", L"Boots",   L"Sneakers",  L"Loafers",  L"Belt",    L"Waistcoat", L"Jumpsuit", L"Polo shirt"};
-const std::vector<std::wstring> kCollectionNames = {L"Work",  L"Weekend", L"Summer", L"Winter", L"Sport",
+    L"Shirt",  L"T-shirt", L"Overshirt", L"Blouse",  L"Sweater", L"Cardigan",  L"Hoodie",   L"Jacket",    L"Blazer",
+    L"Coat",   L"Parka",   L"Trousers",  L"Chinos",  L"Jeans",   L"Shorts",    L"Skirt",    L"Dress",     L"Scarf",
+    L"Beanie", L"Boots",   L"Sneakers",  L"Loafers", L"Belt",    L"Waistcoat", L"Jumpsuit", L"Polo shirt"};
+const std::vector<std::wstring> kCollectionNames = {L"Work",   L"Weekend", L"Summer",  L"Winter",   L"Sport",
                                                     L"Travel", L"Evening", L"Outdoor", L"Knitwear", L"Shoes"};
 
 template <typename T>

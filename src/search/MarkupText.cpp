@@ -7,13 +7,26 @@ namespace tavoro {
 
 void appendEscaped(std::wstring& out, wchar_t c) {
   switch (c) {
-    case L'&': out += L"&amp;"; break;
-    case L'"': out += L"&quot;"; break;
-    case L'<': out += L"&lt;"; break;
-    case L'>': out += L"&gt;"; break;
-    case L' ': out += L"&nbsp;"; break;
-    case L'\n': out += L"<br>"; break;
-    default: out.push_back(c);
+    case L'&':
+      out += L"&amp;";
+      break;
+    case L'"':
+      out += L"&quot;";
+      break;
+    case L'<':
+      out += L"&lt;";
+      break;
+    case L'>':
+      out += L"&gt;";
+      break;
+    case L' ':
+      out += L"&nbsp;";
+      break;
+    case L'\n':
+      out += L"<br>";
+      break;
+    default:
+      out.push_back(c);
   }
 }
 

@@ -103,7 +103,8 @@ TEST_F(HighlightTest, DetailLineShowsTheLastMatchingOrElseTheLastValidValue) {
   EXPECT_EQ(row(L"tom", 1).detailMarkup, L"<color fg=#828A99>Color: </color>blue");
   EXPECT_EQ(row(L"l", 1).detailMarkup, L"<color fg=#828A99>Size: </color><color bg=#FFEB64>L</color>");
   // Tag terms mark values (of any tag); item-name terms do not.
-  EXPECT_EQ(row(L"itemname:red size:m", 0).detailMarkup, L"<color fg=#828A99>Size: </color><color bg=#FFEB64>M</color>");
+  EXPECT_EQ(row(L"itemname:red size:m", 0).detailMarkup,
+            L"<color fg=#828A99>Size: </color><color bg=#FFEB64>M</color>");
   EXPECT_EQ(row(L"itemname:m", 0).detailMarkup, L"<color fg=#828A99>Size: </color>M");
   // Without a valid value the detail line is empty.
   EXPECT_EQ(row(L"bare", 2).detailMarkup, L"");

@@ -11,7 +11,9 @@ const Rgb kWhite{255, 255, 255};
 const Rgb kYellow{255, 235, 100};
 const MarkupStyle kDefaults{kBlack, kWhite, false};
 
-MarkupRun plain(std::wstring text) { return {std::move(text), kBlack, kWhite, false}; }
+MarkupRun plain(std::wstring text) {
+  return {std::move(text), kBlack, kWhite, false};
+}
 
 TEST(MarkupParserTest, SplitsElementsIntoColouredRuns) {
   using Runs = std::vector<MarkupRun>;
@@ -36,16 +38,16 @@ TEST(MarkupParserTest, SplitsElementsIntoColouredRuns) {
 
 TEST(MarkupParserTest, MalformedElementsStayLiteral) {
   for (const std::wstring markup : {
-           L"<color bg=#FFEB64></color>",        // no text
-           L"<color bg=#FFEB6>x</color>",        // five digits
-           L"<color bg=#FFEB645>x</color>",      // seven digits
-           L"<color bg=#GGEB64>x</color>",       // not hexadecimal
+           L"<color bg=#FFEB64></color>",             // no text
+           L"<color bg=#FFEB6>x</color>",             // five digits
+           L"<color bg=#FFEB645>x</color>",           // seven digits
+           L"<color bg=#GGEB64>x</color>",            // not hexadecimal
            L"<color bg=#\uFF11\uFF12EB64>x</color>",  // full-width digits are not hexadecimal digits
-           L"<color xg=#FFEB64>x</color>",       // neither fg nor bg
-           L"<color bg=#FFEB64>a<br>b</color>",  // "<" inside
-           L"<color bg=#FFEB64>abc",             // never closed
-           L"<colorbg=#FFEB64>x</color>",        // no white space before the attribute
-           L"<Color bg=#FFEB64>x</color>",       // case matters
+           L"<color xg=#FFEB64>x</color>",            // neither fg nor bg
+           L"<color bg=#FFEB64>a<br>b</color>",       // "<" inside
+           L"<color bg=#FFEB64>abc",                  // never closed
+           L"<colorbg=#FFEB64>x</color>",             // no white space before the attribute
+           L"<Color bg=#FFEB64>x</color>",            // case matters
            L"<color fg=#000000 bg=#000000 fg=#000000>x</color>",
        }) {
     EXPECT_EQ(parseMarkup(markup, kDefaults), (std::vector<MarkupRun>{plain(markup)})) << toUtf8(markup);
@@ -57,10 +59,12 @@ TEST(MarkupParserTest, MalformedElementsStayLiteral) {
 
 TEST(MarkupParserTest, ReadsColoursOfSixHexadecimalDigits) {
   const std::vector<std::pair<std::wstring, Rgb>> cases = {
-      {L"FFEB64", kYellow}, {L"#828a99", {130, 138, 153}}, {L"#000001", {0, 0, 1}},
-      {L"", kBlack},        {L"#", kBlack},                {L"FFEB6", kBlack},
-      {L"#FFEB645", kBlack}, {L"##FFEB6", kBlack},         {L"FFEB6G", kBlack},
-      {L"FF EB64", kBlack},  {L"FFEB64#", kBlack},
+      {L"FFEB64", kYellow},    {L"#828a99", {130, 138, 153}},
+      {L"#000001", {0, 0, 1}}, {L"", kBlack},
+      {L"#", kBlack},          {L"FFEB6", kBlack},
+      {L"#FFEB645", kBlack},   {L"##FFEB6", kBlack},
+      {L"FFEB6G", kBlack},     {L"FF EB64", kBlack},
+      {L"FFEB64#", kBlack},
   };
   for (const auto& [text, rgb] : cases) EXPECT_EQ(parseMarkupColor(text), rgb) << toUtf8(text);
 }

@@ -21,7 +21,7 @@ TEST(QueryParserTest, TokenizesByTheTermGrammar) {
       {L"color:\"Dark   Red\" shirt", {L"color:\"dark red\"", L"shirt"}},
       {L"color:\"dark red", {L"color:\"dark red"}},  // an unclosed quote runs to the end
       {L"a:b:c a:=b=c", {L"a:b:c", L"a:=b=c"}},      // an unquoted value may hold ":" and "="
-      {L"color:red\"x\"", {L"color:red", L"\"x"}},    // ... and ends at a double quote
+      {L"color:red\"x\"", {L"color:red", L"\"x"}},   // ... and ends at a double quote
       {L"red\"shirt\"", {L"red", L"\"shirt"}},
       // Where the rest cannot begin a term, tokenizing stops for good.
       {L"color: red", {L"color"}},
@@ -78,11 +78,13 @@ TEST(QueryParserTest, ParsesTokensIntoTerms) {
 TEST(QueryParserTest, ParsesQueriesInOrderJoinedByAnd) {
   using enum TermKind;
   using Terms = std::vector<SearchTerm>;
-  EXPECT_EQ(parseQuery(L"itemname:=red shirt"), (Terms{{ItemName, L"red", L"", true}, {AnyField, L"shirt", L"", false}}));
+  EXPECT_EQ(parseQuery(L"itemname:=red shirt"),
+            (Terms{{ItemName, L"red", L"", true}, {AnyField, L"shirt", L"", false}}));
   EXPECT_EQ(parseQuery(L"itemname:=\"Red Shirt\""), (Terms{{ItemName, L"red shirt", L"", true}}));
   EXPECT_EQ(parseQuery(L"ItemName:X"), (Terms{{ItemName, L"x", L"", false}}));
-  EXPECT_EQ(parseQuery(L"Color:Red \"Dark  Blue\" 12"),
-            (Terms{{TagValue, L"red", L"color", false}, {AnyField, L"dark blue", L"", false}, {AnyField, L"12", L"", false}}));
+  EXPECT_EQ(parseQuery(L"Color:Red \"Dark  Blue\" 12"), (Terms{{TagValue, L"red", L"color", false},
+                                                               {AnyField, L"dark blue", L"", false},
+                                                               {AnyField, L"12", L"", false}}));
   EXPECT_EQ(parseQuery(L"size:"), (Terms{{AnyField, L"size", L"", false}}));
   EXPECT_EQ(parseQuery(L"red :blue"), (Terms{{AnyField, L"red", L"", false}}));
   EXPECT_TRUE(parseQuery(L":red").empty());

@@ -33,8 +33,8 @@ TEST(TextMatcherTest, MatchesWordStartsSubstringsAndWholeTexts) {
       {L"size 12", L"2", false, MatchSpan{6, 7}},
       {L"size 112", L"12", false, MatchSpan{6, 8}},
       {L"a-red", L"-red", false, MatchSpan{1, 5}},
-      {L"\u041F\u043B\u0430\u0442\u044C\u0435 \u043A\u0440\u0430\u0441\u043D\u043E\u0435", L"\u0430\u0441\u043D\u043E\u0435",
-       false, MatchSpan{9, 14}},
+      {L"\u041F\u043B\u0430\u0442\u044C\u0435 \u043A\u0440\u0430\u0441\u043D\u043E\u0435",
+       L"\u0430\u0441\u043D\u043E\u0435", false, MatchSpan{9, 14}},
       {L"\u9ED2\u3044\u4E2D\u6587", L"\u4E2D", false, MatchSpan{2, 3}},
       // White space and case do not matter; spans point into the text as given.
       {L"Dark   Red coat", L"dark red", false, MatchSpan{0, 10}},
