@@ -11,20 +11,20 @@
 
 namespace tavoro::test {
 
-struct ItemSpec {
+struct ItemData {
   std::wstring name;
   std::vector<std::pair<int32_t, std::wstring>> records;  // tag id, value
 };
 
 // Adds a collection whose tags take ids 1001, 1002, ... in the given order.
 inline Collection* addCollection(Wardrobe& wardrobe, std::wstring name, const std::vector<std::wstring>& tags,
-                                 const std::vector<ItemSpec>& items) {
+                                 const std::vector<ItemData>& items) {
   Collection* collection = wardrobe.collections().add(std::move(name));
   for (const std::wstring& tag : tags) collection->tags().add(tag);
   int32_t id = 1;
-  for (const ItemSpec& spec : items) {
-    Item* item = collection->items().add(spec.name, id++);
-    for (const auto& [tagId, value] : spec.records) item->records().set(tagId, value);
+  for (const ItemData& data : items) {
+    Item* item = collection->items().add(data.name, id++);
+    for (const auto& [tagId, value] : data.records) item->records().set(tagId, value);
   }
   return collection;
 }
