@@ -17,5 +17,7 @@ void registerDumpCommand(CLI::App& app, int& exitStatus);
 void registerResaveCommand(CLI::App& app, int& exitStatus);
 // new LOCATION NAME: a new, empty wardrobe, as the New Wardrobe dialog makes it.
 void registerNewCommand(CLI::App& app, int& exitStatus);
+// search FILE.twd [--collection NAME] QUERY: the terms and the items found.
+void registerSearchCommand(CLI::App& app, int& exitStatus);
 
 }  // namespace tavoro::cli

@@ -12,6 +12,7 @@ const std::vector<tavoro::cli::CommandRegistrar> kCommands = {
     tavoro::cli::registerDumpCommand,
     tavoro::cli::registerResaveCommand,
     tavoro::cli::registerNewCommand,
+    tavoro::cli::registerSearchCommand,
 };
 
 }  // namespace
