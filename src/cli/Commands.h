@@ -19,5 +19,11 @@ void registerResaveCommand(CLI::App& app, int& exitStatus);
 void registerNewCommand(CLI::App& app, int& exitStatus);
 // search FILE.twd [--collection NAME] QUERY: the terms and the items found.
 void registerSearchCommand(CLI::App& app, int& exitStatus);
+// photo-info FILE...: the type, size, orientation, date taken and EXIF thumbnail of each photo.
+void registerPhotoInfoCommand(CLI::App& app, int& exitStatus);
+// thumbnail FILE OUT --box W H: a thumbnail made as the program makes it.
+void registerThumbnailCommand(CLI::App& app, int& exitStatus);
+// convert IN OUT: decode with our codec, encode by OUT's extension.
+void registerConvertCommand(CLI::App& app, int& exitStatus);
 
 }  // namespace tavoro::cli

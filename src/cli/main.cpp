@@ -13,6 +13,9 @@ const std::vector<tavoro::cli::CommandRegistrar> kCommands = {
     tavoro::cli::registerResaveCommand,
     tavoro::cli::registerNewCommand,
     tavoro::cli::registerSearchCommand,
+    tavoro::cli::registerPhotoInfoCommand,
+    tavoro::cli::registerThumbnailCommand,
+    tavoro::cli::registerConvertCommand,
 };
 
 }  // namespace

@@ -1,0 +1,23 @@
+// Reading BMP files (used by BmpCodec): the file and info headers, masks and
+// palette, plain and run-length pixel data, and the conversion to 24 bits.
+// Raises ImagingError on any malformed or truncated file.
+// Thread-safe (no shared state).
+#pragma once
+
+#include "DibBitmap.h"
+#include "ImageStream.h"
+
+namespace tavoro {
+
+struct BmpFileInfo {
+  int width = 0;
+  int height = 0;  // absolute
+  int bitsPerPixel = 0;
+};
+
+// Reads the headers into info; unless infoOnly, also the pixels into color
+// (24 bits) and, for a 32-bit file with alpha and a non-null alpha, into an
+// 8-bit alpha plane.
+void readBmp(ImageStream& stream, bool infoOnly, BmpFileInfo& info, DibBitmap& color, DibBitmap* alpha);
+
+}  // namespace tavoro

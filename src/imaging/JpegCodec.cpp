@@ -1,0 +1,208 @@
+#include "JpegCodec.h"
+
+#include <algorithm>
+#include <cstring>
+#include <memory>
+#include <new>
+
+#include "ImageLimits.h"
+#include "JpegLibrary.h"
+#include "MemoryStream.h"
+
+namespace tavoro {
+namespace {
+
+// Everything a libjpeg call needs lives here, in the caller's frame, so that
+// the functions that call setjmp hold no object with a destructor and nothing
+// a long jump could leave half-changed in a register.
+struct DecodeJob {
+  jpeg_decompress_struct cinfo;
+  JpegErrorManager errors;
+  JpegSource source;
+  jpeg_progress_mgr progress;
+  ImageStream* stream;
+  PhotoImage* image;
+  bool infoOnly;
+};
+
+struct EncodeJob {
+  jpeg_compress_struct cinfo;
+  JpegErrorManager errors;
+  JpegDestination destination;
+  const DibBitmap* bitmap;
+  JpegSaveSettings settings;
+};
+
+bool runDecode(DecodeJob& job) {
+  j_decompress_ptr cinfo = &job.cinfo;
+  cinfo->err = setUpJpegErrors(job.errors);
+  if (setjmp(job.errors.jump)) {
+    jpeg_destroy_decompress(cinfo);
+    return false;
+  }
+  jpeg_create_decompress(cinfo);
+  cinfo->mem->max_memory_to_use = kMostJpegWorkingMemory;
+  attachJpegSource(cinfo, job.source, *job.stream);
+  limitJpegScans(cinfo, job.progress);
+  jpeg_read_header(cinfo, TRUE);
+
+  ImageSourceInfo& info = job.image->info();
+  info.type = ImageType::Jpg;
+  info.width = static_cast<int>(cinfo->image_width);
+  info.height = static_cast<int>(cinfo->image_height);
+  info.components = cinfo->num_components;
+  info.bitsPerPixel = cinfo->num_components * 8;
+  if (!acceptableImageSize(cinfo->image_width, cinfo->image_height)) {
+    jpeg_destroy_decompress(cinfo);
+    return false;
+  }
+  if (job.infoOnly) {
+    jpeg_destroy_decompress(cinfo);
+    return true;
+  }
+
+  const bool cmyk = cinfo->num_components == 4;
+  cinfo->out_color_space = cmyk ? JCS_CMYK : JCS_EXT_BGR;
+  jpeg_start_decompress(cinfo);
+  DibBitmap& bitmap = job.image->colorBitmap();
+  if (!bitmap.create(static_cast<int>(cinfo->output_width), static_cast<int>(cinfo->output_height), 24)) {
+    jpeg_destroy_decompress(cinfo);
+    return false;
+  }
+  // libjpeg wants writable row pointers; the table is the bitmap's own.
+  JSAMPARRAY rows = const_cast<JSAMPARRAY>(bitmap.rows());
+  const JDIMENSION height = cinfo->output_height;
+  if (!cmyk) {
+    while (cinfo->output_scanline < height)
+      jpeg_read_scanlines(cinfo, rows + cinfo->output_scanline, height - cinfo->output_scanline);
+  } else {
+    JSAMPARRAY line =
+        (*cinfo->mem->alloc_sarray)(reinterpret_cast<j_common_ptr>(cinfo), JPOOL_IMAGE, cinfo->output_width * 4, 1);
+    while (cinfo->output_scanline < height) {
+      const JDIMENSION y = cinfo->output_scanline;
+      if (jpeg_read_scanlines(cinfo, line, 1) != 1) continue;
+      // Adobe stores CMYK inverted: 255 is no ink. Each colour is its
+      // complement's value scaled by the key.
+      const JSAMPLE* in = line[0];
+      JSAMPLE* out = rows[y];
+      for (JDIMENSION x = 0; x < cinfo->output_width; ++x, in += 4, out += 3) {
+        const unsigned k = in[3];
+        out[0] = static_cast<JSAMPLE>(in[2] * k / 255);
+        out[1] = static_cast<JSAMPLE>(in[1] * k / 255);
+        out[2] = static_cast<JSAMPLE>(in[0] * k / 255);
+      }
+    }
+  }
+  jpeg_finish_decompress(cinfo);
+  jpeg_destroy_decompress(cinfo);
+  return true;
+}
+
+bool runEncode(EncodeJob& job, ImageStream& stream) {
+  j_compress_ptr cinfo = &job.cinfo;
+  cinfo->err = setUpJpegErrors(job.errors);
+  if (setjmp(job.errors.jump)) {
+    jpeg_destroy_compress(cinfo);
+    return false;
+  }
+  jpeg_create_compress(cinfo);
+  attachJpegDestination(cinfo, job.destination, stream);
+  const DibBitmap& bitmap = *job.bitmap;
+  cinfo->image_width = static_cast<JDIMENSION>(bitmap.width());
+  cinfo->image_height = static_cast<JDIMENSION>(bitmap.height());
+  cinfo->input_components = 3;
+  cinfo->in_color_space = JCS_EXT_BGR;  // the bitmap's byte order, through the RGB path
+  jpeg_set_defaults(cinfo);
+  const JpegSaveSettings& s = job.settings;
+  if (s.flags & JpegSaveSettings::kOptimize) cinfo->optimize_coding = TRUE;
+  if (s.smoothing != 0) cinfo->smoothing_factor = std::clamp(s.smoothing, 1, 100);
+  const int quality = JpegCodec::libraryQuality(s.quality);
+  jpeg_set_quality(cinfo, quality, (s.flags & JpegSaveSettings::kForceBaseline) ? TRUE : FALSE);
+  if (s.fullChromaThreshold <= quality) {
+    cinfo->comp_info[0].h_samp_factor = 1;
+    cinfo->comp_info[0].v_samp_factor = 1;
+  }
+  if (s.flags & JpegSaveSettings::kProgressive) jpeg_simple_progression(cinfo);
+  jpeg_start_compress(cinfo, TRUE);
+  JSAMPARRAY rows = const_cast<JSAMPARRAY>(bitmap.rows());
+  while (cinfo->next_scanline < cinfo->image_height)
+    jpeg_write_scanlines(cinfo, rows + cinfo->next_scanline, cinfo->image_height - cinfo->next_scanline);
+  jpeg_finish_compress(cinfo);
+  jpeg_destroy_compress(cinfo);
+  return true;
+}
+
+bool hasKeptSegments(const JpegSegmentList& list) {
+  return std::any_of(list.begin(), list.end(),
+                     [](const JpegSegment& s) { return s.isApplication() && s.data.size() == s.length; });
+}
+
+}  // namespace
+
+int JpegCodec::libraryQuality(int quality) {
+  const int q = static_cast<int>(std::clamp(quality, 0, 100) * 0.93 + 5 + 0.5);
+  return std::clamp(q, 5, 98);
+}
+
+bool JpegCodec::encodeBitmap(const DibBitmap& bitmap, const JpegSaveSettings& settings, ImageStream& stream) {
+  if (!bitmap.isValid() || bitmap.bitsPerPixel() != 24) return false;
+  std::unique_ptr<EncodeJob> job;
+  try {
+    job = std::make_unique<EncodeJob>();  // zeroed: destroying a struct libjpeg never made is harmless
+  } catch (const std::bad_alloc&) {
+    return false;
+  }
+  job->bitmap = &bitmap;
+  job->settings = settings;
+  return runEncode(*job, stream);
+}
+
+bool JpegCodec::saveToStream(const PhotoImage& image, ImageStream& stream) {
+  const DibBitmap& color = image.colorBitmap();
+  if (!color.isValid() || color.bitsPerPixel() != 24) return false;
+  if (!hasKeptSegments(image.segments())) return encodeBitmap(color, image.jpegSettings(), stream);
+  try {
+    // Encode, read the new file's segments back, and put the kept
+    // application segments in front of them.
+    MemoryStream encoded;
+    if (!encodeBitmap(color, image.jpegSettings(), encoded) || !encoded.seek(0)) return false;
+    JpegSegmentList fresh;
+    if (!readSegments(encoded, false, fresh)) return false;
+    JpegSegmentList combined;
+    for (const JpegSegment& s : image.segments())
+      if (s.isApplication() && s.data.size() == s.length) combined.push_back(s);
+    for (JpegSegment& s : fresh) combined.push_back(std::move(s));
+    return writeSegments(combined, stream);
+  } catch (const std::bad_alloc&) {
+    return false;
+  }
+}
+
+bool JpegCodec::loadFromStream(PhotoImage& image, ImageStream& stream, bool infoOnly) {
+  image.clear();
+  if (!infoOnly) {
+    const uint64_t start = stream.position();
+    readSegments(stream, true, image.segments());  // a failure leaves the list empty and is no error
+    if (!stream.seek(start)) {
+      image.clear();
+      return false;
+    }
+  }
+  std::unique_ptr<DecodeJob> job;
+  bool ok = false;
+  try {
+    job = std::make_unique<DecodeJob>();  // zeroed, as for encoding
+    job->stream = &stream;
+    job->image = &image;
+    job->infoOnly = infoOnly;
+    ok = runDecode(*job);
+  } catch (const std::bad_alloc&) {
+    // Thrown by our own allocation between library calls, never through them.
+    if (job) jpeg_destroy_decompress(&job->cinfo);
+    ok = false;
+  }
+  if (!ok) image.clear();
+  return ok;
+}
+
+}  // namespace tavoro
