@@ -15,6 +15,8 @@ class QtEnvironment : public ::testing::Environment {
     static int argc = 1;
     static char name[] = "ui_tests";
     static char* argv[] = {name, nullptr};
+    // Run directly (not through ctest) the tests still need no display.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     m_app = std::make_unique<QApplication>(argc, argv);
   }
   void TearDown() override { m_app.reset(); }
