@@ -28,7 +28,7 @@ AboutDialog::AboutDialog(QWidget* owner) : QDialog(owner), m_owner(owner) {
   m_version = addText(this, toQString(aboutVersionText(AppPaths::versionString(L"ProductVersion"))),
                       dluRect(123, 57, 105, 8), Qt::AlignRight);
   m_version->setObjectName(QStringLiteral("1126"));
-  addText(this, QStringLiteral("Copyright \u00A9 Quillmoor. Free software under the MIT licence."),
+  addText(this, QStringLiteral("\u00A9 Quillmoor. Free software under the MIT licence."),
           dluRect(16, 71, 207, 8));
   m_link = new AboutLink(webPageAddress(), this);
   m_link->setGeometry(dluRect(16, 85, 154, 8).adjusted(0, -2, 0, 2));
