@@ -6,6 +6,7 @@
 #include "HandoverFrame.h"
 #include "HandoverServer.h"
 #include "InstanceLock.h"
+#include "TerminationRequest.h"
 #include "platform/CharClass.h"
 #include "platform/PathOps.h"
 #include "platform/Utf8.h"
@@ -58,6 +59,9 @@ int runProgram(const std::vector<std::wstring>& arguments, const ProgramHooks& h
   if (!window) return 0;
   QObject::connect(&server, &HandoverServer::handoverReceived,
                    [&window](const std::vector<std::wstring>& paths) { window->receiveHandover(paths); });
+
+  TerminationRequest termination;
+  QObject::connect(&termination, &TerminationRequest::requested, [&window] { window->requestClose(); });
 
   if (!arguments.empty()) window->openFromCommandLine(arguments.front());
   window->enterEventLoop();

@@ -22,6 +22,9 @@ class ProgramWindow {
   virtual void receiveHandover(const std::vector<std::wstring>& paths) = 0;
   // Called just before the event loop starts.
   virtual void enterEventLoop() = 0;
+  // The session or a terminal asks the program to end: close as the user
+  // would (saving), then end the event loop.
+  virtual void requestClose() = 0;
 };
 
 struct ProgramHooks {

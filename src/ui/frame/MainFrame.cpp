@@ -190,6 +190,13 @@ void MainFrame::enterEventLoop() {
   if (!m_firstIdleDone) QTimer::singleShot(0, this, &MainFrame::runFirstIdle);
 }
 
+void MainFrame::requestClose() {
+  QTimer::singleShot(0, this, [this] {
+    // A window that was never shown does not end the event loop by closing.
+    if (close()) QCoreApplication::quit();
+  });
+}
+
 void MainFrame::runFirstIdle() {
   if (m_firstIdleDone) return;
   m_firstIdleDone = true;
@@ -270,13 +277,10 @@ void MainFrame::focusInEvent(QFocusEvent*) {
   if (m_clientView) m_clientView->setFocus(Qt::OtherFocusReason);
 }
 
-bool MainFrame::attachWardrobe(Wardrobe& wardrobe) {
-  return m_clientView && m_clientView->wardrobeView()->setWardrobe(&wardrobe);
-}
+bool MainFrame::attachWardrobe(Wardrobe& wardrobe) { return m_clientView && m_clientView->attachWardrobe(wardrobe); }
 
 void MainFrame::detachWardrobe() {
-  hideWardrobeTab();
-  if (m_clientView) m_clientView->wardrobeView()->setWardrobe(nullptr);
+  if (m_clientView) m_clientView->detachWardrobe();
 }
 
 void MainFrame::showWardrobeTab(bool select) {

@@ -50,6 +50,9 @@ class MainFrame : public QWidget, public ProgramWindow {
   // Arms the first idle moment: reopening the last wardrobe and showing the
   // window at its remembered place.
   void enterEventLoop() override;
+  // Closes as the user would (saving); the event loop ends once the window
+  // is closed. A failed save keeps the program running, as a close does.
+  void requestClose() override;
 
   WardrobeLifecycle& lifecycle() const { return *m_lifecycle; }
   Wardrobe* wardrobe() const;
