@@ -35,6 +35,7 @@ KoViewBase::KoViewBase(QWidget* parent, std::vector<std::wstring>& recentWardrob
   connect(tabs, &KoTabCtrl::currentChanged, this, &KoViewBase::onTabChanged);
   connect(m_pages, &PageStack::pageChanged, m_header, &KoTopViewBase::tabsChanged);
   connect(m_home, &KoHomeView::commandRequested, this, &KoViewBase::commandRequested);
+  connect(m_home, &KoHomeView::openWardrobeRequested, this, &KoViewBase::openWardrobeRequested);
   connect(m_wardrobe, &KoWardrobeViewBase::commandRequested, this, &KoViewBase::commandRequested);
   selectTab(kHomeTab);
 }

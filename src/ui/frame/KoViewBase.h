@@ -52,6 +52,8 @@ class KoViewBase : public QWidget {
   // A command from a page (a home page button, a command bar button) for
   // the main window.
   void commandRequested(int id);
+  // The home page's recent wardrobes asked to open this file.
+  void openWardrobeRequested(const std::wstring& path);
 
  protected:
   void resizeEvent(QResizeEvent* event) override;

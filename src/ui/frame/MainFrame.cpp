@@ -54,6 +54,8 @@ MainFrame::MainFrame() : m_lifecycle(std::make_unique<WardrobeLifecycle>(*this))
   m_clientView = new KoViewBase(this, m_recentWardrobes);
   m_clientView->setGeometry(rect());
   connect(m_clientView, &KoViewBase::commandRequested, this, &MainFrame::executeCommand);
+  connect(m_clientView, &KoViewBase::openWardrobeRequested, this,
+          [this](const std::wstring& path) { m_lifecycle->openRecentWardrobe(path); });
   installAccelerators();
   m_keyFilter = new FrameKeyFilter(this);
   // Every time the event loop runs out of work the title is brought up to date.

@@ -117,6 +117,15 @@ void WardrobeLifecycle::openWardrobeFromOutside(std::wstring_view givenPath) {
   openWardrobe(path, false, true);
 }
 
+void WardrobeLifecycle::openRecentWardrobe(std::wstring_view path) {
+  if (m_wardrobe && samePath(m_wardrobe->wardrobeFilePath(), path)) {
+    m_frame.showWardrobeTab(true);
+    return;
+  }
+  if (!closeForAnother()) return;
+  openWardrobe(path, false, true);
+}
+
 bool WardrobeLifecycle::saveWardrobe() {
   if (!m_wardrobe) return true;
   bool saved = false;

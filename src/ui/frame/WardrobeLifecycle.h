@@ -39,6 +39,9 @@ class WardrobeLifecycle {
   // open wardrobe's file; otherwise the open wardrobe is closed (asking
   // first) and the path opened.
   void openWardrobeFromOutside(std::wstring_view path);
+  // A recent wardrobe picked on the home page: the open one comes to the
+  // front; another is opened after the open one is closed (asking first).
+  void openRecentWardrobe(std::wstring_view path);
   // Writes the open wardrobe's file (true with none open); the file moves to
   // the front of the recent list. On failure says so and returns false.
   bool saveWardrobe();
