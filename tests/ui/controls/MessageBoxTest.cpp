@@ -64,9 +64,11 @@ TEST(MessageBoxTest, RealBoxShowsPlainTextAndReturnsThePressedButton) {
   owner.show();
   QString shownText;
   Qt::TextFormat format = Qt::AutoText;
+  QRect shownAt;
   QTimer::singleShot(0, [&] {
     auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
     ASSERT_NE(box, nullptr);
+    shownAt = box->frameGeometry();
     shownText = box->text();
     format = box->textFormat();
     EXPECT_EQ(static_cast<QAbstractButton*>(box->defaultButton()), box->button(QMessageBox::No));
@@ -75,6 +77,7 @@ TEST(MessageBoxTest, RealBoxShowsPlainTextAndReturnsThePressedButton) {
   EXPECT_EQ(showMessage(&owner, L"Delete <b>all</b>?", L"Confirm", kMbQuestion), kIdYes);
   EXPECT_EQ(shownText, QStringLiteral("Delete <b>all</b>?"));
   EXPECT_EQ(format, Qt::PlainText);
+  EXPECT_EQ(shownAt.topLeft(), centredMessageRect(shownAt.size(), &owner).topLeft());
 }
 
 TEST(MessageBoxTest, CentredOverTheOwnerWindowAndKeptInsideTheWorkArea) {

@@ -2,6 +2,8 @@
 
 #include <QApplication>
 #include <QContextMenuEvent>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QTest>
 #include <QTimer>
 
@@ -199,9 +201,16 @@ TEST(PopupMenuTest, TrackReturnsTheChosenCommandAndAllowsOneMenuAtATime) {
   EXPECT_FALSE(nestedShown);
   EXPECT_FALSE(PopupMenu::isTracking());
 
-  // Closed without a choice.
-  QTimer::singleShot(0, [] { QApplication::activePopupWidget()->close(); });
-  EXPECT_EQ(menu->track(QPoint(100, 100), &owner), 0);
+  // Closed without a choice. A position left of every screen opens at the
+  // work area's left edge.
+  const QRect work = QGuiApplication::primaryScreen()->availableGeometry();
+  QRect shownAt;
+  QTimer::singleShot(0, [&] {
+    shownAt = QApplication::activePopupWidget()->geometry();
+    QApplication::activePopupWidget()->close();
+  });
+  EXPECT_EQ(menu->track(QPoint(work.left() - 5000, work.top() + 100), &owner), 0);
+  EXPECT_EQ(shownAt.left(), work.left());
 }
 
 TEST(PopupMenuTest, KeyboardOrOutsidePositionsOpenAtTheOwnersTopLeft) {
