@@ -230,7 +230,9 @@ TEST_F(LifecycleTest, TheLastWardrobeComesBackAtStart) {
     auto frame = makeFrame();
     start(*frame);
     ASSERT_EQ(frame->wardrobe() != nullptr, c.reopened) << c.lastActive << c.loadLast;
-    if (c.reopened) EXPECT_EQ(frame->selectedTab(), c.activeTab);
+    if (c.reopened) {
+      EXPECT_EQ(frame->selectedTab(), c.activeTab);
+    }
     frame->close();
   }
   EXPECT_TRUE(m_boxes.records().empty());
