@@ -246,7 +246,18 @@ void MainFrame::restorePlacement() {
     rect = {std::max(rect.left, work.left), std::max(rect.top, work.top), std::min(rect.right, work.right),
             std::min(rect.bottom, work.bottom)};
   }
-  setGeometry(toQRect(rect));
+  // The rectangle is the whole window's, frame included. Once the window
+  // exists its frame is known (on platforms that know it before the window
+  // is first mapped; elsewhere it counts as none).
+  winId();
+  setGeometry(toQRect(rect).marginsRemoved(windowFrameMargins()));
+}
+
+QMargins MainFrame::windowFrameMargins() const {
+  const QRect frame = frameGeometry();
+  const QRect client = geometry();
+  return QMargins(client.left() - frame.left(), client.top() - frame.top(), frame.right() - client.right(),
+                  frame.bottom() - client.bottom());
 }
 
 void MainFrame::recordPlacement() {
@@ -254,7 +265,8 @@ void MainFrame::recordPlacement() {
   if (!m_placementRestored) return;
   AppSettings& settings = AppSettings::settings();
   settings.maximized = isMaximized();
-  settings.frameRect = toRect(isMaximized() || isMinimized() ? normalGeometry() : geometry());
+  const QRect normal = isMaximized() || isMinimized() ? normalGeometry() : geometry();
+  settings.frameRect = toRect(normal.marginsAdded(windowFrameMargins()));
 }
 
 void MainFrame::closeEvent(QCloseEvent* event) {

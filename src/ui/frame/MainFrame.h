@@ -88,6 +88,7 @@ class MainFrame : public QWidget, public ProgramWindow {
   void showAtPlacement();
   void restorePlacement();
   void recordPlacement();
+  QMargins windowFrameMargins() const;
   void openWebPage(const char* pagePath);
 
   std::vector<std::wstring> m_recentWardrobes;

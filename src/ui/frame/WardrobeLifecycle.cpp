@@ -160,6 +160,7 @@ void WardrobeLifecycle::closeWardrobe() {
   if (!m_wardrobe) return;
   m_frame.detachWardrobe();
   m_wardrobe.reset();
+  m_frame.updateTitle();
 }
 
 void WardrobeLifecycle::reopenLastWardrobe() {

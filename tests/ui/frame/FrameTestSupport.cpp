@@ -44,6 +44,12 @@ void FrameTest::TearDown() {
 
 std::unique_ptr<MainFrame> FrameTest::makeFrame() { return std::make_unique<MainFrame>(); }
 
+void FrameTest::forgetSavedSettings() {
+  removeFile(settingsPath());
+  AppSettings::settings() = AppSettings();
+  AppSettings::settings().wardrobeFolder = m_wardrobes;
+}
+
 void FrameTest::start(MainFrame& frame) {
   frame.enterEventLoop();
   EXPECT_TRUE(QTest::qWaitFor([&frame] { return frame.firstIdleDone() && frame.isVisible(); }, 5000));

@@ -8,6 +8,9 @@
 
 #include <QApplication>
 #include <QDeadlineTimer>
+#include <QRect>
+#include <QString>
+#include <ostream>
 #include <QPointer>
 #include <QTimer>
 #include <functional>
@@ -18,6 +21,13 @@
 #include "TempDir.h"
 #include "ui/common/MessageBox.h"
 #include "ui/dialogs/FileChoosers.h"
+
+// Readable values in failure messages.
+inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
+inline void PrintTo(const QRect& r, std::ostream* out) {
+  *out << "QRect(" << r.x() << ", " << r.y() << ", " << r.width() << " x " << r.height() << ")";
+}
+inline void PrintTo(const QSize& s, std::ostream* out) { *out << "QSize(" << s.width() << " x " << s.height() << ")"; }
 
 namespace tavoro::ui {
 
@@ -63,6 +73,9 @@ class FrameTest : public ::testing::Test {
   // A new main window over the settings as they stand (and Settings.xml in
   // the scratch program folder, when the test wrote one).
   std::unique_ptr<MainFrame> makeFrame();
+  // Forgets what an earlier window of the test saved, so that the next one
+  // starts from AppSettings as the test set it.
+  void forgetSavedSettings();
   // Runs the first idle moment: the window shows itself.
   void start(MainFrame& frame);
   // Writes a wardrobe named name into the scratch wardrobes folder; its file.

@@ -221,7 +221,7 @@ TEST_F(LifecycleTest, TheLastWardrobeComesBackAtStart) {
   };
   for (const Case c : {Case{true, true, 1, true}, Case{true, true, 0, true}, Case{false, true, 1, false},
                        Case{true, false, 1, false}}) {
-    AppSettings::settings() = AppSettings();
+    forgetSavedSettings();
     AppSettings& settings = AppSettings::settings();
     settings.recentFiles = {summer};
     settings.lastWardrobeActive = c.lastActive;

@@ -3,6 +3,7 @@
 #include <QClipboard>
 #include <QDesktopServices>
 #include <QDialog>
+#include <QEventLoop>
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QScreen>
@@ -33,6 +34,13 @@ namespace {
 using MainFrameTest = FrameTest;
 
 QRect workArea() { return QGuiApplication::primaryScreen()->availableGeometry(); }
+
+QMargins frameMargins(const QWidget& window) {
+  const QRect frame = window.frameGeometry();
+  const QRect client = window.geometry();
+  return QMargins(client.left() - frame.left(), client.top() - frame.top(), frame.right() - client.right(),
+                  frame.bottom() - client.bottom());
+}
 
 // A widget that counts the commands posted to it and the keys it receives.
 class CommandSink : public QWidget {
@@ -75,7 +83,7 @@ TEST_F(MainFrameTest, PlacementFollowsTheRememberedRectangle) {
       {"stored and maximised", Rect{30, 40, 530, 440}, false, true, QRect(30, 40, 500, 400)},
   };
   for (const Case& c : cases) {
-    AppSettings::settings() = AppSettings();
+    forgetSavedSettings();
     AppSettings::settings().frameRect = c.stored;
     AppSettings::settings().debut = c.debut;
     AppSettings::settings().maximized = c.maximized;
@@ -83,7 +91,9 @@ TEST_F(MainFrameTest, PlacementFollowsTheRememberedRectangle) {
     start(*frame);
     EXPECT_TRUE(frame->placementRestored());
     EXPECT_EQ(frame->isMaximized(), c.maximized) << c.what;
-    EXPECT_EQ(c.maximized ? frame->normalGeometry() : frame->geometry(), c.expected) << c.what;
+    // The whole window, frame included, takes the rectangle.
+    const QRect window = c.maximized ? frame->normalGeometry().marginsAdded(frameMargins(*frame)) : frame->frameGeometry();
+    EXPECT_EQ(window, c.expected) << c.what;
     frame->close();
   }
 }
@@ -99,8 +109,8 @@ TEST_F(MainFrameTest, AWindowStoredOffScreenComesBackCentred) {
                   "</States><Info /></TavoroSettings>\n");
   auto frame = makeFrame();
   start(*frame);
-  EXPECT_EQ(frame->geometry(), QRect(work.left() + (work.width() - 300) / 2, work.top() + (work.height() - 200) / 2,
-                                     300, 200));
+  EXPECT_EQ(frame->frameGeometry(), QRect(work.left() + (work.width() - 300) / 2,
+                                          work.top() + (work.height() - 200) / 2, 300, 200));
 }
 
 TEST_F(MainFrameTest, ThePlacementIsRecordedAtExitAndSavedWithTheSettings) {
@@ -109,7 +119,8 @@ TEST_F(MainFrameTest, ThePlacementIsRecordedAtExitAndSavedWithTheSettings) {
   {
     auto frame = makeFrame();
     start(*frame);
-    frame->setGeometry(60, 70, 450, 350);
+    frame->setGeometry(QRect(60, 70, 450, 350).marginsRemoved(frameMargins(*frame)));
+    QApplication::processEvents();
     frame->showMaximized();
     QApplication::processEvents();
     ASSERT_TRUE(frame->close());
@@ -121,6 +132,20 @@ TEST_F(MainFrameTest, ThePlacementIsRecordedAtExitAndSavedWithTheSettings) {
   EXPECT_TRUE(reread.maximized);
   EXPECT_EQ(reread.frameRect, (Rect{60, 70, 510, 420}));
   EXPECT_FALSE(reread.debut);
+}
+
+TEST_F(MainFrameTest, TheTitleIsBroughtUpToDateWheneverTheLoopGoesIdle) {
+  const std::wstring summer = writeWardrobeFile(L"Summer");
+  auto frame = makeFrame();
+  start(*frame);
+  ASSERT_TRUE(frame->lifecycle().openWardrobe(summer, false, true));
+  EXPECT_EQ(frame->windowTitle(), QStringLiteral("Tavoro Wardrobe Manager - [Summer]"));
+  frame->wardrobe()->setName(L"Renamed %1");
+  // An event loop that runs out of work and waits.
+  QEventLoop loop;
+  QTimer::singleShot(50, &loop, &QEventLoop::quit);
+  loop.exec();
+  EXPECT_EQ(frame->windowTitle(), QStringLiteral("Tavoro Wardrobe Manager - [Renamed %1]"));
 }
 
 TEST_F(MainFrameTest, WebAndHelpCommandsOpenTheirPages) {
