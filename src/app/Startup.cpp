@@ -50,6 +50,11 @@ int runProgram(const std::vector<std::wstring>& arguments, const ProgramHooks& h
       break;
   }
 
+  // Watched from before the socket is offered: whoever can reach this
+  // instance can also ask it to end in order. The request waits in the
+  // event loop until the window can take it.
+  TerminationRequest termination;
+
   // Without the socket the program still runs; a second start then finds no
   // instance to hand over to and ends.
   HandoverServer server;
@@ -60,7 +65,6 @@ int runProgram(const std::vector<std::wstring>& arguments, const ProgramHooks& h
   QObject::connect(&server, &HandoverServer::handoverReceived,
                    [&window](const std::vector<std::wstring>& paths) { window->receiveHandover(paths); });
 
-  TerminationRequest termination;
   QObject::connect(&termination, &TerminationRequest::requested, [&window] { window->requestClose(); });
 
   if (!arguments.empty()) window->openFromCommandLine(arguments.front());

@@ -200,7 +200,7 @@ void MainFrame::requestClose() {
 }
 
 void MainFrame::runFirstIdle() {
-  if (m_firstIdleDone) return;
+  if (m_firstIdleDone || m_closed) return;
   m_firstIdleDone = true;
   if (wardrobe()) {
     showAtPlacement();
@@ -280,6 +280,7 @@ void MainFrame::closeEvent(QCloseEvent* event) {
   }
   m_lifecycle->closeWardrobe();
   recordPlacement();
+  m_closed = true;
   event->accept();
 }
 

@@ -97,6 +97,7 @@ class MainFrame : public QWidget, public ProgramWindow {
   FrameKeyFilter* m_keyFilter = nullptr;
   bool m_firstIdleDone = false;
   bool m_placementRestored = false;
+  bool m_closed = false;
 };
 
 }  // namespace tavoro::ui

@@ -154,7 +154,8 @@ TEST_F(NewWardrobeDialogTest, OnlyWidensAndComesBackWhereItWasLeft) {
     EXPECT_EQ(dialog.size(), initial);
     EXPECT_EQ(dialog.minimumSize(), initial);
     EXPECT_EQ(dialog.maximumHeight(), initial.height());
-    EXPECT_EQ(dialog.maximumWidth(), work.width());
+    // The whole window, frame included, may be as wide as the work area.
+    EXPECT_EQ(dialog.maximumWidth() + dialog.frameGeometry().width() - dialog.width(), work.width());
 
     dialog.resize(initial.width() + 100, initial.height() + 100);
     EXPECT_EQ(dialog.size(), QSize(initial.width() + 100, initial.height()));

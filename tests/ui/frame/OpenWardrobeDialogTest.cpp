@@ -71,7 +71,7 @@ TEST_F(OpenWardrobeDialogTest, GrowsBothWaysAndComesBackWhereItWasLeft) {
     const QSize initial = dluSize(294, 212);
     EXPECT_EQ(dialog.size(), initial);
     EXPECT_EQ(dialog.minimumSize(), initial);
-    EXPECT_EQ(dialog.maximumSize(), work.size());
+    EXPECT_EQ(dialog.maximumSize() + dialog.frameGeometry().size() - dialog.size(), work.size());
     dialog.resize(initial.width() + 40, initial.height() + 60);
     EXPECT_EQ(dialog.list()->size(), dluRect(7, 69, 279, 113).size() + QSize(40, 60));
     EXPECT_EQ(dialog.height() - dialog.browseButton()->geometry().bottom(),
