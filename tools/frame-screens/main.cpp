@@ -99,6 +99,7 @@ bool renderDialogs(const std::wstring& scratch) {
     dialog.reject();
   }
   std::vector<std::wstring> none;
+  openWardrobeDialogRect() = QRect();
   {
     OpenWardrobeDialog dialog(nullptr, none);
     ok &= save(grabShown(dialog), QStringLiteral("dialog-open-wardrobe-empty"));
