@@ -57,7 +57,7 @@ MainFrame::MainFrame() : m_lifecycle(std::make_unique<WardrobeLifecycle>(*this))
   connect(m_clientView, &KoViewBase::openWardrobeRequested, this,
           [this](const std::wstring& path) { m_lifecycle->openRecentWardrobe(path); });
   installAccelerators();
-  m_keyFilter = new FrameKeyFilter(this);
+  new FrameKeyFilter(this);
   // Every time the event loop runs out of work the title is brought up to date.
   connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock, this,
           &MainFrame::updateTitle);

@@ -20,7 +20,6 @@ class Wardrobe;
 
 namespace tavoro::ui {
 
-class FrameKeyFilter;
 class KoViewBase;
 class WardrobeLifecycle;
 
@@ -94,7 +93,6 @@ class MainFrame : public QWidget, public ProgramWindow {
   std::vector<std::wstring> m_recentWardrobes;
   std::unique_ptr<WardrobeLifecycle> m_lifecycle;
   KoViewBase* m_clientView = nullptr;
-  FrameKeyFilter* m_keyFilter = nullptr;
   bool m_firstIdleDone = false;
   bool m_placementRestored = false;
   bool m_closed = false;
