@@ -7,8 +7,9 @@
 #   BUILD-FOLDER: a Release build with the benchmarks (default: build/, as ./run makes it)
 #
 # The program runs on Qt's offscreen platform from a scratch copy (its
-# Settings.xml stays beside it), with TAVORO_EXIT_AT_FIRST_IDLE set: it then
-# prints "first-idle-epoch-ns <time>" once its window is shown and quits.
+# Settings.xml stays beside it), with TAVORO_EXIT_AT_FIRST_IDLE set: once its
+# window is shown and painted and the event loop goes idle, it prints
+# "first-idle-epoch-ns <time> wardrobe-open <0|1>" and quits.
 # The time is taken from just before the process is started; /usr/bin/time -v
 # gives the peak resident memory.
 set -euo pipefail
@@ -46,13 +47,15 @@ settings() {  # $1: 1 to reopen the recent wardrobe $2
 XML
 }
 
-measure() {  # $1: label
-  local i start idle peak elapsed times=()
+measure() {  # $1: label, $2: 1 when the wardrobe must have been reopened
+  local i start idle open peak elapsed times=()
   for i in $(seq "$runs"); do
     start=$(date +%s%N)
     /usr/bin/time -v -o "$work/time.txt" "$work/program/tavoro" >"$work/out.txt"
     idle=$(awk '/^first-idle-epoch-ns/ {print $2}' "$work/out.txt")
     [ -n "$idle" ] || { echo "startup.sh: the program did not report its first idle moment" >&2; exit 1; }
+    open=$(awk '/^first-idle-epoch-ns/ {print $4}' "$work/out.txt")
+    [ "$open" = "$2" ] || { echo "startup.sh: wardrobe-open was $open, expected $2" >&2; exit 1; }
     peak=$(awk -F': ' '/Maximum resident set size/ {print $2}' "$work/time.txt")
     elapsed=$(awk -F': ' '/Elapsed \(wall clock\)/ {print $2}' "$work/time.txt")
     times+=($(((idle - start) / 1000000)))
@@ -66,6 +69,6 @@ wardrobe=$("$maker" "$work/wardrobes/Big" Big 5000)
 echo "Wardrobe of 5,000 items: $(du -h "$wardrobe" | cut -f1) ($wardrobe)"
 
 settings 0 "$wardrobe"
-measure "no wardrobe"
+measure "no wardrobe" 0
 settings 1 "$wardrobe"
-measure "5,000 items reopened"
+measure "5,000 items reopened" 1

@@ -9,6 +9,7 @@
 #include <QTimer>
 #include <chrono>
 #include <cstdio>
+#include <memory>
 
 #include "app/AppSettings.h"
 #include "app/Help.h"
@@ -211,13 +212,20 @@ void MainFrame::runFirstIdle() {
   }
   updateTitle();
 
-  // For measuring start-up: report when the window is up and quit.
+  // For measuring start-up: once the shown window has been painted (the
+  // event loop has nothing left to do), report the time and quit.
   if (qEnvironmentVariableIsSet("TAVORO_EXIT_AT_FIRST_IDLE")) {
-    const auto now = std::chrono::system_clock::now().time_since_epoch();
-    std::printf("first-idle-epoch-ns %lld\n",
-                static_cast<long long>(std::chrono::duration_cast<std::chrono::nanoseconds>(now).count()));
-    std::fflush(stdout);
-    QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+    auto* dispatcher = QAbstractEventDispatcher::instance();
+    auto connection = std::make_shared<QMetaObject::Connection>();
+    *connection = connect(dispatcher, &QAbstractEventDispatcher::aboutToBlock, this, [this, connection] {
+      QObject::disconnect(*connection);
+      const auto now = std::chrono::system_clock::now().time_since_epoch();
+      std::printf("first-idle-epoch-ns %lld wardrobe-open %d\n",
+                  static_cast<long long>(std::chrono::duration_cast<std::chrono::nanoseconds>(now).count()),
+                  wardrobe() ? 1 : 0);
+      std::fflush(stdout);
+      QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+    });
   }
 }
 
