@@ -12,6 +12,8 @@ std::string jsonText(std::wstring_view text);
 // Prints the document and a line break; bytes that are not valid UTF-8 (file
 // names can hold them) are replaced rather than failing the output.
 void printJson(const nlohmann::json& document);
+// The same, keeping the keys in the order they were given.
+void printJson(const nlohmann::ordered_json& document);
 // One line "tavoro-cli: <what>" on standard error.
 void printError(std::string_view what);
 

@@ -8,7 +8,11 @@
 
 namespace {
 
-const std::vector<tavoro::cli::CommandRegistrar> kCommands = {};
+const std::vector<tavoro::cli::CommandRegistrar> kCommands = {
+    tavoro::cli::registerDumpCommand,
+    tavoro::cli::registerResaveCommand,
+    tavoro::cli::registerNewCommand,
+};
 
 }  // namespace
 

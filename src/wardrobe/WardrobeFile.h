@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "DateTime.h"
 #include "Wardrobe.h"
 
 namespace tavoro {
@@ -23,6 +24,8 @@ bool writeWardrobe(Wardrobe& wardrobe);
 // recomputed). False for a file that cannot be read as a wardrobe; the caller
 // then discards the half-filled wardrobe.
 bool readWardrobe(std::wstring_view path, Wardrobe& wardrobe);
+// The same, dating items whose stored date cannot be read by clock.
+bool readWardrobe(std::wstring_view path, Wardrobe& wardrobe, const LocalClock& clock);
 
 // The stored wardrobe name, or empty text when the file cannot be read or
 // holds no name.

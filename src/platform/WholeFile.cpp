@@ -1,0 +1,159 @@
+#include "WholeFile.h"
+
+#include <fcntl.h>
+#include <limits.h>
+#include <stdlib.h>
+#include <sys/stat.h>
+#include <time.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <atomic>
+#include <cerrno>
+#include <cstdint>
+#include <memory>
+
+#include "Utf8.h"
+
+namespace tavoro {
+
+namespace {
+
+class FdGuard {
+ public:
+  explicit FdGuard(int fd) : m_fd(fd) {}
+  FdGuard(const FdGuard&) = delete;
+  FdGuard& operator=(const FdGuard&) = delete;
+  ~FdGuard() {
+    if (m_fd >= 0) ::close(m_fd);
+  }
+  int get() const { return m_fd; }
+  int release() {
+    const int fd = m_fd;
+    m_fd = -1;
+    return fd;
+  }
+
+ private:
+  int m_fd;
+};
+
+// The file a link points to, so that saving through a link updates the file
+// it names rather than replacing the link by a copy.
+std::string resolvedTarget(const std::string& path) {
+  struct stat st {};
+  if (::lstat(path.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return path;
+  std::unique_ptr<char, decltype(&::free)> real(::realpath(path.c_str(), nullptr), &::free);
+  return real ? std::string(real.get()) : path;
+}
+
+std::string folderOf(const std::string& path) {
+  const size_t slash = path.rfind('/');
+  if (slash == std::string::npos) return ".";
+  if (slash == 0) return "/";
+  return path.substr(0, slash);
+}
+
+// A new, empty file in folder that no one else can have opened: O_EXCL on a
+// name that is unlikely to be taken, retried when it is.
+int createTemporary(const std::string& folder, std::string& name) {
+  static std::atomic<uint32_t> counter{0};
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    timespec now{};
+    ::clock_gettime(CLOCK_REALTIME, &now);
+    const uint64_t salt = (static_cast<uint64_t>(now.tv_nsec) << 20) ^ static_cast<uint64_t>(now.tv_sec) ^
+                          (static_cast<uint64_t>(counter.fetch_add(1)) << 40);
+    char suffix[64];
+    std::snprintf(suffix, sizeof suffix, "/.tavoro-save-%d-%llx.tmp", static_cast<int>(::getpid()),
+                  static_cast<unsigned long long>(salt));
+    name = folder + suffix;
+    const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+    if (fd >= 0) return fd;
+    if (errno != EEXIST) return -1;
+  }
+  return -1;
+}
+
+void syncFolder(const std::string& folder) {
+  const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) return;
+  ::fsync(fd);  // the rename is durable only once the folder is; a failure here loses nothing
+  ::close(fd);
+}
+
+}  // namespace
+
+FileReadStatus readWholeFile(std::wstring_view path, size_t maxBytes, std::string& out) {
+  out.clear();
+  if (path.empty()) return FileReadStatus::Missing;
+  // O_NONBLOCK: opening a FIFO for reading would otherwise wait for a writer.
+  const int fd = ::open(toUtf8(path).c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+  if (fd < 0) return errno == ENOENT || errno == ENOTDIR ? FileReadStatus::Missing : FileReadStatus::Failed;
+  FdGuard guard(fd);
+  struct stat st {};
+  if (::fstat(fd, &st) != 0) return FileReadStatus::Failed;
+  if (!S_ISREG(st.st_mode)) return FileReadStatus::NotAFile;
+  if (static_cast<uint64_t>(st.st_size) > maxBytes) return FileReadStatus::TooLarge;
+
+  std::string bytes;
+  bytes.resize(static_cast<size_t>(st.st_size) + 1);
+  size_t filled = 0;
+  for (;;) {
+    if (filled == bytes.size()) {
+      if (filled > maxBytes) return FileReadStatus::TooLarge;  // it grew since fstat
+      bytes.resize(std::min(bytes.size() * 2, maxBytes + 1));
+    }
+    const ssize_t n = ::read(fd, bytes.data() + filled, bytes.size() - filled);
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) return FileReadStatus::Failed;
+    if (n == 0) break;
+    filled += static_cast<size_t>(n);
+  }
+  if (filled > maxBytes) return FileReadStatus::TooLarge;
+  bytes.resize(filled);
+  out = std::move(bytes);
+  return FileReadStatus::Ok;
+}
+
+bool replaceFileAtomically(std::wstring_view path, const std::function<bool(std::FILE*)>& write) {
+  if (path.empty()) return false;
+  const std::string target = resolvedTarget(toUtf8(path));
+
+  struct stat existing {};
+  const bool exists = ::stat(target.c_str(), &existing) == 0;
+  if (!exists && errno != ENOENT) return false;
+  if (exists) {
+    if (!S_ISREG(existing.st_mode)) return false;
+    // Writing in place would fail on a read-only file; so must replacing it.
+    const int probe = ::open(target.c_str(), O_WRONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (probe < 0) return false;
+    ::close(probe);
+  }
+
+  const std::string folder = folderOf(target);
+  std::string temporary;
+  FdGuard fd(createTemporary(folder, temporary));
+  if (fd.get() < 0) return false;
+  bool ok = !exists || ::fchmod(fd.get(), existing.st_mode & 07777) == 0;
+
+  std::FILE* file = ok ? ::fdopen(fd.get(), "wb") : nullptr;
+  if (file) {
+    fd.release();                                          // the stream owns the descriptor now
+    std::setvbuf(file, nullptr, _IOFBF, size_t{1} << 16);  // fewer, larger writes
+    ok = write(file);
+    ok = std::fflush(file) == 0 && ok && !std::ferror(file);
+    ok = ok && ::fsync(::fileno(file)) == 0;
+    ok = std::fclose(file) == 0 && ok;
+  } else {
+    ok = false;
+  }
+  ok = ok && ::rename(temporary.c_str(), target.c_str()) == 0;
+  if (!ok) {
+    ::unlink(temporary.c_str());
+    return false;
+  }
+  syncFolder(folder);
+  return true;
+}
+
+}  // namespace tavoro

@@ -1,0 +1,36 @@
+// Reading a file whole, with a size limit, and replacing a file whole so that
+// a crash, a full disk or a power cut during the write never leaves it half
+// written. Thread-safe (no shared state).
+#pragma once
+
+#include <cstddef>
+#include <cstdio>
+#include <functional>
+#include <string>
+#include <string_view>
+
+namespace tavoro {
+
+enum class FileReadStatus {
+  Ok,
+  Missing,   // nothing at the path
+  NotAFile,  // a folder, a FIFO, a device...
+  TooLarge,  // more than the limit
+  Failed,    // no permission, an input/output error
+};
+
+// Reads the whole file into out. Never blocks on a FIFO and never reads more
+// than maxBytes + 1 bytes, also from a file that grows meanwhile. out is
+// empty unless the result is Ok.
+FileReadStatus readWholeFile(std::wstring_view path, size_t maxBytes, std::string& out);
+
+// Writes the file at path through write(): the bytes go to a new temporary
+// file in the same folder, which is flushed to disk and then renamed over
+// path. When path is a symbolic link, the file it names is replaced. An
+// existing file keeps its permission bits; a new one gets 0666 less the umask.
+// False, with the previous file untouched and no temporary left behind, when
+// the target exists but is not a regular file we may write, the temporary
+// cannot be made, write() returns false, or flushing, syncing or renaming fails.
+bool replaceFileAtomically(std::wstring_view path, const std::function<bool(std::FILE*)>& write);
+
+}  // namespace tavoro

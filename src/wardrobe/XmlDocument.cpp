@@ -1,0 +1,105 @@
+#include "XmlDocument.h"
+
+#include <locale.h>
+#include <tinyxml.h>
+
+#include <cstdio>
+#include <string>
+
+#include "XmlNestingScan.h"
+#include "platform/WholeFile.h"
+
+namespace tavoro {
+
+namespace {
+
+// The library steps past the terminating NUL when a multi-byte character is
+// cut off at the very end; these NULs are what it finds there.
+constexpr size_t kNulPadding = 64;
+
+// The library classifies bytes with isspace, isalpha and tolower, which
+// follow the thread's locale; the nesting scan assumes the "C" classes.
+class ClassicCharacterClasses {
+ public:
+  ClassicCharacterClasses() {
+    static const locale_t classic = ::newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
+    m_previous = classic ? ::uselocale(classic) : static_cast<locale_t>(nullptr);
+  }
+  ~ClassicCharacterClasses() {
+    if (m_previous) ::uselocale(m_previous);
+  }
+  ClassicCharacterClasses(const ClassicCharacterClasses&) = delete;
+  ClassicCharacterClasses& operator=(const ClassicCharacterClasses&) = delete;
+
+ private:
+  locale_t m_previous = nullptr;
+};
+
+// What the library's own file loading does before parsing: the text ends at
+// the first NUL, and CR LF and lone CR become LF.
+void normaliseAsLoaded(std::string& text) {
+  const size_t nul = text.find('\0');
+  if (nul != std::string::npos) text.resize(nul);
+  size_t out = 0;
+  for (size_t in = 0; in < text.size(); ++in) {
+    if (text[in] == '\r') {
+      text[out++] = '\n';
+      if (in + 1 < text.size() && text[in + 1] == '\n') ++in;
+    } else {
+      text[out++] = text[in];
+    }
+  }
+  text.resize(out);
+}
+
+}  // namespace
+
+XmlDocument::XmlDocument() = default;
+XmlDocument::~XmlDocument() = default;
+
+bool XmlDocument::load(std::wstring_view path, size_t maxBytes) {
+  m_document = std::make_unique<TiXmlDocument>();
+  std::string text;
+  if (readWholeFile(path, maxBytes, text) != FileReadStatus::Ok) return false;
+  return parseOwned(text);
+}
+
+bool XmlDocument::parse(std::string_view bytes) {
+  m_document = std::make_unique<TiXmlDocument>();
+  std::string text(bytes);
+  return parseOwned(text);
+}
+
+bool XmlDocument::parseOwned(std::string& text) {
+  normaliseAsLoaded(text);
+  // The library parses and deletes recursively, one level per element.
+  if (xmlNestingDepth(text, kMaxNesting) > kMaxNesting) return false;
+  text.append(kNulPadding, '\0');
+  ClassicCharacterClasses classic;
+  m_document->SetTabSize(0);  // no row and column tracking: nothing reports them
+  m_document->Parse(text.c_str(), nullptr, TIXML_ENCODING_UNKNOWN);
+  return !m_document->Error();
+}
+
+bool XmlDocument::save(std::wstring_view path, size_t maxBytes) const {
+  if (!m_document) return false;
+  return replaceFileAtomically(path, [&](std::FILE* file) {
+    if (!m_document->SaveFile(file)) return false;
+    const long size = std::ftell(file);
+    return size >= 0 && static_cast<unsigned long>(size) <= maxBytes;
+  });
+}
+
+XmlElement XmlDocument::createWithRoot(const char* rootName) {
+  m_document = std::make_unique<TiXmlDocument>();
+  m_document->LinkEndChild(new TiXmlDeclaration("1.0", "UTF-8", ""));
+  auto* root = new TiXmlElement(rootName);
+  m_document->LinkEndChild(root);
+  return XmlElement(root);
+}
+
+XmlElement XmlDocument::root() const {
+  return XmlElement(m_document ? m_document->RootElement() : nullptr);
+}
+
+}  // namespace tavoro
