@@ -67,8 +67,8 @@ bool renderMenus() {
   QAction* checked = sample.addCommand(1, QStringLiteral("Auto Suggest"));
   checked->setCheckable(true);
   checked->setChecked(true);
-  QMenu* sub = sample.addMenu(QStringLiteral("View"));
-  sub->addAction(QStringLiteral("Thumbnails"));
+  PopupMenu* sub = sample.addSubmenu(QStringLiteral("View"));
+  sub->addCommand(1, QStringLiteral("Thumbnails"));
   sample.setCommandEnabled(kCmdMoveToTop, false);
   sample.setCommandEnabled(kCmdMoveUp, false);
   ok &= save(grabMenu(sample, sample.commandAction(kCmdDelete)), QStringLiteral("menu-sample"));

@@ -32,7 +32,6 @@ class FlatTextRow : public ListBoxRow {
 
 KoFlatList::KoFlatList(QWidget* parent) : KoListBox(kRowHeight, parent) {
   setObjectName(QStringLiteral("KoFlatList"));
-  setFrameShape(QFrame::NoFrame);
 }
 
 void KoFlatList::setRows(const std::vector<std::wstring>& texts) {

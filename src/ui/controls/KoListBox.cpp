@@ -22,6 +22,7 @@ int afterRemoval(int index, int removed) {
 KoListBox::KoListBox(int rowHeight, QWidget* parent) : QAbstractScrollArea(parent), m_rowHeight(qMax(1, rowHeight)) {
   setObjectName(QStringLiteral("KoListBox"));
   setFocusPolicy(Qt::StrongFocus);
+  setFrameShape(QFrame::NoFrame);  // a list that wants a sunken edge asks for it
   setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   viewport()->setMouseTracking(true);
   viewport()->setAutoFillBackground(false);

@@ -77,6 +77,13 @@ QAction* PopupMenu::addCommand(int commandId, const QString& label, const QStrin
   return action;
 }
 
+PopupMenu* PopupMenu::addSubmenu(const QString& label) {
+  auto* submenu = new PopupMenu(this);
+  submenu->setTitle(label);
+  addMenu(submenu);
+  return submenu;
+}
+
 QAction* PopupMenu::commandAction(int commandId) const {
   for (QAction* action : actions())
     if (!action->isSeparator() && action->data().toInt() == commandId) return action;

@@ -24,6 +24,8 @@ class PopupMenu : public QMenu {
   // An item for a command; the key text is drawn right-aligned and is only a
   // reminder of the key (the shortcut itself belongs to whoever handles it).
   QAction* addCommand(int commandId, const QString& label, const QString& keyText = QString());
+  // A submenu item; the submenu is drawn in the same look and belongs to this menu.
+  PopupMenu* addSubmenu(const QString& label);
   // The item of a command, or null.
   QAction* commandAction(int commandId) const;
   void setCommandEnabled(int commandId, bool enabled);

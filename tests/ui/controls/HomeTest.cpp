@@ -63,7 +63,8 @@ struct MenuSeen {
 MenuSeen openContextMenu(RecentWardrobeList& list, QPoint pos, int command,
                          QContextMenuEvent::Reason reason = QContextMenuEvent::Mouse) {
   MenuSeen seen;
-  QTimer::singleShot(0, [&] {
+  QObject scope;  // drops the call below if nothing ran it before the stack frame ends
+  QTimer::singleShot(0, &scope, [&] {
     auto* menu = qobject_cast<PopupMenu*>(QApplication::activePopupWidget());
     if (!menu) return;
     seen.shown = true;

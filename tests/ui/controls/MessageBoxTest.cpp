@@ -65,7 +65,8 @@ TEST(MessageBoxTest, RealBoxShowsPlainTextAndReturnsThePressedButton) {
   QString shownText;
   Qt::TextFormat format = Qt::AutoText;
   QRect shownAt;
-  QTimer::singleShot(0, [&] {
+  QObject scope;  // drops the call below if nothing ran it before the stack frame ends
+  QTimer::singleShot(0, &scope, [&] {
     auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
     ASSERT_NE(box, nullptr);
     shownAt = box->frameGeometry();

@@ -151,6 +151,21 @@ TEST(PopupMenuTest, ColoursOfPlainSelectedAndGreyedItems) {
   EXPECT_GT(colourful, 0);  // the colour icon really is red, so the grey copy was used
 }
 
+TEST(PopupMenuTest, SubmenusShareTheLookAndShowTheArrow) {
+  PopupMenu menu;
+  menu.addCommand(kCmdOpenRecent, QStringLiteral("Open"));
+  PopupMenu* view = menu.addSubmenu(QStringLiteral("View"));
+  view->addCommand(1, QStringLiteral("Thumbnails"));
+  EXPECT_EQ(view->style(), menu.style());
+  const QImage image = grabMenu(menu);
+  const QRect item = menu.actionGeometry(menu.actions()[1]);
+  // The arrow is centred in the last 20 pixels; nothing of the text reaches there.
+  const QRect arrowArea(item.right() - 19, item.top(), 20, item.height());
+  EXPECT_GT(countPixels(image, QColor(0x4A, 0x55, 0x68), arrowArea), 0);
+  const QImage subImage = grabMenu(*view);
+  EXPECT_EQ(QColor(subImage.pixel(view->actionGeometry(view->actions()[0]).topLeft() + QPoint(5, 5))), kColumn);
+}
+
 TEST(PopupMenuTest, KeyTextEndsTwentyPixelsFromTheRightEdge) {
   PopupMenu menu;
   QAction* del = menu.addCommand(kCmdDelete, QStringLiteral("Delete"), QStringLiteral("Del"));
@@ -184,7 +199,8 @@ TEST(PopupMenuTest, TrackReturnsTheChosenCommandAndAllowsOneMenuAtATime) {
   int nestedResult = -1;
   bool nestedShown = true;
   bool trackingSeen = false;
-  QTimer::singleShot(0, [&] {
+  QObject scope;  // drops the call below if nothing ran it before the stack frame ends
+  QTimer::singleShot(0, &scope, [&] {
     trackingSeen = PopupMenu::isTracking();
     auto second = PopupMenu::fromResource(kMenuWardrobeListContext);
     nestedResult = second->track(QPoint(10, 10), &owner);
@@ -205,7 +221,8 @@ TEST(PopupMenuTest, TrackReturnsTheChosenCommandAndAllowsOneMenuAtATime) {
   // work area's left edge.
   const QRect work = QGuiApplication::primaryScreen()->availableGeometry();
   QRect shownAt;
-  QTimer::singleShot(0, [&] {
+  QObject secondScope;
+  QTimer::singleShot(0, &secondScope, [&] {
     shownAt = QApplication::activePopupWidget()->geometry();
     QApplication::activePopupWidget()->close();
   });
