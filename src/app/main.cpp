@@ -1,12 +1,24 @@
-// Tavoro's entry point: until the main frame exists, an empty main window.
+// Tavoro's entry point: the Qt application, then the program's run from
+// start to exit (src/app/Startup.h) with the main window of the user
+// interface. Environment variable TAVORO_EXIT_AT_FIRST_IDLE (for measuring
+// start-up; see bench/startup.sh) makes the program print the time at which
+// its window was first shown and quit.
 #include <QApplication>
-#include <QMainWindow>
+
+#include "app/Startup.h"
+#include "ui/common/MessageBox.h"
+#include "ui/frame/MainFrame.h"
 
 int main(int argc, char* argv[]) {
-  QApplication app(argc, argv);
-  QMainWindow window;
-  window.setWindowTitle(QStringLiteral("Tavoro Wardrobe Manager"));
-  window.resize(920, 640);
-  window.show();
-  return app.exec();
+  QApplication application(argc, argv);
+  QApplication::setApplicationName(QStringLiteral("Tavoro"));
+  QApplication::setOrganizationName(QStringLiteral("Quillmoor"));
+  QApplication::setDesktopFileName(QStringLiteral("tavoro"));
+
+  tavoro::ProgramHooks hooks;
+  hooks.inform = [](const std::wstring& text) {
+    tavoro::ui::showMessage(nullptr, text, L"Information", tavoro::ui::kMbOk | tavoro::ui::kMbIconInformation);
+  };
+  hooks.createWindow = [] { return std::make_unique<tavoro::ui::MainFrame>(); };
+  return tavoro::runProgram(tavoro::programArguments(argc, argv), hooks);
 }

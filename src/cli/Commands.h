@@ -11,16 +11,23 @@ enum ExitStatus { kSuccess = 0, kFileError = 1, kUsageError = 2 };
 
 using CommandRegistrar = void (*)(CLI::App& app, int& exitStatus);
 
-void registerPhotoInfoCommand(CLI::App& app, int& exitStatus);
-void registerThumbnailCommand(CLI::App& app, int& exitStatus);
-void registerConvertCommand(CLI::App& app, int& exitStatus);
-void registerImportCommand(CLI::App& app, int& exitStatus);
-void registerCellsCommand(CLI::App& app, int& exitStatus);
 // dump FILE.twd: the whole wardrobe as JSON.
 void registerDumpCommand(CLI::App& app, int& exitStatus);
 // resave FILE.twd [--output OUT.twd]: read and write back, repairing.
 void registerResaveCommand(CLI::App& app, int& exitStatus);
 // new LOCATION NAME: a new, empty wardrobe, as the New Wardrobe dialog makes it.
 void registerNewCommand(CLI::App& app, int& exitStatus);
+// search FILE.twd [--collection NAME] QUERY: the terms and the items found.
+void registerSearchCommand(CLI::App& app, int& exitStatus);
+// photo-info FILE...: the type, size, orientation, date taken and EXIF thumbnail of each photo.
+void registerPhotoInfoCommand(CLI::App& app, int& exitStatus);
+// thumbnail FILE OUT --box W H: a thumbnail made as the program makes it.
+void registerThumbnailCommand(CLI::App& app, int& exitStatus);
+// convert IN OUT: decode with our codec, encode by OUT's extension.
+void registerConvertCommand(CLI::App& app, int& exitStatus);
+// import FILE.twd COLLECTION PATH... [--yes]: photo files as new items of a collection.
+void registerImportCommand(CLI::App& app, int& exitStatus);
+// cells PHOTO... --out DIR: the item list's thumbnail cells, written as BMP files.
+void registerCellsCommand(CLI::App& app, int& exitStatus);
 
 }  // namespace tavoro::cli

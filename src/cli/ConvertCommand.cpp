@@ -40,7 +40,7 @@ void registerConvertCommand(CLI::App& app, int& exitStatus) {
       exitStatus = kFileError;
       return;
     }
-    printJson(nlohmann::json{{"file", *output},
+    printJson({{"file", *output},
                {"type", static_cast<int>(encoder->kind())},
                {"width", image->colorBitmap().width()},
                {"height", image->colorBitmap().height()}});

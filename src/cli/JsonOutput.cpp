@@ -10,10 +10,6 @@ std::string jsonText(std::wstring_view text) {
   return toUtf8(text);
 }
 
-void printJson(const nlohmann::json& document) {
-  std::cout << document.dump(2, ' ', false, nlohmann::json::error_handler_t::replace) << '\n';
-}
-
 void printJson(const nlohmann::ordered_json& document) {
   std::cout << document.dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace) << '\n';
 }

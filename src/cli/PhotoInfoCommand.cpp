@@ -14,7 +14,7 @@
 namespace tavoro::cli {
 namespace {
 
-nlohmann::json describe(const std::string& file, std::string& error) {
+nlohmann::ordered_json describe(const std::string& file, std::string& error) {
   const std::wstring path = fromUtf8(file);
   const ImageType type = typeFromExtension(path);
   const std::unique_ptr<ImageCodec> codec = createImageCodec(type);
@@ -31,7 +31,7 @@ nlohmann::json describe(const std::string& file, std::string& error) {
     error = "cannot be read as a " + toUtf8(extensionOf(type)) + " file";
     return nullptr;
   }
-  nlohmann::json out = {{"file", file},
+  nlohmann::ordered_json out = {{"file", file},
                         {"type", static_cast<int>(type)},
                         {"width", image.info().width},
                         {"height", image.info().height},
@@ -65,12 +65,12 @@ void registerPhotoInfoCommand(CLI::App& app, int& exitStatus) {
   command->callback([files, &exitStatus] {
     for (const std::string& file : *files) {
       std::string error;
-      const nlohmann::json description = describe(file, error);
+      const nlohmann::ordered_json description = describe(file, error);
       if (!description.is_null()) {
         printJson(description);
         continue;
       }
-      printJson(nlohmann::json{{"file", file}, {"error", error}});
+      printJson({{"file", file}, {"error", error}});
       printError(file + ": " + error);
       exitStatus = kFileError;
     }

@@ -47,8 +47,8 @@ void registerThumbnailCommand(CLI::App& app, int& exitStatus) {
       exitStatus = kFileError;
       return;
     }
-    printJson(nlohmann::json{
-        {"file", options->output}, {"width", image.colorBitmap().width()}, {"height", image.colorBitmap().height()}});
+    printJson(
+        {{"file", options->output}, {"width", image.colorBitmap().width()}, {"height", image.colorBitmap().height()}});
   });
 }
 

@@ -9,14 +9,15 @@
 namespace {
 
 const std::vector<tavoro::cli::CommandRegistrar> kCommands = {
-    tavoro::cli::registerPhotoInfoCommand,
-    tavoro::cli::registerThumbnailCommand,
-    tavoro::cli::registerConvertCommand,
-    tavoro::cli::registerCellsCommand,
-    tavoro::cli::registerImportCommand,
     tavoro::cli::registerDumpCommand,
     tavoro::cli::registerResaveCommand,
     tavoro::cli::registerNewCommand,
+    tavoro::cli::registerSearchCommand,
+    tavoro::cli::registerPhotoInfoCommand,
+    tavoro::cli::registerThumbnailCommand,
+    tavoro::cli::registerConvertCommand,
+    tavoro::cli::registerImportCommand,
+    tavoro::cli::registerCellsCommand,
 };
 
 }  // namespace

@@ -1,63 +1,26 @@
 // tavoro-cli as a user runs it: the built program, real files, exit status,
 // standard output and standard error.
-#include <fcntl.h>
 #include <gtest/gtest.h>
-#include <spawn.h>
-#include <sys/wait.h>
 
 #include <nlohmann/json.hpp>
 #include <string>
 #include <vector>
 
+#include "CliRunner.h"
 #include "TempDir.h"
 #include "TestFiles.h"
 #include "platform/FileSystem.h"
 #include "platform/Utf8.h"
 #include "wardrobe/WardrobeFile.h"
 
-extern char** environ;
-
 namespace tavoro {
 namespace {
 
+using test::CliRun;
 using test::readFile;
+using test::runCli;
 using test::TempDir;
 using test::writeFile;
-
-struct CliRun {
-  int status = -1;
-  std::string out;
-  std::string err;
-};
-
-CliRun runCli(const TempDir& dir, const std::vector<std::string>& arguments) {
-  const std::string program = TAVORO_BINARY_DIR "/bin/tavoro-cli";
-  std::vector<std::string> storage = {program};
-  storage.insert(storage.end(), arguments.begin(), arguments.end());
-  std::vector<char*> argv;
-  for (std::string& a : storage) argv.push_back(a.data());
-  argv.push_back(nullptr);
-  const std::string outPath = toUtf8(dir / L".stdout");
-  const std::string errPath = toUtf8(dir / L".stderr");
-  posix_spawn_file_actions_t actions;
-  posix_spawn_file_actions_init(&actions);
-  posix_spawn_file_actions_addopen(&actions, 1, outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-  posix_spawn_file_actions_addopen(&actions, 2, errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-  CliRun run;
-  pid_t pid = 0;
-  const int spawned = posix_spawn(&pid, program.c_str(), &actions, nullptr, argv.data(), environ);
-  posix_spawn_file_actions_destroy(&actions);
-  if (spawned != 0) {
-    ADD_FAILURE() << "cannot run " << program;
-    return run;
-  }
-  int status = 0;
-  waitpid(pid, &status, 0);
-  run.status = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
-  run.out = readFile(dir / L".stdout");
-  run.err = readFile(dir / L".stderr");
-  return run;
-}
 
 std::string settingsWithNextId(int32_t next) {
   return "<?xml version=\"1.0\"?><TavoroSettings version=\"1.0\" xmlns=\"http://www.tavoro.example/xmlns/settings\">"
@@ -233,13 +196,12 @@ TEST(CliTest, ReportsFileErrorsAndWrongUsage) {
   ASSERT_TRUE(writeWardrobe(wardrobe));
   const CliRun blocked = runCli(dir, {"resave", toUtf8(dir / L"W/W.twd"), "--output", toUtf8(dir / L"W")});
   EXPECT_EQ(blocked.status, 1);
-  EXPECT_EQ(blocked.err,
-            "tavoro-cli: cannot write " + toUtf8(dir / L"W") + ": the file or its folder cannot be written\n");
+  EXPECT_EQ(blocked.err, "tavoro-cli: cannot write " + toUtf8(dir / L"W") + ": the file or its folder cannot be written\n");
 }
 
 TEST(CliTest, EveryCommandHasHelp) {
   TempDir dir;
-  for (const char* command : {"dump", "resave", "new"}) {
+  for (const char* command : {"dump", "resave", "new", "search"}) {
     const CliRun run = runCli(dir, {command, "--help"});
     EXPECT_EQ(run.status, 0) << command;
     EXPECT_NE(run.out.find(command), std::string::npos) << run.out;

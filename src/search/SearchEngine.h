@@ -1,0 +1,73 @@
+// The search over the open wardrobe: the scope (one collection, or "All
+// Collections" for every one), the terms of the last query, the results of
+// the last run, and the highlight markup of what matched.
+// User-interface thread only, like the model it reads; it never changes it.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "SearchResult.h"
+#include "SearchTerm.h"
+#include "TextMatcher.h"
+
+namespace tavoro {
+
+class Collection;
+class Item;
+
+class SearchEngine {
+ public:
+  // The program's one engine, made on first use and kept until exit.
+  static SearchEngine& instance();
+
+  // Engines of their own are for tests and tools; the program shares instance().
+  SearchEngine() = default;
+  SearchEngine(const SearchEngine&) = delete;
+  SearchEngine& operator=(const SearchEngine&) = delete;
+
+  // Forgets scope and terms; results stay until the next run.
+  void reset();
+  // The collection to search; "All Collections" (id 0) means every
+  // collection of its wardrobe. The engine keeps the pointer: call reset()
+  // before the collection or its wardrobe goes away.
+  void setScope(Collection* collection) { m_scope = collection; }
+  Collection* scope() const { return m_scope; }
+
+  // Replaces the terms by those of query. False, with the previous terms
+  // untouched, without a scope or for an empty query; otherwise false when
+  // the query yields no term (the terms are then empty).
+  bool parse(std::wstring_view query);
+  const std::vector<SearchTerm>& terms() const { return m_terms; }
+
+  // Replaces the results by every item of the scope that matches every term,
+  // collection by collection in list order, items in stored order. False
+  // without scope or terms, or for "All Collections" of a wardrobe without
+  // collections; true otherwise, also when nothing was found.
+  bool run();
+  const std::vector<SearchResult>& results() const { return m_results; }
+  std::vector<SearchResult>& results() { return m_results; }
+
+  // One term against one text (see TextMatcher::match).
+  bool matchText(std::wstring_view text, const SearchTerm& term, MatchSpan* span = nullptr);
+
+  // Markup of text in which every match of every term whose kind is not
+  // skipKind stands on the highlight background; matched words that follow
+  // each other in the query and in the text form one stretch.
+  std::wstring highlight(std::wstring_view text, TermKind skipKind);
+  // Fills nameMarkup (name matches) and detailMarkup (grey tag name and the
+  // highlighted value of the last tag value that matched, else of the last
+  // valid one). False, changing nothing, without scope, terms or item.
+  bool rowMarkup(SearchResult& result);
+  // The highlighted value for the tag pane; empty unless both are non-empty.
+  std::wstring tagValueMarkup(std::wstring_view value, std::wstring_view tagName);
+
+ private:
+  Collection* m_scope = nullptr;
+  std::vector<SearchTerm> m_terms;
+  std::vector<SearchResult> m_results;
+  TextMatcher m_matcher;
+};
+
+}  // namespace tavoro

@@ -1,0 +1,30 @@
+// The program's pictures, referred to by resource number: compiled-in files
+// ":/res/<number>.png" or ":/res/<number>.svg" (an SVG is drawn at its own
+// size). Loaded once on first use and kept until exit. User-interface thread.
+#pragma once
+
+#include <QColor>
+#include <QImage>
+#include <QPixmap>
+#include <QRect>
+
+class QPainter;
+
+namespace tavoro::ui {
+
+// The picture, or a null pixmap when no such resource exists.
+QPixmap resourcePixmap(int id);
+
+// The program's "Desaturate" filter, used for the grey copies of icons shown
+// on disabled items: grey by luminance, then lightened towards white by a
+// third, keeping transparency.
+QImage desaturate(const QImage& image);
+// The grey copy of a resource picture, made once and kept.
+QPixmap greyResourcePixmap(int id);
+
+// Draws image across target as a three-slice picture: capWidth pixels of its
+// left edge at the left, as many of its right edge at the right, and its
+// middle stretched between them (vertically stretched to the target height).
+void drawThreeSlice(QPainter& painter, const QRect& target, const QPixmap& image, int capWidth);
+
+}  // namespace tavoro::ui

@@ -1,0 +1,194 @@
+#include "ui/controls/KoCmdBarCtrlBase.h"
+
+#include <QHelpEvent>
+#include <QLinearGradient>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QToolTip>
+
+#include "ui/common/QtText.h"
+#include "ui/common/UiFonts.h"
+#include "ui/menus/CommandIcons.h"
+#include "ui/menus/MenuTables.h"
+
+namespace tavoro::ui {
+
+namespace {
+
+constexpr int kOuterMargin = 6;
+constexpr int kButtonGap = 2;
+constexpr int kButtonTop = 3;
+constexpr int kButtonHeight = 25;
+constexpr int kPadding = 7;
+constexpr int kIconGap = 5;
+
+const QColor kTextColour(61, 75, 102);
+const QColor kGreyText(160, 166, 178);
+
+}  // namespace
+
+KoCmdBarCtrlBase::KoCmdBarCtrlBase(int menuResourceId, QWidget* parent) : QWidget(parent) {
+  setObjectName(QStringLiteral("KoCmdBarCtrlBase"));
+  setMouseTracking(true);
+  setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+  const MenuTable* table = findMenuTable(menuResourceId);
+  if (!table) return;
+  int items = 0;
+  for (const MenuEntry& entry : table->entries) items += entry.id != 0 ? 1 : 0;
+  bool secondGroup = false;
+  int index = 0;
+  for (const MenuEntry& entry : table->entries) {
+    if (entry.id == 0) {
+      secondGroup = true;
+      continue;
+    }
+    Button button;
+    button.id = entry.id;
+    button.text = toQString(entry.label);
+    button.secondGroup = secondGroup;
+    button.labelled = items < 3 || index < items - 2;
+    if (!button.labelled) button.tooltip = button.text;
+    m_buttons.push_back(button);
+    ++index;
+  }
+  relayout();
+}
+
+int KoCmdBarCtrlBase::buttonWidth(const Button& button) const {
+  const bool hasIcon = commandIconCell(button.id) >= 0;
+  int width = 2 * kPadding + (hasIcon ? kCommandIconSize : 0);
+  if (button.labelled) width += (hasIcon ? kIconGap : 0) + QFontMetrics(UiFont()).horizontalAdvance(button.text);
+  return width;
+}
+
+void KoCmdBarCtrlBase::relayout() {
+  m_rects.assign(m_buttons.size(), QRect());
+  int left = kOuterMargin;
+  for (size_t i = 0; i < m_buttons.size(); ++i) {
+    if (m_buttons[i].secondGroup) continue;
+    const int width = buttonWidth(m_buttons[i]);
+    m_rects[i] = QRect(left, kButtonTop, width, kButtonHeight);
+    left += width + kButtonGap;
+  }
+  int right = width() - kOuterMargin;
+  for (size_t i = m_buttons.size(); i-- > 0;) {
+    if (!m_buttons[i].secondGroup) continue;
+    const int width = buttonWidth(m_buttons[i]);
+    m_rects[i] = QRect(right - width, kButtonTop, width, kButtonHeight);
+    right -= width + kButtonGap;
+  }
+  update();
+}
+
+void KoCmdBarCtrlBase::setButtonEnabled(int commandId, bool enabled) {
+  for (Button& button : m_buttons)
+    if (button.id == commandId && button.enabled != enabled) {
+      button.enabled = enabled;
+      update(buttonRect(commandId));
+    }
+}
+
+bool KoCmdBarCtrlBase::isButtonEnabled(int commandId) const {
+  for (const Button& button : m_buttons)
+    if (button.id == commandId) return button.enabled;
+  return false;
+}
+
+QRect KoCmdBarCtrlBase::buttonRect(int commandId) const {
+  for (size_t i = 0; i < m_buttons.size(); ++i)
+    if (m_buttons[i].id == commandId) return m_rects[i];
+  return QRect();
+}
+
+QSize KoCmdBarCtrlBase::sizeHint() const {
+  int width = 2 * kOuterMargin;
+  for (const Button& button : m_buttons) width += buttonWidth(button) + kButtonGap;
+  return QSize(width, kHeight);
+}
+
+int KoCmdBarCtrlBase::buttonAt(QPoint pos) const {
+  for (size_t i = 0; i < m_rects.size(); ++i)
+    if (m_rects[i].contains(pos)) return static_cast<int>(i);
+  return -1;
+}
+
+void KoCmdBarCtrlBase::setHot(int index) {
+  if (index == m_hot) return;
+  if (m_hot >= 0) update(m_rects[static_cast<size_t>(m_hot)]);
+  m_hot = index;
+  if (m_hot >= 0) update(m_rects[static_cast<size_t>(m_hot)]);
+}
+
+bool KoCmdBarCtrlBase::event(QEvent* event) {
+  if (event->type() == QEvent::ToolTip) {
+    auto* help = static_cast<QHelpEvent*>(event);
+    const int index = buttonAt(help->pos());
+    if (index >= 0 && !m_buttons[static_cast<size_t>(index)].tooltip.isEmpty())
+      QToolTip::showText(help->globalPos(), m_buttons[static_cast<size_t>(index)].tooltip, this,
+                         m_rects[static_cast<size_t>(index)]);
+    else
+      QToolTip::hideText();
+    return true;
+  }
+  return QWidget::event(event);
+}
+
+void KoCmdBarCtrlBase::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  QLinearGradient background(0, 0, 0, height());
+  background.setColorAt(0, QColor(252, 253, 255));
+  background.setColorAt(1, QColor(233, 238, 246));
+  painter.fillRect(rect(), background);
+  painter.fillRect(QRect(0, height() - 1, width(), 1), QColor(196, 206, 222));
+
+  for (size_t i = 0; i < m_buttons.size(); ++i) {
+    const Button& button = m_buttons[i];
+    const QRect rect = m_rects[i];
+    const int index = static_cast<int>(i);
+    if (button.enabled && (index == m_hot || index == m_pressed)) {
+      const bool down = index == m_pressed && index == m_hot;
+      painter.setRenderHint(QPainter::Antialiasing);
+      painter.setPen(down ? QColor(126, 146, 184) : QColor(160, 178, 210));
+      painter.setBrush(down ? QColor(200, 213, 236) : QColor(223, 232, 248));
+      painter.drawRoundedRect(QRectF(rect).adjusted(0.5, 0.5, -0.5, -0.5), 3, 3);
+      painter.setRenderHint(QPainter::Antialiasing, false);
+    }
+    int x = rect.left() + kPadding;
+    const QPixmap icon = commandIcon(button.id, !button.enabled);
+    if (!icon.isNull()) {
+      painter.drawPixmap(x, rect.top() + (rect.height() - icon.height()) / 2, icon);
+      x += icon.width() + kIconGap;
+    }
+    if (button.labelled) {
+      painter.setFont(UiFont());
+      painter.setPen(button.enabled ? kTextColour : kGreyText);
+      painter.drawText(QRect(x, rect.top(), rect.right() - x, rect.height()),
+                       Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, button.text);
+    }
+  }
+}
+
+void KoCmdBarCtrlBase::resizeEvent(QResizeEvent*) { relayout(); }
+
+void KoCmdBarCtrlBase::mousePressEvent(QMouseEvent* event) {
+  if (event->button() != Qt::LeftButton) return;
+  const int index = buttonAt(event->position().toPoint());
+  if (index < 0 || !m_buttons[static_cast<size_t>(index)].enabled) return;
+  m_pressed = index;
+  update(m_rects[static_cast<size_t>(index)]);
+}
+
+void KoCmdBarCtrlBase::mouseReleaseEvent(QMouseEvent* event) {
+  if (event->button() != Qt::LeftButton || m_pressed < 0) return;
+  const int pressed = m_pressed;
+  m_pressed = -1;
+  update(m_rects[static_cast<size_t>(pressed)]);
+  const Button& button = m_buttons[static_cast<size_t>(pressed)];
+  if (buttonAt(event->position().toPoint()) == pressed && button.enabled) emit commandTriggered(button.id);
+}
+
+void KoCmdBarCtrlBase::mouseMoveEvent(QMouseEvent* event) { setHot(buttonAt(event->position().toPoint())); }
+
+void KoCmdBarCtrlBase::leaveEvent(QEvent*) { setHot(-1); }
+
+}  // namespace tavoro::ui

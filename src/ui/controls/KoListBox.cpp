@@ -1,0 +1,294 @@
+#include "ui/controls/KoListBox.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScrollBar>
+
+#include "ui/common/CommandIds.h"
+
+namespace tavoro::ui {
+
+namespace {
+
+// An index adjusted for the removal of the row at removed.
+int afterRemoval(int index, int removed) {
+  if (index == removed) return -1;
+  return index > removed ? index - 1 : index;
+}
+
+}  // namespace
+
+KoListBox::KoListBox(int rowHeight, QWidget* parent) : QAbstractScrollArea(parent), m_rowHeight(qMax(1, rowHeight)) {
+  setObjectName(QStringLiteral("KoListBox"));
+  setFocusPolicy(Qt::StrongFocus);
+  setFrameShape(QFrame::NoFrame);  // a list that wants a sunken edge asks for it
+  setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  viewport()->setMouseTracking(true);
+  viewport()->setAutoFillBackground(false);
+  viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
+  verticalScrollBar()->setSingleStep(m_rowHeight);
+}
+
+KoListBox::~KoListBox() = default;
+
+int KoListBox::addRow(std::unique_ptr<ListBoxRow> row) {
+  if (!row) return -1;
+  m_rows.push_back(std::move(row));
+  updateScrollRange();
+  updateRow(rowCount() - 1);
+  return rowCount() - 1;
+}
+
+bool KoListBox::removeRow(const ListBoxRow* row) {
+  const int index = indexOf(row);
+  if (index < 0) return false;
+  m_rows.erase(m_rows.begin() + index);
+  m_hotRow = afterRemoval(m_hotRow, index);
+  m_focusRow = afterRemoval(m_focusRow, index);
+  m_anchorRow = afterRemoval(m_anchorRow, index);
+  updateScrollRange();
+  viewport()->update();
+  return true;
+}
+
+void KoListBox::removeAllRows() {
+  m_rows.clear();
+  m_hotRow = m_focusRow = m_anchorRow = -1;
+  updateScrollRange();
+  viewport()->update();
+}
+
+ListBoxRow* KoListBox::row(int index) const {
+  return index >= 0 && index < rowCount() ? m_rows[static_cast<size_t>(index)].get() : nullptr;
+}
+
+int KoListBox::indexOf(const ListBoxRow* row) const {
+  for (int i = 0; i < rowCount(); ++i)
+    if (m_rows[static_cast<size_t>(i)].get() == row) return i;
+  return -1;
+}
+
+int KoListBox::rowAt(QPoint viewportPos) const {
+  if (!viewport()->rect().contains(viewportPos)) return -1;
+  const int y = viewportPos.y() + verticalScrollBar()->value();
+  const int index = y / m_rowHeight;
+  return y >= 0 && index < rowCount() ? index : -1;
+}
+
+QRect KoListBox::rowRect(int index) const {
+  return QRect(0, index * m_rowHeight - verticalScrollBar()->value(), viewport()->width(), m_rowHeight);
+}
+
+int KoListBox::selectedCount() const {
+  int count = 0;
+  for (const auto& row : m_rows) count += row->m_selected ? 1 : 0;
+  return count;
+}
+
+std::vector<int> KoListBox::selectedRows() const {
+  std::vector<int> rows;
+  for (int i = 0; i < rowCount(); ++i)
+    if (m_rows[static_cast<size_t>(i)]->m_selected) rows.push_back(i);
+  return rows;
+}
+
+int KoListBox::firstSelectedRow() const {
+  for (int i = 0; i < rowCount(); ++i)
+    if (m_rows[static_cast<size_t>(i)]->m_selected) return i;
+  return -1;
+}
+
+bool KoListBox::setRowSelected(int index, bool selected, bool notify) {
+  ListBoxRow* target = row(index);
+  if (!target || target->m_selected == selected || (selected && !target->m_selectable)) return false;
+  target->m_selected = selected;
+  updateRow(index);
+  if (notify) emit selectionChanged();
+  return true;
+}
+
+void KoListBox::selectAll(bool notify) {
+  bool changed = false;
+  for (int i = 0; i < rowCount(); ++i) changed |= setRowSelected(i, true, false);
+  if (changed && notify) emit selectionChanged();
+}
+
+void KoListBox::invertSelection(bool notify) {
+  for (int i = 0; i < rowCount(); ++i) {
+    ListBoxRow* target = row(i);
+    if (target->m_selectable) setRowSelected(i, !target->m_selected, false);
+  }
+  if (notify) emit selectionChanged();
+}
+
+bool KoListBox::clearSelection() {
+  bool changed = false;
+  for (int i = 0; i < rowCount(); ++i) changed |= setRowSelected(i, false, false);
+  return changed;
+}
+
+bool KoListBox::selectOnly(int index) {
+  bool changed = false;
+  for (int i = 0; i < rowCount(); ++i) changed |= setRowSelected(i, i == index, false);
+  return changed;
+}
+
+bool KoListBox::selectRange(int from, int to, bool keepOthers) {
+  const int low = qMin(from, to);
+  const int high = qMax(from, to);
+  bool changed = false;
+  for (int i = 0; i < rowCount(); ++i) {
+    const bool inside = i >= low && i <= high;
+    if (inside)
+      changed |= setRowSelected(i, true, false);
+    else if (!keepOthers)
+      changed |= setRowSelected(i, false, false);
+  }
+  return changed;
+}
+
+void KoListBox::notifyIf(bool changed) {
+  if (changed) emit selectionChanged();
+}
+
+void KoListBox::ensureVisible(int index) {
+  if (!row(index)) return;
+  QScrollBar* bar = verticalScrollBar();
+  const int top = index * m_rowHeight;
+  const int bottom = top + m_rowHeight;
+  if (top < bar->value())
+    bar->setValue(top);
+  else if (bottom > bar->value() + viewport()->height())
+    bar->setValue(bottom - viewport()->height());
+}
+
+void KoListBox::updateRow(int index) {
+  if (row(index)) viewport()->update(rowRect(index));
+}
+
+void KoListBox::updateScrollRange() {
+  QScrollBar* bar = verticalScrollBar();
+  bar->setPageStep(qMax(1, viewport()->height()));
+  bar->setRange(0, qMax(0, rowCount() * m_rowHeight - viewport()->height()));
+}
+
+void KoListBox::setHotRow(int index) {
+  if (index >= 0 && !row(index)->m_selectable) index = -1;
+  if (index == m_hotRow) return;
+  updateRow(m_hotRow);
+  m_hotRow = index;
+  updateRow(m_hotRow);
+}
+
+void KoListBox::paintBackground(QPainter& painter, const QRect& area) { painter.fillRect(area, Qt::white); }
+
+void KoListBox::paintEvent(QPaintEvent*) {
+  QPainter painter(viewport());
+  const QRect area = viewport()->rect();
+  const int first = qMax(0, verticalScrollBar()->value() / m_rowHeight);
+  const bool focused = hasFocus();
+  int bottom = area.top();
+  for (int i = first; i < rowCount(); ++i) {
+    const QRect rect = rowRect(i);
+    if (rect.top() > area.bottom()) break;
+    const ListBoxRow* current = row(i);
+    painter.save();
+    painter.setClipRect(rect);
+    current->paint(painter, rect, {current->m_selected, i == m_hotRow, focused});
+    painter.restore();
+    bottom = rect.bottom() + 1;
+  }
+  if (bottom <= area.bottom()) paintBackground(painter, QRect(area.left(), bottom, area.width(), area.bottom() + 1 - bottom));
+}
+
+void KoListBox::resizeEvent(QResizeEvent* event) {
+  QAbstractScrollArea::resizeEvent(event);
+  updateScrollRange();
+}
+
+void KoListBox::mousePressEvent(QMouseEvent* event) {
+  setFocus(Qt::MouseFocusReason);
+  const int index = rowAt(event->position().toPoint());
+  const ListBoxRow* target = row(index);
+  const Qt::KeyboardModifiers modifiers = event->modifiers() & (Qt::ControlModifier | Qt::ShiftModifier);
+
+  if (event->button() == Qt::RightButton) {
+    // A right click keeps a selection it lands in, so that a context menu acts on all of it.
+    if (target && target->m_selectable && modifiers == Qt::NoModifier && !target->m_selected) {
+      const bool changed = selectOnly(index);
+      m_focusRow = m_anchorRow = index;
+      notifyIf(changed);
+    }
+    return;
+  }
+  if (event->button() != Qt::LeftButton) return;
+
+  if (!target) {
+    if (modifiers == Qt::NoModifier) {
+      notifyIf(clearSelection());
+    }
+    return;
+  }
+  if (!target->m_selectable) return;
+
+  if (modifiers & Qt::ShiftModifier) {
+    const int from = m_anchorRow >= 0 ? m_anchorRow : m_focusRow;
+    bool changed;
+    if (from < 0) {
+      changed = (modifiers & Qt::ControlModifier) ? setRowSelected(index, true, false) : selectOnly(index);
+      m_anchorRow = index;
+    } else {
+      changed = selectRange(from, index, modifiers & Qt::ControlModifier);
+    }
+    m_focusRow = index;
+    notifyIf(changed);
+  } else if (modifiers & Qt::ControlModifier) {
+    setRowSelected(index, !target->m_selected, false);
+    m_focusRow = m_anchorRow = index;
+    emit selectionChanged();
+  } else {
+    const bool changed = selectOnly(index);
+    m_focusRow = m_anchorRow = index;
+    notifyIf(changed);
+  }
+}
+
+void KoListBox::mouseMoveEvent(QMouseEvent* event) { setHotRow(rowAt(event->position().toPoint())); }
+
+void KoListBox::mouseReleaseEvent(QMouseEvent* event) { event->accept(); }
+
+void KoListBox::mouseDoubleClickEvent(QMouseEvent* event) {
+  if (event->button() != Qt::LeftButton) return;
+  const int index = rowAt(event->position().toPoint());
+  if (row(index)) emit rowDoubleClicked(index);
+}
+
+void KoListBox::keyPressEvent(QKeyEvent* event) {
+  if (event->matches(QKeySequence::SelectAll)) {
+    if (!event->isAutoRepeat()) selectAll(true);
+    return;
+  }
+  if (m_deleteKeyEnabled && event->key() == Qt::Key_Delete && event->modifiers() == Qt::NoModifier) {
+    if (!event->isAutoRepeat()) emit commandRequested(kCmdDelete);
+    return;
+  }
+  QAbstractScrollArea::keyPressEvent(event);
+}
+
+void KoListBox::focusInEvent(QFocusEvent* event) {
+  QAbstractScrollArea::focusInEvent(event);
+  for (int index : selectedRows()) updateRow(index);
+}
+
+void KoListBox::focusOutEvent(QFocusEvent* event) {
+  QAbstractScrollArea::focusOutEvent(event);
+  for (int index : selectedRows()) updateRow(index);
+}
+
+bool KoListBox::viewportEvent(QEvent* event) {
+  if (event->type() == QEvent::Leave) setHotRow(-1);
+  return QAbstractScrollArea::viewportEvent(event);
+}
+
+}  // namespace tavoro::ui

@@ -1,0 +1,53 @@
+#include "ui/frame/KoTopViewBase.h"
+
+#include <QPainter>
+
+#include "ui/common/ResourcePictures.h"
+#include "ui/controls/KoTabCtrl.h"
+#include "ui/frame/HeaderLayout.h"
+
+namespace tavoro::ui {
+
+namespace {
+
+constexpr int kBackgroundId = 204;
+
+}  // namespace
+
+KoTopViewBase::KoTopViewBase(QWidget* parent) : QWidget(parent), m_tabs(new KoTabCtrl(this)) {
+  setObjectName(QStringLiteral("KoTopViewBase"));
+  setAttribute(Qt::WA_OpaquePaintEvent);
+  setFixedHeight(kHeaderHeight);
+}
+
+void KoTopViewBase::setSearchBox(QWidget* box) {
+  m_searchBox = box;
+  if (box) box->setParent(this);
+  layOut();
+}
+
+void KoTopViewBase::tabsChanged() { layOut(); }
+
+void KoTopViewBase::layOut() {
+  m_tabs->setGeometry(0, 0, m_tabs->preferredWidth(), height());
+  m_searchPlace = searchBoxRect(m_tabs->geometry().right() + 1, width(), height());
+  m_searchShown = m_tabs->currentIndex() == 1;
+  if (m_searchBox) {
+    m_searchBox->setGeometry(m_searchPlace);
+    m_searchBox->setVisible(m_searchShown);
+  }
+  update();
+}
+
+void KoTopViewBase::resizeEvent(QResizeEvent*) { layOut(); }
+
+void KoTopViewBase::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  const QPixmap background = resourcePixmap(kBackgroundId);
+  if (background.isNull())
+    painter.fillRect(rect(), QColor(226, 233, 244));
+  else
+    painter.drawPixmap(rect(), background);
+}
+
+}  // namespace tavoro::ui

@@ -1,0 +1,173 @@
+#include "ui/frame/WardrobeLifecycle.h"
+
+#include <QApplication>
+#include <QCursor>
+
+#include "app/AppSettings.h"
+#include "platform/CharClass.h"
+#include "platform/FileSystem.h"
+#include "platform/PathOps.h"
+#include "platform/Placeholder.h"
+#include "ui/common/MessageBox.h"
+#include "ui/common/QtText.h"
+#include "ui/dialogs/NewWardrobeDialog.h"
+#include "ui/dialogs/OpenWardrobeDialog.h"
+#include "ui/frame/MainFrame.h"
+#include "ui/frame/RecentWardrobes.h"
+#include "wardrobe/WardrobeFile.h"
+
+namespace tavoro::ui {
+
+namespace {
+
+constexpr const wchar_t* kProgramCaption = L"Tavoro Wardrobe Manager";
+constexpr const wchar_t* kErrorCaption = L"Error";
+
+// The wait cursor for the life of the object.
+class WaitCursor {
+ public:
+  WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+  ~WaitCursor() { QApplication::restoreOverrideCursor(); }
+  WaitCursor(const WaitCursor&) = delete;
+  WaitCursor& operator=(const WaitCursor&) = delete;
+};
+
+std::wstring absoluteArgument(std::wstring_view path) {
+  const std::wstring trimmed = trimSpace(path);
+  return trimmed.empty() ? trimmed : absolutePath(trimmed);
+}
+
+}  // namespace
+
+WardrobeLifecycle::WardrobeLifecycle(MainFrame& frame) : m_frame(frame) {}
+
+WardrobeLifecycle::~WardrobeLifecycle() = default;
+
+bool WardrobeLifecycle::closeForAnother() {
+  if (!m_wardrobe) return true;
+  if (!confirmAndCloseWardrobe(true)) return false;
+  closeWardrobe();
+  return true;
+}
+
+void WardrobeLifecycle::newWardrobe() {
+  if (!closeForAnother()) return;
+  m_frame.updateTitle();
+
+  const std::optional<NewWardrobeChoice> choice = showNewWardrobe(&m_frame);
+  if (!choice) return;
+
+  const std::wstring& path = choice->path;
+  if (!createFolders(path)) {
+    showMessage(&m_frame, L"Error creating wardrobe folder:\n" + path, kProgramCaption, kMbOk | kMbIconError);
+    return;
+  }
+  auto wardrobe = std::make_unique<Wardrobe>(path, choice->name);
+  wardrobe->setWardrobeId(AppSettings::settings().nextWardrobeId - 1);
+  if (!isFolder(path) || !m_frame.attachWardrobe(*wardrobe)) {
+    showMessage(&m_frame, L"Error creating wardrobe \"" + choice->name + L"\" in folder:\n" + path, kProgramCaption,
+                kMbOk | kMbIconError);
+    return;
+  }
+  m_wardrobe = std::move(wardrobe);
+  m_frame.showWardrobeTab(true);
+  m_frame.updateTitle();
+}
+
+void WardrobeLifecycle::openWardrobeDialog() {
+  if (!closeForAnother()) return;
+  m_frame.updateTitle();
+  const std::optional<std::wstring> path = showOpenWardrobe(QApplication::activeWindow(), m_frame.recentWardrobes());
+  if (path) openWardrobe(*path, false, true);
+}
+
+bool WardrobeLifecycle::openWardrobe(std::wstring_view givenPath, bool silent, bool activate) {
+  if (m_wardrobe) return false;
+  const std::wstring path = absoluteArgument(givenPath);
+  bool opened = false;
+  {
+    WaitCursor wait;
+    if (!path.empty() && isFile(path)) {
+      auto wardrobe = std::make_unique<Wardrobe>();
+      if (readWardrobe(path, *wardrobe) && m_frame.attachWardrobe(*wardrobe)) {
+        m_wardrobe = std::move(wardrobe);
+        opened = true;
+      }
+    }
+  }
+  if (opened) {
+    addRecentWardrobe(m_frame.recentWardrobes(), path);
+    m_frame.showWardrobeTab(activate);
+    m_frame.updateTitle();
+    return true;
+  }
+  if (!silent) {
+    showMessage(&m_frame, L"Error opening \"" + path + L"\"!\n\nFile does not exist or may be corrupted.",
+                kErrorCaption, kMbOk | kMbIconError);
+  }
+  removeRecentWardrobe(m_frame.recentWardrobes(), path);
+  if (path != givenPath) removeRecentWardrobe(m_frame.recentWardrobes(), givenPath);
+  return false;
+}
+
+void WardrobeLifecycle::openWardrobeFromOutside(std::wstring_view givenPath) {
+  const std::wstring path = absoluteArgument(givenPath);
+  if (m_wardrobe && samePath(m_wardrobe->wardrobeFilePath(), path)) return;
+  if (!closeForAnother()) return;
+  openWardrobe(path, false, true);
+}
+
+void WardrobeLifecycle::openRecentWardrobe(std::wstring_view path) {
+  if (m_wardrobe && samePath(m_wardrobe->wardrobeFilePath(), path)) {
+    m_frame.showWardrobeTab(true);
+    return;
+  }
+  if (!closeForAnother()) return;
+  openWardrobe(path, false, true);
+}
+
+bool WardrobeLifecycle::saveWardrobe() {
+  if (!m_wardrobe) return true;
+  bool saved = false;
+  std::wstring path;
+  {
+    WaitCursor wait;
+    path = m_wardrobe->wardrobeFilePath();
+    saved = writeWardrobe(*m_wardrobe);
+  }
+  if (saved) {
+    addRecentWardrobe(m_frame.recentWardrobes(), path);
+  } else {
+    showMessage(&m_frame, formatPlaceholder(L"Error saving file \"%1\"!", path), kErrorCaption, kMbOk | kMbIconError);
+  }
+  return saved;
+}
+
+bool WardrobeLifecycle::confirmAndCloseWardrobe(bool ask) {
+  if (ask && m_wardrobe) {
+    const std::wstring& name = m_wardrobe->name();
+    const std::wstring text =
+        m_frame.wardrobePageShown()
+            ? L"Are you sure you want to close current wardrobe \"" + name + L"\"?"
+            : L"To continue, wardrobe \"" + name + L"\" must be closed.\n\nAre you sure you want to close \"" + name +
+                  L"\"?";
+    if (showMessage(&m_frame, text, kProgramCaption, kMbQuestion) != kIdYes) return false;
+  }
+  return saveWardrobe();
+}
+
+void WardrobeLifecycle::closeWardrobe() {
+  if (!m_wardrobe) return;
+  m_frame.detachWardrobe();
+  m_wardrobe.reset();
+  m_frame.updateTitle();
+}
+
+void WardrobeLifecycle::reopenLastWardrobe() {
+  const AppSettings& settings = AppSettings::settings();
+  const std::vector<std::wstring>& recent = m_frame.recentWardrobes();
+  if (!settings.lastWardrobeActive || !settings.loadLastWardrobe || recent.empty()) return;
+  if (!openWardrobe(std::wstring(recent.front()), true, settings.activeTab != 0)) closeWardrobe();
+}
+
+}  // namespace tavoro::ui

@@ -1,0 +1,66 @@
+// The life of the one open wardrobe: creating it (New Wardrobe dialog),
+// opening it (Open Wardrobe dialog, recent list, command line, a second
+// start, reopening at start), saving it and closing it. Every failure is
+// reported once, in the main window, and leaves the previous state: a failed
+// save keeps the wardrobe open and stops the close. User-interface thread only.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "wardrobe/Wardrobe.h"
+
+namespace tavoro::ui {
+
+class MainFrame;
+
+class WardrobeLifecycle {
+ public:
+  explicit WardrobeLifecycle(MainFrame& frame);
+  ~WardrobeLifecycle();
+  WardrobeLifecycle(const WardrobeLifecycle&) = delete;
+  WardrobeLifecycle& operator=(const WardrobeLifecycle&) = delete;
+
+  Wardrobe* wardrobe() const { return m_wardrobe.get(); }
+
+  // The New command: closes the open wardrobe (asking first), then asks for
+  // a name and folder and makes the wardrobe there. Its file is written by
+  // the first save.
+  void newWardrobe();
+  // The Open command: closes the open wardrobe (asking first), then opens
+  // what the Open Wardrobe dialog returns.
+  void openWardrobeDialog();
+  // Opens the file at path (trimmed, made absolute). Fails at once while a
+  // wardrobe is open. On failure shows why unless silent, and always takes
+  // the path off the recent list. activate selects the wardrobe tab.
+  bool openWardrobe(std::wstring_view path, bool silent, bool activate);
+  // A path from the command line or a second start: nothing when it is the
+  // open wardrobe's file; otherwise the open wardrobe is closed (asking
+  // first) and the path opened.
+  void openWardrobeFromOutside(std::wstring_view path);
+  // A recent wardrobe picked on the home page: the open one comes to the
+  // front; another is opened after the open one is closed (asking first).
+  void openRecentWardrobe(std::wstring_view path);
+  // Writes the open wardrobe's file (true with none open); the file moves to
+  // the front of the recent list. On failure says so and returns false.
+  bool saveWardrobe();
+  // Asks (when ask is set and a wardrobe is open), then saves. True when the
+  // caller may close the wardrobe: answered Yes and saved.
+  bool confirmAndCloseWardrobe(bool ask);
+  // Takes the wardrobe away from the window and forgets it (after a true
+  // confirmAndCloseWardrobe).
+  void closeWardrobe();
+  // At start: reopens the most recent wardrobe, silently, when the settings
+  // say a wardrobe was open at the last exit.
+  void reopenLastWardrobe();
+
+ private:
+  // Closes the open wardrobe, asking first; true when none is open afterwards.
+  bool closeForAnother();
+
+  MainFrame& m_frame;
+  std::unique_ptr<Wardrobe> m_wardrobe;
+};
+
+}  // namespace tavoro::ui

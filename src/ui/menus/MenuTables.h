@@ -1,0 +1,31 @@
+// The program's menu resources as tables: each menu is a numbered list of
+// entries (command id, label, key text). Context menus and the command bar are
+// built from them. Thread-safe (constant data).
+#pragma once
+
+#include <span>
+
+namespace tavoro::ui {
+
+// One entry of a menu; an entry with command id 0 is a separator.
+struct MenuEntry {
+  int id = 0;
+  const wchar_t* label = L"";
+  const wchar_t* key = L"";  // shown right-aligned, e.g. L"Del"; empty for none
+};
+
+struct MenuTable {
+  int resourceId = 0;
+  const wchar_t* name = L"";
+  std::span<const MenuEntry> entries;
+};
+
+enum MenuResourceId : int {
+  kMenuWardrobeListContext = 250,  // "WardrobeList_Context"
+  kMenuCmdBar = 272,               // "CmdBar"
+};
+
+// The table of a menu resource, or null when there is no such menu.
+const MenuTable* findMenuTable(int resourceId);
+
+}  // namespace tavoro::ui

@@ -1,0 +1,145 @@
+#include <gtest/gtest.h>
+
+#include <QPainter>
+#include <QSignalSpy>
+#include <QTest>
+
+#include "QtTestApp.h"
+#include "ui/common/CommandIds.h"
+#include "ui/controls/ImageButton.h"
+#include "ui/controls/KoCmdBarCtrlBase.h"
+#include "ui/controls/KoTabCtrl.h"
+#include "ui/menus/MenuTables.h"
+
+namespace tavoro::ui {
+namespace {
+
+TEST(KoTabCtrlTest, HiddenTabsTakeNoRoomAndCannotBeSelected) {
+  KoTabCtrl tabs;
+  tabs.resize(600, 43);
+  QSignalSpy changed(&tabs, &KoTabCtrl::currentChanged);
+  tabs.addTab(QStringLiteral("Home"));
+  tabs.addTab(QStringLiteral("Summer Wardrobe"));
+  tabs.addTab(QStringLiteral("Third"));
+  EXPECT_EQ(tabs.tabRect(0).left(), 15);
+  EXPECT_EQ(tabs.tabRect(1).left(), tabs.tabRect(0).right() + 1 + 2);
+  const int fullWidth = tabs.preferredWidth();
+  const int secondWidth = tabs.tabRect(2).left() - tabs.tabRect(1).left();
+  // A longer text makes a wider tab.
+  EXPECT_GT(tabs.tabRect(1).width(), tabs.tabRect(0).width());
+
+  tabs.setTabHidden(1, true);
+  EXPECT_TRUE(tabs.tabRect(1).isEmpty());
+  EXPECT_EQ(tabs.tabRect(2).left(), tabs.tabRect(0).right() + 1 + 2);
+  EXPECT_EQ(tabs.preferredWidth(), fullWidth - secondWidth);
+  EXPECT_FALSE(tabs.select(1));
+  EXPECT_FALSE(tabs.select(7));
+  EXPECT_EQ(changed.count(), 0);
+
+  EXPECT_TRUE(tabs.select(0));
+  EXPECT_TRUE(tabs.select(0));  // already selected: no second notification
+  ASSERT_EQ(changed.count(), 1);
+  EXPECT_EQ(changed[0][0].toInt(), 0);
+
+  // Clicks select; the hidden tab's old place now belongs to the third tab.
+  tabs.show();
+  QTest::mouseClick(&tabs, Qt::LeftButton, Qt::NoModifier, tabs.tabRect(2).center());
+  EXPECT_EQ(tabs.currentIndex(), 2);
+  QTest::mouseMove(&tabs, tabs.tabRect(0).center());
+  EXPECT_EQ(tabs.hotIndex(), 0);
+  EXPECT_EQ(tabs.cursor().shape(), Qt::PointingHandCursor);
+  QTest::mouseMove(&tabs, QPoint(590, 20));
+  EXPECT_EQ(tabs.hotIndex(), -1);
+  EXPECT_EQ(tabs.cursor().shape(), Qt::ArrowCursor);
+
+  tabs.setTabHidden(1, false);
+  tabs.setTabText(1, QStringLiteral("Winter"));
+  EXPECT_EQ(tabs.tabText(1), QStringLiteral("Winter"));
+  EXPECT_TRUE(tabs.select(1));
+}
+
+TEST(KoCmdBarCtrlBaseTest, BuiltFromTheCommandBarMenu) {
+  KoCmdBarCtrlBase bar(kMenuCmdBar);
+  bar.resize(900, KoCmdBarCtrlBase::kHeight);
+  bar.show();
+  const auto& buttons = bar.buttons();
+  ASSERT_EQ(buttons.size(), 7u);
+  const int ids[] = {32913, 32900, 32933, 32901, 32908, 32914, 32904};
+  for (size_t i = 0; i < buttons.size(); ++i) {
+    SCOPED_TRACE(i);
+    EXPECT_EQ(buttons[i].id, ids[i]);
+    EXPECT_EQ(buttons[i].secondGroup, i >= 4);
+    EXPECT_EQ(buttons[i].labelled, i < 5);  // the last two: icon only, text kept as tooltip
+    EXPECT_FALSE(buttons[i].text.isEmpty());
+  }
+  EXPECT_EQ(buttons[6].tooltip, QStringLiteral("Show Online Help"));
+
+  // The first group at the left, the second at the right, none overlapping.
+  EXPECT_EQ(bar.buttonRect(kCmdCloseWardrobe).left(), 6);
+  EXPECT_EQ(bar.buttonRect(kCmdHelpContents).right(), 900 - 6 - 1);
+  EXPECT_LT(bar.buttonRect(kCmdHideSearchResults).right(), bar.buttonRect(kCmdTellAFriend).left());
+  EXPECT_LT(bar.buttonRect(kCmdVisitWebsite).width(), bar.buttonRect(kCmdTellAFriend).width());
+  bar.resize(1000, KoCmdBarCtrlBase::kHeight);
+  EXPECT_EQ(bar.buttonRect(kCmdHelpContents).right(), 1000 - 6 - 1);
+}
+
+TEST(KoCmdBarCtrlBaseTest, ClicksSendCommandsOnlyFromEnabledButtons) {
+  KoCmdBarCtrlBase bar(kMenuCmdBar);
+  bar.resize(900, KoCmdBarCtrlBase::kHeight);
+  bar.show();
+  QSignalSpy commands(&bar, &KoCmdBarCtrlBase::commandTriggered);
+  QTest::mouseClick(&bar, Qt::LeftButton, Qt::NoModifier, bar.buttonRect(kCmdAddPhotos).center());
+  bar.setButtonEnabled(kCmdDeleteSelectedPhotos, false);
+  EXPECT_FALSE(bar.isButtonEnabled(kCmdDeleteSelectedPhotos));
+  QTest::mouseClick(&bar, Qt::LeftButton, Qt::NoModifier, bar.buttonRect(kCmdDeleteSelectedPhotos).center());
+  // Pressed on one button and released on another: nothing.
+  QTest::mousePress(&bar, Qt::LeftButton, Qt::NoModifier, bar.buttonRect(kCmdCloseWardrobe).center());
+  QTest::mouseRelease(&bar, Qt::LeftButton, Qt::NoModifier, bar.buttonRect(kCmdAddPhotos).center());
+  QTest::mouseClick(&bar, Qt::LeftButton, Qt::NoModifier, bar.buttonRect(kCmdHelpContents).center());
+  ASSERT_EQ(commands.count(), 2);
+  EXPECT_EQ(commands[0][0].toInt(), kCmdAddPhotos);
+  EXPECT_EQ(commands[1][0].toInt(), kCmdHelpContents);
+}
+
+TEST(ImageButtonTest, DrawsTheImageOfItsState) {
+  // A strip of four 10 x 8 images in four colours: normal, pressed, hot, disabled.
+  QPixmap strip(40, 8);
+  {
+    QPainter painter(&strip);
+    const QColor colours[] = {Qt::white, Qt::red, Qt::green, Qt::gray};
+    for (int i = 0; i < 4; ++i) painter.fillRect(i * 10, 0, 10, 8, colours[i]);
+  }
+  ImageButton button;
+  EXPECT_EQ(button.objectName(), QStringLiteral("WTL_BitmapButton"));
+  button.setImages(strip, 10, 0, 1, 2, 3);
+  EXPECT_EQ(button.sizeHint(), QSize(10, 8));
+  button.resize(10, 8);
+  button.show();
+  QSignalSpy clicked(&button, &QAbstractButton::clicked);
+  auto colourNow = [&] { return QColor(test::renderWidget(button).pixel(5, 4)); };
+
+  EXPECT_EQ(colourNow(), QColor(Qt::white));
+  QEnterEvent enter(QPointF(5, 4), QPointF(5, 4), QPointF(5, 4));
+  QApplication::sendEvent(&button, &enter);
+  EXPECT_EQ(button.state(), ImageButton::State::Hot);
+  EXPECT_EQ(colourNow(), QColor(Qt::green));
+  button.setDown(true);
+  EXPECT_EQ(colourNow(), QColor(Qt::red));
+  button.setDown(false);
+  QEvent leave(QEvent::Leave);
+  QApplication::sendEvent(&button, &leave);
+  EXPECT_EQ(colourNow(), QColor(Qt::white));
+  button.setEnabled(false);
+  EXPECT_EQ(colourNow(), QColor(Qt::gray));
+  button.setEnabled(true);
+  QTest::mouseClick(&button, Qt::LeftButton);
+  EXPECT_EQ(clicked.count(), 1);
+
+  // Missing state images fall back to the normal image.
+  button.setImages(strip, 10, 0);
+  button.setEnabled(false);
+  EXPECT_EQ(colourNow(), QColor(Qt::white));
+}
+
+}  // namespace
+}  // namespace tavoro::ui

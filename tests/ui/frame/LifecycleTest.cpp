@@ -1,0 +1,286 @@
+#include <gtest/gtest.h>
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include "FrameTestSupport.h"
+#include "TestFiles.h"
+#include "app/AppSettings.h"
+#include "platform/FileSystem.h"
+#include "platform/FileTime.h"
+#include "ui/common/CommandIds.h"
+#include "ui/common/QtText.h"
+#include "ui/dialogs/NewWardrobeDialog.h"
+#include "ui/dialogs/OpenWardrobeDialog.h"
+#include "ui/frame/KoViewBase.h"
+#include "ui/frame/MainFrame.h"
+#include "ui/frame/WardrobeLifecycle.h"
+#include "wardrobe/Wardrobe.h"
+#include "wardrobe/WardrobeFile.h"
+
+namespace tavoro::ui {
+namespace {
+
+using LifecycleTest = FrameTest;
+
+const wchar_t* const kProgram = L"Tavoro Wardrobe Manager";
+
+std::wstring openingError(const std::wstring& path) {
+  return L"Error opening \"" + path + L"\"!\n\nFile does not exist or may be corrupted.";
+}
+
+// Makes a later save of the wardrobe fail: a folder, with something in it,
+// stands where its file goes (a read-only folder would not stop root).
+void blockSaving(Wardrobe& wardrobe) {
+  const std::wstring file = wardrobe.wardrobeFilePath();
+  removeFile(file);
+  ASSERT_TRUE(createFolders(file));
+  test::writeFile(file + L"/keep", "x");
+}
+
+TEST_F(LifecycleTest, NewWardrobeFromTheDialogIsShownAndNamedInTheTitle) {
+  AppSettings::settings().nextWardrobeId = 3;
+  auto frame = makeFrame();
+  start(*frame);
+  EXPECT_EQ(frame->windowTitle(), QStringLiteral("Tavoro Wardrobe Manager"));
+
+  onNextDialog<NewWardrobeDialog>([](NewWardrobeDialog& dialog) {
+    dialog.nameEdit()->setText(QStringLiteral("My Wardrobe 40"));
+    QTest::mouseClick(dialog.okButton(), Qt::LeftButton);
+  });
+  frame->executeCommand(kCmdNew);
+
+  ASSERT_NE(frame->wardrobe(), nullptr);
+  EXPECT_EQ(frame->wardrobe()->name(), L"My Wardrobe 40");
+  EXPECT_EQ(frame->wardrobe()->wardrobeId(), 40);
+  EXPECT_EQ(AppSettings::settings().nextWardrobeId, 41);
+  EXPECT_TRUE(isFolder(m_wardrobes + L"/My Wardrobe 40"));
+  EXPECT_EQ(frame->selectedTab(), 1);
+  EXPECT_EQ(frame->windowTitle(), QStringLiteral("Tavoro Wardrobe Manager - [My Wardrobe 40]"));
+  // Not on disk, and so not among the recent wardrobes, until saved.
+  EXPECT_FALSE(isFile(frame->wardrobe()->wardrobeFilePath()));
+  EXPECT_TRUE(frame->recentWardrobes().empty());
+  EXPECT_TRUE(m_boxes.records().empty());
+
+  ASSERT_TRUE(frame->lifecycle().saveWardrobe());
+  EXPECT_TRUE(isFile(m_wardrobes + L"/My Wardrobe 40/My Wardrobe 40.twd"));
+  EXPECT_EQ(frame->recentWardrobes(), std::vector<std::wstring>{m_wardrobes + L"/My Wardrobe 40/My Wardrobe 40.twd"});
+}
+
+TEST_F(LifecycleTest, CancelledNewWardrobeChangesNothing) {
+  AppSettings::settings().nextWardrobeId = 7;
+  auto frame = makeFrame();
+  start(*frame);
+  for (int i = 0; i < 3; ++i) {
+    onNextDialog<NewWardrobeDialog>([](NewWardrobeDialog& dialog) { dialog.reject(); });
+    frame->executeCommand(kCmdNew);
+  }
+  EXPECT_EQ(frame->wardrobe(), nullptr);
+  EXPECT_EQ(AppSettings::settings().nextWardrobeId, 7);
+}
+
+TEST_F(LifecycleTest, OpenFailureSaysSoAndLeavesTheRecentList) {
+  const std::wstring good = writeWardrobeFile(L"Summer");
+  const std::wstring notAWardrobe = m_dir / L"notes.twd";
+  test::writeFile(notAWardrobe, "<html>not a wardrobe</html>");
+  const std::wstring missing = m_dir / L"gone.twd";
+  AppSettings::settings().recentFiles = {notAWardrobe, missing, good};
+  auto frame = makeFrame();
+  start(*frame);
+
+  EXPECT_FALSE(frame->lifecycle().openWardrobe(notAWardrobe, false, true));
+  ASSERT_EQ(m_boxes.count(), 1u);
+  EXPECT_EQ(m_boxes.last().text, openingError(notAWardrobe));
+  EXPECT_EQ(m_boxes.last().caption, L"Error");
+  EXPECT_EQ(m_boxes.last().icon, QMessageBox::Critical);
+  EXPECT_EQ(frame->recentWardrobes(), (std::vector<std::wstring>{missing, good}));
+
+  // Silently: no box, but the path leaves the list all the same.
+  EXPECT_FALSE(frame->lifecycle().openWardrobe(missing, true, true));
+  EXPECT_EQ(m_boxes.count(), 1u);
+  EXPECT_EQ(frame->recentWardrobes(), std::vector<std::wstring>{good});
+  EXPECT_EQ(frame->wardrobe(), nullptr);
+  EXPECT_EQ(frame->windowTitle(), QStringLiteral("Tavoro Wardrobe Manager"));
+}
+
+TEST_F(LifecycleTest, OpeningMovesTheFileToTheFrontAndNamesTheTitle) {
+  const std::wstring summer = writeWardrobeFile(L"Summer");
+  const std::wstring winter = writeWardrobeFile(L"Winter");
+  AppSettings::settings().recentFiles = {winter, summer};
+  auto frame = makeFrame();
+  start(*frame);
+
+  // Given with spaces around it, as a command line might.
+  ASSERT_TRUE(frame->lifecycle().openWardrobe(L"  " + summer + L" ", false, false));
+  EXPECT_EQ(frame->recentWardrobes(), (std::vector<std::wstring>{summer, winter}));
+  EXPECT_EQ(frame->windowTitle(), QStringLiteral("Tavoro Wardrobe Manager - [Summer]"));
+  // Not activated: the wardrobe tab is there, the home page stays in front.
+  EXPECT_EQ(frame->selectedTab(), 0);
+  // A second wardrobe cannot be opened over the first.
+  EXPECT_FALSE(frame->lifecycle().openWardrobe(winter, false, true));
+  EXPECT_EQ(frame->wardrobe()->name(), L"Summer");
+}
+
+TEST_F(LifecycleTest, CloseAsksWithTheTextOfThePageShown) {
+  const std::wstring summer = writeWardrobeFile(L"Summer");
+  auto frame = makeFrame();
+  start(*frame);
+  ASSERT_TRUE(frame->lifecycle().openWardrobe(summer, false, true));
+
+  m_boxes.addAnswer(kIdNo);
+  frame->executeCommand(kCmdClose);
+  ASSERT_EQ(m_boxes.count(), 1u);
+  EXPECT_EQ(m_boxes.last().text, L"Are you sure you want to close current wardrobe \"Summer\"?");
+  EXPECT_EQ(m_boxes.last().caption, kProgram);
+  EXPECT_EQ(m_boxes.last().icon, QMessageBox::Question);
+  EXPECT_EQ(m_boxes.last().defaultButton, kIdNo);
+  EXPECT_NE(frame->wardrobe(), nullptr);
+
+  // From the home page, opening another wardrobe asks the other question.
+  frame->clientView()->selectTab(0);
+  m_boxes.addAnswer(kIdNo);
+  frame->executeCommand(kCmdNew);
+  ASSERT_EQ(m_boxes.count(), 2u);
+  EXPECT_EQ(m_boxes.last().text,
+            L"To continue, wardrobe \"Summer\" must be closed.\n\nAre you sure you want to close \"Summer\"?");
+  EXPECT_NE(frame->wardrobe(), nullptr);
+
+  m_boxes.addAnswer(kIdYes);
+  FileTimes before, after;
+  ASSERT_TRUE(fileTimes(summer, before));
+  QTest::qWait(20);
+  frame->executeCommand(kCmdClose);
+  EXPECT_EQ(frame->wardrobe(), nullptr);
+  EXPECT_EQ(frame->windowTitle(), QStringLiteral("Tavoro Wardrobe Manager"));
+  EXPECT_EQ(frame->selectedTab(), 0);
+  ASSERT_TRUE(fileTimes(summer, after));
+  EXPECT_NE(after.lastWrite, before.lastWrite) << "closing saves";
+}
+
+TEST_F(LifecycleTest, AFailedSaveKeepsTheWardrobeOpenOnCloseAndExit) {
+  const std::wstring summer = writeWardrobeFile(L"Summer");
+  auto frame = makeFrame();
+  start(*frame);
+  ASSERT_TRUE(frame->lifecycle().openWardrobe(summer, false, true));
+  blockSaving(*frame->wardrobe());
+
+  m_boxes.addAnswer(kIdYes);
+  frame->executeCommand(kCmdClose);
+  ASSERT_EQ(m_boxes.count(), 2u);
+  EXPECT_EQ(m_boxes.last().text, L"Error saving file \"" + summer + L"\"!");
+  EXPECT_EQ(m_boxes.last().caption, L"Error");
+  EXPECT_NE(frame->wardrobe(), nullptr);
+
+  // Exit saves without asking; the failure keeps the window.
+  EXPECT_FALSE(frame->close());
+  EXPECT_TRUE(frame->isVisible());
+  EXPECT_NE(frame->wardrobe(), nullptr);
+  EXPECT_EQ(m_boxes.count(), 3u);
+  EXPECT_EQ(m_boxes.last().caption, L"Error");
+
+  // Once the file can be written again, exit goes through.
+  ASSERT_TRUE(removeTree(summer));
+  EXPECT_TRUE(frame->close());
+  EXPECT_TRUE(isFile(summer));
+  EXPECT_TRUE(AppSettings::settings().lastWardrobeActive);
+  EXPECT_EQ(AppSettings::settings().activeTab, 1);
+}
+
+TEST_F(LifecycleTest, FromOutsideTheOpenWardrobeIsLeftAloneAndAnotherReplacesIt) {
+  const std::wstring summer = writeWardrobeFile(L"Summer");
+  const std::wstring winter = writeWardrobeFile(L"Winter");
+  auto frame = makeFrame();
+  start(*frame);
+  ASSERT_TRUE(frame->lifecycle().openWardrobe(summer, false, true));
+
+  // The same file in another spelling: nothing is asked, nothing changes.
+  const std::wstring sameFile = m_wardrobes + L"/Winter/../Summer//Summer.twd";
+  frame->lifecycle().openWardrobeFromOutside(sameFile);
+  EXPECT_TRUE(m_boxes.records().empty());
+  EXPECT_EQ(frame->wardrobe()->name(), L"Summer");
+
+  m_boxes.addAnswer(kIdNo);
+  frame->lifecycle().openWardrobeFromOutside(winter);
+  EXPECT_EQ(frame->wardrobe()->name(), L"Summer");
+  m_boxes.addAnswer(kIdYes);
+  frame->lifecycle().openWardrobeFromOutside(winter);
+  ASSERT_NE(frame->wardrobe(), nullptr);
+  EXPECT_EQ(frame->wardrobe()->name(), L"Winter");
+  EXPECT_EQ(frame->selectedTab(), 1);
+  EXPECT_EQ(frame->recentWardrobes(), (std::vector<std::wstring>{winter, summer}));
+}
+
+TEST_F(LifecycleTest, TheLastWardrobeComesBackAtStart) {
+  const std::wstring summer = writeWardrobeFile(L"Summer");
+  struct Case {
+    bool lastActive;
+    bool loadLast;
+    int activeTab;
+    bool reopened;
+  };
+  for (const Case c : {Case{true, true, 1, true}, Case{true, true, 0, true}, Case{false, true, 1, false},
+                       Case{true, false, 1, false}}) {
+    forgetSavedSettings();
+    AppSettings& settings = AppSettings::settings();
+    settings.recentFiles = {summer};
+    settings.lastWardrobeActive = c.lastActive;
+    settings.loadLastWardrobe = c.loadLast;
+    settings.activeTab = c.activeTab;
+    auto frame = makeFrame();
+    start(*frame);
+    ASSERT_EQ(frame->wardrobe() != nullptr, c.reopened) << c.lastActive << c.loadLast;
+    if (c.reopened) {
+      EXPECT_EQ(frame->selectedTab(), c.activeTab);
+    }
+    frame->close();
+  }
+  EXPECT_TRUE(m_boxes.records().empty());
+}
+
+TEST_F(LifecycleTest, AWardrobeThatCannotBeReopenedIsDroppedSilently) {
+  const std::wstring gone = m_dir / L"gone.twd";
+  AppSettings& settings = AppSettings::settings();
+  settings.recentFiles = {gone};
+  settings.lastWardrobeActive = true;
+  auto frame = makeFrame();
+  start(*frame);
+  EXPECT_EQ(frame->wardrobe(), nullptr);
+  EXPECT_TRUE(frame->recentWardrobes().empty());
+  EXPECT_TRUE(m_boxes.records().empty());
+}
+
+TEST_F(LifecycleTest, ExitRecordsTheStateAndWritesTheSettings) {
+  const std::wstring summer = writeWardrobeFile(L"Summer");
+  {
+    auto frame = makeFrame();
+    start(*frame);
+    ASSERT_TRUE(frame->lifecycle().openWardrobe(summer, false, false));
+    ASSERT_TRUE(frame->close());
+    EXPECT_EQ(frame->wardrobe(), nullptr);
+  }
+  const std::string written = test::readFile(settingsPath());
+  EXPECT_NE(written.find("last_wardrobe_active=\"1\""), std::string::npos) << written;
+  EXPECT_NE(written.find("active_tab=\"0\""), std::string::npos) << written;
+  EXPECT_NE(written.find(toQString(summer).toStdString()), std::string::npos) << written;
+  EXPECT_NE(written.find("debut=\"0\""), std::string::npos) << written;
+}
+
+TEST_F(LifecycleTest, OpenDialogOpensTheChosenRecentWardrobe) {
+  const std::wstring summer = writeWardrobeFile(L"Summer");
+  const std::wstring winter = writeWardrobeFile(L"Winter");
+  AppSettings::settings().recentFiles = {winter, summer};
+  auto frame = makeFrame();
+  start(*frame);
+  onNextDialog<OpenWardrobeDialog>([](OpenWardrobeDialog& dialog) {
+    dialog.selectRow(1);
+    QTest::mouseClick(dialog.okButton(), Qt::LeftButton);
+  });
+  frame->executeCommand(kCmdOpen);
+  ASSERT_NE(frame->wardrobe(), nullptr);
+  EXPECT_EQ(frame->wardrobe()->name(), L"Summer");
+  EXPECT_EQ(frame->selectedTab(), 1);
+}
+
+}  // namespace
+}  // namespace tavoro::ui
