@@ -3,6 +3,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "ScopedEnv.h"
 #include "TempDir.h"
 #include "TestFiles.h"
 #include "platform/AppPaths.h"
@@ -12,27 +13,8 @@
 namespace tavoro {
 namespace {
 
+using test::ScopedEnv;
 using test::TempDir;
-
-// Sets an environment variable for one test and puts the old value back.
-class ScopedEnv {
- public:
-  ScopedEnv(const char* name, const std::wstring& value) : m_name(name) {
-    if (const char* old = std::getenv(name)) m_old = old, m_had = true;
-    ::setenv(name, toUtf8(value).c_str(), 1);
-  }
-  ~ScopedEnv() {
-    if (m_had)
-      ::setenv(m_name, m_old.c_str(), 1);
-    else
-      ::unsetenv(m_name);
-  }
-
- private:
-  const char* m_name;
-  std::string m_old;
-  bool m_had = false;
-};
 
 class AppPathsTest : public ::testing::Test {
  protected:
