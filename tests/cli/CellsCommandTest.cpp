@@ -2,7 +2,7 @@
 
 #include <nlohmann/json.hpp>
 
-#include "CliRun.h"
+#include "CliRunner.h"
 #include "PhotoFactory.h"
 #include "TempDir.h"
 #include "TestFiles.h"
@@ -39,8 +39,8 @@ class CellsCommandTest : public ::testing::Test {
 TEST_F(CellsCommandTest, WritesEachCellAndDescribesIt) {
   const std::string plain = photo(L"plain.bmp", test::bmpBytes(400, 300));
   const std::string camera = photo(L"camera.jpg", test::withExif(test::jpegBytes(400, 300), test::jpegBytes(128, 96)));
-  const test::CliResult r = runCli({"cells", plain, camera, "--out", out()});
-  ASSERT_EQ(r.exitCode, 0) << r.err;
+  const test::CliRun r = runCli({"cells", plain, camera, "--out", out()});
+  ASSERT_EQ(r.status, 0) << r.err;
   const nlohmann::json cells = nlohmann::json::parse(r.out);
   ASSERT_EQ(cells.size(), 2u);
   EXPECT_EQ(cells[0]["file"], plain);
@@ -62,8 +62,8 @@ TEST_F(CellsCommandTest, WritesEachCellAndDescribesIt) {
 
 TEST_F(CellsCommandTest, CellSizeAndMatteAreOptions) {
   const std::string wide = photo(L"wide.bmp", test::bmpBytes(384, 288));
-  const test::CliResult r = runCli({"cells", wide, "--out", out(), "--cell", "48", "--no-matte"});
-  ASSERT_EQ(r.exitCode, 0) << r.err;
+  const test::CliRun r = runCli({"cells", wide, "--out", out(), "--cell", "48", "--no-matte"});
+  ASSERT_EQ(r.status, 0) << r.err;
   const nlohmann::json cells = nlohmann::json::parse(r.out);
   EXPECT_EQ(cells[0]["thumbnail"], (nlohmann::json{{"x", 0}, {"y", 6}, {"width", 48}, {"height", 36}}));
   const DibBitmap cell = readCell(m_dir / L"cells/wide.bmp");
@@ -71,10 +71,10 @@ TEST_F(CellsCommandTest, CellSizeAndMatteAreOptions) {
   EXPECT_EQ(cell.pixel(0, 0), 0xFFFFFFu);  // the background, no matte
 
   for (const char* size : {"5", "0", "99999", "x"})
-    EXPECT_EQ(runCli({"cells", wide, "--out", out(), "--cell", size}).exitCode, 2) << size;
-  EXPECT_EQ(runCli({"cells", wide}).exitCode, 2);  // --out is required
-  EXPECT_EQ(runCli({"cells", "--out", out()}).exitCode, 2);
-  EXPECT_EQ(runCli({"cells", "--help"}).exitCode, 0);
+    EXPECT_EQ(runCli({"cells", wide, "--out", out(), "--cell", size}).status, 2) << size;
+  EXPECT_EQ(runCli({"cells", wide}).status, 2);  // --out is required
+  EXPECT_EQ(runCli({"cells", "--out", out()}).status, 2);
+  EXPECT_EQ(runCli({"cells", "--help"}).status, 0);
 }
 
 TEST_F(CellsCommandTest, APhotoThatCannotBeReadIsNamedAndTheOthersStillMade) {
@@ -83,8 +83,8 @@ TEST_F(CellsCommandTest, APhotoThatCannotBeReadIsNamedAndTheOthersStillMade) {
   const std::string second = photo(L"other/a.png.bmp", test::bmpBytes(20, 20, 3));
   const std::string third = photo(L"other/a.bmp", test::bmpBytes(20, 20, 4));
   const std::string broken = photo(L"broken.jpg", "not a photo");
-  const test::CliResult r = runCli({"cells", first, broken, second, third, "--out", out()});
-  EXPECT_EQ(r.exitCode, 1);
+  const test::CliRun r = runCli({"cells", first, broken, second, third, "--out", out()});
+  EXPECT_EQ(r.status, 1);
   EXPECT_NE(r.err.find(broken), std::string::npos) << r.err;
   const nlohmann::json cells = nlohmann::json::parse(r.out);
   ASSERT_EQ(cells.size(), 3u);

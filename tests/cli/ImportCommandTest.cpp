@@ -2,7 +2,7 @@
 
 #include <nlohmann/json.hpp>
 
-#include "CliRun.h"
+#include "CliRunner.h"
 #include "TempDir.h"
 #include "TestFiles.h"
 #include "platform/FileSystem.h"
@@ -54,8 +54,8 @@ TEST_F(ImportCommandTest, AddsTheFilteredPhotosAndSavesTheWardrobe) {
   makePhotos(4);
   const std::string single = toUtf8(m_dir / L"single.png");
   writeFile(fromUtf8(single), "png");
-  const test::CliResult r = runCli({"import", m_file, "Shoes", drop(), single});
-  ASSERT_EQ(r.exitCode, 0) << r.err;
+  const test::CliRun r = runCli({"import", m_file, "Shoes", drop(), single});
+  ASSERT_EQ(r.status, 0) << r.err;
   const nlohmann::json result = nlohmann::json::parse(r.out);
   EXPECT_EQ(result, (nlohmann::json{{"accepted", 5}, {"added", 5}, {"failed", nlohmann::json::array()}}));
   std::vector<std::wstring> names = savedItems(L"Shoes");
@@ -70,15 +70,15 @@ TEST_F(ImportCommandTest, AddsTheFilteredPhotosAndSavesTheWardrobe) {
 TEST_F(ImportCommandTest, TwentyFilesNeedAnAnswerAndAScriptGivesItWithYes) {
   makePhotos(20);
   const std::string before = readFile(fromUtf8(m_file));
-  test::CliResult r = runCli({"import", m_file, "Shirts", drop()}, "y\n");  // not a terminal: refused
-  EXPECT_EQ(r.exitCode, 2);
+  test::CliRun r = runCli({"import", m_file, "Shirts", drop()}, "y\n");  // not a terminal: refused
+  EXPECT_EQ(r.status, 2);
   EXPECT_NE(r.err.find("20 files are to be added"), std::string::npos) << r.err;
   EXPECT_NE(r.err.find("--yes"), std::string::npos) << r.err;
   EXPECT_EQ(readFile(fromUtf8(m_file)), before);
   EXPECT_FALSE(pathExists(m_dir / L"Closet/_Wardrobe_Photos_"));
 
   r = runCli({"import", m_file, "Shirts", drop(), "--yes"});
-  ASSERT_EQ(r.exitCode, 0) << r.err;
+  ASSERT_EQ(r.status, 0) << r.err;
   EXPECT_EQ(nlohmann::json::parse(r.out)["added"], 20);
   EXPECT_EQ(savedItems(L"Shirts").size(), 20u);
 }
@@ -90,8 +90,8 @@ TEST_F(ImportCommandTest, AFileThatCannotBeCopiedIsReportedAsFailed) {
   createFolders(m_dir / L"Closet/_Wardrobe_Photos_/C_000001/I_000001");
   writeFile(taken, "someone else's");
   const std::string only = toUtf8(m_dir / L"drop/shirt 0.jpg");
-  const test::CliResult r = runCli({"import", m_file, "Shirts", only, toUtf8(m_dir / L"drop/shirt 1.jpg")});
-  ASSERT_EQ(r.exitCode, 0) << r.err;
+  const test::CliRun r = runCli({"import", m_file, "Shirts", only, toUtf8(m_dir / L"drop/shirt 1.jpg")});
+  ASSERT_EQ(r.status, 0) << r.err;
   const nlohmann::json result = nlohmann::json::parse(r.out);
   EXPECT_EQ(result["accepted"], 2);
   EXPECT_EQ(result["added"], 1);
@@ -115,13 +115,13 @@ TEST_F(ImportCommandTest, RefusesWhatItCannotDo) {
       {{"import", m_file, "Shirts"}, 2, ""},
   };
   for (const Case& c : cases) {
-    const test::CliResult r = runCli(c.arguments);
-    EXPECT_EQ(r.exitCode, c.exitCode) << c.arguments[2];
+    const test::CliRun r = runCli(c.arguments);
+    EXPECT_EQ(r.status, c.exitCode) << c.arguments[2];
     EXPECT_NE(r.err.find(c.message), std::string::npos) << r.err;
     EXPECT_TRUE(r.out.empty()) << r.out;
   }
   EXPECT_FALSE(pathExists(m_dir / L"Closet/_Wardrobe_Photos_"));
-  EXPECT_EQ(runCli({"import", "--help"}).exitCode, 0);
+  EXPECT_EQ(runCli({"import", "--help"}).status, 0);
 }
 
 }  // namespace
