@@ -5,8 +5,8 @@
 #include <nlohmann/json.hpp>
 #include <sstream>
 
-#include "../imaging/ImageTestFiles.h"
 #include "CliRunner.h"
+#include "ImageTestFiles.h"
 #include "TempDir.h"
 #include "TestFiles.h"
 #include "imaging/ImageCodec.h"
