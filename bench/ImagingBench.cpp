@@ -12,7 +12,7 @@
 #include <stdexcept>
 #include <string>
 
-#include "../tests/imaging/ImageTestFiles.h"
+#include "ImageTestFiles.h"
 #include "imaging/ImageCodec.h"
 #include "imaging/JpegCodec.h"
 #include "imaging/LoadFitted.h"

@@ -25,5 +25,9 @@ void registerPhotoInfoCommand(CLI::App& app, int& exitStatus);
 void registerThumbnailCommand(CLI::App& app, int& exitStatus);
 // convert IN OUT: decode with our codec, encode by OUT's extension.
 void registerConvertCommand(CLI::App& app, int& exitStatus);
+// import FILE.twd COLLECTION PATH... [--yes]: photo files as new items of a collection.
+void registerImportCommand(CLI::App& app, int& exitStatus);
+// cells PHOTO... --out DIR: the item list's thumbnail cells, written as BMP files.
+void registerCellsCommand(CLI::App& app, int& exitStatus);
 
 }  // namespace tavoro::cli

@@ -16,6 +16,8 @@ const std::vector<tavoro::cli::CommandRegistrar> kCommands = {
     tavoro::cli::registerPhotoInfoCommand,
     tavoro::cli::registerThumbnailCommand,
     tavoro::cli::registerConvertCommand,
+    tavoro::cli::registerImportCommand,
+    tavoro::cli::registerCellsCommand,
 };
 
 }  // namespace

@@ -1,20 +1,19 @@
-// Runs the built tavoro-cli as a user would: real arguments, exit status,
-// standard output and standard error captured in files of a test folder.
+// Runs the built tavoro-cli as a separate process, as a script would: real
+// arguments, standard input from a pipe (never a terminal), and what it
+// printed and its exit status collected.
 #pragma once
 
 #include <string>
 #include <vector>
 
-#include "TempDir.h"
-
 namespace tavoro::test {
 
 struct CliRun {
-  int status = -1;  // the exit status, or 128 + the signal that ended it
+  int status = -1;  // the exit status, 128 + the signal that ended it, or -1 when it could not be run
   std::string out;
   std::string err;
 };
 
-CliRun runCli(const TempDir& dir, const std::vector<std::string>& arguments);
+CliRun runCli(const std::vector<std::string>& arguments, const std::string& input = {});
 
 }  // namespace tavoro::test

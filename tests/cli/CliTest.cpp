@@ -34,7 +34,7 @@ TEST(CliTest, NewMakesAWardrobeAsTheDialogDoes) {
   writeFile(dir / L"Settings.xml", settingsWithNextId(7));
   const std::string location = toUtf8(dir / L"made/on demand");
 
-  CliRun run = runCli(dir, {"new", location, "  Caf\xC3\xA9 \xF0\x9F\x91\x95  ", "--settings", settings});
+  CliRun run = runCli({"new", location, "  Caf\xC3\xA9 \xF0\x9F\x91\x95  ", "--settings", settings});
   ASSERT_EQ(run.status, 0) << run.err;
   nlohmann::json out = nlohmann::json::parse(run.out);
   const std::string file = location + "/Caf\xC3\xA9 \xF0\x9F\x91\x95/Caf\xC3\xA9 \xF0\x9F\x91\x95.twd";
@@ -48,13 +48,13 @@ TEST(CliTest, NewMakesAWardrobeAsTheDialogDoes) {
   EXPECT_EQ(readFile(dir / L"Settings.xml"), settingsWithNextId(7));  // only read
 
   // A default name with a number at least the next one takes that number.
-  run = runCli(dir, {"new", location, "My Wardrobe 40", "--settings", settings});
+  run = runCli({"new", location, "My Wardrobe 40", "--settings", settings});
   ASSERT_EQ(run.status, 0) << run.err;
   EXPECT_EQ(nlohmann::json::parse(run.out)["wardrobe_id"], 40);
-  run = runCli(dir, {"new", location, "My Wardrobe 3", "--settings", settings});
+  run = runCli({"new", location, "My Wardrobe 3", "--settings", settings});
   ASSERT_EQ(run.status, 0) << run.err;
   EXPECT_EQ(nlohmann::json::parse(run.out)["wardrobe_id"], 7);
-  run = runCli(dir, {"new", location, "No settings", "--settings", toUtf8(dir / L"none.xml")});
+  run = runCli({"new", location, "No settings", "--settings", toUtf8(dir / L"none.xml")});
   ASSERT_EQ(run.status, 0) << run.err;
   EXPECT_EQ(nlohmann::json::parse(run.out)["wardrobe_id"], 1);
 }
@@ -62,7 +62,7 @@ TEST(CliTest, NewMakesAWardrobeAsTheDialogDoes) {
 TEST(CliTest, NewRefusesWithTheProgramsMessages) {
   TempDir dir;
   const std::string location = toUtf8(dir.path());
-  CliRun run = runCli(dir, {"new", location, "a/b"});
+  CliRun run = runCli({"new", location, "a/b"});
   EXPECT_EQ(run.status, 2);
   EXPECT_EQ(run.err,
             "tavoro-cli: Invalid wardrobe name: a/b\n\nHint: a wardrobe name cannot contain any of the following "
@@ -70,7 +70,7 @@ TEST(CliTest, NewRefusesWithTheProgramsMessages) {
   EXPECT_EQ(run.out, "");
 
   ASSERT_TRUE(createFolders(dir / L"Taken"));
-  run = runCli(dir, {"new", location, "Taken"});
+  run = runCli({"new", location, "Taken"});
   EXPECT_EQ(run.status, 1);
   EXPECT_EQ(run.err,
             "tavoro-cli: A wardrobe with the specified name already exists on disk in the specified location.\n\n"
@@ -78,7 +78,7 @@ TEST(CliTest, NewRefusesWithTheProgramsMessages) {
   EXPECT_EQ(readFile(dir / L"Taken/Taken.twd"), "");  // nothing written into it
 
   writeFile(dir / L"file", "x");
-  run = runCli(dir, {"new", location + "/file", "W"});
+  run = runCli({"new", location + "/file", "W"});
   EXPECT_EQ(run.status, 1);
   EXPECT_EQ(run.err, "tavoro-cli: Invalid folder: \"" + location + "/file\"\n\nPlease specify another location.\n");
 }
@@ -100,7 +100,7 @@ TEST(CliTest, DumpPrintsEverythingThatWasRead) {
   item->records().set(colour->id(), L"\U0001F535 blue");
   ASSERT_TRUE(writeWardrobe(wardrobe));
 
-  const CliRun run = runCli(dir, {"dump", toUtf8(dir / L"W/Mine \"&\".twd")});
+  const CliRun run = runCli({"dump", toUtf8(dir / L"W/Mine \"&\".twd")});
   ASSERT_EQ(run.status, 0) << run.err;
   const std::string folder = toUtf8(dir / L"W");
   const nlohmann::json expected = {
@@ -140,7 +140,7 @@ TEST(CliTest, ResaveWritesTheRepairedFile) {
             "name=\"I\" date_added=\"2012-09-08 14:03:07.005\"><Photos next_id=\"1\"><Photo id=\"1\" format=\"2\"/>"
             "<Photo id=\"2\" format=\"4\"/></Photos></Item><Item id=\"6\" name=\"\" date_added=\"x\"/></Items>"
             "</Collection><Collection id=\"0\" name=\"Zero\"/></Collections></TavoroWardrobe>");
-  CliRun run = runCli(dir, {"resave", toUtf8(file), "--output", toUtf8(dir / L"out/fixed.twd")});
+  CliRun run = runCli({"resave", toUtf8(file), "--output", toUtf8(dir / L"out/fixed.twd")});
   ASSERT_EQ(run.status, 0) << run.err;
   EXPECT_EQ(nlohmann::json::parse(run.out)["items"], 1);
   const std::string fixed = readFile(dir / L"out/fixed.twd");
@@ -151,7 +151,7 @@ TEST(CliTest, ResaveWritesTheRepairedFile) {
   EXPECT_NE(fixed.find("wardrobe_name=\"damaged\""), std::string::npos) << fixed;
   EXPECT_NE(readFile(file), fixed);  // the input is left alone
 
-  run = runCli(dir, {"resave", toUtf8(file)});
+  run = runCli({"resave", toUtf8(file)});
   ASSERT_EQ(run.status, 0) << run.err;
   EXPECT_EQ(readFile(file), fixed);
 }
@@ -181,7 +181,7 @@ TEST(CliTest, ReportsFileErrorsAndWrongUsage) {
       {{"frobnicate"}, 2, ""},
   };
   for (const Case& c : cases) {
-    const CliRun run = runCli(dir, c.arguments);
+    const CliRun run = runCli(c.arguments);
     std::string line;
     for (const std::string& a : c.arguments) line += a + " ";
     EXPECT_EQ(run.status, c.status) << line << run.err;
@@ -194,7 +194,7 @@ TEST(CliTest, ReportsFileErrorsAndWrongUsage) {
   // A wardrobe whose file cannot be replaced is reported, not half written.
   Wardrobe wardrobe(dir / L"W", L"W");
   ASSERT_TRUE(writeWardrobe(wardrobe));
-  const CliRun blocked = runCli(dir, {"resave", toUtf8(dir / L"W/W.twd"), "--output", toUtf8(dir / L"W")});
+  const CliRun blocked = runCli({"resave", toUtf8(dir / L"W/W.twd"), "--output", toUtf8(dir / L"W")});
   EXPECT_EQ(blocked.status, 1);
   EXPECT_EQ(blocked.err, "tavoro-cli: cannot write " + toUtf8(dir / L"W") + ": the file or its folder cannot be written\n");
 }
@@ -202,14 +202,14 @@ TEST(CliTest, ReportsFileErrorsAndWrongUsage) {
 TEST(CliTest, EveryCommandHasHelp) {
   TempDir dir;
   for (const char* command : {"dump", "resave", "new", "search"}) {
-    const CliRun run = runCli(dir, {command, "--help"});
+    const CliRun run = runCli({command, "--help"});
     EXPECT_EQ(run.status, 0) << command;
     EXPECT_NE(run.out.find(command), std::string::npos) << run.out;
   }
-  const CliRun run = runCli(dir, {"--help"});
+  const CliRun run = runCli({"--help"});
   EXPECT_EQ(run.status, 0);
   EXPECT_NE(run.out.find("resave"), std::string::npos);
-  EXPECT_NE(runCli(dir, {"new", "--help"}).out.find("next_wardrobe_id"), std::string::npos);
+  EXPECT_NE(runCli({"new", "--help"}).out.find("next_wardrobe_id"), std::string::npos);
 }
 
 }  // namespace

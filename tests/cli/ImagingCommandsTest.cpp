@@ -1,57 +1,26 @@
 // tavoro-cli photo-info, thumbnail and convert, run as a user would run them.
-#include <fcntl.h>
-#include <spawn.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <gtest/gtest.h>
 
 #include <nlohmann/json.hpp>
 #include <sstream>
 
-#include "../imaging/ImageTestFiles.h"
+#include "CliRunner.h"
+#include "ImageTestFiles.h"
 #include "TempDir.h"
 #include "TestFiles.h"
 #include "imaging/ImageCodec.h"
 #include "platform/FileSystem.h"
 #include "platform/Utf8.h"
 
-extern char** environ;
 
 namespace tavoro {
 namespace {
 
 using test::TempDir;
 
-struct CliRun {
-  int status = -1;
-  std::string out;
-  std::string err;
-};
-
-CliRun runCli(const TempDir& dir, const std::vector<std::string>& args) {
-  const std::string outFile = toUtf8(dir / L"stdout.txt"), errFile = toUtf8(dir / L"stderr.txt");
-  posix_spawn_file_actions_t actions;
-  posix_spawn_file_actions_init(&actions);
-  posix_spawn_file_actions_addopen(&actions, 1, outFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-  posix_spawn_file_actions_addopen(&actions, 2, errFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-  std::string program = TAVORO_BINARY_DIR "/bin/tavoro-cli";
-  std::vector<char*> argv{program.data()};
-  std::vector<std::string> copies = args;
-  for (std::string& a : copies) argv.push_back(a.data());
-  argv.push_back(nullptr);
-  CliRun run;
-  pid_t pid = 0;
-  if (posix_spawn(&pid, program.c_str(), &actions, nullptr, argv.data(), environ) == 0) {
-    int status = 0;
-    waitpid(pid, &status, 0);
-    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  }
-  posix_spawn_file_actions_destroy(&actions);
-  run.out = test::readFile(fromUtf8(outFile));
-  run.err = test::readFile(fromUtf8(errFile));
-  return run;
-}
+using test::CliRun;
+using test::runCli;
 
 // The JSON documents printed one after another.
 std::vector<nlohmann::json> documents(const std::string& text) {
@@ -88,7 +57,7 @@ TEST(ImagingCommandsTest, PhotoInfoDescribesEachFileAndReportsFailures) {
 
   const std::string files[] = {toUtf8(dir / L"camera.jpg"), toUtf8(dir / L"alpha.png"), toUtf8(dir / L"missing.jpg"),
                                toUtf8(dir / L"notes.txt"), toUtf8(dir / L"broken.bmp")};
-  const CliRun run = runCli(dir, {"photo-info", files[0], files[1], files[2], files[3], files[4]});
+  const CliRun run = runCli({"photo-info", files[0], files[1], files[2], files[3], files[4]});
   EXPECT_EQ(run.status, 1);
   const std::vector<nlohmann::json> out = documents(run.out);
   ASSERT_EQ(out.size(), 5u) << run.out;
@@ -104,8 +73,8 @@ TEST(ImagingCommandsTest, PhotoInfoDescribesEachFileAndReportsFailures) {
     EXPECT_TRUE(out[i]["error"].is_string()) << out[i];
     EXPECT_NE(run.err.find(files[i]), std::string::npos) << run.err;
   }
-  EXPECT_EQ(runCli(dir, {"photo-info", files[0]}).status, 0);
-  EXPECT_EQ(runCli(dir, {"photo-info"}).status, 2);
+  EXPECT_EQ(runCli({"photo-info", files[0]}).status, 0);
+  EXPECT_EQ(runCli({"photo-info"}).status, 2);
 }
 
 TEST(ImagingCommandsTest, ThumbnailWritesTheFittedPicture) {
@@ -115,7 +84,7 @@ TEST(ImagingCommandsTest, ThumbnailWritesTheFittedPicture) {
                     return std::array<uint16_t, 4>{9, 0, 0, 0};
                   }));
 
-  CliRun run = runCli(dir, {"thumbnail", toUtf8(dir / L"plain.jpg"), toUtf8(dir / L"t.png"), "--box", "96", "96"});
+  CliRun run = runCli({"thumbnail", toUtf8(dir / L"plain.jpg"), toUtf8(dir / L"t.png"), "--box", "96", "96"});
   ASSERT_EQ(run.status, 0) << run.err;
   EXPECT_EQ(documents(run.out).at(0)["width"], 96);
   PhotoImage back(ImageType::Png);
@@ -124,7 +93,7 @@ TEST(ImagingCommandsTest, ThumbnailWritesTheFittedPicture) {
   EXPECT_EQ(back.colorBitmap().height(), 64);
 
   // The EXIF thumbnail, upright: 32 x 24 turned to 24 x 32, then fitted.
-  run = runCli(dir, {"thumbnail", toUtf8(dir / L"camera.jpg"), toUtf8(dir / L"t.bmp"), "--box", "12", "100"});
+  run = runCli({"thumbnail", toUtf8(dir / L"camera.jpg"), toUtf8(dir / L"t.bmp"), "--box", "12", "100"});
   ASSERT_EQ(run.status, 0) << run.err;
   PhotoImage bmp(ImageType::Bmp);
   ASSERT_TRUE(bmp.open(dir / L"t.bmp"));
@@ -132,12 +101,12 @@ TEST(ImagingCommandsTest, ThumbnailWritesTheFittedPicture) {
   EXPECT_EQ(bmp.colorBitmap().height(), 16);
   EXPECT_GT(bmp.colorBitmap().color(6, 8).blue, 230);
 
-  EXPECT_EQ(runCli(dir, {"thumbnail", toUtf8(dir / L"plain.jpg"), toUtf8(dir / L"t.gif"), "--box", "96", "96"}).status,
+  EXPECT_EQ(runCli({"thumbnail", toUtf8(dir / L"plain.jpg"), toUtf8(dir / L"t.gif"), "--box", "96", "96"}).status,
             2);
-  EXPECT_EQ(runCli(dir, {"thumbnail", toUtf8(dir / L"plain.jpg"), toUtf8(dir / L"u.png"), "--box", "3", "96"}).status,
+  EXPECT_EQ(runCli({"thumbnail", toUtf8(dir / L"plain.jpg"), toUtf8(dir / L"u.png"), "--box", "3", "96"}).status,
             2);
-  EXPECT_EQ(runCli(dir, {"thumbnail", toUtf8(dir / L"plain.jpg"), toUtf8(dir / L"u.png")}).status, 2);
-  run = runCli(dir, {"thumbnail", toUtf8(dir / L"missing.jpg"), toUtf8(dir / L"u.png"), "--box", "96", "96"});
+  EXPECT_EQ(runCli({"thumbnail", toUtf8(dir / L"plain.jpg"), toUtf8(dir / L"u.png")}).status, 2);
+  run = runCli({"thumbnail", toUtf8(dir / L"missing.jpg"), toUtf8(dir / L"u.png"), "--box", "96", "96"});
   EXPECT_EQ(run.status, 1);
   EXPECT_NE(run.err.find("missing.jpg"), std::string::npos);
   EXPECT_FALSE(pathExists(dir / L"u.png"));
@@ -146,9 +115,9 @@ TEST(ImagingCommandsTest, ThumbnailWritesTheFittedPicture) {
 TEST(ImagingCommandsTest, ConvertKeepsMetadataAndAlphaAndNeverLeavesHalfAFile) {
   TempDir dir;
   test::writeFile(dir / L"camera.jpg", exifPhoto());
-  CliRun run = runCli(dir, {"convert", toUtf8(dir / L"camera.jpg"), toUtf8(dir / L"copy.jpeg")});
+  CliRun run = runCli({"convert", toUtf8(dir / L"camera.jpg"), toUtf8(dir / L"copy.jpeg")});
   ASSERT_EQ(run.status, 0) << run.err;
-  run = runCli(dir, {"photo-info", toUtf8(dir / L"copy.jpeg")});
+  run = runCli({"photo-info", toUtf8(dir / L"copy.jpeg")});
   ASSERT_EQ(run.status, 0);
   const nlohmann::json info = documents(run.out).at(0);
   EXPECT_EQ(info["orientation"], 6);
@@ -160,8 +129,8 @@ TEST(ImagingCommandsTest, ConvertKeepsMetadataAndAlphaAndNeverLeavesHalfAFile) {
   ASSERT_TRUE(png.alphaPlane().create(3, 2, 8));
   png.alphaPlane().setPixel(2, 1, 200);
   ASSERT_TRUE(png.createCodec()->saveToFile(png, dir / L"a.png"));
-  ASSERT_EQ(runCli(dir, {"convert", toUtf8(dir / L"a.png"), toUtf8(dir / L"a.bmp")}).status, 0);
-  ASSERT_EQ(runCli(dir, {"convert", toUtf8(dir / L"a.bmp"), toUtf8(dir / L"b.png")}).status, 0);
+  ASSERT_EQ(runCli({"convert", toUtf8(dir / L"a.png"), toUtf8(dir / L"a.bmp")}).status, 0);
+  ASSERT_EQ(runCli({"convert", toUtf8(dir / L"a.bmp"), toUtf8(dir / L"b.png")}).status, 0);
   PhotoImage back(ImageType::Png);
   ASSERT_TRUE(back.open(dir / L"b.png"));
   ASSERT_TRUE(back.hasAlpha());
@@ -171,11 +140,11 @@ TEST(ImagingCommandsTest, ConvertKeepsMetadataAndAlphaAndNeverLeavesHalfAFile) {
   // A failed conversion leaves an existing target as it was.
   test::writeFile(dir / L"keep.png", "old contents");
   test::writeFile(dir / L"bad.jpg", "\xFF\xD8 not a photo");
-  run = runCli(dir, {"convert", toUtf8(dir / L"bad.jpg"), toUtf8(dir / L"keep.png")});
+  run = runCli({"convert", toUtf8(dir / L"bad.jpg"), toUtf8(dir / L"keep.png")});
   EXPECT_EQ(run.status, 1);
   EXPECT_EQ(test::readFile(dir / L"keep.png"), "old contents");
-  EXPECT_EQ(runCli(dir, {"convert", toUtf8(dir / L"camera.jpg"), toUtf8(dir / L"x.tif")}).status, 2);
-  EXPECT_EQ(runCli(dir, {"convert", toUtf8(dir / L"camera.jpg"), toUtf8(dir / L"no/such/folder/x.png")}).status, 1);
+  EXPECT_EQ(runCli({"convert", toUtf8(dir / L"camera.jpg"), toUtf8(dir / L"x.tif")}).status, 2);
+  EXPECT_EQ(runCli({"convert", toUtf8(dir / L"camera.jpg"), toUtf8(dir / L"no/such/folder/x.png")}).status, 1);
   std::vector<FolderEntry> entries;
   ASSERT_TRUE(listFolder(dir.path(), entries));
   for (const FolderEntry& e : entries) EXPECT_EQ(e.name.find(L".tmp"), std::wstring::npos) << toUtf8(e.name);

@@ -45,7 +45,7 @@ class SearchCommandTest : public ::testing::Test {
 };
 
 TEST_F(SearchCommandTest, PrintsTermsAndResultsInTheEnginesOrder) {
-  const CliRun run = runCli(dir, {"search", file, "red"});
+  const CliRun run = runCli({"search", file, "red"});
   ASSERT_EQ(run.status, 0) << run.err;
   const json expected = json::parse(R"({
     "terms": [{"kind": "AnyField", "value": "red", "tag_key": "", "exact": false}],
@@ -62,7 +62,7 @@ TEST_F(SearchCommandTest, PrintsTermsAndResultsInTheEnginesOrder) {
 }
 
 TEST_F(SearchCommandTest, ReportsEveryTermKindAndSearchesOneCollection) {
-  CliRun run = runCli(dir, {"search", file, "COLOR:=\"navy blue\" itemname:shirt \"T-Shirt\" size:"});
+  CliRun run = runCli({"search", file, "COLOR:=\"navy blue\" itemname:shirt \"T-Shirt\" size:"});
   ASSERT_EQ(run.status, 0) << run.err;
   json out = json::parse(run.out);
   EXPECT_EQ(out["terms"], json::parse(R"([
@@ -72,7 +72,7 @@ TEST_F(SearchCommandTest, ReportsEveryTermKindAndSearchesOneCollection) {
     {"kind": "AnyField", "value": "size", "tag_key": "", "exact": false}])"));
   ASSERT_EQ(out["results"].size(), 0u);  // no value holds "size"
 
-  run = runCli(dir, {"search", "--collection", "Accessoires d\xE2\x80\x99\xC3\xA9t\xC3\xA9", file, "color:red"});
+  run = runCli({"search", "--collection", "Accessoires d\xE2\x80\x99\xC3\xA9t\xC3\xA9", file, "color:red"});
   ASSERT_EQ(run.status, 0) << run.err;
   out = json::parse(run.out);
   ASSERT_EQ(out["results"].size(), 1u);
@@ -80,7 +80,7 @@ TEST_F(SearchCommandTest, ReportsEveryTermKindAndSearchesOneCollection) {
             "\xC3\x89"
             "charpe & <rouge>");
 
-  run = runCli(dir, {"search", file, "--collection", "Shirts", "shirt"});
+  run = runCli({"search", file, "--collection", "Shirts", "shirt"});
   ASSERT_EQ(run.status, 0) << run.err;
   out = json::parse(run.out);
   ASSERT_EQ(out["results"].size(), 2u);
@@ -90,7 +90,7 @@ TEST_F(SearchCommandTest, ReportsEveryTermKindAndSearchesOneCollection) {
 
 TEST_F(SearchCommandTest, QueriesWithoutTermsPrintEmptyLists) {
   for (const char* query : {"", "   ", ":red", "\"\""}) {
-    const CliRun run = runCli(dir, {"search", file, query});
+    const CliRun run = runCli({"search", file, query});
     EXPECT_EQ(run.status, 0) << query;
     EXPECT_EQ(json::parse(run.out), json::parse(R"({"terms": [], "results": []})")) << query;
   }
@@ -99,22 +99,22 @@ TEST_F(SearchCommandTest, QueriesWithoutTermsPrintEmptyLists) {
 TEST_F(SearchCommandTest, RefusesUnreadableFilesUnknownCollectionsAndBadUsage) {
   test::writeFile(dir / L"broken.twd", "<?xml version=\"1.0\"?><nothing");
   for (const std::string& bad : {toUtf8(dir / L"missing.twd"), toUtf8(dir / L"broken.twd"), toUtf8(dir.path())}) {
-    const CliRun run = runCli(dir, {"search", bad, "red"});
+    const CliRun run = runCli({"search", bad, "red"});
     EXPECT_EQ(run.status, 1) << bad;
     EXPECT_EQ(run.out, "") << bad;
     EXPECT_NE(run.err.find(bad), std::string::npos) << run.err;
     EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
   }
 
-  CliRun run = runCli(dir, {"search", file, "--collection", "shirts", "red"});  // names are exact
+  CliRun run = runCli({"search", file, "--collection", "shirts", "red"});  // names are exact
   EXPECT_EQ(run.status, 1);
   EXPECT_EQ(run.out, "");
   EXPECT_NE(run.err.find("\"shirts\""), std::string::npos) << run.err;
 
-  EXPECT_EQ(runCli(dir, {"search", file}).status, 2);
-  EXPECT_EQ(runCli(dir, {"search"}).status, 2);
-  EXPECT_EQ(runCli(dir, {"search", file, "a", "b"}).status, 2);
-  run = runCli(dir, {"search", "--help"});
+  EXPECT_EQ(runCli({"search", file}).status, 2);
+  EXPECT_EQ(runCli({"search"}).status, 2);
+  EXPECT_EQ(runCli({"search", file, "a", "b"}).status, 2);
+  run = runCli({"search", "--help"});
   EXPECT_EQ(run.status, 0);
   EXPECT_NE(run.out.find("--collection"), std::string::npos);
 }

@@ -71,7 +71,7 @@ std::string bmpFile(const BmpLayout& s) {
   return file + s.pixels;
 }
 
-std::string jpegFile(int width, int height, int components, const Sampler& sample, int quality) {
+std::string jpegFile(int width, int height, int components, const Sampler& sample, int quality, bool subsampleChroma) {
   jpeg_compress_struct cinfo{};
   jpeg_error_mgr errors{};
   cinfo.err = jpeg_std_error(&errors);
@@ -85,9 +85,10 @@ std::string jpegFile(int width, int height, int components, const Sampler& sampl
   cinfo.in_color_space = components == 1 ? JCS_GRAYSCALE : components == 3 ? JCS_RGB : JCS_CMYK;
   jpeg_set_defaults(&cinfo);
   jpeg_set_quality(&cinfo, quality, TRUE);
-  // No chroma subsampling, so that small blocks of colour keep their colour.
-  for (int c = 0; c < cinfo.num_components; ++c)
-    cinfo.comp_info[c].h_samp_factor = cinfo.comp_info[c].v_samp_factor = 1;
+  // Without subsampling, small blocks of colour keep their colour.
+  if (!subsampleChroma)
+    for (int c = 0; c < cinfo.num_components; ++c)
+      cinfo.comp_info[c].h_samp_factor = cinfo.comp_info[c].v_samp_factor = 1;
   jpeg_start_compress(&cinfo, TRUE);
   std::vector<JSAMPLE> row(static_cast<size_t>(width * components));
   while (cinfo.next_scanline < cinfo.image_height) {

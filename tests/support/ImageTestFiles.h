@@ -1,4 +1,4 @@
-// Image files built for the imaging tests, written independently of the
+// Image files built for tests and benchmarks, written independently of the
 // production encoders: BMP files with any header, depth and compression, JPEG
 // files through libjpeg (grey, RGB, Adobe CMYK), PNG files through libpng
 // (every colour type and depth), and EXIF segments in either byte order.
@@ -39,7 +39,10 @@ std::string bmpFile(const BmpLayout& block);
 using Sampler = std::function<std::array<uint16_t, 4>(int x, int y)>;
 
 // components 1 (grey), 3 (RGB) or 4 (CMYK, stored with libjpeg's Adobe marker).
-std::string jpegFile(int width, int height, int components, const Sampler& sample, int quality = 95);
+// Colour is stored at full resolution unless subsampleChroma asks for the
+// 4:2:0 layout that cameras write.
+std::string jpegFile(int width, int height, int components, const Sampler& sample, int quality = 95,
+                     bool subsampleChroma = false);
 
 // An APP segment: marker, length and payload.
 std::string jpegSegment(uint8_t marker, const std::string& payload);

@@ -1,0 +1,121 @@
+// tavoro-cli import FILE.twd COLLECTION PATH... [--yes]: adds photo files as
+// new items of a collection, as dropping them on the item list would.
+#include <unistd.h>
+
+#include <cstdio>
+#include <iostream>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "Commands.h"
+#include "JsonOutput.h"
+#include "ProgressBar.h"
+#include "WardrobeInput.h"
+#include "imaging/import/AddFiles.h"
+#include "imaging/import/FilterThread.h"
+#include "imaging/import/ImportMessages.h"
+#include "platform/Utf8.h"
+#include "wardrobe/WardrobeFile.h"
+
+namespace tavoro::cli {
+
+namespace {
+
+struct ImportOptions {
+  std::string file;
+  std::string collection;
+  std::vector<std::string> paths;
+  bool yes = false;
+};
+
+std::string oneLine(std::wstring text) {
+  for (size_t at; (at = text.find(L"\n\n")) != std::wstring::npos;) text.replace(at, 2, L" ");
+  for (wchar_t& c : text)
+    if (c == L'\n') c = L' ';
+  return toUtf8(text);
+}
+
+// The question on the terminal; anything but y or yes is no.
+bool askOnTerminal(size_t count) {
+  std::cerr << toUtf8(addFilesQuestion(count)) << " [y/N] " << std::flush;
+  std::string answer;
+  if (!std::getline(std::cin, answer)) return false;
+  return answer == "y" || answer == "Y" || answer == "yes" || answer == "Yes" || answer == "YES";
+}
+
+// The photo files among the paths, found as the program's filter thread finds them.
+bool filterPaths(const std::vector<std::string>& arguments, ImportList& accepted) {
+  ImportList input;
+  for (const std::string& argument : arguments) input.add(argumentPath(argument));
+  ProgressBar bar("Filtering files:");
+  FilterThread filter(input, [&bar](FilterEvent, size_t count) { bar.update(count, 0); });
+  if (!filter.start()) return false;
+  filter.wait();
+  accepted = filter.accepted();
+  return true;
+}
+
+int runImport(const ImportOptions& options) {
+  const std::wstring collectionName = fromUtf8(options.collection);
+  if (collectionName == kAllCollectionsName) {
+    printError(oneLine(kAllCollectionsRefusal));
+    return kUsageError;
+  }
+  const std::wstring file = argumentPath(options.file);
+  Wardrobe wardrobe;
+  if (!readWardrobeArgument(file, wardrobe)) return kFileError;
+  Collection* collection = wardrobe.collections().findByName(collectionName);
+  if (!collection) {
+    printError("no collection of " + toUtf8(file) + " is named \"" + options.collection + "\"");
+    return kUsageError;
+  }
+
+  ImportList accepted;
+  if (!filterPaths(options.paths, accepted)) {
+    printError("the files cannot be filtered: no thread could be started");
+    return kFileError;
+  }
+  // The question needs someone to answer it; a script says --yes instead.
+  if (accepted.count() >= kAddFilesConfirmationCount && !options.yes && ::isatty(STDIN_FILENO) != 1) {
+    printError(std::to_string(accepted.count()) +
+               " files are to be added: confirm with --yes when standard input is not a terminal");
+    return kUsageError;
+  }
+  AddedFiles added;
+  {
+    ProgressBar bar("Adding photos:  ");
+    added = addFiles(
+        collection, accepted, [&options](size_t count) { return options.yes || askOnTerminal(count); },
+        [&bar](size_t done, size_t total) { bar.update(done, total); });
+  }
+  if (!added.items.empty() && !writeWardrobe(wardrobe)) {
+    // The copies would be orphans beside a file that does not name them.
+    for (Item* item : added.items) collection->items().remove(item);
+    printError("cannot write " + toUtf8(wardrobe.wardrobeFilePath()) +
+               ": the file or its folder cannot be written; no photo was added");
+    return kFileError;
+  }
+
+  nlohmann::json failed = nlohmann::json::array();
+  for (const std::wstring& path : added.failed) failed.push_back(jsonText(path));
+  printJson(nlohmann::ordered_json{{"accepted", accepted.count()}, {"added", added.items.size()}, {"failed", failed}});
+  return kSuccess;
+}
+
+}  // namespace
+
+void registerImportCommand(CLI::App& app, int& exitStatus) {
+  auto options = std::make_shared<ImportOptions>();
+  CLI::App* command = app.add_subcommand(
+      "import",
+      "Add photo files as new items of a collection and save the wardrobe. Folders are searched recursively; "
+      "only BMP, JPEG and PNG files are kept. Prints {\"accepted\", \"added\", \"failed\": [paths]}.");
+  command->add_option("FILE", options->file, "The wardrobe file (.twd)")->required();
+  command->add_option("COLLECTION", options->collection, "The name of the collection to add to")->required();
+  command->add_option("PATH", options->paths, "Photo files and folders")->required();
+  command->add_flag("-y,--yes", options->yes, "Add 20 files or more without asking");
+  command->callback([options, &exitStatus] { exitStatus = runImport(*options); });
+}
+
+}  // namespace tavoro::cli

@@ -1,0 +1,145 @@
+#include "PreviewThumbnailCache.h"
+
+#include "ThumbnailStore.h"
+#include "WorkerThread.h"
+#include "imaging/BitmapFitting.h"
+#include "imaging/LoadFitted.h"
+
+namespace tavoro {
+
+namespace {
+
+constexpr int32_t kQuitId = -1;
+
+bool sameRequester(const std::weak_ptr<const PreviewSink>& a, const std::weak_ptr<const PreviewSink>& b) {
+  return !a.owner_before(b) && !b.owner_before(a);
+}
+
+}  // namespace
+
+class PreviewThumbnailCache::PreviewThread final : public WorkerThread {
+ public:
+  explicit PreviewThread(PreviewThumbnailCache& cache) : m_cache(cache) {}
+  ~PreviewThread() override { stopAndWait(); }
+
+ protected:
+  bool run() override {
+    for (;;) {
+      const PreviewRequest request = m_cache.take();
+      if (request.itemId < 0) break;
+      if (request.itemId > 0 && (m_cache.isCached(request.itemId) || m_cache.load(request))) {
+        // The requester may have gone meanwhile: then nobody is told.
+        if (const std::shared_ptr<const PreviewSink> sink = request.requester.lock(); sink && *sink)
+          (*sink)(request.itemId);
+      }
+      if (stopRequested()) break;
+    }
+    return true;
+  }
+
+ private:
+  PreviewThumbnailCache& m_cache;
+};
+
+PreviewThumbnailCache::PreviewThumbnailCache(ThumbnailStore& store) : m_store(store) {
+  auto thread = std::make_unique<PreviewThread>(*this);
+  if (thread->start()) m_thread = std::move(thread);
+}
+
+PreviewThumbnailCache::~PreviewThumbnailCache() {
+  if (!m_thread) return;
+  m_thread->requestStop();
+  {
+    std::lock_guard lock(m_mutex);
+    m_requests.push_front({{}, kQuitId, {}});
+  }
+  m_available.notify_one();
+  m_thread->wait();
+  m_thread.reset();
+}
+
+PreviewThumbnailCache& PreviewThumbnailCache::instance() {
+  // The store first, so that it is destroyed after the cache and its thread.
+  static ThumbnailStore& store = previewStore();
+  static PreviewThumbnailCache cache(store);
+  return cache;
+}
+
+bool PreviewThumbnailCache::lookupOrQueue(const PreviewRequest& request, const Rect& rect, PreviewPlacement& out) {
+  out = {};
+  if (rect.isEmpty() || request.itemId <= 0 || request.path.empty()) return false;
+  std::shared_ptr<const DibBitmap> thumbnail = cached(request.itemId);
+  if (!thumbnail) {
+    queue(request);
+    return true;
+  }
+  const Size fitted = fitSize({rect.width(), rect.height()}, {thumbnail->width(), thumbnail->height()});
+  const int left = rect.left + (rect.width() - fitted.width) / 2;
+  const int top = rect.top + (rect.height() - fitted.height) / 2;
+  out.thumbnail = std::move(thumbnail);
+  out.rect = {left, top, left + fitted.width, top + fitted.height};
+  return true;
+}
+
+bool PreviewThumbnailCache::isCached(int32_t itemId) const {
+  return cached(itemId) != nullptr;
+}
+
+std::shared_ptr<const DibBitmap> PreviewThumbnailCache::cached(int32_t itemId) const {
+  std::lock_guard lock(m_mutex);
+  const auto it = m_index.find(itemId);
+  return it == m_index.end() ? nullptr : m_thumbnails[it->second];
+}
+
+void PreviewThumbnailCache::clear() {
+  std::lock_guard lock(m_mutex);
+  m_thumbnails.clear();
+  m_index.clear();
+  // A quit request stays: the destructor waits for it.
+  std::erase_if(m_requests, [](const PreviewRequest& r) { return r.itemId != kQuitId; });
+}
+
+std::vector<int32_t> PreviewThumbnailCache::pendingIds() const {
+  std::lock_guard lock(m_mutex);
+  std::vector<int32_t> ids;
+  for (const PreviewRequest& r : m_requests) ids.push_back(r.itemId);
+  return ids;
+}
+
+void PreviewThumbnailCache::queue(const PreviewRequest& request) {
+  {
+    std::lock_guard lock(m_mutex);
+    if (m_index.contains(request.itemId)) return;
+    for (const PreviewRequest& queued : m_requests)
+      if (queued.itemId == request.itemId && sameRequester(queued.requester, request.requester)) return;
+    // Served from the front: what was asked for last is shown first.
+    m_requests.push_front(request);
+  }
+  m_available.notify_one();
+}
+
+PreviewRequest PreviewThumbnailCache::take() {
+  std::unique_lock lock(m_mutex);
+  m_available.wait(lock, [this] { return !m_requests.empty(); });
+  PreviewRequest request = std::move(m_requests.front());
+  m_requests.pop_front();
+  return request;
+}
+
+bool PreviewThumbnailCache::load(const PreviewRequest& request) {
+  DibBitmap thumbnail;
+  if (!m_store.get(thumbnail, request.path)) {
+    thumbnail.release();
+    if (!loadFitted(thumbnail, request.path, {kBoxSize, kBoxSize})) return false;
+    if (!m_store.put(thumbnail, request.path)) return false;
+  }
+  auto kept = std::make_shared<const DibBitmap>(std::move(thumbnail));
+  std::lock_guard lock(m_mutex);
+  if (!m_index.contains(request.itemId)) {
+    m_index.emplace(request.itemId, m_thumbnails.size());
+    m_thumbnails.push_back(std::move(kept));
+  }
+  return true;
+}
+
+}  // namespace tavoro

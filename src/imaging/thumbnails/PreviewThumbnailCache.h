@@ -1,0 +1,88 @@
+// Preview thumbnails of at most 160 x 160 pixels, kept in memory once made:
+// a painter asks for a photo's thumbnail and either gets it, fitted and
+// centred in its rectangle, or the request is queued for the preview thread,
+// which serves the newest request first and tells the requester when the
+// thumbnail is there. Thread-safe.
+#pragma once
+
+#include <condition_variable>
+#include <cstdint>
+#include <deque>
+#include <functional>
+#include <memory>
+#include <mutex>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+#include "imaging/DibBitmap.h"
+#include "imaging/Geometry.h"
+
+namespace tavoro {
+
+class ThumbnailStore;
+
+// Called on the preview thread with the item id when its thumbnail is in
+// memory. The requester owns it; once the requester lets it go, nothing more
+// is announced to it.
+using PreviewSink = std::function<void(int32_t itemId)>;
+
+struct PreviewRequest {
+  std::weak_ptr<const PreviewSink> requester;
+  int32_t itemId = 0;  // the photo's serial; above 0
+  std::wstring path;   // the photo file
+};
+
+struct PreviewPlacement {
+  std::shared_ptr<const DibBitmap> thumbnail;  // null: not in memory yet (queued)
+  Rect rect;                                   // where to paint it: fitted to the rectangle, centred
+};
+
+class PreviewThumbnailCache {
+ public:
+  static constexpr int kBoxSize = 160;
+
+  // Starts the preview thread. store may be closed: thumbnails are then
+  // made but, as a failed put counts as a failed job, never kept.
+  explicit PreviewThumbnailCache(ThumbnailStore& store);
+  // Queues the quit request and waits for the thread.
+  ~PreviewThumbnailCache();
+  PreviewThumbnailCache(const PreviewThumbnailCache&) = delete;
+  PreviewThumbnailCache& operator=(const PreviewThumbnailCache&) = delete;
+
+  // The program's cache, made (and its thread started) at first use, over
+  // the preview store.
+  static PreviewThumbnailCache& instance();
+
+  // What a painter does with rect: when the item's thumbnail is in memory,
+  // out holds it and the rectangle it fills (fitted to rect, larger than the
+  // thumbnail if rect is, and centred); otherwise the request is queued and
+  // out holds no thumbnail. False, doing nothing, for an empty rect, an item
+  // id not above 0 or an empty path.
+  bool lookupOrQueue(const PreviewRequest& request, const Rect& rect, PreviewPlacement& out);
+  bool isCached(int32_t itemId) const;
+  // Forgets every thumbnail in memory and every queued request.
+  void clear();
+
+  bool hasThread() const { return m_thread != nullptr; }
+  // Queued item ids in the order they will be served (newest first).
+  std::vector<int32_t> pendingIds() const;
+
+ private:
+  class PreviewThread;
+  void queue(const PreviewRequest& request);
+  PreviewRequest take();
+  bool load(const PreviewRequest& request);
+  std::shared_ptr<const DibBitmap> cached(int32_t itemId) const;
+
+  ThumbnailStore& m_store;
+  mutable std::mutex m_mutex;
+  std::condition_variable m_available;
+  std::deque<PreviewRequest> m_requests;
+  std::vector<std::shared_ptr<const DibBitmap>> m_thumbnails;
+  std::unordered_map<int32_t, size_t> m_index;  // item id -> position in m_thumbnails
+
+  std::unique_ptr<PreviewThread> m_thread;  // last: gone before what it uses
+};
+
+}  // namespace tavoro

@@ -1,0 +1,82 @@
+// A store of thumbnails for the length of a run: each one a record (entry id,
+// then a complete 24-bit BMP file) appended to a scratch file in the private
+// temporary folder that is mapped into memory, with an index from photo path
+// to record. A photo whose file changed is a miss, so it is decoded again.
+// Thread-safe: every operation holds the store's mutex.
+#pragma once
+
+#include <atomic>
+#include <cstdint>
+#include <map>
+#include <mutex>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "platform/FileTime.h"
+#include "platform/MappedFile.h"
+
+namespace tavoro {
+
+class DibBitmap;
+
+struct ThumbnailStoreEntry {
+  uint32_t id = 0;      // unique for the life of the process
+  FileTime lastWrite;   // of the photo file when its thumbnail was stored
+  int64_t offset = -1;  // of the record in the store file
+  uint64_t size = 0;    // of the record: 4 bytes of id and the BMP file
+};
+
+class ThumbnailStore {
+ public:
+  // The file grows by this much at a time (ten granules of the mapping).
+  static constexpr uint64_t kChunkSize = 10 * MappedFile::kGranularity;
+  static constexpr const wchar_t* kListViewFileName = L"ThumbCache_LV.tcf";
+  static constexpr const wchar_t* kPreviewFileName = L"ThumbCache_PV.tcf";
+
+  ThumbnailStore() = default;
+  // Closes the store, which deletes its file.
+  ~ThumbnailStore();
+  ThumbnailStore(const ThumbnailStore&) = delete;
+  ThumbnailStore& operator=(const ThumbnailStore&) = delete;
+
+  // Creates the store file fileName in folder (empty: the private temporary
+  // folder, made if missing) with one chunk; a file of that name left by an
+  // earlier run is emptied. An open store succeeds only for the same path.
+  // False when the file cannot be had: every get then misses and every put fails.
+  bool open(std::wstring_view fileName, std::wstring_view folder = {});
+  bool isOpen() const;
+  // Unmaps and closes the file, deletes it and forgets every entry.
+  void close();
+
+  // Appends the thumbnail of the photo at photoPath and points the index at
+  // it, replacing any earlier entry. False, storing nothing, when the store
+  // is not open, the photo file cannot be examined, the bitmap is not a valid
+  // 24-bit bitmap or the file cannot grow.
+  bool put(const DibBitmap& thumbnail, std::wstring_view photoPath);
+  // The stored thumbnail of the photo into thumbnail. False (a miss) when
+  // there is none, the photo file has changed or is gone since, or the record
+  // cannot be read; thumbnail is then unchanged.
+  bool get(DibBitmap& thumbnail, std::wstring_view photoPath);
+
+  // For tests and diagnostics.
+  std::wstring filePath() const;
+  uint64_t used() const;
+  uint64_t mappingSize() const;
+  std::optional<ThumbnailStoreEntry> entryFor(std::wstring_view photoPath) const;
+
+ private:
+  mutable std::mutex m_mutex;
+  MappedFile m_file;
+  uint64_t m_used = 0;
+  // Ordered by the exact path text: names that differ in case are two photos.
+  std::map<std::wstring, ThumbnailStoreEntry, std::less<>> m_index;
+};
+
+// The two stores of the program, opened with their file names on first use
+// and closed (their files deleted) at exit. An open that fails is tried again
+// at the next call.
+ThumbnailStore& listViewStore();
+ThumbnailStore& previewStore();
+
+}  // namespace tavoro

@@ -1,0 +1,128 @@
+#include <gtest/gtest.h>
+
+#include <nlohmann/json.hpp>
+
+#include "CliRunner.h"
+#include "TempDir.h"
+#include "TestFiles.h"
+#include "platform/FileSystem.h"
+#include "platform/Utf8.h"
+#include "wardrobe/WardrobeFile.h"
+
+namespace tavoro {
+namespace {
+
+using test::readFile;
+using test::runCli;
+using test::TempDir;
+using test::writeFile;
+
+class ImportCommandTest : public ::testing::Test {
+ protected:
+  ImportCommandTest() {
+    Wardrobe wardrobe(m_dir / L"Closet", L"Closet");
+    wardrobe.collections().add(L"Shirts");
+    wardrobe.collections().add(L"Shoes");
+    EXPECT_TRUE(writeWardrobe(wardrobe));
+    m_file = toUtf8(wardrobe.wardrobeFilePath());
+    createFolders(m_dir / L"drop/nested");
+  }
+  // count photos in drop/ (every third one in drop/nested/), with a text file beside each.
+  void makePhotos(int count) {
+    for (int i = 0; i < count; ++i) {
+      const std::wstring folder = m_dir / (i % 3 == 2 ? L"drop/nested/" : L"drop/");
+      writeFile(folder + L"shirt " + std::to_wstring(i) + L".jpg", "jpeg " + std::to_string(i));
+      writeFile(folder + L"note " + std::to_wstring(i) + L".txt", "text");
+    }
+  }
+  // The items of a collection as the saved file has them.
+  std::vector<std::wstring> savedItems(const std::wstring& collection) {
+    Wardrobe wardrobe;
+    EXPECT_TRUE(readWardrobe(fromUtf8(m_file), wardrobe));
+    std::vector<std::wstring> names;
+    if (Collection* c = wardrobe.collections().findByName(collection))
+      for (const auto& item : c->items().items()) names.push_back(item->name());
+    return names;
+  }
+  std::string drop() const { return toUtf8(m_dir / L"drop"); }
+
+  TempDir m_dir;
+  std::string m_file;
+};
+
+TEST_F(ImportCommandTest, AddsTheFilteredPhotosAndSavesTheWardrobe) {
+  makePhotos(4);
+  const std::string single = toUtf8(m_dir / L"single.png");
+  writeFile(fromUtf8(single), "png");
+  const test::CliRun r = runCli({"import", m_file, "Shoes", drop(), single});
+  ASSERT_EQ(r.status, 0) << r.err;
+  const nlohmann::json result = nlohmann::json::parse(r.out);
+  EXPECT_EQ(result, (nlohmann::json{{"accepted", 5}, {"added", 5}, {"failed", nlohmann::json::array()}}));
+  std::vector<std::wstring> names = savedItems(L"Shoes");
+  ASSERT_EQ(names.size(), 5u);
+  EXPECT_EQ(names.back(), L"single");  // the named paths keep their order
+  std::sort(names.begin(), names.end());
+  EXPECT_EQ(names.front(), L"shirt 0");
+  EXPECT_TRUE(savedItems(L"Shirts").empty());
+  EXPECT_EQ(readFile(m_dir / L"Closet/_Wardrobe_Photos_/C_000002/I_000005/P_000001.png"), "png");
+}
+
+TEST_F(ImportCommandTest, TwentyFilesNeedAnAnswerAndAScriptGivesItWithYes) {
+  makePhotos(20);
+  const std::string before = readFile(fromUtf8(m_file));
+  test::CliRun r = runCli({"import", m_file, "Shirts", drop()}, "y\n");  // not a terminal: refused
+  EXPECT_EQ(r.status, 2);
+  EXPECT_NE(r.err.find("20 files are to be added"), std::string::npos) << r.err;
+  EXPECT_NE(r.err.find("--yes"), std::string::npos) << r.err;
+  EXPECT_EQ(readFile(fromUtf8(m_file)), before);
+  EXPECT_FALSE(pathExists(m_dir / L"Closet/_Wardrobe_Photos_"));
+
+  r = runCli({"import", m_file, "Shirts", drop(), "--yes"});
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(nlohmann::json::parse(r.out)["added"], 20);
+  EXPECT_EQ(savedItems(L"Shirts").size(), 20u);
+}
+
+TEST_F(ImportCommandTest, AFileThatCannotBeCopiedIsReportedAsFailed) {
+  makePhotos(2);
+  // The first new item's photo file exists already: the copy never overwrites.
+  const std::wstring taken = m_dir / L"Closet/_Wardrobe_Photos_/C_000001/I_000001/P_000001.jpg";
+  createFolders(m_dir / L"Closet/_Wardrobe_Photos_/C_000001/I_000001");
+  writeFile(taken, "someone else's");
+  const std::string only = toUtf8(m_dir / L"drop/shirt 0.jpg");
+  const test::CliRun r = runCli({"import", m_file, "Shirts", only, toUtf8(m_dir / L"drop/shirt 1.jpg")});
+  ASSERT_EQ(r.status, 0) << r.err;
+  const nlohmann::json result = nlohmann::json::parse(r.out);
+  EXPECT_EQ(result["accepted"], 2);
+  EXPECT_EQ(result["added"], 1);
+  EXPECT_EQ(result["failed"], nlohmann::json::array({only}));
+  EXPECT_EQ(readFile(taken), "someone else's");
+  EXPECT_EQ(savedItems(L"Shirts"), std::vector<std::wstring>{L"shirt 1"});
+}
+
+TEST_F(ImportCommandTest, RefusesWhatItCannotDo) {
+  makePhotos(1);
+  struct Case {
+    std::vector<std::string> arguments;
+    int exitCode;
+    const char* message;
+  };
+  const Case cases[] = {
+      {{"import", m_file, "All Collections", drop()}, 2, "Adding photos to \"All Collections\" is not allowed."},
+      {{"import", m_file, "Socks", drop()}, 2, "is named \"Socks\""},
+      {{"import", m_file, "shirts", drop()}, 2, "is named \"shirts\""},  // names are exact
+      {{"import", toUtf8(m_dir / L"missing.twd"), "Shirts", drop()}, 1, "missing.twd"},
+      {{"import", m_file, "Shirts"}, 2, ""},
+  };
+  for (const Case& c : cases) {
+    const test::CliRun r = runCli(c.arguments);
+    EXPECT_EQ(r.status, c.exitCode) << c.arguments[2];
+    EXPECT_NE(r.err.find(c.message), std::string::npos) << r.err;
+    EXPECT_TRUE(r.out.empty()) << r.out;
+  }
+  EXPECT_FALSE(pathExists(m_dir / L"Closet/_Wardrobe_Photos_"));
+  EXPECT_EQ(runCli({"import", "--help"}).status, 0);
+}
+
+}  // namespace
+}  // namespace tavoro
