@@ -12,6 +12,7 @@
 #include "app/AppSettings.h"
 #include "platform/AppPaths.h"
 #include "platform/Utf8.h"
+#include "ScreenFolder.h"
 #include "ui/dialogs/AboutDialog.h"
 #include "ui/dialogs/NewWardrobeDialog.h"
 #include "ui/dialogs/OpenWardrobeDialog.h"
@@ -26,16 +27,10 @@ namespace {
 using namespace tavoro;
 using namespace tavoro::ui;
 
-QString g_folder;
+const tavoro::tools::ScreenFolder* g_screens = nullptr;
 
 bool save(const QPixmap& picture, const QString& name) {
-  const QString path = g_folder + u'/' + name + QStringLiteral(".png");
-  if (!picture.save(path)) {
-    std::fprintf(stderr, "tavoro-frame-screens: cannot write %s\n", qPrintable(path));
-    return false;
-  }
-  std::printf("%s\n", qPrintable(path));
-  return true;
+  return g_screens->save(picture, name);
 }
 
 QPixmap grabShown(QWidget& widget) {
@@ -113,11 +108,9 @@ bool renderDialogs(const std::wstring& scratch) {
 int main(int argc, char* argv[]) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
-  g_folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(TAVORO_SCREENS_DIR);
-  if (!QDir().mkpath(g_folder)) {
-    std::fprintf(stderr, "tavoro-frame-screens: cannot create %s\n", qPrintable(g_folder));
-    return 1;
-  }
+  const tavoro::tools::ScreenFolder screens("tavoro-frame-screens", argc, argv);
+  if (!screens.make()) return 1;
+  g_screens = &screens;
   // Settings and wardrobes of the pictures live and die in a scratch folder.
   QTemporaryDir scratchDir;
   if (!scratchDir.isValid()) {

@@ -8,6 +8,7 @@
 #include <cstdio>
 
 #include "platform/FileSystem.h"
+#include "ScreenFolder.h"
 #include "ui/common/CommandIds.h"
 #include "ui/common/QtText.h"
 #include "ui/controls/KoCellEdit.h"
@@ -27,16 +28,10 @@ namespace {
 
 using namespace tavoro::ui;
 
-QString g_folder;
+const tavoro::tools::ScreenFolder* g_screens = nullptr;
 
 bool save(const QPixmap& picture, const QString& name) {
-  const QString path = g_folder + u'/' + name + QStringLiteral(".png");
-  if (!picture.save(path)) {
-    std::fprintf(stderr, "tavoro-screens: cannot write %s\n", qPrintable(path));
-    return false;
-  }
-  std::printf("%s\n", qPrintable(path));
-  return true;
+  return g_screens->save(picture, name);
 }
 
 QPixmap grabMenu(PopupMenu& menu, QAction* active) {
@@ -167,13 +162,11 @@ bool renderControls() {
 int main(int argc, char* argv[]) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
-  g_folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(TAVORO_SCREENS_DIR);
-  if (!QDir().mkpath(g_folder)) {
-    std::fprintf(stderr, "tavoro-screens: cannot create %s\n", qPrintable(g_folder));
-    return 1;
-  }
+  const tavoro::tools::ScreenFolder screens("tavoro-screens", argc, argv);
+  if (!screens.make()) return 1;
+  g_screens = &screens;
   bool ok = renderMenus();
-  const std::vector<std::wstring> samples = sampleWardrobes(g_folder);
+  const std::vector<std::wstring> samples = sampleWardrobes(screens.path());
   ok &= renderHome(samples);
   ok &= renderRecentList(samples);
   ok &= renderControls();
