@@ -23,7 +23,10 @@ void ProgressBar::update(size_t done, size_t total) {
   std::string line = "\r" + m_label + " ";
   if (total > 0) {
     const size_t filled = done >= total ? kWidth : done * kWidth / total;
-    line += "[" + std::string(filled, '#') + std::string(kWidth - filled, '.') + "] ";
+    line += '[';
+    line.append(filled, '#');
+    line.append(kWidth - filled, '.');
+    line += "] ";
     line += std::to_string(done) + "/" + std::to_string(total);
   } else {
     line += std::to_string(done);
