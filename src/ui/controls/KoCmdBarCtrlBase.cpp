@@ -1,5 +1,7 @@
 #include "ui/controls/KoCmdBarCtrlBase.h"
 
+#include <algorithm>
+
 #include <QHelpEvent>
 #include <QLinearGradient>
 #include <QMouseEvent>
@@ -17,6 +19,7 @@ namespace {
 
 constexpr int kOuterMargin = 6;
 constexpr int kButtonGap = 2;
+constexpr int kGroupGap = 16;
 constexpr int kButtonTop = 3;
 constexpr int kButtonHeight = 25;
 constexpr int kPadding = 7;
@@ -57,11 +60,33 @@ KoCmdBarCtrlBase::KoCmdBarCtrlBase(int menuResourceId, QWidget* parent) : QWidge
 int KoCmdBarCtrlBase::buttonWidth(const Button& button) const {
   const bool hasIcon = commandIconCell(button.id) >= 0;
   int width = 2 * kPadding + (hasIcon ? kCommandIconSize : 0);
-  if (button.labelled) width += (hasIcon ? kIconGap : 0) + QFontMetrics(UiFont()).horizontalAdvance(button.text);
+  if (button.labelled && !button.compact)
+    width += (hasIcon ? kIconGap : 0) + QFontMetrics(UiFont()).horizontalAdvance(button.text);
+  return width;
+}
+
+int KoCmdBarCtrlBase::neededWidth() const {
+  int width = 2 * kOuterMargin + kGroupGap;
+  for (const Button& button : m_buttons) width += buttonWidth(button) + kButtonGap;
   return width;
 }
 
 void KoCmdBarCtrlBase::relayout() {
+  // Labels go one by one until both groups fit: the second group's first, as
+  // it holds the less used commands, then the first group's from its end. A
+  // button without an icon keeps its label, or it would show nothing.
+  std::vector<size_t> shedding;
+  for (size_t i = 0; i < m_buttons.size(); ++i)
+    if (m_buttons[i].secondGroup) shedding.push_back(i);
+  for (size_t i = m_buttons.size(); i-- > 0;)
+    if (!m_buttons[i].secondGroup) shedding.push_back(i);
+  for (Button& button : m_buttons) button.compact = false;
+  for (size_t i : shedding) {
+    if (neededWidth() <= width()) break;
+    Button& button = m_buttons[i];
+    if (button.labelled && commandIconCell(button.id) >= 0) button.compact = true;
+  }
+
   m_rects.assign(m_buttons.size(), QRect());
   int left = kOuterMargin;
   for (size_t i = 0; i < m_buttons.size(); ++i) {
@@ -70,7 +95,12 @@ void KoCmdBarCtrlBase::relayout() {
     m_rects[i] = QRect(left, kButtonTop, width, kButtonHeight);
     left += width + kButtonGap;
   }
-  int right = width() - kOuterMargin;
+  // Right-aligned, but never over the first group: a bar narrower than even
+  // the icons cuts the second group off at its right edge instead.
+  int secondGroupWidth = 0;
+  for (const Button& button : m_buttons)
+    if (button.secondGroup) secondGroupWidth += buttonWidth(button) + kButtonGap;
+  int right = std::max(width() - kOuterMargin, left - kButtonGap + kGroupGap + secondGroupWidth - kButtonGap);
   for (size_t i = m_buttons.size(); i-- > 0;) {
     if (!m_buttons[i].secondGroup) continue;
     const int width = buttonWidth(m_buttons[i]);
@@ -101,8 +131,12 @@ QRect KoCmdBarCtrlBase::buttonRect(int commandId) const {
 }
 
 QSize KoCmdBarCtrlBase::sizeHint() const {
-  int width = 2 * kOuterMargin;
-  for (const Button& button : m_buttons) width += buttonWidth(button) + kButtonGap;
+  int width = 2 * kOuterMargin + kGroupGap;
+  for (const Button& button : m_buttons) {
+    Button labelled = button;
+    labelled.compact = false;
+    width += buttonWidth(labelled) + kButtonGap;
+  }
   return QSize(width, kHeight);
 }
 
@@ -123,9 +157,10 @@ bool KoCmdBarCtrlBase::event(QEvent* event) {
   if (event->type() == QEvent::ToolTip) {
     auto* help = static_cast<QHelpEvent*>(event);
     const int index = buttonAt(help->pos());
-    if (index >= 0 && !m_buttons[static_cast<size_t>(index)].tooltip.isEmpty())
-      QToolTip::showText(help->globalPos(), m_buttons[static_cast<size_t>(index)].tooltip, this,
-                         m_rects[static_cast<size_t>(index)]);
+    const Button* button = index >= 0 ? &m_buttons[static_cast<size_t>(index)] : nullptr;
+    const QString text = !button ? QString() : button->compact ? button->text : button->tooltip;
+    if (!text.isEmpty())
+      QToolTip::showText(help->globalPos(), text, this, m_rects[static_cast<size_t>(index)]);
     else
       QToolTip::hideText();
     return true;
@@ -159,7 +194,7 @@ void KoCmdBarCtrlBase::paintEvent(QPaintEvent*) {
       painter.drawPixmap(x, rect.top() + (rect.height() - icon.height()) / 2, icon);
       x += icon.width() + kIconGap;
     }
-    if (button.labelled) {
+    if (button.labelled && !button.compact) {
       painter.setFont(UiFont());
       painter.setPen(button.enabled ? kTextColour : kGreyText);
       painter.drawText(QRect(x, rect.top(), rect.right() - x, rect.height()),

@@ -1,8 +1,11 @@
 // KoCmdBarCtrlBase: a bar of command buttons built from a menu table. The
 // items before the table's separator form the first group (at the left), the
 // rest the second (at the right); with three items or more, the last two show
-// only their icon and keep their text as tooltip. A click sends the button's
-// command to the owner. User-interface thread only.
+// only their icon and keep their text as tooltip. A bar too narrow for every
+// label draws some labelled buttons as icons only as well (the second group's
+// first, then the first group's from its end), so that the groups never
+// overlap. A click sends the button's command to the owner. User-interface
+// thread only.
 #pragma once
 
 #include <QString>
@@ -22,6 +25,7 @@ class KoCmdBarCtrlBase : public QWidget {
     QString text;
     bool secondGroup = false;
     bool labelled = true;  // false: drawn as an icon only, its text kept
+    bool compact = false;  // labelled, but drawn as an icon only for want of room
     QString tooltip;
     bool enabled = true;
   };
@@ -52,6 +56,8 @@ class KoCmdBarCtrlBase : public QWidget {
 
  private:
   int buttonWidth(const Button& button) const;
+  // Width of the two groups side by side, with the margins and the gap between them.
+  int neededWidth() const;
   void relayout();
   int buttonAt(QPoint pos) const;
   void setHot(int index);

@@ -83,6 +83,45 @@ TEST(KoCmdBarCtrlBaseTest, BuiltFromTheCommandBarMenu) {
   EXPECT_EQ(bar.buttonRect(kCmdHelpContents).right(), 1000 - 6 - 1);
 }
 
+TEST(KoCmdBarCtrlBaseTest, ANarrowBarShedsLabelsRatherThanOverlapping) {
+  KoCmdBarCtrlBase bar(kMenuCmdBar);
+  const auto& buttons = bar.buttons();
+  const auto noneOverlap = [&] {
+    for (size_t i = 0; i < buttons.size(); ++i)
+      for (size_t j = i + 1; j < buttons.size(); ++j)
+        if (bar.buttonRect(buttons[i].id).intersects(bar.buttonRect(buttons[j].id))) return false;
+    return true;
+  };
+  bar.resize(bar.sizeHint().width(), KoCmdBarCtrlBase::kHeight);
+  bar.show();
+  for (const auto& button : buttons) EXPECT_FALSE(button.compact) << button.id;
+
+  // Just too narrow: "Tell a Friend", the second group's only label, goes first.
+  bar.resize(bar.sizeHint().width() - 1, KoCmdBarCtrlBase::kHeight);
+  EXPECT_TRUE(buttons[4].compact);
+  for (size_t i = 0; i < 4; ++i) EXPECT_FALSE(buttons[i].compact) << i;
+  EXPECT_TRUE(noneOverlap());
+  EXPECT_EQ(bar.buttonRect(kCmdHelpContents).right(), bar.width() - 6 - 1);
+
+  // Narrower: the first group sheds from its end, "Close Wardrobe" last.
+  bar.resize(640, KoCmdBarCtrlBase::kHeight);
+  EXPECT_TRUE(noneOverlap());
+  EXPECT_FALSE(buttons[0].compact);
+  EXPECT_TRUE(buttons[3].compact);
+  EXPECT_LE(bar.buttonRect(kCmdHelpContents).right(), bar.width() - 1);
+
+  // Narrower than the icons: the second group is cut off at the right edge,
+  // still clear of the first group.
+  bar.resize(120, KoCmdBarCtrlBase::kHeight);
+  for (const auto& button : buttons) EXPECT_TRUE(button.compact || !button.labelled) << button.id;
+  EXPECT_TRUE(noneOverlap());
+  EXPECT_GT(bar.buttonRect(kCmdHelpContents).right(), bar.width());
+
+  // Room again: every label returns.
+  bar.resize(1000, KoCmdBarCtrlBase::kHeight);
+  for (const auto& button : buttons) EXPECT_FALSE(button.compact) << button.id;
+}
+
 TEST(KoCmdBarCtrlBaseTest, ClicksSendCommandsOnlyFromEnabledButtons) {
   KoCmdBarCtrlBase bar(kMenuCmdBar);
   bar.resize(900, KoCmdBarCtrlBase::kHeight);
