@@ -47,6 +47,10 @@ bool AppSettings::loadFrom(std::wstring_view path, const Rect& workArea) {
       !root.getText("xmlns", xmlns) || xmlns != kSettingsNamespace)
     return false;
 
+  // The lists are the file's alone: a second load must not append to them.
+  recentFiles.clear();
+  mruSearches.clear();
+  allSearches.clear();
   // Options and Info hold nothing that is read.
   const XmlElement states = root.firstChild("States");
   for (XmlElement state = states.firstChild(); state; state = state.nextSibling()) {

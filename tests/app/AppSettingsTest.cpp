@@ -120,6 +120,12 @@ TEST(AppSettingsTest, ASavedFileEndsTheFirstRunAndKeepsEverything) {
   EXPECT_EQ(second.nextWardrobeId, 9);
   EXPECT_FALSE(second.loadLastWardrobe);
   EXPECT_EQ(second.frameRect, first.frameRect);
+
+  // Loading again gives the file's lists, not the file's lists twice.
+  ASSERT_TRUE(second.loadFrom(dir / L"Settings.xml", Rect{-100, 0, 1500, 900}));
+  EXPECT_EQ(second.recentFiles, first.recentFiles);
+  EXPECT_EQ(second.mruSearches, first.mruSearches);
+  EXPECT_EQ(second.allSearches, first.allSearches);
 }
 
 TEST(AppSettingsTest, EachAttributeIsCheckedOnItsOwn) {
