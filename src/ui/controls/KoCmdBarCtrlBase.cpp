@@ -81,10 +81,14 @@ void KoCmdBarCtrlBase::relayout() {
   for (size_t i = m_buttons.size(); i-- > 0;)
     if (!m_buttons[i].secondGroup) shedding.push_back(i);
   for (Button& button : m_buttons) button.compact = false;
+  int needed = neededWidth();
   for (size_t i : shedding) {
-    if (neededWidth() <= width()) break;
+    if (needed <= width()) break;
     Button& button = m_buttons[i];
-    if (button.labelled && commandIconCell(button.id) >= 0) button.compact = true;
+    if (!button.labelled || commandIconCell(button.id) < 0) continue;
+    const int labelledWidth = buttonWidth(button);
+    button.compact = true;
+    needed -= labelledWidth - buttonWidth(button);
   }
 
   m_rects.assign(m_buttons.size(), QRect());
