@@ -8,19 +8,9 @@
 #include <string_view>
 #include <vector>
 
-namespace tavoro {
+#include "platform/Geometry.h"
 
-// A rectangle in screen coordinates; right and bottom are exclusive.
-struct Rect {
-  int left = 0;
-  int top = 0;
-  int right = 0;
-  int bottom = 0;
-  int width() const { return right - left; }
-  int height() const { return bottom - top; }
-  bool isEmpty() const { return width() <= 0 || height() <= 0; }
-  bool operator==(const Rect&) const = default;
-};
+namespace tavoro {
 
 class AppSettings {
  public:

@@ -6,7 +6,7 @@
 #pragma once
 
 #include "DibBitmap.h"
-#include "Geometry.h"
+#include "platform/Geometry.h"
 
 namespace tavoro {
 

@@ -6,7 +6,7 @@
 #include <string_view>
 
 #include "DibBitmap.h"
-#include "Geometry.h"
+#include "platform/Geometry.h"
 
 namespace tavoro {
 

@@ -9,7 +9,7 @@
 #include <string_view>
 
 #include "DibBitmap.h"
-#include "Geometry.h"
+#include "platform/Geometry.h"
 #include "JpegSegments.h"
 #include "wardrobe/ImageType.h"
 

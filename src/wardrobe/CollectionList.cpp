@@ -9,10 +9,11 @@ namespace tavoro {
 
 namespace {
 
-void deleteCollectionFiles(Collection& collection) {
+void deleteCollectionFiles(Collection& collection, RemovalReport* report = nullptr) {
   collection.items().clear(true);
   const std::wstring folder = collection.photoFolder();
   if (isFolder(folder)) removeTree(folder);
+  if (report && pathExists(folder)) report->keep(folder);
 }
 
 }  // namespace
@@ -34,14 +35,14 @@ Collection* CollectionList::findByName(std::wstring_view name) const {
   return nullptr;
 }
 
-bool CollectionList::remove(Collection* collection) {
+bool CollectionList::remove(Collection* collection, RemovalReport* report) {
   // Membership first: a pointer that is not ours is never dereferenced.
   const auto it = std::find_if(m_collections.begin(), m_collections.end(),
                                [collection](const auto& p) { return p.get() == collection; });
   if (!collection || it == m_collections.end() || collection->id() <= 0) return false;
   std::unique_ptr<Collection> owned = std::move(*it);
   m_collections.erase(it);
-  deleteCollectionFiles(*owned);
+  deleteCollectionFiles(*owned, report);
   return true;
 }
 

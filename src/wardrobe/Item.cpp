@@ -20,10 +20,11 @@ std::wstring Item::photoFolder() const {
 
 std::wstring Item::mainPhotoPath() const { return m_photos.count() ? m_photos.at(0)->filePath() : std::wstring(); }
 
-void Item::removeFiles() {
+void Item::removeFiles(RemovalReport* report) {
   m_photos.clear(true);
   const std::wstring folder = photoFolder();
   if (isFolder(folder)) removeTree(folder);
+  if (report && pathExists(folder)) report->keep(folder);
   m_records.clear();
 }
 

@@ -8,6 +8,7 @@
 #include "DateTime.h"
 #include "PhotoList.h"
 #include "RecordList.h"
+#include "RemovalReport.h"
 
 namespace tavoro {
 
@@ -37,8 +38,9 @@ class Item {
   // The file of the first photo, or empty text without photos.
   std::wstring mainPhotoPath() const;
   // Deletes the photo files and the item folder with everything in it, then
-  // the records. Failures are ignored: what cannot be deleted stays.
-  void removeFiles();
+  // the records. What cannot be deleted stays; when the item folder is still
+  // there afterwards, report (when given) names it.
+  void removeFiles(RemovalReport* report = nullptr);
   void clearRecords() { m_records.clear(); }
 
  private:

@@ -18,12 +18,12 @@ Item* ItemList::add(std::wstring name, int32_t id) {
   return m_items.back().get();
 }
 
-bool ItemList::remove(Item* item) {
+bool ItemList::remove(Item* item, RemovalReport* report) {
   const auto it = std::find_if(m_items.begin(), m_items.end(), [item](const auto& p) { return p.get() == item; });
   if (!item || it == m_items.end()) return false;
   std::unique_ptr<Item> owned = std::move(*it);
   m_items.erase(it);
-  owned->removeFiles();
+  owned->removeFiles(report);
   return true;
 }
 

@@ -28,8 +28,9 @@ class ItemList {
   // For the reader: id above 0, else null. dateAdded is left for the caller.
   Item* add(std::wstring name, int32_t id);
   // Takes the item out, deletes its files and the object. False when the
-  // item is null or not in this list.
-  bool remove(Item* item);
+  // item is null or not in this list. report (when given) collects the
+  // folders that could not be deleted.
+  bool remove(Item* item, RemovalReport* report = nullptr);
   // Deletes every item, with its files when deleteFiles is set.
   void clear(bool deleteFiles);
 

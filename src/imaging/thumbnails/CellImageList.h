@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "imaging/DibBitmap.h"
-#include "imaging/Geometry.h"
+#include "platform/Geometry.h"
 
 namespace tavoro {
 

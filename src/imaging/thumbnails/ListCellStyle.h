@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "imaging/Geometry.h"
+#include "platform/Geometry.h"
 
 namespace tavoro {
 

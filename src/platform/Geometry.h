@@ -1,5 +1,5 @@
-// Sizes and rectangles in pixels, for drawing and fitting bitmaps.
-// Thread-safe (value types).
+// Sizes and rectangles in pixels: bitmaps and fitting, window placement and
+// pane layout all use these. Thread-safe (value types).
 #pragma once
 
 #include <algorithm>
