@@ -4,7 +4,7 @@
 #include "ui/controls/KoTabCtrl.h"
 #include "ui/frame/HeaderLayout.h"
 #include "ui/frame/KoTopViewBase.h"
-#include "ui/frame/KoWardrobeViewBase.h"
+#include "ui/page/KoWardrobeViewBase.h"
 #include "ui/frame/PageStack.h"
 #include "ui/home/KoHomeView.h"
 #include "wardrobe/Wardrobe.h"
