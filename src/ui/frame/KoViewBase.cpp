@@ -37,6 +37,7 @@ KoViewBase::KoViewBase(QWidget* parent, std::vector<std::wstring>& recentWardrob
   connect(m_home, &KoHomeView::commandRequested, this, &KoViewBase::commandRequested);
   connect(m_home, &KoHomeView::openWardrobeRequested, this, &KoViewBase::openWardrobeRequested);
   connect(m_wardrobe, &KoWardrobeViewBase::commandRequested, this, &KoViewBase::commandRequested);
+  connect(m_wardrobe, &KoWardrobeViewBase::viewerRequested, this, &KoViewBase::viewerRequested);
   selectTab(kHomeTab);
 }
 

@@ -8,11 +8,13 @@
 #pragma once
 
 #include <QWidget>
+#include <vector>
 
 #include "ui/page/PageLayout.h"
 
 namespace tavoro {
 class Collection;
+class Item;
 class Wardrobe;
 }  // namespace tavoro
 
@@ -67,6 +69,9 @@ class KoWardrobeViewBase : public QWidget {
   // A command that the main window carries out (closing the wardrobe, the
   // web pages, the help).
   void commandRequested(int id);
+  // A pane asks for the photo viewer over the whole window, paging through
+  // the items' photos from the one at index.
+  void viewerRequested(const std::vector<tavoro::Item*>& items, int index);
 
  protected:
   void paintEvent(QPaintEvent* event) override;
