@@ -7,9 +7,9 @@
 #include <vector>
 
 #include "Commands.h"
-#include "ExifBadge.h"
 #include "JsonOutput.h"
 #include "imaging/FileStream.h"
+#include "imaging/thumbnails/ExifBadge.h"
 #include "imaging/thumbnails/ListThumbnailJob.h"
 #include "imaging/thumbnails/ThumbnailBmp.h"
 #include "platform/FileSystem.h"

@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-namespace tavoro::cli {
+namespace tavoro {
 
 namespace {
 
@@ -36,4 +36,4 @@ DibBitmap makeExifBadge() {
   return badge;
 }
 
-}  // namespace tavoro::cli
+}  // namespace tavoro
