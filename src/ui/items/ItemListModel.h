@@ -1,0 +1,76 @@
+// The entries of the item list as one Qt model that every view shows: a row
+// per entry, the details columns (name, size, type, date modified,
+// location), the files' icons and info tips, renaming through the name
+// column, and the orders the pane puts the rows in. Switching views never
+// rebuilds it, and only the rows a view paints are ever asked for.
+// User-interface thread only.
+#pragma once
+
+#include <QAbstractTableModel>
+#include <QHash>
+#include <vector>
+
+#include "ui/common/ModelMetaTypes.h"
+#include "ui/items/ItemListEntry.h"
+#include "ui/items/ItemListOrder.h"
+
+namespace tavoro::ui {
+
+class ItemListModel : public QAbstractTableModel {
+  Q_OBJECT
+
+ public:
+  enum Role {
+    EntryNumberRole = Qt::UserRole + 1,  // int
+    PhotoPathRole,                       // QString
+  };
+  // The longest name the editor takes.
+  static constexpr int kNameLimit = 260;
+
+  explicit ItemListModel(QObject* parent = nullptr);
+
+  int rowCount(const QModelIndex& parent = QModelIndex()) const override;
+  int columnCount(const QModelIndex& parent = QModelIndex()) const override;
+  QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+  // Renames the item (name column, edit role): an empty text changes nothing.
+  bool setData(const QModelIndex& index, const QVariant& value, int role = Qt::EditRole) override;
+  Qt::ItemFlags flags(const QModelIndex& index) const override;
+  QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
+
+  const ItemListEntry& entry(int row) const { return m_entries[static_cast<size_t>(row)]; }
+  Item* itemAt(int row) const;
+  // The row of the entry with that number, or of the item; -1 when none.
+  int rowOfNumber(int32_t number) const;
+  int rowOfItem(const Item* item) const;
+
+  // Replaces every entry (the view's selection goes).
+  void setEntries(std::vector<ItemListEntry> entries);
+  // Appends entries; returns the row of the first.
+  int appendEntries(std::vector<ItemListEntry> entries);
+  // Takes the entries of these rows out (any order, no repeats).
+  void removeEntries(std::vector<int> rows);
+  // Puts the rows in order (stable); selections and the current entry stay
+  // with their entries.
+  void sortEntries(const EntryComparison& compare, bool descending);
+  // The row shows the item's name again.
+  void refreshRow(int row);
+
+  // The text shown for an item: its name, or "unnamed".
+  static QString displayName(const Item& item);
+  // The info tip of an entry: the facts columns, one "title: value" a line.
+  QString infoTip(const ItemListEntry& entry) const;
+
+ signals:
+  // The item got a new name through the editor.
+  void itemRenamed(tavoro::Item* item);
+
+ private:
+  void indexNumbers() const;
+
+  std::vector<ItemListEntry> m_entries;
+  // Entry number -> row, made again after the rows move.
+  mutable QHash<int32_t, int> m_rowOfNumber;
+  mutable bool m_numbersIndexed = false;
+};
+
+}  // namespace tavoro::ui

@@ -1,0 +1,446 @@
+#include "ui/items/ItemListPane.h"
+
+#include <QApplication>
+#include <QItemSelectionModel>
+#include <QPointer>
+#include <QStackedLayout>
+#include <algorithm>
+
+#include "imaging/thumbnails/PreviewThumbnailCache.h"
+#include "platform/FileSystem.h"
+#include "ui/common/CommandEvent.h"
+#include "ui/common/CommandIds.h"
+#include "ui/common/MessageBox.h"
+#include "ui/common/QtText.h"
+#include "ui/items/FileDropTarget.h"
+#include "ui/items/FileUrls.h"
+#include "ui/items/ItemDetailsView.h"
+#include "ui/items/ItemGridView.h"
+#include "ui/items/ItemListDelegate.h"
+#include "ui/items/ItemListModel.h"
+#include "ui/items/ItemViewInput.h"
+#include "ui/items/ListThumbnails.h"
+#include "ui/menus/MenuTables.h"
+#include "ui/menus/PopupMenu.h"
+#include "wardrobe/Collection.h"
+#include "wardrobe/RemovalReport.h"
+
+namespace tavoro::ui {
+
+namespace {
+
+constexpr const wchar_t* kCaption = L"Tavoro Wardrobe Manager";
+
+// The wait cursor for as long as the object lives.
+class WaitCursor {
+ public:
+  WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+  ~WaitCursor() { QApplication::restoreOverrideCursor(); }
+  WaitCursor(const WaitCursor&) = delete;
+  WaitCursor& operator=(const WaitCursor&) = delete;
+};
+
+std::wstring keptFoldersText(const std::vector<std::wstring>& folders) {
+  std::wstring text;
+  for (const std::wstring& folder : folders) text += (text.empty() ? L"" : L"\n") + folder;
+  return text;
+}
+
+}  // namespace
+
+ItemListPane::ItemListPane(QWidget* parent)
+    : QWidget(parent),
+      m_model(new ItemListModel(this)),
+      m_selection(new QItemSelectionModel(m_model, this)),
+      m_thumbnails(new ListThumbnails(this)),
+      m_gridDelegate(new ItemListDelegate(*m_thumbnails, this)),
+      m_detailsDelegate(new ItemListDelegate(*m_thumbnails, this)),
+      m_grid(new ItemGridView(*m_gridDelegate, m_hint, this)),
+      m_details(new ItemDetailsView(*m_detailsDelegate, m_hint, this)),
+      m_stack(new QStackedLayout(this)) {
+  setObjectName(QStringLiteral("ItemListPane"));
+  registerModelMetaTypes();
+  m_detailsDelegate->setLook(ItemListLook::Details);
+  m_grid->setModel(m_model);
+  m_grid->setSelectionModel(m_selection);
+  m_details->setModel(m_model);
+  m_details->setSelectionModel(m_selection);
+  m_stack->setContentsMargins(0, 0, 0, 0);
+  m_stack->addWidget(m_grid);
+  m_stack->addWidget(m_details);
+  m_stack->setCurrentWidget(m_grid);
+  setFocusProxy(m_grid);
+
+  auto* input = new ItemViewInput(this);
+  auto* drops = new FileDropTarget(this);
+  for (QAbstractItemView* view : {static_cast<QAbstractItemView*>(m_grid), static_cast<QAbstractItemView*>(m_details)}) {
+    input->watch(view);
+    drops->watch(view->viewport());
+    connect(view, &QAbstractItemView::doubleClicked, this, [this](const QModelIndex& index) {
+      if (index.isValid()) openViewer(index.row());
+    });
+  }
+  connect(input, &ItemViewInput::deletePressed, this, [this] { postCommand(this, kCmdDelete); });
+  connect(input, &ItemViewInput::enterPressed, this, [this] { openViewer(m_selection->currentIndex().row()); });
+  connect(input, &ItemViewInput::contextMenuRequested, this, &ItemListPane::showContextMenu);
+  connect(drops, &FileDropTarget::filesDropped, this, &ItemListPane::dropFiles);
+  connect(m_selection, &QItemSelectionModel::selectionChanged, this, [this] {
+    if (!m_quiet) emit selectionChanged();
+  });
+  connect(m_model, &ItemListModel::itemRenamed, this, &ItemListPane::itemRenamed);
+  connect(m_details, &ItemDetailsView::columnClicked, this, &ItemListPane::sortByColumn);
+  connect(m_grid, &ItemGridView::scrollSettled, this, &ItemListPane::requestVisible);
+  connect(m_thumbnails, &ListThumbnails::thumbnailsReady, this, &ItemListPane::onThumbnailsReady);
+  connect(m_thumbnails, &ListThumbnails::picturesReplaced, this, [this] {
+    if (m_look == ItemListLook::Thumbnails) m_grid->viewport()->update();
+  });
+}
+
+ItemListPane::~ItemListPane() {
+  // Nothing may paint or ask for thumbnails of entries whose items go away.
+  m_model->setEntries({});
+}
+
+QAbstractItemView* ItemListPane::currentView() const {
+  return m_look == ItemListLook::Details ? static_cast<QAbstractItemView*>(m_details) : m_grid;
+}
+
+int ItemListPane::entryCount() const { return m_model->rowCount(); }
+
+std::vector<int> ItemListPane::selectedRows() const {
+  std::vector<int> rows;
+  for (const QModelIndex& index : m_selection->selectedRows(kNameColumn)) rows.push_back(index.row());
+  std::sort(rows.begin(), rows.end());
+  return rows;
+}
+
+int ItemListPane::selectedCount() const { return static_cast<int>(m_selection->selectedRows(kNameColumn).size()); }
+
+Item* ItemListPane::selectedItem() const {
+  const QModelIndexList rows = m_selection->selectedRows(kNameColumn);
+  return rows.size() == 1 ? m_model->itemAt(rows.front().row()) : nullptr;
+}
+
+void ItemListPane::forwardSelection() {
+  if (!m_quiet) emit selectionChanged();
+}
+
+// --- Entries -------------------------------------------------------------------
+
+std::vector<ItemListEntry> ItemListPane::makeEntries(const std::vector<Item*>& items) {
+  std::vector<ItemListEntry> entries;
+  entries.reserve(items.size());
+  for (Item* item : items) {
+    std::wstring path = item->mainPhotoPath();
+    // A missing photo, or a folder where the photo should be, makes no entry.
+    if (path.empty() || !isFile(path)) continue;
+    ItemListEntry entry;
+    entry.number = nextEntryNumber();
+    entry.item = item;
+    entry.photoPathText = toQString(path);
+    entry.photoPath = std::move(path);
+    entries.push_back(std::move(entry));
+  }
+  requestThumbnails(entries);
+  return entries;
+}
+
+void ItemListPane::requestThumbnails(const std::vector<ItemListEntry>& entries) {
+  for (const ItemListEntry& entry : entries) {
+    if (m_look == ItemListLook::Thumbnails)
+      m_thumbnails->request(entry.number, entry.photoPath);
+    else
+      m_waiting.insert(entry.number);
+  }
+}
+
+void ItemListPane::fill() {
+  if (!m_collection || m_collection->id() <= 0) return;
+  std::vector<Item*> items;
+  items.reserve(m_collection->items().count());
+  for (const auto& item : m_collection->items().items()) items.push_back(item.get());
+  m_model->setEntries(makeEntries(items));
+  // The entries in view first: the requests above are served newest first.
+  requestVisible();
+}
+
+void ItemListPane::clearEntries() {
+  // Resetting the model drops an edit in progress without saving it.
+  m_quiet = true;
+  m_model->setEntries({});
+  m_waiting.clear();
+  m_quiet = false;
+}
+
+void ItemListPane::showCollection(Collection* collection) {
+  if (collection == m_collection) return;
+  m_thumbnails->reset(collection && collection->id() > 0 ? collection->items().count() : 1);
+  clearEntries();
+  m_collection = collection;
+  const bool real = collection && collection->id() > 0;
+  m_hint.setCollection(real ? toQString(collection->name()) : QString(), real);
+  fill();
+  currentView()->viewport()->update();
+  forwardSelection();
+}
+
+void ItemListPane::refresh() {
+  if (entryCount() == 0) return;
+  PreviewThumbnailCache::instance().clear();
+  m_thumbnails->clearThumbnails();
+  {
+    // Redraws wait until the list is whole again.
+    QWidget* view = currentView();
+    view->setUpdatesEnabled(false);
+    clearEntries();
+    fill();
+    view->setUpdatesEnabled(true);
+  }
+  forwardSelection();
+  emit previewChanged();
+}
+
+void ItemListPane::forgetItem(Item* item) {
+  const int row = m_model->rowOfItem(item);
+  if (row < 0) return;
+  const bool selected = m_selection->isRowSelected(row, QModelIndex());
+  const int32_t number = m_model->entry(row).number;
+  m_thumbnails->forget(number);
+  m_waiting.erase(number);
+  m_quiet = true;
+  m_model->removeEntries({row});
+  m_quiet = false;
+  if (selected) forwardSelection();
+}
+
+void ItemListPane::refreshItem(Item* item) { m_model->refreshRow(m_model->rowOfItem(item)); }
+
+// --- Looks and thumbnails --------------------------------------------------------
+
+void ItemListPane::setLook(ItemListLook look) {
+  if (look == m_look) return;
+  const bool hadFocus = currentView()->hasFocus();
+  m_look = look;
+  if (look == ItemListLook::Details) {
+    m_stack->setCurrentWidget(m_details);
+  } else {
+    m_grid->setLook(look);
+    m_stack->setCurrentWidget(m_grid);
+  }
+  setFocusProxy(currentView());
+  if (hadFocus) currentView()->setFocus(Qt::OtherFocusReason);
+  if (m_selection->currentIndex().isValid()) currentView()->scrollTo(m_selection->currentIndex());
+  if (look == ItemListLook::Thumbnails) requestWaiting();
+}
+
+void ItemListPane::requestWaiting() {
+  if (m_waiting.empty()) return;
+  // One batch, in list order.
+  std::vector<ThumbnailRequest> batch;
+  batch.reserve(m_waiting.size());
+  for (int row = 0; row < entryCount(); ++row) {
+    const ItemListEntry& entry = m_model->entry(row);
+    if (m_waiting.count(entry.number)) batch.push_back({entry.number, entry.photoPath});
+  }
+  m_waiting.clear();
+  m_thumbnails->requestBatch(batch);
+}
+
+void ItemListPane::requestVisible() {
+  if (m_look != ItemListLook::Thumbnails) return;
+  const auto [first, last] = m_grid->visibleRows();
+  if (first < 0) return;
+  std::vector<ThumbnailRequest> batch;
+  batch.reserve(static_cast<size_t>(last - first + 1));
+  for (int row = first; row <= last; ++row) batch.push_back({m_model->entry(row).number, m_model->entry(row).photoPath});
+  m_thumbnails->requestBatch(batch);
+}
+
+void ItemListPane::onThumbnailsReady(const QList<int32_t>& numbers) {
+  if (m_look != ItemListLook::Thumbnails) return;
+  for (int32_t number : numbers) {
+    const int row = m_model->rowOfNumber(number);
+    // Only an entry in view is drawn again; update() leaves out the rest.
+    if (row >= 0) m_grid->update(m_model->index(row, kNameColumn));
+  }
+}
+
+// --- Commands -------------------------------------------------------------------
+
+bool ItemListPane::event(QEvent* event) {
+  if (event->type() == CommandEvent::eventType()) {
+    executeCommand(static_cast<CommandEvent*>(event)->id());
+    return true;
+  }
+  return QWidget::event(event);
+}
+
+void ItemListPane::executeCommand(int commandId) {
+  switch (commandId) {
+    case kCmdViewThumbnails:
+      setLook(ItemListLook::Thumbnails);
+      break;
+    case kCmdViewIcons:
+      setLook(ItemListLook::Icons);
+      break;
+    case kCmdViewList:
+      setLook(ItemListLook::List);
+      break;
+    case kCmdViewDetails:
+      setLook(ItemListLook::Details);
+      break;
+    case kCmdArrangeByName:
+    case kCmdArrangeByDateAdded:
+      arrange(commandId);
+      break;
+    case kCmdListRefresh:
+      refresh();
+      break;
+    case kCmdListPaste:
+      paste();
+      break;
+    case kCmdAddPhotos:
+      addPhotos();
+      break;
+    case kCmdDelete:
+      deleteSelected();
+      break;
+    case kCmdRenameEntry:
+      startRename();
+      break;
+    case kCmdSelectAllEntries:
+      selectAll(false);
+      break;
+    case kCmdSelectInverse:
+      selectAll(true);
+      break;
+    default:
+      break;
+  }
+}
+
+void ItemListPane::showContextMenu(QPoint globalPos) {
+  auto menu = PopupMenu::fromResource(kMenuItemListContext);
+  if (!menu) return;
+  const int entries = entryCount();
+  const int selected = selectedCount();
+  menu->setCommandEnabled(kCmdArrangeByName, entries > 1);
+  menu->setCommandEnabled(kCmdArrangeByDateAdded, entries > 1);
+  menu->setCommandEnabled(kCmdListRefresh, entries > 0);
+  menu->setCommandEnabled(kCmdSelectAllEntries, entries > 0);
+  menu->setCommandEnabled(kCmdSelectInverse, entries > 0);
+  menu->setCommandEnabled(kCmdListPaste, m_collection && m_collection->id() > 0 && clipboardHoldsFiles());
+  menu->setCommandEnabled(kCmdDelete, selected > 0);
+  menu->setCommandEnabled(kCmdRenameEntry, selected == 1);
+  QPointer<ItemListPane> self(this);
+  const int command = menu->track(globalPos, this);
+  if (self && command) executeCommand(command);
+}
+
+void ItemListPane::arrange(int commandId) {
+  if (entryCount() < 2) return;
+  m_model->sortEntries(commandId == kCmdArrangeByName ? EntryComparison(compareByName)
+                                                      : EntryComparison(compareByDateAdded),
+                       false);
+}
+
+void ItemListPane::sortByColumn(int column) {
+  if (column < 0 || column >= kColumnCount) return;
+  WaitCursor wait;
+  m_sortDescending = column == m_sortColumn && !m_sortDescending;
+  m_sortColumn = column;
+  m_model->sortEntries(columnComparison(column), m_sortDescending);
+  m_details->showSortArrow(m_sortColumn, m_sortDescending);
+}
+
+void ItemListPane::startRename() {
+  const std::vector<int> rows = selectedRows();
+  if (rows.size() != 1) return;
+  const QModelIndex index = m_model->index(rows.front(), kNameColumn);
+  QAbstractItemView* view = currentView();
+  view->scrollTo(index);
+  view->setFocus(Qt::OtherFocusReason);
+  view->edit(index);
+}
+
+void ItemListPane::selectAll(bool invert) {
+  if (entryCount() == 0) return;
+  const QItemSelection all(m_model->index(0, 0), m_model->index(entryCount() - 1, kColumnCount - 1));
+  m_selection->select(all, invert ? QItemSelectionModel::Toggle : QItemSelectionModel::Select);
+}
+
+void ItemListPane::selectRows(int first, int last) {
+  const QItemSelection rows(m_model->index(first, 0), m_model->index(last, kColumnCount - 1));
+  m_selection->select(rows, QItemSelectionModel::ClearAndSelect);
+}
+
+void ItemListPane::focusList() {
+  if (!currentView()->hasFocus()) currentView()->setFocus(Qt::OtherFocusReason);
+}
+
+// --- Deleting ---------------------------------------------------------------------
+
+void ItemListPane::deleteSelected() {
+  std::vector<int> rows = selectedRows();
+  if (rows.empty() || !m_collection) return;
+  const std::wstring question =
+      rows.size() == 1 ? L"Are you sure you want to delete \"" + m_model->itemAt(rows.front())->name() + L"\"?"
+                       : L"Are you sure you want to delete these " + std::to_wstring(rows.size()) + L" items?";
+  QPointer<ItemListPane> self(this);
+  const int answer = showMessage(this, question,
+                                 rows.size() == 1 ? L"Confirm Item Delete" : L"Confirm Multiple Item Delete",
+                                 kMbQuestion);
+  if (!self || answer != kIdYes) return;
+  // What is selected now (nothing could change it while the question was open).
+  rows = selectedRows();
+  if (rows.empty() || !m_collection) return;
+  std::vector<Item*> items;
+  for (int row : rows) {
+    const ItemListEntry& entry = m_model->entry(row);
+    items.push_back(entry.item);
+    m_thumbnails->forget(entry.number);
+    m_waiting.erase(entry.number);
+  }
+  const std::wstring firstName = items.front()->name();
+  for (Item* item : items) emit itemAboutToBeDeleted(item);
+  // The entries go before their items, so that nothing paints an item gone.
+  m_quiet = true;
+  m_model->removeEntries(rows);
+  m_quiet = false;
+  RemovalReport report;
+  for (Item* item : items) m_collection->items().remove(item, &report);
+  emit itemsDeleted();
+  forwardSelection();
+  focusList();
+  if (!report.clean()) {
+    // The items are gone; the user learns where their files stayed behind.
+    const std::wstring text =
+        items.size() == 1
+            ? L"The item \"" + firstName +
+                  L"\" was deleted, but some of its files could not be deleted. They are still in:\n\n"
+            : std::to_wstring(items.size()) +
+                  L" items were deleted, but some of their files could not be deleted. They are still in:\n\n";
+    showMessage(this, text + keptFoldersText(report.foldersKept), kCaption, kMbOk | kMbIconWarning);
+  }
+}
+
+// --- The viewer -------------------------------------------------------------------
+
+void ItemListPane::openViewer(int row) {
+  if (entryCount() == 0) return;
+  std::vector<int> rows = selectedRows();
+  if (rows.size() <= 1) {
+    rows.resize(static_cast<size_t>(entryCount()));
+    for (int n = 0; n < entryCount(); ++n) rows[static_cast<size_t>(n)] = n;
+  }
+  std::vector<Item*> items;
+  items.reserve(rows.size());
+  int index = 0;
+  for (size_t n = 0; n < rows.size(); ++n) {
+    if (rows[n] == row) index = static_cast<int>(n);
+    items.push_back(m_model->itemAt(rows[n]));
+  }
+  emit viewerRequested(items, index);
+}
+
+}  // namespace tavoro::ui

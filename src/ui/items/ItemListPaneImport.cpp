@@ -1,0 +1,108 @@
+// The item list's ways of taking in photos: Add Photos (the file chooser),
+// Paste (files on the clipboard) and files dropped on the list. Pasted and
+// dropped paths are filtered first (folders searched, only photo files
+// kept); then each file becomes a new item and the new entries are selected.
+#include <QApplication>
+#include <QItemSelectionModel>
+#include <QPointer>
+
+#include "imaging/import/AddFiles.h"
+#include "imaging/import/ImportMessages.h"
+#include "ui/common/MessageBox.h"
+#include "ui/common/QtText.h"
+#include "ui/items/FileUrls.h"
+#include "ui/items/FilteringFilesDialog.h"
+#include "ui/items/ItemGridView.h"
+#include "ui/items/ItemListModel.h"
+#include "ui/items/ItemListPane.h"
+#include "ui/items/PhotoFileDialog.h"
+#include "wardrobe/Collection.h"
+
+namespace tavoro::ui {
+
+namespace {
+
+std::wstring notAddedMessage(size_t notAdded, size_t total) {
+  if (total == 1) return L"The photo could not be added.";
+  return std::to_wstring(notAdded) + L" of the " + std::to_wstring(total) + L" photos could not be added.";
+}
+
+}  // namespace
+
+bool ItemListPane::acceptsPhotos() {
+  if (!m_collection || m_collection->id() < 0) return false;
+  if (m_collection->id() == 0) {
+    showMessage(this, kAllCollectionsRefusal, kImportCaption, kMbOk | kMbIconInformation);
+    return false;
+  }
+  return true;
+}
+
+void ItemListPane::addPhotos() {
+  if (!acceptsPhotos()) return;
+  QWidget* owner = QApplication::activeWindow();
+  QPointer<ItemListPane> self(this);
+  const QStringList chosen = choosePhotoFiles(owner ? owner : window());
+  if (!self) return;
+  ImportList files;
+  for (const QString& path : chosen) files.add(toWString(path));
+  if (!files.empty()) addFiles(files);
+}
+
+void ItemListPane::paste() {
+  if (!acceptsPhotos()) return;
+  const ImportList files = clipboardFiles();
+  if (files.empty()) return;
+  QPointer<ItemListPane> self(this);
+  if (filterAndAdd(files) < 1 && self)
+    showMessage(this, kPasteFailedMessage, kImportCaption, kMbOk | kMbIconInformation);
+}
+
+void ItemListPane::dropFiles(const ImportList& paths) {
+  if (!acceptsPhotos() || paths.empty()) return;
+  QPointer<ItemListPane> self(this);
+  if (filterAndAdd(paths) > 0 && self) focusList();
+}
+
+int ItemListPane::filterAndAdd(const ImportList& paths) {
+  ImportList accepted;
+  {
+    FilteringFilesDialog dialog(paths, this);
+    if (!dialog.run()) return 0;
+    accepted = dialog.accepted();
+  }
+  return addFiles(accepted);
+}
+
+int ItemListPane::addFiles(const ImportList& files) {
+  if (files.empty()) return 0;
+  QPointer<ItemListPane> self(this);
+  if (files.count() >= kAddFilesConfirmationCount) {
+    const int answer = showMessage(this, addFilesQuestion(files.count()), kAddFilesCaption, kMbQuestion);
+    if (!self || answer != kIdYes) return 0;
+  }
+  AddedFiles added;
+  {
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    // Asked above already; the collection is checked again in there.
+    added = tavoro::addFiles(m_collection, files, [](size_t) { return true; });
+    QApplication::restoreOverrideCursor();
+  }
+  const int first = entryCount();
+  m_model->appendEntries(makeEntries(added.items));
+  const int made = entryCount() - first;
+  if (made > 0) {
+    selectRows(first, entryCount() - 1);
+    m_selection->setCurrentIndex(m_model->index(first, kNameColumn), QItemSelectionModel::NoUpdate);
+    currentView()->scrollTo(m_model->index(entryCount() - 1, kNameColumn));
+    requestVisible();
+  }
+  focusList();
+  if (!added.items.empty()) emit itemsAdded();
+  // Files that could not be copied are skipped; the user learns how many.
+  const size_t notAdded = files.count() - static_cast<size_t>(made);
+  if (notAdded > 0) showMessage(this, notAddedMessage(notAdded, files.count()), kImportCaption, kMbOk | kMbIconWarning);
+  return made;
+}
+
+}  // namespace tavoro::ui

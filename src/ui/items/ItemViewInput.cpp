@@ -1,0 +1,44 @@
+#include "ui/items/ItemViewInput.h"
+
+#include <QAbstractItemView>
+#include <QContextMenuEvent>
+#include <QKeyEvent>
+
+#include "ui/menus/PopupMenu.h"
+
+namespace tavoro::ui {
+
+void ItemViewInput::watch(QAbstractItemView* view) {
+  view->installEventFilter(this);
+  view->viewport()->installEventFilter(this);
+}
+
+bool ItemViewInput::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::KeyPress) {
+    auto* key = static_cast<QKeyEvent*>(event);
+    const Qt::KeyboardModifiers modifiers = key->modifiers() & ~Qt::KeypadModifier;
+    const bool plain = modifiers == Qt::NoModifier;
+    if (plain && key->key() == Qt::Key_Delete) {
+      if (!key->isAutoRepeat()) emit deletePressed();
+      return true;
+    }
+    if (plain && (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)) {
+      if (!key->isAutoRepeat()) emit enterPressed();
+      return true;
+    }
+    return false;
+  }
+  if (event->type() == QEvent::ContextMenu) {
+    // Asked on the view itself (the keyboard) or on its viewport (the mouse):
+    // the menu opens relative to the viewport either way.
+    auto* view = qobject_cast<QAbstractItemView*>(watched);
+    QWidget* viewport = view ? view->viewport() : qobject_cast<QWidget*>(watched);
+    if (!viewport) return false;
+    auto* request = static_cast<QContextMenuEvent*>(event);
+    emit contextMenuRequested(contextMenuPosition(viewport, *request));
+    return true;
+  }
+  return false;
+}
+
+}  // namespace tavoro::ui

@@ -1,0 +1,73 @@
+#include "ui/items/PhotoFileFacts.h"
+
+#include <QFileInfo>
+#include <QHash>
+#include <QLocale>
+#include <QMimeDatabase>
+
+namespace tavoro::ui {
+
+namespace {
+
+// The description of a file type by its extension: asking the MIME database
+// for every file of a large collection would cost more than the rest of the
+// row together.
+QString typeDescription(const QFileInfo& info) {
+  static QHash<QString, QString> bySuffix;
+  const QString suffix = info.suffix().toLower();
+  if (const auto it = bySuffix.constFind(suffix); it != bySuffix.constEnd()) return *it;
+  static const QMimeDatabase database;
+  const QString description = database.mimeTypeForFile(info, QMimeDatabase::MatchExtension).comment();
+  bySuffix.insert(suffix, description);
+  return description;
+}
+
+}  // namespace
+
+PhotoFileFacts readPhotoFileFacts(const QString& path) {
+  PhotoFileFacts facts;
+  const QFileInfo info(path);
+  facts.location = info.absolutePath();
+  if (!info.exists() || info.isDir()) return facts;
+  facts.readable = true;
+  facts.size = info.size();
+  facts.type = typeDescription(info);
+  facts.modified = info.lastModified();
+  return facts;
+}
+
+QString columnTitle(int column) {
+  switch (column) {
+    case kNameColumn:
+      return QStringLiteral("Name");
+    case kSizeColumn:
+      return QStringLiteral("Size");
+    case kTypeColumn:
+      return QStringLiteral("Type");
+    case kModifiedColumn:
+      return QStringLiteral("Date Modified");
+    case kLocationColumn:
+      return QStringLiteral("Location");
+    default:
+      return QString();
+  }
+}
+
+int columnWidth(int column) { return column == kLocationColumn ? 200 : 120; }
+
+QString factText(const PhotoFileFacts& facts, int column) {
+  if (column == kLocationColumn) return facts.location;
+  if (!facts.readable) return QString();
+  switch (column) {
+    case kSizeColumn:
+      return QLocale().toString((facts.size + 1023) / 1024) + QStringLiteral(" KB");
+    case kTypeColumn:
+      return facts.type;
+    case kModifiedColumn:
+      return QLocale().toString(facts.modified, QLocale::ShortFormat);
+    default:
+      return QString();
+  }
+}
+
+}  // namespace tavoro::ui
