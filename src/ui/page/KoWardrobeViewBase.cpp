@@ -10,6 +10,7 @@
 #include "ui/common/CommandIds.h"
 #include "ui/controls/KoCmdBarCtrlBase.h"
 #include "ui/frame/PageStack.h"
+#include "ui/items/ItemListPane.h"
 #include "ui/menus/MenuTables.h"
 
 namespace tavoro::ui {
@@ -39,7 +40,7 @@ KoWardrobeViewBase::KoWardrobeViewBase(QWidget* parent)
       m_collections(new CollectionPane(this)),
       m_middle(new PageStack(this)),
       m_right(new PageStack(this)),
-      m_itemList(makeBlankPane("ItemListPane")),
+      m_itemList(new ItemListPane),
       m_searchResults(makeBlankPane("KoSearchResultsCtrlBase")),
       m_hint(makeBlankPane("KoTogDetailsHintCtrl")),
       m_details(makeBlankPane("KoTogDetailsCtrlBase")),

@@ -21,6 +21,7 @@ class Wardrobe;
 namespace tavoro::ui {
 
 class CollectionPane;
+class ItemListPane;
 class KoCmdBarCtrlBase;
 class PageStack;
 
@@ -41,7 +42,7 @@ class KoWardrobeViewBase : public QWidget {
   CollectionPane* collectionPane() const { return m_collections; }
   PageStack* middleStack() const { return m_middle; }
   PageStack* rightStack() const { return m_right; }
-  QWidget* itemList() const { return m_itemList; }
+  ItemListPane* itemList() const { return m_itemList; }
   QWidget* searchResults() const { return m_searchResults; }
   QWidget* infoStrip() const { return m_infoStrip; }
 
@@ -94,12 +95,14 @@ class KoWardrobeViewBase : public QWidget {
   void emptyPanes();
   void hideSearchResults();
   void updateCommandStates();
+  void onItemSelectionChanged();
+  void onItemsAddedOrDeleted();
 
   KoCmdBarCtrlBase* m_commandBar;
   CollectionPane* m_collections;
   PageStack* m_middle;
   PageStack* m_right;
-  QWidget* m_itemList;
+  ItemListPane* m_itemList;
   QWidget* m_searchResults;
   QWidget* m_hint;
   QWidget* m_details;

@@ -14,12 +14,17 @@
 //   engine first of all, so that nothing is left pointing into it.
 // - The command bar's buttons follow the selected collection, the item list's
 //   selection and the middle page.
+// - The item list's selection: while the item list is shown, the right stack
+//   shows the details exactly when one item is selected, else the hint.
+// - Items added or deleted in the item list: the collection pane's counts.
+// - The item list asks for the photo viewer: the page passes the request on.
 #include "app/AppSettings.h"
 #include "search/SearchEngine.h"
 #include "ui/collections/CollectionPane.h"
 #include "ui/common/CommandIds.h"
 #include "ui/controls/KoCmdBarCtrlBase.h"
 #include "ui/frame/PageStack.h"
+#include "ui/items/ItemListPane.h"
 #include "ui/page/KoWardrobeViewBase.h"
 #include "wardrobe/Wardrobe.h"
 
@@ -30,6 +35,10 @@ void KoWardrobeViewBase::connectPanes() {
   connect(m_collections, &CollectionPane::collectionRenamed, this, &KoWardrobeViewBase::onCollectionRenamed);
   connect(m_collections, &CollectionPane::collectionAboutToBeRemoved, this,
           &KoWardrobeViewBase::onCollectionAboutToBeRemoved);
+  connect(m_itemList, &ItemListPane::selectionChanged, this, &KoWardrobeViewBase::onItemSelectionChanged);
+  connect(m_itemList, &ItemListPane::itemsAdded, this, &KoWardrobeViewBase::onItemsAddedOrDeleted);
+  connect(m_itemList, &ItemListPane::itemsDeleted, this, &KoWardrobeViewBase::onItemsAddedOrDeleted);
+  connect(m_itemList, &ItemListPane::viewerRequested, this, &KoWardrobeViewBase::viewerRequested);
 }
 
 bool KoWardrobeViewBase::setWardrobe(Wardrobe* wardrobe) {
@@ -56,15 +65,17 @@ void KoWardrobeViewBase::onCollectionSelected() {
   m_wardrobe->collections().setHotId(collection->id());
   m_middle->showPage(kItemListPage);
   m_right->showPage(kHintPage);
+  m_itemList->showCollection(collection);
   updateCommandStates();
 }
 
 void KoWardrobeViewBase::onCollectionRenamed(Collection*) {}
 
-void KoWardrobeViewBase::onCollectionAboutToBeRemoved(Collection*) {
+void KoWardrobeViewBase::onCollectionAboutToBeRemoved(Collection* collection) {
   // The engine's scope and results point into the collection.
   SearchEngine::instance().reset();
   SearchEngine::instance().results().clear();
+  if (m_itemList->collection() == collection) m_itemList->showCollection(nullptr);
 }
 
 void KoWardrobeViewBase::emptyPanes() {
@@ -72,6 +83,7 @@ void KoWardrobeViewBase::emptyPanes() {
   SearchEngine::instance().results().clear();
   m_right->showPage(kHintPage);
   m_middle->showPage(kItemListPage);
+  m_itemList->showCollection(nullptr);
   m_collections->detach();
 }
 
@@ -86,9 +98,16 @@ void KoWardrobeViewBase::updateCommandStates() {
   const bool listShown = m_middle->currentIndex() == kItemListPage;
   const Collection* collection = selectedCollection();
   m_commandBar->setButtonEnabled(kCmdAddPhotos, listShown && collection && collection->id() > 0);
-  // The item list reports its selection once it is built; until then nothing is selected.
-  m_commandBar->setButtonEnabled(kCmdDeleteSelectedPhotos, false);
+  m_commandBar->setButtonEnabled(kCmdDeleteSelectedPhotos, listShown && m_itemList->selectedCount() > 0);
   m_commandBar->setButtonEnabled(kCmdHideSearchResults, !listShown);
 }
+
+void KoWardrobeViewBase::onItemSelectionChanged() {
+  if (m_middle->currentIndex() == kItemListPage)
+    m_right->showPage(m_itemList->selectedCount() == 1 ? kDetailsPage : kHintPage);
+  updateCommandStates();
+}
+
+void KoWardrobeViewBase::onItemsAddedOrDeleted() { m_collections->refreshCounts(); }
 
 }  // namespace tavoro::ui

@@ -20,6 +20,7 @@
 #include "ui/controls/KoTabCtrl.h"
 #include "ui/common/CommandEvent.h"
 #include "ui/frame/HeaderLayout.h"
+#include "ui/items/ItemListPane.h"
 #include "ui/frame/KoTopViewBase.h"
 #include "ui/frame/KoViewBase.h"
 #include "ui/page/KoWardrobeViewBase.h"
