@@ -1,0 +1,92 @@
+#include <gtest/gtest.h>
+
+#include <QAbstractItemView>
+#include <QItemSelectionModel>
+#include <QTest>
+
+#include "FindWidget.h"
+#include "FrameTestSupport.h"
+#include "PhotoFactory.h"
+#include "TestFiles.h"
+#include "platform/FileSystem.h"
+#include "ui/collections/CollectionPane.h"
+#include "ui/common/CommandIds.h"
+#include "ui/controls/KoCmdBarCtrlBase.h"
+#include "ui/frame/KoViewBase.h"
+#include "ui/frame/MainFrame.h"
+#include "ui/frame/PageStack.h"
+#include "ui/frame/WardrobeLifecycle.h"
+#include "ui/items/ItemListModel.h"
+#include "ui/items/ItemListPane.h"
+#include "ui/page/KoWardrobeViewBase.h"
+#include "wardrobe/Wardrobe.h"
+#include "wardrobe/WardrobeFile.h"
+
+namespace tavoro::ui {
+namespace {
+
+using ItemListPageTest = FrameTest;
+
+TEST_F(ItemListPageTest, TheItemListDrivesTheRightPagesTheCommandBarAndTheViewer) {
+  std::wstring path;
+  {
+    Wardrobe wardrobe(m_wardrobes + L"/Closet", L"Closet");
+    Collection* shirts = wardrobe.collections().add(L"Shirts");
+    wardrobe.collections().add(L"Hats");
+    ASSERT_TRUE(createFolders(m_dir / L"photos"));
+    for (const wchar_t* name : {L"linen", L"oxford"}) {
+      const std::wstring photo = m_dir / (L"photos/" + std::wstring(name) + L".jpg");
+      test::writeFile(photo, test::jpegBytes(12, 9));
+      ASSERT_NE(shirts->items().addFromPhotoFile(photo), nullptr);
+    }
+    wardrobe.collections().setHotId(shirts->id());
+    ASSERT_TRUE(writeWardrobe(wardrobe));
+    path = wardrobe.wardrobeFilePath();
+  }
+  auto frame = makeFrame();
+  start(*frame);
+  ASSERT_TRUE(frame->wardrobe() || frame->lifecycle().openWardrobe(path, false, true));
+  KoWardrobeViewBase* page = frame->clientView()->wardrobeView();
+  ItemListPane* list = test::findWidget<ItemListPane>(page, QStringLiteral("ItemListPane"));
+  ASSERT_EQ(list, page->itemList());
+  ASSERT_EQ(list->entryCount(), 2) << "the selected collection fills the list";
+  std::vector<Item*> viewed;
+  QObject::connect(frame->clientView(), &KoViewBase::viewerRequested,
+          [&](const std::vector<Item*>& items, int) { viewed = items; });
+
+  struct Step {
+    std::vector<int> selected;
+    int rightPage;
+    bool deleteEnabled;
+  };
+  for (const Step& s : {Step{{0}, KoWardrobeViewBase::kDetailsPage, true}, Step{{0, 1}, KoWardrobeViewBase::kHintPage, true},
+                        Step{{}, KoWardrobeViewBase::kHintPage, false}, Step{{1}, KoWardrobeViewBase::kDetailsPage, true}}) {
+    list->selection()->clearSelection();
+    for (int row : s.selected)
+      list->selection()->select(list->model()->index(row, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    EXPECT_EQ(page->rightStack()->currentIndex(), s.rightPage) << s.selected.size() << " selected";
+    EXPECT_EQ(page->commandBar()->isButtonEnabled(kCmdDeleteSelectedPhotos), s.deleteEnabled);
+  }
+  QTest::keyClick(list->currentView(), Qt::Key_Return);
+  EXPECT_EQ(viewed.size(), 2u) << "the viewer request reaches the main window";
+
+  // The command bar deletes the selected photos; the collection's count follows.
+  m_boxes.addAnswer(kIdYes);
+  EXPECT_TRUE(page->routeCommand(kCmdDeleteSelectedPhotos));
+  EXPECT_TRUE(QTest::qWaitFor([&] { return list->entryCount() == 1; }, 5000));
+  EXPECT_EQ(page->selectedCollection()->items().count(), 1u);
+  EXPECT_FALSE(page->commandBar()->isButtonEnabled(kCmdDeleteSelectedPhotos));
+
+  // Deleting the collection shown, then closing the wardrobe, leave nothing behind.
+  m_boxes.addAnswer(kIdYes);
+  page->collectionPane()->executeCommand(kCmdDelete);
+  EXPECT_NE(list->collection(), nullptr);
+  EXPECT_EQ(list->collection()->name(), L"Hats");
+  EXPECT_EQ(list->entryCount(), 0);
+  ASSERT_TRUE(frame->lifecycle().confirmAndCloseWardrobe(false));
+  frame->lifecycle().closeWardrobe();
+  EXPECT_EQ(list->collection(), nullptr);
+}
+
+}  // namespace
+}  // namespace tavoro::ui
