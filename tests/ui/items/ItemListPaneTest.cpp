@@ -124,6 +124,37 @@ TEST_F(ItemListPaneTest, TheEntriesInViewAreFoundByHalvingAndDrawnWithTheirThumb
   }
 }
 
+TEST_F(ItemListPaneTest, EntriesAreMadeOnlyForPhotosThatExistAndLetGoWithoutDeleting) {
+  const std::vector<Item*> items = addItems(m_shirts, {L"a", L"b", L"c", L"d"});
+  m_pane.showCollection(m_shirts);
+  EXPECT_EQ(names(), (std::vector<std::wstring>{L"a", L"b", L"c", L"d"}));
+  QSignalSpy preview(&m_pane, &ItemListPane::previewChanged);
+  QSignalSpy selection(&m_pane, &ItemListPane::selectionChanged);
+  // A photo gone, and a folder where a photo should be: Refresh leaves them out.
+  ASSERT_TRUE(removeFile(items[1]->mainPhotoPath()));
+  ASSERT_TRUE(removeFile(items[2]->mainPhotoPath()));
+  ASSERT_TRUE(createFolders(items[2]->mainPhotoPath()));
+  select({0});
+  m_pane.executeCommand(kCmdListRefresh);
+  EXPECT_EQ(names(), (std::vector<std::wstring>{L"a", L"d"}));
+  EXPECT_EQ(m_pane.selectedCount(), 0);
+  EXPECT_EQ(preview.count(), 1);
+  EXPECT_GE(selection.count(), 2);
+  EXPECT_EQ(m_shirts->items().count(), 4u) << "Refresh deletes nothing";
+
+  items[3]->setName(L"renamed");
+  m_pane.refreshItem(items[3]);
+  EXPECT_EQ(m_pane.model()->index(1, kNameColumn).data().toString(), QStringLiteral("renamed"));
+  m_pane.forgetItem(items[0]);
+  EXPECT_EQ(names(), std::vector<std::wstring>{L"renamed"});
+  EXPECT_TRUE(isFile(items[0]->mainPhotoPath())) << "forgetting deletes nothing";
+  items[3]->setName(L"");
+  m_pane.refreshItem(items[3]);
+  EXPECT_EQ(m_pane.model()->index(0, kNameColumn).data().toString(), QStringLiteral("unnamed"));
+  m_pane.showCollection(m_shirts);
+  EXPECT_EQ(m_pane.entryCount(), 1) << "the collection shown already: nothing happens";
+}
+
 TEST_F(ItemListPaneTest, SortsByNameDateAddedAndEachColumnBothWays) {
   // Files of known sizes (the copies are not decoded), added in this order:
   // their item folders, and so their paths, sort b, B, a.
