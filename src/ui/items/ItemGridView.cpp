@@ -59,10 +59,13 @@ void ItemGridView::setLook(ItemListLook look) {
   viewport()->update();
 }
 
-std::pair<int, int> ItemGridView::visibleRows() const {
+std::pair<int, int> ItemGridView::visibleRows() {
   const QAbstractItemModel* items = model();
   const int count = items ? items->rowCount(rootIndex()) : 0;
   if (count == 0) return {-1, -1};
+  // Entries just made have no place until the layout that would come with
+  // the next pass of the event loop.
+  executeDelayedItemsLayout();
   const QRect area = viewport()->rect();
   const bool rows = flow() == QListView::LeftToRight;
   // Entries lie in row order from the top (rows) or from the left (columns),

@@ -26,8 +26,8 @@ class ItemGridView : public QListView {
   void setLook(ItemListLook look);
   ItemListLook look() const { return m_look; }
   // The first and the last row whose entries meet the visible area; -1, -1
-  // without entries.
-  std::pair<int, int> visibleRows() const;
+  // without entries. Lays the entries out first when that is still to come.
+  std::pair<int, int> visibleRows();
 
  signals:
   // A vertical scroll ended (the slider let go, a step, a page, a wheel

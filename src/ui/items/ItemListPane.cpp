@@ -141,16 +141,19 @@ std::vector<ItemListEntry> ItemListPane::makeEntries(const std::vector<Item*>& i
     entry.photoPath = std::move(path);
     entries.push_back(std::move(entry));
   }
-  requestThumbnails(entries);
   return entries;
 }
 
-void ItemListPane::requestThumbnails(const std::vector<ItemListEntry>& entries) {
-  for (const ItemListEntry& entry : entries) {
-    if (m_look == ItemListLook::Thumbnails)
-      m_thumbnails->request(entry.number, entry.photoPath);
-    else
-      m_waiting.insert(entry.number);
+void ItemListPane::requestThumbnails(const std::vector<ItemListEntry>& entries, bool asOneBatch) {
+  if (m_look != ItemListLook::Thumbnails) {
+    for (const ItemListEntry& entry : entries) m_waiting.insert(entry.number);
+  } else if (asOneBatch) {
+    std::vector<ThumbnailRequest> batch;
+    batch.reserve(entries.size());
+    for (const ItemListEntry& entry : entries) batch.push_back({entry.number, entry.photoPath});
+    m_thumbnails->requestBatch(batch);
+  } else {
+    for (const ItemListEntry& entry : entries) m_thumbnails->request(entry.number, entry.photoPath);
   }
 }
 
@@ -159,8 +162,12 @@ void ItemListPane::fill() {
   std::vector<Item*> items;
   items.reserve(m_collection->items().count());
   for (const auto& item : m_collection->items().items()) items.push_back(item.get());
-  m_model->setEntries(makeEntries(items));
-  // The entries in view first: the requests above are served newest first.
+  std::vector<ItemListEntry> entries = makeEntries(items);
+  // A whole collection is asked for in one batch, in list order, with the
+  // entries in view ahead of it: one request at a time would cost the
+  // thread's lock and a wake-up each, and serve the last entries first.
+  requestThumbnails(entries, true);
+  m_model->setEntries(std::move(entries));
   requestVisible();
 }
 

@@ -109,10 +109,11 @@ class ItemListPane : public QWidget {
   bool event(QEvent* event) override;
 
  private:
-  // Entries for the items whose main photo exists, with their thumbnails
-  // asked for (or waiting, outside Thumbnails).
+  // Entries for the items whose main photo exists.
   std::vector<ItemListEntry> makeEntries(const std::vector<tavoro::Item*>& items);
-  void requestThumbnails(const std::vector<ItemListEntry>& entries);
+  // Asks for the entries' thumbnails, one at a time ahead of the background
+  // work or as one background batch; outside Thumbnails they wait.
+  void requestThumbnails(const std::vector<ItemListEntry>& entries, bool asOneBatch);
   void fill();
   void clearEntries();
   void refresh();

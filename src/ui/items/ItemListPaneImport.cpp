@@ -89,7 +89,10 @@ int ItemListPane::addFiles(const ImportList& files) {
     QApplication::restoreOverrideCursor();
   }
   const int first = entryCount();
-  m_model->appendEntries(makeEntries(added.items));
+  std::vector<ItemListEntry> entries = makeEntries(added.items);
+  // Each new entry's thumbnail ahead of the background work.
+  requestThumbnails(entries, false);
+  m_model->appendEntries(std::move(entries));
   const int made = entryCount() - first;
   if (made > 0) {
     selectRows(first, entryCount() - 1);
