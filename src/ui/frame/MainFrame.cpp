@@ -22,9 +22,9 @@
 #include "ui/frame/Accelerators.h"
 #include "ui/common/CommandEvent.h"
 #include "ui/frame/FrameKeyFilter.h"
-#include "ui/frame/KoTopViewBase.h"
 #include "ui/frame/KoViewBase.h"
 #include "ui/page/KoWardrobeViewBase.h"
+#include "ui/search/KoSearchBoxCtrlBase.h"
 #include "ui/frame/WardrobeLifecycle.h"
 #include "wardrobe/Wardrobe.h"
 
@@ -107,7 +107,7 @@ bool MainFrame::executeCommand(int id) {
       if (!isVisible() || !isEnabled() || !viewShown || !wardrobe() || selectedTab() != 1) return true;
       const QWidget* focus = QApplication::focusWidget();
       if (focus && focus->objectName().compare(QStringLiteral("KoCellEdit"), Qt::CaseInsensitive) == 0) return true;
-      if (QWidget* box = m_clientView->header()->searchBox()) box->setFocus(Qt::ShortcutFocusReason);
+      if (KoSearchBoxCtrlBase* box = m_clientView->searchBox()) box->activate();
       return true;
     }
     case kCmdPaste:

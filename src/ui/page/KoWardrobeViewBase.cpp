@@ -11,6 +11,7 @@
 #include "ui/controls/KoCmdBarCtrlBase.h"
 #include "ui/frame/PageStack.h"
 #include "ui/menus/MenuTables.h"
+#include "ui/search/KoSearchResultsCtrlBase.h"
 
 namespace tavoro::ui {
 
@@ -40,7 +41,7 @@ KoWardrobeViewBase::KoWardrobeViewBase(QWidget* parent)
       m_middle(new PageStack(this)),
       m_right(new PageStack(this)),
       m_itemList(makeBlankPane("ItemListPane")),
-      m_searchResults(makeBlankPane("KoSearchResultsCtrlBase")),
+      m_searchResults(new KoSearchResultsCtrlBase),
       m_hint(makeBlankPane("KoTogDetailsHintCtrl")),
       m_details(makeBlankPane("KoTogDetailsCtrlBase")),
       m_infoStrip(makeBlankPane("KoTogInfoCtrlBase")) {

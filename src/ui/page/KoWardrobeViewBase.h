@@ -22,6 +22,8 @@ namespace tavoro::ui {
 
 class CollectionPane;
 class KoCmdBarCtrlBase;
+class KoSearchBoxCtrlBase;
+class KoSearchResultsCtrlBase;
 class PageStack;
 
 class KoWardrobeViewBase : public QWidget {
@@ -42,7 +44,10 @@ class KoWardrobeViewBase : public QWidget {
   PageStack* middleStack() const { return m_middle; }
   PageStack* rightStack() const { return m_right; }
   QWidget* itemList() const { return m_itemList; }
-  QWidget* searchResults() const { return m_searchResults; }
+  KoSearchResultsCtrlBase* searchResults() const { return m_searchResults; }
+  // The search box lives in the header; the page follows what is typed into it.
+  void setSearchBox(KoSearchBoxCtrlBase* box);
+  KoSearchBoxCtrlBase* searchBox() const { return m_searchBox; }
   QWidget* infoStrip() const { return m_infoStrip; }
 
   Wardrobe* wardrobe() const { return m_wardrobe; }
@@ -94,13 +99,17 @@ class KoWardrobeViewBase : public QWidget {
   void emptyPanes();
   void hideSearchResults();
   void updateCommandStates();
+  void onSearchNotified(const QString& text, int flags);
+  void onSearchSelectionChanged();
+  void onSearchItemsDeleted();
 
   KoCmdBarCtrlBase* m_commandBar;
   CollectionPane* m_collections;
   PageStack* m_middle;
   PageStack* m_right;
   QWidget* m_itemList;
-  QWidget* m_searchResults;
+  KoSearchResultsCtrlBase* m_searchResults;
+  KoSearchBoxCtrlBase* m_searchBox = nullptr;
   QWidget* m_hint;
   QWidget* m_details;
   QWidget* m_infoStrip;

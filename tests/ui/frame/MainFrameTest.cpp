@@ -23,6 +23,7 @@
 #include "ui/frame/KoTopViewBase.h"
 #include "ui/frame/KoViewBase.h"
 #include "ui/page/KoWardrobeViewBase.h"
+#include "ui/search/KoSearchBoxCtrlBase.h"
 #include "ui/frame/MainFrame.h"
 #include "ui/frame/PageStack.h"
 #include "ui/frame/WardrobeLifecycle.h"
@@ -251,12 +252,12 @@ TEST_F(MainFrameTest, FindGoesToTheSearchBoxOnlyOnTheWardrobePage) {
   auto frame = makeFrame();
   start(*frame);
   QApplication::setActiveWindow(frame.get());
-  KoTopViewBase* header = frame->clientView()->header();
-  auto* box = new QLineEdit;
-  header->setSearchBox(box);
+  KoSearchBoxCtrlBase* box = frame->clientView()->searchBox();
+  ASSERT_EQ(frame->clientView()->header()->searchBox(), box);
+  QLineEdit* field = box->edit();
 
   frame->executeCommand(kCmdFind);
-  EXPECT_FALSE(box->hasFocus()) << "no wardrobe open";
+  EXPECT_FALSE(field->hasFocus()) << "no wardrobe open";
   ASSERT_TRUE(frame->lifecycle().openWardrobe(summer, false, true));
   EXPECT_TRUE(box->isVisible());
   auto* editor = new QLineEdit(frame->clientView()->wardrobeView());
@@ -267,7 +268,8 @@ TEST_F(MainFrameTest, FindGoesToTheSearchBoxOnlyOnTheWardrobePage) {
   EXPECT_TRUE(editor->hasFocus()) << "the cell editor keeps the focus";
   editor->setObjectName(QStringLiteral("other"));
   QTest::keyClick(editor, Qt::Key_F, Qt::ControlModifier);
-  EXPECT_TRUE(box->hasFocus());
+  EXPECT_TRUE(field->hasFocus()) << "Find activates the box";
+  EXPECT_TRUE(field->isVisible());
 
   frame->clientView()->selectTab(0);
   EXPECT_FALSE(box->isVisible()) << "the search box belongs to the wardrobe page";
