@@ -9,6 +9,7 @@
 
 #include "platform/FileSystem.h"
 #include "PageScreens.h"
+#include "SearchScreens.h"
 #include "ScreenFolder.h"
 #include "ui/common/CommandIds.h"
 #include "ui/common/QtText.h"
@@ -172,5 +173,6 @@ int main(int argc, char* argv[]) {
   ok &= renderRecentList(samples);
   ok &= renderControls();
   ok &= tavoro::tools::renderWardrobePage(screens);
+  ok &= tavoro::tools::renderSearch(screens);
   return ok ? 0 : 1;
 }

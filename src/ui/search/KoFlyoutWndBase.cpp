@@ -18,11 +18,15 @@ const QColor kFrame(143, 155, 179);
 }  // namespace
 
 KoFlyoutWndBase::KoFlyoutWndBase(QWidget* owner)
-    : QWidget(owner, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus),
+    // A tool-tip kind of window: frameless, owned, and never activated on any
+    // platform (a plain tool window is activated when shown on some), so the
+    // keyboard focus stays in the box.
+    : QWidget(owner, Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus),
       m_recent(AppSettings::settings().mruSearches),
       m_known(AppSettings::settings().allSearches),
       m_history(m_recent, m_known, AppSettings::settings().autoSuggest),
-      m_list(new KoFlatList(this)) {
+      m_list(new KoFlatList(this)),
+      m_timer(new QTimer(this)) {
   setObjectName(QStringLiteral("KoFlyoutWndBase"));
   setAttribute(Qt::WA_ShowWithoutActivating);
   setFocusPolicy(Qt::NoFocus);
@@ -31,8 +35,9 @@ KoFlyoutWndBase::KoFlyoutWndBase(QWidget* owner)
   // Presses on the rows are handled here, so that the list never takes the
   // keyboard focus away from the search box.
   m_list->viewport()->installEventFilter(this);
-  m_timer.setInterval(kTickMs);
-  connect(&m_timer, &QTimer::timeout, this, &KoFlyoutWndBase::tick);
+  m_timer->setObjectName(QStringLiteral("IdleTimer"));
+  m_timer->setInterval(kTickMs);
+  connect(m_timer, &QTimer::timeout, this, &KoFlyoutWndBase::tick);
   m_slide.setDuration(kSlideMs);
   connect(&m_slide, &QVariantAnimation::valueChanged, this,
           [this](const QVariant& shown) { setMask(QRegion(0, 0, width(), shown.toInt())); });
@@ -102,14 +107,14 @@ void KoFlyoutWndBase::showPopup() {
   m_slide.setEndValue(height());
   m_slide.start();
   m_idle = 0;
-  m_timer.start();
+  m_timer->start();
 }
 
 void KoFlyoutWndBase::hidePopup() {
   m_slide.stop();
   clearMask();
   hide();
-  m_timer.stop();
+  m_timer->stop();
   m_idle = 0;
 }
 

@@ -1,7 +1,7 @@
 // KoFlyoutWndBase: the suggestion pop-up under the search box. It offers up
 // to three earlier searches that begin with the typed text (the recent ones
-// for an empty box) in a frameless tool window that slides down, never takes
-// the keyboard focus from the box, and closes by itself after five idle
+// for an empty box) in a frameless window of its own that slides down, never
+// takes the keyboard focus from the box, and closes by itself after five idle
 // ticks with the pointer outside it. It works on copies of the settings'
 // search lists, taken when it is made and written back when it goes.
 // User-interface thread only.
@@ -60,7 +60,7 @@ class KoFlyoutWndBase : public QWidget {
   int idleTime() const { return m_idle; }
   void resetIdleTime() { m_idle = 0; }
   // How often the idle time is looked at (kTickMs by default; tests shorten it).
-  void setTickInterval(int milliseconds) { m_timer.setInterval(milliseconds); }
+  void setTickInterval(int milliseconds) { m_timer->setInterval(milliseconds); }
   // Whether widget is the pop-up or inside it.
   bool contains(const QWidget* widget) const;
 
@@ -88,7 +88,7 @@ class KoFlyoutWndBase : public QWidget {
   std::vector<std::wstring> m_known;
   SearchHistory m_history;
   KoFlatList* m_list;
-  QTimer m_timer;
+  QTimer* m_timer;  // "IdleTimer"
   QVariantAnimation m_slide;
   int m_idle = 0;
 };
