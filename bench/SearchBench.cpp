@@ -18,7 +18,7 @@ namespace {
 using namespace tavoro;
 
 void searchQuery(benchmark::State& state, const std::wstring& query) {
-  Wardrobe& wardrobe = searchBenchWardrobe();
+  Wardrobe& wardrobe = bench::searchBenchWardrobe();
   SearchEngine engine;
   for (auto _ : state) {
     engine.setScope(wardrobe.collections().allCollections());
@@ -31,7 +31,7 @@ void searchQuery(benchmark::State& state, const std::wstring& query) {
 // The least any search must do: lower every text a term is looked for in
 // (with the same fast lowering the engine has) and find the value in it.
 void floorQuery(benchmark::State& state, const std::wstring& query) {
-  Wardrobe& wardrobe = searchBenchWardrobe();
+  Wardrobe& wardrobe = bench::searchBenchWardrobe();
   const std::vector<SearchTerm> terms = parseQuery(query);
   std::wstring lowered;
   size_t hits = 0;
@@ -56,7 +56,7 @@ void floorQuery(benchmark::State& state, const std::wstring& query) {
 }
 
 void rowMarkupFirst100(benchmark::State& state, const std::wstring& query) {
-  Wardrobe& wardrobe = searchBenchWardrobe();
+  Wardrobe& wardrobe = bench::searchBenchWardrobe();
   SearchEngine engine;
   engine.setScope(wardrobe.collections().allCollections());
   if (!engine.parse(query) || !engine.run()) state.SkipWithError("the query did not run");
@@ -72,13 +72,13 @@ void rowMarkupFirst100(benchmark::State& state, const std::wstring& query) {
 }
 
 const bool kRegistered = [] {
-  for (const auto& [label, query] : searchBenchQueries()) {
+  for (const auto& [label, query] : bench::searchBenchQueries()) {
     benchmark::RegisterBenchmark((std::string("search/") + label).c_str(), searchQuery, query)
         ->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark((std::string("floor/") + label).c_str(), floorQuery, query)
         ->Unit(benchmark::kMillisecond);
   }
-  for (const auto& [label, query] : searchBenchQueries())
+  for (const auto& [label, query] : bench::searchBenchQueries())
     benchmark::RegisterBenchmark((std::string("rowMarkup x100/") + label).c_str(), rowMarkupFirst100, query)
         ->Unit(benchmark::kMicrosecond);
   return true;

@@ -4,7 +4,7 @@
 
 #include "wardrobe/Wardrobe.h"
 
-namespace tavoro {
+namespace tavoro::bench {
 
 namespace {
 
@@ -86,4 +86,4 @@ const std::vector<std::pair<const char*, std::wstring>>& searchBenchQueries() {
   return queries;
 }
 
-}  // namespace tavoro
+}  // namespace tavoro::bench

@@ -8,12 +8,14 @@
 #include <vector>
 
 namespace tavoro {
-
 class Wardrobe;
+}
+
+namespace tavoro::bench {
 
 // Made on first use and kept until exit.
 Wardrobe& searchBenchWardrobe();
 // Label and query text.
 const std::vector<std::pair<const char*, std::wstring>>& searchBenchQueries();
 
-}  // namespace tavoro
+}  // namespace tavoro::bench

@@ -39,7 +39,7 @@ struct Window {
     app = std::make_unique<QApplication>(argc, argv);
     view = std::make_unique<KoViewBase>(nullptr, recent);
     view->resize(1200, 700);
-    view->attachWardrobe(searchBenchWardrobe());
+    view->attachWardrobe(bench::searchBenchWardrobe());
     view->showWardrobeTab(true);
     view->show();
     QApplication::setActiveWindow(view.get());
@@ -92,7 +92,7 @@ void typeQuery(benchmark::State& state, const std::wstring& query) {
 }
 
 const bool kRegistered = [] {
-  for (const auto& [label, query] : searchBenchQueries())
+  for (const auto& [label, query] : bench::searchBenchQueries())
     benchmark::RegisterBenchmark((std::string("type/") + label).c_str(), typeQuery, query)
         ->UseManualTime()
         ->Iterations(5)

@@ -42,6 +42,7 @@ void KoWardrobeViewBase::connectPanes() {
   connect(m_collections, &CollectionPane::collectionRenamed, this, &KoWardrobeViewBase::onCollectionRenamed);
   connect(m_collections, &CollectionPane::collectionAboutToBeRemoved, this,
           &KoWardrobeViewBase::onCollectionAboutToBeRemoved);
+  connect(m_middle, &PageStack::pageChanged, this, &KoWardrobeViewBase::updateCommandStates);
   SearchResultList* results = m_searchResults->list();
   connect(results, &KoListBox::selectionChanged, this, &KoWardrobeViewBase::onSearchSelectionChanged);
   connect(results, &SearchResultList::itemsDeleted, this, &KoWardrobeViewBase::onSearchItemsDeleted);
@@ -142,7 +143,6 @@ void KoWardrobeViewBase::onSearchNotified(const QString& text, int flags) {
     // The item list's selection decides the right stack again.
     m_right->showPage(kHintPage);
   }
-  updateCommandStates();
 }
 
 void KoWardrobeViewBase::onSearchSelectionChanged() {
