@@ -111,5 +111,31 @@ TEST(XmlNestingScanTest, StopsCountingAboveTheLimit) {
   EXPECT_EQ(xmlNestingDepth(unclosed, 256), 257);
 }
 
+// The library allocates one node per element, attribute, text, comment and
+// declaration; the check adds up their cost as it goes and stops at the
+// first limit passed.
+TEST(XmlNestingScanTest, ChecksAttributesAndNodesAgainstTheLimits) {
+  const size_t e = kXmlElementBytes, a = kXmlAttributeBytes, o = kXmlOtherNodeBytes;
+  struct LimitCase {
+    const char* what;
+    std::string text;
+    XmlLimits limits;
+    XmlCheck expected;
+  };
+  const std::string mixed = "<?xml version='1.0'?><a x='1'>text<!--c--><b/></a>";
+  const size_t mixedBytes = o + e + a + o + o + e;
+  const std::vector<LimitCase> cases = {
+      {"attributes up to the limit", "<a x='1' y='2'/>", {8, 2, 1000}, XmlCheck::WithinLimits},
+      {"one attribute too many", "<a x='1' y='2'/>", {8, 1, 1000}, XmlCheck::TooManyAttributes},
+      {"counted before the repeated name", "<a x='1' x='2'/>", {8, 1, 1000}, XmlCheck::TooManyAttributes},
+      {"every kind of node counted", mixed, {8, 8, mixedBytes}, XmlCheck::WithinLimits},
+      {"one byte short", mixed, {8, 8, mixedBytes - 1}, XmlCheck::TooManyNodes},
+      {"blanks between elements are no text", "<a>\n  <b/>\n</a>", {8, 8, 2 * e}, XmlCheck::WithinLimits},
+      {"too deep", nested(3), {2, 8, 10000}, XmlCheck::TooDeep},
+      {"nothing after the library stops", "<a x='1' x='2'/><b/><c/>", {8, 8, e + 2 * a}, XmlCheck::WithinLimits},
+  };
+  for (const LimitCase& c : cases) EXPECT_EQ(checkXml(c.text, c.limits), c.expected) << c.what;
+}
+
 }  // namespace
 }  // namespace tavoro
