@@ -1,5 +1,7 @@
 #include "CliRunner.h"
 
+#include "TestFiles.h"
+
 #include <fcntl.h>
 #include <poll.h>
 #include <spawn.h>
@@ -72,7 +74,7 @@ CliRun runCli(const std::vector<std::string>& arguments, const std::string& inpu
   // A program that exits before reading its input must not take the test with it.
   std::signal(SIGPIPE, SIG_IGN);
   CliRun result;
-  const std::string program = std::string(TAVORO_BINARY_DIR) + "/bin/tavoro-cli";
+  const std::string program = test::buildFolder() + "/bin/tavoro-cli";
   std::vector<char*> argv;
   argv.push_back(const_cast<char*>(program.c_str()));
   for (const std::string& a : arguments) argv.push_back(const_cast<char*>(a.c_str()));

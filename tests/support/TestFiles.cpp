@@ -23,6 +23,8 @@ std::string readFile(std::wstring_view path) {
   return content.str();
 }
 
+std::string buildFolder() { return TAVORO_BINARY_DIR; }
+
 std::wstring testDataFolder() {
   if (const char* env = std::getenv("TAVORO_TESTDATA"); env && *env && isFolder(fromUtf8(env))) return fromUtf8(env);
   const std::wstring folder = fromUtf8(TAVORO_TESTDATA_DIR);

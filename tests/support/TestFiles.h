@@ -14,5 +14,7 @@ std::string readFile(std::wstring_view path);
 // The shared test corpus (PngSuite, EXIF samples): $TAVORO_TESTDATA, else
 // ../shared/testdata beside the source tree; empty text when absent.
 std::wstring testDataFolder();
+// The build folder (its bin/ holds the programs).
+std::string buildFolder();
 
 }  // namespace tavoro::test

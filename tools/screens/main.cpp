@@ -8,6 +8,7 @@
 #include <cstdio>
 
 #include "platform/FileSystem.h"
+#include "PageScreens.h"
 #include "ScreenFolder.h"
 #include "ui/common/CommandIds.h"
 #include "ui/common/QtText.h"
@@ -170,5 +171,6 @@ int main(int argc, char* argv[]) {
   ok &= renderHome(samples);
   ok &= renderRecentList(samples);
   ok &= renderControls();
+  ok &= tavoro::tools::renderWardrobePage(screens);
   return ok ? 0 : 1;
 }

@@ -37,19 +37,43 @@ enum CommandId : int {
 
   // Lists and their context menus.
   kCmdSelectAllEntries = 32793,
+  kCmdViewThumbnails = 32797,
+  kCmdViewIcons = 32799,
+  kCmdViewList = 32801,
+  kCmdViewDetails = 32803,
+  kCmdRename = 32806,  // "Rename..." of the collection and tag lists
   kCmdMoveToTop = 32815,
   kCmdMoveUp = 32816,
+  kCmdSortAscending = 32818,  // collections
+  kCmdSortDescending = 32819,
   kCmdMoveDown = 32820,
   kCmdMoveToBottom = 32821,
+  kCmdSortTagsAscending = 32841,
+  kCmdSortTagsDescending = 32842,
+  kCmdDeleteAllTags = 32864,
   kCmdOpenRecent = 32874,
   kCmdClearRecentList = 32876,
   kCmdCopyPathToClipboard = 32879,
+  kCmdEditValue = 32887,
+  kCmdClearAllValues = 32888,
   kCmdClearHistory = 32896,
   kCmdListRefresh = 32915,
   kCmdListPaste = 32916,
+  kCmdRenameEntry = 32917,  // the item list's "Rename"
+  kCmdArrangeByName = 32918,
+  kCmdArrangeByDateAdded = 32923,
+  kCmdSelectInverse = 32924,
+  kCmdClearValue = 32926,
   kCmdAutoSuggest = 32929,
   kCmdDelete = 32930,
-  kCmdAddItem = 32931,
+  kCmdAddItem = 32931,  // "Add a Collection...", "Add a Tag..."
+  kCmdAddToCombination = 32935,
+  kCmdRenameResult = 32936,
+  kCmdSelectAllResults = 32937,
+  kCmdSelectInverseResults = 32938,
+
+  // Posted within the tag pane: move on to the next value.
+  kMsgNextValue = 33774,
 };
 
 }  // namespace tavoro::ui

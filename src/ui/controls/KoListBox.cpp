@@ -6,6 +6,7 @@
 #include <QScrollBar>
 
 #include "ui/common/CommandIds.h"
+#include "ui/controls/RowDrop.h"
 
 namespace tavoro::ui {
 
@@ -44,6 +45,7 @@ bool KoListBox::removeRow(const ListBoxRow* row) {
   const int index = indexOf(row);
   if (index < 0) return false;
   m_rows.erase(m_rows.begin() + index);
+  cancelDrag();
   m_hotRow = afterRemoval(m_hotRow, index);
   m_focusRow = afterRemoval(m_focusRow, index);
   m_anchorRow = afterRemoval(m_anchorRow, index);
@@ -54,9 +56,41 @@ bool KoListBox::removeRow(const ListBoxRow* row) {
 
 void KoListBox::removeAllRows() {
   m_rows.clear();
+  cancelDrag();
   m_hotRow = m_focusRow = m_anchorRow = -1;
   updateScrollRange();
   viewport()->update();
+}
+
+bool KoListBox::moveRow(int from, int to) {
+  if (!row(from) || !row(to)) return false;
+  if (from == to) return true;
+  auto moved = std::move(m_rows[static_cast<size_t>(from)]);
+  m_rows.erase(m_rows.begin() + from);
+  m_rows.insert(m_rows.begin() + to, std::move(moved));
+  // Indexes that named rows follow them.
+  const auto follow = [from, to](int index) {
+    if (index == from) return to;
+    if (from < to && index > from && index <= to) return index - 1;
+    if (to < from && index >= to && index < from) return index + 1;
+    return index;
+  };
+  m_hotRow = follow(m_hotRow);
+  m_focusRow = follow(m_focusRow);
+  m_anchorRow = follow(m_anchorRow);
+  viewport()->update();
+  return true;
+}
+
+bool KoListBox::swapRows(int a, int b) {
+  if (!row(a) || !row(b)) return false;
+  std::swap(m_rows[static_cast<size_t>(a)], m_rows[static_cast<size_t>(b)]);
+  const auto follow = [a, b](int index) { return index == a ? b : index == b ? a : index; };
+  m_hotRow = follow(m_hotRow);
+  m_focusRow = follow(m_focusRow);
+  m_anchorRow = follow(m_anchorRow);
+  viewport()->update();
+  return true;
 }
 
 ListBoxRow* KoListBox::row(int index) const {
@@ -200,6 +234,62 @@ void KoListBox::paintEvent(QPaintEvent*) {
     bottom = rect.bottom() + 1;
   }
   if (bottom <= area.bottom()) paintBackground(painter, QRect(area.left(), bottom, area.width(), area.bottom() + 1 - bottom));
+  if (m_dragging) paintDrag(painter);
+}
+
+bool KoListBox::canDragRow(int index) const {
+  return m_firstMovable >= 0 && index >= m_firstMovable && index <= rowCount() - 2;
+}
+
+void KoListBox::updateDrag(QPoint viewportPos) {
+  if (!m_dragging) {
+    if (qAbs(viewportPos.y() - m_pressPos.y()) <= 2) return;
+    m_dragging = true;
+    // The picture that follows the mouse: the row as it looks selected.
+    const ListBoxRow* dragged = row(m_dragRow);
+    m_dragPicture = QPixmap(viewport()->width(), m_rowHeight);
+    m_dragPicture.fill(Qt::white);
+    QPainter picture(&m_dragPicture);
+    dragged->paint(picture, m_dragPicture.rect(), {true, false, true});
+  }
+  // Near the edges the list scrolls, a row at a time.
+  QScrollBar* bar = verticalScrollBar();
+  if (viewportPos.y() < 0)
+    bar->setValue(bar->value() - m_rowHeight);
+  else if (viewportPos.y() >= viewport()->height())
+    bar->setValue(bar->value() + m_rowHeight);
+  m_dragY = viewportPos.y();
+  m_dropPosition = dropPositionAt(m_dragY);
+  viewport()->update();
+}
+
+int KoListBox::dropPositionAt(int y) const {
+  // The height of the dragged picture's centre decides, not the mouse's.
+  const int centre = y - m_grabOffset + m_rowHeight / 2 + verticalScrollBar()->value();
+  return rowDropPosition(centre, m_rowHeight, rowCount(), m_firstMovable);
+}
+
+void KoListBox::cancelDrag() { endDrag(QPoint(), false); }
+
+void KoListBox::endDrag(QPoint viewportPos, bool drop) {
+  const int from = m_dragRow;
+  const bool dragging = m_dragging;
+  m_dragRow = -1;
+  m_dragging = false;
+  m_dragPicture = QPixmap();
+  if (!dragging) return;
+  viewport()->update();
+  if (!drop || !viewport()->rect().contains(viewportPos)) return;
+  const int to = rowDropTarget(from, dropPositionAt(viewportPos.y()));
+  if (to >= 0 && moveRow(from, to)) emit rowDragged(from, to);
+}
+
+void KoListBox::paintDrag(QPainter& painter) {
+  const int lineY = m_dropPosition * m_rowHeight - verticalScrollBar()->value();
+  painter.fillRect(QRect(0, lineY - 1, viewport()->width(), 2), QColor(61, 75, 102));
+  painter.setOpacity(0.6);
+  painter.drawPixmap(0, m_dragY - m_grabOffset, m_dragPicture);
+  painter.setOpacity(1.0);
 }
 
 void KoListBox::resizeEvent(QResizeEvent* event) {
@@ -252,11 +342,27 @@ void KoListBox::mousePressEvent(QMouseEvent* event) {
     m_focusRow = m_anchorRow = index;
     notifyIf(changed);
   }
+  // The selection handling may have changed the list (a pane reacting to it).
+  if (modifiers == Qt::NoModifier && row(index) == target && canDragRow(index)) {
+    m_dragRow = index;
+    m_pressPos = event->position().toPoint();
+    m_grabOffset = m_pressPos.y() - rowRect(index).top();
+  }
 }
 
-void KoListBox::mouseMoveEvent(QMouseEvent* event) { setHotRow(rowAt(event->position().toPoint())); }
+void KoListBox::mouseMoveEvent(QMouseEvent* event) {
+  const QPoint pos = event->position().toPoint();
+  if (m_dragRow >= 0 && (event->buttons() & Qt::LeftButton)) {
+    updateDrag(pos);
+    return;
+  }
+  setHotRow(rowAt(pos));
+}
 
-void KoListBox::mouseReleaseEvent(QMouseEvent* event) { event->accept(); }
+void KoListBox::mouseReleaseEvent(QMouseEvent* event) {
+  if (event->button() == Qt::LeftButton && m_dragRow >= 0) endDrag(event->position().toPoint(), true);
+  event->accept();
+}
 
 void KoListBox::mouseDoubleClickEvent(QMouseEvent* event) {
   if (event->button() != Qt::LeftButton) return;
@@ -283,6 +389,8 @@ void KoListBox::focusInEvent(QFocusEvent* event) {
 
 void KoListBox::focusOutEvent(QFocusEvent* event) {
   QAbstractScrollArea::focusOutEvent(event);
+  // Losing the focus ends a drag as losing the mouse capture would: nothing moves.
+  if (m_dragRow >= 0 && event->reason() != Qt::PopupFocusReason) cancelDrag();
   for (int index : selectedRows()) updateRow(index);
 }
 

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QAbstractScrollArea>
+#include <QPixmap>
 #include <memory>
 #include <vector>
 
@@ -28,6 +29,11 @@ class KoListBox : public QAbstractScrollArea {
   // notify: the caller knows what it removed.
   bool removeRow(const ListBoxRow* row);
   void removeAllRows();
+  // Moves the row at from to index to, the rows between closing up; every
+  // row keeps its flags. False when either index is out of range.
+  bool moveRow(int from, int to);
+  // Exchanges the rows at a and b with their flags.
+  bool swapRows(int a, int b);
   int rowCount() const { return static_cast<int>(m_rows.size()); }
   // The row at index, or null when out of range.
   ListBoxRow* row(int index) const;
@@ -67,6 +73,16 @@ class KoListBox : public QAbstractScrollArea {
   // Lists that show deletable things ask for the Delete command on the Del key.
   void setDeleteKeyEnabled(bool enabled) { m_deleteKeyEnabled = enabled; }
 
+  // Lets the user drag rows to new places: rows before firstMovable stay at
+  // the top and the last row stays last (see RowDrop.h). A press on a row that
+  // canDragRow accepts makes it the candidate; moving more than 2 pixels up or
+  // down starts the drag, and releasing inside the list moves the row and
+  // sends rowDragged. -1 (the default) turns dragging off.
+  void setRowDragging(int firstMovable) { m_firstMovable = firstMovable; }
+  bool isDragging() const { return m_dragging; }
+  // While dragging: the position the row would be dropped at, else -1.
+  int dropPosition() const { return m_dragging ? m_dropPosition : -1; }
+
  signals:
   // The selection changed through the user (or a call asked to notify).
   void selectionChanged();
@@ -74,11 +90,16 @@ class KoListBox : public QAbstractScrollArea {
   void rowDoubleClicked(int index);
   // A command the list sends itself (Delete for the Del key).
   void commandRequested(int commandId);
+  // A dragged row was moved from one index to another.
+  void rowDragged(int from, int to);
 
  protected:
   // Fills the part of the viewport below the last row (white by default);
   // lists with an empty state draw it here.
   virtual void paintBackground(QPainter& painter, const QRect& area);
+  // Whether a press on the row may start a drag (any row in the movable range
+  // by default; a pane refuses while it edits, for instance).
+  virtual bool canDragRow(int index) const;
 
   void paintEvent(QPaintEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
@@ -99,6 +120,11 @@ class KoListBox : public QAbstractScrollArea {
   bool selectOnly(int index);
   bool selectRange(int from, int to, bool keepOthers);
   void notifyIf(bool changed);
+  void updateDrag(QPoint viewportPos);
+  void endDrag(QPoint viewportPos, bool drop);
+  void cancelDrag();
+  int dropPositionAt(int viewportY) const;
+  void paintDrag(QPainter& painter);
 
   int m_rowHeight;
   std::vector<std::unique_ptr<ListBoxRow>> m_rows;
@@ -106,6 +132,15 @@ class KoListBox : public QAbstractScrollArea {
   int m_focusRow = -1;
   int m_anchorRow = -1;
   bool m_deleteKeyEnabled = false;
+
+  int m_firstMovable = -1;
+  int m_dragRow = -1;  // the candidate, from the press until the release
+  bool m_dragging = false;
+  QPoint m_pressPos;
+  int m_grabOffset = 0;  // where the row was grabbed, from its top
+  int m_dragY = 0;       // the mouse height while dragging (viewport)
+  int m_dropPosition = -1;
+  QPixmap m_dragPicture;
 };
 
 }  // namespace tavoro::ui

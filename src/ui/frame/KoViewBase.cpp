@@ -4,7 +4,7 @@
 #include "ui/controls/KoTabCtrl.h"
 #include "ui/frame/HeaderLayout.h"
 #include "ui/frame/KoTopViewBase.h"
-#include "ui/frame/KoWardrobeViewBase.h"
+#include "ui/page/KoWardrobeViewBase.h"
 #include "ui/frame/PageStack.h"
 #include "ui/home/KoHomeView.h"
 #include "wardrobe/Wardrobe.h"
@@ -37,6 +37,7 @@ KoViewBase::KoViewBase(QWidget* parent, std::vector<std::wstring>& recentWardrob
   connect(m_home, &KoHomeView::commandRequested, this, &KoViewBase::commandRequested);
   connect(m_home, &KoHomeView::openWardrobeRequested, this, &KoViewBase::openWardrobeRequested);
   connect(m_wardrobe, &KoWardrobeViewBase::commandRequested, this, &KoViewBase::commandRequested);
+  connect(m_wardrobe, &KoWardrobeViewBase::viewerRequested, this, &KoViewBase::viewerRequested);
   selectTab(kHomeTab);
 }
 

@@ -9,6 +9,7 @@
 #include <vector>
 
 namespace tavoro {
+class Item;
 class Wardrobe;
 }
 
@@ -54,6 +55,8 @@ class KoViewBase : public QWidget {
   void commandRequested(int id);
   // The home page's recent wardrobes asked to open this file.
   void openWardrobeRequested(const std::wstring& path);
+  // The wardrobe page asked for the photo viewer (see KoWardrobeViewBase).
+  void viewerRequested(const std::vector<tavoro::Item*>& items, int index);
 
  protected:
   void resizeEvent(QResizeEvent* event) override;

@@ -20,11 +20,11 @@
 #include "ui/common/WebPages.h"
 #include "ui/dialogs/AboutDialog.h"
 #include "ui/frame/Accelerators.h"
-#include "ui/frame/CommandEvent.h"
+#include "ui/common/CommandEvent.h"
 #include "ui/frame/FrameKeyFilter.h"
 #include "ui/frame/KoTopViewBase.h"
 #include "ui/frame/KoViewBase.h"
-#include "ui/frame/KoWardrobeViewBase.h"
+#include "ui/page/KoWardrobeViewBase.h"
 #include "ui/frame/WardrobeLifecycle.h"
 #include "wardrobe/Wardrobe.h"
 
@@ -111,12 +111,10 @@ bool MainFrame::executeCommand(int id) {
       return true;
     }
     case kCmdPaste:
-      if (QWidget* list = page ? page->itemList() : nullptr; list && QApplication::focusWidget() == list)
-        postCommand(list, kCmdListPaste);
+      if (page && page->itemListHasFocus()) page->routeCommand(kCmdListPaste);
       return true;
     case kCmdRefresh:
-      if (QWidget* list = page ? page->itemList() : nullptr; list && selectedTab() == 1 && page->itemListShown())
-        postCommand(list, kCmdListRefresh);
+      if (page && selectedTab() == 1 && page->itemListShown()) page->routeCommand(kCmdListRefresh);
       return true;
     case kCmdAbout: {
       QWidget* owner = QApplication::activeWindow();
@@ -152,7 +150,8 @@ bool MainFrame::executeCommand(int id) {
       // Their keys belong to the window; the panes act on them themselves.
       return true;
     default:
-      return false;
+      // Commands that belong to a pane of the wardrobe page.
+      return page && page->routeCommand(id);
   }
 }
 

@@ -7,11 +7,13 @@
 
 namespace tavoro::ui {
 
-// One entry of a menu; an entry with command id 0 is a separator.
+// One entry of a menu: a command, a submenu (its entries given) or, with
+// command id 0 and no submenu, a separator.
 struct MenuEntry {
   int id = 0;
   const wchar_t* label = L"";
   const wchar_t* key = L"";  // shown right-aligned, e.g. L"Del"; empty for none
+  std::span<const MenuEntry> submenu = {};
 };
 
 struct MenuTable {
@@ -21,8 +23,15 @@ struct MenuTable {
 };
 
 enum MenuResourceId : int {
-  kMenuWardrobeListContext = 250,  // "WardrobeList_Context"
-  kMenuCmdBar = 272,               // "CmdBar"
+  kMenuSearchOptions = 231,          // "Search Options"
+  kMenuItemListContext = 244,        // "TogList Context"
+  kMenuView = 246,                   // "View"
+  kMenuCollectionListContext = 247,  // "CatList_Context"
+  kMenuTagContext = 248,             // "TagList_Tag_Context"
+  kMenuTagValueContext = 249,        // "TagList_Value_Context"
+  kMenuWardrobeListContext = 250,    // "WardrobeList_Context"
+  kMenuCmdBar = 272,                 // "CmdBar"
+  kMenuSearchResultsContext = 273,   // "SRList Context"
 };
 
 // The table of a menu resource, or null when there is no such menu.

@@ -53,13 +53,19 @@ std::unique_ptr<PopupMenu> PopupMenu::fromResource(int resourceId) {
   if (!table) return nullptr;
   auto menu = std::make_unique<PopupMenu>();
   menu->setObjectName(toQString(table->name));
-  for (const MenuEntry& entry : table->entries) {
-    if (entry.id == 0)
-      menu->addSeparator();
-    else
-      menu->addCommand(entry.id, toQString(entry.label), toQString(entry.key));
-  }
+  menu->addEntries(table->entries);
   return menu;
+}
+
+void PopupMenu::addEntries(std::span<const MenuEntry> entries) {
+  for (const MenuEntry& entry : entries) {
+    if (!entry.submenu.empty())
+      addSubmenu(toQString(entry.label))->addEntries(entry.submenu);
+    else if (entry.id == 0)
+      addSeparator();
+    else
+      addCommand(entry.id, toQString(entry.label), toQString(entry.key));
+  }
 }
 
 QAction* PopupMenu::addCommand(int commandId, const QString& label, const QString& keyText) {
@@ -85,8 +91,19 @@ PopupMenu* PopupMenu::addSubmenu(const QString& label) {
 }
 
 QAction* PopupMenu::commandAction(int commandId) const {
+  for (QAction* action : actions()) {
+    if (auto* submenu = qobject_cast<PopupMenu*>(action->menu())) {
+      if (QAction* found = submenu->commandAction(commandId)) return found;
+    } else if (!action->isSeparator() && action->data().toInt() == commandId) {
+      return action;
+    }
+  }
+  return nullptr;
+}
+
+PopupMenu* PopupMenu::submenu(const QString& label) const {
   for (QAction* action : actions())
-    if (!action->isSeparator() && action->data().toInt() == commandId) return action;
+    if (auto* menu = qobject_cast<PopupMenu*>(action->menu()); menu && action->text() == label) return menu;
   return nullptr;
 }
 

@@ -6,10 +6,13 @@
 #include <QMenu>
 #include <QString>
 #include <memory>
+#include <span>
 
 class QContextMenuEvent;
 
 namespace tavoro::ui {
+
+struct MenuEntry;
 
 class PopupMenu : public QMenu {
   Q_OBJECT
@@ -26,8 +29,12 @@ class PopupMenu : public QMenu {
   QAction* addCommand(int commandId, const QString& label, const QString& keyText = QString());
   // A submenu item; the submenu is drawn in the same look and belongs to this menu.
   PopupMenu* addSubmenu(const QString& label);
-  // The item of a command, or null.
+  // The entries of a menu table, submenus included.
+  void addEntries(std::span<const MenuEntry> entries);
+  // The item of a command (in a submenu too), or null.
   QAction* commandAction(int commandId) const;
+  // The submenu with that label, or null.
+  PopupMenu* submenu(const QString& label) const;
   void setCommandEnabled(int commandId, bool enabled);
   // The item drawn in bold (and measured in bold); 0 for none.
   void setDefaultCommand(int commandId);

@@ -18,11 +18,11 @@
 #include "ui/common/QtText.h"
 #include "ui/common/WebPages.h"
 #include "ui/controls/KoTabCtrl.h"
-#include "ui/frame/CommandEvent.h"
+#include "ui/common/CommandEvent.h"
 #include "ui/frame/HeaderLayout.h"
 #include "ui/frame/KoTopViewBase.h"
 #include "ui/frame/KoViewBase.h"
-#include "ui/frame/KoWardrobeViewBase.h"
+#include "ui/page/KoWardrobeViewBase.h"
 #include "ui/frame/MainFrame.h"
 #include "ui/frame/PageStack.h"
 #include "ui/frame/WardrobeLifecycle.h"
@@ -43,20 +43,27 @@ QMargins frameMargins(const QWidget& window) {
 }
 
 // A widget that counts the commands posted to it and the keys it receives.
-class CommandSink : public QWidget {
+// Records (and consumes) the commands posted to a widget.
+class CommandLog : public QObject {
  public:
-  explicit CommandSink(QWidget* parent) : QWidget(parent) { setFocusPolicy(Qt::StrongFocus); }
+  explicit CommandLog(QObject* target) { target->installEventFilter(this); }
   std::vector<int> commands;
+
+ protected:
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() != CommandEvent::eventType()) return false;
+    commands.push_back(static_cast<CommandEvent*>(event)->id());
+    return true;
+  }
+};
+
+// A widget that takes the focus and records the keys that reach it.
+class KeySink : public QWidget {
+ public:
+  explicit KeySink(QWidget* parent) : QWidget(parent) { setFocusPolicy(Qt::StrongFocus); }
   std::vector<int> keys;
 
  protected:
-  bool event(QEvent* event) override {
-    if (event->type() == CommandEvent::eventType()) {
-      commands.push_back(static_cast<CommandEvent*>(event)->id());
-      return true;
-    }
-    return QWidget::event(event);
-  }
   void keyPressEvent(QKeyEvent* event) override {
     // The modifier keys themselves do not count.
     if (event->key() != Qt::Key_Control && event->key() != Qt::Key_Shift) keys.push_back(event->key());
@@ -195,10 +202,11 @@ TEST_F(MainFrameTest, KeysReachTheirCommandsAndTextFieldsKeepTheClipboardKeys) {
   QApplication::setActiveWindow(frame.get());
   ASSERT_TRUE(frame->lifecycle().openWardrobe(summer, false, true));
   KoWardrobeViewBase* page = frame->clientView()->wardrobeView();
-  auto* list = new CommandSink(page);
-  list->setGeometry(0, 40, 100, 100);
+  // Something inside the item list pane takes the focus; the pane gets the commands.
+  CommandLog log(page->itemList());
+  auto* list = new KeySink(page->itemList());
+  list->setGeometry(0, 0, 100, 100);
   list->show();
-  page->setItemList(list);
   auto* field = new QLineEdit(page);
   field->setGeometry(120, 40, 100, 20);
   field->show();
@@ -211,7 +219,7 @@ TEST_F(MainFrameTest, KeysReachTheirCommandsAndTextFieldsKeepTheClipboardKeys) {
   QTest::keyClick(list, Qt::Key_F5);
   QTest::keyClick(list, Qt::Key_C, Qt::ControlModifier);
   QApplication::processEvents();
-  EXPECT_EQ(list->commands, (std::vector<int>{kCmdListPaste, kCmdListPaste, kCmdListRefresh}));
+  EXPECT_EQ(log.commands, (std::vector<int>{kCmdListPaste, kCmdListPaste, kCmdListRefresh}));
   EXPECT_TRUE(list->keys.empty());
 
   // A text field gets the clipboard keys: copy and paste work in it.
@@ -224,13 +232,13 @@ TEST_F(MainFrameTest, KeysReachTheirCommandsAndTextFieldsKeepTheClipboardKeys) {
   QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier);
   EXPECT_EQ(field->text(), QStringLiteral("red shirtred shirt"));
   QApplication::processEvents();
-  EXPECT_EQ(list->commands.size(), 3u) << "the paste went to the field, not to the list";
+  EXPECT_EQ(log.commands.size(), 3u) << "the paste went to the field, not to the list";
 
   // F5 on the home page does nothing.
   frame->clientView()->selectTab(0);
   QTest::keyClick(frame.get(), Qt::Key_F5);
   QApplication::processEvents();
-  EXPECT_EQ(list->commands.size(), 3u);
+  EXPECT_EQ(log.commands.size(), 3u);
 
   // Ctrl+S saves.
   ASSERT_TRUE(removeFile(summer));

@@ -32,7 +32,7 @@ class ProgramProcessTest : public ::testing::Test {
     // itself: in the scratch folder.
     ASSERT_TRUE(createFolders(m_dir / L"program"));
     ASSERT_TRUE(createFolders(m_dir / L"home"));
-    const QString built = QStringLiteral(TAVORO_BINARY_DIR "/bin/tavoro");
+    const QString built = QString::fromStdString(test::buildFolder() + "/bin/tavoro");
     m_program = q(m_dir / L"program/tavoro");
     ASSERT_TRUE(QFile::copy(built, m_program)) << "cannot copy " << built.toStdString();
     ASSERT_TRUE(QFile::setPermissions(m_program, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));

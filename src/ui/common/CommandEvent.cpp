@@ -1,4 +1,4 @@
-#include "ui/frame/CommandEvent.h"
+#include "ui/common/CommandEvent.h"
 
 #include <QCoreApplication>
 
