@@ -42,17 +42,10 @@ std::wstring environment(const char* name) {
   return value ? fromUtf8(value) : std::wstring();
 }
 
-std::wstring homeFolder() {
-  std::wstring home = environment("HOME");
-  if (!home.empty()) return home;
-  if (const passwd* pw = ::getpwuid(::getuid()); pw && pw->pw_dir) return fromUtf8(pw->pw_dir);
-  return {};
-}
-
 std::wstring configHome() {
   std::wstring config = environment("XDG_CONFIG_HOME");
   if (!config.empty() && config[0] == L'/') return config;
-  const std::wstring home = homeFolder();
+  const std::wstring home = AppPaths::homeFolder();
   return home.empty() ? std::wstring() : home + L"/.config";
 }
 
@@ -180,6 +173,13 @@ std::wstring makeFreshPrivateFolder() {
 }  // namespace
 
 std::wstring AppPaths::helpFile() { return programFolder() + L"/Help.html"; }
+
+std::wstring AppPaths::homeFolder() {
+  std::wstring home = environment("HOME");
+  if (!home.empty()) return home;
+  if (const passwd* pw = ::getpwuid(::getuid()); pw && pw->pw_dir) return fromUtf8(pw->pw_dir);
+  return {};
+}
 
 std::wstring AppPaths::documentsFolder() {
   const std::wstring home = homeFolder();

@@ -29,6 +29,8 @@ class AppPaths {
   // folder.
   static std::wstring tempFolder();
   static std::wstring helpFile();
+  // $HOME, else the password database's home folder; empty when neither says.
+  static std::wstring homeFolder();
   // The user's documents folder: XDG_DOCUMENTS_DIR of user-dirs.dirs, else
   // ~/Documents when it exists, else the home folder.
   static std::wstring documentsFolder();
