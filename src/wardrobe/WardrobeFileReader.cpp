@@ -123,10 +123,9 @@ void readCollections(XmlElement element, CollectionList& collections, const Loca
   collections.setNextId(raisedNextId(element, collections.nextId(), ids.largest()));
 }
 
-// The root of a file that is ours: an existing file that parses, whose root
-// is the wardrobe element with our version and namespace. None otherwise.
-XmlElement openWardrobeDocument(std::wstring_view path, XmlDocument& document) {
-  if (!isFile(path) || !document.load(path)) return {};
+// The root of a document that is ours: the wardrobe element with our
+// version and namespace. None otherwise.
+XmlElement wardrobeRoot(const XmlDocument& document) {
   const XmlElement root = document.root();
   std::wstring version;
   std::wstring xmlns;
@@ -144,7 +143,8 @@ bool readWardrobe(std::wstring_view path, Wardrobe& wardrobe) {
 
 bool readWardrobe(std::wstring_view path, Wardrobe& wardrobe, const LocalClock& clock) {
   XmlDocument document;
-  const XmlElement root = openWardrobeDocument(path, document);
+  if (!isFile(path) || !document.load(path)) return false;
+  const XmlElement root = wardrobeRoot(document);
   if (!root) return false;
 
   if (const XmlElement properties = root.firstChild(kProperties)) {
@@ -165,8 +165,11 @@ bool readWardrobe(std::wstring_view path, Wardrobe& wardrobe, const LocalClock& 
 }
 
 std::wstring readWardrobeName(std::wstring_view path) {
+  // The recent list asks this of every file it shows: only the head of the
+  // file is read, as far as Properties.
   XmlDocument document;
-  const XmlElement root = openWardrobeDocument(path, document);
+  if (!isFile(path) || !document.loadHead(path, kProperties)) return {};
+  const XmlElement root = wardrobeRoot(document);
   std::wstring name;
   if (const XmlElement properties = root.firstChild(kProperties)) properties.getText(kWardrobeName, name);
   return name;

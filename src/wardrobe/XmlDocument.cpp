@@ -93,6 +93,27 @@ bool XmlDocument::load(std::wstring_view path, size_t maxBytes) {
   return parseOwned(text);
 }
 
+bool XmlDocument::loadHead(std::wstring_view path, const char* childName, size_t maxBytes) {
+  m_document = std::make_unique<TiXmlDocument>();
+  // Twice as much each time: the reading stays in proportion to how far
+  // into the file the child is.
+  for (size_t count = size_t{64} << 10;; count = count >= maxBytes / 2 ? maxBytes : count * 2) {
+    std::string text;
+    bool whole = false;
+    if (readFileStart(path, count, maxBytes, text, whole) != FileReadStatus::Ok) return false;
+    whole = whole || text.find('\0') != std::string::npos;  // the library's text ends at a NUL
+    normaliseAsLoaded(text);
+    XmlHead head;
+    if (findXmlHead(text, childName, kLimits, head)) {
+      text.resize(head.end);
+      if (head.childIsOpen) text += std::string("</") + childName + ">";
+      text += "</" + head.root + ">";
+      return parseOwned(text);
+    }
+    if (whole) return parseOwned(text);
+  }
+}
+
 bool XmlDocument::parse(std::string_view bytes) {
   m_document = std::make_unique<TiXmlDocument>();
   std::string text(bytes);

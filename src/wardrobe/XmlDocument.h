@@ -45,6 +45,11 @@ class XmlDocument {
   bool load(std::wstring_view path, size_t maxBytes = kMaxFileBytes);
   // The same for text in memory.
   bool parse(std::string_view bytes);
+  // Like load, but reads and parses the file only as far as the first child
+  // named childName of its root (see findXmlHead): what comes after it is
+  // neither read from disk (beyond a little) nor checked. Without such a
+  // child the whole file is loaded.
+  bool loadHead(std::wstring_view path, const char* childName, size_t maxBytes = kMaxFileBytes);
 
   // Writes the document with the library's standard printing, atomically:
   // on failure the previous file is left whole. False without a document,

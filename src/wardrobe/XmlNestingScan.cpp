@@ -77,7 +77,8 @@ class Scanner {
       if (kind == NodeKind::None) break;  // text at the top level ends the document quietly
       std::string declaredEncoding;
       p = parseNode(kind, p, &declaredEncoding);
-      if (m_exceeded != XmlCheck::WithinLimits) return m_exceeded;
+      if (m_exceeded != XmlCheck::WithinLimits || m_headFound) return m_exceeded;
+      if (kind == NodeKind::Element) m_pastRoot = true;
       if (m_encoding == Encoding::Unknown && kind == NodeKind::Declaration)
         m_encoding = encodingNamed(declaredEncoding);
       p = skipWhiteSpace(p);
@@ -86,6 +87,11 @@ class Scanner {
   }
 
   int maxDepth() const { return m_maxDepth; }
+
+  // Makes run() stop at the start tag of the root's first child of that name.
+  void stopAtRootChild(std::string_view name) { m_headChild = name; }
+  bool headFound() const { return m_headFound; }
+  const XmlHead& head() const { return m_head; }
 
  private:
   // Counts a node the library would allocate; false (and the scan stops)
@@ -349,10 +355,10 @@ class Scanner {
     for (;;) {
       p = skipWhiteSpace(p);
       if (p == kNull || !at(p)) return kNull;
-      if (at(p) == '/') return at(p + 1) == '>' ? p + 2 : kNull;
+      if (at(p) == '/') return at(p + 1) == '>' ? atTagEnd(name, p + 2, false) : kNull;
       if (at(p) == '>') {
         m_open.push_back(name);
-        return p + 1;
+        return atTagEnd(name, p + 1, true);
       }
       std::string_view attribute;
       p = parseAttribute(p, &attribute, nullptr);
@@ -368,6 +374,18 @@ class Scanner {
         if (seen == attribute) return kNull;  // a repeated attribute ends the parse
       m_attributes.push_back(attribute);
     }
+  }
+
+  // The end of a start tag: where the scan goes on, or stops for good when
+  // this is the head's child.
+  size_t atTagEnd(std::string_view name, size_t end, bool open) {
+    const bool rootChild = open ? m_open.size() == 2 : m_open.size() == 1;
+    if (m_headChild.empty() || m_pastRoot || !rootChild || name != m_headChild) return end;
+    m_head.end = end;
+    m_head.childIsOpen = open;
+    m_head.root = std::string(m_open.front());
+    m_headFound = true;
+    return kNull;
   }
 
   // "</name", blanks, ">": past it, or failure.
@@ -420,6 +438,10 @@ class Scanner {
   int m_maxDepth = 0;
   size_t m_nodeBytes = 0;
   XmlCheck m_exceeded = XmlCheck::WithinLimits;
+  std::string_view m_headChild;
+  bool m_pastRoot = false;  // the first top-level element has been read
+  bool m_headFound = false;
+  XmlHead m_head;
   std::vector<std::string_view> m_open;
   std::vector<std::string_view> m_attributes;
 };
@@ -434,6 +456,16 @@ int xmlNestingDepth(std::string_view text, int stopAbove) {
 
 XmlCheck checkXml(std::string_view text, const XmlLimits& limits) {
   return Scanner(text, limits).run();
+}
+
+bool findXmlHead(std::string_view text, std::string_view childName, const XmlLimits& limits, XmlHead& head) {
+  if (childName.empty()) return false;
+  Scanner scanner(text, limits);
+  scanner.stopAtRootChild(childName);
+  scanner.run();
+  if (!scanner.headFound()) return false;
+  head = scanner.head();
+  return true;
 }
 
 }  // namespace tavoro

@@ -8,6 +8,7 @@
 #pragma once
 
 #include <cstddef>
+#include <string>
 #include <string_view>
 
 namespace tavoro {
@@ -33,6 +34,23 @@ enum class XmlCheck { WithinLimits, TooDeep, TooManyAttributes, TooManyNodes };
 // early is measured only as far as the library would read it.
 // REQUIRES: text holds no NUL byte.
 XmlCheck checkXml(std::string_view text, const XmlLimits& limits);
+
+// The head of a document: its text up to the end of the start tag of the
+// first child named childName of its first element (the root). That text,
+// followed by "</childName>" when the child's start tag is not empty and by
+// the root's end tag, is a whole document that the library reads as far as
+// the child, whatever comes after it.
+struct XmlHead {
+  size_t end = 0;
+  bool childIsOpen = false;
+  std::string root;
+};
+
+// False when the text (within the limits) holds no such child: the root
+// ends first, the text ends first (a longer text may hold it), or the
+// library would stop before it.
+// REQUIRES: text holds no NUL byte.
+bool findXmlHead(std::string_view text, std::string_view childName, const XmlLimits& limits, XmlHead& head);
 
 // The largest number of elements the library's parser would have open at
 // once while parsing text, including elements it opens and then gives up on.

@@ -411,6 +411,28 @@ TEST(WardrobeFileTest, ReadsTheNameAlone) {
   writeFile(file, "<TavoroWardrobe version=\"1.0\"><Properties wardrobe_name=\"N\"/></TavoroWardrobe>");
   EXPECT_EQ(readWardrobeName(file), L"");
   EXPECT_EQ(readWardrobeName(dir / L"missing.twd"), L"");
+
+  // Only as far as Properties: what follows it is not even parsed.
+  struct Case {
+    const char* what;
+    std::string text;
+    std::wstring name;
+  };
+  const std::string properties = "<Properties wardrobe_id=\"1\" wardrobe_name=\"Head\"";
+  const std::vector<Case> cases = {
+      {"a damaged rest", kDeclaration + kRootOpen + properties + "/><Collections next_id=\"1\"><Coll", L"Head"},
+      {"Properties with children", kDeclaration + kRootOpen + properties + "><Extra a='<'/>\x01 garbage", L"Head"},
+      {"Properties after Collections", wardrobeText("<Collections next_id=\"1\"/>" + properties + "/>"), L"Head"},
+      {"Properties deeper down is not the wardrobe's",
+       wardrobeText("<Collections next_id=\"1\">" + properties + "/></Collections>"), L""},
+      {"a damaged file before Properties", kDeclaration + kRootOpen + "<Collections next_id='1'>" + properties + "/>",
+       L""},
+      {"another root", kDeclaration + "<Other>" + properties + "/></Other>", L""},
+  };
+  for (const Case& c : cases) {
+    writeFile(file, c.text);
+    EXPECT_EQ(readWardrobeName(file), c.name) << c.what;
+  }
 }
 
 TEST(WardrobeFileTest, AFailedWriteLeavesThePreviousFileWhole) {

@@ -137,5 +137,34 @@ TEST(XmlNestingScanTest, ChecksAttributesAndNodesAgainstTheLimits) {
   for (const LimitCase& c : cases) EXPECT_EQ(checkXml(c.text, c.limits), c.expected) << c.what;
 }
 
+TEST(XmlNestingScanTest, FindsTheHeadUpToTheRootsChild) {
+  const XmlLimits limits{8, 8, 100000};
+  struct HeadCase {
+    const char* what;
+    std::string text;
+    bool found;
+    std::string head;  // the text up to the end of the child's start tag
+    bool open;
+  };
+  const std::vector<HeadCase> cases = {
+      {"an empty child", "<?xml version='1.0'?><R a='1'><P n='x'/><C/></R>", true,
+       "<?xml version='1.0'?><R a='1'><P n='x'/>", false},
+      {"a child with content, after others", "<R><C><P/></C><P n='>'><Q/></P></R>", true, "<R><C><P/></C><P n='>'>",
+       true},
+      {"in a comment or deeper it is not the root's", "<R><!--<P/>--><C><P/></C></R>", false, "", false},
+      {"only the first element is the root", "<R/><S><P/></S>", false, "", false},
+      {"the text ends first", "<R><C></C><P", false, "", false},
+      {"the library stops first", "<R x='1' x='2'><P/></R>", false, "", false},
+  };
+  for (const HeadCase& c : cases) {
+    XmlHead head;
+    ASSERT_EQ(findXmlHead(c.text, "P", limits, head), c.found) << c.what;
+    if (!c.found) continue;
+    EXPECT_EQ(c.text.substr(0, head.end), c.head) << c.what;
+    EXPECT_EQ(head.childIsOpen, c.open) << c.what;
+    EXPECT_EQ(head.root, "R") << c.what;
+  }
+}
+
 }  // namespace
 }  // namespace tavoro
