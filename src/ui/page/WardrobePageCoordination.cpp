@@ -30,6 +30,7 @@ void KoWardrobeViewBase::connectPanes() {
   connect(m_collections, &CollectionPane::collectionRenamed, this, &KoWardrobeViewBase::onCollectionRenamed);
   connect(m_collections, &CollectionPane::collectionAboutToBeRemoved, this,
           &KoWardrobeViewBase::onCollectionAboutToBeRemoved);
+  connect(m_middle, &PageStack::pageChanged, this, &KoWardrobeViewBase::updateCommandStates);
 }
 
 bool KoWardrobeViewBase::setWardrobe(Wardrobe* wardrobe) {
