@@ -105,8 +105,8 @@ const WorstCase kCases[] = {
        std::string records;
        for (long i = 0; i < 800000; ++i) records += "<Record tag_id=\"" + std::to_string(i) + "\" value=\"v\"/>";
        const std::string name(size_t{30} << 20, 'n');
-       return inOneCollection("", kItemOpen + "<Records>" + records + "</Records></Item><Item id=\"2\" name=\"" +
-                                      name + "\" date_added=\"2012-09-08 14:03:07.005\"/>");
+       return inOneCollection("", kItemOpen + "<Records>" + records + "</Records></Item><Item id=\"2\" name=\"" + name +
+                                      "\" date_added=\"2012-09-08 14:03:07.005\"/>");
      }},
     {"distinct items with a photo and four records",
      [](long scale) {

@@ -35,11 +35,17 @@ void DibBitmap::FreeDeleter::operator()(uint8_t* p) const {
   g_memoryInUse.fetch_sub(bytes);
 }
 
-size_t DibBitmap::memoryInUse() { return g_memoryInUse.load(); }
+size_t DibBitmap::memoryInUse() {
+  return g_memoryInUse.load();
+}
 
-size_t DibBitmap::memoryPeak() { return g_memoryPeak.load(); }
+size_t DibBitmap::memoryPeak() {
+  return g_memoryPeak.load();
+}
 
-void DibBitmap::resetMemoryPeak() { g_memoryPeak.store(g_memoryInUse.load()); }
+void DibBitmap::resetMemoryPeak() {
+  g_memoryPeak.store(g_memoryInUse.load());
+}
 
 DibBitmap::DibBitmap(DibBitmap&& other) noexcept {
   *this = std::move(other);

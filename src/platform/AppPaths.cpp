@@ -163,8 +163,8 @@ std::wstring makeFreshPrivateFolder() {
   if (const std::wstring tmp = environment("TMPDIR"); !tmp.empty() && tmp[0] == L'/') bases.push_back(tmp);
   bases.push_back(L"/tmp");
   for (const std::wstring& base : bases) {
-    std::string name = toUtf8(base) + "/" + toUtf8(TAVORO_COMPANY_NAME) + "-" + toUtf8(AppPaths::productName()) +
-                       "-XXXXXX";
+    std::string name =
+        toUtf8(base) + "/" + toUtf8(TAVORO_COMPANY_NAME) + "-" + toUtf8(AppPaths::productName()) + "-XXXXXX";
     if (::mkdtemp(name.data())) return normalizePath(fromUtf8(name));
   }
   return {};

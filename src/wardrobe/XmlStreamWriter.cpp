@@ -44,8 +44,7 @@ bool XmlStreamWriter::writeFile(std::wstring_view path, const std::function<void
     }
     // A file that could not be read again is not written.
     const long size = std::ftell(file);
-    return !std::ferror(file) && size >= 0 && static_cast<unsigned long>(size) <= maxBytes &&
-           nodeBytes <= maxNodeBytes;
+    return !std::ferror(file) && size >= 0 && static_cast<unsigned long>(size) <= maxBytes && nodeBytes <= maxNodeBytes;
   });
 }
 
@@ -54,7 +53,9 @@ XmlStreamWriter::XmlStreamWriter(std::FILE* file) : m_file(file), m_nodeBytes(kX
   std::fputc('\n', m_file);
 }
 
-XmlStreamWriter::~XmlStreamWriter() { closeAll(); }
+XmlStreamWriter::~XmlStreamWriter() {
+  closeAll();
+}
 
 void XmlStreamWriter::closeAll() {
   while (!m_open.empty()) close();

@@ -24,8 +24,7 @@ class XmlStreamWriter {
   // be larger than maxBytes or its nodes take more than maxNodeBytes when
   // read (the XML layer would not load it again).
   static bool writeFile(std::wstring_view path, const std::function<void(XmlStreamWriter&)>& body,
-                        size_t maxBytes = XmlDocument::kMaxFileBytes,
-                        size_t maxNodeBytes = XmlDocument::kMaxNodeBytes);
+                        size_t maxBytes = XmlDocument::kMaxFileBytes, size_t maxNodeBytes = XmlDocument::kMaxNodeBytes);
 
   // Writes the declaration (version "1.0", encoding "UTF-8") to file.
   explicit XmlStreamWriter(std::FILE* file);
@@ -54,7 +53,7 @@ class XmlStreamWriter {
   std::FILE* m_file;
   std::vector<Open> m_open;
   std::unique_ptr<TiXmlElement> m_element;  // the element written whole, until flushed
-  size_t m_nodeBytes = 0;                    // of everything written, once read again
+  size_t m_nodeBytes = 0;                   // of everything written, once read again
 };
 
 }  // namespace tavoro

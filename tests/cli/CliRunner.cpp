@@ -32,7 +32,8 @@ bool pump(int inFd, const std::string& input, int outFd, int errFd, int seconds,
     pollfd fds[3] = {{outFd, POLLIN, 0}, {errFd, POLLIN, 0}, {inFd, POLLOUT, 0}};
     int timeout = -1;
     if (seconds > 0) {
-      const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
+      const auto left =
+          std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
       if (left.count() <= 0) break;
       timeout = static_cast<int>(left.count());
     }

@@ -17,12 +17,11 @@ struct CliRun {
 
 // What a run may be given beyond its arguments and input.
 struct CliSetUp {
-  size_t maxFileBytes = 0;    // no file it writes may grow past this (0: no limit)
+  size_t maxFileBytes = 0;     // no file it writes may grow past this (0: no limit)
   std::string standardOutput;  // a file to write standard output to instead of the pipe
   int hangAfterSeconds = 0;    // a run still going after this long is killed (status -1)
 };
 
-CliRun runCli(const std::vector<std::string>& arguments, const std::string& input = {},
-              const CliSetUp& setUp = {});
+CliRun runCli(const std::vector<std::string>& arguments, const std::string& input = {}, const CliSetUp& setUp = {});
 
 }  // namespace tavoro::test

@@ -83,17 +83,21 @@ TEST(DecodeMemoryTest, ADecoderHoldsThePictureAndOneRowAtMost) {
       {"PNG with alpha", ImageType::Png, test::pngFile(plainAlpha)},
       {"interlaced PNG", ImageType::Png, test::pngFile(interlacedColour)},
       {"32-bit BMP with alpha", ImageType::Bmp,
-       test::bmpFile(bmp(32, bmpRows([](int x, int y) { return std::string{char(x), char(y), 3, char(x + y)}; })))},
+       test::bmpFile(bmp(32, bmpRows([](int x, int y) {
+                           return std::string{char(x), char(y), 3, char(x + y)};
+                         })))},
       {"8-bit BMP", ImageType::Bmp, test::bmpFile(bmp(8, bmpRows([](int x, int) { return std::string(1, char(x)); })))},
-      {"16-bit BMP", ImageType::Bmp,
-       test::bmpFile(bmp(16, bmpRows([](int x, int y) { return std::string{char(x), char(y & 0x7F)}; })))},
-      {"4-bit BMP", ImageType::Bmp, test::bmpFile(bmp(4, bmpRows([](int x, int) {
-                                                   return x % 2 ? std::string() : std::string(1, char(x));
-                                                 })))},
+      {"16-bit BMP", ImageType::Bmp, test::bmpFile(bmp(16, bmpRows([](int x, int y) {
+                                                         return std::string{char(x), char(y & 0x7F)};
+                                                       })))},
+      {"4-bit BMP", ImageType::Bmp,
+       test::bmpFile(bmp(4, bmpRows([](int x, int) { return x % 2 ? std::string() : std::string(1, char(x)); })))},
       {"run-length BMP", ImageType::Bmp, test::bmpFile(bmp(8, runLengthRows(), kBitmapRle8))},
-      {"JPEG", ImageType::Jpg, test::jpegFile(kWidth, kHeight, 3, [](int x, int y) {
-                                 return std::array<uint16_t, 4>{uint16_t(x % 256), uint16_t(y % 256), 50, 0};
-                               })},
+      {"JPEG", ImageType::Jpg,
+       test::jpegFile(kWidth, kHeight, 3,
+                      [](int x, int y) {
+                        return std::array<uint16_t, 4>{uint16_t(x % 256), uint16_t(y % 256), 50, 0};
+                      })},
   };
   for (const Case& c : cases) {
     PhotoImage image(c.type);

@@ -85,8 +85,7 @@ TEST_F(AppPathsTest, ATemporaryFolderThatFailsItsCheckIsNeverUsed) {
     std::function<bool()> hijack;
   };
   const Case cases[] = {
-      {"a link to another folder",
-       [&] { return ::symlink(toUtf8(elsewhere).c_str(), toUtf8(company).c_str()) == 0; }},
+      {"a link to another folder", [&] { return ::symlink(toUtf8(elsewhere).c_str(), toUtf8(company).c_str()) == 0; }},
       {"another user's folder, open to all",
        [&] {
          return createFolders(usual) && ::chown(toUtf8(company).c_str(), 12345, 12345) == 0 &&

@@ -122,8 +122,8 @@ TEST_F(MainFrameTest, AWindowStoredOffScreenComesBackCentred) {
                   "</States><Info /></TavoroSettings>\n");
   auto frame = makeFrame();
   start(*frame);
-  EXPECT_EQ(frame->geometry(), QRect(work.left() + (work.width() - 300) / 2,
-                                     work.top() + (work.height() - 200) / 2, 300, 200));
+  EXPECT_EQ(frame->geometry(),
+            QRect(work.left() + (work.width() - 300) / 2, work.top() + (work.height() - 200) / 2, 300, 200));
 }
 
 TEST_F(MainFrameTest, ThePlacementIsRecordedAtExitAndSavedWithTheSettings) {

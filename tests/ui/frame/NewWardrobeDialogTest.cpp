@@ -1,11 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <unistd.h>
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QTest>
-#include <unistd.h>
 
 #include "FrameTestSupport.h"
 #include "ScopedEnv.h"

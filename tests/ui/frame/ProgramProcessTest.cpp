@@ -176,12 +176,10 @@ TEST_F(ProgramProcessTest, TheLastWardrobeReopensOnTheNextStart) {
 class ManagedDisplay {
  public:
   ManagedDisplay() {
-    m_server.start(QStringLiteral("Xvfb"), {QStringLiteral("-displayfd"), QStringLiteral("1"),
-                                             QStringLiteral("-screen"), QStringLiteral("0"),
-                                             QStringLiteral("1600x1200x24"), QStringLiteral("-nolisten"),
-                                             QStringLiteral("tcp")});
-    if (!m_server.waitForStarted(10000) || !QTest::qWaitFor([this] { return m_server.canReadLine(); }, 30000))
-      return;
+    m_server.start(QStringLiteral("Xvfb"),
+                   {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"), QStringLiteral("0"),
+                    QStringLiteral("1600x1200x24"), QStringLiteral("-nolisten"), QStringLiteral("tcp")});
+    if (!m_server.waitForStarted(10000) || !QTest::qWaitFor([this] { return m_server.canReadLine(); }, 30000)) return;
     m_display = QStringLiteral(":") + QString::fromLatin1(m_server.readLine()).trimmed();
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("DISPLAY"), m_display);
@@ -189,8 +187,7 @@ class ManagedDisplay {
     m_manager.start(QStringLiteral("openbox"), {});
     // Running once it has claimed the screen as its own.
     m_ready = m_manager.waitForStarted(10000) &&
-              QTest::qWaitFor([this] { return rootProperty("_NET_SUPPORTING_WM_CHECK").contains("window id"); },
-                              30000);
+              QTest::qWaitFor([this] { return rootProperty("_NET_SUPPORTING_WM_CHECK").contains("window id"); }, 30000);
   }
   ~ManagedDisplay() {
     for (QProcess* process : {&m_manager, &m_server}) {
@@ -237,14 +234,16 @@ TEST_F(ProgramProcessTest, TheWindowStaysWhereItWasLeftUnderAWindowManager) {
   test::writeFile(m_dir / L"program/Settings.xml",
                   "<?xml version=\"1.0\"?><TavoroSettings version=\"1.0\" "
                   "xmlns=\"http://www.tavoro.example/xmlns/settings\"><States><Application debut=\"0\"/>"
-                  "<MainFrame " + placed + "/></States></TavoroSettings>");
+                  "<MainFrame " +
+                      placed + "/></States></TavoroSettings>");
   for (int run = 1; run <= 3; ++run) {
     QProcess& program = launch({});
     ASSERT_TRUE(waitUntilListening());
     // Framed by the window manager and shown.
     ASSERT_TRUE(QTest::qWaitFor(
         [&] {
-          return display.ask(QStringLiteral("xwininfo"), {QStringLiteral("-name"), QStringLiteral("Tavoro Wardrobe Manager")})
+          return display
+              .ask(QStringLiteral("xwininfo"), {QStringLiteral("-name"), QStringLiteral("Tavoro Wardrobe Manager")})
               .contains(QStringLiteral("IsViewable"));
         },
         30000));
@@ -252,7 +251,8 @@ TEST_F(ProgramProcessTest, TheWindowStaysWhereItWasLeftUnderAWindowManager) {
         display.ask(QStringLiteral("xwininfo"), {QStringLiteral("-name"), QStringLiteral("Tavoro Wardrobe Manager")});
     EXPECT_TRUE(where.contains(QStringLiteral("Absolute upper-left X:  100")) &&
                 where.contains(QStringLiteral("Absolute upper-left Y:  80")))
-        << "run " << run << ":\n" << where.toStdString();
+        << "run " << run << ":\n"
+        << where.toStdString();
     EXPECT_EQ(terminate(program), 0);
     EXPECT_NE(settings().find(placed), std::string::npos) << "run " << run << ": " << settings();
   }
