@@ -65,17 +65,4 @@ QSize drawMarkup(QPainter& painter, const MarkupRenderer& renderer, std::wstring
   return QSize(left.left() - rect.left(), height);
 }
 
-QSize measureMarkup(const MarkupRenderer& renderer, std::wstring_view markup) {
-  const QFontMetrics metrics(renderer.font);
-  int width = 0;
-  int height = 0;
-  for (const MarkupRun& run : runsOf(renderer, markup)) {
-    const QString text = runText(run);
-    if (text.isEmpty()) break;
-    width += metrics.horizontalAdvance(text);
-    height = qMax(height, metrics.height());
-  }
-  return QSize(width, height);
-}
-
 }  // namespace tavoro::ui

@@ -43,8 +43,4 @@ inline constexpr unsigned kMarkupRowFormat = kMarkupVCenter | kMarkupEndEllipsis
 QSize drawMarkup(QPainter& painter, const MarkupRenderer& renderer, std::wstring_view markup, const QRect& rect,
                  unsigned format = kMarkupRowFormat);
 
-// The size the markup takes on one line, nothing drawn: the sum of its runs'
-// widths and the tallest run's height.
-QSize measureMarkup(const MarkupRenderer& renderer, std::wstring_view markup);
-
 }  // namespace tavoro::ui

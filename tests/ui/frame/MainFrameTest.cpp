@@ -81,11 +81,14 @@ TEST_F(MainFrameTest, PlacementFollowsTheRememberedRectangle) {
     QRect expected;
   };
   // Centring puts the rectangle's centre on the work area's centre and then
-  // keeps only what lies inside the work area.
+  // keeps only what lies inside the work area with the window's frame.
   auto centred = [&work](int width, int height) {
-    const int left = (work.left() + work.left() + work.width()) / 2 - width / 2;
-    const int top = (work.top() + work.top() + work.height()) / 2 - height / 2;
-    return QRect(left, top, width, height) & work;
+    QWidget probe;
+    probe.winId();
+    const QRect inside = work.marginsRemoved(frameMargins(probe));
+    const int left = (inside.left() + inside.left() + inside.width()) / 2 - width / 2;
+    const int top = (inside.top() + inside.top() + inside.height()) / 2 - height / 2;
+    return QRect(left, top, width, height) & inside;
   };
   const Case cases[] = {
       {"nothing stored", Rect{0, 0, 0, 0}, false, false, centred(920, 640)},
@@ -102,8 +105,8 @@ TEST_F(MainFrameTest, PlacementFollowsTheRememberedRectangle) {
     start(*frame);
     EXPECT_TRUE(frame->placementRestored());
     EXPECT_EQ(frame->isMaximized(), c.maximized) << c.what;
-    // The whole window, frame included, takes the rectangle.
-    const QRect window = c.maximized ? frame->normalGeometry().marginsAdded(frameMargins(*frame)) : frame->frameGeometry();
+    // The window's own area takes the rectangle; a window manager's frame comes around it.
+    const QRect window = c.maximized ? frame->normalGeometry() : frame->geometry();
     EXPECT_EQ(window, c.expected) << c.what;
     frame->close();
   }
@@ -120,8 +123,8 @@ TEST_F(MainFrameTest, AWindowStoredOffScreenComesBackCentred) {
                   "</States><Info /></TavoroSettings>\n");
   auto frame = makeFrame();
   start(*frame);
-  EXPECT_EQ(frame->frameGeometry(), QRect(work.left() + (work.width() - 300) / 2,
-                                          work.top() + (work.height() - 200) / 2, 300, 200));
+  EXPECT_EQ(frame->geometry(),
+            QRect(work.left() + (work.width() - 300) / 2, work.top() + (work.height() - 200) / 2, 300, 200));
 }
 
 TEST_F(MainFrameTest, ThePlacementIsRecordedAtExitAndSavedWithTheSettings) {
@@ -130,7 +133,7 @@ TEST_F(MainFrameTest, ThePlacementIsRecordedAtExitAndSavedWithTheSettings) {
   {
     auto frame = makeFrame();
     start(*frame);
-    frame->setGeometry(QRect(60, 70, 450, 350).marginsRemoved(frameMargins(*frame)));
+    frame->setGeometry(QRect(60, 70, 450, 350));
     QApplication::processEvents();
     frame->showMaximized();
     QApplication::processEvents();

@@ -97,13 +97,5 @@ TEST(MarkupPainterTest, BothAttributesColourTheirRun) {
   EXPECT_EQ(countColour(drawn.image, kGreen, QRect(10, 0, start - 10, 30)), 0) << "the plain run keeps no background";
 }
 
-TEST(MarkupPainterTest, MeasuringAddsTheRuns) {
-  const MarkupRenderer renderer{makeUiFont(13), Qt::black, Qt::white, false};
-  const QSize size = measureMarkup(renderer, L"<color fg=#828A99>Color:&nbsp;</color><color bg=#FFEB64>Red</color>");
-  EXPECT_EQ(size.width(), QFontMetrics(makeUiFont(13)).horizontalAdvance(QStringLiteral("Color: "))
-                              + QFontMetrics(makeUiFont(13)).horizontalAdvance(QStringLiteral("Red")));
-  EXPECT_EQ(size.height(), QFontMetrics(makeUiFont(13)).height());
-}
-
 }  // namespace
 }  // namespace tavoro::ui
