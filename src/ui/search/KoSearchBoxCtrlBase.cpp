@@ -103,6 +103,9 @@ QString KoSearchBoxCtrlBase::cueText() const {
 }
 
 void KoSearchBoxCtrlBase::activate() {
+  // A box that is not shown (another tab is selected) cannot be typed into,
+  // and its pop-up would hang under nothing.
+  if (!isVisible()) return;
   m_edit->show();
   m_edit->setFocus(Qt::OtherFocusReason);
   m_edit->selectAll();

@@ -40,7 +40,7 @@ class KoSearchBoxCtrlBase : public QWidget {
   ~KoSearchBoxCtrlBase() override;
 
   // Shows the edit with the focus and all its text selected, places the
-  // pop-up under it and sends 8.
+  // pop-up under it and sends 8. Nothing happens while the box is not shown.
   void activate();
   // Empties the text (sending 2 when there was text).
   void clear();

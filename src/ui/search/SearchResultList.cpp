@@ -47,8 +47,9 @@ SearchResultList::SearchResultList(QWidget* parent)
   // Thumbnails arrive on the preview thread; the rows are drawn again on this one.
   QPointer<QWidget> view(viewport());
   m_context.thumbnailReady = std::make_shared<const PreviewSink>([view](int32_t) {
-    QMetaObject::invokeMethod(
-        qApp, [view] { if (view) view->update(); }, Qt::QueuedConnection);
+    if (QCoreApplication* app = QCoreApplication::instance())
+      QMetaObject::invokeMethod(
+          app, [view] { if (view) view->update(); }, Qt::QueuedConnection);
   });
   connect(this, &KoListBox::commandRequested, this, &SearchResultList::executeCommand);
   connect(m_editor, &KoCellEdit::editEnded, this, &SearchResultList::commitRename, Qt::DirectConnection);

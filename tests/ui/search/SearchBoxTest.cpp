@@ -91,6 +91,8 @@ TEST_F(SearchBoxTest, EachWayOfChangingTheBoxSendsItsFlag) {
   };
   const Case cases[] = {
       {"activating", [](SearchBoxTest&) {}, [](SearchBoxTest& t) { t.m_box->activate(); }, {{Box::kActivated, ""}}},
+      {"activating a hidden box", [](SearchBoxTest& t) { t.m_box->hide(); },
+       [](SearchBoxTest& t) { t.m_box->activate(); }, {}},
       {"a click on the box", [](SearchBoxTest&) {},
        [](SearchBoxTest& t) { QTest::mouseClick(t.m_box, Qt::LeftButton, {}, QPoint(40, 11)); },
        {{Box::kActivated, ""}}},
