@@ -12,8 +12,8 @@
 #include <QTest>
 #include <algorithm>
 #include <chrono>
-#include <numeric>
 #include <memory>
+#include <numeric>
 #include <string>
 #include <vector>
 

@@ -65,7 +65,9 @@ void KoFlyoutWndBase::fitToRows() {
   resize(width(), m_list->rowCount() * m_list->rowHeight() + 2);
 }
 
-void KoFlyoutWndBase::resizeEvent(QResizeEvent*) { m_list->setGeometry(rect().adjusted(1, 1, -1, -1)); }
+void KoFlyoutWndBase::resizeEvent(QResizeEvent*) {
+  m_list->setGeometry(rect().adjusted(1, 1, -1, -1));
+}
 
 void KoFlyoutWndBase::paintEvent(QPaintEvent*) {
   QPainter painter(this);

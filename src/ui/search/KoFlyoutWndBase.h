@@ -28,7 +28,7 @@ class KoFlyoutWndBase : public QWidget {
 
  public:
   static constexpr int kSlideMs = 200;
-  static constexpr int kTickMs = 1000;      // the idle time grows by this per tick
+  static constexpr int kTickMs = 1000;       // the idle time grows by this per tick
   static constexpr int kIdleLimitMs = 5000;  // the tick that would reach it closes the pop-up
 
   // owner: the search box; the pop-up is a window of its own, owned by it.

@@ -50,7 +50,9 @@ void KoSRBannerCtrlBase::setCollection(const Collection* collection) {
   update();
 }
 
-QString KoSRBannerCtrlBase::title() const { return bannerTitle(m_collection); }
+QString KoSRBannerCtrlBase::title() const {
+  return bannerTitle(m_collection);
+}
 
 void KoSRBannerCtrlBase::paintEvent(QPaintEvent*) {
   QPainter painter(this);

@@ -91,7 +91,9 @@ KoSearchBoxCtrlBase::~KoSearchBoxCtrlBase() {
   disconnect(m_edit, nullptr, this, nullptr);
 }
 
-QString KoSearchBoxCtrlBase::text() const { return m_edit->text(); }
+QString KoSearchBoxCtrlBase::text() const {
+  return m_edit->text();
+}
 
 void KoSearchBoxCtrlBase::setCollection(Collection* collection) {
   m_collection = collection;
@@ -164,7 +166,9 @@ QRect KoSearchBoxCtrlBase::textArea() const {
   return QRect(work.left() + 4, work.top(), qMax(0, work.width() - buttonWidth - 4), work.height());
 }
 
-void KoSearchBoxCtrlBase::resizeEvent(QResizeEvent*) { layOut(); }
+void KoSearchBoxCtrlBase::resizeEvent(QResizeEvent*) {
+  layOut();
+}
 
 void KoSearchBoxCtrlBase::paintEvent(QPaintEvent*) {
   QPainter painter(this);

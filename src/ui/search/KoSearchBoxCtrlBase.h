@@ -97,7 +97,7 @@ class KoSearchBoxCtrlBase : public QWidget {
   KoFlyoutWndBase* m_popup;
   Collection* m_collection = nullptr;
   QPointer<QWidget> m_previousFocus;  // had the focus before the edit
-  bool m_emptiedByProgram = false;      // until the edit next gets the focus
+  bool m_emptiedByProgram = false;    // until the edit next gets the focus
   bool m_hovered = false;
 };
 

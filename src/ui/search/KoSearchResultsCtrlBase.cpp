@@ -15,7 +15,9 @@ void KoSearchResultsCtrlBase::setScope(Collection* collection) {
   m_list->setScope(collection);
 }
 
-bool KoSearchResultsCtrlBase::runSearch(const QString& text) { return m_list->runSearch(text); }
+bool KoSearchResultsCtrlBase::runSearch(const QString& text) {
+  return m_list->runSearch(text);
+}
 
 void KoSearchResultsCtrlBase::close() {
   m_list->close();

@@ -17,7 +17,9 @@ Rgb toRgb(const QColor& colour) {
              static_cast<uint8_t>(colour.blue())};
 }
 
-QColor toQColor(const Rgb& rgb) { return QColor(rgb.red, rgb.green, rgb.blue); }
+QColor toQColor(const Rgb& rgb) {
+  return QColor(rgb.red, rgb.green, rgb.blue);
+}
 
 std::vector<MarkupRun> runsOf(const MarkupRenderer& renderer, std::wstring_view markup) {
   return parseMarkup(markup, MarkupStyle{toRgb(renderer.textColor), toRgb(renderer.backColor), renderer.opaque});

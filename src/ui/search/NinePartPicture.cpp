@@ -7,8 +7,8 @@ namespace tavoro::ui {
 
 void drawNinePart(QPainter& painter, const QRect& target, const QPixmap& picture, int edge) {
   if (picture.isNull() || target.isEmpty()) return;
-  const int e = std::max(0, std::min({edge, picture.width() / 2, picture.height() / 2, target.width() / 2,
-                                       target.height() / 2}));
+  const int e =
+      std::max(0, std::min({edge, picture.width() / 2, picture.height() / 2, target.width() / 2, target.height() / 2}));
   // Column and row bounds in the picture (source) and on the target.
   const int sx[4] = {0, e, picture.width() - e, picture.width()};
   const int sy[4] = {0, e, picture.height() - e, picture.height()};

@@ -49,15 +49,23 @@ SearchResultList::SearchResultList(QWidget* parent)
   m_context.thumbnailReady = std::make_shared<const PreviewSink>([view](int32_t) {
     if (QCoreApplication* app = QCoreApplication::instance())
       QMetaObject::invokeMethod(
-          app, [view] { if (view) view->update(); }, Qt::QueuedConnection);
+          app,
+          [view] {
+            if (view) view->update();
+          },
+          Qt::QueuedConnection);
   });
   connect(this, &KoListBox::commandRequested, this, &SearchResultList::executeCommand);
   connect(m_editor, &KoCellEdit::editEnded, this, &SearchResultList::commitRename, Qt::DirectConnection);
 }
 
-SearchResultList::~SearchResultList() { m_renamed = nullptr; }
+SearchResultList::~SearchResultList() {
+  m_renamed = nullptr;
+}
 
-SearchResultRow* SearchResultList::resultRow(int index) const { return static_cast<SearchResultRow*>(row(index)); }
+SearchResultRow* SearchResultList::resultRow(int index) const {
+  return static_cast<SearchResultRow*>(row(index));
+}
 
 int SearchResultList::rowOf(const Item* item) const {
   for (int i = 0; i < rowCount(); ++i)
@@ -149,8 +157,8 @@ void SearchResultList::paintBackground(QPainter& painter, const QRect& area) {
   const QRect first(8, 0, viewport()->width() - 16, SearchResultRow::kHeight);
   painter.setFont(UiFont());
   painter.setPen(kEmptyText);
-  const QString text = painter.fontMetrics().elidedText(QStringLiteral("No items match your search."),
-                                                        Qt::ElideRight, first.width());
+  const QString text =
+      painter.fontMetrics().elidedText(QStringLiteral("No items match your search."), Qt::ElideRight, first.width());
   painter.drawText(first, Qt::AlignCenter | Qt::TextSingleLine, text);
 }
 
@@ -252,7 +260,9 @@ void SearchResultList::deleteSelected() {
 
 // --- Renaming ---------------------------------------------------------------------
 
-int SearchResultList::renamedRow() const { return m_renamed && m_editor->isEditing() ? rowOf(m_renamed) : -1; }
+int SearchResultList::renamedRow() const {
+  return m_renamed && m_editor->isEditing() ? rowOf(m_renamed) : -1;
+}
 
 void SearchResultList::startRename() {
   if (selectedCount() != 1) return;

@@ -25,7 +25,9 @@ const QColor kLine(215, 220, 230);
 const QColor kText(61, 75, 102);
 const QColor kCollection(130, 138, 153);
 
-int bandTop(const QRect& rect) { return rect.top() + (rect.height() - kBand) / 2; }
+int bandTop(const QRect& rect) {
+  return rect.top() + (rect.height() - kBand) / 2;
+}
 
 }  // namespace
 
@@ -80,13 +82,13 @@ void SearchResultRow::paint(QPainter& painter, const QRect& rect, const State& s
   const int half = kBand / 2;
   const QRect upper(text.left(), text.top() + 1, text.width(), half);
   const QRect lower(text.left(), text.top() + half - 1, text.width(), half);
-  const QSize name = drawMarkup(painter, MarkupRenderer{UiFontLarge(), kText, Qt::white, false},
-                                m_result.nameMarkup, upper, kMarkupRowFormat);
+  const QSize name = drawMarkup(painter, MarkupRenderer{UiFontLarge(), kText, Qt::white, false}, m_result.nameMarkup,
+                                upper, kMarkupRowFormat);
   if (m_context.showCollection) {
     const ItemList* list = m_result.item->owner();
     const Collection* collection = list ? list->collection() : nullptr;
-    const QRect after(upper.left() + name.width() + 10, upper.top(), upper.right() + 1 - (upper.left() + name.width() + 10),
-                      upper.height());
+    const QRect after(upper.left() + name.width() + 10, upper.top(),
+                      upper.right() + 1 - (upper.left() + name.width() + 10), upper.height());
     if (collection && !after.isEmpty()) {
       const QFont& font = UiFont();
       painter.setFont(font);

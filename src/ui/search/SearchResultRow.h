@@ -17,7 +17,7 @@ namespace tavoro::ui {
 
 // What every row of one list draws alike; the list owns it and outlives its rows.
 struct ResultRowContext {
-  bool showCollection = false;  // the scope is "All Collections"
+  bool showCollection = false;                        // the scope is "All Collections"
   std::shared_ptr<const PreviewSink> thumbnailReady;  // told when a thumbnail arrives
 };
 
@@ -25,8 +25,7 @@ class SearchResultRow : public ListBoxRow {
  public:
   static constexpr int kHeight = 49;
 
-  SearchResultRow(const SearchResult& result, const ResultRowContext& context)
-      : m_result(result), m_context(context) {}
+  SearchResultRow(const SearchResult& result, const ResultRowContext& context) : m_result(result), m_context(context) {}
 
   Item* item() const { return m_result.item; }
   // The markups as last worked out (empty until the row was drawn).

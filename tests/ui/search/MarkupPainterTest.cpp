@@ -36,7 +36,9 @@ Drawn draw(std::wstring_view markup, int width) {
   return drawn;
 }
 
-int textWidth(const QString& text) { return QFontMetrics(makeUiFont(14)).horizontalAdvance(text); }
+int textWidth(const QString& text) {
+  return QFontMetrics(makeUiFont(14)).horizontalAdvance(text);
+}
 // Each run is measured on its own.
 int runsWidth(std::initializer_list<const char*> runs) {
   int width = 0;

@@ -28,7 +28,9 @@ struct Note {
   bool operator==(const Note&) const = default;
 };
 
-void PrintTo(const Note& note, std::ostream* out) { *out << "{" << note.flags << ", \"" << note.text.toStdString() << "\"}"; }
+void PrintTo(const Note& note, std::ostream* out) {
+  *out << "{" << note.flags << ", \"" << note.text.toStdString() << "\"}";
+}
 
 // A window with the search box and another field that can take the focus;
 // the settings' search lists as each test sets them.
@@ -57,8 +59,9 @@ class SearchBoxTest : public ::testing::Test {
     m_window->show();
     QApplication::setActiveWindow(m_window.get());
     m_other->setFocus();
-    QObject::connect(m_box, &KoSearchBoxCtrlBase::notified,
-                     [this](const QString& text, int flags) { m_notes.push_back({flags, text}); });
+    QObject::connect(m_box, &KoSearchBoxCtrlBase::notified, [this](const QString& text, int flags) {
+      m_notes.push_back({flags, text});
+    });
     return *m_box;
   }
   QLineEdit* edit() const { return m_box->edit(); }
@@ -91,26 +94,37 @@ TEST_F(SearchBoxTest, EachWayOfChangingTheBoxSendsItsFlag) {
   };
   const Case cases[] = {
       {"activating", [](SearchBoxTest&) {}, [](SearchBoxTest& t) { t.m_box->activate(); }, {{Box::kActivated, ""}}},
-      {"activating a hidden box", [](SearchBoxTest& t) { t.m_box->hide(); },
-       [](SearchBoxTest& t) { t.m_box->activate(); }, {}},
-      {"a click on the box", [](SearchBoxTest&) {},
+      {"activating a hidden box",
+       [](SearchBoxTest& t) { t.m_box->hide(); },
+       [](SearchBoxTest& t) { t.m_box->activate(); },
+       {}},
+      {"a click on the box",
+       [](SearchBoxTest&) {},
        [](SearchBoxTest& t) { QTest::mouseClick(t.m_box, Qt::LeftButton, {}, QPoint(40, 11)); },
        {{Box::kActivated, ""}}},
-      {"typing", [](SearchBoxTest& t) { t.m_box->activate(); }, [](SearchBoxTest& t) { t.type("re"); },
+      {"typing",
+       [](SearchBoxTest& t) { t.m_box->activate(); },
+       [](SearchBoxTest& t) { t.type("re"); },
        {{Box::kTextChanged, "r"}, {Box::kTextChanged, "re"}}},
       {"Enter", typed("red"), [](SearchBoxTest& t) { t.key(Qt::Key_Return); }, {{Box::kSearchCommitted, "red"}}},
-      {"an auto-repeated Enter", typed("red"),
+      {"an auto-repeated Enter",
+       typed("red"),
        [](SearchBoxTest& t) {
          QKeyEvent repeat(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"), true);
          QApplication::sendEvent(t.edit(), &repeat);
        },
        {}},
-      {"leaving the box with text", typed("red"), [](SearchBoxTest& t) { t.m_other->setFocus(); },
+      {"leaving the box with text",
+       typed("red"),
+       [](SearchBoxTest& t) { t.m_other->setFocus(); },
        {{Box::kSearchCommitted, "red"}}},
-      {"leaving the box empty", [](SearchBoxTest& t) { t.m_box->activate(); },
-       [](SearchBoxTest& t) { t.m_other->setFocus(); }, {}},
+      {"leaving the box empty",
+       [](SearchBoxTest& t) { t.m_box->activate(); },
+       [](SearchBoxTest& t) { t.m_other->setFocus(); },
+       {}},
       {"Escape", typed("red"), [](SearchBoxTest& t) { t.key(Qt::Key_Escape); }, {{Box::kTextEmptied, ""}}},
-      {"the clear button while typing", typed("red"),
+      {"the clear button while typing",
+       typed("red"),
        [](SearchBoxTest& t) { QTest::mouseClick(t.m_box->clearButton(), Qt::LeftButton); },
        {{Box::kTextChanged, ""}}},
       {"the clear button after leaving",
@@ -134,8 +148,10 @@ TEST_F(SearchBoxTest, EachWayOfChangingTheBoxSendsItsFlag) {
          t.type("b");
        },
        {{Box::kActivated, ""}, {Box::kTextChanged, "b"}}},
-      {"a click into the edit", [](SearchBoxTest& t) { t.m_box->activate(); },
-       [](SearchBoxTest& t) { QTest::mouseClick(t.edit(), Qt::LeftButton); }, {{Box::kActivated, ""}}},
+      {"a click into the edit",
+       [](SearchBoxTest& t) { t.m_box->activate(); },
+       [](SearchBoxTest& t) { QTest::mouseClick(t.edit(), Qt::LeftButton); },
+       {{Box::kActivated, ""}}},
       {"no collection selected",
        [](SearchBoxTest& t) {
          t.m_box->setCollection(nullptr);
@@ -202,8 +218,8 @@ TEST_F(SearchBoxTest, ThePopupOffersEarlierSearchesAndAnswersItsKeys) {
     Qt::Key key;
     int selected;  // the row selected afterwards
   };
-  for (const KeyStep& step : {KeyStep{Qt::Key_Down, 0}, {Qt::Key_Down, 1}, {Qt::Key_Up, 0}, {Qt::Key_Up, 2},
-                              {Qt::Key_Down, 0}}) {
+  for (const KeyStep& step :
+       {KeyStep{Qt::Key_Down, 0}, {Qt::Key_Down, 1}, {Qt::Key_Up, 0}, {Qt::Key_Up, 2}, {Qt::Key_Down, 0}}) {
     key(step.key);
     EXPECT_EQ(list->firstSelectedRow(), step.selected) << step.key;
   }

@@ -34,10 +34,9 @@ class SearchPageTest : public FrameTest {
   void SetUp() override {
     FrameTest::SetUp();
     Wardrobe wardrobe(m_wardrobes + L"/Closet", L"Closet");
-    test::addCollection(wardrobe, L"Shirts", {L"Colour"},
-                        {{L"Linen shirt", {{1001, L"white"}}},
-                         {L"Flannel shirt", {{1001, L"red"}}},
-                         {L"Red polo", {{1001, L"red"}}}});
+    test::addCollection(
+        wardrobe, L"Shirts", {L"Colour"},
+        {{L"Linen shirt", {{1001, L"white"}}}, {L"Flannel shirt", {{1001, L"red"}}}, {L"Red polo", {{1001, L"red"}}}});
     test::addCollection(wardrobe, L"Shoes", {L"Colour"}, {{L"Red sneakers", {{1001, L"red"}}}});
     ASSERT_TRUE(writeWardrobe(wardrobe));
     m_frame = makeFrame();

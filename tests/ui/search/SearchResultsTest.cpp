@@ -85,8 +85,8 @@ TEST_F(SearchResultsTest, TheBannerNamesTheCollection) {
   Collection* lower = m_wardrobe.collections().add(L"winter COLLECTION");
   Collection* bare = m_wardrobe.collections().add(L"Collection");
   const std::pair<const Collection*, const char*> cases[] = {
-      {m_shoes, "Shoes Collection"},   {summer, "Summer Collection"},  {lower, "winter COLLECTION"},
-      {bare, "Collection Collection"}, {all(), "All Collections"}, {nullptr, "Unknown Collection"},
+      {m_shoes, "Shoes Collection"},   {summer, "Summer Collection"}, {lower, "winter COLLECTION"},
+      {bare, "Collection Collection"}, {all(), "All Collections"},    {nullptr, "Unknown Collection"},
   };
   for (const auto& [collection, title] : cases) EXPECT_EQ(bannerTitle(collection), QString::fromUtf8(title));
   m_view.setScope(m_shoes);
@@ -118,14 +118,9 @@ TEST_F(SearchResultsTest, QueriesThatCannotRunShowTheEmptyList) {
     QString query;
   };
   const Case cases[] = {
-      {all(), QStringLiteral(":")},
-      {all(), QStringLiteral("\"\"")},
-      {all(), QStringLiteral("=red")},
-      {all(), QStringLiteral("   ")},
-      {all(), QString(200000, u'x')},
-      {all(), toQString(manyTerms)},
-      {nullptr, QStringLiteral("red")},
-      {m_shirts, QStringLiteral("velvet")},
+      {all(), QStringLiteral(":")},     {all(), QStringLiteral("\"\"")},      {all(), QStringLiteral("=red")},
+      {all(), QStringLiteral("   ")},   {all(), QString(200000, u'x')},       {all(), toQString(manyTerms)},
+      {nullptr, QStringLiteral("red")}, {m_shirts, QStringLiteral("velvet")},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.query.left(20).toStdString());
@@ -170,11 +165,20 @@ TEST_F(SearchResultsTest, DeleteAsksFirstAndTellsThePageAroundIt) {
     std::vector<std::wstring> left;
   };
   const Case cases[] = {
-      {{1}, kIdNo, L"Are you sure you want to delete \"Flannel shirt\"?", L"Confirm Item Delete",
+      {{1},
+       kIdNo,
+       L"Are you sure you want to delete \"Flannel shirt\"?",
+       L"Confirm Item Delete",
        {L"Linen shirt", L"Flannel shirt", L"Oxford shirt", L"Red polo", L"Red sneakers"}},
-      {{0, 2, 4}, kIdNo, L"Are you sure you want to delete these 3 items?", L"Confirm Multiple Item Delete",
+      {{0, 2, 4},
+       kIdNo,
+       L"Are you sure you want to delete these 3 items?",
+       L"Confirm Multiple Item Delete",
        {L"Linen shirt", L"Flannel shirt", L"Oxford shirt", L"Red polo", L"Red sneakers"}},
-      {{1, 4}, kIdYes, L"Are you sure you want to delete these 2 items?", L"Confirm Multiple Item Delete",
+      {{1, 4},
+       kIdYes,
+       L"Are you sure you want to delete these 2 items?",
+       L"Confirm Multiple Item Delete",
        {L"Linen shirt", L"Oxford shirt", L"Red polo"}},
   };
   for (const Case& c : cases) {
@@ -257,8 +261,8 @@ TEST_F(SearchResultsTest, TheContextMenuFollowsTheSelection) {
     std::string enabled;
     QTimer::singleShot(0, [&enabled] {
       auto* menu = test::findTopLevel<PopupMenu>(QStringLiteral("SRList Context"));
-      for (int id : {kCmdAddToCombination, kCmdDelete, kCmdRenameResult, kCmdSelectAllResults,
-                     kCmdSelectInverseResults})
+      for (int id :
+           {kCmdAddToCombination, kCmdDelete, kCmdRenameResult, kCmdSelectAllResults, kCmdSelectInverseResults})
         enabled += menu->commandAction(id)->isEnabled() ? '1' : '0';
       menu->close();
     });
