@@ -272,6 +272,10 @@ TEST_F(SearchBoxTest, DeleteInTheEmptyBoxBringsBackTheLastRows) {
   ASSERT_FALSE(popup()->isVisible());
   key(Qt::Key_Delete);
   EXPECT_FALSE(popup()->isVisible()) << "only in an empty box";
+  m_box->clear();
+  m_other->setFocus();
+  key(Qt::Key_Delete);
+  EXPECT_FALSE(popup()->isVisible()) << "only in the box";
 }
 
 TEST_F(SearchBoxTest, ThePopupClosesOnTheFifthIdleTickWithThePointerOutside) {

@@ -11,6 +11,7 @@
 #include "SearchFixture.h"
 #include "TempDir.h"
 #include "TestFiles.h"
+#include "platform/FileSystem.h"
 #include "ui/common/CommandIds.h"
 #include "ui/common/MessageBox.h"
 #include "ui/common/QtText.h"
@@ -213,6 +214,21 @@ TEST_F(SearchResultsTest, DeleteAsksFirstAndTellsThePageAroundIt) {
     EXPECT_TRUE(list().hasFocus());
     QObject::disconnect(&list(), &SearchResultList::itemAboutToBeDeleted, &m_view, nullptr);
   }
+}
+
+TEST_F(SearchResultsTest, DeletingTellsWhichFolderKeepsFiles) {
+  search(m_shirts, "polo");
+  select({0});
+  Item* item = list().resultRow(0)->item();
+  ASSERT_TRUE(createFolders(item->photoFolder()));
+  const std::wstring folder = item->photoFolder();  // named as an existing folder now
+  test::writeFile(folder + L"notes.txt", "not a photo of the wardrobe");
+  ScopedMessageResponder boxes({kIdYes});
+  QTest::keyClick(&list(), Qt::Key_Delete);
+  EXPECT_EQ(list().rowCount(), 0);
+  ASSERT_EQ(boxes.count(), 2u);
+  EXPECT_EQ(boxes.last().text, L"The item \"Red polo\" was deleted, but some of its files could not be deleted. "
+                               L"They are still in:\n\n" + folder);
 }
 
 TEST_F(SearchResultsTest, RenamingInPlaceSetsADifferentNameOnly) {
