@@ -10,6 +10,7 @@
 #include "platform/FileSystem.h"
 #include "ItemListScreens.h"
 #include "PageScreens.h"
+#include "SearchScreens.h"
 #include "ScreenFolder.h"
 #include "ui/common/CommandIds.h"
 #include "ui/common/QtText.h"
@@ -174,5 +175,6 @@ int main(int argc, char* argv[]) {
   ok &= renderControls();
   ok &= tavoro::tools::renderWardrobePage(screens);
   ok &= tavoro::tools::renderItemList(screens);
+  ok &= tavoro::tools::renderSearch(screens);
   return ok ? 0 : 1;
 }

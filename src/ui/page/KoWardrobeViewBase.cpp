@@ -12,6 +12,7 @@
 #include "ui/frame/PageStack.h"
 #include "ui/items/ItemListPane.h"
 #include "ui/menus/MenuTables.h"
+#include "ui/search/KoSearchResultsCtrlBase.h"
 
 namespace tavoro::ui {
 
@@ -41,7 +42,7 @@ KoWardrobeViewBase::KoWardrobeViewBase(QWidget* parent)
       m_middle(new PageStack(this)),
       m_right(new PageStack(this)),
       m_itemList(new ItemListPane),
-      m_searchResults(makeBlankPane("KoSearchResultsCtrlBase")),
+      m_searchResults(new KoSearchResultsCtrlBase),
       m_hint(makeBlankPane("KoTogDetailsHintCtrl")),
       m_details(makeBlankPane("KoTogDetailsCtrlBase")),
       m_infoStrip(makeBlankPane("KoTogInfoCtrlBase")) {

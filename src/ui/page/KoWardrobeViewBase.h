@@ -23,6 +23,8 @@ namespace tavoro::ui {
 class CollectionPane;
 class ItemListPane;
 class KoCmdBarCtrlBase;
+class KoSearchBoxCtrlBase;
+class KoSearchResultsCtrlBase;
 class PageStack;
 
 class KoWardrobeViewBase : public QWidget {
@@ -43,7 +45,10 @@ class KoWardrobeViewBase : public QWidget {
   PageStack* middleStack() const { return m_middle; }
   PageStack* rightStack() const { return m_right; }
   ItemListPane* itemList() const { return m_itemList; }
-  QWidget* searchResults() const { return m_searchResults; }
+  KoSearchResultsCtrlBase* searchResults() const { return m_searchResults; }
+  // The search box lives in the header; the page follows what is typed into it.
+  void setSearchBox(KoSearchBoxCtrlBase* box);
+  KoSearchBoxCtrlBase* searchBox() const { return m_searchBox; }
   QWidget* infoStrip() const { return m_infoStrip; }
 
   Wardrobe* wardrobe() const { return m_wardrobe; }
@@ -97,13 +102,17 @@ class KoWardrobeViewBase : public QWidget {
   void updateCommandStates();
   void onItemSelectionChanged();
   void onItemsAddedOrDeleted();
+  void onSearchNotified(const QString& text, int flags);
+  void onSearchSelectionChanged();
+  void onSearchItemsDeleted();
 
   KoCmdBarCtrlBase* m_commandBar;
   CollectionPane* m_collections;
   PageStack* m_middle;
   PageStack* m_right;
   ItemListPane* m_itemList;
-  QWidget* m_searchResults;
+  KoSearchResultsCtrlBase* m_searchResults;
+  KoSearchBoxCtrlBase* m_searchBox = nullptr;
   QWidget* m_hint;
   QWidget* m_details;
   QWidget* m_infoStrip;

@@ -14,9 +14,19 @@
 //   engine first of all, so that nothing is left pointing into it.
 // - The command bar's buttons follow the selected collection, the item list's
 //   selection and the middle page.
+// - Search: the box's text is searched at once in the selected collection;
+//   the middle stack shows the results while the text is not empty (the
+//   hint at the right until a result is chosen) and the item list again
+//   when it is emptied. The box's cue and the results' scope follow the
+//   selected collection. One selected result shows its details at the
+//   right. Items deleted from the results leave the collection counts up to
+//   date. "Hide Search Results" empties the box and closes the results,
+//   which keep the selected collection for the next search.
 // - The item list's selection: while the item list is shown, the right stack
 //   shows the details exactly when one item is selected, else the hint.
 // - Items added or deleted in the item list: the collection pane's counts.
+// - An item deleted or renamed in one of the item list and the search results:
+//   the other lets it go or shows the new name.
 // - The item list asks for the photo viewer: the page passes the request on.
 #include "app/AppSettings.h"
 #include "search/SearchEngine.h"
@@ -26,6 +36,10 @@
 #include "ui/frame/PageStack.h"
 #include "ui/items/ItemListPane.h"
 #include "ui/page/KoWardrobeViewBase.h"
+#include "ui/search/KoSRBannerCtrlBase.h"
+#include "ui/search/KoSearchBoxCtrlBase.h"
+#include "ui/search/KoSearchResultsCtrlBase.h"
+#include "ui/search/SearchResultList.h"
 #include "wardrobe/Wardrobe.h"
 
 namespace tavoro::ui {
@@ -35,10 +49,18 @@ void KoWardrobeViewBase::connectPanes() {
   connect(m_collections, &CollectionPane::collectionRenamed, this, &KoWardrobeViewBase::onCollectionRenamed);
   connect(m_collections, &CollectionPane::collectionAboutToBeRemoved, this,
           &KoWardrobeViewBase::onCollectionAboutToBeRemoved);
+  connect(m_middle, &PageStack::pageChanged, this, &KoWardrobeViewBase::updateCommandStates);
+  SearchResultList* results = m_searchResults->list();
+  connect(results, &KoListBox::selectionChanged, this, &KoWardrobeViewBase::onSearchSelectionChanged);
+  connect(results, &SearchResultList::itemsDeleted, this, &KoWardrobeViewBase::onSearchItemsDeleted);
   connect(m_itemList, &ItemListPane::selectionChanged, this, &KoWardrobeViewBase::onItemSelectionChanged);
   connect(m_itemList, &ItemListPane::itemsAdded, this, &KoWardrobeViewBase::onItemsAddedOrDeleted);
   connect(m_itemList, &ItemListPane::itemsDeleted, this, &KoWardrobeViewBase::onItemsAddedOrDeleted);
   connect(m_itemList, &ItemListPane::viewerRequested, this, &KoWardrobeViewBase::viewerRequested);
+  connect(m_itemList, &ItemListPane::itemAboutToBeDeleted, results, &SearchResultList::forgetItem);
+  connect(m_itemList, &ItemListPane::itemRenamed, results, &SearchResultList::refreshRow);
+  connect(results, &SearchResultList::itemAboutToBeDeleted, m_itemList, &ItemListPane::forgetItem);
+  connect(results, &SearchResultList::itemRenamed, m_itemList, &ItemListPane::refreshItem);
 }
 
 bool KoWardrobeViewBase::setWardrobe(Wardrobe* wardrobe) {
@@ -63,15 +85,23 @@ void KoWardrobeViewBase::onCollectionSelected() {
   Collection* collection = selectedCollection();
   if (!collection) return;
   m_wardrobe->collections().setHotId(collection->id());
+  if (m_searchBox) m_searchBox->setCollection(collection);
+  m_searchResults->setScope(collection);
   m_middle->showPage(kItemListPage);
   m_right->showPage(kHintPage);
   m_itemList->showCollection(collection);
   updateCommandStates();
 }
 
-void KoWardrobeViewBase::onCollectionRenamed(Collection*) {}
+void KoWardrobeViewBase::onCollectionRenamed(Collection*) {
+  if (m_searchBox) m_searchBox->update();
+  m_searchResults->banner()->update();
+  m_searchResults->list()->viewport()->update();
+}
 
 void KoWardrobeViewBase::onCollectionAboutToBeRemoved(Collection* collection) {
+  if (m_searchBox && m_searchBox->collection() == collection) m_searchBox->setCollection(nullptr);
+  m_searchResults->list()->forgetCollection(collection);
   // The engine's scope and results point into the collection.
   SearchEngine::instance().reset();
   SearchEngine::instance().results().clear();
@@ -81,17 +111,25 @@ void KoWardrobeViewBase::onCollectionAboutToBeRemoved(Collection* collection) {
 void KoWardrobeViewBase::emptyPanes() {
   SearchEngine::instance().reset();
   SearchEngine::instance().results().clear();
+  if (m_searchBox) {
+    m_searchBox->clear();
+    m_searchBox->setCollection(nullptr);
+  }
   m_right->showPage(kHintPage);
   m_middle->showPage(kItemListPage);
   m_itemList->showCollection(nullptr);
+  m_searchResults->close();
   m_collections->detach();
 }
 
 void KoWardrobeViewBase::hideSearchResults() {
-  SearchEngine::instance().reset();
+  if (m_searchBox) m_searchBox->clear();
+  m_searchResults->close();
   SearchEngine::instance().results().clear();
+  // Typing again searches the selected collection, as before the results were hidden.
+  m_searchResults->setScope(selectedCollection());
   m_middle->showPage(kItemListPage);
-  updateCommandStates();
+  onItemSelectionChanged();
 }
 
 void KoWardrobeViewBase::updateCommandStates() {
@@ -101,6 +139,40 @@ void KoWardrobeViewBase::updateCommandStates() {
   m_commandBar->setButtonEnabled(kCmdDeleteSelectedPhotos, listShown && m_itemList->selectedCount() > 0);
   m_commandBar->setButtonEnabled(kCmdHideSearchResults, !listShown);
 }
+
+// --- Search -------------------------------------------------------------------
+
+void KoWardrobeViewBase::setSearchBox(KoSearchBoxCtrlBase* box) {
+  m_searchBox = box;
+  if (!box) return;
+  connect(box, &KoSearchBoxCtrlBase::notified, this, &KoWardrobeViewBase::onSearchNotified);
+  box->setCollection(selectedCollection());
+}
+
+void KoWardrobeViewBase::onSearchNotified(const QString& text, int flags) {
+  if (!(flags & (KoSearchBoxCtrlBase::kTextChanged | KoSearchBoxCtrlBase::kTextEmptied))) return;
+  m_searchResults->runSearch(text);
+  if (!text.isEmpty()) {
+    m_middle->showPage(kSearchResultsPage);
+    m_right->showPage(kHintPage);
+  } else {
+    m_middle->showPage(kItemListPage);
+    // The item list's selection decides the right stack again.
+    onItemSelectionChanged();
+  }
+}
+
+void KoWardrobeViewBase::onSearchSelectionChanged() {
+  if (m_middle->currentIndex() != kSearchResultsPage) return;
+  m_right->showPage(m_searchResults->list()->selectedItem() ? kDetailsPage : kHintPage);
+}
+
+void KoWardrobeViewBase::onSearchItemsDeleted() {
+  m_collections->refreshCounts();
+  onSearchSelectionChanged();
+}
+
+// --- Item list ----------------------------------------------------------------
 
 void KoWardrobeViewBase::onItemSelectionChanged() {
   if (m_middle->currentIndex() == kItemListPage)
