@@ -2,6 +2,7 @@
 
 #include <QAbstractItemView>
 #include <QItemSelectionModel>
+#include <QLineEdit>
 #include <QTest>
 
 #include "FindWidget.h"
@@ -19,6 +20,9 @@
 #include "ui/items/ItemListModel.h"
 #include "ui/items/ItemListPane.h"
 #include "ui/page/KoWardrobeViewBase.h"
+#include "ui/search/KoSearchBoxCtrlBase.h"
+#include "ui/search/KoSearchResultsCtrlBase.h"
+#include "ui/search/SearchResultList.h"
 #include "wardrobe/Wardrobe.h"
 #include "wardrobe/WardrobeFile.h"
 
@@ -27,14 +31,14 @@ namespace {
 
 using ItemListPageTest = FrameTest;
 
-TEST_F(ItemListPageTest, TheItemListDrivesTheRightPagesTheCommandBarAndTheViewer) {
+TEST_F(ItemListPageTest, TheItemListDrivesTheRightPagesTheCommandBarAndTheViewerAndFollowsTheSearchResults) {
   std::wstring path;
   {
     Wardrobe wardrobe(m_wardrobes + L"/Closet", L"Closet");
     Collection* shirts = wardrobe.collections().add(L"Shirts");
     wardrobe.collections().add(L"Hats");
     ASSERT_TRUE(createFolders(m_dir / L"photos"));
-    for (const wchar_t* name : {L"linen", L"oxford"}) {
+    for (const wchar_t* name : {L"linen", L"oxford", L"flannel"}) {
       const std::wstring photo = m_dir / (L"photos/" + std::wstring(name) + L".jpg");
       test::writeFile(photo, test::jpegBytes(12, 9));
       ASSERT_NE(shirts->items().addFromPhotoFile(photo), nullptr);
@@ -49,7 +53,7 @@ TEST_F(ItemListPageTest, TheItemListDrivesTheRightPagesTheCommandBarAndTheViewer
   KoWardrobeViewBase* page = frame->clientView()->wardrobeView();
   ItemListPane* list = test::findWidget<ItemListPane>(page, QStringLiteral("ItemListPane"));
   ASSERT_EQ(list, page->itemList());
-  ASSERT_EQ(list->entryCount(), 2) << "the selected collection fills the list";
+  ASSERT_EQ(list->entryCount(), 3) << "the selected collection fills the list";
   std::vector<Item*> viewed;
   QObject::connect(frame->clientView(), &KoViewBase::viewerRequested,
           [&](const std::vector<Item*>& items, int) { viewed = items; });
@@ -68,9 +72,22 @@ TEST_F(ItemListPageTest, TheItemListDrivesTheRightPagesTheCommandBarAndTheViewer
     EXPECT_EQ(page->commandBar()->isButtonEnabled(kCmdDeleteSelectedPhotos), s.deleteEnabled);
   }
   QTest::keyClick(list->currentView(), Qt::Key_Return);
-  EXPECT_EQ(viewed.size(), 2u) << "the viewer request reaches the main window";
+  EXPECT_EQ(viewed.size(), 3u) << "the viewer request reaches the main window";
+
+  // An item deleted from the search results leaves the item list as well.
+  frame->executeCommand(kCmdFind);
+  QTest::keyClicks(frame->clientView()->searchBox()->edit(), QStringLiteral("oxford"));
+  SearchResultList* results = page->searchResults()->list();
+  ASSERT_EQ(results->rowCount(), 1);
+  QTest::mouseClick(results->viewport(), Qt::LeftButton, {}, results->rowRect(0).center());
+  m_boxes.addAnswer(kIdYes);
+  QTest::keyClick(results, Qt::Key_Delete);
+  EXPECT_EQ(list->entryCount(), 2);
+  EXPECT_TRUE(page->routeCommand(kCmdHideSearchResults));
+  EXPECT_EQ(page->rightStack()->currentIndex(), KoWardrobeViewBase::kHintPage) << "nothing selected in the list";
 
   // The command bar deletes the selected photos; the collection's count follows.
+  list->selection()->select(list->model()->index(0, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
   m_boxes.addAnswer(kIdYes);
   EXPECT_TRUE(page->routeCommand(kCmdDeleteSelectedPhotos));
   EXPECT_TRUE(QTest::qWaitFor([&] { return list->entryCount() == 1; }, 5000));
