@@ -95,7 +95,9 @@ class TimedApplication : public QApplication {
   Clock::time_point m_lastPaint;
 };
 
-TimedApplication* app() { return static_cast<TimedApplication*>(QCoreApplication::instance()); }
+TimedApplication* app() {
+  return static_cast<TimedApplication*>(QCoreApplication::instance());
+}
 
 // Runs the event loop until the condition holds (checked every millisecond
 // and after every event batch); false after timeoutMs.
@@ -131,7 +133,9 @@ long peakKilobytes() {
   return -1;
 }
 
-std::wstring cacheFolder() { return fromUtf8(TAVORO_BENCH_CACHE_DIR) + L"/item-list"; }
+std::wstring cacheFolder() {
+  return fromUtf8(TAVORO_BENCH_CACHE_DIR) + L"/item-list";
+}
 
 // The distinct photos, made once.
 std::wstring sourcePhoto(int i) {
@@ -220,7 +224,8 @@ void measure(int count) {
   runUntil(visibleDone, 60000);
   // The last of them is drawn by the paint that follows its announcement.
   Clock::time_point lastArrival;
-  for (int row = first; row <= last; ++row) lastArrival = std::max(lastArrival, arrived[pane.model()->entry(row).number]);
+  for (int row = first; row <= last; ++row)
+    lastArrival = std::max(lastArrival, arrived[pane.model()->entry(row).number]);
   runUntil([&] { return app()->lastPaint() >= lastArrival; }, 10000);
   std::printf("  select to every visible thumbnail drawn (%d entries): %.1f ms; peak memory %.0f MiB\n",
               last - first + 1, msSince(select), peakKilobytes() / 1024.0);
@@ -257,7 +262,7 @@ void measure(int count) {
 
   const auto allStart = Clock::now();
   const bool all = runUntil([&] { return arrived.size() >= static_cast<size_t>(count); }, 120000);
-  std::printf("  every thumbnail made: %s after %.1f s more (%zu of %d)\n", all ? "done" : "not yet", 
+  std::printf("  every thumbnail made: %s after %.1f s more (%zu of %d)\n", all ? "done" : "not yet",
               msSince(allStart) / 1000, arrived.size(), count);
   std::printf("  peak memory so far: %.0f MiB\n", peakKilobytes() / 1024.0);
 }

@@ -37,15 +37,16 @@ void paintPicture(QPainter& painter, const QRect& box) {
 }  // namespace
 
 void EmptyListHint::setCollection(const QString& name, bool real) {
-  m_text = real ? QStringLiteral("Add photos here for \"%1\".\n\nYou can:\n\n1) Click \"Add Photos\" on the toolbar;\n"
-                                 "2) Or, drag photos into this pane.")
+  m_text = real ? QStringLiteral(
+                      "Add photos here for \"%1\".\n\nYou can:\n\n1) Click \"Add Photos\" on the toolbar;\n"
+                      "2) Or, drag photos into this pane.")
                       .arg(name)
-              : QStringLiteral("Select a collection on the left, then add photos here.");
+                : QStringLiteral("Select a collection on the left, then add photos here.");
 }
 
 QRect EmptyListHint::textRect(const QRect& area) const {
-  return QRect(area.left() + kTextLeft, area.top() + kTextTop,
-               std::max(1, area.width() - kTextLeft - kTextRightMargin), std::max(1, area.height() - kTextTop));
+  return QRect(area.left() + kTextLeft, area.top() + kTextTop, std::max(1, area.width() - kTextLeft - kTextRightMargin),
+               std::max(1, area.height() - kTextTop));
 }
 
 QRect EmptyListHint::pictureRect(const QRect& area) const {

@@ -59,16 +59,18 @@ DibBitmap flattened(const QImage& picture, const CellColor& background) {
 
 }  // namespace
 
-QIcon fileIcon(const QString& path) { return iconForSuffix(QFileInfo(path)).icon; }
+QIcon fileIcon(const QString& path) {
+  return iconForSuffix(QFileInfo(path)).icon;
+}
 
 PlaceholderIcon placeholderIcon(std::wstring_view path, const ListCellStyle& style) {
   KnownIcon& known = iconForSuffix(QFileInfo(toQString(path)));
   // Asked for at every paint of an entry that waits for its thumbnail.
   if (known.placeholder && known.placeholderBackground == style.background) return {known.key, known.placeholder};
-  const QImage picture = known.icon.pixmap(kPlaceholderIconSize, kPlaceholderIconSize)
-                             .toImage()
-                             .scaled(kPlaceholderIconSize, kPlaceholderIconSize, Qt::KeepAspectRatio,
-                                     Qt::SmoothTransformation);
+  const QImage picture =
+      known.icon.pixmap(kPlaceholderIconSize, kPlaceholderIconSize)
+          .toImage()
+          .scaled(kPlaceholderIconSize, kPlaceholderIconSize, Qt::KeepAspectRatio, Qt::SmoothTransformation);
   if (picture.isNull()) return {};
   auto bitmap = std::make_shared<DibBitmap>(flattened(picture, style.background));
   if (!bitmap->isValid()) return {};

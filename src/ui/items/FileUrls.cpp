@@ -20,8 +20,12 @@ ImportList localFilesOf(const QMimeData* data) {
   return files;
 }
 
-bool clipboardHoldsFiles() { return !clipboardFiles().empty(); }
+bool clipboardHoldsFiles() {
+  return !clipboardFiles().empty();
+}
 
-ImportList clipboardFiles() { return localFilesOf(QGuiApplication::clipboard()->mimeData()); }
+ImportList clipboardFiles() {
+  return localFilesOf(QGuiApplication::clipboard()->mimeData());
+}
 
 }  // namespace tavoro::ui

@@ -49,9 +49,13 @@ FilteringFilesDialog::FilteringFilesDialog(ImportList paths, QWidget* owner)
   });
 }
 
-FilteringFilesDialog::~FilteringFilesDialog() { m_thread.reset(); }
+FilteringFilesDialog::~FilteringFilesDialog() {
+  m_thread.reset();
+}
 
-ImportList FilteringFilesDialog::accepted() const { return m_thread->accepted(); }
+ImportList FilteringFilesDialog::accepted() const {
+  return m_thread->accepted();
+}
 
 bool FilteringFilesDialog::run() {
   if (!m_thread->start()) return false;

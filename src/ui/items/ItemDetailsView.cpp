@@ -63,7 +63,9 @@ int ItemDetailsView::sortArrowColumn() const {
   return header()->isSortIndicatorShown() ? header()->sortIndicatorSection() : -1;
 }
 
-bool ItemDetailsView::sortArrowUp() const { return header()->sortIndicatorOrder() == Qt::DescendingOrder; }
+bool ItemDetailsView::sortArrowUp() const {
+  return header()->sortIndicatorOrder() == Qt::DescendingOrder;
+}
 
 void ItemDetailsView::paintEvent(QPaintEvent* event) {
   if (model() && model()->rowCount(rootIndex()) == 0) {

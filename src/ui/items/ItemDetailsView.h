@@ -18,7 +18,6 @@ class ItemDetailsView : public QTreeView {
  public:
   ItemDetailsView(ItemListDelegate& delegate, const EmptyListHint& hint, QWidget* parent = nullptr);
 
-
   void setModel(QAbstractItemModel* model) override;
   // Shows the arrow on the column, pointing up for ascending and down for
   // descending; -1 shows none.

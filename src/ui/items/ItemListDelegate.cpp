@@ -48,9 +48,13 @@ QPalette::ColorGroup groupOf(const QStyleOptionViewItem& option) {
 ItemListDelegate::ItemListDelegate(ListThumbnails& thumbnails, QObject* parent)
     : QStyledItemDelegate(parent), m_thumbnails(thumbnails) {}
 
-int ItemListDelegate::lineHeight() const { return QFontMetrics(UiFont()).height(); }
+int ItemListDelegate::lineHeight() const {
+  return QFontMetrics(UiFont()).height();
+}
 
-int ItemListDelegate::maxLabelLines() const { return m_look == ItemListLook::List ? 1 : 2; }
+int ItemListDelegate::maxLabelLines() const {
+  return m_look == ItemListLook::List ? 1 : 2;
+}
 
 QSize ItemListDelegate::entrySize(ItemListLook look) const {
   const int label = 2 * lineHeight() + kLabelBottom;
@@ -72,8 +76,7 @@ QRect ItemListDelegate::pictureRect(const QRect& entry) const {
       return QRect(entry.left() + (entry.width() - kThumbnailCell) / 2, entry.top() + kPictureTop, kThumbnailCell,
                    kThumbnailCell);
     case ItemListLook::Icons:
-      return QRect(entry.left() + (entry.width() - kLargeIcon) / 2, entry.top() + kPictureTop, kLargeIcon,
-                   kLargeIcon);
+      return QRect(entry.left() + (entry.width() - kLargeIcon) / 2, entry.top() + kPictureTop, kLargeIcon, kLargeIcon);
     case ItemListLook::List:
     case ItemListLook::Details:
       break;
@@ -179,9 +182,9 @@ void ItemListDelegate::updateEditorGeometry(QWidget* editor, const QStyleOptionV
   }
   const QRect label = labelRect(option.rect);
   const int height = lineHeight() + 6;
-  editor->setGeometry(QRect(label.left(), m_look == ItemListLook::List ? label.top() + (label.height() - height) / 2
-                                                                       : label.top() - 2,
-                            label.width(), height));
+  editor->setGeometry(
+      QRect(label.left(), m_look == ItemListLook::List ? label.top() + (label.height() - height) / 2 : label.top() - 2,
+            label.width(), height));
 }
 
 }  // namespace tavoro::ui

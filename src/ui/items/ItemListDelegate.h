@@ -40,8 +40,7 @@ class ItemListDelegate : public QStyledItemDelegate {
  private:
   int lineHeight() const;
   int maxLabelLines() const;
-  void paintLabel(QPainter& painter, const QStyleOptionViewItem& option, const QRect& area,
-                  const QString& text) const;
+  void paintLabel(QPainter& painter, const QStyleOptionViewItem& option, const QRect& area, const QString& text) const;
 
   ListThumbnails& m_thumbnails;
   ItemListLook m_look = ItemListLook::Thumbnails;

@@ -18,10 +18,10 @@ class Item;
 namespace tavoro::ui {
 
 struct ItemListEntry {
-  int32_t number = 0;       // from nextEntryNumber(): unique for the life of the process
-  Item* item = nullptr;     // owned by the collection
-  std::wstring photoPath;   // the item's main photo when the entry was made
-  QString photoPathText;    // the same, as Qt text
+  int32_t number = 0;      // from nextEntryNumber(): unique for the life of the process
+  Item* item = nullptr;    // owned by the collection
+  std::wstring photoPath;  // the item's main photo when the entry was made
+  QString photoPathText;   // the same, as Qt text
   // Read from the file the first time a details column or a sort needs it.
   mutable std::optional<PhotoFileFacts> facts;
 

@@ -9,13 +9,17 @@
 
 namespace tavoro::ui {
 
-ItemListModel::ItemListModel(QObject* parent) : QAbstractTableModel(parent) { registerModelMetaTypes(); }
+ItemListModel::ItemListModel(QObject* parent) : QAbstractTableModel(parent) {
+  registerModelMetaTypes();
+}
 
 int ItemListModel::rowCount(const QModelIndex& parent) const {
   return parent.isValid() ? 0 : static_cast<int>(m_entries.size());
 }
 
-int ItemListModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : kColumnCount; }
+int ItemListModel::columnCount(const QModelIndex& parent) const {
+  return parent.isValid() ? 0 : kColumnCount;
+}
 
 QString ItemListModel::displayName(const Item& item) {
   return item.name().empty() ? QStringLiteral("unnamed") : toQString(item.name());
@@ -92,7 +96,8 @@ void ItemListModel::indexNumbers() const {
   if (m_numbersIndexed) return;
   m_rowOfNumber.clear();
   m_rowOfNumber.reserve(static_cast<qsizetype>(m_entries.size()));
-  for (size_t row = 0; row < m_entries.size(); ++row) m_rowOfNumber.insert(m_entries[row].number, static_cast<int>(row));
+  for (size_t row = 0; row < m_entries.size(); ++row)
+    m_rowOfNumber.insert(m_entries[row].number, static_cast<int>(row));
   m_numbersIndexed = true;
 }
 

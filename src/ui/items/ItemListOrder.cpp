@@ -33,7 +33,9 @@ int compareFacts(const ItemListEntry& a, const ItemListEntry& b, int column) {
 
 }  // namespace
 
-int compareByName(const ItemListEntry& a, const ItemListEntry& b) { return compareUtf16(a.item->name(), b.item->name()); }
+int compareByName(const ItemListEntry& a, const ItemListEntry& b) {
+  return compareUtf16(a.item->name(), b.item->name());
+}
 
 int compareByDateAdded(const ItemListEntry& a, const ItemListEntry& b) {
   return threeWay(a.item->dateAdded(), b.item->dateAdded());

@@ -73,7 +73,8 @@ ItemListPane::ItemListPane(QWidget* parent)
 
   auto* input = new ItemViewInput(this);
   auto* drops = new FileDropTarget(this);
-  for (QAbstractItemView* view : {static_cast<QAbstractItemView*>(m_grid), static_cast<QAbstractItemView*>(m_details)}) {
+  for (QAbstractItemView* view :
+       {static_cast<QAbstractItemView*>(m_grid), static_cast<QAbstractItemView*>(m_details)}) {
     input->watch(view);
     drops->watch(view->viewport());
     connect(view, &QAbstractItemView::doubleClicked, this, [this](const QModelIndex& index) {
@@ -105,7 +106,9 @@ QAbstractItemView* ItemListPane::currentView() const {
   return m_look == ItemListLook::Details ? static_cast<QAbstractItemView*>(m_details) : m_grid;
 }
 
-int ItemListPane::entryCount() const { return m_model->rowCount(); }
+int ItemListPane::entryCount() const {
+  return m_model->rowCount();
+}
 
 std::vector<int> ItemListPane::selectedRows() const {
   std::vector<int> rows;
@@ -114,7 +117,9 @@ std::vector<int> ItemListPane::selectedRows() const {
   return rows;
 }
 
-int ItemListPane::selectedCount() const { return static_cast<int>(m_selection->selectedRows(kNameColumn).size()); }
+int ItemListPane::selectedCount() const {
+  return static_cast<int>(m_selection->selectedRows(kNameColumn).size());
+}
 
 Item* ItemListPane::selectedItem() const {
   const QModelIndexList rows = m_selection->selectedRows(kNameColumn);
@@ -220,7 +225,9 @@ void ItemListPane::forgetItem(Item* item) {
   if (selected) forwardSelection();
 }
 
-void ItemListPane::refreshItem(Item* item) { m_model->refreshRow(m_model->rowOfItem(item)); }
+void ItemListPane::refreshItem(Item* item) {
+  m_model->refreshRow(m_model->rowOfItem(item));
+}
 
 // --- Looks and thumbnails --------------------------------------------------------
 
@@ -259,7 +266,8 @@ void ItemListPane::requestVisible() {
   if (first < 0) return;
   std::vector<ThumbnailRequest> batch;
   batch.reserve(static_cast<size_t>(last - first + 1));
-  for (int row = first; row <= last; ++row) batch.push_back({m_model->entry(row).number, m_model->entry(row).photoPath});
+  for (int row = first; row <= last; ++row)
+    batch.push_back({m_model->entry(row).number, m_model->entry(row).photoPath});
   m_thumbnails->requestBatch(batch);
 }
 
@@ -346,9 +354,8 @@ void ItemListPane::showContextMenu(QPoint globalPos) {
 
 void ItemListPane::arrange(int commandId) {
   if (entryCount() < 2) return;
-  m_model->sortEntries(commandId == kCmdArrangeByName ? EntryComparison(compareByName)
-                                                      : EntryComparison(compareByDateAdded),
-                       false);
+  m_model->sortEntries(
+      commandId == kCmdArrangeByName ? EntryComparison(compareByName) : EntryComparison(compareByDateAdded), false);
 }
 
 void ItemListPane::sortByColumn(int column) {
@@ -394,9 +401,8 @@ void ItemListPane::deleteSelected() {
       rows.size() == 1 ? L"Are you sure you want to delete \"" + m_model->itemAt(rows.front())->name() + L"\"?"
                        : L"Are you sure you want to delete these " + std::to_wstring(rows.size()) + L" items?";
   QPointer<ItemListPane> self(this);
-  const int answer = showMessage(this, question,
-                                 rows.size() == 1 ? L"Confirm Item Delete" : L"Confirm Multiple Item Delete",
-                                 kMbQuestion);
+  const int answer = showMessage(
+      this, question, rows.size() == 1 ? L"Confirm Item Delete" : L"Confirm Multiple Item Delete", kMbQuestion);
   if (!self || answer != kIdYes) return;
   // What is selected now (nothing could change it while the question was open).
   rows = selectedRows();

@@ -28,7 +28,9 @@ ListThumbnails::ListThumbnails(QObject* parent, ThumbnailStore* store) : QObject
   m_cells = m_loader->imageList();
 }
 
-ListThumbnails::~ListThumbnails() { m_loader.reset(); }
+ListThumbnails::~ListThumbnails() {
+  m_loader.reset();
+}
 
 void ListThumbnails::request(int32_t entryNumber, const std::wstring& photoPath) {
   m_loader->requestThumbnail(entryNumber, photoPath);
@@ -49,11 +51,17 @@ QImage ListThumbnails::picture(int32_t entryNumber, const std::wstring& photoPat
   return image;
 }
 
-void ListThumbnails::forget(int32_t entryNumber) { m_loader->forget(entryNumber); }
+void ListThumbnails::forget(int32_t entryNumber) {
+  m_loader->forget(entryNumber);
+}
 
-void ListThumbnails::clearThumbnails() { m_loader->clearThumbnails(); }
+void ListThumbnails::clearThumbnails() {
+  m_loader->clearThumbnails();
+}
 
-void ListThumbnails::reset(size_t capacity) { m_loader->reset(capacity); }
+void ListThumbnails::reset(size_t capacity) {
+  m_loader->reset(capacity);
+}
 
 void ListThumbnails::takeImageList() {
   // m_loader is still being made when the constructor's reset could call this.

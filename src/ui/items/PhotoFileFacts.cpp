@@ -53,7 +53,9 @@ QString columnTitle(int column) {
   }
 }
 
-int columnWidth(int column) { return column == kLocationColumn ? 200 : 120; }
+int columnWidth(int column) {
+  return column == kLocationColumn ? 200 : 120;
+}
 
 QString factText(const PhotoFileFacts& facts, int column) {
   if (column == kLocationColumn) return facts.location;

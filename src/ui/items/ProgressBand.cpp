@@ -10,7 +10,9 @@ ProgressBand::ProgressBand(QWidget* parent) : QWidget(parent) {
   m_offset = -highlightWidth();
 }
 
-int ProgressBand::highlightWidth() const { return std::max(8, width() / 4); }
+int ProgressBand::highlightWidth() const {
+  return std::max(8, width() / 4);
+}
 
 void ProgressBand::advance() {
   m_offset += kStep;

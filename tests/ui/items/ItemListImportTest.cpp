@@ -82,7 +82,8 @@ TEST_F(ItemListImportTest, AddPhotosAddsTheChosenFilesSelectsThemAndSaysHowManyW
   const Case cases[] = {
       {"three photos", {photo(L"a.jpg"), photo(L"b.png"), photo(L"c.bmp")}, 3, L""},
       {"another type and a file gone",
-       {photo(L"d.jpg"), m_dir / L"photos/notes.txt", m_dir / L"photos/gone.jpg"}, 1,
+       {photo(L"d.jpg"), m_dir / L"photos/notes.txt", m_dir / L"photos/gone.jpg"},
+       1,
        L"2 of the 3 photos could not be added."},
       {"one file gone", {m_dir / L"photos/gone.png"}, 0, L"The photo could not be added."},
   };

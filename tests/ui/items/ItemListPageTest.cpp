@@ -56,15 +56,16 @@ TEST_F(ItemListPageTest, TheItemListDrivesTheRightPagesTheCommandBarAndTheViewer
   ASSERT_EQ(list->entryCount(), 3) << "the selected collection fills the list";
   std::vector<Item*> viewed;
   QObject::connect(frame->clientView(), &KoViewBase::viewerRequested,
-          [&](const std::vector<Item*>& items, int) { viewed = items; });
+                   [&](const std::vector<Item*>& items, int) { viewed = items; });
 
   struct Step {
     std::vector<int> selected;
     int rightPage;
     bool deleteEnabled;
   };
-  for (const Step& s : {Step{{0}, KoWardrobeViewBase::kDetailsPage, true}, Step{{0, 1}, KoWardrobeViewBase::kHintPage, true},
-                        Step{{}, KoWardrobeViewBase::kHintPage, false}, Step{{1}, KoWardrobeViewBase::kDetailsPage, true}}) {
+  for (const Step& s :
+       {Step{{0}, KoWardrobeViewBase::kDetailsPage, true}, Step{{0, 1}, KoWardrobeViewBase::kHintPage, true},
+        Step{{}, KoWardrobeViewBase::kHintPage, false}, Step{{1}, KoWardrobeViewBase::kDetailsPage, true}}) {
     list->selection()->clearSelection();
     for (int row : s.selected)
       list->selection()->select(list->model()->index(row, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);

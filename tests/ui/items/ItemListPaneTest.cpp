@@ -165,7 +165,8 @@ TEST_F(ItemListPaneTest, SortsByNameDateAddedAndEachColumnBothWays) {
     int day;  // added on
     time_t modified;
   };
-  const Made made[] = {{L"b", L"b.jpg", 2000, 1, 3000}, {L"B", L"B.png", 3000, 3, 1000}, {L"a", L"a.bmp", 1000, 2, 2000}};
+  const Made made[] = {
+      {L"b", L"b.jpg", 2000, 1, 3000}, {L"B", L"B.png", 3000, 3, 1000}, {L"a", L"a.bmp", 1000, 2, 2000}};
   for (const Made& m : made) {
     test::writeFile(m_dir / (L"photos/" + std::wstring(m.file)), std::string(m.size, 'x'));
     Item* item = m_shirts->items().addFromPhotoFile(m_dir / (L"photos/" + std::wstring(m.file)));
@@ -183,7 +184,8 @@ TEST_F(ItemListPaneTest, SortsByNameDateAddedAndEachColumnBothWays) {
     int command;
     std::vector<std::wstring> order;
   };
-  for (const Arrange& a : {Arrange{kCmdArrangeByName, {L"B", L"a", L"b"}}, Arrange{kCmdArrangeByDateAdded, {L"b", L"a", L"B"}}}) {
+  for (const Arrange& a :
+       {Arrange{kCmdArrangeByName, {L"B", L"a", L"b"}}, Arrange{kCmdArrangeByDateAdded, {L"b", L"a", L"B"}}}) {
     m_pane.executeCommand(a.command);
     EXPECT_EQ(names(), a.order) << a.command;
     EXPECT_EQ(selectedNames(), std::vector<std::wstring>{L"a"});
@@ -197,9 +199,9 @@ TEST_F(ItemListPaneTest, SortsByNameDateAddedAndEachColumnBothWays) {
     int column;
     std::vector<std::wstring> ascending;  // empty: checked by the column's texts
   };
-  for (const Column& c : {Column{kNameColumn, {L"b", L"B", L"a"}}, Column{kSizeColumn, {L"a", L"b", L"B"}},
-                          Column{kTypeColumn, {}}, Column{kModifiedColumn, {L"B", L"a", L"b"}},
-                          Column{kLocationColumn, {L"b", L"B", L"a"}}}) {
+  for (const Column& c :
+       {Column{kNameColumn, {L"b", L"B", L"a"}}, Column{kSizeColumn, {L"a", L"b", L"B"}}, Column{kTypeColumn, {}},
+        Column{kModifiedColumn, {L"B", L"a", L"b"}}, Column{kLocationColumn, {L"b", L"B", L"a"}}}) {
     for (const bool descending : {false, true}) {
       clickColumn(c.column);
       EXPECT_EQ(m_pane.sortColumn(), c.column);
@@ -309,8 +311,10 @@ TEST_F(ItemListPaneTest, DeletingTellsWhichFoldersKeepFilesThatCouldNotBeDeleted
   EXPECT_EQ(m_pane.entryCount(), 0);
   EXPECT_EQ(m_shirts->items().count(), 0u);
   ASSERT_EQ(m_boxes.count(), 2u);
-  EXPECT_EQ(m_boxes.last().text, L"The item \"stuck\" was deleted, but some of its files could not be deleted. "
-                                 L"They are still in:\n\n" + folder);
+  EXPECT_EQ(m_boxes.last().text,
+            L"The item \"stuck\" was deleted, but some of its files could not be deleted. "
+            L"They are still in:\n\n" +
+                folder);
   EXPECT_EQ(m_boxes.last().type, unsigned(kMbOk | kMbIconWarning));
 }
 
@@ -366,7 +370,7 @@ TEST_F(ItemListPaneTest, TheContextMenuEnablesWhatApplies) {
   addItems(m_shirts, {L"a", L"b", L"c"});
   Collection* hats = m_wardrobe.collections().add(L"Hats");
   addItems(hats, {L"cap"});
-  const int commands[] = {kCmdArrangeByName, kCmdArrangeByDateAdded, kCmdListRefresh, kCmdListPaste,
+  const int commands[] = {kCmdArrangeByName, kCmdArrangeByDateAdded, kCmdListRefresh,      kCmdListPaste,
                           kCmdDelete,        kCmdRenameEntry,        kCmdSelectAllEntries, kCmdSelectInverse};
   struct Case {
     const char* what;
