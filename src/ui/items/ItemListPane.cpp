@@ -98,8 +98,11 @@ ItemListPane::ItemListPane(QWidget* parent)
 }
 
 ItemListPane::~ItemListPane() {
-  // Nothing may paint or ask for thumbnails of entries whose items go away.
+  // Nothing may paint or ask for thumbnails of entries whose items go away,
+  // and the views go before the model, delegates and thumbnails they use.
   m_model->setEntries({});
+  delete m_details;
+  delete m_grid;
 }
 
 QAbstractItemView* ItemListPane::currentView() const {
