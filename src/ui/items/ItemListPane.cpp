@@ -434,8 +434,8 @@ void ItemListPane::deleteSelected() {
         items.size() == 1
             ? L"The item \"" + firstName +
                   L"\" was deleted, but some of its files could not be deleted. They are still in:\n\n"
-            : std::to_wstring(items.size()) +
-                  L" items were deleted, but some of their files could not be deleted. They are still in:\n\n";
+            : std::wstring(
+                  L"The items were deleted, but some of their files could not be deleted. They are still in:\n\n");
     showMessage(this, text + keptFoldersText(report.foldersKept), kCaption, kMbOk | kMbIconWarning);
   }
 }

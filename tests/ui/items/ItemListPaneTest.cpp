@@ -1,6 +1,4 @@
 #include <fcntl.h>
-#include <linux/fs.h>
-#include <sys/ioctl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -34,21 +32,6 @@ QLineEdit* openEditor(const QWidget& pane) {
   for (auto* editor : pane.findChildren<QLineEdit*>(QStringLiteral("ItemNameEditor")))
     if (editor->isVisible()) return editor;
   return nullptr;
-}
-
-// Sets or clears the file's immutable flag, which stops even root from
-// deleting it; false where the file system or the user cannot.
-bool setImmutable(const std::wstring& path, bool on) {
-  const int fd = ::open(toUtf8(path).c_str(), O_RDONLY);
-  if (fd < 0) return false;
-  int flags = 0;
-  bool ok = ::ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0;
-  if (ok) {
-    flags = on ? flags | FS_IMMUTABLE_FL : flags & ~FS_IMMUTABLE_FL;
-    ok = ::ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0;
-  }
-  ::close(fd);
-  return ok;
 }
 
 void setModified(const std::wstring& path, time_t seconds) {
@@ -299,23 +282,36 @@ TEST_F(ItemListPaneTest, DeleteAsksFirstThenDeletesTheItemsWithTheirFiles) {
 }
 
 TEST_F(ItemListPaneTest, DeletingTellsWhichFoldersKeepFilesThatCouldNotBeDeleted) {
-  Item* item = addItems(m_shirts, {L"stuck"}).front();
-  const std::wstring photo = item->mainPhotoPath();
-  const std::wstring folder = item->photoFolder();
-  if (!setImmutable(photo, true)) GTEST_SKIP() << "this file system or user cannot make a file undeletable";
+  // A file the wardrobe does not name stays, and with it the item's folder.
+  const std::vector<Item*> items = addItems(m_shirts, {L"stuck", L"clean", L"held"});
+  std::vector<std::wstring> folders;
+  for (Item* item : items) folders.push_back(item->photoFolder());
+  test::writeFile(folders[0] + L"/notes.txt", "mine");
+  test::writeFile(folders[2] + L"/notes.txt", "mine");
   m_pane.showCollection(m_shirts);
-  select({0});
-  m_boxes.addAnswer(kIdYes);
-  m_pane.executeCommand(kCmdDelete);
-  setImmutable(photo, false);
+  struct Case {
+    std::vector<int> selected;
+    std::wstring told;
+  };
+  const Case cases[] = {
+      {{0},
+       L"The item \"stuck\" was deleted, but some of its files could not be deleted. They are still in:\n\n" +
+           folders[0]},
+      {{0, 1},
+       L"The items were deleted, but some of their files could not be deleted. They are still in:\n\n" + folders[2]},
+  };
+  for (const Case& c : cases) {
+    select(c.selected);
+    const size_t before = m_boxes.count();
+    m_boxes.addAnswer(kIdYes);
+    m_pane.executeCommand(kCmdDelete);
+    ASSERT_EQ(m_boxes.count(), before + 2);
+    EXPECT_EQ(m_boxes.last().text, c.told);
+    EXPECT_EQ(m_boxes.last().type, unsigned(kMbOk | kMbIconWarning));
+  }
   EXPECT_EQ(m_pane.entryCount(), 0);
   EXPECT_EQ(m_shirts->items().count(), 0u);
-  ASSERT_EQ(m_boxes.count(), 2u);
-  EXPECT_EQ(m_boxes.last().text,
-            L"The item \"stuck\" was deleted, but some of its files could not be deleted. "
-            L"They are still in:\n\n" +
-                folder);
-  EXPECT_EQ(m_boxes.last().type, unsigned(kMbOk | kMbIconWarning));
+  EXPECT_FALSE(pathExists(folders[1]));
 }
 
 TEST_F(ItemListPaneTest, SelectingAndOpeningTheViewer) {
