@@ -9,6 +9,9 @@
 #include "ui/common/CommandEvent.h"
 #include "ui/common/CommandIds.h"
 #include "ui/controls/KoCmdBarCtrlBase.h"
+#include "ui/details/KoTogDetailsCtrlBase.h"
+#include "ui/details/KoTogDetailsHintCtrl.h"
+#include "ui/details/KoTogInfoCtrlBase.h"
 #include "ui/frame/PageStack.h"
 #include "ui/menus/MenuTables.h"
 
@@ -41,9 +44,9 @@ KoWardrobeViewBase::KoWardrobeViewBase(QWidget* parent)
       m_right(new PageStack(this)),
       m_itemList(makeBlankPane("ItemListPane")),
       m_searchResults(makeBlankPane("KoSearchResultsCtrlBase")),
-      m_hint(makeBlankPane("KoTogDetailsHintCtrl")),
-      m_details(makeBlankPane("KoTogDetailsCtrlBase")),
-      m_infoStrip(makeBlankPane("KoTogInfoCtrlBase")) {
+      m_hint(new KoTogDetailsHintCtrl),
+      m_details(new KoTogDetailsCtrlBase),
+      m_infoStrip(new KoTogInfoCtrlBase) {
   setObjectName(QStringLiteral("KoWardrobeViewBase"));
   setMouseTracking(true);
   m_middle->setObjectName(QStringLiteral("MiddlePageStack"));

@@ -22,6 +22,9 @@ namespace tavoro::ui {
 
 class CollectionPane;
 class KoCmdBarCtrlBase;
+class KoTogDetailsCtrlBase;
+class KoTogDetailsHintCtrl;
+class KoTogInfoCtrlBase;
 class PageStack;
 
 class KoWardrobeViewBase : public QWidget {
@@ -43,7 +46,9 @@ class KoWardrobeViewBase : public QWidget {
   PageStack* rightStack() const { return m_right; }
   QWidget* itemList() const { return m_itemList; }
   QWidget* searchResults() const { return m_searchResults; }
-  QWidget* infoStrip() const { return m_infoStrip; }
+  KoTogDetailsHintCtrl* detailsHint() const { return m_hint; }
+  KoTogDetailsCtrlBase* details() const { return m_details; }
+  KoTogInfoCtrlBase* infoStrip() const { return m_infoStrip; }
 
   Wardrobe* wardrobe() const { return m_wardrobe; }
   // Shows the wardrobe; null empties every pane. False when another wardrobe
@@ -94,6 +99,7 @@ class KoWardrobeViewBase : public QWidget {
   void emptyPanes();
   void hideSearchResults();
   void updateCommandStates();
+  void onTagPaneChanged(int event);
 
   KoCmdBarCtrlBase* m_commandBar;
   CollectionPane* m_collections;
@@ -101,9 +107,9 @@ class KoWardrobeViewBase : public QWidget {
   PageStack* m_right;
   QWidget* m_itemList;
   QWidget* m_searchResults;
-  QWidget* m_hint;
-  QWidget* m_details;
-  QWidget* m_infoStrip;
+  KoTogDetailsHintCtrl* m_hint;
+  KoTogDetailsCtrlBase* m_details;
+  KoTogInfoCtrlBase* m_infoStrip;
 
   Wardrobe* m_wardrobe = nullptr;
   PageLayout m_layout;
