@@ -101,19 +101,18 @@ Item* KoTogInfoCtrlBase::currentItem() const { return m_searchMode ? m_searchCur
 
 void KoTogInfoCtrlBase::takeCurrent() {
   Item* current = currentItem();
-  if (current != m_factsItem || (!current && m_hasFacts)) {
+  if (current && current != m_factsItem) {
     // Read here, once for each item that becomes current, never while painting.
     m_factsItem = current;
     m_hasFacts = false;
     m_facts = {};
-    const Photo* photo = current && current->photos().count() > 0 ? current->photos().at(0) : nullptr;
-    if (photo) {
+    if (const Photo* photo = current->photos().count() > 0 ? current->photos().at(0) : nullptr) {
       m_facts = readPhotoFacts(photo->filePath(), photo->format());
       m_hasFacts = true;
       ++m_factReads;
     }
-    m_picture.setItem(current);
   }
+  m_picture.setItem(current);
   update();
 }
 
@@ -182,16 +181,23 @@ KoTogInfoCtrlBase::Layout KoTogInfoCtrlBase::layOut() const {
 
 QStringList KoTogInfoCtrlBase::shownTexts() const {
   QStringList texts;
-  const Layout layout = layOut();
-  for (size_t i = 0; i < layout.pieces.size(); ++i) {
-    const Piece& piece = layout.pieces[i];
+  for (const Piece& piece : layOut().pieces)
+    if (piece.role != kLabel && piece.role != kValue) texts.push_back(piece.text);
+  return texts + shownFacts();
+}
+
+QStringList KoTogInfoCtrlBase::shownFacts() const {
+  QStringList facts;
+  bool afterLabel = false;
+  for (const Piece& piece : layOut().pieces) {
     // A label and its value read as one text.
-    if (piece.role == kValue && i > 0 && layout.pieces[i - 1].role == kLabel)
-      texts.back() += piece.text;
-    else
-      texts.push_back(piece.text);
+    if (piece.role == kValue && afterLabel)
+      facts.back() += piece.text;
+    else if (piece.role == kLabel || piece.role == kValue)
+      facts.push_back(piece.text);
+    afterLabel = piece.role == kLabel;
   }
-  return texts;
+  return facts;
 }
 
 void KoTogInfoCtrlBase::paintEvent(QPaintEvent*) {

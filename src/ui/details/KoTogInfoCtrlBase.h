@@ -51,6 +51,8 @@ class KoTogInfoCtrlBase : public QWidget {
   // The texts the strip shows at its present width (for tests and tools):
   // the name and "(collection)", then each fact that fits; or the count.
   QStringList shownTexts() const;
+  // Of those, the facts alone (each label with its value).
+  QStringList shownFacts() const;
   // How many times photo facts were read from files (for tests).
   int factReads() const { return m_factReads; }
 
@@ -80,7 +82,8 @@ class KoTogInfoCtrlBase : public QWidget {
   int m_searchRows = 0;
   int m_searchSelected = 0;
 
-  // The current item whose facts are held.
+  // The item whose facts are held: the current one, or the last current one
+  // (kept while counts show, so that it is not read again when it comes back).
   Item* m_factsItem = nullptr;
   bool m_hasFacts = false;
   PhotoFacts m_facts;
