@@ -8,6 +8,7 @@
 #include <cstdio>
 
 #include "platform/FileSystem.h"
+#include "DetailsScreens.h"
 #include "PageScreens.h"
 #include "ScreenFolder.h"
 #include "ui/common/CommandIds.h"
@@ -172,5 +173,6 @@ int main(int argc, char* argv[]) {
   ok &= renderRecentList(samples);
   ok &= renderControls();
   ok &= tavoro::tools::renderWardrobePage(screens);
+  ok &= tavoro::tools::renderDetails(screens);
   return ok ? 0 : 1;
 }
