@@ -86,6 +86,8 @@ QPixmap KoImgViewCtrl::shownPicture() const {
 }
 
 void KoImgViewCtrl::onDecoded(DecodedPhoto photo) {
+  // Decoded for a viewer that has closed since.
+  if (m_path.empty()) return;
   std::erase_if(m_kept, [&](const Kept& entry) { return entry.path == photo.path; });
   // The picture is made here, on the user-interface thread, from the image the decoder sent.
   m_kept.push_front({std::move(photo.path), photo.box, QPixmap::fromImage(photo.image)});

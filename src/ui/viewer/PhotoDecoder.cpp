@@ -29,6 +29,8 @@ void PhotoDecoder::requestNow(const std::wstring& path, QSize box) {
   {
     std::lock_guard lock(m_mutex);
     m_requests.clear();
+    // Paged to the photo that is being decoded ahead: it comes soon enough.
+    if (m_inHand.path == path && m_inHand.box == box) return;
     m_requests.push_back({path, box});
   }
   m_wake.notify_one();
@@ -37,7 +39,8 @@ void PhotoDecoder::requestNow(const std::wstring& path, QSize box) {
 void PhotoDecoder::requestLater(const std::wstring& path, QSize box) {
   {
     std::lock_guard lock(m_mutex);
-    const bool waiting = std::any_of(m_requests.begin(), m_requests.end(),
+    const bool waiting = (m_inHand.path == path && m_inHand.box == box) ||
+                         std::any_of(m_requests.begin(), m_requests.end(),
                                      [&](const Request& r) { return r.path == path && r.box == box; });
     if (waiting || m_requests.size() >= kMaxWaiting) return;
     m_requests.push_back({path, box});
@@ -59,9 +62,12 @@ void PhotoDecoder::run() {
       if (m_stopping) return;
       request = std::move(m_requests.front());
       m_requests.pop_front();
+      m_inHand = request;
     }
     QImage image = decodeForViewer(request.path, request.box);
-    m_done({std::move(request.path), request.box, std::move(image)});
+    m_done({request.path, request.box, std::move(image)});
+    std::lock_guard lock(m_mutex);
+    m_inHand = {};
   }
 }
 

@@ -53,6 +53,7 @@ class PhotoDecoder {
   std::mutex m_mutex;
   std::condition_variable m_wake;
   std::deque<Request> m_requests;
+  Request m_inHand;  // being decoded now
   bool m_stopping = false;
   std::thread m_thread;  // last: started once everything it uses exists
 };
