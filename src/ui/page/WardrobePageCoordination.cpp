@@ -35,6 +35,7 @@ void KoWardrobeViewBase::connectPanes() {
   connect(m_collections, &CollectionPane::collectionRenamed, this, &KoWardrobeViewBase::onCollectionRenamed);
   connect(m_collections, &CollectionPane::collectionAboutToBeRemoved, this,
           &KoWardrobeViewBase::onCollectionAboutToBeRemoved);
+  connect(m_middle, &PageStack::pageChanged, this, &KoWardrobeViewBase::updateCommandStates);
   connect(m_details, &KoTogDetailsCtrlBase::tagPaneChanged, this, &KoWardrobeViewBase::onTagPaneChanged);
 }
 
