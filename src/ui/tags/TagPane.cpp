@@ -456,7 +456,8 @@ void TagPane::deleteSelected() {
                                  L"Are you sure you want to delete tag \"" + tag->name() +
                                      L"\"?\n\nNote: all values for this tag in current wardrobe will be lost.",
                                  L"Confirm Tag Delete", kMbQuestion);
-  if (!self || answer != kIdYes || !isWellFormed() || tagRow(index)->tag() != tag) return;
+  // The box ran an event loop: the rows may have changed meanwhile.
+  if (!self || answer != kIdYes || !isWellFormed() || rowOf(tag) != index) return;
   if (m_edited == tag) dropEdit();
   removeRow(tagRow(index));
   // The items' values for the tag stay in their records, unseen, unsearched
