@@ -83,6 +83,13 @@ void BM_ReadWardrobe(benchmark::State& state) {
   }
 }
 
+// What the recent list pays per wardrobe: the name alone, read from the head.
+void BM_ReadWardrobeName(benchmark::State& state) {
+  Fixture& f = fixture();
+  for (auto _ : state)
+    if (readWardrobeName(f.file).empty()) state.SkipWithError("readWardrobeName failed");
+}
+
 void BM_LibraryLoadFile(benchmark::State& state) {
   Fixture& f = fixture();
   const std::string path = toUtf8(f.file);
@@ -96,6 +103,7 @@ BENCHMARK(BM_WriteWardrobe)->Unit(benchmark::kMillisecond)->MinTime(3.0);
 BENCHMARK(BM_LibrarySaveFile)->Unit(benchmark::kMillisecond)->MinTime(3.0);
 BENCHMARK(BM_ReadWardrobe)->Unit(benchmark::kMillisecond)->MinTime(3.0);
 BENCHMARK(BM_LibraryLoadFile)->Unit(benchmark::kMillisecond)->MinTime(3.0);
+BENCHMARK(BM_ReadWardrobeName)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 }  // namespace tavoro

@@ -6,7 +6,7 @@ TAVORO_PACKAGES=(
   libtinyxml-dev libboost-regex-dev libjpeg62-turbo-dev libpng-dev zlib1g-dev
   qt6-base-dev qt6-svg-dev qt6-qpa-plugins fonts-dejavu-core
   libgtest-dev libgmock-dev libbenchmark-dev libcli11-dev nlohmann-json3-dev
-  clang libclang-rt-14-dev libjpeg-turbo-progs xvfb xauth ccache
+  clang libclang-rt-14-dev libjpeg-turbo-progs xvfb xauth x11-utils ccache openbox
 )
 
 # dpkg -s per package first, so that a second run costs nothing.

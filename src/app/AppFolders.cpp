@@ -4,10 +4,12 @@
 
 namespace tavoro {
 
-void setUpFolders(const std::function<void(const std::wstring& text)>& inform) {
+bool setUpFolders(const std::function<void(const std::wstring& text)>& inform) {
   // A copy that is not installed keeps its data beside itself: nothing to make.
   if (AppPaths::isInstalled() && !ensureDataFolder()) inform(kDataFolderFailedText);
-  if (!ensureTempFolder()) inform(kTempFolderFailedText);
+  const TempFolderSetUp temp = ensureTempFolder();
+  if (temp != TempFolderSetUp::Usual) inform(kTempFolderFailedText);
+  return temp != TempFolderSetUp::Failed;
 }
 
 }  // namespace tavoro

@@ -7,6 +7,7 @@
 #include "HandoverServer.h"
 #include "InstanceLock.h"
 #include "TerminationRequest.h"
+#include "platform/AppPaths.h"
 #include "platform/CharClass.h"
 #include "platform/PathOps.h"
 #include "platform/Utf8.h"
@@ -16,6 +17,14 @@ namespace tavoro {
 namespace {
 
 QString qtPath(const std::wstring& path) { return QString::fromStdString(toUtf8(path)); }
+
+// A private temporary folder made for this run goes with the run.
+struct RunTempFolderCleanup {
+  RunTempFolderCleanup() = default;
+  RunTempFolderCleanup(const RunTempFolderCleanup&) = delete;
+  RunTempFolderCleanup& operator=(const RunTempFolderCleanup&) = delete;
+  ~RunTempFolderCleanup() { removeRunTempFolder(); }
+};
 
 }  // namespace
 
@@ -35,10 +44,14 @@ std::vector<uint8_t> handoverFrameFor(const std::vector<std::wstring>& arguments
 }
 
 int runProgram(const std::vector<std::wstring>& arguments, const ProgramHooks& hooks) {
-  setUpFolders(hooks.inform);
+  const RunTempFolderCleanup cleanup;
+  // The lock file and the socket live only in a folder that passed its
+  // check (or one made for this run, where no other start finds them):
+  // without one, this start runs on its own.
+  const bool privateFolder = setUpFolders(hooks.inform);
 
   InstanceLock lock;
-  switch (lock.acquire(instanceLockPath())) {
+  switch (privateFolder ? lock.acquire(instanceLockPath()) : InstanceLock::Result::Acquired) {
     case InstanceLock::Result::Failed:
       return 0;
     case InstanceLock::Result::HeldElsewhere:
@@ -58,7 +71,7 @@ int runProgram(const std::vector<std::wstring>& arguments, const ProgramHooks& h
   // Without the socket the program still runs; a second start then finds no
   // instance to hand over to and ends.
   HandoverServer server;
-  server.listen(qtPath(instanceSocketPath()));
+  if (privateFolder) server.listen(qtPath(instanceSocketPath()));
 
   std::unique_ptr<ProgramWindow> window = hooks.createWindow();
   if (!window) return 0;

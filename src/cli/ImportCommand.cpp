@@ -15,6 +15,7 @@
 #include "imaging/import/AddFiles.h"
 #include "imaging/import/FilterThread.h"
 #include "imaging/import/ImportMessages.h"
+#include "platform/FileSystem.h"
 #include "platform/Utf8.h"
 #include "wardrobe/WardrobeFile.h"
 
@@ -56,6 +57,38 @@ bool filterPaths(const std::vector<std::string>& arguments, ImportList& accepted
   return true;
 }
 
+// The paths that name nothing, or nothing this user may read, each named on
+// standard error. The others are imported all the same.
+bool anyUnreadable(const std::vector<std::string>& arguments) {
+  bool unreadable = false;
+  for (const std::string& argument : arguments) {
+    const std::wstring path = argumentPath(argument);
+    const char* what = nullptr;
+    if (!pathExists(path))
+      what = "no such file or folder";
+    else if (::access(toUtf8(path).c_str(), R_OK) != 0)
+      what = "permission denied";
+    if (!what) continue;
+    printError("cannot read " + argument + ": " + what);
+    unreadable = true;
+  }
+  return unreadable;
+}
+
+// Takes back the copies of an import whose save failed: they would be orphans
+// beside a file that does not name them. Only those copies go (the photo
+// folder may be shared with another wardrobe through a link); folders that
+// keep other files are named.
+void undoImport(Wardrobe& wardrobe, Collection& collection, const std::vector<Item*>& items) {
+  RemovalReport report;
+  for (Item* item : items) collection.items().remove(item, &report);
+  // Folders the import made for its first photos go too, when nothing else is in them.
+  removeEmptyFolder(collection.photoFolder());
+  removeEmptyFolder(wardrobe.photoFolder());
+  for (const std::wstring& folder : report.foldersKept)
+    printError("kept " + toUtf8(folder) + ": it holds files that are not the imported photos");
+}
+
 int runImport(const ImportOptions& options) {
   const std::wstring collectionName = fromUtf8(options.collection);
   if (collectionName == kAllCollectionsName) {
@@ -71,6 +104,7 @@ int runImport(const ImportOptions& options) {
     return kUsageError;
   }
 
+  const bool unreadable = anyUnreadable(options.paths);
   ImportList accepted;
   if (!filterPaths(options.paths, accepted)) {
     printError("the files cannot be filtered: no thread could be started");
@@ -90,17 +124,19 @@ int runImport(const ImportOptions& options) {
         [&bar](size_t done, size_t total) { bar.update(done, total); });
   }
   if (!added.items.empty() && !writeWardrobe(wardrobe)) {
-    // The copies would be orphans beside a file that does not name them.
-    for (Item* item : added.items) collection->items().remove(item);
     printError("cannot write " + toUtf8(wardrobe.wardrobeFilePath()) +
                ": the file or its folder cannot be written; no photo was added");
+    undoImport(wardrobe, *collection, added.items);
     return kFileError;
   }
 
   nlohmann::json failed = nlohmann::json::array();
-  for (const std::wstring& path : added.failed) failed.push_back(jsonText(path));
+  for (const std::wstring& path : added.failed) {
+    printError("cannot add " + toUtf8(path) + ": it cannot be read, or copied into the wardrobe");
+    failed.push_back(jsonText(path));
+  }
   printJson(nlohmann::ordered_json{{"accepted", accepted.count()}, {"added", added.items.size()}, {"failed", failed}});
-  return kSuccess;
+  return unreadable || !added.failed.empty() ? kFileError : kSuccess;
 }
 
 }  // namespace

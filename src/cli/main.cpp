@@ -1,8 +1,11 @@
 // tavoro-cli: the command-line companion of Tavoro, for scripting, batch work
 // and black-box tests. Every rule it applies comes from the core libraries.
+#include <cstdio>
+#include <iostream>
 #include <vector>
 
 #include "Commands.h"
+#include "JsonOutput.h"
 #include "platform/AppPaths.h"
 #include "platform/Utf8.h"
 
@@ -39,6 +42,13 @@ int main(int argc, char** argv) {
   } catch (const CLI::ParseError& e) {
     app.exit(e);
     return kUsageError;
+  }
+  // Output that never arrived (a full disk, a closed file) is a failure,
+  // however well the command itself went.
+  std::cout.flush();
+  if (std::fflush(stdout) != 0 || std::ferror(stdout) || !std::cout) {
+    printError("standard output cannot be written");
+    return exitStatus == kSuccess ? kFileError : exitStatus;
   }
   return exitStatus;
 }

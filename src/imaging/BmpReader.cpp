@@ -1,6 +1,8 @@
 #include "BmpReader.h"
 
+#include <algorithm>
 #include <cstring>
+#include <span>
 #include <vector>
 
 #include "ByteOrder.h"
@@ -15,24 +17,71 @@ void readExactly(ImageStream& stream, void* buffer, size_t count) {
   if (stream.read(buffer, count) != count) failImaging();
 }
 
+// The stream's next bytes, read through a small buffer, up to a limit.
+class ByteSource {
+ public:
+  ByteSource(ImageStream& stream, uint64_t limit) : m_stream(stream), m_left(limit) {}
+
+  // False when the bytes (or the limit) run out first.
+  bool read(uint8_t* out, size_t count) {
+    for (size_t done = 0; done < count; ++done) {
+      if (m_at == m_filled && !refill()) return false;
+      out[done] = m_buffer[m_at++];
+    }
+    return true;
+  }
+
+ private:
+  bool refill() {
+    const size_t want = static_cast<size_t>(std::min<uint64_t>(m_left, sizeof m_buffer));
+    m_filled = want ? m_stream.read(m_buffer, want) : 0;
+    m_left -= m_filled;
+    m_at = 0;
+    return m_filled > 0;
+  }
+
+  ImageStream& m_stream;
+  uint64_t m_left;
+  uint8_t m_buffer[65536];
+  size_t m_filled = 0;
+  size_t m_at = 0;
+};
+
+// Palette colours by index, the missing ones black.
+struct ColourTable {
+  explicit ColourTable(const DibBitmap& format) {
+    const std::span<const RgbQuad> palette = format.palette();
+    std::copy(palette.begin(), palette.end(), entries);
+  }
+  void put(uint8_t* out, uint32_t index) const {
+    const RgbQuad& q = entries[index & 0xFF];
+    out[0] = q.blue, out[1] = q.green, out[2] = q.red;
+  }
+  RgbQuad entries[256] = {};
+};
+
 // Run-length data: pairs of (count, value) runs and escapes (0 0 end of
 // line, 0 1 end of bitmap, 0 2 dx dy a jump, 0 n n literal pixels padded to
 // a 2-byte boundary). Rows count from the bottom. Runs and literals that go
 // past the end of a row are cut at the row's end; a jump past the last row,
 // or data that ends early, ends the picture, leaving the rest at index 0.
+// Pixels go straight through the palette into the 24-bit colour bitmap.
 template <int Bits>
-void expandRunLength(const std::vector<uint8_t>& data, DibBitmap& bitmap) {
-  const int width = bitmap.width(), height = bitmap.height();
-  DibPixels<Bits> pixels(bitmap);
+void expandRunLength(ByteSource& data, const ColourTable& table, DibBitmap& color) {
+  const int width = color.width(), height = color.height();
+  const RgbQuad& first = table.entries[0];
+  if (first.blue || first.green || first.red)  // the bitmap starts black
+    for (int y = 0; y < height; ++y)
+      for (int x = 0; x < width; ++x) table.put(color.row(y) + 3 * x, 0);
   int64_t x = 0, y = 0;
-  size_t pos = 0;
-  auto put = [&](uint32_t value) {
-    if (x < width) pixels.set(static_cast<int>(x), height - 1 - static_cast<int>(y), value);
+  auto put = [&](uint32_t index) {
+    if (x < width) table.put(color.row(height - 1 - static_cast<int>(y)) + 3 * x, index);
     ++x;
   };
-  while (y < height && pos + 2 <= data.size()) {
-    const uint8_t count = data[pos], value = data[pos + 1];
-    pos += 2;
+  uint8_t pair[2];
+  uint8_t run[256];
+  while (y < height && data.read(pair, 2)) {
+    const uint8_t count = pair[0], value = pair[1];
     if (count > 0) {
       for (int i = 0; i < count && x < width; ++i) put(Bits == 8 ? value : (i & 1) ? value & 0x0F : value >> 4);
       continue;
@@ -43,86 +92,66 @@ void expandRunLength(const std::vector<uint8_t>& data, DibBitmap& bitmap) {
     } else if (value == 1) {
       return;
     } else if (value == 2) {
-      if (pos + 2 > data.size()) return;
-      x += data[pos];
-      y += data[pos + 1];
-      pos += 2;
+      if (!data.read(pair, 2)) return;
+      x += pair[0];
+      y += pair[1];
     } else {
       const size_t bytes = Bits == 8 ? value : (size_t{value} + 1) / 2;
-      if (pos + bytes > data.size()) return;
+      if (!data.read(run, bytes)) return;
       for (int i = 0; i < value && x < width; ++i)
-        put(Bits == 8 ? data[pos + static_cast<size_t>(i)]
-            : (i & 1) ? data[pos + static_cast<size_t>(i / 2)] & 0x0F
-                      : data[pos + static_cast<size_t>(i / 2)] >> 4);
-      pos += (bytes + 1) & ~size_t{1};
-    }
-  }
-}
-
-// Palette and masked depths to 24 bits.
-void convertTo24(const DibBitmap& source, DibBitmap& color) {
-  const int width = source.width(), height = source.height();
-  if (!color.create(width, height, 24)) failImaging();
-  const std::span<const RgbQuad> palette = source.palette();
-  RgbQuad table[256] = {};
-  std::copy(palette.begin(), palette.end(), table);
-  for (int y = 0; y < height; ++y) {
-    const uint8_t* in = source.row(y);
-    uint8_t* out = color.row(y);
-    for (int x = 0; x < width; ++x, out += 3) {
-      uint32_t index = 0;
-      switch (source.bitsPerPixel()) {
-        case 1:
-          index = PixelFormat<1>::get(in, x);
-          break;
-        case 4:
-          index = PixelFormat<4>::get(in, x);
-          break;
-        case 8:
-          index = PixelFormat<8>::get(in, x);
-          break;
-        default: {
-          const Bgra c = source.widen(PixelFormat<16>::get(in, x));
-          out[0] = c.blue, out[1] = c.green, out[2] = c.red;
-          continue;
-        }
+        put(Bits == 8 ? run[i] : (i & 1) ? run[i / 2] & 0x0F : run[i / 2] >> 4);
+      if (bytes & 1) {
+        uint8_t pad;
+        if (!data.read(&pad, 1)) return;
       }
-      const RgbQuad& q = table[index];
-      out[0] = q.blue, out[1] = q.green, out[2] = q.red;
     }
   }
 }
 
-// 32 bits to a 24-bit colour bitmap and an alpha plane. Without bit fields
-// the fourth byte is the alpha; with them the alpha mask (when there is one).
-// A plane whose values are all 0 is dropped: such files store no alpha.
-void split32(const DibBitmap& source, bool bitFields, DibBitmap& color, DibBitmap* alpha) {
-  const int width = source.width(), height = source.height();
-  if (!color.create(width, height, 24)) failImaging();
-  const bool wantAlpha = alpha && (!bitFields || source.mask(DibBitmap::kAlpha) != 0);
-  if (wantAlpha && !alpha->create(width, height, 8)) failImaging();
-  bool anyAlpha = false;
-  for (int y = 0; y < height; ++y) {
-    const uint8_t* in = source.row(y);
-    uint8_t* out = color.row(y);
-    uint8_t* a = wantAlpha ? alpha->row(y) : nullptr;
-    for (int x = 0; x < width; ++x, in += 4, out += 3) {
-      uint8_t value;
-      if (bitFields) {
-        const Bgra c = source.widen(readLe32(in));
+// One row of a palette or 16-bit file to 24 bits.
+void convertRow(const DibBitmap& format, const ColourTable& table, const uint8_t* in, uint8_t* out) {
+  const int width = format.width();
+  for (int x = 0; x < width; ++x, out += 3) {
+    switch (format.bitsPerPixel()) {
+      case 1:
+        table.put(out, PixelFormat<1>::get(in, x));
+        break;
+      case 4:
+        table.put(out, PixelFormat<4>::get(in, x));
+        break;
+      case 8:
+        table.put(out, PixelFormat<8>::get(in, x));
+        break;
+      default: {
+        const Bgra c = format.widen(PixelFormat<16>::get(in, x));
         out[0] = c.blue, out[1] = c.green, out[2] = c.red;
-        value = c.alpha;
-      } else {
-        out[0] = in[0], out[1] = in[1], out[2] = in[2];
-        value = in[3];
-      }
-      if (a) {
-        a[x] = value;
-        anyAlpha |= value != 0;
       }
     }
   }
-  if (wantAlpha && !anyAlpha) alpha->release();
+}
+
+// One row of a 32-bit file to its colour row and alpha row (when wanted).
+// Without bit fields the fourth byte is the alpha; with them the alpha mask.
+// True when any alpha value in it is not 0.
+bool splitRow32(const DibBitmap& format, bool bitFields, const uint8_t* in, uint8_t* out, uint8_t* alpha) {
+  const int width = format.width();
+  bool anyAlpha = false;
+  for (int x = 0; x < width; ++x, in += 4, out += 3) {
+    uint8_t value;
+    if (bitFields) {
+      const Bgra c = format.widen(readLe32(in));
+      out[0] = c.blue, out[1] = c.green, out[2] = c.red;
+      value = c.alpha;
+    } else {
+      out[0] = in[0], out[1] = in[1], out[2] = in[2];
+      value = in[3];
+    }
+    if (alpha) {
+      alpha[x] = value;
+      anyAlpha |= value != 0;
+    }
+  }
+  return anyAlpha;
 }
 
 }  // namespace
@@ -216,38 +245,50 @@ void readBmp(ImageStream& stream, bool infoOnly, BmpFileInfo& info, DibBitmap& c
   } else {
     h.clrUsed = 0;  // a colour table beside true colours is only a hint
   }
+  // The file's pixel format, with its masks and palette, in a bitmap one
+  // row high: rows are read into it one at a time and converted straight
+  // into the colour bitmap, so that no second copy of the picture exists.
+  h.height = 1;
   storeInfoHeader(h, description.data());
-
-  DibBitmap file;
-  if (!file.createFromInfo(description)) failImaging();
+  DibBitmap format;
+  if (!format.createFromInfo(description)) failImaging();
   if (!stream.seek(start + pixelOffset)) failImaging();
   const uint64_t available = fileEnd - (start + pixelOffset);
-  const uint64_t plainSize = static_cast<uint64_t>(file.bytesPerRow()) * static_cast<uint64_t>(height);
+  const size_t rowBytes = static_cast<size_t>(format.bytesPerRow());
+  const uint64_t plainSize = rowBytes * static_cast<uint64_t>(height);
+  const int w = h.width, rows = static_cast<int>(height);
+  if (!color.create(w, rows, 24)) failImaging();
+  const ColourTable table(format);
 
   if (h.compression == kBitmapRle8 || h.compression == kBitmapRle4) {
     // Longer data than the worst encoding of every pixel cannot be meaningful.
-    const uint64_t most = 2 * plainSize + 4 * static_cast<uint64_t>(height) + 1024;
-    std::vector<uint8_t> data(static_cast<size_t>(std::min(available, most)));
-    readExactly(stream, data.data(), data.size());
+    ByteSource data(stream, std::min(available, 2 * plainSize + 4 * static_cast<uint64_t>(height) + 1024));
     if (bits == 8)
-      expandRunLength<8>(data, file);
+      expandRunLength<8>(data, table, color);
     else
-      expandRunLength<4>(data, file);
-  } else {
-    if (available < plainSize) failImaging();
-    if (!topDown) {
-      readExactly(stream, file.bits(), static_cast<size_t>(plainSize));
-    } else {
-      for (int y = 0; y < file.height(); ++y) readExactly(stream, file.row(y), static_cast<size_t>(file.bytesPerRow()));
-    }
+      expandRunLength<4>(data, table, color);
+    return;
   }
-
-  if (bits == 24)
-    color = std::move(file);
-  else if (bits == 32)
-    split32(file, bitFields, color, alpha);
-  else
-    convertTo24(file, color);
+  if (available < plainSize) failImaging();
+  // Rows come bottom row first, unless the file is stored top-down.
+  auto imageRow = [&](int fileRow) { return topDown ? fileRow : rows - 1 - fileRow; };
+  if (bits == 24) {
+    for (int r = 0; r < rows; ++r) readExactly(stream, color.row(imageRow(r)), rowBytes);
+    return;
+  }
+  const bool wantAlpha = bits == 32 && alpha && (!bitFields || format.mask(DibBitmap::kAlpha) != 0);
+  if (wantAlpha && !alpha->create(w, rows, 8)) failImaging();
+  bool anyAlpha = false;
+  for (int r = 0; r < rows; ++r) {
+    const int y = imageRow(r);
+    readExactly(stream, format.row(0), rowBytes);
+    if (bits == 32)
+      anyAlpha |= splitRow32(format, bitFields, format.row(0), color.row(y), wantAlpha ? alpha->row(y) : nullptr);
+    else
+      convertRow(format, table, format.row(0), color.row(y));
+  }
+  // A plane whose values are all 0 is dropped: such files store no alpha.
+  if (wantAlpha && !anyAlpha) alpha->release();
 }
 
 }  // namespace tavoro

@@ -1,5 +1,6 @@
 #include "DibBitmap.h"
 
+#include <atomic>
 #include <bit>
 #include <cstdlib>
 #include <cstring>
@@ -13,6 +14,16 @@ namespace {
 
 constexpr std::array<char, 4> kTag = {'D', 'I', 'B', '+'};
 
+std::atomic<size_t> g_memoryInUse{0};
+std::atomic<size_t> g_memoryPeak{0};
+
+void countAllocated(size_t bytes) {
+  const size_t now = g_memoryInUse.fetch_add(bytes) + bytes;
+  size_t peak = g_memoryPeak.load();
+  while (now > peak && !g_memoryPeak.compare_exchange_weak(peak, now)) {
+  }
+}
+
 bool isSupportedDepth(int bits) {
   return bits == 1 || bits == 4 || bits == 8 || bits == 16 || bits == 24 || bits == 32;
 }
@@ -21,6 +32,19 @@ bool isSupportedDepth(int bits) {
 
 void DibBitmap::FreeDeleter::operator()(uint8_t* p) const {
   std::free(p);
+  g_memoryInUse.fetch_sub(bytes);
+}
+
+size_t DibBitmap::memoryInUse() {
+  return g_memoryInUse.load();
+}
+
+size_t DibBitmap::memoryPeak() {
+  return g_memoryPeak.load();
+}
+
+void DibBitmap::resetMemoryPeak() {
+  g_memoryPeak.store(g_memoryInUse.load());
 }
 
 DibBitmap::DibBitmap(DibBitmap&& other) noexcept {
@@ -73,7 +97,8 @@ bool DibBitmap::allocate(const BitmapInfoHeader& header) {
   // a decoder fills at once costs no clearing pass.
   uint8_t* memory = static_cast<uint8_t*>(std::calloc(total, 1));
   if (!memory) return false;
-  m_bits.reset(memory);
+  m_bits = std::unique_ptr<uint8_t[], FreeDeleter>(memory, FreeDeleter{total});
+  countAllocated(total);
   m_width = static_cast<int>(width);
   m_height = static_cast<int>(height);
   m_bytesPerRow = static_cast<int>(bytesPerRow);

@@ -65,6 +65,13 @@ class DibBitmap {
   // The description the bitmap was made from (bottom-up, uncompressed).
   const BitmapInfoHeader& header() const { return m_header; }
 
+  // The pixel memory of all bitmaps alive in the process, and the most it
+  // reached since resetMemoryPeak(): what one decode holds at its peak is
+  // measured by it. Thread-safe.
+  static size_t memoryInUse();
+  static size_t memoryPeak();
+  static void resetMemoryPeak();
+
   // Row y of the picture, 0 being the top row (the last row in memory).
   // REQUIRES: a valid bitmap and 0 <= y < height().
   uint8_t* row(int y) { return m_rows[static_cast<size_t>(y)]; }
@@ -114,6 +121,7 @@ class DibBitmap {
   void setMasks(uint32_t red, uint32_t green, uint32_t blue, uint32_t alpha);
 
   struct FreeDeleter {
+    size_t bytes;  // taken off the memory in use when freed (value-initialised: 0)
     void operator()(uint8_t* p) const;
   };
 

@@ -17,10 +17,13 @@ FileStream::~FileStream() {
 
 bool FileStream::openRead(std::wstring_view path) {
   if (m_file) return false;
-  const int fd = ::open(toUtf8(path).c_str(), O_RDONLY | O_CLOEXEC);
+  // O_NONBLOCK: opening a FIFO for reading would otherwise wait for a writer
+  // for ever. Only a regular file is read, and then with blocking reads.
+  const int fd = ::open(toUtf8(path).c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
   if (fd < 0) return false;
   struct stat info {};
-  if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+  if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) ||
+      ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK) != 0) {
     ::close(fd);
     return false;
   }

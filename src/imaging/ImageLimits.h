@@ -10,6 +10,11 @@ namespace tavoro {
 
 inline constexpr int64_t kMaxImageSide = 30000;
 inline constexpr int64_t kMaxImagePixels = 250'000'000;
+// What one decode may hold at once, under 1 GiB: the picture and its alpha
+// plane (4 bytes a pixel at most, about 954 MiB at the largest size) plus
+// row buffers; a JPEG decoder's whole-image buffers (of a progressive
+// file) get what its 3-byte picture leaves of this.
+inline constexpr int64_t kMaxDecodeBytes = int64_t{960} << 20;
 
 // Both sides at least 1 and at most kMaxImageSide, the area at most kMaxImagePixels.
 inline bool acceptableImageSize(int64_t width, int64_t height) {

@@ -41,7 +41,6 @@ bool runDecode(DecodeJob& job) {
     return false;
   }
   jpeg_create_decompress(cinfo);
-  cinfo->mem->max_memory_to_use = kMostJpegWorkingMemory;
   attachJpegSource(cinfo, job.source, *job.stream);
   limitJpegScans(cinfo, job.progress);
   jpeg_read_header(cinfo, TRUE);
@@ -61,6 +60,11 @@ bool runDecode(DecodeJob& job) {
     return true;
   }
 
+  // The coefficients of a progressive (or otherwise multi-scan) file are
+  // held for the whole picture; libjpeg refuses to decode when they would
+  // not fit beside the picture itself.
+  const int64_t pictureBytes = (int64_t{cinfo->image_width} * 3 + 3) / 4 * 4 * cinfo->image_height;
+  cinfo->mem->max_memory_to_use = static_cast<long>(std::max<int64_t>(kMaxDecodeBytes - pictureBytes, 1));
   const bool cmyk = cinfo->num_components == 4;
   cinfo->out_color_space = cmyk ? JCS_CMYK : JCS_EXT_BGR;
   jpeg_start_decompress(cinfo);

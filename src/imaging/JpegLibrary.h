@@ -37,9 +37,6 @@ struct JpegDestination {
 // over the whole picture, so a small hostile file could otherwise keep the
 // decoder busy for minutes.
 inline constexpr int kMostJpegScans = 500;
-// The decoder's working memory beyond the picture itself (the coefficients
-// of a progressive file).
-inline constexpr long kMostJpegWorkingMemory = 1024L * 1024 * 1024;
 
 // Fills the manager and returns the pointer to put into cinfo->err.
 jpeg_error_mgr* setUpJpegErrors(JpegErrorManager& manager);

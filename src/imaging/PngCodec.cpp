@@ -46,8 +46,7 @@ struct ReadJob {
   ImageStream* stream = nullptr;
   PhotoImage* image = nullptr;
   bool infoOnly = false;
-  DibBitmap interlaced;       // a 32-bit picture, for interlaced files with alpha
-  std::vector<uint8_t> line;  // one 32-bit row, for other files with alpha
+  std::vector<uint8_t> line;  // one 32-bit row, for files with alpha
 };
 
 struct WriteJob {
@@ -59,6 +58,15 @@ struct WriteJob {
   std::string modified;
   std::vector<uint8_t> line;
 };
+
+void mergeRow(const uint8_t* color, const uint8_t* alpha, int width, uint8_t* bgra) {
+  for (int x = 0; x < width; ++x, bgra += 4, color += 3) {
+    bgra[0] = color[0];
+    bgra[1] = color[1];
+    bgra[2] = color[2];
+    bgra[3] = alpha[x];
+  }
+}
 
 void splitRow(const uint8_t* bgra, int width, uint8_t* color, uint8_t* alpha) {
   for (int x = 0; x < width; ++x, bgra += 4, color += 3) {
@@ -121,7 +129,7 @@ bool runRead(ReadJob& job) {
   double fileGamma = 0;
   if (!png_get_gAMA(job.png, job.info, &fileGamma)) fileGamma = 0.45455;
   png_set_gamma(job.png, 2.2, fileGamma);
-  png_set_interlace_handling(job.png);
+  const int passes = png_set_interlace_handling(job.png);
   png_read_update_info(job.png, job.info);
   if (png_get_rowbytes(job.png, job.info) != static_cast<size_t>(width) * (alpha ? 4 : 3))
     png_error(job.png, "unexpected row size");
@@ -134,19 +142,19 @@ bool runRead(ReadJob& job) {
   } else {
     DibBitmap& plane = job.image->alphaPlane();
     if (!plane.create(w, h, 8)) png_error(job.png, "out of memory");
-    if (interlace == PNG_INTERLACE_NONE) {
-      // Row by row through one 32-bit line: no second copy of the picture.
-      job.line.resize(static_cast<size_t>(w) * 4);
+    // Row by row through one 32-bit line: no second copy of the picture.
+    // Each pass of an interlaced file adds pixels to rows an earlier pass
+    // filled, so a row is put together again from the colour bitmap and
+    // the alpha plane before the next pass adds to it.
+    job.line.resize(static_cast<size_t>(w) * 4);
+    for (int pass = 0; pass < passes; ++pass) {
       for (int y = 0; y < h; ++y) {
+        const bool interlaced = interlace != PNG_INTERLACE_NONE;
+        const bool inPass = !interlaced || PNG_ROW_IN_INTERLACE_PASS(y, pass);
+        if (inPass && interlaced) mergeRow(color.row(y), plane.row(y), w, job.line.data());
         png_read_row(job.png, job.line.data(), nullptr);
-        splitRow(job.line.data(), w, color.row(y), plane.row(y));
+        if (inPass) splitRow(job.line.data(), w, color.row(y), plane.row(y));
       }
-    } else {
-      // The passes of an interlaced file revisit every row, so the whole
-      // picture is read first and split afterwards.
-      if (!job.interlaced.create(w, h, 32)) png_error(job.png, "out of memory");
-      png_read_image(job.png, const_cast<png_bytepp>(job.interlaced.rows()));
-      for (int y = 0; y < h; ++y) splitRow(job.interlaced.row(y), w, color.row(y), plane.row(y));
     }
   }
   png_read_end(job.png, nullptr);

@@ -7,6 +7,7 @@
 
 #include <cstdlib>
 #include <fstream>
+#include <mutex>
 #include <vector>
 
 #include "FileSystem.h"
@@ -23,22 +24,28 @@ std::wstring& programFolderOverride() {
   return folder;
 }
 
+// The private temporary folder made for this run, when the usual one failed
+// its check; guarded by runFolderMutex().
+std::wstring& runFolder() {
+  static std::wstring folder;
+  return folder;
+}
+std::mutex& runFolderMutex() {
+  static std::mutex mutex;
+  return mutex;
+}
+
+std::wstring usualTempFolder();
+
 std::wstring environment(const char* name) {
   const char* value = std::getenv(name);
   return value ? fromUtf8(value) : std::wstring();
 }
 
-std::wstring homeFolder() {
-  std::wstring home = environment("HOME");
-  if (!home.empty()) return home;
-  if (const passwd* pw = ::getpwuid(::getuid()); pw && pw->pw_dir) return fromUtf8(pw->pw_dir);
-  return {};
-}
-
 std::wstring configHome() {
   std::wstring config = environment("XDG_CONFIG_HOME");
   if (!config.empty() && config[0] == L'/') return config;
-  const std::wstring home = homeFolder();
+  const std::wstring home = AppPaths::homeFolder();
   return home.empty() ? std::wstring() : home + L"/.config";
 }
 
@@ -117,16 +124,62 @@ std::wstring AppPaths::dataFolder() {
 }
 
 std::wstring AppPaths::tempFolder() {
+  {
+    std::lock_guard lock(runFolderMutex());
+    if (!runFolder().empty()) return runFolder();
+  }
+  return usualTempFolder();
+}
+
+namespace {
+
+std::wstring usualTempFolder() {
   const std::wstring runtime = environment("XDG_RUNTIME_DIR");
   if (!runtime.empty() && runtime[0] == L'/' && isFolder(runtime)) {
-    return normalizePath(runtime + L"/" TAVORO_COMPANY_NAME L"/" + productName());
+    return normalizePath(runtime + L"/" TAVORO_COMPANY_NAME L"/" + AppPaths::productName());
   }
   std::wstring base = environment("TMPDIR");
   if (base.empty() || base[0] != L'/') base = L"/tmp";
-  return normalizePath(base + L"/" TAVORO_COMPANY_NAME L"-" + std::to_wstring(::getuid()) + L"/" + productName());
+  return normalizePath(base + L"/" TAVORO_COMPANY_NAME L"-" + std::to_wstring(::getuid()) + L"/" +
+                       AppPaths::productName());
 }
 
+bool makeUsualTempFolder() {
+  std::wstring folder = usualTempFolder();
+  while (!folder.empty() && folder.back() == L'/') folder.pop_back();
+  if (folder.empty()) return false;
+  // The product folder and the company folder above it are ours; whatever
+  // lies above them (the runtime or temporary folder) must exist already.
+  const std::wstring company = pathFolder(folder);
+  const std::wstring base = pathFolder(company);
+  if (!isFolder(base)) return false;
+  return makePrivateFolder(company) && makePrivateFolder(folder);
+}
+
+// A new folder that nobody else can have made or entered: mkdtemp's name is
+// unpredictable, created exclusively, with mode 0700.
+std::wstring makeFreshPrivateFolder() {
+  std::vector<std::wstring> bases;
+  if (const std::wstring tmp = environment("TMPDIR"); !tmp.empty() && tmp[0] == L'/') bases.push_back(tmp);
+  bases.push_back(L"/tmp");
+  for (const std::wstring& base : bases) {
+    std::string name =
+        toUtf8(base) + "/" + toUtf8(TAVORO_COMPANY_NAME) + "-" + toUtf8(AppPaths::productName()) + "-XXXXXX";
+    if (::mkdtemp(name.data())) return normalizePath(fromUtf8(name));
+  }
+  return {};
+}
+
+}  // namespace
+
 std::wstring AppPaths::helpFile() { return programFolder() + L"/Help.html"; }
+
+std::wstring AppPaths::homeFolder() {
+  std::wstring home = environment("HOME");
+  if (!home.empty()) return home;
+  if (const passwd* pw = ::getpwuid(::getuid()); pw && pw->pw_dir) return fromUtf8(pw->pw_dir);
+  return {};
+}
 
 std::wstring AppPaths::documentsFolder() {
   const std::wstring home = homeFolder();
@@ -142,16 +195,21 @@ bool ensureDataFolder() {
   return !folder.empty() && createFolders(folder);
 }
 
-bool ensureTempFolder() {
-  std::wstring folder = AppPaths::tempFolder();
-  while (!folder.empty() && folder.back() == L'/') folder.pop_back();
-  if (folder.empty()) return false;
-  // The product folder and the company folder above it are ours; whatever
-  // lies above them (the runtime or temporary folder) must exist already.
-  const std::wstring company = pathFolder(folder);
-  const std::wstring base = pathFolder(company);
-  if (!isFolder(base)) return false;
-  return makePrivateFolder(company) && makePrivateFolder(folder);
+TempFolderSetUp ensureTempFolder() {
+  std::lock_guard lock(runFolderMutex());
+  if (!runFolder().empty()) return TempFolderSetUp::PrivateForThisRun;
+  if (makeUsualTempFolder()) return TempFolderSetUp::Usual;
+  // Never the folder that failed: another user could learn the paths opened
+  // there, or hold the lock file and keep the program from starting.
+  runFolder() = makeFreshPrivateFolder();
+  return runFolder().empty() ? TempFolderSetUp::Failed : TempFolderSetUp::PrivateForThisRun;
+}
+
+void removeRunTempFolder() {
+  std::lock_guard lock(runFolderMutex());
+  if (runFolder().empty()) return;
+  removeTree(runFolder());
+  runFolder().clear();
 }
 
 }  // namespace tavoro

@@ -24,9 +24,13 @@ class AppPaths {
   // not installed: the program folder.
   static std::wstring dataFolder();
   // $XDG_RUNTIME_DIR/Quillmoor/Tavoro when that variable names a folder,
-  // else ${TMPDIR:-/tmp}/Quillmoor-<uid>/Tavoro; normalised.
+  // else ${TMPDIR:-/tmp}/Quillmoor-<uid>/Tavoro; normalised. Once
+  // ensureTempFolder() has made a private folder for this run instead, that
+  // folder.
   static std::wstring tempFolder();
   static std::wstring helpFile();
+  // $HOME, else the password database's home folder; empty when neither says.
+  static std::wstring homeFolder();
   // The user's documents folder: XDG_DOCUMENTS_DIR of user-dirs.dirs, else
   // ~/Documents when it exists, else the home folder.
   static std::wstring documentsFolder();
@@ -39,8 +43,21 @@ class AppPaths {
 // path is empty.
 bool ensureDataFolder();
 
-// Creates tempFolder() and the folders of ours above it with mode 0700. False
-// when they cannot be made, or one of them is a link or belongs to another user.
-bool ensureTempFolder();
+enum class TempFolderSetUp {
+  Usual,              // the usual folder is there, ours and private
+  PrivateForThisRun,  // it failed its check; a fresh private folder serves this run
+  Failed,             // no folder could be made
+};
+
+// Creates tempFolder() and the folders of ours above it with mode 0700. When
+// they cannot be made, or one of them is a link or belongs to another user
+// (anyone can make /tmp/Quillmoor-<uid> first), that folder is never used:
+// a fresh private folder is made for this run (mkdtemp under $TMPDIR or
+// /tmp), which tempFolder() answers from then on. Called again, it keeps the
+// folder it made. Thread-safe.
+TempFolderSetUp ensureTempFolder();
+
+// Deletes this run's private folder, when one was made, and forgets it.
+void removeRunTempFolder();
 
 }  // namespace tavoro

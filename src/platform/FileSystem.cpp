@@ -84,6 +84,23 @@ bool removeContents(int dirFd, int depth) {
   return true;
 }
 
+std::string parentOf(const std::string& path) {
+  const size_t slash = path.rfind('/');
+  if (slash == std::string::npos) return ".";
+  return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+// A new entry in a folder (a file, a subfolder) survives a power cut only
+// once the folder itself is flushed.
+// A folder we may write but not read cannot be opened to be flushed; that
+// is no failure of the disk, so only a failed flush counts.
+bool syncFolder(const std::string& folder) {
+  const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) return true;
+  Fd guard(fd);
+  return ::fsync(fd) == 0;
+}
+
 }  // namespace
 
 bool pathExists(std::wstring_view path) { return !path.empty() && statMode(toUtf8(path), false) >= 0; }
@@ -105,12 +122,18 @@ bool createFolders(std::wstring_view path) {
   const std::string p = toUtf8(path);
   // mkdir per component; an existing component is fine as long as the last
   // one ends up being a folder (or a link to one).
+  std::vector<std::string> madeIn;  // the folders that got a new entry
   for (size_t pos = 1; pos <= p.size(); ++pos) {
     if (pos != p.size() && p[pos] != '/') continue;
     if (p[pos - 1] == '/') continue;
     const std::string part = p.substr(0, pos);
-    if (::mkdir(part.c_str(), 0777) != 0 && errno != EEXIST) return false;
+    if (::mkdir(part.c_str(), 0777) == 0)
+      madeIn.push_back(parentOf(part));
+    else if (errno != EEXIST)
+      return false;
   }
+  for (const std::string& folder : madeIn)
+    if (!syncFolder(folder)) return false;
   return isFolder(path);
 }
 
@@ -174,8 +197,12 @@ bool copyFileNoOverwrite(std::wstring_view source, std::wstring_view target) {
   if (ok) {
     const timespec times[2] = {st.st_atim, st.st_mtim};
     ::futimens(out, times);
-    ok = ::close(outGuard.fd) == 0;
+    // On disk, with its folder entry, before anything (a wardrobe file
+    // saved next) can name it: a power cut must not leave a named photo empty.
+    ok = ::fsync(out) == 0;
+    ok = ::close(outGuard.fd) == 0 && ok;
     outGuard.fd = -1;
+    ok = ok && syncFolder(parentOf(targetPath));
   }
   if (!ok) ::unlink(targetPath.c_str());
   return ok;

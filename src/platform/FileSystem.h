@@ -13,8 +13,9 @@ bool pathExists(std::wstring_view path);  // anything, also a dangling link
 bool isFolder(std::wstring_view path);    // a folder, or a link to one
 bool isFile(std::wstring_view path);      // a regular file, or a link to one
 
-// Makes the folder and every missing parent (mode 0777 less the umask).
-// A folder that exists already counts as success.
+// Makes the folder and every missing parent (mode 0777 less the umask),
+// flushing the folders that got a new entry so that the new folders survive
+// a power cut. A folder that exists already counts as success.
 bool createFolders(std::wstring_view path);
 
 // Deletes the folder with everything in it. A symbolic link met on the way is
@@ -30,7 +31,8 @@ bool removeFile(std::wstring_view path);
 
 // Copies a regular file to a target that must not exist yet (O_EXCL, so the
 // refusal holds against a race). The target keeps the source's modification
-// time. On failure nothing is left at target.
+// time, and is flushed to disk with its folder entry before this returns
+// true. On failure (also of the flush) nothing is left at target.
 bool copyFileNoOverwrite(std::wstring_view source, std::wstring_view target);
 
 enum class EntryKind { File, Folder, Link, Other };

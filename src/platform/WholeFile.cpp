@@ -115,6 +115,35 @@ FileReadStatus readWholeFile(std::wstring_view path, size_t maxBytes, std::strin
   return FileReadStatus::Ok;
 }
 
+FileReadStatus readFileStart(std::wstring_view path, size_t count, size_t maxBytes, std::string& out, bool& whole) {
+  out.clear();
+  whole = false;
+  if (path.empty()) return FileReadStatus::Missing;
+  const int fd = ::open(toUtf8(path).c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+  if (fd < 0) return errno == ENOENT || errno == ENOTDIR ? FileReadStatus::Missing : FileReadStatus::Failed;
+  FdGuard guard(fd);
+  struct stat st {};
+  if (::fstat(fd, &st) != 0) return FileReadStatus::Failed;
+  if (!S_ISREG(st.st_mode)) return FileReadStatus::NotAFile;
+  if (static_cast<uint64_t>(st.st_size) > maxBytes) return FileReadStatus::TooLarge;
+
+  // One byte more than wanted shows whether the file goes on.
+  std::string bytes(std::min({count, maxBytes, static_cast<size_t>(st.st_size)}) + 1, '\0');
+  size_t filled = 0;
+  while (filled < bytes.size()) {
+    const ssize_t n = ::read(fd, bytes.data() + filled, bytes.size() - filled);
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) return FileReadStatus::Failed;
+    if (n == 0) break;
+    filled += static_cast<size_t>(n);
+  }
+  whole = filled < bytes.size();
+  if (!whole && count >= maxBytes) return FileReadStatus::TooLarge;  // it grew past the limit
+  bytes.resize(std::min(filled, count));
+  out = std::move(bytes);
+  return FileReadStatus::Ok;
+}
+
 bool replaceFileAtomically(std::wstring_view path, const std::function<bool(std::FILE*)>& write) {
   if (path.empty()) return false;
   const std::string target = resolvedTarget(toUtf8(path));

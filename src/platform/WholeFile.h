@@ -24,6 +24,11 @@ enum class FileReadStatus {
 // empty unless the result is Ok.
 FileReadStatus readWholeFile(std::wstring_view path, size_t maxBytes, std::string& out);
 
+// Reads the first count bytes of the file (all of it when it is shorter)
+// into out; whole tells whether that was the whole file. Refuses what
+// readWholeFile refuses, a file larger than maxBytes included (TooLarge).
+FileReadStatus readFileStart(std::wstring_view path, size_t count, size_t maxBytes, std::string& out, bool& whole);
+
 // Writes the file at path through write(): the bytes go to a new temporary
 // file in the same folder, which is flushed to disk and then renamed over
 // path. When path is a symbolic link, the file it names is replaced. An

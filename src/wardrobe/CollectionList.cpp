@@ -9,10 +9,12 @@ namespace tavoro {
 
 namespace {
 
+// The items' photo files and folders, then the collection folder when it is
+// left empty: files the wardrobe does not name are never deleted.
 void deleteCollectionFiles(Collection& collection, RemovalReport* report = nullptr) {
   collection.items().clear(true);
   const std::wstring folder = collection.photoFolder();
-  if (isFolder(folder)) removeTree(folder);
+  removeEmptyFolder(folder);
   if (report && pathExists(folder)) report->keep(folder);
 }
 

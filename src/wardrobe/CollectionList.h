@@ -30,8 +30,9 @@ class CollectionList {
   // The first real collection whose name equals name exactly.
   Collection* findByName(std::wstring_view name) const;
   // Refuses a collection whose id is not above 0 or that is not in the list;
-  // otherwise deletes its photo files and folder, then the object. report
-  // (when given) names the collection folder when it could not be deleted.
+  // otherwise deletes the photo files its items name, their folders and its
+  // own folder when they are left empty, then the object. report (when
+  // given) names the collection folder when it is still there.
   bool remove(Collection* collection, RemovalReport* report = nullptr);
   // "New Collection", or "New Collection <n>" with the first free n.
   std::wstring suggestNewName() const;

@@ -22,8 +22,11 @@ std::wstring Item::mainPhotoPath() const { return m_photos.count() ? m_photos.at
 
 void Item::removeFiles(RemovalReport* report) {
   m_photos.clear(true);
+  // Only what the wardrobe names goes: a file it does not name may belong to
+  // someone else (another wardrobe sharing the folder through a link), so a
+  // folder that still holds anything stays and is reported.
   const std::wstring folder = photoFolder();
-  if (isFolder(folder)) removeTree(folder);
+  removeEmptyFolder(folder);
   if (report && pathExists(folder)) report->keep(folder);
   m_records.clear();
 }

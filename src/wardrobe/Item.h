@@ -37,9 +37,10 @@ class Item {
   std::wstring photoFolder() const;
   // The file of the first photo, or empty text without photos.
   std::wstring mainPhotoPath() const;
-  // Deletes the photo files and the item folder with everything in it, then
-  // the records. What cannot be deleted stays; when the item folder is still
-  // there afterwards, report (when given) names it.
+  // Deletes the photo files the item names, then the item folder when that
+  // is left empty, then the records. Nothing else is touched; when the item
+  // folder is still there afterwards (it holds other files, or a photo could
+  // not be deleted), report (when given) names it.
   void removeFiles(RemovalReport* report = nullptr);
   void clearRecords() { m_records.clear(); }
 

@@ -16,13 +16,12 @@ bool Record::isStorable() const {
 }
 
 void RecordList::set(int32_t tagId, std::wstring value) {
-  for (Record& record : m_records) {
-    if (record.tagId() == tagId) {
-      record.setValue(std::move(value));
-      return;
-    }
+  if (const auto at = m_indexByTag.find(tagId); at != m_indexByTag.end()) {
+    m_records[at->second].setValue(std::move(value));
+    return;
   }
   m_records.emplace_back(this, tagId, std::move(value));
+  m_indexByTag.emplace(tagId, m_records.size() - 1);
 }
 
 std::wstring RecordList::get(int32_t tagId) const {
@@ -31,9 +30,8 @@ std::wstring RecordList::get(int32_t tagId) const {
 }
 
 const Record* RecordList::find(int32_t tagId) const {
-  for (const Record& record : m_records)
-    if (record.tagId() == tagId) return &record;
-  return nullptr;
+  const auto at = m_indexByTag.find(tagId);
+  return at == m_indexByTag.end() ? nullptr : &m_records[at->second];
 }
 
 }  // namespace tavoro

@@ -1,8 +1,10 @@
-// An item's tag values, at most one per tag id, in the order they were set.
+// An item's tag values, at most one per tag id, in the order they were set,
+// found by tag id in constant time (an item may hold many records).
 #pragma once
 
 #include <cstdint>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "Record.h"
@@ -26,7 +28,10 @@ class RecordList {
   std::wstring get(int32_t tagId) const;
   const Record* find(int32_t tagId) const;
 
-  void clear() { m_records.clear(); }
+  void clear() {
+    m_records.clear();
+    m_indexByTag.clear();
+  }
   size_t count() const { return m_records.size(); }
   const Record& at(size_t index) const { return m_records.at(index); }
   std::vector<Record>::const_iterator begin() const { return m_records.begin(); }
@@ -35,6 +40,7 @@ class RecordList {
  private:
   Item* m_item;
   std::vector<Record> m_records;
+  std::unordered_map<int32_t, size_t> m_indexByTag;  // position in m_records
 };
 
 }  // namespace tavoro

@@ -28,6 +28,7 @@ TagList::TagList(Collection* collection)
 Tag* TagList::add(std::wstring name, int32_t id) {
   if (id < 0) id = m_nextId++;
   m_tags.push_back(std::make_unique<Tag>(this, id, std::move(name)));
+  m_byId.try_emplace(id, m_tags.back().get());
   return m_tags.back().get();
 }
 
@@ -40,21 +41,32 @@ Tag* TagList::findByName(std::wstring_view text, bool byKey, const Tag* except) 
 }
 
 Tag* TagList::findById(int32_t id) const {
-  for (const auto& tag : m_tags)
-    if (tag->id() == id) return tag.get();
-  return nullptr;
+  const auto at = m_byId.find(id);
+  return at == m_byId.end() ? nullptr : at->second;
 }
 
 bool TagList::remove(Tag* tag) {
   // Membership first: a pointer that is not ours is never dereferenced.
   const auto it = std::find_if(m_tags.begin(), m_tags.end(), [tag](const auto& p) { return p.get() == tag; });
   if (!tag || it == m_tags.end() || tag->id() <= 0) return false;
+  const std::unique_ptr<Tag> removed = std::move(*it);
   m_tags.erase(it);
+  // A file may hold a second tag with the same id, which then takes over.
+  if (findById(removed->id()) == removed.get()) reindex();
   return true;
+}
+
+void TagList::reindex() {
+  m_byId.clear();
+  for (const auto& tag : m_tags) m_byId.try_emplace(tag->id(), tag.get());
 }
 
 std::wstring TagList::suggestNewName() const { return suggestDefaultName(L"New Tag", m_tags); }
 
-bool TagList::reorder(const std::vector<Tag*>& sequence) { return reorderOwned(m_tags, sequence); }
+bool TagList::reorder(const std::vector<Tag*>& sequence) {
+  if (!reorderOwned(m_tags, sequence)) return false;
+  reindex();  // the first of a repeated id may have changed
+  return true;
+}
 
 }  // namespace tavoro

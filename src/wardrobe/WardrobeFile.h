@@ -28,7 +28,8 @@ bool readWardrobe(std::wstring_view path, Wardrobe& wardrobe);
 bool readWardrobe(std::wstring_view path, Wardrobe& wardrobe, const LocalClock& clock);
 
 // The stored wardrobe name, or empty text when the file cannot be read or
-// holds no name.
+// holds no name. Reads the file only as far as Properties (a few kilobytes
+// of a wardrobe of any size), so what follows is not checked.
 std::wstring readWardrobeName(std::wstring_view path);
 
 }  // namespace tavoro

@@ -1,5 +1,6 @@
 #include <algorithm>
 #include <cstdint>
+#include <unordered_set>
 
 #include "WardrobeFile.h"
 #include "WardrobeSchema.h"
@@ -22,12 +23,31 @@ void forEachChild(XmlElement list, const char* name, Read read) {
 }
 
 // A list's counter after reading: never below what it was, what the file
-// says, or past the largest id read. Kept within 32 bits even when the file
-// holds the largest id there is.
-int32_t raisedNextId(int32_t current, int32_t stored, int64_t largestId) {
+// says (when it says anything readable), or past the largest id read. Kept
+// within 32 bits even when the file holds the largest id there is.
+int32_t raisedNextId(XmlElement list, int32_t current, int64_t largestId) {
+  int32_t stored = current;
+  list.getInt(kNextId, stored);
   const int64_t next = std::max<int64_t>({current, stored, largestId + 1});
   return static_cast<int32_t>(std::min<int64_t>(next, INT32_MAX));
 }
+
+// The ids a list has taken while it is read. A repeated id is read once (the
+// first child wins): two collections, items or photos with one id would share
+// one folder or file, and deleting one would delete the other's photos.
+class IdsRead {
+ public:
+  bool take(int32_t id) {
+    if (!m_ids.insert(id).second) return false;
+    m_largest = std::max<int64_t>(m_largest, id);
+    return true;
+  }
+  int64_t largest() const { return m_largest; }
+
+ private:
+  std::unordered_set<int32_t> m_ids;
+  int64_t m_largest = 0;
+};
 
 void readRecords(XmlElement element, RecordList& records) {
   records.clear();
@@ -38,49 +58,44 @@ void readRecords(XmlElement element, RecordList& records) {
   });
 }
 
-bool readPhotos(XmlElement element, PhotoList& photos) {
+// A list whose next_id is missing or damaged is read all the same, its
+// counter then coming from the ids read: one bad attribute must not empty a
+// list, which the next save would make for good.
+void readPhotos(XmlElement element, PhotoList& photos) {
   photos.clear(false);
-  int32_t stored = 0;
-  if (!element.getInt(kNextId, stored)) return false;
-  int64_t largest = 0;
+  IdsRead ids;
   forEachChild(element, kPhoto, [&](XmlElement child) {
     int32_t id = 0;
     int32_t format = 0;
     if (!child.getInt(kId, id) || !child.getInt(kFormat, format)) return;
-    if (photos.addExisting(imageTypeFromCode(format), id)) largest = std::max<int64_t>(largest, id);
+    const ImageType type = imageTypeFromCode(format);
+    if (!isPhotoType(type) || id <= 0 || !ids.take(id)) return;
+    photos.addExisting(type, id);
   });
-  photos.setNextId(raisedNextId(photos.nextId(), stored, largest));
-  return true;
+  photos.setNextId(raisedNextId(element, photos.nextId(), ids.largest()));
 }
 
-bool readItems(XmlElement element, ItemList& items, const LocalClock& clock) {
+void readItems(XmlElement element, ItemList& items, const LocalClock& clock) {
   items.clear(false);
-  int32_t stored = 0;
-  if (!element.getInt(kNextId, stored)) return false;
-  int64_t largest = 0;
+  IdsRead ids;
   forEachChild(element, kItem, [&](XmlElement child) {
     int32_t id = 0;
     std::wstring name;
     std::wstring dateText;
     if (!child.getInt(kId, id) || !child.getText(kName, name) || !child.getText(kDateAdded, dateText)) return;
+    if (id <= 0 || !ids.take(id)) return;
     Item* item = items.add(std::move(name), id);
-    if (!item) return;
-    largest = std::max<int64_t>(largest, id);
     DateTime dateAdded;
     if (!dateAdded.parseText(dateText)) dateAdded = DateTime::now(clock);
     item->setDateAdded(dateAdded);
-    const XmlElement photos = child.firstChild(kPhotos);
-    if (!photos || readPhotos(photos, item->photos()))
-      if (const XmlElement records = child.firstChild(kRecords)) readRecords(records, item->records());
+    if (const XmlElement photos = child.firstChild(kPhotos)) readPhotos(photos, item->photos());
+    if (const XmlElement records = child.firstChild(kRecords)) readRecords(records, item->records());
   });
-  items.setNextId(raisedNextId(items.nextId(), stored, largest));
-  return true;
+  items.setNextId(raisedNextId(element, items.nextId(), ids.largest()));
 }
 
-bool readTags(XmlElement element, TagList& tags) {
+void readTags(XmlElement element, TagList& tags) {
   tags.clear();
-  int32_t stored = 0;
-  if (!element.getInt(kNextId, stored)) return false;
   int64_t largest = 0;
   forEachChild(element, kTag, [&](XmlElement child) {
     int32_t id = 0;
@@ -89,35 +104,28 @@ bool readTags(XmlElement element, TagList& tags) {
     tags.add(std::move(name), id);
     largest = std::max<int64_t>(largest, id);
   });
-  tags.setNextId(raisedNextId(tags.nextId(), stored, largest));
-  return true;
+  tags.setNextId(raisedNextId(element, tags.nextId(), largest));
 }
 
-bool readCollections(XmlElement element, CollectionList& collections, const LocalClock& clock) {
+void readCollections(XmlElement element, CollectionList& collections, const LocalClock& clock) {
   collections.clear(false);
-  int32_t stored = 0;
-  if (!element.getInt(kNextId, stored)) return false;
   int32_t hotId = 0;
   if (element.getInt(kHotId, hotId)) collections.setHotId(hotId);
-  int64_t largest = 0;
+  IdsRead ids;
   forEachChild(element, kCollection, [&](XmlElement child) {
     int32_t id = 0;
     std::wstring name;
-    if (!child.getInt(kId, id) || !child.getText(kName, name) || id <= 0) return;
+    if (!child.getInt(kId, id) || !child.getText(kName, name) || id <= 0 || !ids.take(id)) return;
     Collection* collection = collections.add(std::move(name), id);
-    largest = std::max<int64_t>(largest, id);
-    const XmlElement tags = child.firstChild(kTags);
-    if (!tags || readTags(tags, collection->tags()))
-      if (const XmlElement items = child.firstChild(kItems)) readItems(items, collection->items(), clock);
+    if (const XmlElement tags = child.firstChild(kTags)) readTags(tags, collection->tags());
+    if (const XmlElement items = child.firstChild(kItems)) readItems(items, collection->items(), clock);
   });
-  collections.setNextId(raisedNextId(collections.nextId(), stored, largest));
-  return true;
+  collections.setNextId(raisedNextId(element, collections.nextId(), ids.largest()));
 }
 
-// The root of a file that is ours: an existing file that parses, whose root
-// is the wardrobe element with our version and namespace. None otherwise.
-XmlElement openWardrobeDocument(std::wstring_view path, XmlDocument& document) {
-  if (!isFile(path) || !document.load(path)) return {};
+// The root of a document that is ours: the wardrobe element with our
+// version and namespace. None otherwise.
+XmlElement wardrobeRoot(const XmlDocument& document) {
   const XmlElement root = document.root();
   std::wstring version;
   std::wstring xmlns;
@@ -135,7 +143,8 @@ bool readWardrobe(std::wstring_view path, Wardrobe& wardrobe) {
 
 bool readWardrobe(std::wstring_view path, Wardrobe& wardrobe, const LocalClock& clock) {
   XmlDocument document;
-  const XmlElement root = openWardrobeDocument(path, document);
+  if (!isFile(path) || !document.load(path)) return false;
+  const XmlElement root = wardrobeRoot(document);
   if (!root) return false;
 
   if (const XmlElement properties = root.firstChild(kProperties)) {
@@ -146,8 +155,6 @@ bool readWardrobe(std::wstring_view path, Wardrobe& wardrobe, const LocalClock& 
     properties.getText(kWardrobeName, name);
     wardrobe.setName(std::move(name));
   }
-  // A list that cannot be read leaves the wardrobe without collections; that
-  // is repaired, not refused.
   if (const XmlElement collections = root.firstChild(kCollections))
     readCollections(collections, wardrobe.collections(), clock);
 
@@ -158,8 +165,11 @@ bool readWardrobe(std::wstring_view path, Wardrobe& wardrobe, const LocalClock& 
 }
 
 std::wstring readWardrobeName(std::wstring_view path) {
+  // The recent list asks this of every file it shows: only the head of the
+  // file is read, as far as Properties.
   XmlDocument document;
-  const XmlElement root = openWardrobeDocument(path, document);
+  if (!isFile(path) || !document.loadHead(path, kProperties)) return {};
+  const XmlElement root = wardrobeRoot(document);
   std::wstring name;
   if (const XmlElement properties = root.firstChild(kProperties)) properties.getText(kWardrobeName, name);
   return name;

@@ -1,6 +1,7 @@
 #include "WardrobeNaming.h"
 
 #include "Wardrobe.h"
+#include "platform/AppPaths.h"
 #include "platform/CharClass.h"
 #include "platform/DecimalText.h"
 #include "platform/FileSystem.h"
@@ -61,10 +62,25 @@ int32_t nextWardrobeIdAfterCancel(int32_t nextWardrobeId) {
   return nextWardrobeId > 2 ? nextWardrobeId - 1 : 1;
 }
 
+namespace {
+
+// The folder as typed, unless it is "~" or starts with "~/" (the home
+// folder, as in a shell) or is relative (to the current folder): the new
+// wardrobe's path must mean the same whichever folder the program runs in.
+std::wstring absoluteFolder(std::wstring folder) {
+  if (folder == L"~" || folder.starts_with(L"~/")) {
+    const std::wstring home = AppPaths::homeFolder();
+    if (!home.empty()) folder = home + folder.substr(1);
+  }
+  return folder.empty() || folder[0] == L'/' ? folder : absolutePath(folder);
+}
+
+}  // namespace
+
 NewWardrobeCheck checkNewWardrobe(std::wstring_view name, std::wstring_view folder) {
   NewWardrobeCheck check;
   check.name = trimSpace(name);
-  check.folder = trimSpace(folder);
+  check.folder = absoluteFolder(trimSpace(folder));
 
   if (!isValidName(check.name)) {
     check.problem = NewWardrobeProblem::InvalidName;

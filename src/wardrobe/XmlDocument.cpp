@@ -5,6 +5,8 @@
 
 #include <cstdio>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "XmlNestingScan.h"
 #include "platform/WholeFile.h"
@@ -52,6 +54,33 @@ void normaliseAsLoaded(std::string& text) {
   text.resize(out);
 }
 
+// Whether a document, once printed, would pass the checks on loading it
+// again: the nodes' memory, the nesting and the attributes per element.
+bool withinLimits(const TiXmlNode& top) {
+  size_t bytes = 0;
+  std::vector<std::pair<const TiXmlNode*, int>> pending{{&top, 0}};
+  while (!pending.empty()) {
+    const auto [node, depth] = pending.back();
+    pending.pop_back();
+    for (const TiXmlNode* child = node->FirstChild(); child; child = child->NextSibling()) {
+      const TiXmlElement* element = child->ToElement();
+      if (!element) {
+        bytes += kXmlOtherNodeBytes;
+        continue;
+      }
+      if (depth + 1 > XmlDocument::kMaxNesting) return false;
+      bytes += kXmlElementBytes;
+      int attributes = 0;
+      for (const TiXmlAttribute* a = element->FirstAttribute(); a; a = a->Next()) ++attributes;
+      if (attributes > XmlDocument::kMaxAttributes) return false;
+      bytes += static_cast<size_t>(attributes) * kXmlAttributeBytes;
+      pending.emplace_back(element, depth + 1);
+    }
+    if (bytes > XmlDocument::kMaxNodeBytes) return false;
+  }
+  return true;
+}
+
 }  // namespace
 
 XmlDocument::XmlDocument() = default;
@@ -64,6 +93,27 @@ bool XmlDocument::load(std::wstring_view path, size_t maxBytes) {
   return parseOwned(text);
 }
 
+bool XmlDocument::loadHead(std::wstring_view path, const char* childName, size_t maxBytes) {
+  m_document = std::make_unique<TiXmlDocument>();
+  // Twice as much each time: the reading stays in proportion to how far
+  // into the file the child is.
+  for (size_t count = size_t{64} << 10;; count = count >= maxBytes / 2 ? maxBytes : count * 2) {
+    std::string text;
+    bool whole = false;
+    if (readFileStart(path, count, maxBytes, text, whole) != FileReadStatus::Ok) return false;
+    whole = whole || text.find('\0') != std::string::npos;  // the library's text ends at a NUL
+    normaliseAsLoaded(text);
+    XmlHead head;
+    if (findXmlHead(text, childName, kLimits, head)) {
+      text.resize(head.end);
+      if (head.childIsOpen) text += std::string("</") + childName + ">";
+      text += "</" + head.root + ">";
+      return parseOwned(text);
+    }
+    if (whole) return parseOwned(text);
+  }
+}
+
 bool XmlDocument::parse(std::string_view bytes) {
   m_document = std::make_unique<TiXmlDocument>();
   std::string text(bytes);
@@ -72,8 +122,9 @@ bool XmlDocument::parse(std::string_view bytes) {
 
 bool XmlDocument::parseOwned(std::string& text) {
   normaliseAsLoaded(text);
-  // The library parses and deletes recursively, one level per element.
-  if (xmlNestingDepth(text, kMaxNesting) > kMaxNesting) return false;
+  // The library parses and deletes recursively, one level per element, and
+  // is slow or greedy with some shapes of text: those are refused unread.
+  if (checkXml(text, kLimits) != XmlCheck::WithinLimits) return false;
   text.append(kNulPadding, '\0');
   ClassicCharacterClasses classic;
   m_document->SetTabSize(0);  // no row and column tracking: nothing reports them
@@ -82,7 +133,7 @@ bool XmlDocument::parseOwned(std::string& text) {
 }
 
 bool XmlDocument::save(std::wstring_view path, size_t maxBytes) const {
-  if (!m_document) return false;
+  if (!m_document || !withinLimits(*m_document)) return false;
   return replaceFileAtomically(path, [&](std::FILE* file) {
     if (!m_document->SaveFile(file)) return false;
     const long size = std::ftell(file);

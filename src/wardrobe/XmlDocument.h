@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "XmlElement.h"
+#include "XmlNestingScan.h"
 
 class TiXmlDocument;
 
@@ -17,11 +18,18 @@ namespace tavoro {
 
 class XmlDocument {
  public:
-  // Far beyond any real wardrobe (a 50,000-item wardrobe takes about 20 MB),
-  // low enough that parsing cannot exhaust memory.
-  static constexpr size_t kMaxFileBytes = size_t{256} << 20;
+  // Limits far beyond any file of ours (a 50,000-item wardrobe takes about
+  // 20 MB and a million nodes), low enough that reading any file within them
+  // takes time in proportion to its size and well under 1 GiB of memory:
+  // the text, the library's tree (kMaxNodeBytes) and, for a wardrobe, the
+  // model read from it (whose text is four bytes a character).
+  static constexpr size_t kMaxFileBytes = size_t{64} << 20;
   // Our files nest 7 elements deep; the library recurses once per level.
   static constexpr int kMaxNesting = 256;
+  // Ours carry at most 8 attributes an element.
+  static constexpr int kMaxAttributes = 64;
+  static constexpr size_t kMaxNodeBytes = size_t{384} << 20;
+  static constexpr XmlLimits kLimits{kMaxNesting, kMaxAttributes, kMaxNodeBytes};
 
   XmlDocument();
   ~XmlDocument();
@@ -32,16 +40,21 @@ class XmlDocument {
   // library loads files (the text ends at the first NUL byte; CR LF and CR
   // become LF; the encoding comes from a byte-order mark or the declaration).
   // False when the file is missing, not a regular file, larger than
-  // maxBytes, nested deeper than kMaxNesting, or not well-formed; the handle
-  // may then hold a partial document, which the caller discards.
+  // maxBytes, beyond kLimits, or not well-formed; the handle may then hold a
+  // partial document, which the caller discards.
   bool load(std::wstring_view path, size_t maxBytes = kMaxFileBytes);
   // The same for text in memory.
   bool parse(std::string_view bytes);
+  // Like load, but reads and parses the file only as far as the first child
+  // named childName of its root (see findXmlHead): what comes after it is
+  // neither read from disk (beyond a little) nor checked. Without such a
+  // child the whole file is loaded.
+  bool loadHead(std::wstring_view path, const char* childName, size_t maxBytes = kMaxFileBytes);
 
   // Writes the document with the library's standard printing, atomically:
   // on failure the previous file is left whole. False without a document,
-  // when the printed text would be larger than maxBytes (it could not be
-  // loaded again), or when writing fails.
+  // when the printed text would be larger than maxBytes or the document
+  // beyond kLimits (it could not be loaded again), or when writing fails.
   bool save(std::wstring_view path, size_t maxBytes = kMaxFileBytes) const;
 
   // Starts a new document (dropping any current one): the declaration with

@@ -66,10 +66,10 @@ void appendUtf8(std::string& out, uint64_t ucs) {
 
 class Scanner {
  public:
-  Scanner(std::string_view text, int stopAbove) : m_text(text), m_stopAbove(stopAbove) {}
+  Scanner(std::string_view text, const XmlLimits& limits) : m_text(text), m_limits(limits) {}
 
-  int run() {
-    if (m_text.empty()) return 0;
+  XmlCheck run() {
+    if (m_text.empty()) return XmlCheck::WithinLimits;
     if (at(0) == 0xEF && at(1) == 0xBB && at(2) == 0xBF) m_encoding = Encoding::Utf8;
     size_t p = skipWhiteSpace(0);
     while (p != kNull && at(p)) {
@@ -77,15 +77,32 @@ class Scanner {
       if (kind == NodeKind::None) break;  // text at the top level ends the document quietly
       std::string declaredEncoding;
       p = parseNode(kind, p, &declaredEncoding);
-      if (m_tooDeep) return m_stopAbove + 1;
+      if (m_exceeded != XmlCheck::WithinLimits || m_headFound) return m_exceeded;
+      if (kind == NodeKind::Element) m_pastRoot = true;
       if (m_encoding == Encoding::Unknown && kind == NodeKind::Declaration)
         m_encoding = encodingNamed(declaredEncoding);
       p = skipWhiteSpace(p);
     }
-    return m_maxDepth;
+    return XmlCheck::WithinLimits;
   }
 
+  int maxDepth() const { return m_maxDepth; }
+
+  // Makes run() stop at the start tag of the root's first child of that name.
+  void stopAtRootChild(std::string_view name) { m_headChild = name; }
+  bool headFound() const { return m_headFound; }
+  const XmlHead& head() const { return m_head; }
+
  private:
+  // Counts a node the library would allocate; false (and the scan stops)
+  // once the nodes would take more memory than allowed.
+  bool addNode(size_t bytes) {
+    m_nodeBytes += bytes;
+    if (m_nodeBytes <= m_limits.maxNodeBytes) return true;
+    m_exceeded = XmlCheck::TooManyNodes;
+    return false;
+  }
+
   unsigned char at(size_t p) const { return p < m_text.size() ? static_cast<unsigned char>(m_text[p]) : 0; }
 
   // Only the first three letters matter, as a prefix, case-insensitively;
@@ -251,6 +268,7 @@ class Scanner {
   }
 
   size_t parseNode(NodeKind kind, size_t p, std::string* declaredEncoding) {
+    if (kind != NodeKind::Element && kind != NodeKind::None && !addNode(kXmlOtherNodeBytes)) return kNull;
     switch (kind) {
       case NodeKind::Element:
         return parseElement(p);
@@ -310,7 +328,8 @@ class Scanner {
   }
 
   // Element content text, which runs to the next '<'.
-  size_t parseText(size_t p) const {
+  size_t parseText(size_t p) {
+    if (!addNode(kXmlOtherNodeBytes)) return kNull;
     p = readText(p, "<", true, nullptr);
     return p != kNull ? p - 1 : kNull;  // back to the '<'
   }
@@ -320,10 +339,11 @@ class Scanner {
   size_t parseStartTag(size_t p) {
     const int depth = static_cast<int>(m_open.size()) + 1;
     if (depth > m_maxDepth) m_maxDepth = depth;
-    if (m_maxDepth > m_stopAbove) {
-      m_tooDeep = true;
+    if (m_maxDepth > m_limits.maxDepth) {
+      m_exceeded = XmlCheck::TooDeep;
       return kNull;
     }
+    if (!addNode(kXmlElementBytes)) return kNull;
     p = skipWhiteSpace(p);
     if (p == kNull || at(p) != '<') return kNull;
     p = skipWhiteSpace(p + 1);
@@ -335,18 +355,37 @@ class Scanner {
     for (;;) {
       p = skipWhiteSpace(p);
       if (p == kNull || !at(p)) return kNull;
-      if (at(p) == '/') return at(p + 1) == '>' ? p + 2 : kNull;
+      if (at(p) == '/') return at(p + 1) == '>' ? atTagEnd(name, p + 2, false) : kNull;
       if (at(p) == '>') {
         m_open.push_back(name);
-        return p + 1;
+        return atTagEnd(name, p + 1, true);
       }
       std::string_view attribute;
       p = parseAttribute(p, &attribute, nullptr);
       if (p == kNull || !at(p)) return kNull;
+      // Counted before the library's check for a repeated name, which costs
+      // one comparison per attribute already read.
+      if (static_cast<int>(m_attributes.size()) >= m_limits.maxAttributes) {
+        m_exceeded = XmlCheck::TooManyAttributes;
+        return kNull;
+      }
+      if (!addNode(kXmlAttributeBytes)) return kNull;
       for (std::string_view seen : m_attributes)
         if (seen == attribute) return kNull;  // a repeated attribute ends the parse
       m_attributes.push_back(attribute);
     }
+  }
+
+  // The end of a start tag: where the scan goes on, or stops for good when
+  // this is the head's child.
+  size_t atTagEnd(std::string_view name, size_t end, bool open) {
+    const bool rootChild = open ? m_open.size() == 2 : m_open.size() == 1;
+    if (m_headChild.empty() || m_pastRoot || !rootChild || name != m_headChild) return end;
+    m_head.end = end;
+    m_head.childIsOpen = open;
+    m_head.root = std::string(m_open.front());
+    m_headFound = true;
+    return kNull;
   }
 
   // "</name", blanks, ">": past it, or failure.
@@ -394,10 +433,15 @@ class Scanner {
   }
 
   std::string_view m_text;
-  int m_stopAbove;
+  XmlLimits m_limits;
   Encoding m_encoding = Encoding::Unknown;
   int m_maxDepth = 0;
-  bool m_tooDeep = false;
+  size_t m_nodeBytes = 0;
+  XmlCheck m_exceeded = XmlCheck::WithinLimits;
+  std::string_view m_headChild;
+  bool m_pastRoot = false;  // the first top-level element has been read
+  bool m_headFound = false;
+  XmlHead m_head;
   std::vector<std::string_view> m_open;
   std::vector<std::string_view> m_attributes;
 };
@@ -405,7 +449,23 @@ class Scanner {
 }  // namespace
 
 int xmlNestingDepth(std::string_view text, int stopAbove) {
-  return Scanner(text, stopAbove).run();
+  const XmlLimits depthOnly{stopAbove, std::numeric_limits<int>::max(), std::numeric_limits<size_t>::max()};
+  Scanner scanner(text, depthOnly);
+  return scanner.run() == XmlCheck::TooDeep ? stopAbove + 1 : scanner.maxDepth();
+}
+
+XmlCheck checkXml(std::string_view text, const XmlLimits& limits) {
+  return Scanner(text, limits).run();
+}
+
+bool findXmlHead(std::string_view text, std::string_view childName, const XmlLimits& limits, XmlHead& head) {
+  if (childName.empty()) return false;
+  Scanner scanner(text, limits);
+  scanner.stopAtRootChild(childName);
+  scanner.run();
+  if (!scanner.headFound()) return false;
+  head = scanner.head();
+  return true;
 }
 
 }  // namespace tavoro

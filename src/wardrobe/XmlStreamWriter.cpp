@@ -13,29 +13,51 @@
 
 namespace tavoro {
 
+namespace {
+
+// What the nodes of an element and everything in it take in the library's
+// memory once read again (the estimate the XML layer reads files by).
+size_t nodeBytes(const TiXmlElement& element) {
+  size_t bytes = kXmlElementBytes;
+  for (const TiXmlAttribute* a = element.FirstAttribute(); a; a = a->Next()) bytes += kXmlAttributeBytes;
+  for (const TiXmlNode* child = element.FirstChild(); child; child = child->NextSibling())
+    bytes += child->ToElement() ? nodeBytes(*child->ToElement()) : kXmlOtherNodeBytes;
+  return bytes;
+}
+
+}  // namespace
+
 struct XmlStreamWriter::Open {
   std::unique_ptr<TiXmlElement> element;  // holds the attributes
   bool started = false;                   // its start tag is written
 };
 
 bool XmlStreamWriter::writeFile(std::wstring_view path, const std::function<void(XmlStreamWriter&)>& body,
-                                size_t maxBytes) {
+                                size_t maxBytes, size_t maxNodeBytes) {
   return replaceFileAtomically(path, [&](std::FILE* file) {
+    size_t nodeBytes = 0;
     {
       XmlStreamWriter writer(file);
       body(writer);
-    }  // writes whatever is still open
+      writer.closeAll();
+      nodeBytes = writer.m_nodeBytes;
+    }
+    // A file that could not be read again is not written.
     const long size = std::ftell(file);
-    return !std::ferror(file) && size >= 0 && static_cast<unsigned long>(size) <= maxBytes;
+    return !std::ferror(file) && size >= 0 && static_cast<unsigned long>(size) <= maxBytes && nodeBytes <= maxNodeBytes;
   });
 }
 
-XmlStreamWriter::XmlStreamWriter(std::FILE* file) : m_file(file) {
+XmlStreamWriter::XmlStreamWriter(std::FILE* file) : m_file(file), m_nodeBytes(kXmlOtherNodeBytes) {
   TiXmlDeclaration("1.0", "UTF-8", "").Print(m_file, 0);
   std::fputc('\n', m_file);
 }
 
 XmlStreamWriter::~XmlStreamWriter() {
+  closeAll();
+}
+
+void XmlStreamWriter::closeAll() {
   while (!m_open.empty()) close();
   flushElement();
 }
@@ -55,6 +77,7 @@ void XmlStreamWriter::close() {
   if (!innermost.started) {
     beginLine(depth);
     innermost.element->Print(m_file, depth);  // no children: the empty form
+    m_nodeBytes += nodeBytes(*innermost.element);
   } else {
     std::fputc('\n', m_file);
     for (int i = 0; i < depth; ++i) std::fputs("    ", m_file);
@@ -76,6 +99,7 @@ void XmlStreamWriter::flushElement() {
   const int depth = static_cast<int>(m_open.size());
   beginLine(depth);
   m_element->Print(m_file, depth);
+  m_nodeBytes += nodeBytes(*m_element);
   if (depth == 0) std::fputc('\n', m_file);
   m_element.reset();
 }
@@ -92,6 +116,7 @@ void XmlStreamWriter::startParent() {
     a->Print(m_file, depth);
   }
   std::fputc('>', m_file);
+  m_nodeBytes += nodeBytes(parent);  // no children yet: the element and its attributes
   m_open.back().started = true;
 }
 

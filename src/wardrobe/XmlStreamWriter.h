@@ -21,9 +21,10 @@ class XmlStreamWriter {
  public:
   // Writes the file at path through body, atomically (on failure the
   // previous file is left whole). False when writing fails or the text would
-  // be larger than maxBytes (it could not be loaded again).
+  // be larger than maxBytes or its nodes take more than maxNodeBytes when
+  // read (the XML layer would not load it again).
   static bool writeFile(std::wstring_view path, const std::function<void(XmlStreamWriter&)>& body,
-                        size_t maxBytes = XmlDocument::kMaxFileBytes);
+                        size_t maxBytes = XmlDocument::kMaxFileBytes, size_t maxNodeBytes = XmlDocument::kMaxNodeBytes);
 
   // Writes the declaration (version "1.0", encoding "UTF-8") to file.
   explicit XmlStreamWriter(std::FILE* file);
@@ -44,6 +45,7 @@ class XmlStreamWriter {
 
  private:
   struct Open;
+  void closeAll();
   void flushElement();
   void startParent();
   void beginLine(int depth);
@@ -51,6 +53,7 @@ class XmlStreamWriter {
   std::FILE* m_file;
   std::vector<Open> m_open;
   std::unique_ptr<TiXmlElement> m_element;  // the element written whole, until flushed
+  size_t m_nodeBytes = 0;                   // of everything written, once read again
 };
 
 }  // namespace tavoro

@@ -1,14 +1,20 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <QApplication>
+#include <QTimer>
+#include <memory>
+
 #include "ScopedEnv.h"
 #include "TempDir.h"
 #include "TestFiles.h"
 #include "app/AppFolders.h"
 #include "app/HandoverFrame.h"
+#include "app/InstanceLock.h"
 #include "app/Startup.h"
 #include "platform/AppPaths.h"
 #include "platform/FileSystem.h"
+#include "platform/PathOps.h"
 #include "platform/Utf8.h"
 
 namespace tavoro {
@@ -22,7 +28,10 @@ class AppFoldersTest : public ::testing::Test {
     ASSERT_TRUE(createFolders(m_dir / L"program"));
     AppPaths::setProgramFolderForTesting(m_dir / L"program");
   }
-  void TearDown() override { AppPaths::setProgramFolderForTesting(L""); }
+  void TearDown() override {
+    AppPaths::setProgramFolderForTesting(L"");
+    removeRunTempFolder();
+  }
 
   std::vector<std::wstring> setUp() {
     std::vector<std::wstring> boxes;
@@ -55,6 +64,49 @@ TEST_F(AppFoldersTest, EachFolderThatCannotBeMadeIsReportedDataFolderFirst) {
   EXPECT_EQ(setUp(), (std::vector<std::wstring>{kDataFolderFailedText, kTempFolderFailedText}));
   EXPECT_EQ(std::wstring(kDataFolderFailedText),
             L"Failed to create directory for application data!\nUser settings will not be saved.");
+}
+
+// A main window that ends the event loop as soon as it runs, noting where
+// the instance lock was then.
+class QuitAtOnce : public ProgramWindow {
+ public:
+  explicit QuitAtOnce(std::wstring& lockPath) : m_lockPath(lockPath) {}
+  void openFromCommandLine(const std::wstring&) override {}
+  void receiveHandover(const std::vector<std::wstring>&) override {}
+  void enterEventLoop() override {
+    m_lockPath = instanceLockPath();
+    QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+  }
+  void requestClose() override {}
+
+ private:
+  std::wstring& m_lockPath;
+};
+
+// Another local user made the temporary folder first (as anyone can under
+// /tmp) and waits for the lock file and the socket to appear in it.
+TEST_F(AppFoldersTest, AHijackedTemporaryFolderIsNeverUsed) {
+  ScopedEnv runtime("XDG_RUNTIME_DIR", L"");
+  ScopedEnv tmp("TMPDIR", m_dir.path());
+  const std::wstring theirs = m_dir / L"theirs";
+  ASSERT_TRUE(createFolders(theirs + L"/Tavoro"));
+  const std::wstring company = m_dir / (L"Quillmoor-" + std::to_wstring(::getuid()));
+  ASSERT_EQ(::symlink(toUtf8(theirs).c_str(), toUtf8(company).c_str()), 0);
+
+  std::vector<std::wstring> boxes;
+  std::wstring lockPath;
+  ProgramHooks hooks;
+  hooks.inform = [&boxes](const std::wstring& text) { boxes.push_back(text); };
+  hooks.createWindow = [&lockPath] { return std::make_unique<QuitAtOnce>(lockPath); };
+  EXPECT_EQ(runProgram({}, hooks), 0);
+
+  EXPECT_EQ(boxes, std::vector<std::wstring>{kTempFolderFailedText});  // said once
+  ASSERT_FALSE(lockPath.empty()) << "the program did not start";
+  EXPECT_EQ(lockPath.rfind(m_dir / L"Quillmoor-Tavoro-", 0), 0u) << toUtf8(lockPath);
+  std::vector<FolderEntry> planted;
+  ASSERT_TRUE(listFolder(theirs + L"/Tavoro", planted));
+  EXPECT_TRUE(planted.empty()) << "something of ours was put in their folder";
+  EXPECT_FALSE(pathExists(pathFolder(lockPath)));  // this run's folder went with the run
 }
 
 TEST(StartupTest, HandedOverPathsAreAbsoluteAgainstTheSendersFolder) {

@@ -5,10 +5,12 @@
 #include <fcntl.h>
 #include <poll.h>
 #include <spawn.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <chrono>
 #include <csignal>
 
 extern char** environ;
@@ -17,8 +19,10 @@ namespace tavoro::test {
 
 namespace {
 
-// Reads both pipes to their end while writing the input, so that no pipe fills up.
-void pump(int inFd, const std::string& input, int outFd, int errFd, CliRun& result) {
+// Reads both pipes to their end while writing the input, so that no pipe
+// fills up. False when the deadline (if any) passed first.
+bool pump(int inFd, const std::string& input, int outFd, int errFd, int seconds, CliRun& result) {
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(seconds);
   size_t written = 0;
   if (input.empty()) {
     ::close(inFd);
@@ -26,10 +30,19 @@ void pump(int inFd, const std::string& input, int outFd, int errFd, CliRun& resu
   }
   while (outFd >= 0 || errFd >= 0) {
     pollfd fds[3] = {{outFd, POLLIN, 0}, {errFd, POLLIN, 0}, {inFd, POLLOUT, 0}};
-    if (::poll(fds, 3, -1) < 0) {
+    int timeout = -1;
+    if (seconds > 0) {
+      const auto left =
+          std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
+      if (left.count() <= 0) break;
+      timeout = static_cast<int>(left.count());
+    }
+    const int ready = ::poll(fds, 3, timeout);
+    if (ready < 0) {
       if (errno == EINTR) continue;
       break;
     }
+    if (ready == 0) break;  // the deadline
     char buffer[4096];
     for (int i = 0; i < 2; ++i) {
       if (fds[i].fd < 0 || !(fds[i].revents & (POLLIN | POLLHUP | POLLERR))) continue;
@@ -50,12 +63,15 @@ void pump(int inFd, const std::string& input, int outFd, int errFd, CliRun& resu
       }
     }
   }
-  if (inFd >= 0) ::close(inFd);
+  const bool finished = outFd < 0 && errFd < 0;
+  for (int fd : {inFd, outFd, errFd})
+    if (fd >= 0) ::close(fd);
+  return finished;
 }
 
 }  // namespace
 
-CliRun runCli(const std::vector<std::string>& arguments, const std::string& input) {
+CliRun runCli(const std::vector<std::string>& arguments, const std::string& input, const CliSetUp& setUp) {
   // A program that exits before reading its input must not take the test with it.
   std::signal(SIGPIPE, SIG_IGN);
   CliRun result;
@@ -70,10 +86,23 @@ CliRun runCli(const std::vector<std::string>& arguments, const std::string& inpu
   posix_spawn_file_actions_t actions;
   posix_spawn_file_actions_init(&actions);
   posix_spawn_file_actions_adddup2(&actions, in[0], 0);
-  posix_spawn_file_actions_adddup2(&actions, out[1], 1);
+  if (setUp.standardOutput.empty())
+    posix_spawn_file_actions_adddup2(&actions, out[1], 1);
+  else
+    posix_spawn_file_actions_addopen(&actions, 1, setUp.standardOutput.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
   posix_spawn_file_actions_adddup2(&actions, err[1], 2);
+  // The child inherits the file size limit (set for the moment of the spawn)
+  // and, since SIGXFSZ is ignored, sees writes past it fail with EFBIG.
+  rlimit previous{};
+  ::getrlimit(RLIMIT_FSIZE, &previous);
+  if (setUp.maxFileBytes) {
+    std::signal(SIGXFSZ, SIG_IGN);
+    const rlimit limit{setUp.maxFileBytes, previous.rlim_max};
+    ::setrlimit(RLIMIT_FSIZE, &limit);
+  }
   pid_t pid = -1;
   const int rc = ::posix_spawn(&pid, program.c_str(), &actions, nullptr, argv.data(), environ);
+  if (setUp.maxFileBytes) ::setrlimit(RLIMIT_FSIZE, &previous);
   posix_spawn_file_actions_destroy(&actions);
   ::close(in[0]);
   ::close(out[1]);
@@ -84,7 +113,11 @@ CliRun runCli(const std::vector<std::string>& arguments, const std::string& inpu
     ::close(err[0]);
     return result;
   }
-  pump(in[1], input, out[0], err[0], result);
+  if (!pump(in[1], input, out[0], err[0], setUp.hangAfterSeconds, result)) {
+    ::kill(pid, SIGKILL);
+    ::waitpid(pid, nullptr, 0);
+    return result;
+  }
   int status = 0;
   while (::waitpid(pid, &status, 0) < 0 && errno == EINTR) {
   }

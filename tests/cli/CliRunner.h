@@ -3,6 +3,7 @@
 // printed and its exit status collected.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -14,6 +15,13 @@ struct CliRun {
   std::string err;
 };
 
-CliRun runCli(const std::vector<std::string>& arguments, const std::string& input = {});
+// What a run may be given beyond its arguments and input.
+struct CliSetUp {
+  size_t maxFileBytes = 0;     // no file it writes may grow past this (0: no limit)
+  std::string standardOutput;  // a file to write standard output to instead of the pipe
+  int hangAfterSeconds = 0;    // a run still going after this long is killed (status -1)
+};
+
+CliRun runCli(const std::vector<std::string>& arguments, const std::string& input = {}, const CliSetUp& setUp = {});
 
 }  // namespace tavoro::test

@@ -197,6 +197,14 @@ TEST(CliTest, ReportsFileErrorsAndWrongUsage) {
   const CliRun blocked = runCli({"resave", toUtf8(dir / L"W/W.twd"), "--output", toUtf8(dir / L"W")});
   EXPECT_EQ(blocked.status, 1);
   EXPECT_EQ(blocked.err, "tavoro-cli: cannot write " + toUtf8(dir / L"W") + ": the file or its folder cannot be written\n");
+  // Output that cannot be written is no success either.
+  const std::string file = toUtf8(dir / L"W/W.twd");
+  const std::vector<std::vector<std::string>> printing = {{"dump", file}, {"search", file, "shirt"}};
+  for (const std::vector<std::string>& arguments : printing) {
+    const CliRun full = runCli(arguments, {}, {.standardOutput = "/dev/full"});
+    EXPECT_EQ(full.status, 1) << arguments[0];
+    EXPECT_EQ(full.err, "tavoro-cli: standard output cannot be written\n") << arguments[0];
+  }
 }
 
 TEST(CliTest, EveryCommandHasHelp) {

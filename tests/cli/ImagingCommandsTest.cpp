@@ -1,6 +1,7 @@
 // tavoro-cli photo-info, thumbnail and convert, run as a user would run them.
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <nlohmann/json.hpp>
 #include <sstream>
@@ -148,6 +149,24 @@ TEST(ImagingCommandsTest, ConvertKeepsMetadataAndAlphaAndNeverLeavesHalfAFile) {
   std::vector<FolderEntry> entries;
   ASSERT_TRUE(listFolder(dir.path(), entries));
   for (const FolderEntry& e : entries) EXPECT_EQ(e.name.find(L".tmp"), std::wstring::npos) << toUtf8(e.name);
+}
+
+// A FIFO given as a photo would wait for a writer for ever; it is refused as
+// anything else that is not a regular file.
+TEST(ImagingCommandsTest, AFifoNamedLikeAPhotoIsRefusedWithoutWaiting) {
+  TempDir dir;
+  const std::string fifo = toUtf8(dir / L"photo.jpg");
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  const std::vector<std::vector<std::string>> commands = {
+      {"thumbnail", fifo, toUtf8(dir / L"t.png"), "--box", "16", "16"},
+      {"convert", fifo, toUtf8(dir / L"c.bmp")},
+      {"cells", fifo, "--out", toUtf8(dir / L"cells")},
+  };
+  for (const auto& command : commands) {
+    const CliRun run = runCli(command, {}, {.hangAfterSeconds = 60});
+    EXPECT_EQ(run.status, 1) << command[0] << " (-1: it hung and was killed)";
+    EXPECT_NE(run.err.find(fifo), std::string::npos) << run.err;
+  }
 }
 
 }  // namespace

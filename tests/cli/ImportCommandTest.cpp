@@ -91,13 +91,49 @@ TEST_F(ImportCommandTest, AFileThatCannotBeCopiedIsReportedAsFailed) {
   writeFile(taken, "someone else's");
   const std::string only = toUtf8(m_dir / L"drop/shirt 0.jpg");
   const test::CliRun r = runCli({"import", m_file, "Shirts", only, toUtf8(m_dir / L"drop/shirt 1.jpg")});
-  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(r.status, 1);
+  EXPECT_NE(r.err.find("cannot add " + only), std::string::npos) << r.err;
   const nlohmann::json result = nlohmann::json::parse(r.out);
   EXPECT_EQ(result["accepted"], 2);
   EXPECT_EQ(result["added"], 1);
   EXPECT_EQ(result["failed"], nlohmann::json::array({only}));
   EXPECT_EQ(readFile(taken), "someone else's");
   EXPECT_EQ(savedItems(L"Shirts"), std::vector<std::wstring>{L"shirt 1"});
+}
+
+TEST_F(ImportCommandTest, APathThatCannotBeReadFailsTheImportOfTheOthersNot) {
+  makePhotos(1);
+  const std::string missing = toUtf8(m_dir / L"missing.jpg");
+  test::CliRun r = runCli({"import", m_file, "Shoes", missing});
+  EXPECT_EQ(r.status, 1);
+  EXPECT_NE(r.err.find("cannot read " + missing), std::string::npos) << r.err;
+  EXPECT_EQ(nlohmann::json::parse(r.out)["accepted"], 0);
+
+  r = runCli({"import", m_file, "Shoes", missing, toUtf8(m_dir / L"drop/shirt 0.jpg")});
+  EXPECT_EQ(r.status, 1);
+  EXPECT_EQ(nlohmann::json::parse(r.out)["added"], 1);
+  EXPECT_EQ(savedItems(L"Shoes"), std::vector<std::wstring>{L"shirt 0"});
+}
+
+// The wardrobe's photo folder may be shared with another wardrobe through a
+// link: taking back the copies of an import whose save failed deletes those
+// copies and nothing else.
+TEST_F(ImportCommandTest, AFailedSaveTakesBackOnlyTheImportedCopies) {
+  makePhotos(1);
+  const std::wstring itemFolder = m_dir / L"Closet/_Wardrobe_Photos_/C_000001/I_000001/";
+  createFolders(itemFolder);
+  writeFile(itemFolder + L"P_000002.jpg", "another wardrobe's photo");
+  const std::string before = readFile(fromUtf8(m_file));
+
+  // No file may grow past 100 bytes: the photo is copied, the wardrobe file is not written.
+  const test::CliRun r =
+      runCli({"import", m_file, "Shirts", toUtf8(m_dir / L"drop/shirt 0.jpg")}, {}, {.maxFileBytes = 100});
+  EXPECT_EQ(r.status, 1);
+  EXPECT_NE(r.err.find("no photo was added"), std::string::npos) << r.err;
+  EXPECT_NE(r.err.find("kept " + toUtf8(itemFolder)), std::string::npos) << r.err;
+  EXPECT_FALSE(pathExists(itemFolder + L"P_000001.jpg"));
+  EXPECT_EQ(readFile(itemFolder + L"P_000002.jpg"), "another wardrobe's photo");
+  EXPECT_EQ(readFile(fromUtf8(m_file)), before);
 }
 
 TEST_F(ImportCommandTest, RefusesWhatItCannotDo) {

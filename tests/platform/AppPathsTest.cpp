@@ -3,11 +3,14 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <functional>
+
 #include "ScopedEnv.h"
 #include "TempDir.h"
 #include "TestFiles.h"
 #include "platform/AppPaths.h"
 #include "platform/FileSystem.h"
+#include "platform/PathOps.h"
 #include "platform/Utf8.h"
 
 namespace tavoro {
@@ -18,7 +21,10 @@ using test::TempDir;
 
 class AppPathsTest : public ::testing::Test {
  protected:
-  void TearDown() override { AppPaths::setProgramFolderForTesting(L""); }
+  void TearDown() override {
+    AppPaths::setProgramFolderForTesting(L"");
+    removeRunTempFolder();
+  }
   TempDir m_dir;
 };
 
@@ -56,32 +62,61 @@ TEST_F(AppPathsTest, TemporaryFolderIsPrivate) {
   ScopedEnv tmp("TMPDIR", m_dir.path());
   const std::wstring expected = m_dir / (L"Quillmoor-" + std::to_wstring(::getuid()) + L"/Tavoro");
   EXPECT_EQ(AppPaths::tempFolder(), expected);
-  ASSERT_TRUE(ensureTempFolder());
+  ASSERT_EQ(ensureTempFolder(), TempFolderSetUp::Usual);
   struct stat st {};
   ASSERT_EQ(::stat(toUtf8(expected).c_str(), &st), 0);
   EXPECT_EQ(st.st_mode & 0777, 0700u);
   ASSERT_EQ(::stat(toUtf8(m_dir / (L"Quillmoor-" + std::to_wstring(::getuid()))).c_str(), &st), 0);
   EXPECT_EQ(st.st_mode & 0777, 0700u);
-  EXPECT_TRUE(ensureTempFolder());  // again: still fine
+  EXPECT_EQ(ensureTempFolder(), TempFolderSetUp::Usual);  // again: still fine
 }
 
-TEST_F(AppPathsTest, TemporaryFolderRefusesALinkPlantedByAnotherUser) {
-  ScopedEnv runtime("XDG_RUNTIME_DIR", L"");
-  ScopedEnv tmp("TMPDIR", m_dir.path());
-  ASSERT_TRUE(createFolders(m_dir / L"elsewhere"));
-  const std::wstring company = m_dir / (L"Quillmoor-" + std::to_wstring(::getuid()));
-  ASSERT_EQ(::symlink(toUtf8(m_dir / L"elsewhere").c_str(), toUtf8(company).c_str()), 0);
-  EXPECT_FALSE(ensureTempFolder());
-}
-
-TEST_F(AppPathsTest, TemporaryFolderRefusesAFolderOwnedByAnotherUser) {
-  if (::geteuid() != 0) GTEST_SKIP() << "needs root to give a folder to another user";
+// Without XDG_RUNTIME_DIR the folder lies under /tmp, where another local
+// user can make it first. Such a folder is never used: this run gets a fresh
+// private folder of its own.
+TEST_F(AppPathsTest, ATemporaryFolderThatFailsItsCheckIsNeverUsed) {
   ScopedEnv runtime("XDG_RUNTIME_DIR", L"");
   ScopedEnv tmp("TMPDIR", m_dir.path());
   const std::wstring company = m_dir / (L"Quillmoor-" + std::to_wstring(::getuid()));
-  ASSERT_TRUE(createFolders(company));
-  ASSERT_EQ(::chown(toUtf8(company).c_str(), 12345, 12345), 0);
-  EXPECT_FALSE(ensureTempFolder());
+  const std::wstring usual = company + L"/Tavoro";
+  const std::wstring elsewhere = m_dir / L"elsewhere";
+  struct Case {
+    const char* what;
+    std::function<bool()> hijack;
+  };
+  const Case cases[] = {
+      {"a link to another folder", [&] { return ::symlink(toUtf8(elsewhere).c_str(), toUtf8(company).c_str()) == 0; }},
+      {"another user's folder, open to all",
+       [&] {
+         return createFolders(usual) && ::chown(toUtf8(company).c_str(), 12345, 12345) == 0 &&
+                ::chmod(toUtf8(company).c_str(), 0777) == 0 && ::chmod(toUtf8(usual).c_str(), 0777) == 0;
+       }},
+      {"another user's product folder in ours",
+       [&] { return createFolders(usual) && ::chown(toUtf8(usual).c_str(), 12345, 12345) == 0; }},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    if (!removeFile(company)) removeTree(company);  // a link, or a folder
+    removeTree(elsewhere);
+    ASSERT_TRUE(createFolders(elsewhere + L"/Tavoro"));
+    if (!c.hijack()) {
+      if (::geteuid() != 0) continue;  // giving a folder away needs root
+      FAIL() << "the folder could not be hijacked";
+    }
+    EXPECT_EQ(ensureTempFolder(), TempFolderSetUp::PrivateForThisRun);
+    const std::wstring folder = AppPaths::tempFolder();
+    EXPECT_NE(folder.rfind(m_dir / L"Quillmoor-Tavoro-", 0), std::wstring::npos) << toUtf8(folder);
+    struct stat st {};
+    ASSERT_EQ(::lstat(toUtf8(folder).c_str(), &st), 0);
+    EXPECT_TRUE(S_ISDIR(st.st_mode));
+    EXPECT_EQ(st.st_uid, ::geteuid());
+    EXPECT_EQ(st.st_mode & 0777, 0700u);
+    EXPECT_EQ(ensureTempFolder(), TempFolderSetUp::PrivateForThisRun);  // the same folder, not another
+    EXPECT_EQ(AppPaths::tempFolder(), folder);
+    removeRunTempFolder();
+    EXPECT_FALSE(pathExists(folder));
+    EXPECT_EQ(AppPaths::tempFolder(), normalizePath(usual));
+  }
 }
 
 TEST_F(AppPathsTest, RuntimeFolderIsPreferred) {

@@ -1,10 +1,18 @@
-#include <gtest/gtest.h>
 #include <fcntl.h>
+#include <gtest/gtest.h>
+#include <linux/filter.h>
+#include <linux/seccomp.h>
+#include <sys/prctl.h>
 #include <sys/stat.h>
+#include <sys/syscall.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <chrono>
+#include <cstddef>
+#include <functional>
 #include <future>
+#include <optional>
 
 #include "TempDir.h"
 #include "TestFiles.h"
@@ -62,6 +70,45 @@ TEST(FileSystemTest, RemoveTreeDeletesEverythingButNeverFollowsLinks) {
   EXPECT_FALSE(removeTree(dir / L"missing"));
   ASSERT_TRUE(createFolders(dir / L"empty"));
   EXPECT_TRUE(removeTree(dir / L"empty"));
+}
+
+// Runs work in a child process in which every fsync and fdatasync fails
+// with EIO, as on a failing disk; the result is work's, or none when the
+// system refuses the filter.
+std::optional<bool> runWithFailingFlushes(const std::function<bool()>& work) {
+  const pid_t child = ::fork();
+  if (child < 0) return std::nullopt;
+  if (child == 0) {
+    sock_filter filter[] = {
+        BPF_STMT(BPF_LD | BPF_W | BPF_ABS, offsetof(seccomp_data, nr)),
+        BPF_JUMP(BPF_JMP | BPF_JEQ | BPF_K, __NR_fsync, 2, 0),
+        BPF_JUMP(BPF_JMP | BPF_JEQ | BPF_K, __NR_fdatasync, 1, 0),
+        BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_ALLOW),
+        BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_ERRNO | (EIO & SECCOMP_RET_DATA)),
+    };
+    const sock_fprog program{static_cast<unsigned short>(std::size(filter)), filter};
+    if (::prctl(PR_SET_NO_NEW_PRIVS, 1, 0, 0, 0) != 0 || ::prctl(PR_SET_SECCOMP, SECCOMP_MODE_FILTER, &program) != 0)
+      ::_exit(3);
+    ::_exit(work() ? 0 : 1);
+  }
+  int status = 0;
+  if (::waitpid(child, &status, 0) != child || !WIFEXITED(status) || WEXITSTATUS(status) > 1) return std::nullopt;
+  return WEXITSTATUS(status) == 0;
+}
+
+TEST(FileSystemTest, ACopyThatCannotBeFlushedToDiskFailsAndLeavesNothing) {
+  TempDir dir;
+  const std::wstring source = dir / L"photo.jpg";
+  writeFile(source, "photo bytes");
+  const std::optional<bool> copied =
+      runWithFailingFlushes([&] { return copyFileNoOverwrite(source, dir / L"copy.jpg"); });
+  if (!copied) GTEST_SKIP() << "this system does not let a test make fsync fail (seccomp)";
+  EXPECT_FALSE(*copied);
+  EXPECT_FALSE(pathExists(dir / L"copy.jpg"));
+  EXPECT_EQ(runWithFailingFlushes([&] { return createFolders(dir / L"new/folder"); }), false);
+  // Without the failing disk both work.
+  EXPECT_TRUE(copyFileNoOverwrite(source, dir / L"copy.jpg"));
+  EXPECT_TRUE(createFolders(dir / L"new/folder"));
 }
 
 TEST(FileSystemTest, CopyNeverOverwritesAndKeepsTheModificationTime) {

@@ -57,6 +57,29 @@ TEST(WholeFileTest, ReadsRegularFilesOnlyAndUpToTheLimit) {
   ASSERT_EQ(::symlink(toUtf8(dir / L"ten").c_str(), toUtf8(dir / L"link").c_str()), 0);
   EXPECT_EQ(readWholeFile(dir / L"link", 10, out), FileReadStatus::Ok);
   EXPECT_EQ(out, bytes);
+
+  // The start of a file, and whether that was all of it.
+  struct Start {
+    size_t count;
+    size_t limit;
+    FileReadStatus status;
+    std::string out;
+    bool whole;
+  };
+  const Start starts[] = {
+      {4, 100, FileReadStatus::Ok, bytes.substr(0, 4), false},
+      {10, 100, FileReadStatus::Ok, bytes, true},
+      {1000, 100, FileReadStatus::Ok, bytes, true},
+      {4, 9, FileReadStatus::TooLarge, "", false},
+  };
+  for (const Start& s : starts) {
+    bool whole = !s.whole;
+    EXPECT_EQ(readFileStart(dir / L"ten", s.count, s.limit, out, whole), s.status) << s.count;
+    EXPECT_EQ(out, s.out) << s.count;
+    EXPECT_EQ(whole, s.whole) << s.count;
+  }
+  bool whole = true;
+  EXPECT_EQ(readFileStart(dir / L"fifo", 10, 100, out, whole), FileReadStatus::NotAFile);
 }
 
 TEST(WholeFileTest, ReplacesAtomicallyKeepingTheMode) {

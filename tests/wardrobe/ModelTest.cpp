@@ -108,6 +108,21 @@ TEST(TagListTest, UserTagsStartAt1001AndKeysIgnoreCaseAndSpace) {
   TagList fresh(c);
   fresh.setNextId(3);
   EXPECT_EQ(fresh.nextId(), 1001);  // never below 1001
+
+  // A file may repeat a tag id: the first tag of the list answers for it.
+  Tag* first = fresh.add(L"First", 7);
+  Tag* second = fresh.add(L"Second", 7);
+  Tag* other = fresh.add(L"Other", 8);
+  EXPECT_EQ(fresh.findById(7), first);
+  ASSERT_TRUE(fresh.reorder({second, other, first}));
+  EXPECT_EQ(fresh.findById(7), second);
+  ASSERT_TRUE(fresh.remove(second));
+  EXPECT_EQ(fresh.findById(7), first);
+  ASSERT_TRUE(fresh.remove(first));
+  EXPECT_EQ(fresh.findById(7), nullptr);
+  EXPECT_EQ(fresh.findById(8), other);
+  fresh.clear();
+  EXPECT_EQ(fresh.findById(8), nullptr);
 }
 
 TEST(RecordListTest, SetGetAndStorability) {

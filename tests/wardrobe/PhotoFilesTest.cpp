@@ -4,6 +4,7 @@
 #include "TempDir.h"
 #include "TestFiles.h"
 #include "platform/FileSystem.h"
+#include "platform/PathOps.h"
 #include "platform/Utf8.h"
 #include "wardrobe/Wardrobe.h"
 
@@ -97,38 +98,50 @@ TEST_F(PhotoFilesTest, AnExistingTargetIsNeverOverwritten) {
   EXPECT_EQ(item->name(), L"second");  // later photos do not rename it
 }
 
-TEST_F(PhotoFilesTest, RemovingItemsAndCollectionsDeletesTheirFiles) {
+// Another wardrobe can share a photo folder through a link, and users keep
+// notes beside photos: a delete takes only the files the wardrobe names, and
+// reports the folders that keep something.
+TEST_F(PhotoFilesTest, RemovingDeletesOnlyThePhotosTheWardrobeNames) {
   ItemList& items = m_collection->items();
   Item* a = items.addFromPhotoFile(source(L"a.jpg"));
   Item* b = items.addFromPhotoFile(source(L"b.jpg"));
-  ASSERT_TRUE(a && b);
+  Item* c = items.addFromPhotoFile(source(L"c.jpg"));
+  ASSERT_TRUE(a && b && c);
   ASSERT_NE(a->photos().addFromFile(source(L"a2.png")), nullptr);
-  writeFile(a->photoFolder() + L"/stray.txt", "not ours, but inside the item");
   const std::wstring aFolder = a->photoFolder();
-  const std::wstring bPhoto = b->mainPhotoPath();
+  const std::wstring bFolder = b->photoFolder();
+  const std::wstring cPhoto = c->mainPhotoPath();
+  writeFile(bFolder + L"P_000002.jpg", "another wardrobe's photo");
 
-  EXPECT_TRUE(items.remove(a));
+  RemovalReport report;
+  EXPECT_TRUE(items.remove(a, &report));
   EXPECT_FALSE(pathExists(aFolder));
-  EXPECT_TRUE(isFile(bPhoto));
+  EXPECT_TRUE(report.clean());
+  EXPECT_TRUE(items.remove(b, &report));
+  EXPECT_FALSE(pathExists(bFolder + L"P_000001.jpg"));
+  EXPECT_EQ(readFile(bFolder + L"P_000002.jpg"), "another wardrobe's photo");
+  EXPECT_EQ(report.foldersKept, std::vector<std::wstring>{bFolder});
+  EXPECT_TRUE(isFile(cPhoto));
   EXPECT_FALSE(items.remove(a));
   EXPECT_FALSE(items.remove(nullptr));
 
-  // A link inside an item folder is removed, not followed.
-  writeFile(m_dir / L"outside.txt", "outside");
-  ASSERT_EQ(::symlink(toUtf8(m_dir.path()).c_str(), toUtf8(b->photoFolder() + L"/link").c_str()), 0);
-
-  Collection* other = m_wardrobe.collections().add(L"Other");
-  ASSERT_NE(other->items().addFromPhotoFile(source(L"c.bmp")), nullptr);
   const std::wstring collectionFolder = m_collection->photoFolder();
-  EXPECT_TRUE(m_wardrobe.collections().remove(m_collection));
-  EXPECT_FALSE(pathExists(collectionFolder));
-  EXPECT_EQ(readFile(m_dir / L"outside.txt"), "outside");
-  EXPECT_TRUE(isFile(other->items().at(0)->mainPhotoPath()));
+  writeFile(collectionFolder + L"notes.txt", "the user's notes");
+  Collection* other = m_wardrobe.collections().add(L"Other");
+  ASSERT_NE(other->items().addFromPhotoFile(source(L"d.bmp")), nullptr);
+  RemovalReport collectionReport;
+  EXPECT_TRUE(m_wardrobe.collections().remove(m_collection, &collectionReport));
+  EXPECT_FALSE(pathExists(pathFolder(cPhoto)));
+  EXPECT_EQ(readFile(collectionFolder + L"notes.txt"), "the user's notes");
+  EXPECT_EQ(readFile(bFolder + L"P_000002.jpg"), "another wardrobe's photo");
+  EXPECT_EQ(collectionReport.foldersKept, std::vector<std::wstring>{collectionFolder});
 
-  // clear without deleting files keeps them; with deleting, they go.
-  const std::wstring cPhoto = other->items().at(0)->mainPhotoPath();
-  m_wardrobe.collections().clear(false);
-  EXPECT_TRUE(isFile(cPhoto));
+  // Without foreign files everything goes and nothing is reported.
+  const std::wstring otherFolder = other->photoFolder();
+  RemovalReport clean;
+  EXPECT_TRUE(m_wardrobe.collections().remove(other, &clean));
+  EXPECT_FALSE(pathExists(otherFolder));
+  EXPECT_TRUE(clean.clean());
 }
 
 TEST_F(PhotoFilesTest, ClearingWithFilesDeletesEveryCollectionFolder) {

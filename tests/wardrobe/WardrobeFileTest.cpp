@@ -204,11 +204,31 @@ TEST(WardrobeFileTest, RepairsWhatItCanOnReading) {
        [](Wardrobe& w) { EXPECT_EQ(w.wardrobeId(), 12); }},
       {"no Collections: an empty wardrobe", withProperties(""),
        [](Wardrobe& w) { EXPECT_EQ(w.collections().count(), 0u); }},
-      {"Collections without next_id: no collections",
-       withProperties("<Collections hot_id=\"1\"><Collection id=\"1\" name=\"C\"/></Collections>"),
+      {"Collections without next_id: read all the same, the counter from the ids",
+       withProperties("<Collections hot_id=\"1\"><Collection id=\"4\" name=\"C\"/></Collections>"),
        [](Wardrobe& w) {
-         EXPECT_EQ(w.collections().count(), 0u);
-         EXPECT_EQ(w.collections().hotId(), 0);
+         EXPECT_EQ(w.collections().count(), 1u);
+         EXPECT_EQ(w.collections().hotId(), 1);
+         EXPECT_EQ(w.collections().nextId(), 5);
+       }},
+      {"damaged counters at every level: everything is read",
+       withProperties("<Collections next_id=\"x\"><Collection id=\"2\" name=\"C\"><Tags next_id=\"\">"
+                      "<Tag id=\"1003\" name=\"T\"/></Tags><Items next_id=\"-\"><Item id=\"9\" name=\"I\" "
+                      "date_added=\"2012-09-08 14:03:07.005\"><Photos next_id=\"many\"><Photo id=\"3\" "
+                      "format=\"4\"/></Photos><Records><Record tag_id=\"1003\" value=\"v\"/></Records></Item>"
+                      "</Items></Collection></Collections>"),
+       [](Wardrobe& w) {
+         ASSERT_EQ(w.collections().count(), 1u);
+         EXPECT_EQ(w.collections().nextId(), 3);
+         const Collection* c = w.collections().at(0);
+         ASSERT_EQ(c->tags().count(), 1u);
+         EXPECT_EQ(c->tags().nextId(), 1004);
+         ASSERT_EQ(c->items().count(), 1u);
+         EXPECT_EQ(c->items().nextId(), 10);
+         const Item* i = c->items().at(0);
+         ASSERT_EQ(i->photos().count(), 1u);
+         EXPECT_EQ(i->photos().nextId(), 4);
+         EXPECT_EQ(i->records().get(1003), L"v");
        }},
       {"counters raised past the largest id read",
        withProperties("<Collections next_id=\"2\" hot_id=\"9\"><Collection id=\"5\" name=\"C\"><Tags next_id=\"3\">"
@@ -236,15 +256,28 @@ TEST(WardrobeFileTest, RepairsWhatItCanOnReading) {
          EXPECT_EQ(w.collections().at(0)->name(), L"Kept");
          EXPECT_EQ(w.collections().nextId(), 4);
        }},
-      {"repeated collection ids are both kept",
-       withProperties("<Collections next_id=\"1\"><Collection id=\"2\" name=\"A\"/><Collection id=\"2\" "
-                      "name=\"A\"/></Collections>"),
-       [](Wardrobe& w) { EXPECT_EQ(w.collections().count(), 2u); }},
-      {"Tags without next_id: the collection keeps no items",
+      {"a repeated collection, item or photo id is read once: the first wins",
+       withProperties("<Collections next_id=\"1\"><Collection id=\"2\" name=\"A\"><Items next_id=\"1\">" + item +
+                      "<Photos next_id=\"1\"><Photo id=\"1\" format=\"4\"/><Photo id=\"1\" format=\"5\"/>"
+                      "</Photos></Item><Item id=\"1\" name=\"Second\" date_added=\"2012-09-08 14:03:07.005\"/>"
+                      "</Items></Collection><Collection id=\"2\" name=\"B\"/><Collection id=\"3\" name=\"C\"/>"
+                      "</Collections>"),
+       [](Wardrobe& w) {
+         ASSERT_EQ(w.collections().count(), 2u);
+         EXPECT_EQ(w.collections().at(0)->name(), L"A");
+         EXPECT_EQ(w.collections().at(1)->name(), L"C");
+         const ItemList& items = w.collections().at(0)->items();
+         ASSERT_EQ(items.count(), 1u);
+         EXPECT_EQ(items.at(0)->name(), L"I");
+         ASSERT_EQ(items.at(0)->photos().count(), 1u);
+         EXPECT_EQ(items.at(0)->photos().at(0)->format(), ImageType::Jpg);
+       }},
+      {"Tags without next_id: tags and items are read",
        oneItem(item + "</Item>", "<Tags><Tag id=\"1001\" name=\"T\"/></Tags>"),
        [](Wardrobe& w) {
-         EXPECT_EQ(w.collections().at(0)->tags().count(), 0u);
-         EXPECT_EQ(w.collections().at(0)->items().count(), 0u);
+         EXPECT_EQ(w.collections().at(0)->tags().count(), 1u);
+         EXPECT_EQ(w.collections().at(0)->tags().nextId(), 1002);
+         EXPECT_EQ(w.collections().at(0)->items().count(), 1u);
        }},
       {"tags without id, name or a positive id are dropped",
        oneCollection("<Tags next_id=\"1\"><Tag id=\"0\" name=\"Z\"/><Tag name=\"N\"/><Tag id=\"5\" name=\"\"/>"
@@ -286,13 +319,14 @@ TEST(WardrobeFileTest, RepairsWhatItCanOnReading) {
          EXPECT_EQ(photos.at(1)->format(), ImageType::Png);
          EXPECT_EQ(photos.at(2)->format(), ImageType::Jpg);
        }},
-      {"Photos without next_id: the item keeps no records",
+      {"Photos without next_id: photos and records are read",
        oneItem(item + "<Photos><Photo id=\"1\" format=\"4\"/></Photos><Records><Record tag_id=\"1\" "
                       "value=\"v\"/></Records></Item>"),
        [](Wardrobe& w) {
          const Item* i = w.collections().at(0)->items().at(0);
-         EXPECT_EQ(i->photos().count(), 0u);
-         EXPECT_EQ(i->records().count(), 0u);
+         EXPECT_EQ(i->photos().count(), 1u);
+         EXPECT_EQ(i->photos().nextId(), 2);
+         EXPECT_EQ(i->records().count(), 1u);
        }},
       {"two records for one tag leave the second; bad records are skipped",
        oneItem(item + "<Records><Record tag_id=\"1\" value=\"first\"/><Record tag_id=\"2\" value=\"\"/>"
@@ -323,6 +357,11 @@ TEST(WardrobeFileTest, RepairsWhatItCanOnReading) {
     Wardrobe wardrobe;
     ASSERT_TRUE(readWardrobe(file, wardrobe, FixedClock()));
     c.check(wardrobe);
+    // The next save writes the repaired wardrobe, which reads back the same.
+    ASSERT_TRUE(writeWardrobe(wardrobe));
+    Wardrobe resaved;
+    ASSERT_TRUE(readWardrobe(file, resaved, FixedClock()));
+    EXPECT_EQ(describe(resaved), describe(wardrobe));
   }
 }
 
@@ -372,6 +411,28 @@ TEST(WardrobeFileTest, ReadsTheNameAlone) {
   writeFile(file, "<TavoroWardrobe version=\"1.0\"><Properties wardrobe_name=\"N\"/></TavoroWardrobe>");
   EXPECT_EQ(readWardrobeName(file), L"");
   EXPECT_EQ(readWardrobeName(dir / L"missing.twd"), L"");
+
+  // Only as far as Properties: what follows it is not even parsed.
+  struct Case {
+    const char* what;
+    std::string text;
+    std::wstring name;
+  };
+  const std::string properties = "<Properties wardrobe_id=\"1\" wardrobe_name=\"Head\"";
+  const std::vector<Case> cases = {
+      {"a damaged rest", kDeclaration + kRootOpen + properties + "/><Collections next_id=\"1\"><Coll", L"Head"},
+      {"Properties with children", kDeclaration + kRootOpen + properties + "><Extra a='<'/>\x01 garbage", L"Head"},
+      {"Properties after Collections", wardrobeText("<Collections next_id=\"1\"/>" + properties + "/>"), L"Head"},
+      {"Properties deeper down is not the wardrobe's",
+       wardrobeText("<Collections next_id=\"1\">" + properties + "/></Collections>"), L""},
+      {"a damaged file before Properties", kDeclaration + kRootOpen + "<Collections next_id='1'>" + properties + "/>",
+       L""},
+      {"another root", kDeclaration + "<Other>" + properties + "/></Other>", L""},
+  };
+  for (const Case& c : cases) {
+    writeFile(file, c.text);
+    EXPECT_EQ(readWardrobeName(file), c.name) << c.what;
+  }
 }
 
 TEST(WardrobeFileTest, AFailedWriteLeavesThePreviousFileWhole) {

@@ -184,6 +184,15 @@ TEST(XmlDocumentTest, RefusesWhatCannotBeParsedWithoutCrashing) {
   huge += "\"/>";
   std::string unclosed;
   for (int i = 0; i < 200000; ++i) unclosed += "<a>";
+  const auto withAttributes = [](int count) {
+    std::string text = "<R";
+    for (int i = 0; i < count; ++i) text += " a" + std::to_string(i) + "=\"\"";
+    return text + "/>";
+  };
+  // Empty elements cost the library fifty times their size: these would take more memory than it may.
+  std::string emptyElements = "<R>";
+  for (size_t i = 0; i < XmlDocument::kMaxNodeBytes / kXmlElementBytes; ++i) emptyElements += "<a/>";
+  emptyElements += "</R>";
   struct Case {
     const char* what;
     std::string bytes;
@@ -199,6 +208,10 @@ TEST(XmlDocumentTest, RefusesWhatCannotBeParsedWithoutCrashing) {
       {"nested far too deep", nested(100000), false},
       {"unclosed far too deep", unclosed, false},
       {"huge attribute value", huge, true},
+      {"as many attributes as allowed", withAttributes(XmlDocument::kMaxAttributes), true},
+      {"one attribute too many", withAttributes(XmlDocument::kMaxAttributes + 1), false},
+      {"fifty thousand attributes", withAttributes(50000), false},
+      {"more empty elements than the memory allows", emptyElements, false},
       {"multi-byte character cut at the end", "\xEF\xBB\xBF<R a=\"\xF0", false},
       {"UTF-16 file", std::string("\xFF\xFE<\0R\0/\0>\0", 10), false},
       {"binary noise", std::string("\x89PNG\r\n\x1A\n\0\0\0\rIHDR", 16), false},
@@ -228,6 +241,10 @@ TEST(XmlDocumentTest, SaveThatWouldNotLoadAgainLeavesTheOldFile) {
   EXPECT_FALSE(document.save(dir / L"f.xml", 64));
   EXPECT_EQ(readFile(dir / L"f.xml"), "old");
   EXPECT_FALSE(XmlDocument().save(dir / L"f.xml"));  // no document
+  EXPECT_EQ(readFile(dir / L"f.xml"), "old");
+  XmlElement crowded = document.createWithRoot("R");
+  for (int i = 0; i <= XmlDocument::kMaxAttributes; ++i) crowded.setInt(("a" + std::to_string(i)).c_str(), i);
+  EXPECT_FALSE(document.save(dir / L"f.xml"));
   EXPECT_EQ(readFile(dir / L"f.xml"), "old");
 }
 

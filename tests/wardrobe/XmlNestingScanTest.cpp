@@ -111,5 +111,60 @@ TEST(XmlNestingScanTest, StopsCountingAboveTheLimit) {
   EXPECT_EQ(xmlNestingDepth(unclosed, 256), 257);
 }
 
+// The library allocates one node per element, attribute, text, comment and
+// declaration; the check adds up their cost as it goes and stops at the
+// first limit passed.
+TEST(XmlNestingScanTest, ChecksAttributesAndNodesAgainstTheLimits) {
+  const size_t e = kXmlElementBytes, a = kXmlAttributeBytes, o = kXmlOtherNodeBytes;
+  struct LimitCase {
+    const char* what;
+    std::string text;
+    XmlLimits limits;
+    XmlCheck expected;
+  };
+  const std::string mixed = "<?xml version='1.0'?><a x='1'>text<!--c--><b/></a>";
+  const size_t mixedBytes = o + e + a + o + o + e;
+  const std::vector<LimitCase> cases = {
+      {"attributes up to the limit", "<a x='1' y='2'/>", {8, 2, 1000}, XmlCheck::WithinLimits},
+      {"one attribute too many", "<a x='1' y='2'/>", {8, 1, 1000}, XmlCheck::TooManyAttributes},
+      {"counted before the repeated name", "<a x='1' x='2'/>", {8, 1, 1000}, XmlCheck::TooManyAttributes},
+      {"every kind of node counted", mixed, {8, 8, mixedBytes}, XmlCheck::WithinLimits},
+      {"one byte short", mixed, {8, 8, mixedBytes - 1}, XmlCheck::TooManyNodes},
+      {"blanks between elements are no text", "<a>\n  <b/>\n</a>", {8, 8, 2 * e}, XmlCheck::WithinLimits},
+      {"too deep", nested(3), {2, 8, 10000}, XmlCheck::TooDeep},
+      {"nothing after the library stops", "<a x='1' x='2'/><b/><c/>", {8, 8, e + 2 * a}, XmlCheck::WithinLimits},
+  };
+  for (const LimitCase& c : cases) EXPECT_EQ(checkXml(c.text, c.limits), c.expected) << c.what;
+}
+
+TEST(XmlNestingScanTest, FindsTheHeadUpToTheRootsChild) {
+  const XmlLimits limits{8, 8, 100000};
+  struct HeadCase {
+    const char* what;
+    std::string text;
+    bool found;
+    std::string head;  // the text up to the end of the child's start tag
+    bool open;
+  };
+  const std::vector<HeadCase> cases = {
+      {"an empty child", "<?xml version='1.0'?><R a='1'><P n='x'/><C/></R>", true,
+       "<?xml version='1.0'?><R a='1'><P n='x'/>", false},
+      {"a child with content, after others", "<R><C><P/></C><P n='>'><Q/></P></R>", true, "<R><C><P/></C><P n='>'>",
+       true},
+      {"in a comment or deeper it is not the root's", "<R><!--<P/>--><C><P/></C></R>", false, "", false},
+      {"only the first element is the root", "<R/><S><P/></S>", false, "", false},
+      {"the text ends first", "<R><C></C><P", false, "", false},
+      {"the library stops first", "<R x='1' x='2'><P/></R>", false, "", false},
+  };
+  for (const HeadCase& c : cases) {
+    XmlHead head;
+    ASSERT_EQ(findXmlHead(c.text, "P", limits, head), c.found) << c.what;
+    if (!c.found) continue;
+    EXPECT_EQ(c.text.substr(0, head.end), c.head) << c.what;
+    EXPECT_EQ(head.childIsOpen, c.open) << c.what;
+    EXPECT_EQ(head.root, "R") << c.what;
+  }
+}
+
 }  // namespace
 }  // namespace tavoro

@@ -87,5 +87,22 @@ TEST(XmlStreamWriterTest, ClosesWhatIsLeftOpenAndRefusesTooLargeText) {
   EXPECT_NE(readFile(dir / L"f.xml").find("</A>"), std::string::npos);
 }
 
+// The writer refuses exactly what the XML layer would refuse to read again:
+// a declaration and three elements take 136 + 3 x 224 bytes of nodes.
+TEST(XmlStreamWriterTest, RefusesADocumentWhoseNodesWouldNotBeReadAgain) {
+  TempDir dir;
+  const auto body = [](XmlStreamWriter& out) {
+    out.open("A");
+    out.element("B").appendChild("C");
+  };
+  const size_t nodeBytes = kXmlOtherNodeBytes + 3 * kXmlElementBytes;
+  ASSERT_TRUE(XmlStreamWriter::writeFile(dir / L"f.xml", body, XmlDocument::kMaxFileBytes, nodeBytes));
+  const std::string written = readFile(dir / L"f.xml");
+  EXPECT_EQ(checkXml(written, {8, 8, nodeBytes}), XmlCheck::WithinLimits);
+  EXPECT_EQ(checkXml(written, {8, 8, nodeBytes - 1}), XmlCheck::TooManyNodes);
+  EXPECT_FALSE(XmlStreamWriter::writeFile(dir / L"f.xml", body, XmlDocument::kMaxFileBytes, nodeBytes - 1));
+  EXPECT_EQ(readFile(dir / L"f.xml"), written);
+}
+
 }  // namespace
 }  // namespace tavoro

@@ -14,6 +14,7 @@
 #include "platform/AppPaths.h"
 #include "platform/FileSystem.h"
 #include "platform/Utf8.h"
+#include "search/SearchEngine.h"
 #include "ui/details/KoTogDetailsCtrlBase.h"
 #include "ui/details/KoTogDetailsHintCtrl.h"
 #include "ui/details/KoTogInfoCtrlBase.h"
@@ -92,6 +93,15 @@ bool renderDetails(const ScreenFolder& screens) {
     QApplication::sendEvent(tags->viewport(), &move);
     ok &= settle([&] { return tags->hintFader().alpha() == 255; });
     ok &= screens.save(page.details()->grab(), QStringLiteral("details-click-to-edit"));
+
+    // Chosen among search results: the matches in the values on their highlight.
+    SearchEngine::instance().setScope(shirts.collection());
+    if (SearchEngine::instance().parse(L"red winter")) {
+      page.details()->showItem(shirts.at(2), true);
+      ok &= screens.save(page.details()->grab(), QStringLiteral("details-from-search"));
+      page.details()->showItem(shirts.at(2), false);
+    }
+    SearchEngine::instance().reset();
 
     KoTogInfoCtrlBase* strip = page.infoStrip();
     for (const int width : {1200, 560, 330}) {

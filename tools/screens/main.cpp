@@ -10,6 +10,7 @@
 #include "platform/FileSystem.h"
 #include "DetailsScreens.h"
 #include "PageScreens.h"
+#include "SearchScreens.h"
 #include "ScreenFolder.h"
 #include "ui/common/CommandIds.h"
 #include "ui/common/QtText.h"
@@ -173,6 +174,7 @@ int main(int argc, char* argv[]) {
   ok &= renderRecentList(samples);
   ok &= renderControls();
   ok &= tavoro::tools::renderWardrobePage(screens);
+  ok &= tavoro::tools::renderSearch(screens);
   ok &= tavoro::tools::renderDetails(screens);
   return ok ? 0 : 1;
 }

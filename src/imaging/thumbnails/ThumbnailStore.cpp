@@ -40,7 +40,7 @@ bool ThumbnailStore::open(std::wstring_view fileName, std::wstring_view folder) 
   std::lock_guard lock(m_mutex);
   std::wstring where(folder);
   if (where.empty()) {
-    if (!ensureTempFolder()) return false;
+    if (ensureTempFolder() == TempFolderSetUp::Failed) return false;
     where = AppPaths::tempFolder();
   }
   const std::wstring path = normalizePath(joinPath(where, fileName));

@@ -41,6 +41,16 @@ int KoListBox::addRow(std::unique_ptr<ListBoxRow> row) {
   return rowCount() - 1;
 }
 
+void KoListBox::addRows(std::vector<std::unique_ptr<ListBoxRow>> rows) {
+  const int first = rowCount();
+  m_rows.reserve(m_rows.size() + rows.size());
+  for (auto& row : rows)
+    if (row) m_rows.push_back(std::move(row));
+  if (rowCount() == first) return;
+  updateScrollRange();
+  viewport()->update();
+}
+
 bool KoListBox::removeRow(const ListBoxRow* row) {
   const int index = indexOf(row);
   if (index < 0) return false;

@@ -25,6 +25,9 @@ class KoListBox : public QAbstractScrollArea {
 
   // Appends the row; returns its index.
   int addRow(std::unique_ptr<ListBoxRow> row);
+  // Appends the rows in order (null ones left out) at the cost of one row:
+  // the scroll range and the picture are brought up to date once.
+  void addRows(std::vector<std::unique_ptr<ListBoxRow>> rows);
   // Destroys the row; false when it is not a row of this list. Does not
   // notify: the caller knows what it removed.
   bool removeRow(const ListBoxRow* row);

@@ -7,6 +7,7 @@
 #include "ui/page/KoWardrobeViewBase.h"
 #include "ui/frame/PageStack.h"
 #include "ui/home/KoHomeView.h"
+#include "ui/search/KoSearchBoxCtrlBase.h"
 #include "wardrobe/Wardrobe.h"
 
 namespace tavoro::ui {
@@ -23,8 +24,11 @@ KoViewBase::KoViewBase(QWidget* parent, std::vector<std::wstring>& recentWardrob
       m_header(new KoTopViewBase(this)),
       m_pages(new PageStack(this)),
       m_home(new KoHomeView(recentWardrobes)),
-      m_wardrobe(new KoWardrobeViewBase) {
+      m_wardrobe(new KoWardrobeViewBase),
+      m_searchBox(new KoSearchBoxCtrlBase) {
   setObjectName(QStringLiteral("KoViewBase"));
+  m_header->setSearchBox(m_searchBox);
+  m_wardrobe->setSearchBox(m_searchBox);
   KoTabCtrl* tabs = m_header->tabs();
   tabs->addTab(QStringLiteral("Home"), kHomeTabImage);
   m_pages->addPage(m_home);

@@ -16,6 +16,7 @@ class Wardrobe;
 namespace tavoro::ui {
 
 class KoHomeView;
+class KoSearchBoxCtrlBase;
 class KoTopViewBase;
 class KoWardrobeViewBase;
 class PageStack;
@@ -36,6 +37,8 @@ class KoViewBase : public QWidget {
   PageStack* pages() const { return m_pages; }
   KoHomeView* homeView() const { return m_home; }
   KoWardrobeViewBase* wardrobeView() const { return m_wardrobe; }
+  // The search box: the header places it, the wardrobe page listens to it.
+  KoSearchBoxCtrlBase* searchBox() const { return m_searchBox; }
 
   // Hands the wardrobe to the wardrobe page and names its tab after it;
   // false when the page shows another wardrobe.
@@ -69,6 +72,7 @@ class KoViewBase : public QWidget {
   PageStack* m_pages;
   KoHomeView* m_home;
   KoWardrobeViewBase* m_wardrobe;
+  KoSearchBoxCtrlBase* m_searchBox;
 };
 
 }  // namespace tavoro::ui

@@ -22,9 +22,9 @@
 #include "ui/frame/Accelerators.h"
 #include "ui/common/CommandEvent.h"
 #include "ui/frame/FrameKeyFilter.h"
-#include "ui/frame/KoTopViewBase.h"
 #include "ui/frame/KoViewBase.h"
 #include "ui/page/KoWardrobeViewBase.h"
+#include "ui/search/KoSearchBoxCtrlBase.h"
 #include "ui/frame/WardrobeLifecycle.h"
 #include "ui/viewer/KoImgViewCtrl.h"
 #include "ui/viewer/KoTogViewerBase.h"
@@ -115,7 +115,7 @@ bool MainFrame::executeCommand(int id) {
       if (!isVisible() || !isEnabled() || !viewShown || !wardrobe() || selectedTab() != 1) return true;
       const QWidget* focus = QApplication::focusWidget();
       if (focus && focus->objectName().compare(QStringLiteral("KoCellEdit"), Qt::CaseInsensitive) == 0) return true;
-      if (QWidget* box = m_clientView->header()->searchBox()) box->setFocus(Qt::ShortcutFocusReason);
+      if (KoSearchBoxCtrlBase* box = m_clientView->searchBox()) box->activate();
       return true;
     }
     case kCmdPaste:
@@ -256,18 +256,21 @@ void MainFrame::restorePlacement() {
     centre = true;
   }
   if (centre) {
-    const Rect work = toRect(workArea());
+    // The frame, where the platform knows it before the window is mapped,
+    // must fit in the work area too.
+    winId();
+    const Rect work = toRect(workArea().marginsRemoved(windowFrameMargins()));
     const int dx = (work.left + work.right) / 2 - (rect.left + rect.right) / 2;
     const int dy = (work.top + work.bottom) / 2 - (rect.top + rect.bottom) / 2;
     rect = {rect.left + dx, rect.top + dy, rect.right + dx, rect.bottom + dy};
     rect = {std::max(rect.left, work.left), std::max(rect.top, work.top), std::min(rect.right, work.right),
             std::min(rect.bottom, work.bottom)};
   }
-  // The rectangle is the whole window's, frame included. Once the window
-  // exists its frame is known (on platforms that know it before the window
-  // is first mapped; elsewhere it counts as none).
-  winId();
-  setGeometry(toQRect(rect).marginsRemoved(windowFrameMargins()));
+  // The rectangle is the window's own area, without the frame that a window
+  // manager adds around it: the frame is not known before the window is
+  // first mapped, so a rectangle that included it would be restored without
+  // it and recorded with it, the window growing and moving run after run.
+  setGeometry(toQRect(rect));
 }
 
 QMargins MainFrame::windowFrameMargins() const {
@@ -282,8 +285,7 @@ void MainFrame::recordPlacement() {
   if (!m_placementRestored) return;
   AppSettings& settings = AppSettings::settings();
   settings.maximized = isMaximized();
-  const QRect normal = isMaximized() || isMinimized() ? normalGeometry() : geometry();
-  settings.frameRect = toRect(normal.marginsAdded(windowFrameMargins()));
+  settings.frameRect = toRect(isMaximized() || isMinimized() ? normalGeometry() : geometry());
 }
 
 void MainFrame::closeEvent(QCloseEvent* event) {

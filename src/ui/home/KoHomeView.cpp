@@ -1,5 +1,7 @@
 #include "ui/home/KoHomeView.h"
 
+#include <QAbstractEventDispatcher>
+
 #include "ui/home/HomePageDialog.h"
 #include "ui/home/KoHomeNaviCtrl.h"
 #include "ui/home/RecentWardrobeList.h"
@@ -15,6 +17,12 @@ KoHomeView::KoHomeView(std::vector<std::wstring>& recentWardrobes, QWidget* pare
   connect(m_navi, &KoHomeNaviCtrl::commandRequested, this, &KoHomeView::commandRequested);
   connect(m_page, &HomePageDialog::commandRequested, this, &KoHomeView::commandRequested);
   connect(m_page, &HomePageDialog::openWardrobeRequested, this, &KoHomeView::openWardrobeRequested);
+  // The working list changes behind the page's back (a failed open from it,
+  // "Clear List" in a dialog opened over it, a save): whenever the event
+  // loop has nothing left to do, a shown page catches up.
+  connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock, this, [this] {
+    if (m_filled && isVisible() && m_shownList != m_recentWardrobes) refreshRecentWardrobes();
+  });
 }
 
 void KoHomeView::refreshRecentWardrobes() {

@@ -23,7 +23,8 @@ class KoHomeView : public QWidget {
   HomePageDialog* homePage() const { return m_page; }
 
   // Shows the working list again (names are read anew from the files). The
-  // page also does this by itself whenever it is shown and the list changed.
+  // page also does this by itself when it is shown, and while it is shown,
+  // whenever the list has changed.
   void refreshRecentWardrobes();
 
  signals:

@@ -14,6 +14,7 @@
 #include "ui/details/KoTogInfoCtrlBase.h"
 #include "ui/frame/PageStack.h"
 #include "ui/menus/MenuTables.h"
+#include "ui/search/KoSearchResultsCtrlBase.h"
 
 namespace tavoro::ui {
 
@@ -43,7 +44,7 @@ KoWardrobeViewBase::KoWardrobeViewBase(QWidget* parent)
       m_middle(new PageStack(this)),
       m_right(new PageStack(this)),
       m_itemList(makeBlankPane("ItemListPane")),
-      m_searchResults(makeBlankPane("KoSearchResultsCtrlBase")),
+      m_searchResults(new KoSearchResultsCtrlBase),
       m_hint(new KoTogDetailsHintCtrl),
       m_details(new KoTogDetailsCtrlBase),
       m_infoStrip(new KoTogInfoCtrlBase) {

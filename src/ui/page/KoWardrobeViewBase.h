@@ -25,6 +25,8 @@ class KoCmdBarCtrlBase;
 class KoTogDetailsCtrlBase;
 class KoTogDetailsHintCtrl;
 class KoTogInfoCtrlBase;
+class KoSearchBoxCtrlBase;
+class KoSearchResultsCtrlBase;
 class PageStack;
 
 class KoWardrobeViewBase : public QWidget {
@@ -45,7 +47,10 @@ class KoWardrobeViewBase : public QWidget {
   PageStack* middleStack() const { return m_middle; }
   PageStack* rightStack() const { return m_right; }
   QWidget* itemList() const { return m_itemList; }
-  QWidget* searchResults() const { return m_searchResults; }
+  KoSearchResultsCtrlBase* searchResults() const { return m_searchResults; }
+  // The search box lives in the header; the page follows what is typed into it.
+  void setSearchBox(KoSearchBoxCtrlBase* box);
+  KoSearchBoxCtrlBase* searchBox() const { return m_searchBox; }
   KoTogDetailsHintCtrl* detailsHint() const { return m_hint; }
   KoTogDetailsCtrlBase* details() const { return m_details; }
   KoTogInfoCtrlBase* infoStrip() const { return m_infoStrip; }
@@ -99,14 +104,19 @@ class KoWardrobeViewBase : public QWidget {
   void emptyPanes();
   void hideSearchResults();
   void updateCommandStates();
+  void onSearchNotified(const QString& text, int flags);
+  void onSearchSelectionChanged();
+  void onSearchItemsDeleted();
   void onTagPaneChanged(int event);
+  void onSearchItemAboutToBeDeleted(Item* item);
 
   KoCmdBarCtrlBase* m_commandBar;
   CollectionPane* m_collections;
   PageStack* m_middle;
   PageStack* m_right;
   QWidget* m_itemList;
-  QWidget* m_searchResults;
+  KoSearchResultsCtrlBase* m_searchResults;
+  KoSearchBoxCtrlBase* m_searchBox = nullptr;
   KoTogDetailsHintCtrl* m_hint;
   KoTogDetailsCtrlBase* m_details;
   KoTogInfoCtrlBase* m_infoStrip;

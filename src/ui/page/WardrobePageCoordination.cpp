@@ -15,8 +15,19 @@
 //   engine first of all, so that nothing is left pointing into it.
 // - The command bar's buttons follow the selected collection, the item list's
 //   selection and the middle page.
-// - The tag pane changed tags or values (onTagPaneChanged): whatever shows
-//   them elsewhere draws them again.
+// - Search: the box's text is searched at once in the selected collection;
+//   the middle stack shows the results while the text is not empty (the
+//   hint at the right until a result is chosen) and the item list again
+//   when it is emptied. The box's cue and the results' scope follow the
+//   selected collection. One selected result shows its details at the
+//   right. Items deleted from the results leave the collection counts up to
+//   date. "Hide Search Results" empties the box and closes the results,
+//   which keep the selected collection for the next search.
+// - The tag pane changed tags or values (onTagPaneChanged): the result rows
+//   that show them draw them again.
+// - The details and the info strip follow one selected result (its values
+//   drawn with the matches) or count the results, and let go of an item
+//   deleted from the results.
 #include "app/AppSettings.h"
 #include "search/SearchEngine.h"
 #include "ui/collections/CollectionPane.h"
@@ -26,6 +37,11 @@
 #include "ui/details/KoTogInfoCtrlBase.h"
 #include "ui/frame/PageStack.h"
 #include "ui/page/KoWardrobeViewBase.h"
+#include "ui/search/KoSRBannerCtrlBase.h"
+#include "ui/search/KoSearchBoxCtrlBase.h"
+#include "ui/search/KoSearchResultsCtrlBase.h"
+#include "ui/search/SearchResultList.h"
+#include "ui/tags/TagPane.h"
 #include "wardrobe/Wardrobe.h"
 
 namespace tavoro::ui {
@@ -36,6 +52,11 @@ void KoWardrobeViewBase::connectPanes() {
   connect(m_collections, &CollectionPane::collectionAboutToBeRemoved, this,
           &KoWardrobeViewBase::onCollectionAboutToBeRemoved);
   connect(m_middle, &PageStack::pageChanged, this, &KoWardrobeViewBase::updateCommandStates);
+  SearchResultList* results = m_searchResults->list();
+  connect(results, &KoListBox::selectionChanged, this, &KoWardrobeViewBase::onSearchSelectionChanged);
+  connect(results, &SearchResultList::itemsDeleted, this, &KoWardrobeViewBase::onSearchItemsDeleted);
+  connect(results, &SearchResultList::itemAboutToBeDeleted, this, &KoWardrobeViewBase::onSearchItemAboutToBeDeleted);
+  connect(results, &SearchResultList::itemRenamed, m_infoStrip, qOverload<>(&QWidget::update));
   connect(m_details, &KoTogDetailsCtrlBase::tagPaneChanged, this, &KoWardrobeViewBase::onTagPaneChanged);
 }
 
@@ -61,6 +82,8 @@ void KoWardrobeViewBase::onCollectionSelected() {
   Collection* collection = selectedCollection();
   if (!collection) return;
   m_wardrobe->collections().setHotId(collection->id());
+  if (m_searchBox) m_searchBox->setCollection(collection);
+  m_searchResults->setScope(collection);
   m_middle->showPage(kItemListPage);
   m_right->showPage(kHintPage);
   m_details->clear();
@@ -68,9 +91,15 @@ void KoWardrobeViewBase::onCollectionSelected() {
   updateCommandStates();
 }
 
-void KoWardrobeViewBase::onCollectionRenamed(Collection*) {}
+void KoWardrobeViewBase::onCollectionRenamed(Collection*) {
+  if (m_searchBox) m_searchBox->update();
+  m_searchResults->banner()->update();
+  m_searchResults->list()->viewport()->update();
+}
 
-void KoWardrobeViewBase::onCollectionAboutToBeRemoved(Collection*) {
+void KoWardrobeViewBase::onCollectionAboutToBeRemoved(Collection* collection) {
+  if (m_searchBox && m_searchBox->collection() == collection) m_searchBox->setCollection(nullptr);
+  m_searchResults->list()->forgetCollection(collection);
   // The engine's scope and results point into the collection.
   SearchEngine::instance().reset();
   SearchEngine::instance().results().clear();
@@ -82,17 +111,26 @@ void KoWardrobeViewBase::onCollectionAboutToBeRemoved(Collection*) {
 void KoWardrobeViewBase::emptyPanes() {
   SearchEngine::instance().reset();
   SearchEngine::instance().results().clear();
+  if (m_searchBox) {
+    m_searchBox->clear();
+    m_searchBox->setCollection(nullptr);
+  }
   m_details->clear();
   m_right->showPage(kHintPage);
   m_infoStrip->clear();
   m_middle->showPage(kItemListPage);
+  m_searchResults->close();
   m_collections->detach();
 }
 
 void KoWardrobeViewBase::hideSearchResults() {
-  SearchEngine::instance().reset();
+  if (m_searchBox) m_searchBox->clear();
+  m_searchResults->close();
   SearchEngine::instance().results().clear();
+  // Typing again searches the selected collection, as before the results were hidden.
+  m_searchResults->setScope(selectedCollection());
   m_middle->showPage(kItemListPage);
+  m_infoStrip->leaveSearch();
   updateCommandStates();
 }
 
@@ -105,9 +143,58 @@ void KoWardrobeViewBase::updateCommandStates() {
   m_commandBar->setButtonEnabled(kCmdHideSearchResults, !listShown);
 }
 
-void KoWardrobeViewBase::onTagPaneChanged(int) {
-  // Nothing else shows tags or values yet; the search results' rows will
-  // follow the tag pane's changes here.
+// --- Search -------------------------------------------------------------------
+
+void KoWardrobeViewBase::setSearchBox(KoSearchBoxCtrlBase* box) {
+  m_searchBox = box;
+  if (!box) return;
+  connect(box, &KoSearchBoxCtrlBase::notified, this, &KoWardrobeViewBase::onSearchNotified);
+  box->setCollection(selectedCollection());
+}
+
+void KoWardrobeViewBase::onSearchNotified(const QString& text, int flags) {
+  if (!(flags & (KoSearchBoxCtrlBase::kTextChanged | KoSearchBoxCtrlBase::kTextEmptied))) return;
+  m_searchResults->runSearch(text);
+  if (!text.isEmpty()) {
+    m_middle->showPage(kSearchResultsPage);
+    m_right->showPage(kHintPage);
+    m_infoStrip->showSearchRows(m_searchResults->list()->rowCount());
+  } else {
+    m_middle->showPage(kItemListPage);
+    // The item list's selection decides the right stack again.
+    m_right->showPage(kHintPage);
+    m_infoStrip->leaveSearch();
+  }
+}
+
+void KoWardrobeViewBase::onSearchSelectionChanged() {
+  if (m_middle->currentIndex() != kSearchResultsPage) return;
+  SearchResultList* results = m_searchResults->list();
+  Item* selected = results->selectedItem();
+  // Chosen among search results: the details show its values with the matches.
+  if (selected) m_details->showItem(selected, true);
+  m_infoStrip->showSearchSelection(selected, results->selectedCount());
+  m_right->showPage(selected ? kDetailsPage : kHintPage);
+}
+
+void KoWardrobeViewBase::onSearchItemsDeleted() {
+  m_collections->refreshCounts();
+  m_infoStrip->showSearchRows(m_searchResults->list()->rowCount());
+  onSearchSelectionChanged();
+}
+
+void KoWardrobeViewBase::onTagPaneChanged(int event) {
+  // The result rows show values and tag names in their detail lines.
+  SearchResultList* results = m_searchResults->list();
+  if (event == TagPane::kValuesChanged)
+    results->refreshRow(m_details->item());
+  else
+    results->refreshAllRows();
+}
+
+void KoWardrobeViewBase::onSearchItemAboutToBeDeleted(Item* item) {
+  m_details->forgetItem(item);
+  m_infoStrip->forgetItem(item);
 }
 
 }  // namespace tavoro::ui

@@ -3,21 +3,25 @@
 #include <QFontMetrics>
 #include <QPainter>
 
+#include "search/SearchEngine.h"
 #include "ui/common/QtText.h"
 #include "ui/common/UiFonts.h"
+#include "ui/search/MarkupPainter.h"
 
 namespace tavoro::ui {
 
 void drawTagValue(QPainter& painter, const QRect& rect, const std::wstring& value, const std::wstring& tagName,
                   bool highlight) {
+  if (highlight) {
+    // The stretches the search matched, on their highlight.
+    const std::wstring markup = SearchEngine::instance().tagValueMarkup(value, tagName);
+    if (!markup.empty()) {
+      drawMarkup(painter, MarkupRenderer{UiFontLarge(), Qt::black, Qt::white, false}, markup, rect, kMarkupRowFormat);
+      return;
+    }
+  }
   painter.setFont(UiFontLarge());
   painter.setPen(Qt::black);
-  // The highlighted form waits for the markup painter that the search results
-  // bring; until then a found item's value is drawn plain like any other. The
-  // switch is this one line:
-  //   if (highlight) return drawMarkup(painter, SearchEngine::instance().tagValueMarkup(value, tagName), rect, ...);
-  static_cast<void>(highlight);
-  static_cast<void>(tagName);
   const QString text = QFontMetrics(UiFontLarge()).elidedText(toQString(value), Qt::ElideRight, rect.width());
   painter.drawText(rect, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, text);
 }

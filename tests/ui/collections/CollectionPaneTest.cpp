@@ -353,6 +353,23 @@ TEST_F(CollectionPaneTest, DeletingAsksRemovesThePhotosAndSelectsTheNextRow) {
   EXPECT_EQ(boxes.count(), asked);
 }
 
+TEST_F(CollectionPaneTest, ACollectionWhoseFolderKeepsFilesGoesAndTheUserIsTold) {
+  attach({L"Shoes", L"Hats"});
+  addPhotos(collection(0), 1);
+  const std::wstring folder = collection(0)->photoFolder();
+  test::writeFile(folder + L"/notes.txt", "not a photo of the wardrobe");
+  click(1);
+  boxes.addAnswer(kIdYes);
+  pane.executeCommand(kCmdDelete);
+  EXPECT_EQ(modelNames(), std::vector<std::wstring>{L"Hats"});
+  EXPECT_EQ(selectedName(), L"Hats");
+  ASSERT_EQ(boxes.count(), 2u);
+  EXPECT_EQ(boxes.last().text, L"The collection \"Shoes\" was deleted, but some of its files could not be deleted. "
+                               L"They are still in:\n\n" + folder);
+  EXPECT_EQ(boxes.last().icon, QMessageBox::Warning);
+  EXPECT_TRUE(isFile(folder + L"/notes.txt"));
+}
+
 TEST_F(CollectionPaneTest, ContextMenuEnablesWhatAppliesToTheRowClicked) {
   const int commands[] = {kCmdAddItem,   kCmdDelete,         kCmdRename,        kCmdMoveToTop,     kCmdMoveUp,
                           kCmdMoveDown, kCmdMoveToBottom, kCmdSortAscending, kCmdSortDescending};

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
+#include <QEventLoop>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
@@ -319,6 +320,34 @@ TEST(RecentWardrobeListTest, RowsAreNamedFromTheFileOrItsFileName) {
   }
   EXPECT_EQ(RecentWardrobeList::nameOf(L"  /data/winter.v2.twd "), L"winter.v2");
   EXPECT_EQ(f.list->selectedRow(), -1);
+}
+
+// The working list changes while the home page stays shown (a failed open
+// from it, "Clear List" in a dialog opened over it, a save): the page follows.
+TEST(KoHomeViewTest, TheRecentWardrobesFollowTheWorkingListWhileShown) {
+  test::TempDir dir;
+  std::vector<std::wstring> recent = {dir / L"a/A.twd", dir / L"b/B.twd"};
+  KoHomeView view(recent);
+  view.resize(1000, 600);
+  view.show();
+  const RecentWardrobeList* list = view.homePage()->recentList();
+  // After an event loop that ran out of work and waited, as the program's does.
+  const auto shows = [&](const std::vector<std::wstring>& paths) {
+    QEventLoop loop;
+    QTimer::singleShot(50, &loop, &QEventLoop::quit);
+    loop.exec();
+    if (list->rowCount() != static_cast<int>(paths.size())) return false;
+    for (int i = 0; i < list->rowCount(); ++i)
+      if (list->rowPath(i) != paths[static_cast<size_t>(i)]) return false;
+    return true;
+  };
+  EXPECT_TRUE(shows(recent));
+  recent.erase(recent.begin());
+  EXPECT_TRUE(shows({dir / L"b/B.twd"})) << "a path taken out";
+  recent.insert(recent.begin(), dir / L"c/C.twd");
+  EXPECT_TRUE(shows({dir / L"c/C.twd", dir / L"b/B.twd"})) << "a path put in front";
+  recent.clear();
+  EXPECT_TRUE(shows({})) << "the list cleared";
 }
 
 TEST(RecentWardrobeListTest, EmptyListSaysSoInTheTopHalf) {

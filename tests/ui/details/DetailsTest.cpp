@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QLineEdit>
 #include <QTest>
 
 #include "FindWidget.h"
@@ -15,10 +16,14 @@
 #include "ui/details/KoTogDetailsHintCtrl.h"
 #include "ui/details/KoTogInfoCtrlBase.h"
 #include "ui/details/KoTogPreviewCtrlBase.h"
+#include "ui/frame/KoViewBase.h"
 #include "ui/frame/MainFrame.h"
 #include "ui/frame/PageStack.h"
 #include "ui/frame/WardrobeLifecycle.h"
 #include "ui/page/KoWardrobeViewBase.h"
+#include "ui/search/KoSearchBoxCtrlBase.h"
+#include "ui/search/KoSearchResultsCtrlBase.h"
+#include "ui/search/SearchResultList.h"
 #include "ui/tags/TagPane.h"
 #include "wardrobe/Wardrobe.h"
 #include "wardrobe/WardrobeFile.h"
@@ -177,6 +182,44 @@ TEST_F(DetailsPageTest, ThePaneFollowsCollectionsAndLetsGoOfWhatIsDeletedOrClose
   EXPECT_EQ(strip->collection(), nullptr);
   EXPECT_EQ(strip->currentItem(), nullptr);
   EXPECT_EQ(page->rightStack()->currentIndex(), KoWardrobeViewBase::kHintPage);
+}
+
+TEST_F(DetailsPageTest, AResultChosenInTheSearchShowsItsValuesWithTheMatchesAndGoesWhenDeleted) {
+  auto frame = openFrame();
+  Collection* shoes = collection(*frame, 0);
+  shoes->items().at(0)->records().set(1001, L"red");
+  shoes->items().add(L"Red sneakers", 7)->records().set(1001, L"red");
+  clickCollection(1);
+  KoTogInfoCtrlBase* strip = page->infoStrip();
+  SearchResultList* results = page->searchResults()->list();
+  frame->executeCommand(kCmdFind);
+  QTest::keyClicks(frame->clientView()->searchBox()->edit(), QStringLiteral("red"));
+  ASSERT_EQ(results->rowCount(), 2);
+  EXPECT_EQ(strip->shownTexts(), QStringList{QStringLiteral("2 items")});
+
+  QTest::mouseClick(results->viewport(), Qt::LeftButton, {}, results->rowRect(0).center());
+  Item* chosen = results->selectedItem();
+  ASSERT_NE(chosen, nullptr);
+  EXPECT_EQ(page->details()->item(), chosen);
+  TagPane* tags = page->details()->tagPane();
+  EXPECT_TRUE(tags->isHighlighting());
+  EXPECT_EQ(strip->currentItem(), chosen);
+  // The value's match is drawn on the search's highlight.
+  const QImage drawn = tags->viewport()->grab().toImage();
+  bool highlighted = false;
+  for (int x = TagRow::kNameWidth; x < drawn.width() && !highlighted; ++x)
+    highlighted = drawn.pixelColor(x, TagRow::kHeight / 2) == QColor(255, 235, 100);
+  EXPECT_TRUE(highlighted);
+
+  // Deleted from the results: the details and the strip let it go.
+  ScopedMessageResponder yes({kIdYes});
+  QTest::keyClick(results, Qt::Key_Delete);
+  EXPECT_EQ(page->details()->item(), nullptr);
+  EXPECT_EQ(strip->currentItem(), nullptr);
+  EXPECT_EQ(strip->shownTexts(), QStringList{QStringLiteral("1 items")});
+
+  page->routeCommand(kCmdHideSearchResults);
+  EXPECT_FALSE(strip->inSearchMode());
 }
 
 }  // namespace

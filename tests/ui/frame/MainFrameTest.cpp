@@ -23,6 +23,7 @@
 #include "ui/frame/KoTopViewBase.h"
 #include "ui/frame/KoViewBase.h"
 #include "ui/page/KoWardrobeViewBase.h"
+#include "ui/search/KoSearchBoxCtrlBase.h"
 #include "ui/frame/MainFrame.h"
 #include "ui/frame/PageStack.h"
 #include "ui/frame/WardrobeLifecycle.h"
@@ -80,11 +81,14 @@ TEST_F(MainFrameTest, PlacementFollowsTheRememberedRectangle) {
     QRect expected;
   };
   // Centring puts the rectangle's centre on the work area's centre and then
-  // keeps only what lies inside the work area.
+  // keeps only what lies inside the work area with the window's frame.
   auto centred = [&work](int width, int height) {
-    const int left = (work.left() + work.left() + work.width()) / 2 - width / 2;
-    const int top = (work.top() + work.top() + work.height()) / 2 - height / 2;
-    return QRect(left, top, width, height) & work;
+    QWidget probe;
+    probe.winId();
+    const QRect inside = work.marginsRemoved(frameMargins(probe));
+    const int left = (inside.left() + inside.left() + inside.width()) / 2 - width / 2;
+    const int top = (inside.top() + inside.top() + inside.height()) / 2 - height / 2;
+    return QRect(left, top, width, height) & inside;
   };
   const Case cases[] = {
       {"nothing stored", Rect{0, 0, 0, 0}, false, false, centred(920, 640)},
@@ -101,8 +105,8 @@ TEST_F(MainFrameTest, PlacementFollowsTheRememberedRectangle) {
     start(*frame);
     EXPECT_TRUE(frame->placementRestored());
     EXPECT_EQ(frame->isMaximized(), c.maximized) << c.what;
-    // The whole window, frame included, takes the rectangle.
-    const QRect window = c.maximized ? frame->normalGeometry().marginsAdded(frameMargins(*frame)) : frame->frameGeometry();
+    // The window's own area takes the rectangle; a window manager's frame comes around it.
+    const QRect window = c.maximized ? frame->normalGeometry() : frame->geometry();
     EXPECT_EQ(window, c.expected) << c.what;
     frame->close();
   }
@@ -119,8 +123,8 @@ TEST_F(MainFrameTest, AWindowStoredOffScreenComesBackCentred) {
                   "</States><Info /></TavoroSettings>\n");
   auto frame = makeFrame();
   start(*frame);
-  EXPECT_EQ(frame->frameGeometry(), QRect(work.left() + (work.width() - 300) / 2,
-                                          work.top() + (work.height() - 200) / 2, 300, 200));
+  EXPECT_EQ(frame->geometry(),
+            QRect(work.left() + (work.width() - 300) / 2, work.top() + (work.height() - 200) / 2, 300, 200));
 }
 
 TEST_F(MainFrameTest, ThePlacementIsRecordedAtExitAndSavedWithTheSettings) {
@@ -129,7 +133,7 @@ TEST_F(MainFrameTest, ThePlacementIsRecordedAtExitAndSavedWithTheSettings) {
   {
     auto frame = makeFrame();
     start(*frame);
-    frame->setGeometry(QRect(60, 70, 450, 350).marginsRemoved(frameMargins(*frame)));
+    frame->setGeometry(QRect(60, 70, 450, 350));
     QApplication::processEvents();
     frame->showMaximized();
     QApplication::processEvents();
@@ -251,12 +255,12 @@ TEST_F(MainFrameTest, FindGoesToTheSearchBoxOnlyOnTheWardrobePage) {
   auto frame = makeFrame();
   start(*frame);
   QApplication::setActiveWindow(frame.get());
-  KoTopViewBase* header = frame->clientView()->header();
-  auto* box = new QLineEdit;
-  header->setSearchBox(box);
+  KoSearchBoxCtrlBase* box = frame->clientView()->searchBox();
+  ASSERT_EQ(frame->clientView()->header()->searchBox(), box);
+  QLineEdit* field = box->edit();
 
   frame->executeCommand(kCmdFind);
-  EXPECT_FALSE(box->hasFocus()) << "no wardrobe open";
+  EXPECT_FALSE(field->hasFocus()) << "no wardrobe open";
   ASSERT_TRUE(frame->lifecycle().openWardrobe(summer, false, true));
   EXPECT_TRUE(box->isVisible());
   auto* editor = new QLineEdit(frame->clientView()->wardrobeView());
@@ -267,7 +271,8 @@ TEST_F(MainFrameTest, FindGoesToTheSearchBoxOnlyOnTheWardrobePage) {
   EXPECT_TRUE(editor->hasFocus()) << "the cell editor keeps the focus";
   editor->setObjectName(QStringLiteral("other"));
   QTest::keyClick(editor, Qt::Key_F, Qt::ControlModifier);
-  EXPECT_TRUE(box->hasFocus());
+  EXPECT_TRUE(field->hasFocus()) << "Find activates the box";
+  EXPECT_TRUE(field->isVisible());
 
   frame->clientView()->selectTab(0);
   EXPECT_FALSE(box->isVisible()) << "the search box belongs to the wardrobe page";

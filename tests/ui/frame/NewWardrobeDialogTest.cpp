@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <unistd.h>
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QPushButton>
@@ -7,9 +8,11 @@
 #include <QTest>
 
 #include "FrameTestSupport.h"
+#include "ScopedEnv.h"
 #include "TestFiles.h"
 #include "app/AppSettings.h"
 #include "platform/FileSystem.h"
+#include "platform/Utf8.h"
 #include "ui/common/QtText.h"
 #include "ui/dialogs/DialogUnits.h"
 #include "ui/dialogs/NewWardrobeDialog.h"
@@ -124,6 +127,39 @@ TEST_F(NewWardrobeDialogTest, RefusedInputSaysWhyAndSelectsTheFieldToChange) {
     EXPECT_EQ(field->selectedText(), field->text());
     dialog.reject();
   }
+}
+
+// "~" is the home folder, as in a shell; a relative folder is taken from the
+// current folder once and for all, so that the wardrobe's path (and its entry
+// in the recent list) means the same from any folder later.
+TEST_F(NewWardrobeDialogTest, AFolderStartingWithATildeOrRelativeBecomesAbsolute) {
+  test::ScopedEnv home("HOME", m_dir / L"home");
+  char previous[4096];
+  ASSERT_NE(::getcwd(previous, sizeof previous), nullptr);
+  ASSERT_TRUE(createFolders(m_dir / L"started here"));
+  ASSERT_EQ(::chdir(toUtf8(m_dir / L"started here").c_str()), 0);
+  struct Case {
+    QString typed;
+    std::wstring path;
+  };
+  const Case cases[] = {
+      {QStringLiteral("~/Wardrobes"), m_dir / L"home/Wardrobes/Closet"},
+      {QStringLiteral(" ~ "), m_dir / L"home/Closet"},
+      {QStringLiteral("mine/Wardrobes"), m_dir / L"started here/mine/Wardrobes/Closet"},
+      {QStringLiteral("~other"), m_dir / L"started here/~other/Closet"},  // only the user's own home
+  };
+  for (const Case& c : cases) {
+    NewWardrobeDialog dialog(nullptr);
+    dialog.show();
+    dialog.nameEdit()->setText(QStringLiteral("Closet"));
+    dialog.folderEdit()->setText(c.typed);
+    QTest::mouseClick(dialog.okButton(), Qt::LeftButton);
+    EXPECT_EQ(dialog.result(), QDialog::Accepted) << c.typed.toStdString();
+    EXPECT_EQ(dialog.choice().path, c.path) << c.typed.toStdString();
+  }
+  EXPECT_FALSE(pathExists(m_dir / L"started here/~"));
+  ASSERT_EQ(::chdir(previous), 0);
+  EXPECT_TRUE(m_boxes.records().empty());
 }
 
 TEST_F(NewWardrobeDialogTest, TheFolderButtonReplacesAndRemembersTheFolder) {

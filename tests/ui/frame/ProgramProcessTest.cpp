@@ -6,6 +6,7 @@
 #include <QLocalSocket>
 #include <QProcess>
 #include <QProcessEnvironment>
+#include <QStandardPaths>
 #include <QTest>
 #include <csignal>
 
@@ -168,6 +169,93 @@ TEST_F(ProgramProcessTest, TheLastWardrobeReopensOnTheNextStart) {
   EXPECT_EQ(terminate(third), 0);
   EXPECT_EQ(settings().find("<File "), std::string::npos) << settings();
   EXPECT_NE(settings().find("last_wardrobe_active=\"0\""), std::string::npos) << settings();
+}
+
+// A real X server with a real window manager, which puts a frame around the
+// window once it is mapped; both are ended with the object.
+class ManagedDisplay {
+ public:
+  ManagedDisplay() {
+    m_server.start(QStringLiteral("Xvfb"),
+                   {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"), QStringLiteral("0"),
+                    QStringLiteral("1600x1200x24"), QStringLiteral("-nolisten"), QStringLiteral("tcp")});
+    if (!m_server.waitForStarted(10000) || !QTest::qWaitFor([this] { return m_server.canReadLine(); }, 30000)) return;
+    m_display = QStringLiteral(":") + QString::fromLatin1(m_server.readLine()).trimmed();
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("DISPLAY"), m_display);
+    m_manager.setProcessEnvironment(environment);
+    m_manager.start(QStringLiteral("openbox"), {});
+    // Running once it has claimed the screen as its own.
+    m_ready = m_manager.waitForStarted(10000) &&
+              QTest::qWaitFor([this] { return rootProperty("_NET_SUPPORTING_WM_CHECK").contains("window id"); }, 30000);
+  }
+  ~ManagedDisplay() {
+    for (QProcess* process : {&m_manager, &m_server}) {
+      process->terminate();
+      if (!process->waitForFinished(5000)) process->kill();
+      process->waitForFinished(5000);
+    }
+  }
+  bool ready() const { return m_ready; }
+  const QString& display() const { return m_display; }
+
+  // What an X tool prints about the display.
+  QString ask(const QString& tool, const QStringList& arguments) const {
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("DISPLAY"), m_display);
+    process.setProcessEnvironment(environment);
+    process.start(tool, arguments);
+    process.waitForFinished(10000);
+    return QString::fromUtf8(process.readAllStandardOutput());
+  }
+  QString rootProperty(const char* name) const {
+    return ask(QStringLiteral("xprop"), {QStringLiteral("-root"), QString::fromLatin1(name)});
+  }
+
+ private:
+  QProcess m_server;
+  QProcess m_manager;
+  QString m_display;
+  bool m_ready = false;
+};
+
+// Under a window manager, which adds its frame only once the window is
+// mapped, the window comes back where it was left, run after run.
+TEST_F(ProgramProcessTest, TheWindowStaysWhereItWasLeftUnderAWindowManager) {
+  for (const char* tool : {"Xvfb", "openbox", "xprop", "xwininfo"})
+    if (QStandardPaths::findExecutable(QString::fromLatin1(tool)).isEmpty())
+      GTEST_SKIP() << tool << " is missing: scripts/setup.sh installs it";
+  ManagedDisplay display;
+  ASSERT_TRUE(display.ready()) << "Xvfb and openbox did not start";
+  m_environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+  m_environment.insert(QStringLiteral("DISPLAY"), display.display());
+  const std::string placed = "x=\"100\" y=\"80\" width=\"1000\" height=\"700\" maximized=\"0\"";
+  test::writeFile(m_dir / L"program/Settings.xml",
+                  "<?xml version=\"1.0\"?><TavoroSettings version=\"1.0\" "
+                  "xmlns=\"http://www.tavoro.example/xmlns/settings\"><States><Application debut=\"0\"/>"
+                  "<MainFrame " +
+                      placed + "/></States></TavoroSettings>");
+  for (int run = 1; run <= 3; ++run) {
+    QProcess& program = launch({});
+    ASSERT_TRUE(waitUntilListening());
+    // Framed by the window manager and shown.
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] {
+          return display
+              .ask(QStringLiteral("xwininfo"), {QStringLiteral("-name"), QStringLiteral("Tavoro Wardrobe Manager")})
+              .contains(QStringLiteral("IsViewable"));
+        },
+        30000));
+    const QString where =
+        display.ask(QStringLiteral("xwininfo"), {QStringLiteral("-name"), QStringLiteral("Tavoro Wardrobe Manager")});
+    EXPECT_TRUE(where.contains(QStringLiteral("Absolute upper-left X:  100")) &&
+                where.contains(QStringLiteral("Absolute upper-left Y:  80")))
+        << "run " << run << ":\n"
+        << where.toStdString();
+    EXPECT_EQ(terminate(program), 0);
+    EXPECT_NE(settings().find(placed), std::string::npos) << "run " << run << ": " << settings();
+  }
 }
 
 }  // namespace

@@ -1,0 +1,21 @@
+// The wardrobe and the queries that the search benchmarks share: 50,000
+// items in 100 collections, each item with five tag values, generated in
+// memory from a fixed seed (no files), and typical queries.
+#pragma once
+
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace tavoro {
+class Wardrobe;
+}
+
+namespace tavoro::bench {
+
+// Made on first use and kept until exit.
+Wardrobe& searchBenchWardrobe();
+// Label and query text.
+const std::vector<std::pair<const char*, std::wstring>>& searchBenchQueries();
+
+}  // namespace tavoro::bench
