@@ -44,8 +44,12 @@ const std::wstring& cacheFolder() {
 }
 
 // Photos 0 and 1 carry an EXIF thumbnail, 2 and 3 do not.
-std::wstring sourcePhoto(int i) { return cacheFolder() + L"/photo_" + std::to_wstring(i) + L".jpg"; }
-bool hasExifThumbnail(int item) { return item % 4 < 2; }
+std::wstring sourcePhoto(int i) {
+  return cacheFolder() + L"/photo_" + std::to_wstring(i) + L".jpg";
+}
+bool hasExifThumbnail(int item) {
+  return item % 4 < 2;
+}
 
 void makeSourcePhotos() {
   createFolders(cacheFolder());
@@ -55,13 +59,13 @@ void makeSourcePhotos() {
     // Grain over a gradient, stored 4:2:0 at quality 90, as a camera's photos
     // are: smooth pictures alone decode several times faster.
     const test::Sampler camera = [i](int x, int y) {
-      uint32_t h = static_cast<uint32_t>(x) * 73856093u ^ static_cast<uint32_t>(y) * 19349663u ^ static_cast<uint32_t>(i);
+      uint32_t h =
+          static_cast<uint32_t>(x) * 73856093u ^ static_cast<uint32_t>(y) * 19349663u ^ static_cast<uint32_t>(i);
       h ^= h >> 13;
       h *= 0x5bd1e995u;
       const int grain = static_cast<int>(h >> 27) - 16;
       const auto channel = [grain](int base) { return static_cast<uint16_t>(std::clamp(base + grain, 0, 255)); };
-      return std::array<uint16_t, 4>{channel(x * 255 / kWidth), channel(y * 255 / kHeight), channel(128 + 40 * i),
-                                     0};
+      return std::array<uint16_t, 4>{channel(x * 255 / kWidth), channel(y * 255 / kHeight), channel(128 + 40 * i), 0};
     };
     std::string bytes = test::jpegFile(kWidth, kHeight, 3, camera, 90, true);
     if (i < 2) bytes = test::withExif(bytes, test::jpegBytes(160, 120, i, 80));

@@ -88,8 +88,7 @@ bool renderDetails(const ScreenFolder& screens) {
     ok &= screens.save(page.details()->grab(), QStringLiteral("details-editing"));
     page.details()->clear();
     select(page, shirts.at(2));
-    QMouseEvent move(QEvent::MouseMove, QPointF(300, 10), QPointF(300, 10), Qt::NoButton, Qt::NoButton,
-                     Qt::NoModifier);
+    QMouseEvent move(QEvent::MouseMove, QPointF(300, 10), QPointF(300, 10), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
     QApplication::sendEvent(tags->viewport(), &move);
     ok &= settle([&] { return tags->hintFader().alpha() == 255; });
     ok &= screens.save(page.details()->grab(), QStringLiteral("details-click-to-edit"));

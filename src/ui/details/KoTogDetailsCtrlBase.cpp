@@ -26,9 +26,13 @@ void KoTogDetailsCtrlBase::forgetItem(Item* item) {
   if (item && item == this->item()) clear();
 }
 
-void KoTogDetailsCtrlBase::refreshPreview() { m_preview->refresh(); }
+void KoTogDetailsCtrlBase::refreshPreview() {
+  m_preview->refresh();
+}
 
-Item* KoTogDetailsCtrlBase::item() const { return m_preview->item(); }
+Item* KoTogDetailsCtrlBase::item() const {
+  return m_preview->item();
+}
 
 void KoTogDetailsCtrlBase::resizeEvent(QResizeEvent*) {
   const int w = qMax(width(), kMinimumWidth);

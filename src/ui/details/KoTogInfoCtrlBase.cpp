@@ -13,8 +13,13 @@ namespace tavoro::ui {
 
 namespace {
 
-enum Picture { kBackground = 241, kCollectionIcon = 257, kAllCollectionsIcon = 258, kSearchIcon = 268,
-               kSelectedIcon = 270 };
+enum Picture {
+  kBackground = 241,
+  kCollectionIcon = 257,
+  kAllCollectionsIcon = 258,
+  kSearchIcon = 268,
+  kSelectedIcon = 270
+};
 enum Role { kName = 0, kCollectionName = 1, kLabel = 2, kValue = 3, kCount = 4 };
 
 const QColor kDark(61, 75, 102);
@@ -97,7 +102,9 @@ void KoTogInfoCtrlBase::clear() {
   takeCurrent();
 }
 
-Item* KoTogInfoCtrlBase::currentItem() const { return m_searchMode ? m_searchCurrent : m_listCurrent; }
+Item* KoTogInfoCtrlBase::currentItem() const {
+  return m_searchMode ? m_searchCurrent : m_listCurrent;
+}
 
 void KoTogInfoCtrlBase::takeCurrent() {
   Item* current = currentItem();
@@ -135,8 +142,8 @@ KoTogInfoCtrlBase::Layout KoTogInfoCtrlBase::layOut() const {
     const Collection* collection = current->owner()->collection();
     const int after = line1.left() + nameWidth + 10;
     if (!collection->name().empty() && after < right) {
-      const QString text = small.elidedText(QStringLiteral("(%1)").arg(toQString(collection->name())),
-                                            Qt::ElideRight, right - after);
+      const QString text =
+          small.elidedText(QStringLiteral("(%1)").arg(toQString(collection->name())), Qt::ElideRight, right - after);
       layout.pieces.push_back({text, QRect(after, line1.top(), right - after, line1.height()), kCollectionName});
     }
     if (!twoLines) return layout;
@@ -173,9 +180,8 @@ KoTogInfoCtrlBase::Layout KoTogInfoCtrlBase::layOut() const {
   const QPixmap icon = resourcePixmap(layout.icon);
   layout.iconRect = QRect(QPoint(kLeft + 2, (height() - icon.height()) / 2), icon.size());
   const int left = layout.iconRect.right() + 1 + 8;
-  layout.pieces.push_back(
-      {QFontMetrics(UiFontLarge()).elidedText(text, Qt::ElideRight, qMax(0, right - left)),
-       QRect(left, 0, qMax(0, right - left), height()), kCount});
+  layout.pieces.push_back({QFontMetrics(UiFontLarge()).elidedText(text, Qt::ElideRight, qMax(0, right - left)),
+                           QRect(left, 0, qMax(0, right - left), height()), kCount});
   return layout;
 }
 

@@ -23,7 +23,9 @@ void KoTogPreviewCtrlBase::refresh() {
   update();
 }
 
-QRect KoTogPreviewCtrlBase::photoBox() const { return QRect(0, 2, kBoxWidth, qMax(0, height() - 4)); }
+QRect KoTogPreviewCtrlBase::photoBox() const {
+  return QRect(0, 2, kBoxWidth, qMax(0, height() - 4));
+}
 
 void KoTogPreviewCtrlBase::paintEvent(QPaintEvent*) {
   QPainter painter(this);

@@ -24,7 +24,9 @@ void PreviewPicture::setItem(const Item* item) {
   m_path = photo ? photo->filePath() : std::wstring();
 }
 
-std::wstring PreviewPicture::fileName() const { return pathFileName(m_path); }
+std::wstring PreviewPicture::fileName() const {
+  return pathFileName(m_path);
+}
 
 PreviewPicture::State PreviewPicture::state() const {
   if (m_serial <= 0 || m_path.empty()) return State::kNone;

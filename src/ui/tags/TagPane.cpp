@@ -26,7 +26,9 @@ constexpr const wchar_t* kCaption = L"Tavoro Wardrobe Manager";
 constexpr int kTextLimit = 100;
 const QColor kEditorBorder(167, 177, 196);
 
-std::wstring editorText(const KoCellEdit& editor) { return trimSpace(toWString(editor.text())); }
+std::wstring editorText(const KoCellEdit& editor) {
+  return trimSpace(toWString(editor.text()));
+}
 
 }  // namespace
 
@@ -99,9 +101,9 @@ bool TagPane::isWellFormed() const {
 void TagPane::paintBackground(QPainter& painter, const QRect& area) {
   // Below the rows the two columns go on, so that the pane reads as a table.
   painter.fillRect(QRect(area.left(), area.top(), TagRow::kNameWidth, area.height()), QColor(223, 227, 235));
-  painter.fillRect(QRect(area.left() + TagRow::kNameWidth, area.top(), area.width() - TagRow::kNameWidth,
-                         area.height()),
-                   QColor(235, 238, 244));
+  painter.fillRect(
+      QRect(area.left() + TagRow::kNameWidth, area.top(), area.width() - TagRow::kNameWidth, area.height()),
+      QColor(235, 238, 244));
 }
 
 // --- Editing -------------------------------------------------------------------

@@ -29,15 +29,21 @@ const QFont& faintFont() {
 
 }  // namespace
 
-TagRow::TagRow(Tag* tag, const TagRowLook& look) : m_tag(tag), m_look(look) { setSelectable(!isPlaceholder()); }
+TagRow::TagRow(Tag* tag, const TagRowLook& look) : m_tag(tag), m_look(look) {
+  setSelectable(!isPlaceholder());
+}
 
-bool TagRow::isPlaceholder() const { return m_tag->id() == 0; }
+bool TagRow::isPlaceholder() const {
+  return m_tag->id() == 0;
+}
 
 QRect TagRow::valueCell(const QRect& row) {
   return QRect(row.left() + kNameWidth, row.top(), row.width() - kNameWidth, row.height());
 }
 
-QRect TagRow::nameEditorPlace(const QRect& row) { return QRect(row.left() + 3, row.top(), 154, row.height()); }
+QRect TagRow::nameEditorPlace(const QRect& row) {
+  return QRect(row.left() + 3, row.top(), 154, row.height());
+}
 
 QRect TagRow::valueEditorPlace(const QRect& row) {
   return QRect(row.left() + 163, row.top(), row.width() - 166, row.height());

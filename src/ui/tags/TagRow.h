@@ -18,9 +18,9 @@ namespace tavoro::ui {
 // What the pane tells its rows for drawing; the pane owns it and the rows
 // read it at every paint.
 struct TagRowLook {
-  const Item* item = nullptr;  // whose values are shown
-  bool highlight = false;      // the item was chosen in the search results
-  int hintAlpha = 0;           // of "Click to edit", 0..255
+  const Item* item = nullptr;   // whose values are shown
+  bool highlight = false;       // the item was chosen in the search results
+  int hintAlpha = 0;            // of "Click to edit", 0..255
   const Tag* edited = nullptr;  // the tag whose row an editor covers
 };
 

@@ -26,11 +26,14 @@ KoImgViewCtrl::KoImgViewCtrl(QWidget* parent) : QWidget(parent) {
   setFocusPolicy(Qt::StrongFocus);
   const QPointer<KoImgViewCtrl> guard(this);
   m_decoder = std::make_unique<PhotoDecoder>([guard](DecodedPhoto photo) {
-    callWhileAlive(guard, [photo = std::move(photo)](KoImgViewCtrl* view) mutable { view->onDecoded(std::move(photo)); });
+    callWhileAlive(guard,
+                   [photo = std::move(photo)](KoImgViewCtrl* view) mutable { view->onDecoded(std::move(photo)); });
   });
 }
 
-KoImgViewCtrl::~KoImgViewCtrl() { m_decoder.reset(); }
+KoImgViewCtrl::~KoImgViewCtrl() {
+  m_decoder.reset();
+}
 
 const KoImgViewCtrl::Kept* KoImgViewCtrl::kept(const std::wstring& path) const {
   for (const Kept& entry : m_kept)
@@ -38,7 +41,9 @@ const KoImgViewCtrl::Kept* KoImgViewCtrl::kept(const std::wstring& path) const {
   return nullptr;
 }
 
-bool KoImgViewCtrl::isKept(const std::wstring& path) const { return kept(path) != nullptr; }
+bool KoImgViewCtrl::isKept(const std::wstring& path) const {
+  return kept(path) != nullptr;
+}
 
 bool KoImgViewCtrl::fitsView(const Kept& entry) const {
   if (entry.box == size() || entry.picture.isNull()) return true;

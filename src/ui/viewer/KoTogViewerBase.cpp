@@ -100,6 +100,8 @@ void KoTogViewerBase::onPageRequested(int page) {
   }
 }
 
-void KoTogViewerBase::resizeEvent(QResizeEvent*) { m_view->setGeometry(rect()); }
+void KoTogViewerBase::resizeEvent(QResizeEvent*) {
+  m_view->setGeometry(rect());
+}
 
 }  // namespace tavoro::ui

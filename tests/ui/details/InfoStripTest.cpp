@@ -20,9 +20,8 @@ std::wstring factText(const PhotoFacts& facts, size_t pair) {
 
 TEST(PhotoFactsTest, SizesReadInBytesKilobytesRoundedUpAndMegabytes) {
   const std::pair<uint64_t, const wchar_t*> cases[] = {
-      {0, L"0 bytes"},         {1023, L"1023 bytes"},     {1024, L"1 KB"},
-      {1025, L"2 KB"},         {1048575, L"1024 KB"},     {1048576, L"1.00 MB"},
-      {1572864, L"1.50 MB"},   {5368709120, L"5120.00 MB"},
+      {0, L"0 bytes"},       {1023, L"1023 bytes"}, {1024, L"1 KB"},       {1025, L"2 KB"},
+      {1048575, L"1024 KB"}, {1048576, L"1.00 MB"}, {1572864, L"1.50 MB"}, {5368709120, L"5120.00 MB"},
   };
   for (const auto& [bytes, text] : cases) EXPECT_EQ(fileSizeText(bytes), text) << bytes;
 }
@@ -31,9 +30,10 @@ TEST(PhotoFactsTest, FactsComeFromTheFileAndWhatCannotBeReadIsNotAvailable) {
   test::TempDir dir;
   const std::string exif = test::jpegSegment(0xE1, test::exifPayload({false, 1, "2011:07:04 18:30:05", ""}));
   test::writeFile(dir / L"dated.jpg", test::insertSegments(test::jpegBytes(40, 30), {exif}));
-  test::writeFile(dir / L"impossible.jpg",
-                  test::insertSegments(test::jpegBytes(40, 30),
-                                       {test::jpegSegment(0xE1, test::exifPayload({false, 1, "2011:02:30 10:00:00", ""}))}));
+  test::writeFile(
+      dir / L"impossible.jpg",
+      test::insertSegments(test::jpegBytes(40, 30),
+                           {test::jpegSegment(0xE1, test::exifPayload({false, 1, "2011:02:30 10:00:00", ""}))}));
   test::writeFile(dir / L"plain.png", test::pngFile({2, 8, 7, 5, false, [](int, int) {
                                                        return std::array<uint16_t, 4>{1, 2, 3, 0};
                                                      }}));

@@ -140,8 +140,12 @@ TEST_F(TagPaneTest, NamesFollowTheNameRules) {
       {"the same name sends nothing", QStringLiteral("Colour"), Qt::Key_Return, L"Colour", L"", {}},
       {"empty changes nothing", QString(), Qt::Key_Return, L"Colour", L"", {}},
       {"Escape changes nothing", QStringLiteral("Shade"), Qt::Key_Escape, L"Colour", L"", {}},
-      {"another tag's exact name is refused", QStringLiteral("Size"), Qt::Key_Return, L"Colour",
-       L"Tag \"Size\" already exists. Please try another name.", {}},
+      {"another tag's exact name is refused",
+       QStringLiteral("Size"),
+       Qt::Key_Return,
+       L"Colour",
+       L"Tag \"Size\" already exists. Please try another name.",
+       {}},
       {"another tag's name in other case is allowed", QStringLiteral("SIZE"), Qt::Key_Return, L"SIZE", L"", {8}},
   };
   for (const Case& c : cases) {
@@ -243,9 +247,9 @@ TEST_F(TagPaneTest, ThePlaceholderRowAddsATag) {
 }
 
 TEST_F(TagPaneTest, ContextMenusEnableWhatAppliesToTheRowClicked) {
-  const std::vector<int> tagCommands = {kCmdAddItem,       kCmdDelete, kCmdRename,  kCmdDeleteAllTags,
-                                        kCmdMoveToTop,     kCmdMoveUp, kCmdMoveDown, kCmdMoveToBottom,
-                                        kCmdSortTagsAscending, kCmdSortTagsDescending};
+  const std::vector<int> tagCommands = {
+      kCmdAddItem, kCmdDelete,   kCmdRename,       kCmdDeleteAllTags,     kCmdMoveToTop,
+      kCmdMoveUp,  kCmdMoveDown, kCmdMoveToBottom, kCmdSortTagsAscending, kCmdSortTagsDescending};
   const std::vector<int> valueCommands = {kCmdEditValue, kCmdClearValue, kCmdClearAllValues};
   const auto names = [&](int row) { return menuStates(row, kNameX, "TagList_Tag_Context", tagCommands); };
   const auto values = [&](int row) { return menuStates(row, kValueX, "TagList_Value_Context", valueCommands); };
@@ -401,8 +405,8 @@ TEST(HintFaderTest, FadesInHoldsAndFadesOutInTicks) {
     int alpha;
   };
   const Step steps[] = {
-      {100, 32}, {100, 64}, {100, 96}, {100, 128}, {100, 160}, {100, 192}, {100, 224}, {800, 255},  // in, then hold
-      {100, 255}, {100, 223}, {100, 191}, {100, 159}, {100, 127}, {100, 95}, {100, 63}, {100, 31}, {0, 0},
+      {100, 32},  {100, 64},  {100, 96},  {100, 128}, {100, 160}, {100, 192}, {100, 224}, {800, 255},  // in, then hold
+      {100, 255}, {100, 223}, {100, 191}, {100, 159}, {100, 127}, {100, 95},  {100, 63},  {100, 31},  {0, 0},
   };
   for (size_t i = 0; i < std::size(steps); ++i) {
     EXPECT_EQ(fader.tick(true), steps[i].interval) << "tick " << i;

@@ -68,14 +68,12 @@ TEST_F(ViewerTest, PagingKeysWithOneTwoAndThreePhotos) {
     int to;
   };
   const Case cases[] = {
-      {1, 0, Qt::Key_Space, 0},     {1, 0, Qt::Key_Backspace, 0}, {1, 0, Qt::Key_End, 0},
-      {1, 0, Qt::Key_Right, 0},     {2, 0, Qt::Key_Right, 1},     {2, 1, Qt::Key_Right, 1},
-      {2, 1, Qt::Key_Space, 0},     {2, 0, Qt::Key_Backspace, 1}, {2, 0, Qt::Key_Up, 0},
-      {3, 2, Qt::Key_Space, 0},     {3, 2, Qt::Key_Right, 2},     {3, 2, Qt::Key_Down, 2},
-      {3, 2, Qt::Key_PageDown, 2},  {3, 0, Qt::Key_PageDown, 1},  {3, 1, Qt::Key_Space, 2},
-      {3, 0, Qt::Key_Backspace, 2}, {3, 0, Qt::Key_Left, 0},      {3, 0, Qt::Key_PageUp, 0},
-      {3, 2, Qt::Key_Up, 1},        {3, 1, Qt::Key_Backspace, 0}, {3, 0, Qt::Key_End, 2},
-      {3, 2, Qt::Key_Home, 0},      {3, 1, Qt::Key_Home, 0},
+      {1, 0, Qt::Key_Space, 0},    {1, 0, Qt::Key_Backspace, 0}, {1, 0, Qt::Key_End, 0},   {1, 0, Qt::Key_Right, 0},
+      {2, 0, Qt::Key_Right, 1},    {2, 1, Qt::Key_Right, 1},     {2, 1, Qt::Key_Space, 0}, {2, 0, Qt::Key_Backspace, 1},
+      {2, 0, Qt::Key_Up, 0},       {3, 2, Qt::Key_Space, 0},     {3, 2, Qt::Key_Right, 2}, {3, 2, Qt::Key_Down, 2},
+      {3, 2, Qt::Key_PageDown, 2}, {3, 0, Qt::Key_PageDown, 1},  {3, 1, Qt::Key_Space, 2}, {3, 0, Qt::Key_Backspace, 2},
+      {3, 0, Qt::Key_Left, 0},     {3, 0, Qt::Key_PageUp, 0},    {3, 2, Qt::Key_Up, 1},    {3, 1, Qt::Key_Backspace, 0},
+      {3, 0, Qt::Key_End, 2},      {3, 2, Qt::Key_Home, 0},      {3, 1, Qt::Key_Home, 0},
   };
   for (const Case& c : cases) {
     ASSERT_TRUE(viewer->open(std::vector<std::wstring>(photos.begin(), photos.begin() + c.count), c.from));
