@@ -8,6 +8,7 @@
 #include <cstdio>
 
 #include "platform/FileSystem.h"
+#include "DetailsScreens.h"
 #include "ItemListScreens.h"
 #include "PageScreens.h"
 #include "SearchScreens.h"
@@ -176,5 +177,6 @@ int main(int argc, char* argv[]) {
   ok &= tavoro::tools::renderWardrobePage(screens);
   ok &= tavoro::tools::renderItemList(screens);
   ok &= tavoro::tools::renderSearch(screens);
+  ok &= tavoro::tools::renderDetails(screens);
   return ok ? 0 : 1;
 }

@@ -27,7 +27,7 @@ class PreviewThumbnailCache::PreviewThread final : public WorkerThread {
     for (;;) {
       const PreviewRequest request = m_cache.take();
       if (request.itemId < 0) break;
-      if (request.itemId > 0 && (m_cache.isCached(request.itemId) || m_cache.load(request))) {
+      if (request.itemId > 0 && (m_cache.isCached(request.itemId) || m_cache.load(request) != LoadResult::kNotKept)) {
         // The requester may have gone meanwhile: then nobody is told.
         if (const std::shared_ptr<const PreviewSink> sink = request.requester.lock(); sink && *sink)
           (*sink)(request.itemId);
@@ -70,7 +70,10 @@ bool PreviewThumbnailCache::lookupOrQueue(const PreviewRequest& request, const R
   if (rect.isEmpty() || request.itemId <= 0 || request.path.empty()) return false;
   std::shared_ptr<const DibBitmap> thumbnail = cached(request.itemId);
   if (!thumbnail) {
-    queue(request);
+    if (isUndecodable(request.itemId))
+      out.undecodable = true;
+    else
+      queue(request);
     return true;
   }
   const Size fitted = fitSize({rect.width(), rect.height()}, {thumbnail->width(), thumbnail->height()});
@@ -85,6 +88,11 @@ bool PreviewThumbnailCache::isCached(int32_t itemId) const {
   return cached(itemId) != nullptr;
 }
 
+bool PreviewThumbnailCache::isUndecodable(int32_t itemId) const {
+  std::lock_guard lock(m_mutex);
+  return m_undecodable.contains(itemId);
+}
+
 std::shared_ptr<const DibBitmap> PreviewThumbnailCache::cached(int32_t itemId) const {
   std::lock_guard lock(m_mutex);
   const auto it = m_index.find(itemId);
@@ -95,6 +103,7 @@ void PreviewThumbnailCache::clear() {
   std::lock_guard lock(m_mutex);
   m_thumbnails.clear();
   m_index.clear();
+  m_undecodable.clear();
   // A quit request stays: the destructor waits for it.
   std::erase_if(m_requests, [](const PreviewRequest& r) { return r.itemId != kQuitId; });
 }
@@ -109,7 +118,7 @@ std::vector<int32_t> PreviewThumbnailCache::pendingIds() const {
 void PreviewThumbnailCache::queue(const PreviewRequest& request) {
   {
     std::lock_guard lock(m_mutex);
-    if (m_index.contains(request.itemId)) return;
+    if (m_index.contains(request.itemId) || m_undecodable.contains(request.itemId)) return;
     for (const PreviewRequest& queued : m_requests)
       if (queued.itemId == request.itemId && sameRequester(queued.requester, request.requester)) return;
     // Served from the front: what was asked for last is shown first.
@@ -126,12 +135,16 @@ PreviewRequest PreviewThumbnailCache::take() {
   return request;
 }
 
-bool PreviewThumbnailCache::load(const PreviewRequest& request) {
+PreviewThumbnailCache::LoadResult PreviewThumbnailCache::load(const PreviewRequest& request) {
   DibBitmap thumbnail;
   if (!m_store.get(thumbnail, request.path)) {
     thumbnail.release();
-    if (!loadFitted(thumbnail, request.path, {kBoxSize, kBoxSize})) return false;
-    if (!m_store.put(thumbnail, request.path)) return false;
+    if (!loadFitted(thumbnail, request.path, {kBoxSize, kBoxSize})) {
+      std::lock_guard lock(m_mutex);
+      m_undecodable.insert(request.itemId);
+      return LoadResult::kUndecodable;
+    }
+    if (!m_store.put(thumbnail, request.path)) return LoadResult::kNotKept;
   }
   auto kept = std::make_shared<const DibBitmap>(std::move(thumbnail));
   std::lock_guard lock(m_mutex);
@@ -139,7 +152,7 @@ bool PreviewThumbnailCache::load(const PreviewRequest& request) {
     m_index.emplace(request.itemId, m_thumbnails.size());
     m_thumbnails.push_back(std::move(kept));
   }
-  return true;
+  return LoadResult::kKept;
 }
 
 }  // namespace tavoro

@@ -13,6 +13,7 @@
 #include <mutex>
 #include <string>
 #include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 #include "imaging/DibBitmap.h"
@@ -34,8 +35,11 @@ struct PreviewRequest {
 };
 
 struct PreviewPlacement {
-  std::shared_ptr<const DibBitmap> thumbnail;  // null: not in memory yet (queued)
+  std::shared_ptr<const DibBitmap> thumbnail;  // null: not in memory yet (queued), or undecodable
   Rect rect;                                   // where to paint it: fitted to the rectangle, centred
+  // The photo could not be decoded (a missing or damaged file): nothing was
+  // queued, and a painter shows that instead of waiting for a thumbnail.
+  bool undecodable = false;
 };
 
 class PreviewThumbnailCache {
@@ -56,12 +60,18 @@ class PreviewThumbnailCache {
 
   // What a painter does with rect: when the item's thumbnail is in memory,
   // out holds it and the rectangle it fills (fitted to rect, larger than the
-  // thumbnail if rect is, and centred); otherwise the request is queued and
-  // out holds no thumbnail. False, doing nothing, for an empty rect, an item
-  // id not above 0 or an empty path.
+  // thumbnail if rect is, and centred); when the thread found the photo
+  // undecodable, out says so; otherwise the request is queued and out holds
+  // no thumbnail. False, doing nothing, for an empty rect, an item id not
+  // above 0 or an empty path.
   bool lookupOrQueue(const PreviewRequest& request, const Rect& rect, PreviewPlacement& out);
   bool isCached(int32_t itemId) const;
-  // Forgets every thumbnail in memory and every queued request.
+  // Whether the thread found the item's photo undecodable. Such an item is
+  // not queued again (a paint would otherwise decode it anew each time), and
+  // its requester is told as for a thumbnail, so that it can show the failure.
+  bool isUndecodable(int32_t itemId) const;
+  // Forgets every thumbnail in memory, every undecodable item and every
+  // queued request.
   void clear();
 
   bool hasThread() const { return m_thread != nullptr; }
@@ -72,7 +82,8 @@ class PreviewThumbnailCache {
   class PreviewThread;
   void queue(const PreviewRequest& request);
   PreviewRequest take();
-  bool load(const PreviewRequest& request);
+  enum class LoadResult { kKept, kUndecodable, kNotKept };
+  LoadResult load(const PreviewRequest& request);
   std::shared_ptr<const DibBitmap> cached(int32_t itemId) const;
 
   ThumbnailStore& m_store;
@@ -81,6 +92,7 @@ class PreviewThumbnailCache {
   std::deque<PreviewRequest> m_requests;
   std::vector<std::shared_ptr<const DibBitmap>> m_thumbnails;
   std::unordered_map<int32_t, size_t> m_index;  // item id -> position in m_thumbnails
+  std::unordered_set<int32_t> m_undecodable;
 
   std::unique_ptr<PreviewThread> m_thread;  // last: gone before what it uses
 };

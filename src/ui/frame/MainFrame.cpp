@@ -26,6 +26,9 @@
 #include "ui/page/KoWardrobeViewBase.h"
 #include "ui/search/KoSearchBoxCtrlBase.h"
 #include "ui/frame/WardrobeLifecycle.h"
+#include "ui/viewer/KoImgViewCtrl.h"
+#include "ui/viewer/KoTogViewerBase.h"
+#include "wardrobe/Item.h"
 #include "wardrobe/Wardrobe.h"
 
 namespace tavoro::ui {
@@ -57,6 +60,9 @@ MainFrame::MainFrame() : m_lifecycle(std::make_unique<WardrobeLifecycle>(*this))
   connect(m_clientView, &KoViewBase::commandRequested, this, &MainFrame::executeCommand);
   connect(m_clientView, &KoViewBase::openWardrobeRequested, this,
           [this](const std::wstring& path) { m_lifecycle->openRecentWardrobe(path); });
+  m_viewer = new KoTogViewerBase(this);
+  m_viewer->setCoveredView(m_clientView);
+  connect(m_clientView, &KoViewBase::viewerRequested, this, &MainFrame::openViewer);
   installAccelerators();
   new FrameKeyFilter(this);
   // Every time the event loop runs out of work the title is brought up to date.
@@ -67,6 +73,8 @@ MainFrame::MainFrame() : m_lifecycle(std::make_unique<WardrobeLifecycle>(*this))
 MainFrame::~MainFrame() {
   // The child windows record their own state as they go, before the
   // settings are written.
+  delete m_viewer;
+  m_viewer = nullptr;
   delete m_clientView;
   m_clientView = nullptr;
   AppSettings& settings = AppSettings::settings();
@@ -194,6 +202,8 @@ void MainFrame::enterEventLoop() {
 
 void MainFrame::requestClose() {
   QTimer::singleShot(0, this, [this] {
+    // An end asked for from outside ends the program even while the viewer shows.
+    if (m_viewer) m_viewer->close();
     // A window that was never shown does not end the event loop by closing.
     if (close()) QCoreApplication::quit();
   });
@@ -279,6 +289,12 @@ void MainFrame::recordPlacement() {
 }
 
 void MainFrame::closeEvent(QCloseEvent* event) {
+  // Closing the window while the viewer shows closes only the viewer.
+  if (m_viewer && m_viewer->isOpen()) {
+    m_viewer->close();
+    event->ignore();
+    return;
+  }
   AppSettings& settings = AppSettings::settings();
   settings.lastWardrobeActive = wardrobe() != nullptr;
   settings.activeTab = selectedTab();
@@ -294,16 +310,36 @@ void MainFrame::closeEvent(QCloseEvent* event) {
 }
 
 void MainFrame::resizeEvent(QResizeEvent*) {
-  if (m_clientView && !isMinimized()) m_clientView->setGeometry(rect());
+  if (isMinimized()) return;
+  if (m_clientView) m_clientView->setGeometry(rect());
+  if (m_viewer) m_viewer->setGeometry(rect());
 }
 
 void MainFrame::focusInEvent(QFocusEvent*) {
-  if (m_clientView) m_clientView->setFocus(Qt::OtherFocusReason);
+  if (m_viewer && m_viewer->isOpen())
+    m_viewer->imageView()->setFocus(Qt::OtherFocusReason);
+  else if (m_clientView)
+    m_clientView->setFocus(Qt::OtherFocusReason);
+}
+
+void MainFrame::openViewer(const std::vector<Item*>& items, int index) {
+  // The viewer keeps the files' paths, not the items: nothing it holds can
+  // go away under it.
+  std::vector<std::wstring> photos;
+  int start = -1;
+  for (size_t i = 0; i < items.size(); ++i) {
+    if (!items[i] || items[i]->photos().count() == 0) continue;
+    if (static_cast<int>(i) == index) start = static_cast<int>(photos.size());
+    photos.push_back(items[i]->mainPhotoPath());
+  }
+  if (start >= 0) m_viewer->open(std::move(photos), start);
 }
 
 bool MainFrame::attachWardrobe(Wardrobe& wardrobe) { return m_clientView && m_clientView->attachWardrobe(wardrobe); }
 
 void MainFrame::detachWardrobe() {
+  // The photos shown belong to the wardrobe that goes.
+  if (m_viewer) m_viewer->close();
   if (m_clientView) m_clientView->detachWardrobe();
 }
 

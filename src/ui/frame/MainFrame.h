@@ -15,11 +15,13 @@
 #include "app/Startup.h"
 
 namespace tavoro {
+class Item;
 class Wardrobe;
 }
 
 namespace tavoro::ui {
 
+class KoTogViewerBase;
 class KoViewBase;
 class WardrobeLifecycle;
 
@@ -57,6 +59,11 @@ class MainFrame : public QWidget, public ProgramWindow {
   Wardrobe* wardrobe() const;
   std::vector<std::wstring>& recentWardrobes() { return m_recentWardrobes; }
   KoViewBase* clientView() const { return m_clientView; }
+  // The photo viewer, shown in place of the client view while it is open.
+  KoTogViewerBase* viewer() const { return m_viewer; }
+  // Opens the viewer on the main photos of items (those without photos are
+  // left out), starting at the one of items[index].
+  void openViewer(const std::vector<tavoro::Item*>& items, int index);
 
   // The wardrobe page: the lifecycle hands it the open wardrobe and takes it
   // back; the tab follows.
@@ -93,6 +100,7 @@ class MainFrame : public QWidget, public ProgramWindow {
   std::vector<std::wstring> m_recentWardrobes;
   std::unique_ptr<WardrobeLifecycle> m_lifecycle;
   KoViewBase* m_clientView = nullptr;
+  KoTogViewerBase* m_viewer = nullptr;
   bool m_firstIdleDone = false;
   bool m_placementRestored = false;
   bool m_closed = false;

@@ -9,6 +9,9 @@
 #include "ui/common/CommandEvent.h"
 #include "ui/common/CommandIds.h"
 #include "ui/controls/KoCmdBarCtrlBase.h"
+#include "ui/details/KoTogDetailsCtrlBase.h"
+#include "ui/details/KoTogDetailsHintCtrl.h"
+#include "ui/details/KoTogInfoCtrlBase.h"
 #include "ui/frame/PageStack.h"
 #include "ui/items/ItemListPane.h"
 #include "ui/menus/MenuTables.h"
@@ -22,17 +25,6 @@ QRect toQRect(const Rect& r) { return QRect(r.left, r.top, r.width(), r.height()
 
 const QColor kSplitterMiddle(211, 221, 241);
 
-// A pane that the page holds a place for until its own widget fills it.
-QWidget* makeBlankPane(const char* name) {
-  auto* pane = new QWidget;
-  pane->setObjectName(QString::fromLatin1(name));
-  pane->setAutoFillBackground(true);
-  QPalette palette = pane->palette();
-  palette.setColor(QPalette::Window, Qt::white);
-  pane->setPalette(palette);
-  return pane;
-}
-
 }  // namespace
 
 KoWardrobeViewBase::KoWardrobeViewBase(QWidget* parent)
@@ -43,9 +35,9 @@ KoWardrobeViewBase::KoWardrobeViewBase(QWidget* parent)
       m_right(new PageStack(this)),
       m_itemList(new ItemListPane),
       m_searchResults(new KoSearchResultsCtrlBase),
-      m_hint(makeBlankPane("KoTogDetailsHintCtrl")),
-      m_details(makeBlankPane("KoTogDetailsCtrlBase")),
-      m_infoStrip(makeBlankPane("KoTogInfoCtrlBase")) {
+      m_hint(new KoTogDetailsHintCtrl),
+      m_details(new KoTogDetailsCtrlBase),
+      m_infoStrip(new KoTogInfoCtrlBase) {
   setObjectName(QStringLiteral("KoWardrobeViewBase"));
   setMouseTracking(true);
   m_middle->setObjectName(QStringLiteral("MiddlePageStack"));

@@ -23,6 +23,9 @@ namespace tavoro::ui {
 class CollectionPane;
 class ItemListPane;
 class KoCmdBarCtrlBase;
+class KoTogDetailsCtrlBase;
+class KoTogDetailsHintCtrl;
+class KoTogInfoCtrlBase;
 class KoSearchBoxCtrlBase;
 class KoSearchResultsCtrlBase;
 class PageStack;
@@ -49,7 +52,9 @@ class KoWardrobeViewBase : public QWidget {
   // The search box lives in the header; the page follows what is typed into it.
   void setSearchBox(KoSearchBoxCtrlBase* box);
   KoSearchBoxCtrlBase* searchBox() const { return m_searchBox; }
-  QWidget* infoStrip() const { return m_infoStrip; }
+  KoTogDetailsHintCtrl* detailsHint() const { return m_hint; }
+  KoTogDetailsCtrlBase* details() const { return m_details; }
+  KoTogInfoCtrlBase* infoStrip() const { return m_infoStrip; }
 
   Wardrobe* wardrobe() const { return m_wardrobe; }
   // Shows the wardrobe; null empties every pane. False when another wardrobe
@@ -102,9 +107,12 @@ class KoWardrobeViewBase : public QWidget {
   void updateCommandStates();
   void onItemSelectionChanged();
   void onItemsAddedOrDeleted();
+  void onListItemAboutToBeDeleted(Item* item);
   void onSearchNotified(const QString& text, int flags);
   void onSearchSelectionChanged();
   void onSearchItemsDeleted();
+  void onTagPaneChanged(int event);
+  void onSearchItemAboutToBeDeleted(Item* item);
 
   KoCmdBarCtrlBase* m_commandBar;
   CollectionPane* m_collections;
@@ -113,9 +121,9 @@ class KoWardrobeViewBase : public QWidget {
   ItemListPane* m_itemList;
   KoSearchResultsCtrlBase* m_searchResults;
   KoSearchBoxCtrlBase* m_searchBox = nullptr;
-  QWidget* m_hint;
-  QWidget* m_details;
-  QWidget* m_infoStrip;
+  KoTogDetailsHintCtrl* m_hint;
+  KoTogDetailsCtrlBase* m_details;
+  KoTogInfoCtrlBase* m_infoStrip;
 
   Wardrobe* m_wardrobe = nullptr;
   PageLayout m_layout;

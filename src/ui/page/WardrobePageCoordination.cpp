@@ -3,11 +3,12 @@
 // to date here.
 //
 // - A collection is selected: both stacks go back to the item list and the
-//   hint, the collection becomes the wardrobe's hotId, and the item list, the
-//   search scope and the info strip follow it.
+//   hint, the collection becomes the wardrobe's hotId, the details let their
+//   item go, and the item list, the search scope and the info strip follow it.
 // - A collection is renamed: whatever shows its name draws it again.
 // - A collection is about to be deleted with its items: the search engine and
-//   every pane that holds one of its items let them go first.
+//   every pane that holds one of its items (the details, the info strip) let
+//   them go first.
 // - The wardrobe is taken away: the panes are emptied in a fixed order (the
 //   search box, the details, the right stack, the info strip, the middle stack,
 //   the item list, the search results, the collection pane), the search
@@ -22,17 +23,29 @@
 //   right. Items deleted from the results leave the collection counts up to
 //   date. "Hide Search Results" empties the box and closes the results,
 //   which keep the selected collection for the next search.
+// - The tag pane changed tags or values (onTagPaneChanged): the result rows
+//   that show them draw them again.
+// - The details and the info strip follow one selected result (its values
+//   drawn with the matches) or count the results, and let go of an item
+//   deleted from the results.
 // - The item list's selection: while the item list is shown, the right stack
-//   shows the details exactly when one item is selected, else the hint.
-// - Items added or deleted in the item list: the collection pane's counts.
-// - An item deleted or renamed in one of the item list and the search results:
-//   the other lets it go or shows the new name.
+//   shows the details (of the one selected item) exactly when one item is
+//   selected, else the hint; the info strip shows the item or the count
+//   (and keeps it for when the search results go).
+// - The item list asks for the preview to be drawn again (after Refresh).
+// - Items added or deleted in the item list: the collection pane's counts
+//   and the info strip's.
+// - An item deleted in one of the item list and the search results: the
+//   other, the details and the info strip let it go. An item renamed in one:
+//   the other and the info strip show the new name.
 // - The item list asks for the photo viewer: the page passes the request on.
 #include "app/AppSettings.h"
 #include "search/SearchEngine.h"
 #include "ui/collections/CollectionPane.h"
 #include "ui/common/CommandIds.h"
 #include "ui/controls/KoCmdBarCtrlBase.h"
+#include "ui/details/KoTogDetailsCtrlBase.h"
+#include "ui/details/KoTogInfoCtrlBase.h"
 #include "ui/frame/PageStack.h"
 #include "ui/items/ItemListPane.h"
 #include "ui/page/KoWardrobeViewBase.h"
@@ -40,6 +53,7 @@
 #include "ui/search/KoSearchBoxCtrlBase.h"
 #include "ui/search/KoSearchResultsCtrlBase.h"
 #include "ui/search/SearchResultList.h"
+#include "ui/tags/TagPane.h"
 #include "wardrobe/Wardrobe.h"
 
 namespace tavoro::ui {
@@ -53,12 +67,17 @@ void KoWardrobeViewBase::connectPanes() {
   SearchResultList* results = m_searchResults->list();
   connect(results, &KoListBox::selectionChanged, this, &KoWardrobeViewBase::onSearchSelectionChanged);
   connect(results, &SearchResultList::itemsDeleted, this, &KoWardrobeViewBase::onSearchItemsDeleted);
+  connect(results, &SearchResultList::itemAboutToBeDeleted, this, &KoWardrobeViewBase::onSearchItemAboutToBeDeleted);
+  connect(results, &SearchResultList::itemRenamed, m_infoStrip, qOverload<>(&QWidget::update));
+  connect(m_details, &KoTogDetailsCtrlBase::tagPaneChanged, this, &KoWardrobeViewBase::onTagPaneChanged);
   connect(m_itemList, &ItemListPane::selectionChanged, this, &KoWardrobeViewBase::onItemSelectionChanged);
+  connect(m_itemList, &ItemListPane::previewChanged, m_details, &KoTogDetailsCtrlBase::refreshPreview);
   connect(m_itemList, &ItemListPane::itemsAdded, this, &KoWardrobeViewBase::onItemsAddedOrDeleted);
   connect(m_itemList, &ItemListPane::itemsDeleted, this, &KoWardrobeViewBase::onItemsAddedOrDeleted);
-  connect(m_itemList, &ItemListPane::viewerRequested, this, &KoWardrobeViewBase::viewerRequested);
-  connect(m_itemList, &ItemListPane::itemAboutToBeDeleted, results, &SearchResultList::forgetItem);
+  connect(m_itemList, &ItemListPane::itemAboutToBeDeleted, this, &KoWardrobeViewBase::onListItemAboutToBeDeleted);
   connect(m_itemList, &ItemListPane::itemRenamed, results, &SearchResultList::refreshRow);
+  connect(m_itemList, &ItemListPane::itemRenamed, m_infoStrip, qOverload<>(&QWidget::update));
+  connect(m_itemList, &ItemListPane::viewerRequested, this, &KoWardrobeViewBase::viewerRequested);
   connect(results, &SearchResultList::itemAboutToBeDeleted, m_itemList, &ItemListPane::forgetItem);
   connect(results, &SearchResultList::itemRenamed, m_itemList, &ItemListPane::refreshItem);
 }
@@ -89,6 +108,8 @@ void KoWardrobeViewBase::onCollectionSelected() {
   m_searchResults->setScope(collection);
   m_middle->showPage(kItemListPage);
   m_right->showPage(kHintPage);
+  m_details->clear();
+  m_infoStrip->setCollection(collection);
   m_itemList->showCollection(collection);
   updateCommandStates();
 }
@@ -105,6 +126,9 @@ void KoWardrobeViewBase::onCollectionAboutToBeRemoved(Collection* collection) {
   // The engine's scope and results point into the collection.
   SearchEngine::instance().reset();
   SearchEngine::instance().results().clear();
+  m_details->clear();
+  m_right->showPage(kHintPage);
+  m_infoStrip->clear();
   if (m_itemList->collection() == collection) m_itemList->showCollection(nullptr);
 }
 
@@ -115,7 +139,9 @@ void KoWardrobeViewBase::emptyPanes() {
     m_searchBox->clear();
     m_searchBox->setCollection(nullptr);
   }
+  m_details->clear();
   m_right->showPage(kHintPage);
+  m_infoStrip->clear();
   m_middle->showPage(kItemListPage);
   m_itemList->showCollection(nullptr);
   m_searchResults->close();
@@ -129,6 +155,7 @@ void KoWardrobeViewBase::hideSearchResults() {
   // Typing again searches the selected collection, as before the results were hidden.
   m_searchResults->setScope(selectedCollection());
   m_middle->showPage(kItemListPage);
+  m_infoStrip->leaveSearch();
   onItemSelectionChanged();
 }
 
@@ -155,31 +182,66 @@ void KoWardrobeViewBase::onSearchNotified(const QString& text, int flags) {
   if (!text.isEmpty()) {
     m_middle->showPage(kSearchResultsPage);
     m_right->showPage(kHintPage);
+    m_infoStrip->showSearchRows(m_searchResults->list()->rowCount());
   } else {
     m_middle->showPage(kItemListPage);
     // The item list's selection decides the right stack again.
+    m_infoStrip->leaveSearch();
     onItemSelectionChanged();
   }
 }
 
 void KoWardrobeViewBase::onSearchSelectionChanged() {
   if (m_middle->currentIndex() != kSearchResultsPage) return;
-  m_right->showPage(m_searchResults->list()->selectedItem() ? kDetailsPage : kHintPage);
+  SearchResultList* results = m_searchResults->list();
+  Item* selected = results->selectedItem();
+  // Chosen among search results: the details show its values with the matches.
+  if (selected) m_details->showItem(selected, true);
+  m_infoStrip->showSearchSelection(selected, results->selectedCount());
+  m_right->showPage(selected ? kDetailsPage : kHintPage);
 }
 
 void KoWardrobeViewBase::onSearchItemsDeleted() {
   m_collections->refreshCounts();
+  m_infoStrip->showSearchRows(m_searchResults->list()->rowCount());
   onSearchSelectionChanged();
+}
+
+void KoWardrobeViewBase::onTagPaneChanged(int event) {
+  // The result rows show values and tag names in their detail lines.
+  SearchResultList* results = m_searchResults->list();
+  if (event == TagPane::kValuesChanged)
+    results->refreshRow(m_details->item());
+  else
+    results->refreshAllRows();
+}
+
+void KoWardrobeViewBase::onSearchItemAboutToBeDeleted(Item* item) {
+  m_details->forgetItem(item);
+  m_infoStrip->forgetItem(item);
 }
 
 // --- Item list ----------------------------------------------------------------
 
 void KoWardrobeViewBase::onItemSelectionChanged() {
-  if (m_middle->currentIndex() == kItemListPage)
-    m_right->showPage(m_itemList->selectedCount() == 1 ? kDetailsPage : kHintPage);
+  Item* selected = m_itemList->selectedItem();
+  m_infoStrip->showSelection(selected, m_itemList->selectedCount());
+  if (m_middle->currentIndex() == kItemListPage) {
+    if (selected) m_details->showItem(selected, false);
+    m_right->showPage(selected ? kDetailsPage : kHintPage);
+  }
   updateCommandStates();
 }
 
-void KoWardrobeViewBase::onItemsAddedOrDeleted() { m_collections->refreshCounts(); }
+void KoWardrobeViewBase::onItemsAddedOrDeleted() {
+  m_collections->refreshCounts();
+  m_infoStrip->update();
+}
+
+void KoWardrobeViewBase::onListItemAboutToBeDeleted(Item* item) {
+  m_searchResults->list()->forgetItem(item);
+  m_details->forgetItem(item);
+  m_infoStrip->forgetItem(item);
+}
 
 }  // namespace tavoro::ui

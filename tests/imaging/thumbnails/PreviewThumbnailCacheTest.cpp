@@ -119,7 +119,7 @@ TEST_F(PreviewThumbnailCacheTest, QueuesEachRequestOnceAndTellsNoRequesterThatIs
   EXPECT_EQ(second.count(), 0u);
 }
 
-TEST_F(PreviewThumbnailCacheTest, AThumbnailThatCannotBeStoredIsNotKept) {
+TEST_F(PreviewThumbnailCacheTest, AThumbnailThatCannotBeStoredIsNotKeptNorAnnounced) {
   Announcements ready;
   const auto sink = sinkInto(ready);
   ThumbnailStore closed;
@@ -127,11 +127,34 @@ TEST_F(PreviewThumbnailCacheTest, AThumbnailThatCannotBeStoredIsNotKept) {
     PreviewThumbnailCache cache(closed);
     PreviewPlacement out;
     cache.lookupOrQueue({sink, 9, photo(1)}, {0, 0, 50, 50}, out);
-    cache.lookupOrQueue({sink, 10, m_dir / L"missing.png"}, {0, 0, 50, 50}, out);
     while (!cache.pendingIds().empty()) std::this_thread::yield();
     // The destructor lets the job in hand finish, then the thread quits.
   }
   EXPECT_EQ(ready.count(), 0u);
+}
+
+TEST_F(PreviewThumbnailCacheTest, AnUndecodablePhotoIsAnnouncedOnceAndNeverQueuedAgain) {
+  Announcements ready;
+  const auto sink = sinkInto(ready);
+  writeFile(m_dir / L"damaged.png", "not a picture");
+  PreviewThumbnailCache cache(m_store);
+  PreviewPlacement out;
+  const std::pair<int32_t, std::wstring> photos[] = {{10, m_dir / L"missing.png"}, {11, m_dir / L"damaged.png"}};
+  for (const auto& [id, path] : photos) {
+    ASSERT_TRUE(cache.lookupOrQueue({sink, id, path}, {0, 0, 50, 50}, out));
+    EXPECT_FALSE(out.undecodable) << "not known before the thread tried";
+  }
+  ASSERT_TRUE(ready.waitFor(2));
+  for (const auto& [id, path] : photos) {
+    EXPECT_TRUE(cache.isUndecodable(id));
+    EXPECT_FALSE(cache.isCached(id));
+    ASSERT_TRUE(cache.lookupOrQueue({sink, id, path}, {0, 0, 50, 50}, out));
+    EXPECT_TRUE(out.undecodable);
+    EXPECT_FALSE(out.thumbnail);
+  }
+  EXPECT_TRUE(cache.pendingIds().empty());
+  cache.clear();
+  EXPECT_FALSE(cache.isUndecodable(10));
 }
 
 }  // namespace

@@ -13,6 +13,8 @@
 #include "ui/collections/CollectionPane.h"
 #include "ui/common/CommandIds.h"
 #include "ui/controls/KoCmdBarCtrlBase.h"
+#include "ui/details/KoTogDetailsCtrlBase.h"
+#include "ui/details/KoTogInfoCtrlBase.h"
 #include "ui/frame/KoViewBase.h"
 #include "ui/frame/MainFrame.h"
 #include "ui/frame/PageStack.h"
@@ -71,6 +73,11 @@ TEST_F(ItemListPageTest, TheItemListDrivesTheRightPagesTheCommandBarAndTheViewer
       list->selection()->select(list->model()->index(row, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
     EXPECT_EQ(page->rightStack()->currentIndex(), s.rightPage) << s.selected.size() << " selected";
     EXPECT_EQ(page->commandBar()->isButtonEnabled(kCmdDeleteSelectedPhotos), s.deleteEnabled);
+    Item* one = s.selected.size() == 1 ? list->model()->itemAt(s.selected.front()) : nullptr;
+    EXPECT_EQ(page->infoStrip()->currentItem(), one);
+    if (one) {
+      EXPECT_EQ(page->details()->item(), one);
+    }
   }
   QTest::keyClick(list->currentView(), Qt::Key_Return);
   EXPECT_EQ(viewed.size(), 3u) << "the viewer request reaches the main window";

@@ -1,0 +1,496 @@
+#include "ui/tags/TagPane.h"
+
+#include <QContextMenuEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPointer>
+
+#include "platform/CharClass.h"
+#include "platform/Utf16.h"
+#include "ui/common/CommandEvent.h"
+#include "ui/common/CommandIds.h"
+#include "ui/common/MessageBox.h"
+#include "ui/common/QtText.h"
+#include "ui/controls/KoCellEdit.h"
+#include "ui/menus/MenuTables.h"
+#include "ui/menus/PopupMenu.h"
+#include "wardrobe/Collection.h"
+#include "wardrobe/Item.h"
+#include "wardrobe/TagList.h"
+
+namespace tavoro::ui {
+
+namespace {
+
+constexpr const wchar_t* kCaption = L"Tavoro Wardrobe Manager";
+constexpr int kTextLimit = 100;
+const QColor kEditorBorder(167, 177, 196);
+
+std::wstring editorText(const KoCellEdit& editor) {
+  return trimSpace(toWString(editor.text()));
+}
+
+}  // namespace
+
+TagPane::TagPane(QWidget* parent)
+    : KoListBox(TagRow::kHeight, parent),
+      m_nameEditor(new KoCellEdit(viewport(), true)),
+      m_valueEditor(new KoCellEdit(viewport(), false)) {
+  setObjectName(QStringLiteral("TagPane"));
+  registerModelMetaTypes();
+  m_nameEditor->setObjectName(QStringLiteral("TagNameEdit"));
+  m_valueEditor->setObjectName(QStringLiteral("TagValueEdit"));
+  for (KoCellEdit* editor : {m_nameEditor, m_valueEditor}) {
+    editor->setMaxLength(kTextLimit);
+    editor->setBorderColor(kEditorBorder);
+    // The editor asks with a flag on its own stack: the answer must come at once.
+    connect(editor, &KoCellEdit::validateRequested, this, &TagPane::validateEdit, Qt::DirectConnection);
+    connect(editor, &KoCellEdit::editEnded, this, &TagPane::commitEdit, Qt::DirectConnection);
+  }
+  setDeleteKeyEnabled(true);
+  setRowDragging(0);
+  m_hintTimer.setObjectName(QStringLiteral("TagHintTimer"));
+  connect(&m_hintTimer, &QTimer::timeout, this, &TagPane::onHintTick);
+  connect(this, &KoListBox::commandRequested, this, &TagPane::executeCommand);
+  connect(this, &KoListBox::rowDragged, this, &TagPane::commitOrder);
+}
+
+TagPane::~TagPane() {
+  m_activeEditor = nullptr;
+  m_edited = nullptr;
+}
+
+// --- Binding -------------------------------------------------------------------
+
+void TagPane::bind(Item* item, bool fromSearch) {
+  if (!item) {
+    unbind();
+    return;
+  }
+  if (item != m_item) dropEdit();
+  m_item = item;
+  m_look.item = item;
+  m_look.highlight = fromSearch;
+  TagList* tags = &item->owner()->collection()->tags();
+  if (tags != m_tags) rebuild(tags);
+  viewport()->update();
+}
+
+void TagPane::unbind() {
+  dropEdit();
+  removeAllRows();
+  m_item = nullptr;
+  m_tags = nullptr;
+  m_look.item = nullptr;
+  m_look.highlight = false;
+}
+
+void TagPane::rebuild(TagList* tags) {
+  dropEdit();
+  removeAllRows();
+  m_tags = tags;
+  for (const auto& tag : tags->tags()) addRow(std::make_unique<TagRow>(tag.get(), m_look));
+  addRow(std::make_unique<TagRow>(tags->addPlaceholder(), m_look));
+}
+
+bool TagPane::isWellFormed() const {
+  return m_item && m_tags && rowCount() == static_cast<int>(m_tags->count()) + 1 &&
+         tagRow(rowCount() - 1)->isPlaceholder();
+}
+
+void TagPane::paintBackground(QPainter& painter, const QRect& area) {
+  // Below the rows the two columns go on, so that the pane reads as a table.
+  painter.fillRect(QRect(area.left(), area.top(), TagRow::kNameWidth, area.height()), QColor(223, 227, 235));
+  painter.fillRect(
+      QRect(area.left() + TagRow::kNameWidth, area.top(), area.width() - TagRow::kNameWidth, area.height()),
+      QColor(235, 238, 244));
+}
+
+// --- Editing -------------------------------------------------------------------
+
+int TagPane::rowOf(const Tag* tag) const {
+  for (int i = 0; tag && i < rowCount(); ++i)
+    if (tagRow(i)->tag() == tag) return i;
+  return -1;
+}
+
+int TagPane::editedRow() const {
+  return m_activeEditor && m_activeEditor->isEditing() ? rowOf(m_edited) : -1;
+}
+
+void TagPane::dropEdit() {
+  // Nothing of it reaches the model: the edit belongs to what is going away.
+  m_activeEditor = nullptr;
+  m_edited = nullptr;
+  m_look.edited = nullptr;
+  m_nameEditor->hide();
+  m_valueEditor->hide();
+}
+
+void TagPane::startNameEdit(int index) {
+  const TagRow* target = tagRow(index);
+  if (!isWellFormed() || !target) return;
+  openEditor(m_nameEditor, index, target->isPlaceholder() ? m_tags->suggestNewName() : target->tag()->name());
+}
+
+void TagPane::startValueEdit(int index) {
+  const TagRow* target = tagRow(index);
+  if (!isWellFormed() || !target || target->isPlaceholder()) return;
+  openEditor(m_valueEditor, index, m_item->records().get(target->tag()->id()));
+}
+
+void TagPane::openEditor(KoCellEdit* editor, int index, const std::wstring& text) {
+  // One edit at a time: the open one ends (or refuses to) before another starts.
+  if (m_activeEditor && m_activeEditor->isEditing()) return;
+  m_activeEditor = editor;
+  m_edited = tagRow(index)->tag();
+  m_look.edited = m_edited;
+  editor->setText(toQString(text));
+  placeEditor(true);
+  updateRow(index);
+}
+
+void TagPane::placeEditor(bool takeFocus) {
+  const int index = rowOf(m_edited);
+  if (!m_activeEditor || index < 0) return;
+  const QRect rect = rowRect(index);
+  m_activeEditor->place(m_activeEditor == m_nameEditor ? TagRow::nameEditorPlace(rect) : TagRow::valueEditorPlace(rect),
+                        takeFocus);
+}
+
+void TagPane::scrollContentsBy(int dx, int dy) {
+  KoListBox::scrollContentsBy(dx, dy);
+  if (editedRow() >= 0) placeEditor(false);
+}
+
+void TagPane::resizeEvent(QResizeEvent* event) {
+  KoListBox::resizeEvent(event);
+  if (editedRow() >= 0) placeEditor(false);
+}
+
+void TagPane::validateEdit(bool* accept) {
+  // Only names are checked; any value is accepted.
+  if (m_activeEditor != m_nameEditor || !m_tags || !m_edited) return;
+  const std::wstring name = editorText(*m_nameEditor);
+  if (name.empty()) return;
+  // Another tag of the collection, compared exactly: the tag itself may take
+  // its own name in other letter case.
+  if (m_tags->findByName(name, false, m_edited)) {
+    *accept = false;
+    showMessage(this, L"Tag \"" + name + L"\" already exists. Please try another name.", kCaption,
+                kMbOk | kMbIconInformation);
+  }
+}
+
+void TagPane::commitEdit(int reason) {
+  KoCellEdit* editor = m_activeEditor;
+  Tag* tag = m_edited;
+  m_activeEditor = nullptr;
+  m_edited = nullptr;
+  m_look.edited = nullptr;
+  viewport()->update();
+  if (!editor || !tag || !isWellFormed() || !KoCellEdit::isCommitReason(reason)) return;
+  const std::wstring text = editorText(*editor);
+  if (editor == m_valueEditor) {
+    setValue(tag, text);
+    // Enter steps on to the next value, as a form does.
+    if (reason == KoCellEdit::kEndEnter) postCommand(this, kMsgNextValue);
+    return;
+  }
+  if (text.empty()) return;
+  if (tag != m_tags->addPlaceholder()) {
+    if (text == tag->name()) return;
+    tag->setName(text);
+    viewport()->update();
+    emit changed(kTagRenamed);
+    return;
+  }
+  Tag* added = m_tags->add(text, -1);
+  if (!added) return;
+  // Before the placeholder, which stays last.
+  const int index = addRow(std::make_unique<TagRow>(added, m_look));
+  moveRow(index, index - 1);
+  selectRow(index - 1);
+  ensureVisible(rowCount() - 1);
+  emit changed(kTagAdded);
+}
+
+void TagPane::setValue(Tag* tag, std::wstring value) {
+  if (value == m_item->records().get(tag->id())) return;
+  m_item->records().set(tag->id(), std::move(value));
+  viewport()->update();
+  emit changed(kValuesChanged);
+}
+
+void TagPane::selectRow(int index) {
+  if (!row(index)) return;
+  clearSelection();
+  setRowSelected(index, true, false);
+  setFocusRow(index);
+  ensureVisible(index);
+}
+
+int TagPane::selectedTagRow() const {
+  for (int index : selectedRows())
+    if (!tagRow(index)->isPlaceholder()) return index;
+  return -1;
+}
+
+// --- Mouse and the hint ---------------------------------------------------------
+
+void TagPane::mousePressEvent(QMouseEvent* event) {
+  m_fader.mousePressed();
+  m_hintTimer.stop();
+  m_look.hintAlpha = 0;
+  updateHintCells();
+
+  const QPoint pos = event->position().toPoint();
+  const int index = rowAt(pos);
+  const TagRow* target = tagRow(index);
+  if (event->button() == Qt::LeftButton && pos.x() >= TagRow::kNameWidth && target && !target->isPlaceholder() &&
+      index != editedRow() && isWellFormed()) {
+    // A single press on a value opens its editor.
+    setFocus(Qt::MouseFocusReason);
+    const bool changedSelection = selectedRows() != std::vector<int>{index};
+    selectRow(index);
+    if (changedSelection) emit selectionChanged();
+    startValueEdit(index);
+    return;
+  }
+  KoListBox::mousePressEvent(event);
+}
+
+void TagPane::mouseDoubleClickEvent(QMouseEvent* event) {
+  const QPoint pos = event->position().toPoint();
+  const int index = rowAt(pos);
+  if (event->button() == Qt::LeftButton && pos.x() < TagRow::kNameWidth && row(index) && index != editedRow())
+    startNameEdit(index);
+}
+
+void TagPane::mouseMoveEvent(QMouseEvent* event) {
+  KoListBox::mouseMoveEvent(event);
+  m_mouseInside = true;
+  if (m_hintTimer.isActive()) return;
+  if (const int interval = m_fader.mouseMoved(); interval > 0) m_hintTimer.start(interval);
+}
+
+bool TagPane::viewportEvent(QEvent* event) {
+  if (event->type() == QEvent::Leave) {
+    m_mouseInside = false;
+    m_fader.mouseLeft();
+  }
+  return KoListBox::viewportEvent(event);
+}
+
+void TagPane::onHintTick() {
+  const int next = m_fader.tick(m_mouseInside);
+  if (next > 0)
+    m_hintTimer.start(next);
+  else
+    m_hintTimer.stop();
+  m_look.hintAlpha = m_fader.alpha();
+  updateHintCells();
+}
+
+void TagPane::updateHintCells() {
+  if (!m_item) return;
+  for (int i = 0; i < rowCount(); ++i) {
+    const TagRow* current = tagRow(i);
+    if (current->isPlaceholder() || current->tag() == m_look.edited) continue;
+    if (m_item->records().get(current->tag()->id()).empty()) viewport()->update(TagRow::valueCell(rowRect(i)));
+  }
+}
+
+bool TagPane::canDragRow(int index) const {
+  const TagRow* target = tagRow(index);
+  return !m_nameEditor->isEditing() && !m_valueEditor->isEditing() && target && !target->isPlaceholder() &&
+         KoListBox::canDragRow(index);
+}
+
+// --- Commands ------------------------------------------------------------------
+
+bool TagPane::event(QEvent* event) {
+  if (event->type() == CommandEvent::eventType()) {
+    executeCommand(static_cast<CommandEvent*>(event)->id());
+    return true;
+  }
+  return KoListBox::event(event);
+}
+
+void TagPane::contextMenuEvent(QContextMenuEvent* event) {
+  const QPoint at = event->reason() == QContextMenuEvent::Keyboard ? QPoint(-1, -1) : event->pos();
+  showContextMenu(at, contextMenuPosition(viewport(), *event));
+}
+
+void TagPane::showContextMenu(QPoint viewportPos, QPoint globalPos) {
+  if (!isWellFormed()) return;
+  const bool values = viewportPos.x() >= TagRow::kNameWidth;
+  auto menu = PopupMenu::fromResource(values ? kMenuTagValueContext : kMenuTagContext);
+  if (!menu) return;
+  const int index = rowAt(viewportPos);
+  const TagRow* target = tagRow(index);
+  const bool tagRowHit = target && !target->isPlaceholder();
+  if (values) {
+    bool anyValue = false;
+    for (int i = 0; i < rowCount() - 1; ++i) anyValue |= !m_item->records().get(tagRow(i)->tag()->id()).empty();
+    menu->setCommandEnabled(kCmdEditValue, tagRowHit);
+    menu->setCommandEnabled(kCmdClearValue, tagRowHit && !m_item->records().get(target->tag()->id()).empty());
+    menu->setCommandEnabled(kCmdClearAllValues, anyValue);
+  } else {
+    const int lastTag = rowCount() - 2;
+    menu->setCommandEnabled(kCmdDelete, tagRowHit);
+    menu->setCommandEnabled(kCmdRename, tagRowHit);
+    menu->setCommandEnabled(kCmdDeleteAllTags, rowCount() >= 2);
+    menu->setCommandEnabled(kCmdMoveToTop, tagRowHit && index != 0);
+    menu->setCommandEnabled(kCmdMoveUp, tagRowHit && index != 0);
+    menu->setCommandEnabled(kCmdMoveDown, tagRowHit && index != lastTag);
+    menu->setCommandEnabled(kCmdMoveToBottom, tagRowHit && index != lastTag);
+    menu->setCommandEnabled(kCmdSortTagsAscending, rowCount() >= 3);
+    menu->setCommandEnabled(kCmdSortTagsDescending, rowCount() >= 3);
+  }
+  QPointer<TagPane> self(this);
+  const int command = menu->track(globalPos, this);
+  if (self && command) executeCommand(command);
+}
+
+void TagPane::executeCommand(int commandId) {
+  if (!isWellFormed()) return;
+  switch (commandId) {
+    case kCmdAddItem: {
+      const int placeholder = rowCount() - 1;
+      ensureVisible(placeholder);
+      if (editedRow() != placeholder) startNameEdit(placeholder);
+      break;
+    }
+    case kCmdRename:
+      if (const int index = selectedTagRow(); index >= 0) startNameEdit(index);
+      break;
+    case kCmdEditValue:
+      if (const int index = selectedTagRow(); index >= 0) {
+        selectRow(index);
+        startValueEdit(index);
+      }
+      break;
+    case kCmdDelete:
+      deleteSelected();
+      break;
+    case kCmdDeleteAllTags:
+      deleteAll();
+      break;
+    case kCmdMoveToTop:
+    case kCmdMoveUp:
+    case kCmdMoveDown:
+    case kCmdMoveToBottom:
+      moveSelected(commandId);
+      break;
+    case kCmdSortTagsAscending:
+    case kCmdSortTagsDescending:
+      sortRows(commandId == kCmdSortTagsAscending);
+      break;
+    case kCmdClearValue:
+      if (const int index = selectedTagRow(); index >= 0) setValue(tagRow(index)->tag(), L"");
+      break;
+    case kCmdClearAllValues:
+      clearAllValues();
+      break;
+    case kMsgNextValue:
+      moveToNextValue();
+      break;
+    default:
+      break;
+  }
+}
+
+void TagPane::moveToNextValue() {
+  if (rowCount() <= 2) return;
+  const int from = selectedTagRow();
+  if (from < 0) return;
+  // After the last tag comes the first: Enter cycles through every value.
+  const int next = from + 1 <= rowCount() - 2 ? from + 1 : 0;
+  selectRow(next);
+  startValueEdit(next);
+}
+
+void TagPane::moveSelected(int commandId) {
+  const int from = selectedTagRow();
+  if (from < 0) return;
+  const int last = rowCount() - 2;
+  const int to = commandId == kCmdMoveToTop  ? 0
+                 : commandId == kCmdMoveUp   ? from - 1
+                 : commandId == kCmdMoveDown ? from + 1
+                                             : last;
+  if (to < 0 || to > last || to == from) return;
+  moveRow(from, to);
+  ensureVisible(to);
+  commitOrder();
+}
+
+void TagPane::sortRows(bool ascending) {
+  if (rowCount() < 3) return;
+  // An exchange sort by UTF-16 code units, as names compare everywhere else.
+  bool swapped = false;
+  for (int i = 0; i <= rowCount() - 3; ++i) {
+    for (int j = i + 1; j <= rowCount() - 2; ++j) {
+      const int order = compareUtf16(tagRow(i)->tag()->name(), tagRow(j)->tag()->name());
+      if (ascending ? order > 0 : order < 0) {
+        swapRows(i, j);
+        swapped = true;
+      }
+    }
+  }
+  commitOrder();
+  if (swapped) viewport()->update();
+}
+
+void TagPane::commitOrder() {
+  if (!isWellFormed()) return;
+  std::vector<Tag*> order;
+  for (int i = 0; i <= rowCount() - 2; ++i) order.push_back(tagRow(i)->tag());
+  if (m_tags->reorder(order)) emit changed(kTagsReordered);
+}
+
+void TagPane::deleteSelected() {
+  const int index = selectedTagRow();
+  if (index < 0) return;
+  Tag* tag = tagRow(index)->tag();
+  QPointer<TagPane> self(this);
+  const int answer = showMessage(this,
+                                 L"Are you sure you want to delete tag \"" + tag->name() +
+                                     L"\"?\n\nNote: all values for this tag in current wardrobe will be lost.",
+                                 L"Confirm Tag Delete", kMbQuestion);
+  // The box ran an event loop: the rows may have changed meanwhile.
+  if (!self || answer != kIdYes || !isWellFormed() || rowOf(tag) != index) return;
+  if (m_edited == tag) dropEdit();
+  removeRow(tagRow(index));
+  // The items' values for the tag stay in their records, unseen, unsearched
+  // and no longer saved; the tag's id is never given out again, so they
+  // cannot come back under another tag.
+  m_tags->remove(tag);
+  emit changed(kTagsDeleted);
+}
+
+void TagPane::deleteAll() {
+  if (rowCount() < 2) return;
+  QPointer<TagPane> self(this);
+  const int answer = showMessage(this,
+                                 L"Are you sure you want to delete all existing tags?\n\nNote: values for all tags in "
+                                 L"current wardrobe will be lost.",
+                                 L"Confirm Delete All Tags", kMbQuestion);
+  if (!self || answer != kIdYes || !isWellFormed()) return;
+  dropEdit();
+  while (rowCount() > 1) removeRow(row(0));
+  m_tags->collection()->clearAllRecords();
+  m_tags->clear();
+  viewport()->update();
+  emit changed(kTagsDeleted);
+}
+
+void TagPane::clearAllValues() {
+  if (rowCount() < 2) return;
+  // Values kept for deleted tags go too.
+  m_item->clearRecords();
+  viewport()->update();
+  emit changed(kValuesChanged);
+}
+
+}  // namespace tavoro::ui

@@ -1,0 +1,122 @@
+// The tag pane, below the preview in the details: every tag of the bound
+// item's collection with the item's value for it, and the row that adds a
+// tag. Tags are added, renamed, deleted, moved, dragged and sorted here, and
+// values typed in place, each change going to the model at once and reported
+// with one of the pane's event codes. User-interface thread only.
+#pragma once
+
+#include <QTimer>
+#include <string>
+
+#include "ui/common/ModelMetaTypes.h"
+#include "ui/controls/KoListBox.h"
+#include "ui/tags/HintFader.h"
+#include "ui/tags/TagRow.h"
+
+namespace tavoro {
+class TagList;
+}
+
+namespace tavoro::ui {
+
+class KoCellEdit;
+
+class TagPane : public KoListBox {
+  Q_OBJECT
+
+ public:
+  // What changed, as the pane reports it.
+  enum Event : int {
+    kValuesChanged = 1,  // a value, or all of the item's values
+    kTagAdded = 2,
+    kTagsDeleted = 4,  // one tag, or all of them
+    kTagRenamed = 8,
+    kTagsReordered = 17,
+  };
+
+  explicit TagPane(QWidget* parent = nullptr);
+  ~TagPane() override;
+
+  // Shows item's values (fromSearch: the item was chosen in the search
+  // results, whose matches its values show). The rows are made again only
+  // when the item's collection has another tag list than the one shown.
+  void bind(Item* item, bool fromSearch);
+  // Shows nothing; an edit in progress is dropped unsaved.
+  void unbind();
+  Item* boundItem() const { return m_item; }
+  bool isHighlighting() const { return m_look.highlight; }
+
+  TagRow* tagRow(int index) const { return static_cast<TagRow*>(row(index)); }
+  // The rows, the placeholder last; false while nothing is bound.
+  bool isWellFormed() const;
+
+  KoCellEdit* nameEditor() const { return m_nameEditor; }
+  KoCellEdit* valueEditor() const { return m_valueEditor; }
+  // The row an editor is open on, or -1.
+  int editedRow() const;
+  // Opens the name editor on a tag's row (its name) or on the placeholder (a
+  // new name), or the value editor on a tag's row.
+  void startNameEdit(int index);
+  void startValueEdit(int index);
+
+  // Carries out a command of the two context menus (or the Delete key).
+  void executeCommand(int commandId);
+  // Shows the context menu of the column at viewportPos (menu 248 over the
+  // names, 249 over the values) for the row there and carries out the
+  // command chosen.
+  void showContextMenu(QPoint viewportPos, QPoint globalPos);
+
+  const HintFader& hintFader() const { return m_fader; }
+  bool hintTimerRunning() const { return m_hintTimer.isActive(); }
+
+ signals:
+  // One of the events above.
+  void changed(int event);
+
+ protected:
+  bool canDragRow(int index) const override;
+  void paintBackground(QPainter& painter, const QRect& area) override;
+  bool event(QEvent* event) override;
+  void contextMenuEvent(QContextMenuEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseDoubleClickEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  void scrollContentsBy(int dx, int dy) override;
+  bool viewportEvent(QEvent* event) override;
+
+ private:
+  void rebuild(TagList* tags);
+  int rowOf(const Tag* tag) const;
+  void dropEdit();
+  void openEditor(KoCellEdit* editor, int index, const std::wstring& text);
+  void placeEditor(bool takeFocus);
+  void validateEdit(bool* accept);
+  void commitEdit(int reason);
+  void selectRow(int index);
+  // The first selected row that shows a tag, or -1.
+  int selectedTagRow() const;
+  void setValue(Tag* tag, std::wstring value);
+  void moveSelected(int commandId);
+  void sortRows(bool ascending);
+  void commitOrder();
+  void deleteSelected();
+  void deleteAll();
+  void clearAllValues();
+  void moveToNextValue();
+  void onHintTick();
+  void updateHintCells();
+
+  Item* m_item = nullptr;
+  TagList* m_tags = nullptr;  // the list the rows were made from
+  TagRowLook m_look;
+  KoCellEdit* m_nameEditor;
+  KoCellEdit* m_valueEditor;
+  KoCellEdit* m_activeEditor = nullptr;
+  Tag* m_edited = nullptr;
+  HintFader m_fader;
+  QTimer m_hintTimer;
+  bool m_mouseInside = false;
+};
+
+}  // namespace tavoro::ui

@@ -1,0 +1,29 @@
+#include "ui/tags/TagValueText.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+
+#include "search/SearchEngine.h"
+#include "ui/common/QtText.h"
+#include "ui/common/UiFonts.h"
+#include "ui/search/MarkupPainter.h"
+
+namespace tavoro::ui {
+
+void drawTagValue(QPainter& painter, const QRect& rect, const std::wstring& value, const std::wstring& tagName,
+                  bool highlight) {
+  if (highlight) {
+    // The stretches the search matched, on their highlight.
+    const std::wstring markup = SearchEngine::instance().tagValueMarkup(value, tagName);
+    if (!markup.empty()) {
+      drawMarkup(painter, MarkupRenderer{UiFontLarge(), Qt::black, Qt::white, false}, markup, rect, kMarkupRowFormat);
+      return;
+    }
+  }
+  painter.setFont(UiFontLarge());
+  painter.setPen(Qt::black);
+  const QString text = QFontMetrics(UiFontLarge()).elidedText(toQString(value), Qt::ElideRight, rect.width());
+  painter.drawText(rect, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, text);
+}
+
+}  // namespace tavoro::ui

@@ -1,0 +1,18 @@
+// How the tag pane draws an item's value: plain, or for an item chosen in the
+// search results with the stretches the search matched on a highlight.
+// User-interface thread only (the highlight comes from the search engine).
+#pragma once
+
+#include <QRect>
+#include <string>
+
+class QPainter;
+
+namespace tavoro::ui {
+
+// Draws value in rect on one line, vertically centred, cut with an ellipsis,
+// in the pane's value font and colour.
+void drawTagValue(QPainter& painter, const QRect& rect, const std::wstring& value, const std::wstring& tagName,
+                  bool highlight);
+
+}  // namespace tavoro::ui

@@ -1,0 +1,144 @@
+#include "DetailsScreens.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QMouseEvent>
+#include <QPixmap>
+#include <QTemporaryDir>
+#include <cstdio>
+#include <functional>
+
+#include "SampleWardrobe.h"
+#include "ScreenFolder.h"
+#include "app/AppSettings.h"
+#include "platform/AppPaths.h"
+#include "platform/FileSystem.h"
+#include "platform/Utf8.h"
+#include "search/SearchEngine.h"
+#include "ui/details/KoTogDetailsCtrlBase.h"
+#include "ui/details/KoTogDetailsHintCtrl.h"
+#include "ui/details/KoTogInfoCtrlBase.h"
+#include "ui/details/KoTogPreviewCtrlBase.h"
+#include "ui/frame/KoViewBase.h"
+#include "ui/frame/MainFrame.h"
+#include "ui/frame/PageStack.h"
+#include "ui/frame/WardrobeLifecycle.h"
+#include "ui/page/KoWardrobeViewBase.h"
+#include "ui/tags/TagPane.h"
+#include "ui/viewer/KoImgViewCtrl.h"
+#include "ui/viewer/KoTogViewerBase.h"
+#include "wardrobe/Wardrobe.h"
+
+namespace tavoro::tools {
+
+namespace {
+
+using namespace tavoro::ui;
+
+// Lets the event loop run until done says so (thumbnails and photos come
+// from threads), for five seconds at most.
+bool settle(const std::function<bool()>& done) {
+  QElapsedTimer clock;
+  clock.start();
+  while (!done() && clock.elapsed() < 5000) QApplication::processEvents(QEventLoop::AllEvents, 20);
+  QApplication::processEvents();
+  return done();
+}
+
+void select(KoWardrobeViewBase& page, Item* item) {
+  page.rightStack()->showPage(KoWardrobeViewBase::kDetailsPage);
+  page.details()->showItem(item, false);
+  page.infoStrip()->showSelection(item, 1);
+}
+
+}  // namespace
+
+bool renderDetails(const ScreenFolder& screens) {
+  QTemporaryDir scratchDir;
+  if (!scratchDir.isValid()) return false;
+  const std::wstring scratch = fromUtf8(scratchDir.path().toStdString());
+  AppPaths::setProgramFolderForTesting(scratch);
+  const std::wstring wardrobe = makeSampleWardrobe(scratch);
+  if (wardrobe.empty()) return false;
+  AppSettings::settings() = AppSettings();
+
+  bool ok = true;
+  {
+    MainFrame frame;
+    if (!frame.lifecycle().openWardrobe(wardrobe, true, true)) {
+      std::fprintf(stderr, "tavoro-screens: cannot open the sample wardrobe\n");
+      return false;
+    }
+    frame.resize(1200, 700);
+    frame.show();
+    QApplication::processEvents();
+    auto& page = *frame.clientView()->wardrobeView();
+    ItemList& shirts = frame.wardrobe()->collections().at(0)->items();
+
+    ok &= screens.save(page.detailsHint()->grab(), QStringLiteral("details-hint"));
+
+    select(page, shirts.at(2));
+    KoTogPreviewCtrlBase* preview = page.details()->preview();
+    ok &= settle([&] { return preview->picture().state() == PreviewPicture::State::kShown; });
+    ok &= screens.save(frame.grab(), QStringLiteral("details-page"));
+    // A value being typed, and the hint over the values of a tag without one.
+    TagPane* tags = page.details()->tagPane();
+    shirts.at(2)->records().set(shirts.at(2)->owner()->collection()->tags().at(2)->id(), L"");
+    tags->startValueEdit(0);
+    ok &= screens.save(page.details()->grab(), QStringLiteral("details-editing"));
+    page.details()->clear();
+    select(page, shirts.at(2));
+    QMouseEvent move(QEvent::MouseMove, QPointF(300, 10), QPointF(300, 10), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(tags->viewport(), &move);
+    ok &= settle([&] { return tags->hintFader().alpha() == 255; });
+    ok &= screens.save(page.details()->grab(), QStringLiteral("details-click-to-edit"));
+
+    // Chosen among search results: the matches in the values on their highlight.
+    SearchEngine::instance().setScope(shirts.collection());
+    if (SearchEngine::instance().parse(L"red winter")) {
+      page.details()->showItem(shirts.at(2), true);
+      ok &= screens.save(page.details()->grab(), QStringLiteral("details-from-search"));
+      page.details()->showItem(shirts.at(2), false);
+    }
+    SearchEngine::instance().reset();
+
+    KoTogInfoCtrlBase* strip = page.infoStrip();
+    for (const int width : {1200, 560, 330}) {
+      strip->resize(width, KoTogInfoCtrlBase::kHeight);
+      ok &= screens.save(strip->grab(), QStringLiteral("info-strip-%1").arg(width));
+    }
+    strip->showSelection(nullptr, 3);
+    ok &= screens.save(strip->grab(), QStringLiteral("info-strip-selected"));
+    strip->showSearchRows(12);
+    ok &= screens.save(strip->grab(), QStringLiteral("info-strip-search"));
+    strip->leaveSearch();
+    strip->showSelection(nullptr, 0);
+    ok &= screens.save(strip->grab(), QStringLiteral("info-strip-count"));
+    frame.resize(1201, 700);  // the page lays the strip out again
+    frame.resize(1200, 700);
+
+    // A photo whose file has gone: the preview says so.
+    removeFile(shirts.at(4)->mainPhotoPath());
+    select(page, shirts.at(4));
+    preview->repaint();
+    ok &= settle([&] { return preview->picture().state() == PreviewPicture::State::kUndecodable; });
+    ok &= screens.save(page.details()->grab(), QStringLiteral("details-missing-photo"));
+
+    std::vector<Item*> items;
+    for (size_t i = 0; i < shirts.count(); ++i) items.push_back(shirts.at(i));
+    frame.openViewer(items, 1);
+    KoImgViewCtrl* view = frame.viewer()->imageView();
+    ok &= settle([&] { return view->state() == KoImgViewCtrl::State::kShown; });
+    ok &= screens.save(frame.grab(), QStringLiteral("viewer"));
+    frame.viewer()->last();
+    ok &= settle([&] { return view->state() == KoImgViewCtrl::State::kCannotShow; });
+    ok &= screens.save(frame.grab(), QStringLiteral("viewer-missing-photo"));
+    frame.viewer()->close();
+    frame.lifecycle().closeWardrobe();
+    frame.hide();
+  }
+  AppPaths::setProgramFolderForTesting(L"");
+  return ok;
+}
+
+}  // namespace tavoro::tools
