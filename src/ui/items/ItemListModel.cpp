@@ -92,20 +92,6 @@ Item* ItemListModel::itemAt(int row) const {
   return row >= 0 && row < rowCount() ? entry(row).item : nullptr;
 }
 
-void ItemListModel::indexNumbers() const {
-  if (m_numbersIndexed) return;
-  m_rowOfNumber.clear();
-  m_rowOfNumber.reserve(static_cast<qsizetype>(m_entries.size()));
-  for (size_t row = 0; row < m_entries.size(); ++row)
-    m_rowOfNumber.insert(m_entries[row].number, static_cast<int>(row));
-  m_numbersIndexed = true;
-}
-
-int ItemListModel::rowOfNumber(int32_t number) const {
-  indexNumbers();
-  return m_rowOfNumber.value(number, -1);
-}
-
 int ItemListModel::rowOfItem(const Item* item) const {
   for (size_t row = 0; row < m_entries.size(); ++row)
     if (m_entries[row].item == item) return static_cast<int>(row);
@@ -115,7 +101,6 @@ int ItemListModel::rowOfItem(const Item* item) const {
 void ItemListModel::setEntries(std::vector<ItemListEntry> entries) {
   beginResetModel();
   m_entries = std::move(entries);
-  m_numbersIndexed = false;
   endResetModel();
 }
 
@@ -123,10 +108,7 @@ int ItemListModel::appendEntries(std::vector<ItemListEntry> entries) {
   const int first = rowCount();
   if (entries.empty()) return first;
   beginInsertRows(QModelIndex(), first, first + static_cast<int>(entries.size()) - 1);
-  for (ItemListEntry& e : entries) {
-    if (m_numbersIndexed) m_rowOfNumber.insert(e.number, static_cast<int>(m_entries.size()));
-    m_entries.push_back(std::move(e));
-  }
+  for (ItemListEntry& e : entries) m_entries.push_back(std::move(e));
   endInsertRows();
   return first;
 }
@@ -144,7 +126,6 @@ void ItemListModel::removeEntries(std::vector<int> rows) {
     if (from >= 0 && to < rowCount()) {
       beginRemoveRows(QModelIndex(), from, to);
       m_entries.erase(m_entries.begin() + from, m_entries.begin() + to + 1);
-      m_numbersIndexed = false;
       endRemoveRows();
     }
     end = first;
@@ -169,7 +150,6 @@ void ItemListModel::sortEntries(const EntryComparison& compare, bool descending)
     sorted.push_back(std::move(m_entries[static_cast<size_t>(order[row])]));
   }
   m_entries = std::move(sorted);
-  m_numbersIndexed = false;
   const QModelIndexList before = persistentIndexList();
   QModelIndexList after;
   after.reserve(before.size());

@@ -7,7 +7,6 @@
 #pragma once
 
 #include <QAbstractTableModel>
-#include <QHash>
 #include <vector>
 
 #include "ui/common/ModelMetaTypes.h"
@@ -39,8 +38,7 @@ class ItemListModel : public QAbstractTableModel {
 
   const ItemListEntry& entry(int row) const { return m_entries[static_cast<size_t>(row)]; }
   Item* itemAt(int row) const;
-  // The row of the entry with that number, or of the item; -1 when none.
-  int rowOfNumber(int32_t number) const;
+  // The row of the item's entry; -1 when none.
   int rowOfItem(const Item* item) const;
 
   // Replaces every entry (the view's selection goes).
@@ -65,12 +63,7 @@ class ItemListModel : public QAbstractTableModel {
   void itemRenamed(tavoro::Item* item);
 
  private:
-  void indexNumbers() const;
-
   std::vector<ItemListEntry> m_entries;
-  // Entry number -> row, made again after the rows move.
-  mutable QHash<int32_t, int> m_rowOfNumber;
-  mutable bool m_numbersIndexed = false;
 };
 
 }  // namespace tavoro::ui

@@ -276,11 +276,12 @@ void ItemListPane::requestVisible() {
 
 void ItemListPane::onThumbnailsReady(const QList<int32_t>& numbers) {
   if (m_look != ItemListLook::Thumbnails) return;
-  for (int32_t number : numbers) {
-    const int row = m_model->rowOfNumber(number);
-    // Only an entry in view is drawn again; update() leaves out the rest.
-    if (row >= 0) m_grid->update(m_model->index(row, kNameColumn));
-  }
+  // Only entries in view are drawn again: look among them, not among them all.
+  const auto [first, last] = m_grid->visibleRows();
+  if (first < 0) return;
+  const std::unordered_set<int32_t> arrived(numbers.begin(), numbers.end());
+  for (int row = first; row <= last; ++row)
+    if (arrived.count(m_model->entry(row).number)) m_grid->update(m_model->index(row, kNameColumn));
 }
 
 // --- Commands -------------------------------------------------------------------

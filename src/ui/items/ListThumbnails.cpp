@@ -14,6 +14,22 @@ namespace {
 // Pictures kept ready for painting: a few screens full of cells.
 constexpr int kPicturesKept = 600;
 
+// The cell in the format that painting copies as it is. Drawing 24-bit
+// pictures converts every pixel at every paint, and Qt's own conversion from
+// blue-green-red takes its slow general path: a screen full of new cells
+// would hold up the event loop for several milliseconds.
+QImage blittable(const QImage& bgr) {
+  if (bgr.format() != QImage::Format_BGR888) return bgr.convertToFormat(QImage::Format_RGB32);
+  QImage rgb(bgr.size(), QImage::Format_RGB32);
+  if (rgb.isNull()) return rgb;
+  for (int y = 0; y < bgr.height(); ++y) {
+    const uchar* from = bgr.constScanLine(y);
+    auto* to = reinterpret_cast<QRgb*>(rgb.scanLine(y));
+    for (int x = 0; x < bgr.width(); ++x) to[x] = qRgb(from[3 * x + 2], from[3 * x + 1], from[3 * x]);
+  }
+  return rgb;
+}
+
 }  // namespace
 
 ListThumbnails::ListThumbnails(QObject* parent, ThumbnailStore* store) : QObject(parent), m_pictures(kPicturesKept) {
@@ -46,7 +62,7 @@ QImage ListThumbnails::picture(int32_t entryNumber, const std::wstring& photoPat
   if (const QImage* kept = m_pictures.object(index)) return *kept;
   const std::shared_ptr<const DibBitmap> cell = m_cells->at(index);
   if (!cell) return QImage();
-  QImage image = toQImage(*cell);
+  QImage image = blittable(toQImage(*cell));
   m_pictures.insert(index, new QImage(image));
   return image;
 }
