@@ -19,6 +19,7 @@
 #include "ui/items/ItemDetailsView.h"
 #include "ui/items/ItemGridView.h"
 #include "ui/items/ItemListDelegate.h"
+#include "ui/items/ItemListOrder.h"
 #include "ui/items/ListThumbnails.h"
 #include "ui/menus/PopupMenu.h"
 
@@ -204,6 +205,23 @@ TEST_F(ItemListPaneTest, SortsByNameDateAddedAndEachColumnBothWays) {
       }
     }
   }
+}
+
+TEST(ItemListOrderTest, FilesThatCannotBeExaminedComeFirstInTheFactsColumns) {
+  // Counting them as equal to every file would give the sort no order at all.
+  const auto entry = [](bool readable, int64_t size) {
+    ItemListEntry e;
+    e.facts = PhotoFileFacts{readable, size, QStringLiteral("JPEG image"), QDateTime(), QStringLiteral("/w")};
+    return e;
+  };
+  std::vector<ItemListEntry> entries;
+  for (const auto& [readable, size] :
+       std::vector<std::pair<bool, int64_t>>{{true, 30}, {false, 0}, {true, 10}, {false, 5}})
+    entries.push_back(entry(readable, size));
+  const EntryComparison bySize = columnComparison(kSizeColumn);
+  std::vector<size_t> order = {0, 1, 2, 3};
+  std::stable_sort(order.begin(), order.end(), [&](size_t a, size_t b) { return bySize(entries[a], entries[b]) < 0; });
+  EXPECT_EQ(order, (std::vector<size_t>{1, 3, 2, 0}));
 }
 
 TEST_F(ItemListPaneTest, RenamingInPlaceKeepsTheNameUnlessATextIsEntered) {
