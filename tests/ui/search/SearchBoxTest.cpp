@@ -10,6 +10,7 @@
 #include <memory>
 
 #include "FindWidget.h"
+#include "TryWait.h"
 #include "app/AppSettings.h"
 #include "ui/common/CommandIds.h"
 #include "ui/controls/ImageButton.h"
@@ -289,7 +290,7 @@ TEST_F(SearchBoxTest, ThePopupClosesOnTheFifthIdleTickWithThePointerOutside) {
   QCursor::setPos(QPoint(5000, 5000));
   m_box->activate();
   ASSERT_TRUE(popup()->isVisible());
-  QTRY_VERIFY_WITH_TIMEOUT(!popup()->isVisible(), 5000);
+  TRY_VERIFY_WITH_TIMEOUT(!popup()->isVisible(), 5000);
   EXPECT_EQ(ticks, 5);
 
   popup()->showPopup();
@@ -299,7 +300,7 @@ TEST_F(SearchBoxTest, ThePopupClosesOnTheFifthIdleTickWithThePointerOutside) {
   EXPECT_TRUE(QTest::qWaitFor([&ticks] { return ticks >= 12; }, 5000));
   EXPECT_TRUE(popup()->isVisible()) << "never while the pointer rests over it";
   QCursor::setPos(QPoint(5000, 5000));
-  QTRY_VERIFY_WITH_TIMEOUT(!popup()->isVisible(), 5000);
+  TRY_VERIFY_WITH_TIMEOUT(!popup()->isVisible(), 5000);
 }
 
 TEST_F(SearchBoxTest, WithAutoSuggestOffSearchesAreRecordedButNeverOffered) {

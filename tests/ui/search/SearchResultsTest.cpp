@@ -11,6 +11,7 @@
 #include "SearchFixture.h"
 #include "TempDir.h"
 #include "TestFiles.h"
+#include "TryWait.h"
 #include "platform/FileSystem.h"
 #include "ui/common/CommandIds.h"
 #include "ui/common/MessageBox.h"
@@ -317,7 +318,7 @@ TEST_F(SearchResultsTest, ThumbnailsArriveFromTheirThread) {
   EXPECT_EQ(inkIn(list().viewport()->grab().toImage(), box), 0) << "no photo, no picture";
   search(m_shoes, "boots");
   ASSERT_EQ(list().rowCount(), 1);
-  QTRY_VERIFY_WITH_TIMEOUT(inkIn(list().viewport()->grab().toImage(), box) > 0, 10000);
+  TRY_VERIFY_WITH_TIMEOUT(inkIn(list().viewport()->grab().toImage(), box) > 0, 10000);
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 
 #include "FindWidget.h"
 #include "TempDir.h"
+#include "TryWait.h"
 #include "ui/common/CommandIds.h"
 #include "ui/common/MessageBox.h"
 #include "ui/controls/KoCellEdit.h"
@@ -206,10 +207,10 @@ TEST_F(TagPaneTest, EnterStepsThroughTheValuesInACycle) {
   bindNew({L"Colour", L"Size", L"Season"});
   press(1, kValueX);
   type(pane.valueEditor(), QStringLiteral("42"), Qt::Key_Return);
-  QTRY_COMPARE(pane.editedRow(), 2);
+  TRY_COMPARE(pane.editedRow(), 2);
   EXPECT_TRUE(pane.valueEditor()->hasFocus());
   type(pane.valueEditor(), QStringLiteral("Winter"), Qt::Key_Return);
-  QTRY_COMPARE(pane.editedRow(), 0);  // from the last tag to the first
+  TRY_COMPARE(pane.editedRow(), 0);  // from the last tag to the first
   EXPECT_EQ(pane.selectedRows(), std::vector<int>{0});
   QTest::keyClick(pane.valueEditor(), Qt::Key_Escape);
   EXPECT_EQ(value(1), L"42");
@@ -387,7 +388,7 @@ TEST_F(TagPaneTest, TheHintFadesInWhenTheMouseMovesAndGoesAtAPress) {
   QTest::mouseMove(pane.viewport(), at(0, kValueX));
   EXPECT_TRUE(pane.hintTimerRunning());
   // Real timers: 8 ticks of 100 ms to full strength; the margin is wide.
-  QTRY_COMPARE_WITH_TIMEOUT(pane.hintFader().alpha(), 255, 10000);
+  TRY_COMPARE_WITH_TIMEOUT(pane.hintFader().alpha(), 255, 10000);
   press(0, kNameX);
   EXPECT_EQ(pane.hintFader().alpha(), 0);
   EXPECT_FALSE(pane.hintTimerRunning());

@@ -10,6 +10,7 @@
 #include "PhotoFactory.h"
 #include "TempDir.h"
 #include "TestFiles.h"
+#include "TryWait.h"
 #include "ui/frame/KoViewBase.h"
 #include "ui/frame/MainFrame.h"
 #include "ui/frame/WardrobeLifecycle.h"
@@ -138,10 +139,10 @@ TEST_F(ViewerTest, PhotosAreDecodedUprightFittedAndKept) {
   EXPECT_TRUE(decodeForViewer(dir / L"large.bmp", {0, 0}).isNull());
 
   ASSERT_TRUE(viewer->open(photos, 0));
-  QTRY_COMPARE(view()->state(), State::kShown);
+  TRY_COMPARE(view()->state(), State::kShown);
   EXPECT_EQ(view()->shownPicture().size(), QSize(40, 30));
   // The next photo is decoded ahead, so that paging on shows it at once.
-  QTRY_VERIFY(view()->isKept(photos[1]));
+  TRY_VERIFY(view()->isKept(photos[1]));
   sendKey(Qt::Key_Right);
   EXPECT_EQ(view()->state(), State::kShown);
   EXPECT_EQ(view()->shownPicture().size(), QSize(50, 30));
@@ -155,11 +156,11 @@ TEST_F(ViewerTest, APhotoThatCannotBeDecodedSaysSoAndNeverShowsTheOneBefore) {
   test::writeFile(dir / L"damaged.png", "not a picture");
   const std::vector<std::wstring> list = {photos[0], dir / L"missing.jpg", dir / L"damaged.png"};
   ASSERT_TRUE(viewer->open(list, 0));
-  QTRY_COMPARE(view()->state(), State::kShown);
+  TRY_COMPARE(view()->state(), State::kShown);
   for (int i = 1; i <= 2; ++i) {
     sendKey(Qt::Key_Right);
     EXPECT_TRUE(view()->shownPicture().isNull()) << i;
-    QTRY_COMPARE(view()->state(), State::kCannotShow);
+    TRY_COMPARE(view()->state(), State::kCannotShow);
     view()->repaint();
   }
 }
