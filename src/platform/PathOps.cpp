@@ -67,6 +67,8 @@ std::wstring cleanPath(std::wstring_view path) { return withFolderSlash(trimSpac
 
 std::wstring normalizePath(std::wstring_view path) { return lexicalNormal(withFolderSlash(path)); }
 
+std::wstring lexicalPath(std::wstring_view path) { return lexicalNormal(path); }
+
 std::wstring joinPath(std::wstring_view base, std::wstring_view path) {
   if (!path.empty() && path[0] == L'/') return std::wstring(path);
   if (base.empty()) return normalizePath(path);

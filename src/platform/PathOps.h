@@ -16,6 +16,8 @@ std::wstring cleanPath(std::wstring_view path);
 // collapsed to one (a leading "//" stays as it is); "." and ".." resolved
 // lexically. No length limit.
 std::wstring normalizePath(std::wstring_view path);
+// normalizePath without looking at the disk: no trailing "/" is added.
+std::wstring lexicalPath(std::wstring_view path);
 
 // path itself when it is absolute; otherwise base, "/" and path, normalised.
 std::wstring joinPath(std::wstring_view base, std::wstring_view path);

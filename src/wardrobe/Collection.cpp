@@ -9,12 +9,17 @@
 namespace tavoro {
 
 std::wstring Collection::photoFolder() const {
+  const std::wstring named = namedPhotoFolder();
+  return named.empty() ? named : normalizePath(named);
+}
+
+std::wstring Collection::namedPhotoFolder() const {
   if (m_id <= 0 || !m_owner || !m_owner->wardrobe()) return {};
-  const std::wstring folder = m_owner->wardrobe()->photoFolder();
+  const std::wstring folder = m_owner->wardrobe()->namedPhotoFolder();
   if (folder.empty()) return {};
   wchar_t name[32];
   std::swprintf(name, 32, L"C_%06d", m_id);
-  return normalizePath(folder + L"/" + name);
+  return lexicalPath(folder + L"/" + name);
 }
 
 void Collection::clearAllRecords() {

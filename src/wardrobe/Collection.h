@@ -31,6 +31,8 @@ class Collection {
   // <wardrobe photo folder>/C_<id, six digits>, normalised; empty text when
   // the id is not above 0 or the wardrobe has no folder.
   std::wstring photoFolder() const;
+  // The same without looking at the disk (see Wardrobe::namedPhotoFolder).
+  std::wstring namedPhotoFolder() const;
   void clearAllRecords();
 
  private:

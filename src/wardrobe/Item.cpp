@@ -10,12 +10,17 @@
 namespace tavoro {
 
 std::wstring Item::photoFolder() const {
+  const std::wstring named = namedPhotoFolder();
+  return named.empty() ? named : normalizePath(named);
+}
+
+std::wstring Item::namedPhotoFolder() const {
   if (!m_owner || !m_owner->collection()) return {};
-  const std::wstring folder = m_owner->collection()->photoFolder();
+  const std::wstring folder = m_owner->collection()->namedPhotoFolder();
   if (folder.empty()) return {};
   wchar_t name[32];
   std::swprintf(name, 32, L"I_%06d", m_id);
-  return normalizePath(folder + L"/" + name);
+  return lexicalPath(folder + L"/" + name);
 }
 
 std::wstring Item::mainPhotoPath() const { return m_photos.count() ? m_photos.at(0)->filePath() : std::wstring(); }

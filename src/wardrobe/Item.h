@@ -35,6 +35,8 @@ class Item {
   // <collection folder>/I_<id, six digits>, normalised; empty text when the
   // collection has no folder (a pseudo-collection or a wardrobe without folder).
   std::wstring photoFolder() const;
+  // The same without looking at the disk (see Wardrobe::namedPhotoFolder).
+  std::wstring namedPhotoFolder() const;
   // The file of the first photo, or empty text without photos.
   std::wstring mainPhotoPath() const;
   // Deletes the photo files the item names, then the item folder when that

@@ -24,6 +24,8 @@ class Photo {
   // process; drawn from one counter that starts at 1. Never saved.
   int32_t serial() const { return m_serial; }
 
+  // <item folder>/P_<id, six digits>.<extension>, normalised lexically (the
+  // disk is not looked at: lists build a path for every photo they show).
   // Empty text when the format is not Bmp, Jpg or Png, the id is not above 0,
   // or the item has no photo folder.
   std::wstring filePath() const;

@@ -37,11 +37,11 @@ Photo::Photo(PhotoList* owner, int32_t id, ImageType format)
 
 std::wstring Photo::filePath() const {
   if (!isPhotoType(m_format) || m_id <= 0 || !m_owner || !m_owner->item()) return {};
-  const std::wstring folder = m_owner->item()->photoFolder();
+  const std::wstring folder = m_owner->item()->namedPhotoFolder();
   if (folder.empty()) return {};
   wchar_t name[32];
   std::swprintf(name, 32, L"P_%06d", m_id);
-  return normalizePath(folder + L"/" + name + extensionOf(m_format, true));
+  return lexicalPath(folder + L"/" + name + extensionOf(m_format, true));
 }
 
 bool Photo::deleteFile() const {

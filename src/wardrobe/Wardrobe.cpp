@@ -20,8 +20,13 @@ std::wstring Wardrobe::wardrobeFilePath() {
 }
 
 std::wstring Wardrobe::photoFolder() const {
+  const std::wstring named = namedPhotoFolder();
+  return named.empty() ? named : normalizePath(named);
+}
+
+std::wstring Wardrobe::namedPhotoFolder() const {
   if (m_folder.empty()) return {};
-  return normalizePath(m_folder + L"/" + kPhotoFolderName);
+  return lexicalPath(m_folder + L"/" + kPhotoFolderName);
 }
 
 }  // namespace tavoro

@@ -37,6 +37,10 @@ class Wardrobe {
   void setFilePath(std::wstring path) { m_filePath = std::move(path); }
   // <folder>/_Wardrobe_Photos_, normalised; empty text without a folder.
   std::wstring photoFolder() const;
+  // The same path as named, without looking at the disk (so without the
+  // trailing "/" an existing folder gets): what the paths below it build on,
+  // at no cost per photo.
+  std::wstring namedPhotoFolder() const;
 
  private:
   int32_t m_wardrobeId = -1;

@@ -28,7 +28,10 @@ TEST(PathOpsTest, NormalizesLexically) {
       {L"", L""},
       {L"/My Wardrobes/Summer 2024/Summer 2024.twd", L"/My Wardrobes/Summer 2024/Summer 2024.twd"},
   };
-  for (const Case& c : cases) EXPECT_EQ(normalizePath(c.path), c.expected) << c.path;
+  for (const Case& c : cases) {
+    EXPECT_EQ(normalizePath(c.path), c.expected) << c.path;
+    EXPECT_EQ(lexicalPath(c.path), c.expected) << c.path;  // none of them exists
+  }
   // Long paths are never cut.
   std::wstring longPath;
   for (int i = 0; i < 100; ++i) longPath += L"/folder" + std::to_wstring(i);
@@ -41,6 +44,7 @@ TEST(PathOpsTest, ExistingFoldersGainATrailingSlash) {
   test::writeFile(dir / L"file", "x");
   EXPECT_EQ(normalizePath(dir / L"folder"), dir / L"folder/");
   EXPECT_EQ(normalizePath(dir / L"file"), dir / L"file");
+  EXPECT_EQ(lexicalPath(dir / L"folder"), dir / L"folder") << "the disk is not looked at";
   EXPECT_EQ(cleanPath(L"  " + (dir / L"folder") + L"\t"), dir / L"folder/");
   EXPECT_EQ(cleanPath(L" /no/such/place "), L"/no/such/place");
   EXPECT_TRUE(samePath(dir / L"folder", dir / L"./folder/"));

@@ -192,8 +192,7 @@ void ItemListPane::showCollection(Collection* collection) {
   m_thumbnails->reset(collection && collection->id() > 0 ? collection->items().count() : 1);
   clearEntries();
   m_collection = collection;
-  const bool real = collection && collection->id() > 0;
-  m_hint.setCollection(real ? toQString(collection->name()) : QString(), real);
+  refreshCollectionName();
   fill();
   currentView()->viewport()->update();
   forwardSelection();
@@ -213,6 +212,12 @@ void ItemListPane::refresh() {
   }
   forwardSelection();
   emit previewChanged();
+}
+
+void ItemListPane::refreshCollectionName() {
+  const bool real = m_collection && m_collection->id() > 0;
+  m_hint.setCollection(real ? toQString(m_collection->name()) : QString(), real);
+  currentView()->viewport()->update();
 }
 
 void ItemListPane::forgetItem(Item* item) {

@@ -57,6 +57,8 @@ class ItemListPane : public QWidget {
   void forgetItem(tavoro::Item* item);
   // The item was renamed elsewhere: its entry shows the new name.
   void refreshItem(tavoro::Item* item);
+  // The shown collection got a new name: the empty pane's hint names it.
+  void refreshCollectionName();
 
   ItemListLook look() const { return m_look; }
   void setLook(ItemListLook look);

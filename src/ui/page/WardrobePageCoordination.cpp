@@ -5,7 +5,9 @@
 // - A collection is selected: both stacks go back to the item list and the
 //   hint, the collection becomes the wardrobe's hotId, the details let their
 //   item go, and the item list, the search scope and the info strip follow it.
-// - A collection is renamed: whatever shows its name draws it again.
+// - A collection is renamed: whatever shows its name draws it again (the
+//   empty item list's hint, the info strip, the search box's cue, the
+//   results' banner and rows).
 // - A collection is about to be deleted with its items: the search engine and
 //   every pane that holds one of its items (the details, the info strip) let
 //   them go first.
@@ -114,7 +116,9 @@ void KoWardrobeViewBase::onCollectionSelected() {
   updateCommandStates();
 }
 
-void KoWardrobeViewBase::onCollectionRenamed(Collection*) {
+void KoWardrobeViewBase::onCollectionRenamed(Collection* collection) {
+  if (m_itemList->collection() == collection) m_itemList->refreshCollectionName();
+  m_infoStrip->update();
   if (m_searchBox) m_searchBox->update();
   m_searchResults->banner()->update();
   m_searchResults->list()->viewport()->update();

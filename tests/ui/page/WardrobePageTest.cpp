@@ -9,11 +9,13 @@
 #include "ui/collections/CollectionPane.h"
 #include "ui/collections/CollectionRow.h"
 #include "ui/common/CommandIds.h"
+#include "ui/controls/KoCellEdit.h"
 #include "ui/controls/KoCmdBarCtrlBase.h"
 #include "ui/frame/KoViewBase.h"
 #include "ui/frame/MainFrame.h"
 #include "ui/frame/PageStack.h"
 #include "ui/frame/WardrobeLifecycle.h"
+#include "ui/items/ItemListPane.h"
 #include "ui/page/KoWardrobeViewBase.h"
 #include "wardrobe/Wardrobe.h"
 #include "wardrobe/WardrobeFile.h"
@@ -106,6 +108,13 @@ TEST_F(WardrobePageTest, TheSelectedCollectionDrivesThePagesAndTheCommandBar) {
   EXPECT_EQ(frame->wardrobe()->collections().hotId(), 2);
   EXPECT_TRUE(bar->isButtonEnabled(kCmdAddPhotos));
   EXPECT_FALSE(bar->isButtonEnabled(kCmdDeleteSelectedPhotos));
+
+  // Renaming the shown collection renames it in the item list's hint.
+  QTest::mouseDClick(m_pane->viewport(), Qt::LeftButton, {}, m_pane->rowRect(2).center());
+  QTest::keyClicks(m_pane->editor(), QStringLiteral("Caps"));
+  QTest::keyClick(m_pane->editor(), Qt::Key_Return);
+  auto* list = test::findWidget<ItemListPane>(m_page, QStringLiteral("ItemListPane"));
+  EXPECT_TRUE(list->hint().text().contains(QStringLiteral("\"Caps\""))) << list->hint().text().toStdString();
 
   // With search results in the middle, another collection brings back the item list.
   m_page->middleStack()->showPage(KoWardrobeViewBase::kSearchResultsPage);
