@@ -6,6 +6,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 
 #include "Utf8.h"
@@ -67,30 +68,29 @@ bool MappedFile::grow(uint64_t newSize) {
   return true;
 }
 
-uint8_t* MappedFile::view(uint64_t offset, uint64_t length) {
-  if (m_fd < 0 || length == 0 || offset > m_size || length > m_size - offset) return nullptr;
-  if (m_view && offset >= m_viewOffset && offset + length <= m_viewOffset + m_viewLength)
-    return m_view + (offset - m_viewOffset);
-  unmap();
+uint8_t* MappedFile::view(uint64_t offset, uint64_t length, int which) {
+  if (m_fd < 0 || !validView(which) || length == 0 || offset > m_size || length > m_size - offset) return nullptr;
+  View& view = m_views[which];
+  if (view.memory && offset >= view.offset && offset + length <= view.offset + view.length)
+    return view.memory + (offset - view.offset);
+  unmap(view);
   const uint64_t start = offset / kGranularity * kGranularity;
-  const uint64_t mapLength = m_size - start;
+  const uint64_t rangeEnd = offset + length;
+  const uint64_t windowEnd = std::max(start + kViewLimit, (rangeEnd + kGranularity - 1) / kGranularity * kGranularity);
+  const uint64_t mapLength = std::min(m_size, windowEnd) - start;
   void* p = ::mmap(nullptr, mapLength, PROT_READ | PROT_WRITE, MAP_SHARED, m_fd, static_cast<off_t>(start));
   if (p == MAP_FAILED) return nullptr;
-  m_view = static_cast<uint8_t*>(p);
-  m_viewOffset = start;
-  m_viewLength = mapLength;
-  return m_view + (offset - start);
+  view = {static_cast<uint8_t*>(p), start, mapLength};
+  return view.memory + (offset - start);
 }
 
-void MappedFile::unmap() {
-  if (m_view) ::munmap(m_view, m_viewLength);
-  m_view = nullptr;
-  m_viewOffset = 0;
-  m_viewLength = 0;
+void MappedFile::unmap(View& view) {
+  if (view.memory) ::munmap(view.memory, view.length);
+  view = {};
 }
 
 void MappedFile::close(bool deleteFile) {
-  unmap();
+  for (View& view : m_views) unmap(view);
   if (m_fd < 0) return;
   if (deleteFile) {
     // Only while the name still leads to this file.

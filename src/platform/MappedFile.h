@@ -1,6 +1,6 @@
 // A private scratch file kept in memory through a shared mapping: created
 // anew, owner-only and locked against other processes, grown on demand, seen
-// through one view at a time. Not thread-safe: its owner serialises the calls.
+// through two views at most. Not thread-safe: its owner serialises the calls.
 #pragma once
 
 #include <cstddef>
@@ -14,6 +14,11 @@ class MappedFile {
  public:
   // Views start on multiples of this.
   static constexpr uint64_t kGranularity = 65536;
+  // A view spans at most this much (unless one range asks for more): every
+  // page touched through a view counts in the process's memory for as long
+  // as it is mapped, so a view to the end of a large file would keep all of
+  // the file that was ever touched.
+  static constexpr uint64_t kViewLimit = 32 * kGranularity;
 
   MappedFile() = default;
   // Unmaps and closes; the file itself stays.
@@ -35,29 +40,40 @@ class MappedFile {
   // False, and the size unchanged, when the space cannot be had.
   bool grow(uint64_t newSize);
 
-  // Writable memory for [offset, offset + length) of the file, valid until the
-  // next view, grow or close. The current view is reused when it covers the
-  // range; otherwise the file is mapped again from the granule that holds
-  // offset to its end. Null when the range is not inside the file or the
+  // Two views, so that one thread appending and another reading back what
+  // was written earlier do not take each other's view away.
+  static constexpr int kViews = 2;
+
+  // Writable memory for [offset, offset + length) of the file through view
+  // number which (0 or 1), valid until the next call for that view, grow or
+  // close.
+  // The view is reused when it covers the range; otherwise the file is mapped
+  // again from the granule that holds offset, kViewLimit bytes or to the end
+  // of the range if that is further (never past the end of the file). Null
+  // when the range is not inside the file, which is not a view or the
   // mapping fails.
-  uint8_t* view(uint64_t offset, uint64_t length);
-  // Where the current view starts and how long it is (0, 0 without one).
-  uint64_t viewOffset() const { return m_viewOffset; }
-  uint64_t viewLength() const { return m_viewLength; }
+  uint8_t* view(uint64_t offset, uint64_t length, int which = 0);
+  // Where a view starts and how long it is (0, 0 without one).
+  uint64_t viewOffset(int which = 0) const { return validView(which) ? m_views[which].offset : 0; }
+  uint64_t viewLength(int which = 0) const { return validView(which) ? m_views[which].length : 0; }
 
   // Unmaps and closes; with deleteFile the file is removed first, while it
   // is still locked.
   void close(bool deleteFile);
 
  private:
-  void unmap();
+  struct View {
+    uint8_t* memory = nullptr;
+    uint64_t offset = 0;
+    uint64_t length = 0;
+  };
+  static bool validView(int which) { return which >= 0 && which < kViews; }
+  static void unmap(View& view);
 
   int m_fd = -1;
   std::wstring m_path;
   uint64_t m_size = 0;
-  uint8_t* m_view = nullptr;
-  uint64_t m_viewOffset = 0;
-  uint64_t m_viewLength = 0;
+  View m_views[kViews];
 };
 
 }  // namespace tavoro

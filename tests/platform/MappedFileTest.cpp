@@ -90,5 +90,43 @@ TEST(MappedFileTest, ViewsAreReusedWhileTheyCoverTheRangeAndSeeWhatWasWritten) {
   EXPECT_FALSE(file.grow(3 * kChunk));
 }
 
+TEST(MappedFileTest, ViewsOfALargeFileSpanABoundedWindowUnlessTheRangeNeedsMore) {
+  TempDir dir;
+  MappedFile file;
+  constexpr uint64_t kLimit = MappedFile::kViewLimit;
+  ASSERT_TRUE(file.create(dir / L"large.tcf", 4 * kLimit));
+  uint8_t* early = file.view(kLimit + 10, 100);
+  ASSERT_NE(early, nullptr);
+  EXPECT_EQ(file.viewOffset(), kLimit);
+  EXPECT_EQ(file.viewLength(), kLimit);
+  std::memcpy(early, "early", 5);
+  // A range reaching past the window maps what it needs, whole.
+  uint8_t* wide = file.view(kLimit + 10, kLimit + 5);
+  ASSERT_NE(wide, nullptr);
+  EXPECT_EQ(file.viewLength(), kLimit + MappedFile::kGranularity);
+  EXPECT_EQ(std::memcmp(wide, "early", 5), 0);
+  // Near the end the window stops at the end of the file.
+  ASSERT_NE(file.view(4 * kLimit - 3, 3), nullptr);
+  EXPECT_EQ(file.viewOffset() + file.viewLength(), 4 * kLimit);
+  uint8_t* back = file.view(kLimit + 10, 5);
+  ASSERT_NE(back, nullptr);
+  EXPECT_EQ(std::memcmp(back, "early", 5), 0);
+
+  // The second view reads elsewhere without moving the first, and both see
+  // the same file.
+  uint8_t* end = file.view(4 * kLimit - 8, 8, 0);
+  uint8_t* start = file.view(5, 5, 1);
+  ASSERT_TRUE(end && start);
+  EXPECT_EQ(file.viewOffset(1), 0u);
+  EXPECT_EQ(file.viewLength(1), kLimit);
+  EXPECT_EQ(file.view(4 * kLimit - 8, 8, 0), end);
+  std::memcpy(end, "appended", 8);
+  std::memcpy(start, "first", 5);
+  EXPECT_EQ(std::memcmp(file.view(4 * kLimit - 8, 8, 1), "appended", 8), 0);
+  EXPECT_EQ(std::memcmp(file.view(5, 5, 0), "first", 5), 0);
+  EXPECT_EQ(file.view(0, 1, 2), nullptr);
+  EXPECT_EQ(file.view(0, 1, -1), nullptr);
+}
+
 }  // namespace
 }  // namespace tavoro
