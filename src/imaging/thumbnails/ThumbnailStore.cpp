@@ -14,6 +14,12 @@ namespace {
 
 std::atomic<uint32_t> g_nextEntryId{1};
 
+// Records are appended through one view and read back through the other, so
+// that a thread painting earlier thumbnails and the loader appending new ones
+// do not map the file again at every turn.
+constexpr int kAppendView = 0;
+constexpr int kReadView = 1;
+
 bool lastWriteOf(std::wstring_view path, FileTime& out) {
   FileTimes times;
   if (!fileTimes(path, times)) return false;
@@ -62,24 +68,25 @@ void ThumbnailStore::close() {
   m_used = 0;
 }
 
-bool ThumbnailStore::put(const DibBitmap& thumbnail, std::wstring_view photoPath) {
+bool ThumbnailStore::put(const DibBitmap& thumbnail, std::wstring_view photoPath, ThumbnailStoreEntry* stored) {
+  if (!isOpen()) return false;
+  // The photo file and the encoding, before the lock.
+  ThumbnailStoreEntry entry;
+  std::vector<uint8_t> bmp;
+  const bool ready =
+      thumbnail.bitsPerPixel() == 24 && lastWriteOf(photoPath, entry.lastWrite) && encodeThumbnail(thumbnail, bmp);
+
   std::lock_guard lock(m_mutex);
   if (const auto it = m_index.find(photoPath); it != m_index.end()) m_index.erase(it);
-  if (!m_file.isOpen() || thumbnail.bitsPerPixel() != 24) return false;
-
-  ThumbnailStoreEntry entry;
-  if (!lastWriteOf(photoPath, entry.lastWrite)) return false;
+  if (!ready || !m_file.isOpen()) return false;
   entry.id = g_nextEntryId.fetch_add(1, std::memory_order_relaxed);
-
-  std::vector<uint8_t> bmp;
-  if (!encodeThumbnail(thumbnail, bmp)) return false;
   const uint64_t size = 4 + static_cast<uint64_t>(bmp.size());
   if (m_used + size > m_file.size()) {
     const uint64_t missing = m_used + size - m_file.size();
     const uint64_t chunks = (missing + kChunkSize - 1) / kChunkSize;
     if (!m_file.grow(m_file.size() + chunks * kChunkSize)) return false;
   }
-  uint8_t* record = m_file.view(m_used, size);
+  uint8_t* record = m_file.view(m_used, size, kAppendView);
   if (!record) return false;
   storeLittleEndian(record, entry.id);
   std::memcpy(record + 4, bmp.data(), bmp.size());
@@ -88,21 +95,37 @@ bool ThumbnailStore::put(const DibBitmap& thumbnail, std::wstring_view photoPath
   entry.size = size;
   m_used += size;
   m_index.emplace(std::wstring(photoPath), entry);
+  if (stored) *stored = entry;
   return true;
 }
 
-bool ThumbnailStore::get(DibBitmap& thumbnail, std::wstring_view photoPath) {
-  std::lock_guard lock(m_mutex);
-  if (!m_file.isOpen()) return false;
-  const auto it = m_index.find(photoPath);
-  if (it == m_index.end()) return false;
-  const ThumbnailStoreEntry& entry = it->second;
+bool ThumbnailStore::get(DibBitmap& thumbnail, std::wstring_view photoPath, ThumbnailStoreEntry* found) {
+  ThumbnailStoreEntry entry;
+  {
+    std::lock_guard lock(m_mutex);
+    if (!m_file.isOpen()) return false;
+    const auto it = m_index.find(photoPath);
+    if (it == m_index.end()) return false;
+    entry = it->second;
+  }
+  // The photo file after the lock. A put for the same photo meanwhile leaves
+  // this entry's record as it was: it is still the thumbnail of that time.
   FileTime now;
   if (!lastWriteOf(photoPath, now) || now != entry.lastWrite) return false;
+  if (!read(entry, thumbnail)) return false;
+  if (found) *found = entry;
+  return true;
+}
+
+bool ThumbnailStore::read(const ThumbnailStoreEntry& entry, DibBitmap& thumbnail) {
+  std::lock_guard lock(m_mutex);
+  if (!m_file.isOpen()) return false;
   if (entry.offset < 0 || static_cast<uint64_t>(entry.offset) >= m_used || entry.size <= 4 ||
-      entry.size > m_file.size() - static_cast<uint64_t>(entry.offset))
+      entry.size > m_used - static_cast<uint64_t>(entry.offset))
     return false;
-  const uint8_t* record = m_file.view(static_cast<uint64_t>(entry.offset), entry.size);
+  const uint8_t* record = m_file.view(static_cast<uint64_t>(entry.offset), entry.size, kReadView);
+  // The id tells a record of this opening from whatever lies there after the
+  // store was closed and opened anew: ids are never used twice.
   if (!record || loadLittleEndian(record) != entry.id) return false;
   return decodeThumbnail(record + 4, entry.size - 4, thumbnail);
 }

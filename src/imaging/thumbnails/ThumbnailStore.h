@@ -2,7 +2,9 @@
 // then a complete 24-bit BMP file) appended to a scratch file in the private
 // temporary folder that is mapped into memory, with an index from photo path
 // to record. A photo whose file changed is a miss, so it is decoded again.
-// Thread-safe: every operation holds the store's mutex.
+// Thread-safe: every operation holds the store's mutex, but never while it
+// looks at a photo file or encodes a bitmap, so that a thread reading a
+// record back does not wait for another's file system.
 #pragma once
 
 #include <atomic>
@@ -50,14 +52,21 @@ class ThumbnailStore {
   void close();
 
   // Appends the thumbnail of the photo at photoPath and points the index at
-  // it, replacing any earlier entry. False, storing nothing, when the store
-  // is not open, the photo file cannot be examined, the bitmap is not a valid
-  // 24-bit bitmap or the file cannot grow.
-  bool put(const DibBitmap& thumbnail, std::wstring_view photoPath);
-  // The stored thumbnail of the photo into thumbnail. False (a miss) when
-  // there is none, the photo file has changed or is gone since, or the record
-  // cannot be read; thumbnail is then unchanged.
-  bool get(DibBitmap& thumbnail, std::wstring_view photoPath);
+  // it, replacing any earlier entry; the new entry into stored, if given.
+  // False, storing nothing, when the store is not open, the photo file cannot
+  // be examined, the bitmap is not a valid 24-bit bitmap or the file cannot
+  // grow.
+  bool put(const DibBitmap& thumbnail, std::wstring_view photoPath, ThumbnailStoreEntry* stored = nullptr);
+  // The stored thumbnail of the photo into thumbnail, and its entry into
+  // found, if given. False (a miss) when there is none, the photo file has
+  // changed or is gone since, or the record cannot be read; thumbnail is
+  // then unchanged.
+  bool get(DibBitmap& thumbnail, std::wstring_view photoPath, ThumbnailStoreEntry* found = nullptr);
+  // The thumbnail of an entry that put or get gave, whatever the index says
+  // of its photo now (records are never rewritten), without looking at the
+  // photo file. False, thumbnail unchanged, when the store no longer holds
+  // that record (closed, or opened anew since) or it cannot be decoded.
+  bool read(const ThumbnailStoreEntry& entry, DibBitmap& thumbnail);
 
   // For tests and diagnostics.
   std::wstring filePath() const;

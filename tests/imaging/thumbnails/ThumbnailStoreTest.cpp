@@ -137,6 +137,48 @@ TEST_F(ThumbnailStoreTest, AChangedPhotoMissesAndItsNewRecordIsAppended) {
   EXPECT_FALSE(store.entryFor(photo(1)));
 }
 
+TEST_F(ThumbnailStoreTest, ARecordReadsBackByItsEntryWhateverBecameOfThePhoto) {
+  ThumbnailStore store;
+  ASSERT_TRUE(store.open(L"read.tcf", m_dir.path()));
+  const DibBitmap first = bitmap(30, 20, 1), second = bitmap(12, 9, 2);
+  ThumbnailStoreEntry put, got;
+  ASSERT_TRUE(store.put(first, photo(1), &put));
+  EXPECT_EQ(put.id, store.entryFor(photo(1))->id);
+  DibBitmap back;
+  ASSERT_TRUE(store.get(back, photo(1), &got));
+  EXPECT_EQ(got.id, put.id);
+  EXPECT_EQ(got.offset, put.offset);
+
+  // A newer thumbnail of the photo, then the photo gone: the old record stays.
+  ASSERT_TRUE(store.put(second, photo(1)));
+  removeFile(photo(1));
+  DibBitmap old;
+  ASSERT_TRUE(store.read(put, old));
+  EXPECT_TRUE(samePixels(old, first));
+
+  // Entries this store never wrote, or wrote before it was opened anew.
+  const uint64_t used = store.used();
+  ThumbnailStoreEntry forged = put;
+  forged.id += 1000;
+  ThumbnailStoreEntry past = put;
+  past.offset = static_cast<int64_t>(used);
+  ThumbnailStoreEntry overlong = put;
+  overlong.size = used + 1;
+  ThumbnailStoreEntry negative = put;
+  negative.offset = -1;
+  DibBitmap untouched = bitmap(3, 3, 9);
+  for (const ThumbnailStoreEntry& entry : {forged, past, overlong, negative}) {
+    EXPECT_FALSE(store.read(entry, untouched));
+    EXPECT_EQ(untouched.width(), 3);
+  }
+  store.close();
+  EXPECT_FALSE(store.read(put, untouched));
+  ASSERT_TRUE(store.open(L"read.tcf", m_dir.path()));
+  ASSERT_TRUE(store.put(first, photo(2)));  // a record where the old one was
+  EXPECT_EQ(store.entryFor(photo(2))->offset, put.offset);
+  EXPECT_FALSE(store.read(put, untouched));
+}
+
 TEST_F(ThumbnailStoreTest, AStoreThatCannotBeOpenedMissesEveryGetAndFailsEveryPut) {
   createFolders(m_dir / L"taken.tcf");  // a folder where the file should be
   ThumbnailStore unopened, refused;
