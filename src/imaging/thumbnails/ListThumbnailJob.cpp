@@ -85,28 +85,46 @@ bool hasExifBlock(std::wstring_view path) {
   return readPhotoHeaders(path, segments) && findSegment(segments, kJpegExif) >= 0;
 }
 
+namespace {
+
+bool drawBadge(const DibBitmap* badge, DibBitmap& cell) {
+  if (!badge || badge->bitsPerPixel() != 24) return false;
+  copyInto(cell, cell.width() - badge->width(), 0, *badge);
+  return true;
+}
+
+}  // namespace
+
 bool makeListCell(const ListCellStyle& style, const DibBitmap* badge, ThumbnailStore* store, std::wstring_view path,
                   DibBitmap& cell, ListCell* result) {
   const Size box = style.thumbnailBox();
   if (box.width < 1 || box.height < 1) return false;
   DibBitmap thumbnail;
+  ThumbnailStoreEntry record;
   // A stored thumbnail made for a larger cell is not used: it would not fit.
-  const bool stored =
-      store && store->get(thumbnail, path) && thumbnail.width() <= box.width && thumbnail.height() <= box.height;
+  bool stored = store && store->get(thumbnail, path, &record) && thumbnail.width() <= box.width &&
+                thumbnail.height() <= box.height;
   if (!stored) {
     thumbnail.release();
     if (!loadFitted(thumbnail, path, box)) return false;
-    if (store) store->put(thumbnail, path);
+    stored = store && store->put(thumbnail, path, &record);
   }
   DibBitmap made;
   ListCell placed;
   if (!composeCell(style, thumbnail, made, &placed.thumbnail)) return false;
-  if (badge && badge->bitsPerPixel() == 24 && hasExifBlock(path)) {
-    copyInto(made, made.width() - badge->width(), 0, *badge);
-    placed.exifBadge = true;
-  }
+  placed.exifBadge = badge && hasExifBlock(path) && drawBadge(badge, made);
+  if (stored) placed.origin = ListCellOrigin{record, placed.exifBadge};
   cell = std::move(made);
   if (result) *result = placed;
+  return true;
+}
+
+bool remakeListCell(const ListCellStyle& style, const DibBitmap* badge, ThumbnailStore& store,
+                    const ListCellOrigin& origin, DibBitmap& cell) {
+  DibBitmap thumbnail, made;
+  if (!store.read(origin.thumbnail, thumbnail) || !composeCell(style, thumbnail, made)) return false;
+  if (origin.exifBadge && !drawBadge(badge, made)) return false;
+  cell = std::move(made);
   return true;
 }
 

@@ -4,19 +4,27 @@
 // that carry EXIF data. Thread-safe as long as each call has its own bitmaps.
 #pragma once
 
+#include <optional>
 #include <string_view>
 
 #include "ListCellStyle.h"
+#include "ThumbnailStore.h"
 #include "imaging/DibBitmap.h"
 #include "platform/Geometry.h"
 
 namespace tavoro {
 
-class ThumbnailStore;
+// Enough to make a cell again from the store (remakeListCell).
+struct ListCellOrigin {
+  ThumbnailStoreEntry thumbnail;  // the stored thumbnail the cell shows
+  bool exifBadge = false;         // the badge was drawn
+};
 
 struct ListCell {
   Rect thumbnail;          // where the thumbnail lies in the cell
   bool exifBadge = false;  // the badge was drawn
+  // What the cell was made from, when the store holds its thumbnail.
+  std::optional<ListCellOrigin> origin;
 };
 
 // The thumbnail's place in a cell: centred, each centre found by integer
@@ -44,5 +52,11 @@ bool hasExifBlock(std::wstring_view path);
 // be decoded; cell is then unchanged.
 bool makeListCell(const ListCellStyle& style, const DibBitmap* badge, ThumbnailStore* store, std::wstring_view path,
                   DibBitmap& cell, ListCell* result = nullptr);
+
+// The cell that makeListCell made with the same style and badge, made again
+// from the store's record without looking at the photo. False, cell
+// unchanged, when the store no longer holds the record.
+bool remakeListCell(const ListCellStyle& style, const DibBitmap* badge, ThumbnailStore& store,
+                    const ListCellOrigin& origin, DibBitmap& cell);
 
 }  // namespace tavoro

@@ -32,13 +32,14 @@ class ListThumbnailLoader::LoaderThread final : public WorkerThread {
 
 ListThumbnailLoader::ListThumbnailLoader(ThumbnailStore& store, ListCellStyle style,
                                          std::shared_ptr<const DibBitmap> exifBadge, PlaceholderIconSource placeholders,
-                                         ListThumbnailSink sink)
+                                         ListThumbnailSink sink, size_t cellsKept)
     : m_store(store),
       m_style(style),
       m_badge(std::move(exifBadge)),
       m_placeholders(std::move(placeholders)),
       m_sink(std::move(sink)),
-      m_imageList(std::make_shared<CellImageList>(style.cell, 100)) {
+      m_cellsKept(cellsKept),
+      m_imageList(makeImageList(100)) {
   auto thread = std::make_unique<LoaderThread>(*this);
   if (thread->start()) m_thread = std::move(thread);
 }
@@ -51,6 +52,15 @@ ListThumbnailLoader::~ListThumbnailLoader() {
   m_queue.addQuit();
   m_thread->wait();
   m_thread.reset();
+}
+
+std::shared_ptr<CellImageList> ListThumbnailLoader::makeImageList(size_t capacity) const {
+  // What the list needs outlives the loader with it, as the list may.
+  CellImageList::Remake remake = [store = &m_store, style = m_style, badge = m_badge](const ListCellOrigin& origin,
+                                                                                      DibBitmap& cell) {
+    return remakeListCell(style, badge.get(), *store, origin, cell);
+  };
+  return std::make_shared<CellImageList>(m_style.cell, std::max<size_t>(1, capacity), std::move(remake), m_cellsKept);
 }
 
 std::shared_ptr<CellImageList> ListThumbnailLoader::imageList() const {
@@ -108,16 +118,17 @@ void ListThumbnailLoader::reset(size_t capacity) {
     m_queue.reset();
     m_items.clear();
     m_placeholderCells.clear();
-    m_imageList = std::make_shared<CellImageList>(m_style.cell, std::max<size_t>(1, capacity));
+    m_imageList = makeImageList(capacity);
   }
   if (m_sink.imageListRecreated) m_sink.imageListRecreated();
 }
 
 bool ListThumbnailLoader::load(const ThumbnailRequest& request) {
   DibBitmap cell;
-  if (!makeListCell(m_style, m_badge.get(), &m_store, request.path, cell)) return false;
+  ListCell made;
+  if (!makeListCell(m_style, m_badge.get(), &m_store, request.path, cell, &made)) return false;
   std::lock_guard lock(m_mutex);
-  const int index = m_imageList->add(std::move(cell));
+  const int index = m_imageList->add(std::move(cell), made.origin);
   if (index < 0) return false;
   m_items[request.itemId] = index;
   // Under the lock that guards the map, so that the finished set and the map

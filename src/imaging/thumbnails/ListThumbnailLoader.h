@@ -44,9 +44,13 @@ struct ListThumbnailSink {
 class ListThumbnailLoader {
  public:
   // Starts the loader thread; without one (it could not be made) requests
-  // stay queued. store may be closed: thumbnails are then always decoded.
+  // stay queued. store may be closed: thumbnails are then always decoded,
+  // and their cells stay in memory. Otherwise at most cellsKept cells of
+  // finished thumbnails stay in memory (see CellImageList); the store must
+  // outlive the image lists.
   ListThumbnailLoader(ThumbnailStore& store, ListCellStyle style, std::shared_ptr<const DibBitmap> exifBadge,
-                      PlaceholderIconSource placeholders, ListThumbnailSink sink);
+                      PlaceholderIconSource placeholders, ListThumbnailSink sink,
+                      size_t cellsKept = CellImageList::kDefaultKept);
   // Asks the thread to quit after the request in hand and waits for it; no
   // sink is called once this returns.
   ~ListThumbnailLoader();
@@ -81,12 +85,14 @@ class ListThumbnailLoader {
   class LoaderThread;
   // The job for one request on the loader thread; true when a cell was added.
   bool load(const ThumbnailRequest& request);
+  std::shared_ptr<CellImageList> makeImageList(size_t capacity) const;
 
   ThumbnailStore& m_store;
   const ListCellStyle m_style;
   const std::shared_ptr<const DibBitmap> m_badge;
   const PlaceholderIconSource m_placeholders;
   const ListThumbnailSink m_sink;
+  const size_t m_cellsKept;
   ThumbnailRequestQueue m_queue;
 
   // Guards the image list pointer and both maps.

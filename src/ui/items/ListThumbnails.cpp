@@ -32,7 +32,8 @@ QImage blittable(const QImage& bgr) {
 
 }  // namespace
 
-ListThumbnails::ListThumbnails(QObject* parent, ThumbnailStore* store) : QObject(parent), m_pictures(kPicturesKept) {
+ListThumbnails::ListThumbnails(QObject* parent, ThumbnailStore* store, size_t cellsKept)
+    : QObject(parent), m_pictures(kPicturesKept) {
   const ListCellStyle style;
   ListThumbnailSink sink;
   sink.thumbnailReady = [this](int32_t entryNumber) { onLoaderFinished(entryNumber); };
@@ -40,7 +41,8 @@ ListThumbnails::ListThumbnails(QObject* parent, ThumbnailStore* store) : QObject
   sink.imageListRecreated = [this] { takeImageList(); };
   m_loader = std::make_unique<ListThumbnailLoader>(
       store ? *store : listViewStore(), style, std::make_shared<const DibBitmap>(makeExifBadge()),
-      [style](std::wstring_view path) { return placeholderIcon(path, style); }, std::move(sink));
+      [style](std::wstring_view path) { return placeholderIcon(path, style); }, std::move(sink),
+      cellsKept ? cellsKept : CellImageList::kDefaultKept);
   m_cells = m_loader->imageList();
 }
 
@@ -57,11 +59,20 @@ void ListThumbnails::requestBatch(const std::vector<ThumbnailRequest>& batch) {
 }
 
 QImage ListThumbnails::picture(int32_t entryNumber, const std::wstring& photoPath) {
-  const int index = m_loader->imageIndexFor(entryNumber, photoPath);
+  int index = m_loader->imageIndexFor(entryNumber, photoPath);
   if (index < 0) return QImage();
   if (const QImage* kept = m_pictures.object(index)) return *kept;
-  const std::shared_ptr<const DibBitmap> cell = m_cells->at(index);
-  if (!cell) return QImage();
+  std::shared_ptr<const DibBitmap> cell = m_cells->at(index);
+  if (!cell) {
+    // Its stored thumbnail is gone: made again from the photo.
+    m_loader->forget(entryNumber);
+    m_loader->requestThumbnail(entryNumber, photoPath);
+    index = m_loader->imageIndexFor(entryNumber, photoPath);
+    if (index < 0) return QImage();
+    if (const QImage* kept = m_pictures.object(index)) return *kept;
+    cell = m_cells->at(index);
+    if (!cell) return QImage();
+  }
   QImage image = blittable(toQImage(*cell));
   m_pictures.insert(index, new QImage(image));
   return image;

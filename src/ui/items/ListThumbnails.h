@@ -30,8 +30,10 @@ class ListThumbnails : public QObject {
   Q_OBJECT
 
  public:
-  // Over the program's list-view store; store may be given for tests.
-  explicit ListThumbnails(QObject* parent = nullptr, ThumbnailStore* store = nullptr);
+  // Over the program's list-view store; store, and how many cells of
+  // finished thumbnails stay in memory (0: the loader's default), may be
+  // given for tests.
+  explicit ListThumbnails(QObject* parent = nullptr, ThumbnailStore* store = nullptr, size_t cellsKept = 0);
   // Stops the loader thread first: no thumbnail is announced afterwards.
   ~ListThumbnails() override;
 
@@ -42,7 +44,9 @@ class ListThumbnails : public QObject {
   // Several, in their order, at the front of the background work.
   void requestBatch(const std::vector<ThumbnailRequest>& batch);
   // What the entry shows: its cell, or else the placeholder cell with its
-  // file's icon; a null image when there is neither.
+  // file's icon; a null image when there is neither. A cell that left
+  // memory and cannot be made again from the store is asked for anew, and
+  // the placeholder shows until it is there.
   QImage picture(int32_t entryNumber, const std::wstring& photoPath);
 
   void forget(int32_t entryNumber);

@@ -149,6 +149,43 @@ TEST_F(ListThumbnailJobTest, UsesTheStoreAndDecodesAChangedPhotoAgain) {
   EXPECT_EQ(made.thumbnail, (Rect{1, 6, 39, 34}));
 }
 
+TEST_F(ListThumbnailJobTest, ACellIsMadeAgainFromItsStoredThumbnailAsItWas) {
+  ThumbnailStore store;
+  ASSERT_TRUE(store.open(L"remake.tcf", m_dir.path()));
+  const std::string exifJpeg = test::withExif(test::jpegBytes(400, 300, 1), test::jpegBytes(128, 96, 1));
+  const std::wstring camera = photo(L"camera.jpg", exifJpeg), plain = photo(L"plain.bmp", test::bmpBytes(300, 400));
+  for (const bool matte : {true, false})
+    for (const std::wstring& path : {camera, plain})
+      for (int pass = 0; pass < 2; ++pass) {  // decoded and put, then found in the store
+        SCOPED_TRACE(toUtf8(path) + (matte ? " with matte" : " without matte") + (pass ? ", stored" : ""));
+        ListCellStyle style;
+        style.matteOn = matte;
+        style.cell = matte ? Size{96, 96} : Size{80, 90};
+        DibBitmap cell, again;
+        ListCell made;
+        ASSERT_TRUE(makeListCell(style, &m_badge, &store, path, cell, &made));
+        ASSERT_TRUE(made.origin);
+        EXPECT_EQ(made.origin->exifBadge, path == camera);
+        EXPECT_EQ(made.origin->thumbnail.id, store.entryFor(path)->id);
+        ASSERT_TRUE(remakeListCell(style, &m_badge, store, *made.origin, again));
+        EXPECT_TRUE(cellShows(again, cell, Rect{0, 0, cell.width(), cell.height()}, {}, nullptr));
+      }
+
+  // Without a store there is nothing to make it from; a store opened anew
+  // no longer holds it.
+  DibBitmap cell;
+  ListCell made;
+  ASSERT_TRUE(makeListCell(ListCellStyle{}, &m_badge, nullptr, plain, cell, &made));
+  EXPECT_FALSE(made.origin);
+  ASSERT_TRUE(makeListCell(ListCellStyle{}, &m_badge, &store, plain, cell, &made));
+  ASSERT_TRUE(made.origin);
+  store.close();
+  ASSERT_TRUE(store.open(L"remake.tcf", m_dir.path()));
+  DibBitmap untouched;
+  EXPECT_FALSE(remakeListCell(ListCellStyle{}, &m_badge, store, *made.origin, untouched));
+  EXPECT_FALSE(untouched.isValid());
+}
+
 TEST(ListCellStyleTest, TheBoxLeavesRoomForTheMatte) {
   ListCellStyle style;
   EXPECT_EQ(style.thumbnailBox(), (Size{94, 94}));
