@@ -22,10 +22,12 @@ QImage blittable(const QImage& bgr) {
   if (bgr.format() != QImage::Format_BGR888) return bgr.convertToFormat(QImage::Format_RGB32);
   QImage rgb(bgr.size(), QImage::Format_RGB32);
   if (rgb.isNull()) return rgb;
-  for (int y = 0; y < bgr.height(); ++y) {
+  // The sizes read once: QImage's accessors are calls into the library.
+  const int width = bgr.width(), height = bgr.height();
+  for (int y = 0; y < height; ++y) {
     const uchar* from = bgr.constScanLine(y);
     auto* to = reinterpret_cast<QRgb*>(rgb.scanLine(y));
-    for (int x = 0; x < bgr.width(); ++x) to[x] = qRgb(from[3 * x + 2], from[3 * x + 1], from[3 * x]);
+    for (int x = 0; x < width; ++x) to[x] = qRgb(from[3 * x + 2], from[3 * x + 1], from[3 * x]);
   }
   return rgb;
 }
