@@ -59,15 +59,65 @@ std::wstring lexicalNormal(std::wstring_view p) {
   return out;
 }
 
-size_t lastSlash(std::wstring_view path) { return path.rfind(L'/'); }
+size_t lastSlash(std::wstring_view path) {
+  return path.rfind(L'/');
+}
 
 }  // namespace
 
-std::wstring cleanPath(std::wstring_view path) { return withFolderSlash(trimSpace(path)); }
+std::wstring cleanPath(std::wstring_view path) {
+  return withFolderSlash(trimSpace(path));
+}
 
-std::wstring normalizePath(std::wstring_view path) { return lexicalNormal(withFolderSlash(path)); }
+std::wstring normalizePath(std::wstring_view path) {
+  return lexicalNormal(withFolderSlash(path));
+}
 
-std::wstring lexicalPath(std::wstring_view path) { return lexicalNormal(path); }
+std::wstring lexicalPath(std::wstring_view path) {
+  return lexicalNormal(path);
+}
+
+namespace {
+
+// True when lexicalNormal would give p back unchanged and p is neither empty
+// nor a root nor ".", nor ends with "/".
+bool isPlainLexicalPath(std::wstring_view p) {
+  size_t i = p.starts_with(L"//") ? 2 : p.starts_with(L"/") ? 1 : 0;
+  const bool absolute = i > 0;
+  if (i == p.size()) return false;
+  bool onlyParents = true;  // every part so far is ".."
+  while (i <= p.size()) {
+    size_t end = p.find(L'/', i);
+    if (end == std::wstring_view::npos) end = p.size();
+    const std::wstring_view part = p.substr(i, end - i);
+    if (part.empty() || part == L".") return false;
+    if (part == L"..") {
+      if (absolute || !onlyParents) return false;
+    } else {
+      onlyParents = false;
+    }
+    i = end + 1;
+  }
+  return true;
+}
+
+bool isPlainName(std::wstring_view name) {
+  return !name.empty() && name != L"." && name != L".." && name.find(L'/') == std::wstring_view::npos;
+}
+
+}  // namespace
+
+std::wstring joinLexical(std::wstring_view folder, std::wstring_view name) {
+  std::wstring_view base = folder;
+  if (base.size() > 1 && base.back() == L'/') base.remove_suffix(1);
+  if (!isPlainName(name) || !isPlainLexicalPath(base))
+    return lexicalPath(std::wstring(folder) + L"/" + std::wstring(name));
+  std::wstring joined;
+  joined.reserve(base.size() + 1 + name.size());
+  joined.append(base).push_back(L'/');
+  joined.append(name);
+  return joined;
+}
 
 std::wstring joinPath(std::wstring_view base, std::wstring_view path) {
   if (!path.empty() && path[0] == L'/') return std::wstring(path);
@@ -78,7 +128,9 @@ std::wstring joinPath(std::wstring_view base, std::wstring_view path) {
   return normalizePath(joined);
 }
 
-bool samePath(std::wstring_view a, std::wstring_view b) { return normalizePath(a) == normalizePath(b); }
+bool samePath(std::wstring_view a, std::wstring_view b) {
+  return normalizePath(a) == normalizePath(b);
+}
 
 std::wstring absolutePath(std::wstring_view path) {
   if (!path.empty() && path[0] == L'/') return lexicalNormal(path);

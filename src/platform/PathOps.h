@@ -18,6 +18,10 @@ std::wstring cleanPath(std::wstring_view path);
 std::wstring normalizePath(std::wstring_view path);
 // normalizePath without looking at the disk: no trailing "/" is added.
 std::wstring lexicalPath(std::wstring_view path);
+// lexicalPath(folder + "/" + name), for any folder and name; only a copy when
+// folder is as lexicalPath gives it (a trailing "/" allowed) and name is a
+// plain name, as when the many paths below one folder are built.
+std::wstring joinLexical(std::wstring_view folder, std::wstring_view name);
 
 // path itself when it is absolute; otherwise base, "/" and path, normalised.
 std::wstring joinPath(std::wstring_view base, std::wstring_view path);

@@ -1,8 +1,7 @@
 #include "Collection.h"
 
-#include <cstdio>
-
 #include "CollectionList.h"
+#include "PhotoNames.h"
 #include "Wardrobe.h"
 #include "platform/PathOps.h"
 
@@ -17,9 +16,7 @@ std::wstring Collection::namedPhotoFolder() const {
   if (m_id <= 0 || !m_owner || !m_owner->wardrobe()) return {};
   const std::wstring folder = m_owner->wardrobe()->namedPhotoFolder();
   if (folder.empty()) return {};
-  wchar_t name[32];
-  std::swprintf(name, 32, L"C_%06d", m_id);
-  return lexicalPath(folder + L"/" + name);
+  return joinLexical(folder, numberedName(L'C', m_id));
 }
 
 void Collection::clearAllRecords() {

@@ -1,9 +1,8 @@
 #include "Item.h"
 
-#include <cstdio>
-
 #include "Collection.h"
 #include "ItemList.h"
+#include "PhotoNames.h"
 #include "platform/FileSystem.h"
 #include "platform/PathOps.h"
 
@@ -18,12 +17,12 @@ std::wstring Item::namedPhotoFolder() const {
   if (!m_owner || !m_owner->collection()) return {};
   const std::wstring folder = m_owner->collection()->namedPhotoFolder();
   if (folder.empty()) return {};
-  wchar_t name[32];
-  std::swprintf(name, 32, L"I_%06d", m_id);
-  return lexicalPath(folder + L"/" + name);
+  return joinLexical(folder, numberedName(L'I', m_id));
 }
 
-std::wstring Item::mainPhotoPath() const { return m_photos.count() ? m_photos.at(0)->filePath() : std::wstring(); }
+std::wstring Item::mainPhotoPath() const {
+  return m_photos.count() ? m_photos.at(0)->filePath() : std::wstring();
+}
 
 void Item::removeFiles(RemovalReport* report) {
   m_photos.clear(true);

@@ -1,9 +1,9 @@
 #include "PhotoList.h"
 
 #include <atomic>
-#include <cstdio>
 
 #include "Item.h"
+#include "PhotoNames.h"
 #include "platform/CharClass.h"
 #include "platform/FileSystem.h"
 #include "platform/PathOps.h"
@@ -39,9 +39,7 @@ std::wstring Photo::filePath() const {
   if (!isPhotoType(m_format) || m_id <= 0 || !m_owner || !m_owner->item()) return {};
   const std::wstring folder = m_owner->item()->namedPhotoFolder();
   if (folder.empty()) return {};
-  wchar_t name[32];
-  std::swprintf(name, 32, L"P_%06d", m_id);
-  return lexicalPath(folder + L"/" + name + extensionOf(m_format, true));
+  return joinLexical(folder, numberedName(L'P', m_id) + extensionOf(m_format, true));
 }
 
 bool Photo::deleteFile() const {

@@ -26,7 +26,7 @@ std::wstring Wardrobe::photoFolder() const {
 
 std::wstring Wardrobe::namedPhotoFolder() const {
   if (m_folder.empty()) return {};
-  return lexicalPath(m_folder + L"/" + kPhotoFolderName);
+  return joinLexical(m_folder, kPhotoFolderName);
 }
 
 }  // namespace tavoro

@@ -38,6 +38,41 @@ TEST(PathOpsTest, NormalizesLexically) {
   EXPECT_EQ(normalizePath(longPath), longPath);
 }
 
+TEST(PathOpsTest, JoiningANameToAFolderGivesWhatNormalizingTheWholeWouldGive) {
+  const wchar_t* folders[] = {L"",
+                              L"/",
+                              L"//",
+                              L"///",
+                              L".",
+                              L"./",
+                              L"..",
+                              L"../..",
+                              L"../a",
+                              L"a/..",
+                              L"a/../..",
+                              L"/..",
+                              L"/a/..",
+                              L"/a/./b",
+                              L"/a//b",
+                              L"/a/b",
+                              L"/a/b/",
+                              L"/a/b//",
+                              L"a",
+                              L"a/b/",
+                              L"./a",
+                              L"//srv/share",
+                              L"//srv/",
+                              L"/a/b/.",
+                              L"../b/",
+                              L"/a/.../b",
+                              L"/W/_Wardrobe_Photos_/C_000001"};
+  const wchar_t* names[] = {L"X", L"I_000001", L"P_000002.jpg", L".", L"..", L"", L"a/b", L"/x", L"...", L"x/"};
+  for (const wchar_t* folder : folders)
+    for (const wchar_t* name : names)
+      EXPECT_EQ(joinLexical(folder, name), lexicalPath(std::wstring(folder) + L"/" + name))
+          << "folder \"" << folder << "\", name \"" << name << "\"";
+}
+
 TEST(PathOpsTest, ExistingFoldersGainATrailingSlash) {
   TempDir dir;
   ASSERT_TRUE(createFolders(dir / L"folder"));

@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <climits>
+#include <cstdio>
+
+#include "wardrobe/PhotoNames.h"
 #include "wardrobe/Wardrobe.h"
 
 namespace tavoro {
@@ -182,16 +186,24 @@ TEST(WardrobeTest, PathsFollowTheLayoutAndIds) {
   EXPECT_EQ(Wardrobe(L"/x", L"").folder(), L"");
 }
 
+TEST(WardrobeTest, NumberedNamesAreWhatTheFormatWouldGive) {
+  for (const int32_t id : {0, 1, 12, 99999, 999999, 1000000, 1234567, INT32_MAX, -1, -12345, -123456, INT32_MIN}) {
+    wchar_t expected[32];
+    std::swprintf(expected, 32, L"P_%06d", id);
+    EXPECT_EQ(numberedName(L'P', id), expected) << id;
+  }
+}
+
 TEST(ImageTypeTest, ExtensionsMapToCodes) {
   struct Case {
     const wchar_t* path;
     ImageType type;
   };
   const Case cases[] = {
-      {L"Photo.JPEG", ImageType::Jpg}, {L"a.jfif", ImageType::Jpg}, {L"b.jpe", ImageType::Jpg},
-      {L"x.Jpg", ImageType::Jpg},      {L"c.rle", ImageType::Bmp},  {L"c.DIB", ImageType::Bmp},
-      {L"d.tif", ImageType::Tif},      {L"e.gif", ImageType::Gif},  {L"f.ico", ImageType::Ico},
-      {L"g.kod", ImageType::Kod},      {L"h.PNG", ImageType::Png},  {L"noext", ImageType::None},
+      {L"Photo.JPEG", ImageType::Jpg},      {L"a.jfif", ImageType::Jpg},  {L"b.jpe", ImageType::Jpg},
+      {L"x.Jpg", ImageType::Jpg},           {L"c.rle", ImageType::Bmp},   {L"c.DIB", ImageType::Bmp},
+      {L"d.tif", ImageType::Tif},           {L"e.gif", ImageType::Gif},   {L"f.ico", ImageType::Ico},
+      {L"g.kod", ImageType::Kod},           {L"h.PNG", ImageType::Png},   {L"noext", ImageType::None},
       {L"/dir.jpg/noext", ImageType::None}, {L"a.tiff", ImageType::None}, {L"trailing.", ImageType::None},
   };
   for (const Case& c : cases) EXPECT_EQ(typeFromExtension(c.path), c.type) << c.path;
