@@ -18,6 +18,7 @@
 #include "TestFiles.h"
 #include "platform/FileSystem.h"
 #include "platform/FileTime.h"
+#include "platform/OpenFolder.h"
 #include "platform/Utf8.h"
 
 namespace tavoro {
@@ -175,6 +176,38 @@ TEST(FileSystemTest, ListsEntriesWithTheirKinds) {
   }
   EXPECT_FALSE(listFolder(dir / L"missing", entries));
   EXPECT_TRUE(entries.empty());
+}
+
+TEST(FileSystemTest, AnOpenFolderTellsFilesBelowItAsIsFileDoes) {
+  TempDir dir;
+  ASSERT_TRUE(createFolders(dir / L"photos/I_000001"));
+  ASSERT_TRUE(createFolders(dir / L"photos/I_000002/P_000001.jpg"));  // a folder where a photo should be
+  ASSERT_TRUE(createFolders(dir / L"elsewhere"));
+  writeFile(dir / L"photos/I_000001/P_000001.jpg", "photo");
+  writeFile(dir / L"elsewhere/x.jpg", "photo");
+  ASSERT_EQ(::symlink(toUtf8(dir / L"elsewhere/x.jpg").c_str(), toUtf8(dir / L"photos/link.jpg").c_str()), 0);
+  ASSERT_EQ(::symlink("missing.jpg", toUtf8(dir / L"photos/dangling.jpg").c_str()), 0);
+  const std::wstring paths[] = {dir / L"photos/I_000001/P_000001.jpg",
+                                dir / L"photos/I_000002/P_000001.jpg",
+                                dir / L"photos/I_000003/P.jpg",
+                                dir / L"photos/link.jpg",
+                                dir / L"photos/dangling.jpg",
+                                dir / L"photos/I_000001",
+                                dir / L"photos//I_000001/P_000001.jpg",
+                                dir / L"photos/../elsewhere/x.jpg",
+                                dir / L"elsewhere/x.jpg",
+                                dir / L"photos",
+                                dir / L"photos/",
+                                L"",
+                                L"relative/x.jpg"};
+  for (const std::wstring& folder : {dir / L"photos", dir / L"photos/", dir / L"missing", std::wstring()}) {
+    OpenFolder open(folder);
+    EXPECT_EQ(open.isOpen(), folder.find(L"photos") != std::wstring::npos) << toUtf8(folder);
+    for (const std::wstring& path : paths) EXPECT_EQ(open.isFile(path), isFile(path)) << toUtf8(path);
+  }
+  OpenFolder photos(dir / L"photos");
+  EXPECT_TRUE(photos.isFile(dir / L"photos/I_000001/P_000001.jpg"));
+  EXPECT_FALSE(photos.isFile(dir / L"photos/I_000002/P_000001.jpg"));
 }
 
 }  // namespace

@@ -1,7 +1,6 @@
 #include "ListThumbnailLoader.h"
 
 #include <algorithm>
-#include <iterator>
 
 #include "ListThumbnailJob.h"
 #include "WorkerThread.h"
@@ -73,13 +72,10 @@ void ListThumbnailLoader::requestThumbnail(int32_t itemId, std::wstring photoPat
   m_queue.addPriority({itemId, std::move(photoPath)});
 }
 
-void ListThumbnailLoader::requestThumbnails(const std::vector<ThumbnailRequest>& batch) {
+void ListThumbnailLoader::requestThumbnails(std::vector<ThumbnailRequest> batch) {
   // An item id of -1 would read as the quit request.
-  std::vector<ThumbnailRequest> checked;
-  checked.reserve(batch.size());
-  std::copy_if(batch.begin(), batch.end(), std::back_inserter(checked),
-               [](const ThumbnailRequest& r) { return r.itemId != ThumbnailRequestQueue::kQuitId; });
-  m_queue.addBatch(checked);
+  std::erase_if(batch, [](const ThumbnailRequest& r) { return r.itemId == ThumbnailRequestQueue::kQuitId; });
+  m_queue.addBatch(std::move(batch));
 }
 
 int ListThumbnailLoader::imageIndexFor(int32_t itemId, std::wstring_view photoPath) {

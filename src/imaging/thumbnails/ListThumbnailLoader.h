@@ -65,7 +65,7 @@ class ListThumbnailLoader {
   // One thumbnail, ahead of the background work (an entry just made or shown).
   void requestThumbnail(int32_t itemId, std::wstring photoPath);
   // Several thumbnails, in their order, ahead of earlier background work.
-  void requestThumbnails(const std::vector<ThumbnailRequest>& batch);
+  void requestThumbnails(std::vector<ThumbnailRequest> batch);
   // The index of the item's finished cell, or else of the placeholder for
   // its photo (made on first use); -1 when there is neither.
   int imageIndexFor(int32_t itemId, std::wstring_view photoPath);

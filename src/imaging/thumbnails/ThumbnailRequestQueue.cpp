@@ -22,13 +22,13 @@ bool ThumbnailRequestQueue::addPriority(ThumbnailRequest request) {
   return true;
 }
 
-size_t ThumbnailRequestQueue::addBatch(const std::vector<ThumbnailRequest>& batch) {
+size_t ThumbnailRequestQueue::addBatch(std::vector<ThumbnailRequest> batch) {
   size_t added = 0;
   {
     std::lock_guard lock(m_mutex);
     for (auto it = batch.rbegin(); it != batch.rend(); ++it) {
       if (m_finished.contains(it->itemId)) continue;
-      m_background.push_front(*it);
+      m_background.push_front(std::move(*it));
       ++added;
     }
   }

@@ -31,7 +31,7 @@ class ThumbnailRequestQueue {
   bool addPriority(ThumbnailRequest request);
   // Puts the batch, in its own order, at the front of the background list,
   // leaving out finished items. Returns how many were queued.
-  size_t addBatch(const std::vector<ThumbnailRequest>& batch);
+  size_t addBatch(std::vector<ThumbnailRequest> batch);
   // Queues the quit request (item id -1) as a priority request.
   void addQuit();
 

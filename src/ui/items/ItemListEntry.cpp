@@ -2,11 +2,18 @@
 
 #include <atomic>
 
+#include "ui/common/QtText.h"
+
 namespace tavoro::ui {
 
 const PhotoFileFacts& ItemListEntry::fileFacts() const {
-  if (!facts) facts = readPhotoFileFacts(photoPathText);
+  if (!facts) facts = readPhotoFileFacts(photoPathText());
   return *facts;
+}
+
+const QString& ItemListEntry::photoPathText() const {
+  if (photoPathTextMade.isNull() && !photoPath.empty()) photoPathTextMade = toQString(photoPath);
+  return photoPathTextMade;
 }
 
 int32_t nextEntryNumber() {

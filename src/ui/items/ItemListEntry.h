@@ -21,11 +21,14 @@ struct ItemListEntry {
   int32_t number = 0;      // from nextEntryNumber(): unique for the life of the process
   Item* item = nullptr;    // owned by the collection
   std::wstring photoPath;  // the item's main photo when the entry was made
-  QString photoPathText;   // the same, as Qt text
   // Read from the file the first time a details column or a sort needs it.
   mutable std::optional<PhotoFileFacts> facts;
+  // photoPath as Qt text, made the first time it is asked for: a large
+  // collection is shown without converting every path.
+  mutable QString photoPathTextMade;
 
   const PhotoFileFacts& fileFacts() const;
+  const QString& photoPathText() const;
 };
 
 // The next entry number: 1, 2, ... for every entry the program makes, so that

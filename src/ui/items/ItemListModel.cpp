@@ -45,7 +45,7 @@ QVariant ItemListModel::data(const QModelIndex& index, int role) const {
     case Qt::EditRole:
       return index.column() == kNameColumn ? toQString(e.item->name()) : QVariant();
     case Qt::DecorationRole:
-      return index.column() == kNameColumn ? QVariant(fileIcon(e.photoPathText)) : QVariant();
+      return index.column() == kNameColumn ? QVariant(fileIcon(e.photoPathText())) : QVariant();
     case Qt::ToolTipRole:
       return infoTip(e);
     case Qt::TextAlignmentRole:
@@ -53,7 +53,7 @@ QVariant ItemListModel::data(const QModelIndex& index, int role) const {
     case EntryNumberRole:
       return e.number;
     case PhotoPathRole:
-      return e.photoPathText;
+      return e.photoPathText();
     default:
       return QVariant();
   }

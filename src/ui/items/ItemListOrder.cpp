@@ -45,8 +45,8 @@ EntryComparison columnComparison(int column) {
   if (column == kNameColumn) {
     // The files by their paths, as the desktop orders files by name.
     return [](const ItemListEntry& a, const ItemListEntry& b) {
-      const int order = a.photoPathText.compare(b.photoPathText, Qt::CaseInsensitive);
-      return order != 0 ? order : a.photoPathText.compare(b.photoPathText, Qt::CaseSensitive);
+      const int order = a.photoPathText().compare(b.photoPathText(), Qt::CaseInsensitive);
+      return order != 0 ? order : a.photoPathText().compare(b.photoPathText(), Qt::CaseSensitive);
     };
   }
   return [column](const ItemListEntry& a, const ItemListEntry& b) { return compareFacts(a, b, column); };

@@ -7,7 +7,7 @@
 #include <algorithm>
 
 #include "imaging/thumbnails/PreviewThumbnailCache.h"
-#include "platform/FileSystem.h"
+#include "platform/OpenFolder.h"
 #include "ui/common/CommandEvent.h"
 #include "ui/common/CommandIds.h"
 #include "ui/common/MessageBox.h"
@@ -138,14 +138,15 @@ void ItemListPane::forwardSelection() {
 std::vector<ItemListEntry> ItemListPane::makeEntries(const std::vector<Item*>& items) {
   std::vector<ItemListEntry> entries;
   entries.reserve(items.size());
+  // The photos lie below the collection's folder: looked at from there.
+  const OpenFolder photos(m_collection ? m_collection->namedPhotoFolder() : std::wstring());
   for (Item* item : items) {
     std::wstring path = item->mainPhotoPath();
     // A missing photo, or a folder where the photo should be, makes no entry.
-    if (path.empty() || !isFile(path)) continue;
+    if (path.empty() || !photos.isFile(path)) continue;
     ItemListEntry entry;
     entry.number = nextEntryNumber();
     entry.item = item;
-    entry.photoPathText = toQString(path);
     entry.photoPath = std::move(path);
     entries.push_back(std::move(entry));
   }
@@ -159,7 +160,7 @@ void ItemListPane::requestThumbnails(const std::vector<ItemListEntry>& entries, 
     std::vector<ThumbnailRequest> batch;
     batch.reserve(entries.size());
     for (const ItemListEntry& entry : entries) batch.push_back({entry.number, entry.photoPath});
-    m_thumbnails->requestBatch(batch);
+    m_thumbnails->requestBatch(std::move(batch));
   } else {
     for (const ItemListEntry& entry : entries) m_thumbnails->request(entry.number, entry.photoPath);
   }
@@ -265,7 +266,7 @@ void ItemListPane::requestWaiting() {
     if (m_waiting.count(entry.number)) batch.push_back({entry.number, entry.photoPath});
   }
   m_waiting.clear();
-  m_thumbnails->requestBatch(batch);
+  m_thumbnails->requestBatch(std::move(batch));
 }
 
 void ItemListPane::requestVisible() {
@@ -276,7 +277,7 @@ void ItemListPane::requestVisible() {
   batch.reserve(static_cast<size_t>(last - first + 1));
   for (int row = first; row <= last; ++row)
     batch.push_back({m_model->entry(row).number, m_model->entry(row).photoPath});
-  m_thumbnails->requestBatch(batch);
+  m_thumbnails->requestBatch(std::move(batch));
 }
 
 void ItemListPane::onThumbnailsReady(const QList<int32_t>& numbers) {

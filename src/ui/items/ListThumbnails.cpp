@@ -56,8 +56,8 @@ void ListThumbnails::request(int32_t entryNumber, const std::wstring& photoPath)
   m_loader->requestThumbnail(entryNumber, photoPath);
 }
 
-void ListThumbnails::requestBatch(const std::vector<ThumbnailRequest>& batch) {
-  if (!batch.empty()) m_loader->requestThumbnails(batch);
+void ListThumbnails::requestBatch(std::vector<ThumbnailRequest> batch) {
+  if (!batch.empty()) m_loader->requestThumbnails(std::move(batch));
 }
 
 QImage ListThumbnails::picture(int32_t entryNumber, const std::wstring& photoPath) {

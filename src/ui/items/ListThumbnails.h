@@ -42,7 +42,7 @@ class ListThumbnails : public QObject {
   // One thumbnail, ahead of the background work.
   void request(int32_t entryNumber, const std::wstring& photoPath);
   // Several, in their order, at the front of the background work.
-  void requestBatch(const std::vector<ThumbnailRequest>& batch);
+  void requestBatch(std::vector<ThumbnailRequest> batch);
   // What the entry shows: its cell, or else the placeholder cell with its
   // file's icon; a null image when there is neither. A cell that left
   // memory and cannot be made again from the store is asked for anew, and
