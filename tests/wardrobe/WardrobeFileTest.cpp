@@ -8,6 +8,7 @@
 #include "FileSizeLimit.h"
 #include "TempDir.h"
 #include "TestFiles.h"
+#include "WardrobeDescription.h"
 #include "platform/FileSystem.h"
 #include "platform/Utf8.h"
 #include "wardrobe/WardrobeFile.h"
@@ -15,6 +16,7 @@
 namespace tavoro {
 namespace {
 
+using test::describe;
 using test::readFile;
 using test::TempDir;
 using test::writeFile;
@@ -27,28 +29,6 @@ constexpr const wchar_t* kFixedNow = L"2030-01-15 10:20:30.400";
 
 DateTime at(int y, int mo, int d, int h, int mi, int s, int ms) {
   return DateTime(Date::fromParts(y, mo, d), Time::fromParts(h, mi, s, ms));
-}
-
-// Everything the file stores, one line per object, storable records only.
-std::wstring describe(const Wardrobe& wardrobe) {
-  const CollectionList& list = wardrobe.collections();
-  std::wstring out = L"wardrobe " + std::to_wstring(wardrobe.wardrobeId()) + L" [" + wardrobe.name() + L"] next " +
-                     std::to_wstring(list.nextId()) + L" hot " + std::to_wstring(list.hotId()) + L"\n";
-  for (const auto& c : list.collections()) {
-    out += L" collection " + std::to_wstring(c->id()) + L" [" + c->name() + L"] tags next " +
-           std::to_wstring(c->tags().nextId()) + L" items next " + std::to_wstring(c->items().nextId()) + L"\n";
-    for (const auto& t : c->tags().tags()) out += L"  tag " + std::to_wstring(t->id()) + L" [" + t->name() + L"]\n";
-    for (const auto& i : c->items().items()) {
-      out += L"  item " + std::to_wstring(i->id()) + L" [" + i->name() + L"] " + i->dateAdded().toText() +
-             L" photos next " + std::to_wstring(i->photos().nextId()) + L"\n";
-      for (const auto& p : i->photos().photos())
-        out += L"   photo " + std::to_wstring(p->id()) + L" format " + std::to_wstring(static_cast<int>(p->format())) +
-               L"\n";
-      for (const Record& r : i->records())
-        if (r.isStorable()) out += L"   record " + std::to_wstring(r.tagId()) + L" [" + r.value() + L"]\n";
-    }
-  }
-  return out;
 }
 
 const std::string kDeclaration = "<?xml version=\"1.0\" encoding=\"UTF-8\" ?>\n";

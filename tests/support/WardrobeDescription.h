@@ -1,0 +1,15 @@
+// A wardrobe as text, for comparing two of them in tests: everything the
+// wardrobe file stores, one line per object (storable records only).
+#pragma once
+
+#include <string>
+
+namespace tavoro {
+class Wardrobe;
+}
+
+namespace tavoro::test {
+
+std::wstring describe(const Wardrobe& wardrobe);
+
+}  // namespace tavoro::test
