@@ -30,4 +30,18 @@ QImage toQImage(const DibBitmap& bitmap) {
   return image;
 }
 
+QImage toPaintableQImage(const DibBitmap& bitmap) {
+  if (!bitmap.isValid() || bitmap.bitsPerPixel() != 24) return toQImage(bitmap).convertToFormat(QImage::Format_RGB32);
+  const int width = bitmap.width();
+  const int height = bitmap.height();
+  QImage image(width, height, QImage::Format_RGB32);
+  if (image.isNull()) return image;
+  for (int y = 0; y < height; ++y) {
+    const uint8_t* from = bitmap.row(y);
+    auto* to = reinterpret_cast<QRgb*>(image.scanLine(y));
+    for (int x = 0; x < width; ++x) to[x] = qRgb(from[3 * x + 2], from[3 * x + 1], from[3 * x]);
+  }
+  return image;
+}
+
 }  // namespace tavoro::ui

@@ -16,5 +16,9 @@ namespace tavoro::ui {
 // depth through its palette or masks as ARGB32 (alpha kept where the bitmap
 // has an alpha mask). A null image for a bitmap that is not valid.
 QImage toQImage(const DibBitmap& bitmap);
+// The same picture as RGB32, the format that painting copies as it is (a
+// 24-bit picture is converted at every paint, through Qt's slow general path
+// for blue-green-red): for pictures painted many times, such as list cells.
+QImage toPaintableQImage(const DibBitmap& bitmap);
 
 }  // namespace tavoro::ui

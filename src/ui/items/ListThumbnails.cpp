@@ -14,24 +14,6 @@ namespace {
 // Pictures kept ready for painting: a few screens full of cells.
 constexpr int kPicturesKept = 600;
 
-// The cell in the format that painting copies as it is. Drawing 24-bit
-// pictures converts every pixel at every paint, and Qt's own conversion from
-// blue-green-red takes its slow general path: a screen full of new cells
-// would hold up the event loop for several milliseconds.
-QImage blittable(const QImage& bgr) {
-  if (bgr.format() != QImage::Format_BGR888) return bgr.convertToFormat(QImage::Format_RGB32);
-  QImage rgb(bgr.size(), QImage::Format_RGB32);
-  if (rgb.isNull()) return rgb;
-  // The sizes read once: QImage's accessors are calls into the library.
-  const int width = bgr.width(), height = bgr.height();
-  for (int y = 0; y < height; ++y) {
-    const uchar* from = bgr.constScanLine(y);
-    auto* to = reinterpret_cast<QRgb*>(rgb.scanLine(y));
-    for (int x = 0; x < width; ++x) to[x] = qRgb(from[3 * x + 2], from[3 * x + 1], from[3 * x]);
-  }
-  return rgb;
-}
-
 }  // namespace
 
 ListThumbnails::ListThumbnails(QObject* parent, ThumbnailStore* store, size_t cellsKept)
@@ -75,7 +57,7 @@ QImage ListThumbnails::picture(int32_t entryNumber, const std::wstring& photoPat
     cell = m_cells->at(index);
     if (!cell) return QImage();
   }
-  QImage image = blittable(toQImage(*cell));
+  QImage image = toPaintableQImage(*cell);
   m_pictures.insert(index, new QImage(image));
   return image;
 }

@@ -31,8 +31,12 @@ TEST(DibImageTest, PicturesKeepTheirOrientationAndColours) {
     EXPECT_EQ(image.pixel(0, 0), c.wantTopLeft) << c.bits;
     EXPECT_EQ(image.pixel(2, 1), c.wantBottomRight) << c.bits;
     EXPECT_FALSE(image.hasAlphaChannel()) << c.bits;
+    const QImage paintable = toPaintableQImage(bitmap);
+    EXPECT_EQ(paintable.format(), QImage::Format_RGB32) << c.bits;
+    EXPECT_EQ(paintable, image.convertToFormat(QImage::Format_RGB32)) << c.bits;
   }
   EXPECT_TRUE(toQImage(DibBitmap()).isNull());
+  EXPECT_TRUE(toPaintableQImage(DibBitmap()).isNull());
 }
 
 }  // namespace
