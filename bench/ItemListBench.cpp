@@ -8,12 +8,19 @@
 // until every thumbnail is made. It reports the longest event handler on the
 // user-interface thread while thumbnails stream in, and the peak memory.
 // The photos and their wardrobe tree are made once into the build's cache.
+// The floors: selecting an empty collection (0 items), and for the scroll,
+// Qt's own list view over the same names, laid out and scrolled alike, each
+// entry drawn with plain painter calls (a picture ready in memory, the name).
 //
-// Usage: bench_item_list [ITEMS...]   (default: 5000 50000)
+// Usage: bench_item_list [ITEMS...]   (default: 0 5000 50000)
 #include <QApplication>
 #include <QEventLoop>
 #include <QHeaderView>
+#include <QListView>
+#include <QPainter>
 #include <QScrollBar>
+#include <QStringListModel>
+#include <QStyledItemDelegate>
 #include <QTest>
 #include <QTimer>
 #include <algorithm>
@@ -33,6 +40,7 @@
 #include "ui/common/CommandIds.h"
 #include "ui/items/ItemDetailsView.h"
 #include "ui/items/ItemGridView.h"
+#include "ui/items/ItemListLook.h"
 #include "ui/items/ItemListModel.h"
 #include "ui/items/ItemListPane.h"
 #include "ui/items/ListThumbnails.h"
@@ -68,6 +76,7 @@ class TimedApplication : public QApplication {
     }
     if (event->type() == QEvent::Paint && receiver == m_paintTarget) {
       m_lastPaint = Clock::now();
+      m_paintMs += msSince(start);
       ++m_paints;
     }
     return result;
@@ -75,6 +84,8 @@ class TimedApplication : public QApplication {
 
   void watchPaints(QObject* target) { m_paintTarget = target; }
   int paints() const { return m_paints; }
+  // Time spent painting the watched widget, in all.
+  double paintMs() const { return m_paintMs; }
   Clock::time_point lastPaint() const { return m_lastPaint; }
   void startTiming() {
     m_timing = true;
@@ -92,6 +103,7 @@ class TimedApplication : public QApplication {
   int m_overBudget = 0;
   QObject* m_paintTarget = nullptr;
   int m_paints = 0;
+  double m_paintMs = 0;
   Clock::time_point m_lastPaint;
 };
 
@@ -171,6 +183,59 @@ Collection* makeCollection(Wardrobe& wardrobe, int count) {
   return collection;
 }
 
+// Draws one picture, ready in memory, and the name under it, with plain
+// painter calls: the least an entry of the item list can cost.
+class PlainDelegate : public QStyledItemDelegate {
+ public:
+  explicit PlainDelegate(QSize cell) : m_picture(cell, QImage::Format_RGB32) { m_picture.fill(QColor(218, 222, 229)); }
+  void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+    const QRect entry = option.rect;
+    painter->drawImage(QPoint(entry.left() + (entry.width() - m_picture.width()) / 2, entry.top() + 2), m_picture);
+    const QRect label(entry.left() + 2, entry.top() + m_picture.height() + 6, entry.width() - 4,
+                      entry.height() - m_picture.height() - 6);
+    painter->drawText(label, Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap, index.data().toString());
+  }
+
+ private:
+  QImage m_picture;
+};
+
+// The floor of the scroll: Qt's list view over the same names, in the same
+// grid and viewport, scrolled the same way, each entry drawn plainly.
+void scrollFloor(const Collection& collection, QSize grid, QSize viewportSize) {
+  QStringList names;
+  for (const auto& item : collection.items().items()) names.push_back(QString::fromStdWString(item->name()));
+  QStringListModel model(names);
+  QListView view;
+  PlainDelegate plain(QSize(kThumbnailCell, kThumbnailCell));
+  view.setItemDelegate(&plain);
+  view.setModel(&model);
+  view.setViewMode(QListView::IconMode);
+  view.setUniformItemSizes(true);
+  view.setMovement(QListView::Static);
+  view.setResizeMode(QListView::Adjust);
+  view.setWrapping(true);
+  view.setGridSize(grid);
+  view.setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
+  view.resize(viewportSize + QSize(view.verticalScrollBar()->sizeHint().width(), 0));
+  view.show();
+  QApplication::processEvents();
+  app()->watchPaints(view.viewport());
+  QScrollBar* bar = view.verticalScrollBar();
+  const auto start = Clock::now();
+  const double paintedBefore = app()->paintMs();
+  int pages = 0;
+  for (int value = 0; value < bar->maximum(); value = std::min(bar->maximum(), value + bar->pageStep())) {
+    bar->setValue(std::min(bar->maximum(), value + bar->pageStep()));
+    runUntilPainted();
+    ++pages;
+  }
+  const double ms = msSince(start);
+  std::printf(
+      "  floor: Qt's list view, a ready picture and the name: %d pages in %.0f ms (%.2f ms a page, painting %.3f ms)\n",
+      pages, ms, pages ? ms / pages : 0.0, pages ? (app()->paintMs() - paintedBefore) / pages : 0.0);
+}
+
 void measure(int count) {
   Wardrobe wardrobe(cacheFolder() + L"/W" + std::to_wstring(count), L"Bench");
   const auto makeStart = Clock::now();
@@ -208,10 +273,11 @@ void measure(int count) {
     pane.showCollection(collection);
     showMs = msSince(start);
   });
-  runUntil([&] { return pane.entryCount() > 0 && app()->paints() > 0 && app()->lastPaint() > select; }, 30000);
+  runUntil([&] { return pane.entryCount() == count && app()->paints() > 0 && app()->lastPaint() > select; }, 30000);
   const double firstPaint = std::chrono::duration<double, std::milli>(app()->lastPaint() - select).count();
   const double selectHandler = app()->longest();
   std::printf("  select to first paint with entries: %.1f ms (showCollection %.1f ms)\n", firstPaint, showMs);
+  if (count == 0) return;
 
   // Every entry in view drawn with its thumbnail.
   app()->startTiming();
@@ -233,6 +299,7 @@ void measure(int count) {
   // A page at a time from top to bottom, each page painted.
   QScrollBar* bar = pane.gridView()->verticalScrollBar();
   const auto scrollStart = Clock::now();
+  const double paintedBefore = app()->paintMs();
   int pages = 0;
   for (int value = 0; value < bar->maximum(); value = std::min(bar->maximum(), value + bar->pageStep())) {
     bar->setValue(std::min(bar->maximum(), value + bar->pageStep()));
@@ -240,11 +307,13 @@ void measure(int count) {
     ++pages;
   }
   const double scrollMs = msSince(scrollStart);
-  std::printf("  scroll top to bottom: %d pages in %.0f ms (%.2f ms a page)\n", pages, scrollMs,
-              pages ? scrollMs / pages : 0.0);
+  std::printf("  scroll top to bottom: %d pages in %.0f ms (%.2f ms a page, painting %.3f ms)\n", pages, scrollMs,
+              pages ? scrollMs / pages : 0.0, pages ? (app()->paintMs() - paintedBefore) / pages : 0.0);
+
   std::printf("  longest event handler while thumbnails stream in: %.1f ms (%d over 16 ms); selecting: %.1f ms\n",
               app()->longest(), app()->overBudget(), selectHandler);
   app()->stopTiming();
+  scrollFloor(*collection, pane.gridView()->gridSize(), pane.gridView()->viewport()->size());
 
   // Details, sorted by each column (the first click on a column sorts ascending).
   pane.executeCommand(kCmdViewDetails);
@@ -274,9 +343,9 @@ int main(int argc, char* argv[]) {
   TimedApplication application(argc, argv);
   std::vector<int> sizes;
   for (int i = 1; i < argc; ++i) sizes.push_back(std::atoi(argv[i]));
-  if (sizes.empty()) sizes = {5000, 50000};
+  if (sizes.empty()) sizes = {0, 5000, 50000};
   std::printf("peak memory at start: %.0f MiB\n", peakKilobytes() / 1024.0);
   for (int count : sizes)
-    if (count > 0) measure(count);
+    if (count >= 0) measure(count);
   return 0;
 }
