@@ -1,10 +1,14 @@
 #!/usr/bin/env bash
 # Times Tavoro's start-up: from the start of the process to its main window
 # shown at the first idle moment, and the process's peak memory, with no
-# wardrobe and with a wardrobe of 5,000 items reopened at start.
+# wardrobe, with an empty wardrobe reopened at start, and with a large
+# wardrobe reopened at start (every item's photo on disk, the first
+# collection shown). The floors printed beside the large wardrobe's figures:
+# the same start with the empty wardrobe, and reading its file plainly (cat).
 #
-# Usage: bench/startup.sh [BUILD-FOLDER] [RUNS]
+# Usage: bench/startup.sh [BUILD-FOLDER] [RUNS] [ITEMS] [ITEMS-PER-COLLECTION]
 #   BUILD-FOLDER: a Release build with the benchmarks (default: build/, as ./run makes it)
+#   RUNS: 5; ITEMS: 5000; ITEMS-PER-COLLECTION: 250 (50000 100: 500 collections)
 #
 # The program runs on Qt's offscreen platform from a scratch copy (its
 # Settings.xml stays beside it), with TAVORO_EXIT_AT_FIRST_IDLE set: once its
@@ -16,6 +20,8 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${1:-$root/build}
 runs=${2:-5}
+items=${3:-5000}
+per_collection=${4:-250}
 program=$build/bin/tavoro
 maker=$build/bin/tavoro-make-wardrobe
 for tool in "$program" "$maker" /usr/bin/time; do
@@ -47,8 +53,11 @@ settings() {  # $1: 1 to reopen the recent wardrobe $2
 XML
 }
 
+median() { sort -n | awk '{a[NR]=$1} END {print a[int((NR+1)/2)]}'; }
+
+# Sets median_ms and median_peak_kib.
 measure() {  # $1: label, $2: 1 when the wardrobe must have been reopened
-  local i start idle open peak elapsed times=()
+  local i start idle open peak elapsed times=() peaks=()
   for i in $(seq "$runs"); do
     start=$(date +%s%N)
     /usr/bin/time -v -o "$work/time.txt" "$work/program/tavoro" >"$work/out.txt"
@@ -59,16 +68,43 @@ measure() {  # $1: label, $2: 1 when the wardrobe must have been reopened
     peak=$(awk -F': ' '/Maximum resident set size/ {print $2}' "$work/time.txt")
     elapsed=$(awk -F': ' '/Elapsed \(wall clock\)/ {print $2}' "$work/time.txt")
     times+=($(((idle - start) / 1000000)))
-    printf '%-22s run %d: window shown after %4d ms, peak memory %6.1f MiB (whole run %s)\n' \
+    peaks+=("$peak")
+    printf '%-26s run %d: window shown after %4d ms, peak memory %6.1f MiB (whole run %s)\n' \
       "$1" "$i" "${times[-1]}" "$(awk -v k="$peak" 'BEGIN {print k / 1024}')" "$elapsed"
   done
-  printf '%-22s median: %d ms\n' "$1" "$(printf '%s\n' "${times[@]}" | sort -n | awk '{a[NR]=$1} END {print a[int((NR+1)/2)]}')"
+  median_ms=$(printf '%s\n' "${times[@]}" | median)
+  median_peak_kib=$(printf '%s\n' "${peaks[@]}" | median)
+  printf '%-26s median: %d ms, peak memory %.1f MiB\n' "$1" "$median_ms" "$(awk -v k="$median_peak_kib" 'BEGIN {print k / 1024}')"
 }
 
-wardrobe=$("$maker" "$work/wardrobes/Big" Big 5000)
-echo "Wardrobe of 5,000 items: $(du -h "$wardrobe" | cut -f1) ($wardrobe)"
+ratio() { awk -v a="$1" -v b="$2" 'BEGIN { if (b > 0) printf "%.1f", a / b; else print "-" }'; }
+
+empty=$("$maker" "$work/wardrobes/Empty" Empty 0)
+wardrobe=$("$maker" --photos "$work/wardrobes/Big" Big "$items" "$per_collection")
+echo "Wardrobe of $items items, $per_collection to a collection: $(du -h "$wardrobe" | cut -f1) ($wardrobe)"
+
+# The floor of reading the file: its bytes, with the page cache warm as for the program.
+cat "$wardrobe" >/dev/null
+reads=()
+for _ in $(seq "$runs"); do
+  start=$(date +%s%N)
+  cat "$wardrobe" >/dev/null
+  reads+=($((($(date +%s%N) - start) / 1000)))
+done
+read_us=$(printf '%s\n' "${reads[@]}" | median)
+printf '%-26s median: %d.%03d ms\n' "plain read of the file" $((read_us / 1000)) $((read_us % 1000))
 
 settings 0 "$wardrobe"
 measure "no wardrobe" 0
+settings 1 "$empty"
+measure "empty wardrobe reopened" 1
+empty_ms=$median_ms
+empty_peak=$median_peak_kib
 settings 1 "$wardrobe"
-measure "5,000 items reopened" 1
+measure "$items items reopened" 1
+
+echo
+echo "$items items reopened: $median_ms ms, $(ratio "$median_ms" "$empty_ms") x the empty wardrobe's start-up" \
+  "($empty_ms ms), $(ratio $((median_ms * 1000)) "$read_us") x the plain read of its file"
+echo "Peak memory: $(awk -v k="$median_peak_kib" 'BEGIN {printf "%.1f", k / 1024}') MiB," \
+  "$(ratio "$median_peak_kib" "$empty_peak") x the empty wardrobe's ($(awk -v k="$empty_peak" 'BEGIN {printf "%.1f", k / 1024}') MiB)"
