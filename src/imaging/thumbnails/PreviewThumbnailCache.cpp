@@ -1,5 +1,7 @@
 #include "PreviewThumbnailCache.h"
 
+#include <algorithm>
+
 #include "ThumbnailStore.h"
 #include "WorkerThread.h"
 #include "imaging/BitmapFitting.h"
@@ -41,7 +43,8 @@ class PreviewThumbnailCache::PreviewThread final : public WorkerThread {
   PreviewThumbnailCache& m_cache;
 };
 
-PreviewThumbnailCache::PreviewThumbnailCache(ThumbnailStore& store) : m_store(store) {
+PreviewThumbnailCache::PreviewThumbnailCache(ThumbnailStore& store, size_t inMemory)
+    : m_store(store), m_inMemory(std::max<size_t>(1, inMemory)) {
   auto thread = std::make_unique<PreviewThread>(*this);
   if (thread->start()) m_thread = std::move(thread);
 }
@@ -85,7 +88,8 @@ bool PreviewThumbnailCache::lookupOrQueue(const PreviewRequest& request, const R
 }
 
 bool PreviewThumbnailCache::isCached(int32_t itemId) const {
-  return cached(itemId) != nullptr;
+  std::lock_guard lock(m_mutex);
+  return m_kept.contains(itemId);
 }
 
 bool PreviewThumbnailCache::isUndecodable(int32_t itemId) const {
@@ -93,16 +97,65 @@ bool PreviewThumbnailCache::isUndecodable(int32_t itemId) const {
   return m_undecodable.contains(itemId);
 }
 
-std::shared_ptr<const DibBitmap> PreviewThumbnailCache::cached(int32_t itemId) const {
+std::shared_ptr<const DibBitmap> PreviewThumbnailCache::cached(int32_t itemId) {
+  ThumbnailStoreEntry record;
+  {
+    std::lock_guard lock(m_mutex);
+    const auto it = m_kept.find(itemId);
+    if (it == m_kept.end()) return nullptr;
+    if (it->second.thumbnail) {
+      touch(it->second);
+      return it->second.thumbnail;
+    }
+    record = it->second.record;
+  }
+  // Read back without the cache's lock: the thread may go on meanwhile.
+  DibBitmap thumbnail;
+  const bool read = m_store.read(record, thumbnail);
+  Thumbnails leaving;
   std::lock_guard lock(m_mutex);
-  const auto it = m_index.find(itemId);
-  return it == m_index.end() ? nullptr : m_thumbnails[it->second];
+  const auto it = m_kept.find(itemId);
+  if (it == m_kept.end()) return nullptr;  // cleared meanwhile
+  Kept& kept = it->second;
+  if (kept.thumbnail) {  // brought back meanwhile
+    touch(kept);
+    return kept.thumbnail;
+  }
+  if (kept.record.id != record.id) return nullptr;  // made anew meanwhile: read at the next paint
+  if (!read) {
+    m_kept.erase(it);  // the store no longer holds it: made again when next asked for
+    return nullptr;
+  }
+  keepInMemory(itemId, kept, std::make_shared<const DibBitmap>(std::move(thumbnail)), leaving);
+  return kept.thumbnail;
+}
+
+void PreviewThumbnailCache::keepInMemory(int32_t itemId, Kept& kept, std::shared_ptr<const DibBitmap> thumbnail,
+                                         Thumbnails& leaving) {
+  kept.thumbnail = std::move(thumbnail);
+  m_recent.push_front(itemId);
+  kept.recent = m_recent.begin();
+  while (m_recent.size() > m_inMemory) {
+    Kept& oldest = m_kept.at(m_recent.back());
+    m_recent.pop_back();
+    // A painter still holding it keeps it alive until it is done.
+    leaving.push_back(std::move(oldest.thumbnail));
+  }
+}
+
+void PreviewThumbnailCache::touch(Kept& kept) {
+  m_recent.splice(m_recent.begin(), m_recent, kept.recent);
+}
+
+size_t PreviewThumbnailCache::thumbnailsInMemory() const {
+  std::lock_guard lock(m_mutex);
+  return m_recent.size();
 }
 
 void PreviewThumbnailCache::clear() {
   std::lock_guard lock(m_mutex);
-  m_thumbnails.clear();
-  m_index.clear();
+  m_kept.clear();
+  m_recent.clear();
   m_undecodable.clear();
   // A quit request stays: the destructor waits for it.
   std::erase_if(m_requests, [](const PreviewRequest& r) { return r.itemId != kQuitId; });
@@ -118,7 +171,7 @@ std::vector<int32_t> PreviewThumbnailCache::pendingIds() const {
 void PreviewThumbnailCache::queue(const PreviewRequest& request) {
   {
     std::lock_guard lock(m_mutex);
-    if (m_index.contains(request.itemId) || m_undecodable.contains(request.itemId)) return;
+    if (m_kept.contains(request.itemId) || m_undecodable.contains(request.itemId)) return;
     for (const PreviewRequest& queued : m_requests)
       if (queued.itemId == request.itemId && sameRequester(queued.requester, request.requester)) return;
     // Served from the front: what was asked for last is shown first.
@@ -137,20 +190,23 @@ PreviewRequest PreviewThumbnailCache::take() {
 
 PreviewThumbnailCache::LoadResult PreviewThumbnailCache::load(const PreviewRequest& request) {
   DibBitmap thumbnail;
-  if (!m_store.get(thumbnail, request.path)) {
+  ThumbnailStoreEntry record;
+  if (!m_store.get(thumbnail, request.path, &record)) {
     thumbnail.release();
     if (!loadFitted(thumbnail, request.path, {kBoxSize, kBoxSize})) {
       std::lock_guard lock(m_mutex);
       m_undecodable.insert(request.itemId);
       return LoadResult::kUndecodable;
     }
-    if (!m_store.put(thumbnail, request.path)) return LoadResult::kNotKept;
+    if (!m_store.put(thumbnail, request.path, &record)) return LoadResult::kNotKept;
   }
-  auto kept = std::make_shared<const DibBitmap>(std::move(thumbnail));
+  auto shared = std::make_shared<const DibBitmap>(std::move(thumbnail));
+  Thumbnails leaving;
   std::lock_guard lock(m_mutex);
-  if (!m_index.contains(request.itemId)) {
-    m_index.emplace(request.itemId, m_thumbnails.size());
-    m_thumbnails.push_back(std::move(kept));
+  const auto [it, added] = m_kept.try_emplace(request.itemId);
+  if (added) {
+    it->second.record = record;
+    keepInMemory(request.itemId, it->second, std::move(shared), leaving);
   }
   return LoadResult::kKept;
 }

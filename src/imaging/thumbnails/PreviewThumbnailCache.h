@@ -1,14 +1,17 @@
-// Preview thumbnails of at most 160 x 160 pixels, kept in memory once made:
-// a painter asks for a photo's thumbnail and either gets it, fitted and
-// centred in its rectangle, or the request is queued for the preview thread,
-// which serves the newest request first and tells the requester when the
-// thumbnail is there. Thread-safe.
+// Preview thumbnails of at most 160 x 160 pixels, kept once made: a painter
+// asks for a photo's thumbnail and either gets it, fitted and centred in its
+// rectangle, or the request is queued for the preview thread, which serves
+// the newest request first and tells the requester when the thumbnail is
+// there. Every kept thumbnail lies in the store; only those used last stay in
+// memory too, and one that left it is read back from the store when it is
+// asked for again. Thread-safe.
 #pragma once
 
 #include <condition_variable>
 #include <cstdint>
 #include <deque>
 #include <functional>
+#include <list>
 #include <memory>
 #include <mutex>
 #include <string>
@@ -16,12 +19,11 @@
 #include <unordered_set>
 #include <vector>
 
+#include "ThumbnailStore.h"
 #include "imaging/DibBitmap.h"
 #include "platform/Geometry.h"
 
 namespace tavoro {
-
-class ThumbnailStore;
 
 // Called on the preview thread with the item id when its thumbnail is in
 // memory. The requester owns it; once the requester lets it go, nothing more
@@ -45,10 +47,13 @@ struct PreviewPlacement {
 class PreviewThumbnailCache {
  public:
   static constexpr int kBoxSize = 160;
+  // Thumbnails kept in memory: the previews on screen, many times over.
+  static constexpr size_t kDefaultInMemory = 200;
 
   // Starts the preview thread. store may be closed: thumbnails are then
-  // made but, as a failed put counts as a failed job, never kept.
-  explicit PreviewThumbnailCache(ThumbnailStore& store);
+  // made but, as a failed put counts as a failed job, never kept. At most
+  // inMemory thumbnails (at least one) stay in memory.
+  explicit PreviewThumbnailCache(ThumbnailStore& store, size_t inMemory = kDefaultInMemory);
   // Queues the quit request and waits for the thread.
   ~PreviewThumbnailCache();
   PreviewThumbnailCache(const PreviewThumbnailCache&) = delete;
@@ -63,8 +68,10 @@ class PreviewThumbnailCache {
   // thumbnail if rect is, and centred); when the thread found the photo
   // undecodable, out says so; otherwise the request is queued and out holds
   // no thumbnail. False, doing nothing, for an empty rect, an item id not
-  // above 0 or an empty path.
+  // above 0 or an empty path. A thumbnail that the store no longer holds is
+  // forgotten and queued again.
   bool lookupOrQueue(const PreviewRequest& request, const Rect& rect, PreviewPlacement& out);
+  // Whether the item's thumbnail is kept (in memory or in the store).
   bool isCached(int32_t itemId) const;
   // Whether the thread found the item's photo undecodable. Such an item is
   // not queued again (a paint would otherwise decode it anew each time), and
@@ -77,6 +84,8 @@ class PreviewThumbnailCache {
   bool hasThread() const { return m_thread != nullptr; }
   // Queued item ids in the order they will be served (newest first).
   std::vector<int32_t> pendingIds() const;
+  // How many thumbnails are in memory, for tests and diagnostics.
+  size_t thumbnailsInMemory() const;
 
  private:
   class PreviewThread;
@@ -84,14 +93,28 @@ class PreviewThumbnailCache {
   PreviewRequest take();
   enum class LoadResult { kKept, kUndecodable, kNotKept };
   LoadResult load(const PreviewRequest& request);
-  std::shared_ptr<const DibBitmap> cached(int32_t itemId) const;
+  // The kept thumbnail, read back from the store when it had left memory;
+  // null when there is none (any more).
+  std::shared_ptr<const DibBitmap> cached(int32_t itemId);
+
+  struct Kept {
+    std::shared_ptr<const DibBitmap> thumbnail;  // null while out of memory
+    ThumbnailStoreEntry record;                  // where the store keeps it
+    std::list<int32_t>::iterator recent;         // its place in m_recent while in memory
+  };
+  using Thumbnails = std::vector<std::shared_ptr<const DibBitmap>>;
+  // The caller holds m_mutex for these; what leaves memory is moved to
+  // leaving, to be freed after the lock.
+  void keepInMemory(int32_t itemId, Kept& kept, std::shared_ptr<const DibBitmap> thumbnail, Thumbnails& leaving);
+  void touch(Kept& kept);
 
   ThumbnailStore& m_store;
+  const size_t m_inMemory;
   mutable std::mutex m_mutex;
   std::condition_variable m_available;
   std::deque<PreviewRequest> m_requests;
-  std::vector<std::shared_ptr<const DibBitmap>> m_thumbnails;
-  std::unordered_map<int32_t, size_t> m_index;  // item id -> position in m_thumbnails
+  std::unordered_map<int32_t, Kept> m_kept;  // by item id
+  std::list<int32_t> m_recent;               // item ids in memory, the one used last first
   std::unordered_set<int32_t> m_undecodable;
 
   std::unique_ptr<PreviewThread> m_thread;  // last: gone before what it uses

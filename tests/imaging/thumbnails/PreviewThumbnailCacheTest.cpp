@@ -7,6 +7,7 @@
 #include "PhotoFactory.h"
 #include "TempDir.h"
 #include "TestFiles.h"
+#include "imaging/LoadFitted.h"
 #include "imaging/thumbnails/PreviewThumbnailCache.h"
 #include "imaging/thumbnails/ThumbnailStore.h"
 
@@ -16,6 +17,14 @@ namespace {
 using test::Announcements;
 using test::TempDir;
 using test::writeFile;
+
+bool samePixels(const DibBitmap& a, const DibBitmap& b) {
+  if (a.width() != b.width() || a.height() != b.height()) return false;
+  for (int y = 0; y < a.height(); ++y)
+    for (int x = 0; x < a.width(); ++x)
+      if (a.pixel(x, y) != b.pixel(x, y)) return false;
+  return true;
+}
 
 std::shared_ptr<const PreviewSink> sinkInto(Announcements& into) {
   return std::make_shared<const PreviewSink>([&into](int32_t id) { into.add(id); });
@@ -117,6 +126,37 @@ TEST_F(PreviewThumbnailCacheTest, QueuesEachRequestOnceAndTellsNoRequesterThatIs
   while (!cache.pendingIds().empty() || !cache.isCached(6)) std::this_thread::yield();
   EXPECT_EQ(first.ids(), std::vector<int32_t>{5});
   EXPECT_EQ(second.count(), 0u);
+}
+
+TEST_F(PreviewThumbnailCacheTest, OnlyTheThumbnailsUsedLastStayInMemoryAndTheOthersComeBackFromTheStore) {
+  Announcements ready;
+  const auto sink = sinkInto(ready);
+  PreviewThumbnailCache cache(m_store, 2);
+  PreviewPlacement out;
+  const Rect box{0, 0, 160, 160};
+  for (int32_t id = 1; id <= 4; ++id) cache.lookupOrQueue({sink, id, photo(id)}, box, out);
+  ASSERT_TRUE(ready.waitFor(4));
+  EXPECT_EQ(cache.thumbnailsInMemory(), 2u);
+  for (int32_t id = 1; id <= 4; ++id) {
+    ASSERT_TRUE(cache.lookupOrQueue({sink, id, photo(id)}, box, out));
+    ASSERT_TRUE(out.thumbnail) << id;
+    DibBitmap expected;
+    ASSERT_TRUE(loadFitted(expected, photo(id), {160, 160}));
+    EXPECT_TRUE(samePixels(*out.thumbnail, expected)) << id;
+  }
+  EXPECT_EQ(cache.thumbnailsInMemory(), 2u);
+  EXPECT_TRUE(cache.pendingIds().empty()) << "read back, not decoded again";
+  EXPECT_EQ(ready.count(), 4u);
+
+  // The store opened anew: a thumbnail out of memory is made again.
+  m_store.close();
+  ASSERT_TRUE(m_store.open(ThumbnailStore::kPreviewFileName, m_dir.path()));
+  ASSERT_TRUE(cache.lookupOrQueue({sink, 1, photo(1)}, box, out));
+  EXPECT_FALSE(out.thumbnail);
+  ASSERT_TRUE(ready.waitFor(5));
+  EXPECT_EQ(ready.ids().back(), 1);
+  ASSERT_TRUE(cache.lookupOrQueue({sink, 1, photo(1)}, box, out));
+  EXPECT_TRUE(out.thumbnail);
 }
 
 TEST_F(PreviewThumbnailCacheTest, AThumbnailThatCannotBeStoredIsNotKeptNorAnnounced) {
