@@ -1,6 +1,7 @@
 #include "ui/items/ItemViewInput.h"
 
 #include <QAbstractItemView>
+#include <QApplication>
 #include <QContextMenuEvent>
 #include <QKeyEvent>
 
@@ -13,8 +14,21 @@ void ItemViewInput::watch(QAbstractItemView* view) {
   view->viewport()->installEventFilter(this);
 }
 
+namespace {
+
+// A key that an editor inside the view let through (Enter, which ends a
+// rename) reaches the view too: it is the editor's, not the view's.
+bool fromEditor(const QObject* watched) {
+  const auto* widget = qobject_cast<const QWidget*>(watched);
+  const QWidget* focus = QApplication::focusWidget();
+  return widget && focus && focus != widget && widget->isAncestorOf(focus);
+}
+
+}  // namespace
+
 bool ItemViewInput::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::KeyPress) {
+    if (fromEditor(watched)) return false;
     auto* key = static_cast<QKeyEvent*>(event);
     const Qt::KeyboardModifiers modifiers = key->modifiers() & ~Qt::KeypadModifier;
     const bool plain = modifiers == Qt::NoModifier;

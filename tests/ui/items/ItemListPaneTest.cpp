@@ -228,6 +228,7 @@ TEST_F(ItemListPaneTest, RenamingInPlaceKeepsTheNameUnlessATextIsEntered) {
   addItems(m_shirts, {L"old", L"other"});
   m_pane.showCollection(m_shirts);
   QSignalSpy renamed(&m_pane, &ItemListPane::itemRenamed);
+  QSignalSpy viewer(&m_pane, &ItemListPane::viewerRequested);
   struct Case {
     const char* what;
     QString typed;
@@ -255,6 +256,7 @@ TEST_F(ItemListPaneTest, RenamingInPlaceKeepsTheNameUnlessATextIsEntered) {
     EXPECT_EQ(m_pane.model()->itemAt(0)->name(), c.name) << c.what;
   }
   EXPECT_EQ(renamed.count(), 1);
+  EXPECT_EQ(viewer.count(), 0) << "the Enter that ends a rename belongs to the editor";
   select({0, 1});
   m_pane.executeCommand(kCmdRenameEntry);
   EXPECT_EQ(openEditor(m_pane), nullptr) << "two entries: no editor";
