@@ -9,12 +9,9 @@
 #include "PhotoFactory.h"
 #include "TempDir.h"
 #include "TestFiles.h"
-#include "imaging/thumbnails/ExifBadge.h"
-#include "imaging/thumbnails/ListThumbnailJob.h"
 #include "imaging/thumbnails/ListThumbnailLoader.h"
 #include "imaging/thumbnails/ThumbnailStore.h"
 #include "platform/PathOps.h"
-#include "platform/Utf8.h"
 
 namespace tavoro {
 namespace {
@@ -29,14 +26,6 @@ std::shared_ptr<const DibBitmap> solidIcon(int size, uint32_t color) {
   for (int y = 0; y < size; ++y)
     for (int x = 0; x < size; ++x) icon->setPixel(x, y, color);
   return icon;
-}
-
-bool samePixels(const DibBitmap& a, const DibBitmap& b) {
-  if (a.width() != b.width() || a.height() != b.height() || a.bitsPerPixel() != b.bitsPerPixel()) return false;
-  for (int y = 0; y < a.height(); ++y)
-    for (int x = 0; x < a.width(); ++x)
-      if (a.pixel(x, y) != b.pixel(x, y)) return false;
-  return true;
 }
 
 // One icon per extension, as the desktop's file icons would be.
@@ -151,36 +140,6 @@ TEST_F(ListThumbnailLoaderTest, ResetMakesANewImageListAndForgetsEveryCell) {
   EXPECT_EQ(loader->imageIndexFor(1, path), 1);
   loader->clearThumbnails();
   EXPECT_EQ(loader->imageIndexFor(1, path), -1);
-}
-
-TEST_F(ListThumbnailLoaderTest, FinishedCellsLeaveMemoryAndComeBackFromTheStoreAsTheyWereMade) {
-  const auto badge = std::make_shared<const DibBitmap>(makeExifBadge());
-  const std::string exif = test::withExif(test::jpegBytes(90, 60, 3), test::jpegBytes(32, 24, 3));
-  std::vector<std::wstring> paths;
-  for (int n = 0; n < 6; ++n)
-    paths.push_back(n % 2 ? photo(std::to_wstring(n) + L".jpg", exif)
-                          : photo(std::to_wstring(n) + L".bmp", test::bmpBytes(60 + 20 * n, 50, n)));
-  ThumbnailStore closed;
-  for (ThumbnailStore* store : {&m_store, &closed}) {
-    SCOPED_TRACE(store == &closed ? "closed store" : "open store");
-    Announcements ready;
-    ListThumbnailSink sink;
-    sink.thumbnailReady = [&ready](int32_t id) { ready.add(id); };
-    ListThumbnailLoader loader(*store, ListCellStyle{}, badge, iconsByExtension(), sink, 2);
-    for (int32_t id = 1; id <= 6; ++id) loader.requestThumbnail(id, paths[static_cast<size_t>(id - 1)]);
-    ASSERT_TRUE(ready.waitFor(6));
-    // With a store only the two cells made last stay; without one, all stay.
-    EXPECT_EQ(loader.imageList()->cellsInMemory(), store == &closed ? 6u : 2u);
-    for (int32_t id = 1; id <= 6; ++id) {
-      const std::wstring& path = paths[static_cast<size_t>(id - 1)];
-      const auto cell = loader.imageList()->at(loader.imageIndexFor(id, path));
-      ASSERT_TRUE(cell);
-      DibBitmap expected;
-      ASSERT_TRUE(makeListCell(ListCellStyle{}, badge.get(), nullptr, path, expected));
-      EXPECT_TRUE(samePixels(*cell, expected)) << toUtf8(path);
-    }
-    EXPECT_EQ(loader.imageList()->cellsInMemory(), store == &closed ? 6u : 2u);
-  }
 }
 
 TEST_F(ListThumbnailLoaderTest, DestroyingABusyLoaderStopsAfterTheRequestInHand) {
