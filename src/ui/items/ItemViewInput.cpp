@@ -1,6 +1,7 @@
 #include "ui/items/ItemViewInput.h"
 
 #include <QAbstractItemView>
+#include <QApplication>
 #include <QContextMenuEvent>
 #include <QKeyEvent>
 
@@ -15,6 +16,12 @@ void ItemViewInput::watch(QAbstractItemView* view) {
 
 bool ItemViewInput::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::KeyPress) {
+    // A key that a widget inside the view has the focus for, such as Enter
+    // ending the name editor's edit, reaches the view only because that
+    // widget let it pass: it is not the list's to take.
+    auto* widget = qobject_cast<QWidget*>(watched);
+    const QWidget* focus = QApplication::focusWidget();
+    if (widget && focus && focus != widget && widget->isAncestorOf(focus)) return false;
     auto* key = static_cast<QKeyEvent*>(event);
     const Qt::KeyboardModifiers modifiers = key->modifiers() & ~Qt::KeypadModifier;
     const bool plain = modifiers == Qt::NoModifier;

@@ -228,6 +228,7 @@ TEST_F(ItemListPaneTest, RenamingInPlaceKeepsTheNameUnlessATextIsEntered) {
   addItems(m_shirts, {L"old", L"other"});
   m_pane.showCollection(m_shirts);
   QSignalSpy renamed(&m_pane, &ItemListPane::itemRenamed);
+  QSignalSpy viewer(&m_pane, &ItemListPane::viewerRequested);
   struct Case {
     const char* what;
     QString typed;
@@ -255,6 +256,8 @@ TEST_F(ItemListPaneTest, RenamingInPlaceKeepsTheNameUnlessATextIsEntered) {
     EXPECT_EQ(m_pane.model()->itemAt(0)->name(), c.name) << c.what;
   }
   EXPECT_EQ(renamed.count(), 1);
+  // The editor lets Enter pass on to the list, which must not take it as its own.
+  EXPECT_EQ(viewer.count(), 0) << "Enter in the editor opened the viewer";
   select({0, 1});
   m_pane.executeCommand(kCmdRenameEntry);
   EXPECT_EQ(openEditor(m_pane), nullptr) << "two entries: no editor";
