@@ -25,6 +25,7 @@ if [ $# -ne 2 ] || [ ! -x "$1" ] || [ ! -x "$2" ]; then
 fi
 program_built=$1
 cli=$2
+root=$(cd "$(dirname "$0")/../.." && pwd)
 
 for tool in Xvfb openbox xdotool xclip xprop cjpeg jq timeout cmp; do
   if ! command -v "$tool" >/dev/null; then
@@ -35,8 +36,16 @@ done
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/tavoro-journey-XXXXXX")
 started=()       # ids of the processes started here, in order
+watched=()       # "id name" of those that must not end by themselves
 program_pid=""   # the running program, if any
 
+# A process that has ended and been waited for leaves the list: its id may be
+# given to another process later.
+forget() {
+  local kept=() pid
+  for pid in "${started[@]}"; do [ "$pid" = "$1" ] || kept+=("$pid"); done
+  started=("${kept[@]}")
+}
 stop_started() {
   local i pid
   for ((i = ${#started[@]} - 1; i >= 0; i--)); do
@@ -60,24 +69,35 @@ fail() {
   if [ -n "${DISPLAY:-}" ]; then
     echo "active window: $(timeout 5 xdotool getactivewindow getwindowname 2>/dev/null)" >&2
   fi
-  if [ -s "$work/program.log" ]; then
-    echo "--- the program's output (last lines)" >&2
-    tail -n 40 "$work/program.log" >&2
-  fi
+  local log
+  for log in xvfb openbox program; do
+    if [ -s "$work/$log.log" ]; then
+      echo "--- $log.log (last lines)" >&2
+      tail -n 30 "$work/$log.log" >&2
+    fi
+  done
   exit 1
 }
 step() { echo "== $*"; }
 
-# wait_until SECONDS WHAT COMMAND...: polls COMMAND until it succeeds. While
-# the program runs, its end fails the wait at once.
+watch() { watched+=("$1 $2"); }
+unwatch() {
+  local kept=() entry
+  for entry in "${watched[@]}"; do [ "${entry%% *}" = "$1" ] || kept+=("$entry"); done
+  watched=("${kept[@]}")
+}
+
+# wait_until SECONDS WHAT COMMAND...: polls COMMAND until it succeeds. The end
+# of a watched process (the X server, the window manager, the program) fails
+# the wait at once.
 wait_until() {
-  local limit=$1 what=$2
+  local limit=$1 what=$2 entry
   shift 2
   local deadline=$((SECONDS + limit))
   until "$@" >/dev/null 2>&1; do
-    if [ -n "$program_pid" ] && ! kill -0 "$program_pid" 2>/dev/null; then
-      fail "the program ended while waiting for $what"
-    fi
+    for entry in "${watched[@]}"; do
+      kill -0 "${entry%% *}" 2>/dev/null || fail "${entry#* } ended while waiting for $what"
+    done
     ((SECONDS < deadline)) || fail "waited ${limit} s for $what"
     sleep 0.1
   done
@@ -98,21 +118,24 @@ window_named() {  # the name is matched whole, as written
 window_exists() { [ -n "$(window_named "$1")" ]; }
 
 # --- The display: Xvfb tells its number once it listens; openbox is running
-# once it has claimed the screen.
+# once it has claimed the screen. The server must not reset when its last
+# client leaves (as it does by default): an xprop asking while openbox
+# connects would leave openbox refused.
 step "Xvfb and openbox"
 mkdir -p "$work/home/.config" "$work/runtime" "$work/tmp" "$work/program" "$work/wardrobes" "$work/photos"
 chmod 700 "$work/runtime"
 export HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" XDG_RUNTIME_DIR="$work/runtime" TMPDIR="$work/tmp"
 export LANG=C.UTF-8 LC_ALL=
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$work/display" >"$work/xvfb.log" 2>&1 &
 started+=($!)
-xvfb_pid=$!
-display_known() { kill -0 "$xvfb_pid" && grep -q '^[0-9]' "$work/display"; }
+watch $! Xvfb
+display_known() { grep -q '^[0-9]' "$work/display"; }
 wait_until 30 "Xvfb to listen" display_known
 DISPLAY=":$(head -n 1 "$work/display")"
 export DISPLAY
 openbox >"$work/openbox.log" 2>&1 &
 started+=($!)
+watch $! openbox
 window_manager_ready() { xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'; }
 wait_until 30 "openbox to manage the screen" window_manager_ready
 
@@ -145,10 +168,14 @@ readonly first_entry_x=$((middle_left + 58)) first_entry_y=$((panes_top + 2 + 48
 tag_row_y() { echo $((panes_top + 124 + 28 * $1 + 14)); }
 readonly tag_name_x=$((right_left + 80)) tag_value_x=$((right_left + 160 + 60))
 
+# On X, the program lets the X libraries' own reports under AddressSanitizer
+# pass (scripts/asan.supp).
 start_program() {
-  (cd "$work" && exec env QT_QPA_PLATFORM=xcb "$work/program/tavoro" >>"$work/program.log" 2>&1) &
+  (cd "$work" && exec env QT_QPA_PLATFORM=xcb ASAN_OPTIONS="${ASAN_OPTIONS:-}:suppressions=$root/scripts/asan.supp" \
+    "$work/program/tavoro" >>"$work/program.log" 2>&1) &
   program_pid=$!
   started+=("$program_pid")
+  watch "$program_pid" "the program"
 }
 
 # Closes the main window as the user does (Alt+F4: openbox asks the window to
@@ -161,10 +188,12 @@ close_program() {
   x key --clearmodifiers alt+F4
   local pid=$program_pid
   program_pid=""
+  unwatch "$pid"
   program_ended() { ! kill -0 "$pid"; }
   wait_until 60 "the program to end after its window was closed" program_ended
   wait "$pid"
   local status=$?
+  forget "$pid"
   [ "$status" -eq 0 ] || fail "the program ended with status $status"
   if grep -q 'Sanitizer' "$work/program.log"; then fail "a sanitizer reported a fault"; fi
 }
@@ -223,6 +252,8 @@ photos_copied() { [ "$(find "$photo_folder" -type f -name 'P_*.jpg' | wc -l)" -e
 wait_until 60 "the three photos to be copied into the wardrobe" photos_copied
 wait_until 30 "the main window to be active again" active_window_is "$open_title"
 kill "$xclip_pid" 2>/dev/null
+wait "$xclip_pid" 2>/dev/null
+forget "$xclip_pid"
 
 step "Ctrl+S: the collection and its three items are saved"
 x key --clearmodifiers ctrl+s
