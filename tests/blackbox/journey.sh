@@ -126,11 +126,22 @@ mkdir -p "$work/home/.config" "$work/runtime" "$work/tmp" "$work/program" "$work
 chmod 700 "$work/runtime"
 export HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" XDG_RUNTIME_DIR="$work/runtime" TMPDIR="$work/tmp"
 export LANG=C.UTF-8 LC_ALL=
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$work/display" >"$work/xvfb.log" 2>&1 &
-started+=($!)
-watch $! Xvfb
+# Two servers starting at once may pick the same free display: the one that
+# loses ends at once, and is started again.
 display_known() { grep -q '^[0-9]' "$work/display"; }
-wait_until 30 "Xvfb to listen" display_known
+xvfb_ended() { ! kill -0 "$1"; }
+for attempt in 1 2 3; do
+  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$work/display" >>"$work/xvfb.log" 2>&1 &
+  started+=($!)
+  xvfb_pid=$!
+  waited_for() { display_known || xvfb_ended "$xvfb_pid"; }
+  wait_until 30 "Xvfb to listen" waited_for
+  display_known && break
+  wait "$xvfb_pid"
+  forget "$xvfb_pid"
+  [ "$attempt" -lt 3 ] || fail "Xvfb ended three times before listening"
+done
+watch "$xvfb_pid" Xvfb
 DISPLAY=":$(head -n 1 "$work/display")"
 export DISPLAY
 openbox >"$work/openbox.log" 2>&1 &

@@ -4,14 +4,12 @@
 #include <QElapsedTimer>
 #include <QMouseEvent>
 #include <QPixmap>
-#include <QTemporaryDir>
 #include <cstdio>
 #include <functional>
 
-#include "SampleWardrobe.h"
+#include "SampleFrame.h"
 #include "ScreenFolder.h"
 #include "app/AppSettings.h"
-#include "platform/AppPaths.h"
 #include "platform/FileSystem.h"
 #include "platform/Utf8.h"
 #include "search/SearchEngine.h"
@@ -54,25 +52,12 @@ void select(KoWardrobeViewBase& page, Item* item) {
 }  // namespace
 
 bool renderDetails(const ScreenFolder& screens) {
-  QTemporaryDir scratchDir;
-  if (!scratchDir.isValid()) return false;
-  const std::wstring scratch = fromUtf8(scratchDir.path().toStdString());
-  AppPaths::setProgramFolderForTesting(scratch);
-  const std::wstring wardrobe = makeSampleWardrobe(scratch);
-  if (wardrobe.empty()) return false;
-  AppSettings::settings() = AppSettings();
-
   bool ok = true;
   {
-    MainFrame frame;
-    if (!frame.lifecycle().openWardrobe(wardrobe, true, true)) {
-      std::fprintf(stderr, "tavoro-screens: cannot open the sample wardrobe\n");
-      return false;
-    }
-    frame.resize(1200, 700);
-    frame.show();
-    QApplication::processEvents();
-    auto& page = *frame.clientView()->wardrobeView();
+    SampleFrame sample(1200, 700);
+    if (!sample.isOpen()) return false;
+    MainFrame& frame = sample.frame();
+    auto& page = sample.page();
     ItemList& shirts = frame.wardrobe()->collections().at(0)->items();
 
     ok &= screens.save(page.detailsHint()->grab(), QStringLiteral("details-hint"));
@@ -134,10 +119,7 @@ bool renderDetails(const ScreenFolder& screens) {
     ok &= settle([&] { return view->state() == KoImgViewCtrl::State::kCannotShow; });
     ok &= screens.save(frame.grab(), QStringLiteral("viewer-missing-photo"));
     frame.viewer()->close();
-    frame.lifecycle().closeWardrobe();
-    frame.hide();
   }
-  AppPaths::setProgramFolderForTesting(L"");
   return ok;
 }
 

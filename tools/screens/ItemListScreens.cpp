@@ -5,17 +5,15 @@
 #include <QItemSelectionModel>
 #include <QLabel>
 #include <QPixmap>
-#include <QTemporaryDir>
 #include <QThread>
 #include <QTimer>
 #include <cstdio>
 
-#include "SampleWardrobe.h"
+#include "SampleFrame.h"
 #include "ScreenFolder.h"
 #include "app/AppSettings.h"
 #include "imaging/import/FilterThread.h"
 #include "imaging/thumbnails/ListThumbnailLoader.h"
-#include "platform/AppPaths.h"
 #include "platform/Utf8.h"
 #include "ui/collections/CollectionPane.h"
 #include "ui/common/CommandIds.h"
@@ -50,21 +48,6 @@ void settle(ItemListPane& pane) {
   }
 }
 
-QPixmap grabMenu(ItemListPane& pane) {
-  QPixmap picture;
-  QTimer::singleShot(50, [&picture] {
-    for (QWidget* window : QApplication::topLevelWidgets()) {
-      if (auto* menu = qobject_cast<PopupMenu*>(window); menu && menu->isVisible()) {
-        menu->setActiveAction(menu->commandAction(kCmdRenameEntry));
-        picture = menu->grab();
-        menu->close();
-      }
-    }
-  });
-  pane.showContextMenu(pane.mapToGlobal(QPoint(40, 40)));
-  return picture;
-}
-
 QPixmap grabFilteringDialog() {
   // A walk held before its first step, so that the count and band stand still.
   FilteringFilesDialog dialog(ImportList{L"/nonexistent"}, nullptr);
@@ -80,28 +63,12 @@ QPixmap grabFilteringDialog() {
 }  // namespace
 
 bool renderItemList(const ScreenFolder& screens) {
-  QTemporaryDir scratchDir;
-  if (!scratchDir.isValid()) {
-    std::fprintf(stderr, "tavoro-screens: cannot make a scratch folder\n");
-    return false;
-  }
-  const std::wstring scratch = fromUtf8(scratchDir.path().toStdString());
-  AppPaths::setProgramFolderForTesting(scratch);
-  const std::wstring wardrobe = makeSampleWardrobe(scratch);
-  if (wardrobe.empty()) return false;
-  AppSettings::settings() = AppSettings();
-  AppSettings::settings().frameRect = {0, 0, 1000, 560};
-
   bool ok = true;
   {
-    MainFrame frame;
-    if (!frame.lifecycle().openWardrobe(wardrobe, true, true)) {
-      std::fprintf(stderr, "tavoro-screens: cannot open the sample wardrobe\n");
-      return false;
-    }
-    frame.resize(1000, 560);
-    frame.show();
-    KoWardrobeViewBase* page = frame.clientView()->wardrobeView();
+    SampleFrame sample(1000, 560);
+    if (!sample.isOpen()) return false;
+    MainFrame& frame = sample.frame();
+    KoWardrobeViewBase* page = &sample.page();
     ItemListPane* pane = page->itemList();
     CollectionPane* collections = page->collectionPane();
     // The sample wardrobe opens with its first collection, "Shirts", selected.
@@ -124,7 +91,9 @@ bool renderItemList(const ScreenFolder& screens) {
     pane->executeCommand(kCmdViewThumbnails);
     settle(*pane);
     ok &= screens.save(frame.grab(), QStringLiteral("item-list-in-page"));
-    ok &= screens.save(grabMenu(*pane), QStringLiteral("item-list-menu"));
+    ok &= screens.save(grabPopupMenu([pane] { pane->showContextMenu(pane->mapToGlobal(QPoint(40, 40))); },
+                                     kCmdRenameEntry),
+                       QStringLiteral("item-list-menu"));
 
     // "Accessories" has no items; row 0 is "All Collections".
     collections->clearSelection();
@@ -135,11 +104,8 @@ bool renderItemList(const ScreenFolder& screens) {
     collections->setRowSelected(0, true, true);
     settle(*pane);
     ok &= screens.save(pane->grab(), QStringLiteral("item-list-empty-all-collections"));
-    frame.lifecycle().closeWardrobe();
-    frame.hide();
   }
   ok &= screens.save(grabFilteringDialog(), QStringLiteral("filtering-files-dialog"));
-  AppPaths::setProgramFolderForTesting(L"");
   return ok;
 }
 

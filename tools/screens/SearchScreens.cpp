@@ -6,13 +6,11 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QPixmap>
-#include <QTemporaryDir>
 #include <cstdio>
 
-#include "SampleWardrobe.h"
+#include "SampleFrame.h"
 #include "ScreenFolder.h"
 #include "app/AppSettings.h"
-#include "platform/AppPaths.h"
 #include "platform/Utf8.h"
 #include "ui/collections/CollectionPane.h"
 #include "ui/frame/KoTopViewBase.h"
@@ -64,30 +62,14 @@ void selectCollection(CollectionPane& pane, int row) {
 }  // namespace
 
 bool renderSearch(const ScreenFolder& screens) {
-  QTemporaryDir scratchDir;
-  if (!scratchDir.isValid()) {
-    std::fprintf(stderr, "tavoro-screens: cannot make a scratch folder\n");
-    return false;
-  }
-  const std::wstring scratch = fromUtf8(scratchDir.path().toStdString());
-  AppPaths::setProgramFolderForTesting(scratch);
-  const std::wstring wardrobe = makeSampleWardrobe(scratch);
-  if (wardrobe.empty()) return false;
-  AppSettings::settings() = AppSettings();
-  AppSettings::settings().frameRect = {0, 0, 1200, 700};
-  AppSettings::settings().mruSearches = {L"red", L"linen shirt", L"boots"};
-  AppSettings::settings().allSearches = {L"boots", L"linen shirt", L"red", L"red shirt", L"red sneakers"};
-
   bool ok = true;
   {
-    MainFrame frame;
-    if (!frame.lifecycle().openWardrobe(wardrobe, true, true)) {
-      std::fprintf(stderr, "tavoro-screens: cannot open the sample wardrobe\n");
-      return false;
-    }
-    frame.resize(1200, 700);
-    frame.show();
-    QApplication::setActiveWindow(&frame);
+    SampleFrame sample(1200, 700, [](AppSettings& settings) {
+      settings.mruSearches = {L"red", L"linen shirt", L"boots"};
+      settings.allSearches = {L"boots", L"linen shirt", L"red", L"red shirt", L"red sneakers"};
+    });
+    if (!sample.isOpen()) return false;
+    MainFrame& frame = sample.frame();
     KoWardrobeViewBase* page = frame.clientView()->wardrobeView();
     KoTopViewBase* header = frame.clientView()->header();
     KoSearchBoxCtrlBase* box = frame.clientView()->searchBox();
@@ -126,10 +108,7 @@ bool renderSearch(const ScreenFolder& screens) {
     typeText(*box, QStringLiteral("velvet"));
     box->popup()->hidePopup();
     ok &= screens.save(page->searchResults()->grab(), QStringLiteral("search-results-empty"));
-    frame.lifecycle().closeWardrobe();
-    frame.hide();
   }
-  AppPaths::setProgramFolderForTesting(L"");
   return ok;
 }
 

@@ -1,15 +1,19 @@
-// Renders the home page (with and without recent wardrobes), the recent
-// wardrobes list and its menu, the command bar and the controls to PNG files, so that their look can be reviewed
-// without a display. Usage: tavoro-screens [output folder]
+// Renders every page, pane, dialog, menu and control of the program to PNG
+// files, so that their look can be reviewed without a display, and so that
+// the user guide shows the program as it is. Works in scratch folders of its
+// own (settings, wardrobes), never in the user's.
+// Usage: tavoro-screens [output folder]
 #include <QApplication>
 #include <QDir>
 #include <QEnterEvent>
 #include <QPixmap>
+#include <QTemporaryDir>
 #include <cstdio>
 
 #include "platform/FileSystem.h"
 #include "DetailsScreens.h"
 #include "ItemListScreens.h"
+#include "FrameScreens.h"
 #include "PageScreens.h"
 #include "SearchScreens.h"
 #include "ScreenFolder.h"
@@ -170,10 +174,13 @@ int main(int argc, char* argv[]) {
   if (!screens.make()) return 1;
   g_screens = &screens;
   bool ok = renderMenus();
-  const std::vector<std::wstring> samples = sampleWardrobes(screens.path());
+  // The home page's sample wardrobes live and die in a scratch folder.
+  QTemporaryDir scratch;
+  const std::vector<std::wstring> samples = sampleWardrobes(scratch.path());
   ok &= renderHome(samples);
   ok &= renderRecentList(samples);
   ok &= renderControls();
+  ok &= tavoro::tools::renderFrameAndDialogs(screens);
   ok &= tavoro::tools::renderWardrobePage(screens);
   ok &= tavoro::tools::renderItemList(screens);
   ok &= tavoro::tools::renderSearch(screens);

@@ -6,13 +6,13 @@
 #include <QPointer>
 
 #include "platform/CharClass.h"
-#include "platform/Utf16.h"
 #include "ui/collections/CollectionRow.h"
 #include "ui/common/CommandEvent.h"
 #include "ui/common/CommandIds.h"
 #include "ui/common/MessageBox.h"
 #include "ui/common/QtText.h"
 #include "ui/controls/KoCellEdit.h"
+#include "ui/controls/RowOrder.h"
 #include "ui/menus/MenuTables.h"
 #include "ui/menus/PopupMenu.h"
 #include "wardrobe/CollectionList.h"
@@ -264,33 +264,13 @@ void CollectionPane::moveSelected(int commandId) {
       break;
     }
   }
-  if (from < 0) return;
-  const int last = rowCount() - 2;
-  const int to = commandId == kCmdMoveToTop  ? 1
-                 : commandId == kCmdMoveUp   ? from - 1
-                 : commandId == kCmdMoveDown ? from + 1
-                                             : last;
-  if (to < 1 || to > last || to == from) return;
-  moveRow(from, to);
-  ensureVisible(to);
-  commitOrder();
+  if (from >= 0 && moveRowByCommand(*this, from, commandId, 1, rowCount() - 2)) commitOrder();
 }
 
 void CollectionPane::sortRows(bool ascending) {
   if (rowCount() < 4) return;
-  // An exchange sort by UTF-16 code units, so that every capital letter of
-  // the basic Latin range sorts before every small one, as the names compare
-  // everywhere else in the wardrobe.
-  bool swapped = false;
-  for (int i = 1; i <= rowCount() - 3; ++i) {
-    for (int j = i + 1; j <= rowCount() - 2; ++j) {
-      const int order = compareUtf16(collectionRow(i)->collection()->name(), collectionRow(j)->collection()->name());
-      if (ascending ? order > 0 : order < 0) {
-        swapRows(i, j);
-        swapped = true;
-      }
-    }
-  }
+  const bool swapped = sortRowsByName(*this, 1, rowCount() - 2, ascending,
+                                      [this](int row) -> std::wstring_view { return collectionRow(row)->collection()->name(); });
   commitOrder();
   if (swapped) viewport()->update();
 }

@@ -10,6 +10,7 @@
 #include "platform/Placeholder.h"
 #include "ui/common/MessageBox.h"
 #include "ui/common/QtText.h"
+#include "ui/common/WaitCursor.h"
 #include "ui/dialogs/NewWardrobeDialog.h"
 #include "ui/dialogs/OpenWardrobeDialog.h"
 #include "ui/frame/MainFrame.h"
@@ -22,15 +23,6 @@ namespace {
 
 constexpr const wchar_t* kProgramCaption = L"Tavoro Wardrobe Manager";
 constexpr const wchar_t* kErrorCaption = L"Error";
-
-// The wait cursor for the life of the object.
-class WaitCursor {
- public:
-  WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-  ~WaitCursor() { QApplication::restoreOverrideCursor(); }
-  WaitCursor(const WaitCursor&) = delete;
-  WaitCursor& operator=(const WaitCursor&) = delete;
-};
 
 std::wstring absoluteArgument(std::wstring_view path) {
   const std::wstring trimmed = trimSpace(path);

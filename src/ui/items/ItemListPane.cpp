@@ -12,6 +12,7 @@
 #include "ui/common/CommandIds.h"
 #include "ui/common/MessageBox.h"
 #include "ui/common/QtText.h"
+#include "ui/common/WaitCursor.h"
 #include "ui/items/FileDropTarget.h"
 #include "ui/items/FileUrls.h"
 #include "ui/items/ItemDetailsView.h"
@@ -31,14 +32,6 @@ namespace {
 
 constexpr const wchar_t* kCaption = L"Tavoro Wardrobe Manager";
 
-// The wait cursor for as long as the object lives.
-class WaitCursor {
- public:
-  WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-  ~WaitCursor() { QApplication::restoreOverrideCursor(); }
-  WaitCursor(const WaitCursor&) = delete;
-  WaitCursor& operator=(const WaitCursor&) = delete;
-};
 
 std::wstring keptFoldersText(const std::vector<std::wstring>& folders) {
   std::wstring text;

@@ -6,12 +6,12 @@
 #include <QPointer>
 
 #include "platform/CharClass.h"
-#include "platform/Utf16.h"
 #include "ui/common/CommandEvent.h"
 #include "ui/common/CommandIds.h"
 #include "ui/common/MessageBox.h"
 #include "ui/common/QtText.h"
 #include "ui/controls/KoCellEdit.h"
+#include "ui/controls/RowOrder.h"
 #include "ui/menus/MenuTables.h"
 #include "ui/menus/PopupMenu.h"
 #include "wardrobe/Collection.h"
@@ -413,31 +413,13 @@ void TagPane::moveToNextValue() {
 
 void TagPane::moveSelected(int commandId) {
   const int from = selectedTagRow();
-  if (from < 0) return;
-  const int last = rowCount() - 2;
-  const int to = commandId == kCmdMoveToTop  ? 0
-                 : commandId == kCmdMoveUp   ? from - 1
-                 : commandId == kCmdMoveDown ? from + 1
-                                             : last;
-  if (to < 0 || to > last || to == from) return;
-  moveRow(from, to);
-  ensureVisible(to);
-  commitOrder();
+  if (from >= 0 && moveRowByCommand(*this, from, commandId, 0, rowCount() - 2)) commitOrder();
 }
 
 void TagPane::sortRows(bool ascending) {
   if (rowCount() < 3) return;
-  // An exchange sort by UTF-16 code units, as names compare everywhere else.
-  bool swapped = false;
-  for (int i = 0; i <= rowCount() - 3; ++i) {
-    for (int j = i + 1; j <= rowCount() - 2; ++j) {
-      const int order = compareUtf16(tagRow(i)->tag()->name(), tagRow(j)->tag()->name());
-      if (ascending ? order > 0 : order < 0) {
-        swapRows(i, j);
-        swapped = true;
-      }
-    }
-  }
+  const bool swapped = sortRowsByName(*this, 0, rowCount() - 2, ascending,
+                                      [this](int row) -> std::wstring_view { return tagRow(row)->tag()->name(); });
   commitOrder();
   if (swapped) viewport()->update();
 }
