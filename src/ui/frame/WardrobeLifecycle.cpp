@@ -145,6 +145,10 @@ bool WardrobeLifecycle::confirmAndCloseWardrobe(bool ask) {
                   L"\"?";
     if (showMessage(&m_frame, text, kProgramCaption, kMbQuestion) != kIdYes) return false;
   }
+  // A name or value still being typed in a pane ends as losing the focus ends
+  // it (kept), so that it is saved with the wardrobe rather than dropped when
+  // the panes are emptied. Closing the window by its frame moves no focus.
+  if (QWidget* focus = QApplication::focusWidget(); focus && focus->window() == &m_frame) focus->clearFocus();
   return saveWardrobe();
 }
 

@@ -45,7 +45,8 @@ class WardrobeLifecycle {
   // Writes the open wardrobe's file (true with none open); the file moves to
   // the front of the recent list. On failure says so and returns false.
   bool saveWardrobe();
-  // Asks (when ask is set and a wardrobe is open), then saves. True when the
+  // Asks (when ask is set and a wardrobe is open), then ends an edit still
+  // open in the window (keeping what was typed) and saves. True when the
   // caller may close the wardrobe: answered Yes and saved.
   bool confirmAndCloseWardrobe(bool ask);
   // Takes the wardrobe away from the window and forgets it (after a true

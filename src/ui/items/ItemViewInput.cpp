@@ -14,14 +14,21 @@ void ItemViewInput::watch(QAbstractItemView* view) {
   view->viewport()->installEventFilter(this);
 }
 
+namespace {
+
+// A key that an editor inside the view let through (Enter, which ends a
+// rename) reaches the view too: it is the editor's, not the view's.
+bool fromEditor(const QObject* watched) {
+  const auto* widget = qobject_cast<const QWidget*>(watched);
+  const QWidget* focus = QApplication::focusWidget();
+  return widget && focus && focus != widget && widget->isAncestorOf(focus);
+}
+
+}  // namespace
+
 bool ItemViewInput::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::KeyPress) {
-    // A key that a widget inside the view has the focus for, such as Enter
-    // ending the name editor's edit, reaches the view only because that
-    // widget let it pass: it is not the list's to take.
-    auto* widget = qobject_cast<QWidget*>(watched);
-    const QWidget* focus = QApplication::focusWidget();
-    if (widget && focus && focus != widget && widget->isAncestorOf(focus)) return false;
+    if (fromEditor(watched)) return false;
     auto* key = static_cast<QKeyEvent*>(event);
     const Qt::KeyboardModifiers modifiers = key->modifiers() & ~Qt::KeypadModifier;
     const bool plain = modifiers == Qt::NoModifier;

@@ -1,8 +1,7 @@
 // The keys and context-menu requests of the item list's views, taken before
 // the views' own handling: the Delete key and Enter (neither auto-repeated)
 // and a context menu asked for with the mouse or the keyboard. Install it on
-// a view and on its viewport. Keys that an editor inside the view passes on
-// are left alone. User-interface thread only.
+// a view and on its viewport. User-interface thread only.
 #pragma once
 
 #include <QObject>

@@ -10,7 +10,10 @@
 #include "platform/FileSystem.h"
 #include "platform/FileTime.h"
 #include "ui/common/CommandIds.h"
+#include "ui/collections/CollectionPane.h"
 #include "ui/common/QtText.h"
+#include "ui/controls/KoCellEdit.h"
+#include "ui/page/KoWardrobeViewBase.h"
 #include "ui/dialogs/NewWardrobeDialog.h"
 #include "ui/dialogs/OpenWardrobeDialog.h"
 #include "ui/frame/KoViewBase.h"
@@ -280,6 +283,29 @@ TEST_F(LifecycleTest, OpenDialogOpensTheChosenRecentWardrobe) {
   ASSERT_NE(frame->wardrobe(), nullptr);
   EXPECT_EQ(frame->wardrobe()->name(), L"Summer");
   EXPECT_EQ(frame->selectedTab(), 1);
+}
+
+TEST_F(LifecycleTest, ANameStillBeingTypedIsSavedWhenTheWindowCloses) {
+  Wardrobe closet(m_wardrobes + L"/Closet", L"Closet");
+  closet.collections().add(L"Shoes");
+  ASSERT_TRUE(writeWardrobe(closet));
+  auto frame = makeFrame();
+  start(*frame);
+  ASSERT_TRUE(frame->lifecycle().openWardrobe(closet.wardrobeFilePath(), false, true));
+  frame->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(frame.get()));
+  CollectionPane* pane = frame->clientView()->wardrobeView()->collectionPane();
+  QTest::mouseClick(pane->viewport(), Qt::LeftButton, {}, pane->rowRect(1).center());
+  QTest::mouseDClick(pane->viewport(), Qt::LeftButton, {}, pane->rowRect(1).center());
+  ASSERT_TRUE(pane->editor()->hasFocus());
+  QTest::keyClick(pane->editor(), Qt::Key_A, Qt::ControlModifier);
+  QTest::keyClicks(pane->editor(), QStringLiteral("Boots"));
+  // Closing the window by its frame moves no focus: the edit is still open.
+  ASSERT_TRUE(frame->close());
+  Wardrobe saved;
+  ASSERT_TRUE(readWardrobe(closet.wardrobeFilePath(), saved));
+  ASSERT_EQ(saved.collections().count(), 1u);
+  EXPECT_EQ(saved.collections().at(0)->name(), L"Boots");
 }
 
 }  // namespace

@@ -256,8 +256,7 @@ TEST_F(ItemListPaneTest, RenamingInPlaceKeepsTheNameUnlessATextIsEntered) {
     EXPECT_EQ(m_pane.model()->itemAt(0)->name(), c.name) << c.what;
   }
   EXPECT_EQ(renamed.count(), 1);
-  // The editor lets Enter pass on to the list, which must not take it as its own.
-  EXPECT_EQ(viewer.count(), 0) << "Enter in the editor opened the viewer";
+  EXPECT_EQ(viewer.count(), 0) << "the Enter that ends a rename belongs to the editor";
   select({0, 1});
   m_pane.executeCommand(kCmdRenameEntry);
   EXPECT_EQ(openEditor(m_pane), nullptr) << "two entries: no editor";
