@@ -7,6 +7,7 @@ TAVORO_PACKAGES=(
   qt6-base-dev qt6-svg-dev qt6-qpa-plugins fonts-dejavu-core
   libgtest-dev libgmock-dev libbenchmark-dev libcli11-dev nlohmann-json3-dev
   clang libclang-rt-14-dev libjpeg-turbo-progs xvfb xauth x11-utils ccache openbox
+  xdotool xclip jq
 )
 
 # dpkg -s per package first, so that a second run costs nothing.

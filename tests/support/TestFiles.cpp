@@ -25,6 +25,8 @@ std::string readFile(std::wstring_view path) {
 
 std::string buildFolder() { return TAVORO_BINARY_DIR; }
 
+std::string sourceFolder() { return TAVORO_SOURCE_DIR; }
+
 std::wstring testDataFolder() {
   if (const char* env = std::getenv("TAVORO_TESTDATA"); env && *env && isFolder(fromUtf8(env))) return fromUtf8(env);
   const std::wstring folder = fromUtf8(TAVORO_TESTDATA_DIR);

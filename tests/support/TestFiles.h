@@ -16,5 +16,7 @@ std::string readFile(std::wstring_view path);
 std::wstring testDataFolder();
 // The build folder (its bin/ holds the programs).
 std::string buildFolder();
+// The source tree (its scripts/ holds the sanitizers' suppressions).
+std::string sourceFolder();
 
 }  // namespace tavoro::test

@@ -350,6 +350,9 @@ void ItemListPane::showContextMenu(QPoint globalPos) {
   menu->setCommandEnabled(kCmdListPaste, m_collection && m_collection->id() > 0 && clipboardHoldsFiles());
   menu->setCommandEnabled(kCmdDelete, selected > 0);
   menu->setCommandEnabled(kCmdRenameEntry, selected == 1);
+  // The view shown carries the radio mark.
+  const int looks[] = {kCmdViewThumbnails, kCmdViewIcons, kCmdViewList, kCmdViewDetails};
+  for (int look = 0; look < 4; ++look) menu->setCommandChecked(looks[look], look == static_cast<int>(m_look), true);
   QPointer<ItemListPane> self(this);
   const int command = menu->track(globalPos, this);
   if (self && command) executeCommand(command);

@@ -17,6 +17,7 @@ namespace tavoro::ui {
 namespace {
 
 constexpr const char* kKeyTextProperty = "tavoroKeyText";
+constexpr const char* kRadioProperty = "tavoroRadio";
 
 QPointer<PopupMenu>& trackedMenu() {
   static QPointer<PopupMenu> menu;
@@ -107,6 +108,14 @@ PopupMenu* PopupMenu::submenu(const QString& label) const {
   return nullptr;
 }
 
+void PopupMenu::setCommandChecked(int commandId, bool checked, bool radio) {
+  QAction* action = commandAction(commandId);
+  if (!action) return;
+  action->setCheckable(true);
+  action->setChecked(checked);
+  action->setProperty(kRadioProperty, radio);
+}
+
 void PopupMenu::setCommandEnabled(int commandId, bool enabled) {
   if (QAction* action = commandAction(commandId)) action->setEnabled(enabled);
 }
@@ -119,6 +128,8 @@ void PopupMenu::initStyleOption(QStyleOptionMenuItem* option, const QAction* act
   // adds a shortcut column: the style measures and draws the whole item.
   const QString key = action->property(kKeyTextProperty).toString();
   if (!key.isEmpty()) option->text = action->text() + u'\t' + key;
+  if (action->isCheckable() && action->property(kRadioProperty).toBool())
+    option->checkType = QStyleOptionMenuItem::Exclusive;
 }
 
 int PopupMenu::track(QPoint globalPos, QWidget* owner) {

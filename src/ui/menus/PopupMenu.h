@@ -36,6 +36,9 @@ class PopupMenu : public QMenu {
   // The submenu with that label, or null.
   PopupMenu* submenu(const QString& label) const;
   void setCommandEnabled(int commandId, bool enabled);
+  // Marks the item as chosen: with the radio mark when it is one of several
+  // choices of which one holds (such as a view), else with the check mark.
+  void setCommandChecked(int commandId, bool checked, bool radio = false);
   // The item drawn in bold (and measured in bold); 0 for none.
   void setDefaultCommand(int commandId);
 

@@ -411,14 +411,27 @@ TEST_F(ItemListPaneTest, TheContextMenuEnablesWhatApplies) {
     m_pane.showCollection(c.collection);
     select(c.selected);
     std::string states;
+    std::string marked;
     QTimer::singleShot(0, [&] {
       auto* menu = test::findTopLevel<PopupMenu>(QStringLiteral("TogList Context"));
       for (int id : commands) states += menu->commandAction(id)->isEnabled() ? '1' : '0';
+      for (int id : {kCmdViewThumbnails, kCmdViewIcons, kCmdViewList, kCmdViewDetails})
+        marked += menu->commandAction(id)->isChecked() ? '1' : '0';
       menu->close();
     });
     m_pane.showContextMenu(m_pane.mapToGlobal(QPoint(20, 20)));
     EXPECT_EQ(states, c.enabled) << c.what;
+    EXPECT_EQ(marked, "1000") << c.what << ": the view shown is marked";
   }
+  m_pane.executeCommand(kCmdViewList);
+  std::string marked;
+  QTimer::singleShot(0, [&] {
+    auto* menu = test::findTopLevel<PopupMenu>(QStringLiteral("TogList Context"));
+    marked = menu->commandAction(kCmdViewList)->isChecked() ? "List" : "not List";
+    menu->close();
+  });
+  m_pane.showContextMenu(m_pane.mapToGlobal(QPoint(20, 20)));
+  EXPECT_EQ(marked, "List");
 }
 
 TEST_F(ItemListPaneTest, TheEmptyPaneAsksForACollectionOrForPhotos) {
