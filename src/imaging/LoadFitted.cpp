@@ -5,6 +5,7 @@
 
 #include "BitmapDrawing.h"
 #include "BitmapFitting.h"
+#include "BitmapTransform.h"
 #include "PhotoImage.h"
 #include "PhotoMetadata.h"
 
@@ -32,7 +33,16 @@ bool loadFitted(DibBitmap& dest, std::wstring_view path, Size box) {
     }
     const std::unique_ptr<PhotoImage> image = createPhotoImage(type);
     if (!image || !image->open(path)) return false;
-    return image->scaleToFit(dest, box);
+    // Upright like the EXIF thumbnail, so that a photo looks the same with or
+    // without one. A quarter turn swaps the sides: the box is swapped to match.
+    const int orientation = type == ImageType::Jpg ? exifOrientation(*image) : 0;
+    const bool quarterTurn = orientation >= 5;
+    if (!image->scaleToFit(dest, quarterTurn ? Size{box.height, box.width} : box)) return false;
+    if (orientation > 1 && !applyOrientation(dest, orientation)) {
+      dest.release();
+      return false;
+    }
+    return true;
   } catch (const std::bad_alloc&) {
     dest.release();
     return false;

@@ -58,6 +58,12 @@ TEST(LoadFittedTest, AJpegUsesItsExifThumbnailTurnedUpright) {
   EXPECT_EQ(dest.height(), 24);
   EXPECT_NEAR(dest.color(10, 10).red, 100, 2);
   EXPECT_NEAR(dest.color(10, 10).green, 100, 2);
+
+  // The picture itself is turned upright as well, fitted to the box as shown.
+  test::writeFile(path, photo(64, 48, std::string(300, '\x55'), 6));
+  ASSERT_TRUE(loadFitted(dest, path, {40, 32}));
+  EXPECT_EQ(dest.width(), 24);
+  EXPECT_EQ(dest.height(), 32);
 }
 
 TEST(LoadFittedTest, OtherFilesAreDecodedAndFitted) {

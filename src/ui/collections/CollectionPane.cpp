@@ -93,10 +93,7 @@ int CollectionPane::editedRow() const { return m_edited && m_editor->isEditing()
 
 void CollectionPane::selectRow(int index) {
   if (!row(index)) return;
-  clearSelection();
-  setRowSelected(index, true, false);
-  setFocusRow(index);
-  ensureVisible(index);
+  selectRowAlone(index);
   onSelectionChanged();
 }
 

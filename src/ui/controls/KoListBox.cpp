@@ -172,6 +172,13 @@ bool KoListBox::clearSelection() {
   return changed;
 }
 
+void KoListBox::selectRowAlone(int index) {
+  if (!row(index)) return;
+  selectOnly(index);
+  m_focusRow = m_anchorRow = index;
+  ensureVisible(index);
+}
+
 bool KoListBox::selectOnly(int index) {
   bool changed = false;
   for (int i = 0; i < rowCount(); ++i) changed |= setRowSelected(i, i == index, false);

@@ -63,6 +63,10 @@ class KoListBox : public QAbstractScrollArea {
   // Select or deselect one row (repainting it); true when it changed.
   bool setRowSelected(int index, bool selected, bool notify);
 
+  // Selects the row alone, makes it the focus and anchor row and scrolls it
+  // into view, without selectionChanged; nothing for an index out of range.
+  void selectRowAlone(int index);
+
   // Scroll so that the row is wholly visible.
   void ensureVisible(int index);
 

@@ -2,6 +2,8 @@
 
 #include <QApplication>
 #include <QCursor>
+#include <QPointer>
+#include <vector>
 
 #include "app/AppSettings.h"
 #include "platform/CharClass.h"
@@ -120,6 +122,7 @@ void WardrobeLifecycle::openRecentWardrobe(std::wstring_view path) {
 
 bool WardrobeLifecycle::saveWardrobe() {
   if (!m_wardrobe) return true;
+  endTyping();
   bool saved = false;
   std::wstring path;
   {
@@ -135,6 +138,25 @@ bool WardrobeLifecycle::saveWardrobe() {
   return saved;
 }
 
+void WardrobeLifecycle::endTyping() {
+  // A name or value still being typed in a pane ends as losing the focus ends
+  // it (kept), so that the file holds what the panes show: neither Save nor
+  // closing the window by its frame moves the focus by itself.
+  QWidget* focus = QApplication::focusWidget();
+  if (!focus || focus->window() != &m_frame) return;
+  // An in-place editor hides or goes when its edit ends: the focus goes back
+  // to the nearest widget around it that still takes it.
+  std::vector<QPointer<QWidget>> around;
+  for (QWidget* widget = focus; widget && widget != &m_frame; widget = widget->parentWidget()) around.emplace_back(widget);
+  focus->clearFocus();
+  for (const QPointer<QWidget>& widget : around) {
+    if (widget && widget->isVisible() && widget->isEnabled() && widget->focusPolicy() != Qt::NoFocus) {
+      widget->setFocus(Qt::OtherFocusReason);
+      return;
+    }
+  }
+}
+
 bool WardrobeLifecycle::confirmAndCloseWardrobe(bool ask) {
   if (ask && m_wardrobe) {
     const std::wstring& name = m_wardrobe->name();
@@ -145,10 +167,6 @@ bool WardrobeLifecycle::confirmAndCloseWardrobe(bool ask) {
                   L"\"?";
     if (showMessage(&m_frame, text, kProgramCaption, kMbQuestion) != kIdYes) return false;
   }
-  // A name or value still being typed in a pane ends as losing the focus ends
-  // it (kept), so that it is saved with the wardrobe rather than dropped when
-  // the panes are emptied. Closing the window by its frame moves no focus.
-  if (QWidget* focus = QApplication::focusWidget(); focus && focus->window() == &m_frame) focus->clearFocus();
   return saveWardrobe();
 }
 

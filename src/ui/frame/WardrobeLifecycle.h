@@ -42,11 +42,11 @@ class WardrobeLifecycle {
   // A recent wardrobe picked on the home page: the open one comes to the
   // front; another is opened after the open one is closed (asking first).
   void openRecentWardrobe(std::wstring_view path);
-  // Writes the open wardrobe's file (true with none open); the file moves to
+  // Ends an edit still open in the window (keeping what was typed), then
+  // writes the open wardrobe's file (true with none open); the file moves to
   // the front of the recent list. On failure says so and returns false.
   bool saveWardrobe();
-  // Asks (when ask is set and a wardrobe is open), then ends an edit still
-  // open in the window (keeping what was typed) and saves. True when the
+  // Asks (when ask is set and a wardrobe is open), then saves. True when the
   // caller may close the wardrobe: answered Yes and saved.
   bool confirmAndCloseWardrobe(bool ask);
   // Takes the wardrobe away from the window and forgets it (after a true
@@ -59,6 +59,8 @@ class WardrobeLifecycle {
  private:
   // Closes the open wardrobe, asking first; true when none is open afterwards.
   bool closeForAnother();
+  // Ends the edit the focus is in, as moving the focus away would.
+  void endTyping();
 
   MainFrame& m_frame;
   std::unique_ptr<Wardrobe> m_wardrobe;

@@ -210,7 +210,7 @@ void TagPane::commitEdit(int reason) {
   // Before the placeholder, which stays last.
   const int index = addRow(std::make_unique<TagRow>(added, m_look));
   moveRow(index, index - 1);
-  selectRow(index - 1);
+  selectRowAlone(index - 1);
   ensureVisible(rowCount() - 1);
   emit changed(kTagAdded);
 }
@@ -220,14 +220,6 @@ void TagPane::setValue(Tag* tag, std::wstring value) {
   m_item->records().set(tag->id(), std::move(value));
   viewport()->update();
   emit changed(kValuesChanged);
-}
-
-void TagPane::selectRow(int index) {
-  if (!row(index)) return;
-  clearSelection();
-  setRowSelected(index, true, false);
-  setFocusRow(index);
-  ensureVisible(index);
 }
 
 int TagPane::selectedTagRow() const {
@@ -252,7 +244,7 @@ void TagPane::mousePressEvent(QMouseEvent* event) {
     // A single press on a value opens its editor.
     setFocus(Qt::MouseFocusReason);
     const bool changedSelection = selectedRows() != std::vector<int>{index};
-    selectRow(index);
+    selectRowAlone(index);
     if (changedSelection) emit selectionChanged();
     startValueEdit(index);
     return;
@@ -367,7 +359,7 @@ void TagPane::executeCommand(int commandId) {
       break;
     case kCmdEditValue:
       if (const int index = selectedTagRow(); index >= 0) {
-        selectRow(index);
+        selectRowAlone(index);
         startValueEdit(index);
       }
       break;
@@ -407,7 +399,7 @@ void TagPane::moveToNextValue() {
   if (from < 0) return;
   // After the last tag comes the first: Enter cycles through every value.
   const int next = from + 1 <= rowCount() - 2 ? from + 1 : 0;
-  selectRow(next);
+  selectRowAlone(next);
   startValueEdit(next);
 }
 

@@ -93,7 +93,6 @@ class TagPane : public KoListBox {
   void placeEditor(bool takeFocus);
   void validateEdit(bool* accept);
   void commitEdit(int reason);
-  void selectRow(int index);
   // The first selected row that shows a tag, or -1.
   int selectedTagRow() const;
   void setValue(Tag* tag, std::wstring value);

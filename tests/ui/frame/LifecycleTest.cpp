@@ -285,27 +285,36 @@ TEST_F(LifecycleTest, OpenDialogOpensTheChosenRecentWardrobe) {
   EXPECT_EQ(frame->selectedTab(), 1);
 }
 
-TEST_F(LifecycleTest, ANameStillBeingTypedIsSavedWhenTheWindowCloses) {
-  Wardrobe closet(m_wardrobes + L"/Closet", L"Closet");
-  closet.collections().add(L"Shoes");
-  ASSERT_TRUE(writeWardrobe(closet));
-  auto frame = makeFrame();
-  start(*frame);
-  ASSERT_TRUE(frame->lifecycle().openWardrobe(closet.wardrobeFilePath(), false, true));
-  frame->activateWindow();
-  ASSERT_TRUE(QTest::qWaitForWindowActive(frame.get()));
-  CollectionPane* pane = frame->clientView()->wardrobeView()->collectionPane();
-  QTest::mouseClick(pane->viewport(), Qt::LeftButton, {}, pane->rowRect(1).center());
-  QTest::mouseDClick(pane->viewport(), Qt::LeftButton, {}, pane->rowRect(1).center());
-  ASSERT_TRUE(pane->editor()->hasFocus());
-  QTest::keyClick(pane->editor(), Qt::Key_A, Qt::ControlModifier);
-  QTest::keyClicks(pane->editor(), QStringLiteral("Boots"));
-  // Closing the window by its frame moves no focus: the edit is still open.
-  ASSERT_TRUE(frame->close());
-  Wardrobe saved;
-  ASSERT_TRUE(readWardrobe(closet.wardrobeFilePath(), saved));
-  ASSERT_EQ(saved.collections().count(), 1u);
-  EXPECT_EQ(saved.collections().at(0)->name(), L"Boots");
+TEST_F(LifecycleTest, ANameStillBeingTypedIsSavedBySaveAndByClosingTheWindow) {
+  for (const bool byClosing : {false, true}) {
+    SCOPED_TRACE(byClosing ? "closing the window" : "Ctrl+S");
+    Wardrobe closet(m_wardrobes + L"/Closet" + (byClosing ? L"1" : L"2"), L"Closet");
+    closet.collections().add(L"Shoes");
+    ASSERT_TRUE(writeWardrobe(closet));
+    auto frame = makeFrame();
+    start(*frame);
+    ASSERT_TRUE(frame->lifecycle().openWardrobe(closet.wardrobeFilePath(), false, true));
+    frame->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(frame.get()));
+    CollectionPane* pane = frame->clientView()->wardrobeView()->collectionPane();
+    QTest::mouseClick(pane->viewport(), Qt::LeftButton, {}, pane->rowRect(1).center());
+    QTest::mouseDClick(pane->viewport(), Qt::LeftButton, {}, pane->rowRect(1).center());
+    ASSERT_TRUE(pane->editor()->hasFocus());
+    QTest::keyClick(pane->editor(), Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(pane->editor(), QStringLiteral("Boots"));
+    if (byClosing) {
+      // Closing the window by its frame moves no focus: the edit is still open.
+      ASSERT_TRUE(frame->close());
+    } else {
+      QTest::keyClick(pane->editor(), Qt::Key_S, Qt::ControlModifier);
+      EXPECT_FALSE(pane->editor()->isEditing());
+      EXPECT_TRUE(pane->hasFocus()) << "the focus goes back to the pane whose edit ended";
+    }
+    Wardrobe saved;
+    ASSERT_TRUE(readWardrobe(closet.wardrobeFilePath(), saved));
+    ASSERT_EQ(saved.collections().count(), 1u);
+    EXPECT_EQ(saved.collections().at(0)->name(), L"Boots");
+  }
 }
 
 }  // namespace
