@@ -243,7 +243,8 @@ TEST(XmlDocumentTest, SaveThatWouldNotLoadAgainLeavesTheOldFile) {
   EXPECT_FALSE(XmlDocument().save(dir / L"f.xml"));  // no document
   EXPECT_EQ(readFile(dir / L"f.xml"), "old");
   XmlElement crowded = document.createWithRoot("R");
-  for (int i = 0; i <= XmlDocument::kMaxAttributes; ++i) crowded.setInt(("a" + std::to_string(i)).c_str(), i);
+  for (int i = 0; i <= XmlDocument::kMaxAttributes; ++i)
+    crowded.setInt(std::string("a").append(std::to_string(i)).c_str(), i);
   EXPECT_FALSE(document.save(dir / L"f.xml"));
   EXPECT_EQ(readFile(dir / L"f.xml"), "old");
 }
