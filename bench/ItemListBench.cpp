@@ -202,6 +202,22 @@ class PlainDelegate : public QStyledItemDelegate {
 
 // The floor of the scroll: Qt's list view over the same names, in the same
 // grid and viewport, scrolled the same way, each entry drawn plainly.
+// Scrolls from top to bottom a page at a time, each page painted, and prints
+// the time taken and the share of it spent painting.
+void printScroll(const char* what, QScrollBar* bar) {
+  const auto start = Clock::now();
+  const double paintedBefore = app()->paintMs();
+  int pages = 0;
+  for (int value = 0; value < bar->maximum(); value = std::min(bar->maximum(), value + bar->pageStep())) {
+    bar->setValue(std::min(bar->maximum(), value + bar->pageStep()));
+    runUntilPainted();
+    ++pages;
+  }
+  const double ms = msSince(start);
+  std::printf("  %s: %d pages in %.0f ms (%.2f ms a page, painting %.3f ms)\n", what, pages, ms,
+              pages ? ms / pages : 0.0, pages ? (app()->paintMs() - paintedBefore) / pages : 0.0);
+}
+
 void scrollFloor(const Collection& collection, QSize grid, QSize viewportSize) {
   QStringList names;
   for (const auto& item : collection.items().items()) names.push_back(QString::fromStdWString(item->name()));
@@ -221,19 +237,7 @@ void scrollFloor(const Collection& collection, QSize grid, QSize viewportSize) {
   view.show();
   QApplication::processEvents();
   app()->watchPaints(view.viewport());
-  QScrollBar* bar = view.verticalScrollBar();
-  const auto start = Clock::now();
-  const double paintedBefore = app()->paintMs();
-  int pages = 0;
-  for (int value = 0; value < bar->maximum(); value = std::min(bar->maximum(), value + bar->pageStep())) {
-    bar->setValue(std::min(bar->maximum(), value + bar->pageStep()));
-    runUntilPainted();
-    ++pages;
-  }
-  const double ms = msSince(start);
-  std::printf(
-      "  floor: Qt's list view, a ready picture and the name: %d pages in %.0f ms (%.2f ms a page, painting %.3f ms)\n",
-      pages, ms, pages ? ms / pages : 0.0, pages ? (app()->paintMs() - paintedBefore) / pages : 0.0);
+  printScroll("floor: Qt's list view, a ready picture and the name", view.verticalScrollBar());
 }
 
 void measure(int count) {
@@ -297,18 +301,7 @@ void measure(int count) {
               last - first + 1, msSince(select), peakKilobytes() / 1024.0);
 
   // A page at a time from top to bottom, each page painted.
-  QScrollBar* bar = pane.gridView()->verticalScrollBar();
-  const auto scrollStart = Clock::now();
-  const double paintedBefore = app()->paintMs();
-  int pages = 0;
-  for (int value = 0; value < bar->maximum(); value = std::min(bar->maximum(), value + bar->pageStep())) {
-    bar->setValue(std::min(bar->maximum(), value + bar->pageStep()));
-    runUntilPainted();
-    ++pages;
-  }
-  const double scrollMs = msSince(scrollStart);
-  std::printf("  scroll top to bottom: %d pages in %.0f ms (%.2f ms a page, painting %.3f ms)\n", pages, scrollMs,
-              pages ? scrollMs / pages : 0.0, pages ? (app()->paintMs() - paintedBefore) / pages : 0.0);
+  printScroll("scroll top to bottom", pane.gridView()->verticalScrollBar());
 
   std::printf("  longest event handler while thumbnails stream in: %.1f ms (%d over 16 ms); selecting: %.1f ms\n",
               app()->longest(), app()->overBudget(), selectHandler);

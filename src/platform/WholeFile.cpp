@@ -28,6 +28,10 @@ class FdGuard {
     if (m_fd >= 0) ::close(m_fd);
   }
   int get() const { return m_fd; }
+  void reset(int fd) {
+    if (m_fd >= 0) ::close(m_fd);
+    m_fd = fd;
+  }
   int release() {
     const int fd = m_fd;
     m_fd = -1;
@@ -37,6 +41,22 @@ class FdGuard {
  private:
   int m_fd;
 };
+
+// Opens a regular file of at most maxBytes for reading into guard, with its
+// size; the status says why not otherwise.
+FileReadStatus openForReading(std::wstring_view path, size_t maxBytes, FdGuard& guard, size_t& size) {
+  if (path.empty()) return FileReadStatus::Missing;
+  // O_NONBLOCK: opening a FIFO for reading would otherwise wait for a writer.
+  const int fd = ::open(toUtf8(path).c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+  if (fd < 0) return errno == ENOENT || errno == ENOTDIR ? FileReadStatus::Missing : FileReadStatus::Failed;
+  guard.reset(fd);
+  struct stat st {};
+  if (::fstat(fd, &st) != 0) return FileReadStatus::Failed;
+  if (!S_ISREG(st.st_mode)) return FileReadStatus::NotAFile;
+  if (static_cast<uint64_t>(st.st_size) > maxBytes) return FileReadStatus::TooLarge;
+  size = static_cast<size_t>(st.st_size);
+  return FileReadStatus::Ok;
+}
 
 // The file a link points to, so that saving through a link updates the file
 // it names rather than replacing the link by a copy.
@@ -85,18 +105,14 @@ void syncFolder(const std::string& folder) {
 
 FileReadStatus readWholeFile(std::wstring_view path, size_t maxBytes, std::string& out) {
   out.clear();
-  if (path.empty()) return FileReadStatus::Missing;
-  // O_NONBLOCK: opening a FIFO for reading would otherwise wait for a writer.
-  const int fd = ::open(toUtf8(path).c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-  if (fd < 0) return errno == ENOENT || errno == ENOTDIR ? FileReadStatus::Missing : FileReadStatus::Failed;
-  FdGuard guard(fd);
-  struct stat st {};
-  if (::fstat(fd, &st) != 0) return FileReadStatus::Failed;
-  if (!S_ISREG(st.st_mode)) return FileReadStatus::NotAFile;
-  if (static_cast<uint64_t>(st.st_size) > maxBytes) return FileReadStatus::TooLarge;
+  FdGuard guard(-1);
+  size_t size = 0;
+  if (const FileReadStatus opened = openForReading(path, maxBytes, guard, size); opened != FileReadStatus::Ok)
+    return opened;
+  const int fd = guard.get();
 
   std::string bytes;
-  bytes.resize(static_cast<size_t>(st.st_size) + 1);
+  bytes.resize(size + 1);
   size_t filled = 0;
   for (;;) {
     if (filled == bytes.size()) {
@@ -118,17 +134,14 @@ FileReadStatus readWholeFile(std::wstring_view path, size_t maxBytes, std::strin
 FileReadStatus readFileStart(std::wstring_view path, size_t count, size_t maxBytes, std::string& out, bool& whole) {
   out.clear();
   whole = false;
-  if (path.empty()) return FileReadStatus::Missing;
-  const int fd = ::open(toUtf8(path).c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-  if (fd < 0) return errno == ENOENT || errno == ENOTDIR ? FileReadStatus::Missing : FileReadStatus::Failed;
-  FdGuard guard(fd);
-  struct stat st {};
-  if (::fstat(fd, &st) != 0) return FileReadStatus::Failed;
-  if (!S_ISREG(st.st_mode)) return FileReadStatus::NotAFile;
-  if (static_cast<uint64_t>(st.st_size) > maxBytes) return FileReadStatus::TooLarge;
+  FdGuard guard(-1);
+  size_t size = 0;
+  if (const FileReadStatus opened = openForReading(path, maxBytes, guard, size); opened != FileReadStatus::Ok)
+    return opened;
+  const int fd = guard.get();
 
   // One byte more than wanted shows whether the file goes on.
-  std::string bytes(std::min({count, maxBytes, static_cast<size_t>(st.st_size)}) + 1, '\0');
+  std::string bytes(std::min({count, maxBytes, size}) + 1, '\0');
   size_t filled = 0;
   while (filled < bytes.size()) {
     const ssize_t n = ::read(fd, bytes.data() + filled, bytes.size() - filled);
