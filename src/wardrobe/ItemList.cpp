@@ -2,10 +2,15 @@
 
 #include <algorithm>
 
+#include "platform/FileSystem.h"
+
 namespace tavoro {
 
 Item* ItemList::addFromPhotoFile(std::wstring_view path, const LocalClock& clock) {
   auto item = std::make_unique<Item>(this, m_nextId++, std::wstring());
+  // An item folder that exists already belongs to another writer or to an
+  // interrupted import: a new item never shares it.
+  while (pathExists(item->namedPhotoFolder())) item = std::make_unique<Item>(this, m_nextId++, std::wstring());
   if (!item->photos().addFromFile(path)) return nullptr;
   m_items.push_back(std::move(item));
   m_items.back()->setDateAdded(DateTime::now(clock));

@@ -51,7 +51,7 @@ Photo* PhotoList::addFromFile(std::wstring_view path) {
   const ImageType type = typeFromExtension(path);
   if (!isPhotoType(type)) return nullptr;
   auto photo = std::make_unique<Photo>(this, m_nextId++, type);
-  const std::wstring target = photo->filePath();
+  std::wstring target = photo->filePath();
   if (target.empty()) return nullptr;
 
   const std::vector<std::wstring> made = missingFolders(pathFolder(target));
@@ -59,10 +59,18 @@ Photo* PhotoList::addFromFile(std::wstring_view path) {
     removeEmptyFolders(made);
     return nullptr;
   }
-  if (!copyFileNoOverwrite(path, target)) {
-    // Only the folders made for this attempt go, and only while empty.
-    removeEmptyFolders(made);
-    return nullptr;
+  // A file at the target was left by another writer or an interrupted
+  // import: it is never overwritten, and the next id is tried instead (also
+  // when the file appears between the test and the copy).
+  for (;;) {
+    if (!pathExists(target) && copyFileNoOverwrite(path, target)) break;
+    if (!pathExists(target)) {
+      // Only the folders made for this attempt go, and only while empty.
+      removeEmptyFolders(made);
+      return nullptr;
+    }
+    photo = std::make_unique<Photo>(this, m_nextId++, type);
+    target = photo->filePath();
   }
   m_photos.push_back(std::move(photo));
   if (m_photos.size() == 1 && m_item) m_item->setName(pathStem(normalizePath(trimSpace(path))));

@@ -79,23 +79,40 @@ TEST_F(PhotoFilesTest, ARefusedTypeLeavesNothingBehindButUsesUpTheId) {
   EXPECT_EQ(item->id(), 4);
 }
 
-TEST_F(PhotoFilesTest, AnExistingTargetIsNeverOverwritten) {
+// Files left by another writer or an interrupted import are never
+// overwritten: the add takes the next id whose file (or, for a new item,
+// folder) is free, so later imports do not fail for good.
+TEST_F(PhotoFilesTest, AnAddStepsOverFilesThatExistAlready) {
   Item* item = m_collection->items().add(L"Item", 1);
   ASSERT_TRUE(createFolders(item->photoFolder()));
   writeFile(item->photoFolder() + L"/P_000001.jpg", "left behind");
-  EXPECT_EQ(item->photos().addFromFile(source(L"new.jpg", "new")), nullptr);
+  writeFile(item->photoFolder() + L"/P_000002.jpg", "left behind too");
+  Photo* photo = item->photos().addFromFile(source(L"new.jpg", "new"));
+  ASSERT_NE(photo, nullptr);
+  EXPECT_EQ(photo->id(), 3);
   EXPECT_EQ(readFile(item->photoFolder() + L"/P_000001.jpg"), "left behind");
-  EXPECT_EQ(item->photos().nextId(), 2);  // the id is used up
-  EXPECT_EQ(item->name(), L"Item");
-  EXPECT_TRUE(isFolder(item->photoFolder()));  // it existed before: kept
+  EXPECT_EQ(readFile(photo->filePath()), "new");
+  EXPECT_EQ(item->name(), L"new");  // the item's only photo names it
+  EXPECT_EQ(item->photos().nextId(), 4);
+  // Another format has another file name: id 4 is free for a PNG.
+  writeFile(item->photoFolder() + L"/P_000004.jpg", "left behind");
+  Photo* png = item->photos().addFromFile(source(L"later.png"));
+  ASSERT_NE(png, nullptr);
+  EXPECT_EQ(png->id(), 4);
+  EXPECT_EQ(item->name(), L"new");  // later photos do not rename it
 
-  Photo* second = item->photos().addFromFile(source(L"second.jpg", "second"));
-  ASSERT_NE(second, nullptr);
-  EXPECT_EQ(second->id(), 2);
-  EXPECT_EQ(item->name(), L"second");  // the item's only photo names it
-  Photo* third = item->photos().addFromFile(source(L"third.png"));
-  ASSERT_NE(third, nullptr);
-  EXPECT_EQ(item->name(), L"second");  // later photos do not rename it
+  // An interrupted import left the folders of items 2 and 3, which the file
+  // does not name: a new item takes an id whose folder is free.
+  ASSERT_TRUE(createFolders(m_collection->photoFolder() + L"I_000002"));
+  ASSERT_TRUE(createFolders(m_collection->photoFolder() + L"I_000003"));
+  writeFile(m_collection->photoFolder() + L"I_000003/P_000001.png", "orphan");
+  m_collection->items().setNextId(2);
+  Item* added = m_collection->items().addFromPhotoFile(source(L"shirt.png", "shirt"));
+  ASSERT_NE(added, nullptr);
+  EXPECT_EQ(added->id(), 4);
+  EXPECT_EQ(readFile(added->mainPhotoPath()), "shirt");
+  EXPECT_EQ(readFile(m_collection->photoFolder() + L"I_000003/P_000001.png"), "orphan");
+  EXPECT_EQ(m_collection->items().nextId(), 5);
 }
 
 // Another wardrobe can share a photo folder through a link, and users keep
