@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <climits>
+
 #include <nlohmann/json.hpp>
 
 #include "CliRunner.h"
@@ -146,6 +148,25 @@ TEST_F(ImportCommandTest, AFailedSaveTakesBackOnlyTheImportedCopies) {
   EXPECT_FALSE(pathExists(collectionFolder + L"I_000001"));
   EXPECT_EQ(readFile(collectionFolder + L"notes.txt"), "another wardrobe's notes");
   EXPECT_EQ(readFile(fromUtf8(m_file)), before);
+}
+
+TEST_F(ImportCommandTest, ACollectionWithoutItemIdsLeftAddsNothing) {
+  makePhotos(2);
+  {
+    Wardrobe wardrobe;
+    ASSERT_TRUE(readWardrobe(fromUtf8(m_file), wardrobe));
+    wardrobe.collections().findByName(L"Shirts")->items().add(L"Last", INT32_MAX)->setDateAdded(DateTime::now());
+    ASSERT_TRUE(writeWardrobe(wardrobe));
+  }
+  const std::string before = readFile(fromUtf8(m_file));
+  const test::CliRun r = runCli({"import", m_file, "Shirts", drop()});
+  EXPECT_EQ(r.status, 1);
+  EXPECT_NE(r.err.find("every item id of the collection \"Shirts\" is used up"), std::string::npos) << r.err;
+  const nlohmann::json result = nlohmann::json::parse(r.out);
+  EXPECT_EQ(result["added"], 0);
+  EXPECT_EQ(result["failed"].size(), 2u);
+  EXPECT_EQ(readFile(fromUtf8(m_file)), before);
+  EXPECT_FALSE(pathExists(m_dir / L"Closet/_Wardrobe_Photos_"));
 }
 
 TEST_F(ImportCommandTest, RefusesWhatItCannotDo) {

@@ -1,12 +1,15 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <climits>
+
 #include "TempDir.h"
 #include "TestFiles.h"
 #include "platform/FileSystem.h"
 #include "platform/PathOps.h"
 #include "platform/Utf8.h"
 #include "wardrobe/Wardrobe.h"
+#include "wardrobe/WardrobeFile.h"
 
 namespace tavoro {
 namespace {
@@ -169,6 +172,48 @@ TEST_F(PhotoFilesTest, ClearingWithFilesDeletesEveryCollectionFolder) {
   EXPECT_EQ(m_wardrobe.collections().count(), 0u);
   EXPECT_FALSE(pathExists(photos() + L"/C_000001"));
   EXPECT_FALSE(pathExists(photos() + L"/C_000002"));
+}
+
+// Ids run up to 2147483646; a file may hold 2147483647 itself, after which
+// the reader leaves nextId there: every add is then refused, and nothing
+// overflows or repeats an id.
+TEST_F(PhotoFilesTest, AddsAreRefusedWhenNoIdIsLeft) {
+  Item* item = m_collection->items().add(L"Item", INT32_MAX);
+  ASSERT_NE(item->photos().addExisting(ImageType::Jpg, INT32_MAX), nullptr);
+  m_collection->tags().add(L"Colour", INT32_MAX);
+  m_wardrobe.collections().add(L"Last", INT32_MAX);
+  ASSERT_TRUE(writeWardrobe(m_wardrobe));
+  Wardrobe read;
+  ASSERT_TRUE(readWardrobe(m_wardrobe.wardrobeFilePath(), read));
+  Collection* shirts = read.collections().findByName(L"Shirts");
+  ASSERT_NE(shirts, nullptr);
+  Item* last = shirts->items().at(0);
+
+  EXPECT_EQ(read.collections().add(L"New"), nullptr);
+  EXPECT_EQ(shirts->tags().add(L"Size"), nullptr);
+  EXPECT_EQ(shirts->items().addFromPhotoFile(source(L"a.jpg")), nullptr);
+  EXPECT_EQ(last->photos().addFromFile(source(L"b.jpg")), nullptr);
+  EXPECT_FALSE(read.collections().hasIdLeft() || shirts->tags().hasIdLeft() || shirts->items().hasIdLeft() ||
+               last->photos().hasIdLeft());
+  EXPECT_EQ(read.collections().count(), 2u);
+  EXPECT_EQ(shirts->tags().count(), 1u);
+  EXPECT_EQ(shirts->items().count(), 1u);
+  EXPECT_EQ(last->photos().count(), 1u);
+  EXPECT_FALSE(pathExists(last->photoFolder()));  // nothing was copied
+
+  // The last id but one is still handed out, once.
+  Collection* other = read.collections().at(1);
+  other->items().setNextId(INT32_MAX - 1);
+  Item* added = other->items().addFromPhotoFile(source(L"c.png"));
+  ASSERT_NE(added, nullptr);
+  EXPECT_EQ(added->id(), INT32_MAX - 1);
+  EXPECT_EQ(other->items().addFromPhotoFile(source(L"d.png")), nullptr);
+  // The last free photo id's file is taken: stepping over it runs out of ids.
+  writeFile(added->photoFolder() + L"P_2147483646.png", "taken");
+  added->photos().setNextId(INT32_MAX - 1);
+  EXPECT_EQ(added->photos().addFromFile(source(L"e.png")), nullptr);
+  EXPECT_EQ(readFile(added->photoFolder() + L"P_2147483646.png"), "taken");
+  EXPECT_EQ(added->photos().count(), 1u);
 }
 
 TEST_F(PhotoFilesTest, PhotosOfAPseudoCollectionHaveNoPath) {
