@@ -3,9 +3,9 @@
 #include <atomic>
 
 #include "Item.h"
+#include "ItemNames.h"
 #include "ListRules.h"
 #include "PhotoNames.h"
-#include "platform/CharClass.h"
 #include "platform/FileSystem.h"
 #include "platform/PathOps.h"
 
@@ -76,7 +76,7 @@ Photo* PhotoList::addFromFile(std::wstring_view path) {
     target = photo->filePath();
   }
   m_photos.push_back(std::move(photo));
-  if (m_photos.size() == 1 && m_item) m_item->setName(pathStem(normalizePath(trimSpace(path))));
+  if (m_photos.size() == 1 && m_item) m_item->setName(itemNameFromPhotoFile(path));
   return m_photos.back().get();
 }
 

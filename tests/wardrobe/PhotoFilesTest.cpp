@@ -50,6 +50,7 @@ TEST_F(PhotoFilesTest, AddingAnItemCopiesThePhotoAndNamesTheItem) {
       {L"d\u00E9j\u00E0 vu \"quoted\".png", L"P_000001.png", L"d\u00E9j\u00E0 vu \"quoted\""},
       {L"-leading dash.bmp", L"P_000001.bmp", L"-leading dash"},
       {L"many.dots.in.name.jfif", L"P_000001.jpg", L"many.dots.in.name"},
+      {L".jpg", L"P_000001.jpg", L".jpg"},  // only an extension: the whole name
   };
   int32_t id = 1;
   for (const Case& c : cases) {
