@@ -1,5 +1,7 @@
 #include "ItemNames.h"
 
+#include "WardrobeNaming.h"
+
 #include "platform/CharClass.h"
 #include "platform/PathOps.h"
 
@@ -10,6 +12,11 @@ std::wstring itemNameFromPhotoFile(std::wstring_view path) {
   std::wstring name = pathStem(normalized);
   // An empty name would be dropped when the wardrobe is read again.
   if (name.empty()) name = pathFileName(normalized);
+  // A file name may hold what a typed name may not (a tab, a control
+  // character, bytes that were not UTF-8): the photo is added all the same,
+  // under a name that the wardrobe file holds and reads back unchanged.
+  for (wchar_t& c : name)
+    if (!isPrintableNameChar(c)) c = isSpace(c) ? L' ' : L'\uFFFD';
   return name;
 }
 

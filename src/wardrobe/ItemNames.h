@@ -14,7 +14,9 @@ inline constexpr std::wstring_view kUnnamedItemName = L"unnamed";
 
 // The name of an item whose first photo is the file at path: the file's name
 // without folder and last extension, or its whole name when that leaves
-// nothing (".jpg"). Never empty for a path that names a file.
+// nothing (".jpg"), with each character a name may not hold (see
+// isPrintableName) replaced: white space by a blank, others by U+FFFD. Never
+// empty for a path that names a file.
 std::wstring itemNameFromPhotoFile(std::wstring_view path);
 
 }  // namespace tavoro

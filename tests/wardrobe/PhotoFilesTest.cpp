@@ -51,6 +51,8 @@ TEST_F(PhotoFilesTest, AddingAnItemCopiesThePhotoAndNamesTheItem) {
       {L"-leading dash.bmp", L"P_000001.bmp", L"-leading dash"},
       {L"many.dots.in.name.jfif", L"P_000001.jpg", L"many.dots.in.name"},
       {L".jpg", L"P_000001.jpg", L".jpg"},  // only an extension: the whole name
+      // Characters a name may not hold: white space becomes a blank, others U+FFFD.
+      {L"tab\tand\nline\x01\x7F\u2028.png", L"P_000001.png", L"tab and line\uFFFD\uFFFD "},
   };
   int32_t id = 1;
   for (const Case& c : cases) {
