@@ -28,6 +28,10 @@ struct Entry {
   time_t modified = 0;
 };
 
+std::string sizeText(uint64_t bytes) {
+  return bytes >= (uint64_t{1} << 20) ? std::to_string(bytes >> 20) + " MiB" : std::to_string(bytes) + " bytes";
+}
+
 bool endsWithTwd(const std::string& name) {
   if (name.size() < 5) return false;
   std::string extension = name.substr(name.size() - 4);
@@ -72,7 +76,7 @@ Status inspect(zip_t* zip, const std::wstring& zipPath, const RestoreLimits& lim
                                             " times its packed size");
       total += stat.size;
       if (total > limits.maxTotalBytes)
-        return Status::failure(zipPath, "unpacks into more than " + std::to_string(limits.maxTotalBytes >> 20) + " MiB");
+        return Status::failure(zipPath, "unpacks into more than " + sizeText(limits.maxTotalBytes));
       if (!files.insert(entry.name).second) return Status::failure(zipPath, what + "would overwrite an earlier entry");
       if (entry.name.find('/') == std::string::npos && endsWithTwd(entry.name)) {
         wardrobeName = entry.name;
