@@ -1,4 +1,5 @@
 #include <QGuiApplication>
+#include <cstdio>
 #include <cstdlib>
 #include <memory>
 
@@ -20,6 +21,10 @@ ExportResult writeContactSheet(const WardrobeSnapshot& snapshot, std::wstring_vi
     static int argc = 1;
     static char name[] = "tavoro-cli";
     static char* argv[] = {name, nullptr};
+    // Qt's notes (no runtime folder, and the like) are not the command's output.
+    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& message) {
+      if (type == QtCriticalMsg || type == QtFatalMsg) std::fprintf(stderr, "tavoro-cli: %s\n", qPrintable(message));
+    });
     application = std::make_unique<QGuiApplication>(argc, argv);
   }
   ContactSheetOptions options;
