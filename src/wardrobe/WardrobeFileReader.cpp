@@ -2,6 +2,7 @@
 #include <cstdint>
 #include <unordered_set>
 
+#include "ItemNames.h"
 #include "WardrobeFile.h"
 #include "WardrobeSchema.h"
 #include "XmlDocument.h"
@@ -82,7 +83,10 @@ void readItems(XmlElement element, ItemList& items, const LocalClock& clock) {
     int32_t id = 0;
     std::wstring name;
     std::wstring dateText;
-    if (!child.getInt(kId, id) || !child.getText(kName, name) || !child.getText(kDateAdded, dateText)) return;
+    if (!child.getInt(kId, id) || !child.getText(kDateAdded, dateText)) return;
+    // Older versions wrote no name for a photo file named only ".jpg": the
+    // item and its photos are kept.
+    if (!child.getText(kName, name)) name = kUnnamedItemName;
     if (id <= 0 || !ids.take(id)) return;
     Item* item = items.add(std::move(name), id);
     DateTime dateAdded;
