@@ -3,8 +3,8 @@
 # script would run them, each beside a floor:
 #   - the web catalogue of a wardrobe of ITEMS items whose photos are
 #     12-megapixel JPEGs (hard links to one file), in photos per second,
-#     beside libjpeg's djpeg decoding that photo (photos per second it could
-#     decode at all, one process each, on one core);
+#     beside libjpeg's djpeg decoding that photo, whole and at half size
+#     (photos per second, one process each, on one core);
 #   - the backup of a wardrobe of BACKUP-ITEMS items (a 640 x 480 JPEG each),
 #     in files per second, beside `zip -r` of the same folder.
 #
@@ -46,6 +46,11 @@ for _ in $(seq "$runs"); do djpeg -outfile /dev/null "$work/catalogue/photo.jpg"
 end=$(date +%s%N)
 t=$(ms "$start" "$end")
 echo "floor, djpeg of the same photo $runs times: $t ms, $(rate "$runs" "$t") photos/s on one core"
+start=$(date +%s%N)
+for _ in $(seq "$runs"); do djpeg -scale 1/2 -outfile /dev/null "$work/catalogue/photo.jpg"; done
+end=$(date +%s%N)
+t=$(ms "$start" "$end")
+echo "floor, djpeg -scale 1/2 (the reduction the catalogue decodes at) $runs times: $t ms, $(rate "$runs" "$t") photos/s on one core"
 rm -rf "$work/catalogue"
 
 echo "== Backup: $backupItems items, 640 x 480 JPEG photos"
