@@ -12,7 +12,7 @@
 #include "ui/dialogs/AboutDialog.h"
 #include "ui/dialogs/NewWardrobeDialog.h"
 #include "ui/dialogs/OpenWardrobeDialog.h"
-#include "ui/frame/MainFrame.h"
+#include "ui/frame/MainWindow.h"
 #include "wardrobe/Wardrobe.h"
 #include "wardrobe/WardrobeFile.h"
 
@@ -41,7 +41,7 @@ bool renderFrame(const ScreenFolder& screens, const std::wstring& scratch) {
   const std::wstring work = makeWardrobe(scratch + L"/wardrobes", L"Work Clothes");
   settings.recentFiles = {summer, work};
 
-  MainFrame frame;
+  MainWindow frame;
   frame.resize(920, 640);
   bool ok = screens.save(grabShown(frame), QStringLiteral("frame-home"));
   frame.hide();

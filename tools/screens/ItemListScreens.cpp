@@ -17,8 +17,8 @@
 #include "platform/Utf8.h"
 #include "ui/collections/CollectionPane.h"
 #include "ui/common/CommandIds.h"
-#include "ui/frame/KoViewBase.h"
-#include "ui/frame/MainFrame.h"
+#include "ui/frame/MainView.h"
+#include "ui/frame/MainWindow.h"
 #include "ui/frame/WardrobeLifecycle.h"
 #include "ui/items/FilteringFilesDialog.h"
 #include "ui/items/ItemListModel.h"
@@ -26,7 +26,7 @@
 #include "ui/items/ListThumbnails.h"
 #include "ui/items/ProgressBand.h"
 #include "ui/menus/PopupMenu.h"
-#include "ui/page/KoWardrobeViewBase.h"
+#include "ui/page/WardrobePage.h"
 #include "wardrobe/Wardrobe.h"
 
 namespace tavoro::tools {
@@ -67,8 +67,8 @@ bool renderItemList(const ScreenFolder& screens) {
   {
     SampleFrame sample(1000, 560);
     if (!sample.isOpen()) return false;
-    MainFrame& frame = sample.frame();
-    KoWardrobeViewBase* page = &sample.page();
+    MainWindow& frame = sample.frame();
+    WardrobePage* page = &sample.page();
     ItemListPane* pane = page->itemList();
     CollectionPane* collections = page->collectionPane();
     // The sample wardrobe opens with its first collection, "Shirts", selected.

@@ -19,13 +19,13 @@
 #include "ScreenFolder.h"
 #include "ui/common/CommandIds.h"
 #include "ui/common/QtText.h"
-#include "ui/controls/KoCellEdit.h"
-#include "ui/controls/KoCmdBarCtrlBase.h"
-#include "ui/controls/KoTabCtrl.h"
+#include "ui/controls/InlineEditor.h"
+#include "ui/controls/CommandBar.h"
+#include "ui/controls/TabStrip.h"
 #include "ui/home/HomePageDialog.h"
-#include "ui/home/KoHomeNaviCtrl.h"
-#include "ui/home/KoHomeView.h"
-#include "ui/home/KoHyperLinkCtrl.h"
+#include "ui/home/HomeNavigationBar.h"
+#include "ui/home/HomePage.h"
+#include "ui/home/NavigationLink.h"
 #include "ui/home/RecentWardrobeList.h"
 #include "ui/menus/MenuTables.h"
 #include "ui/menus/PopupMenu.h"
@@ -95,13 +95,13 @@ std::vector<std::wstring> sampleWardrobes(const QString& folder) {
 bool renderHome(const std::vector<std::wstring>& samples) {
   bool ok = true;
   std::vector<std::wstring> none;
-  KoHomeView empty(none);
+  HomePage empty(none);
   empty.resize(920, 597);
   empty.show();
   ok &= save(empty.grab(), QStringLiteral("home-page-no-recent-wardrobes"));
 
   std::vector<std::wstring> recent = samples;
-  KoHomeView home(recent);
+  HomePage home(recent);
   home.resize(920, 597);
   home.show();
   RecentWardrobeList* list = home.homePage()->recentList();
@@ -139,7 +139,7 @@ bool renderControls() {
   QWidget header;
   header.resize(700, 43);
   header.setStyleSheet(QStringLiteral("background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #f4f7fc, stop:1 #d8e1f0);"));
-  auto* tabs = new KoTabCtrl(&header);
+  auto* tabs = new TabStrip(&header);
   tabs->addTab(QStringLiteral("Home"));
   tabs->addTab(QStringLiteral("Summer Clothes"));
   tabs->select(1);
@@ -147,8 +147,8 @@ bool renderControls() {
   header.show();
   bool ok = save(header.grab(), QStringLiteral("tab-strip"));
 
-  KoCmdBarCtrlBase bar(kMenuCmdBar);
-  bar.resize(920, KoCmdBarCtrlBase::kHeight);
+  CommandBar bar(kMenuCmdBar);
+  bar.resize(920, CommandBar::kHeight);
   bar.setButtonEnabled(kCmdHideSearchResults, false);
   bar.setButtonEnabled(kCmdDeleteSelectedPhotos, false);
   bar.show();
@@ -157,7 +157,7 @@ bool renderControls() {
   QWidget pane;
   pane.resize(300, 60);
   pane.setStyleSheet(QStringLiteral("background: white;"));
-  auto* edit = new KoCellEdit(&pane);
+  auto* edit = new InlineEditor(&pane);
   edit->setText(QStringLiteral("Evening Dresses"));
   pane.show();
   edit->place(QRect(10, 10, 280, 40), false);

@@ -11,7 +11,7 @@
 #include "ui/common/CommandIds.h"
 #include "ui/common/MessageBox.h"
 #include "ui/common/QtText.h"
-#include "ui/controls/KoCellEdit.h"
+#include "ui/controls/InlineEditor.h"
 #include "ui/controls/RowOrder.h"
 #include "ui/menus/MenuTables.h"
 #include "ui/menus/PopupMenu.h"
@@ -25,25 +25,25 @@ namespace {
 constexpr const wchar_t* kCaption = L"Tavoro Wardrobe Manager";
 constexpr int kNameLimit = 100;
 
-std::wstring editorText(const KoCellEdit& editor) { return trimSpace(toWString(editor.text())); }
+std::wstring editorText(const InlineEditor& editor) { return trimSpace(toWString(editor.text())); }
 
 }  // namespace
 
 CollectionPane::CollectionPane(QWidget* parent)
-    : KoListBox(CollectionRow::kHeight, parent), m_editor(new KoCellEdit(viewport())) {
+    : RowList(CollectionRow::kHeight, parent), m_editor(new InlineEditor(viewport())) {
   setObjectName(QStringLiteral("CollectionPane"));
   registerModelMetaTypes();
   m_editor->setMaxLength(kNameLimit);
   m_editor->setBorderColor(QColor(167, 177, 196));
   setDeleteKeyEnabled(true);
   setRowDragging(1);
-  connect(this, &KoListBox::selectionChanged, this, &CollectionPane::onSelectionChanged);
-  connect(this, &KoListBox::rowDoubleClicked, this, &CollectionPane::onDoubleClicked);
-  connect(this, &KoListBox::commandRequested, this, &CollectionPane::executeCommand);
-  connect(this, &KoListBox::rowDragged, this, &CollectionPane::commitOrder);
+  connect(this, &RowList::selectionChanged, this, &CollectionPane::onSelectionChanged);
+  connect(this, &RowList::rowDoubleClicked, this, &CollectionPane::onDoubleClicked);
+  connect(this, &RowList::commandRequested, this, &CollectionPane::executeCommand);
+  connect(this, &RowList::rowDragged, this, &CollectionPane::commitOrder);
   // The editor asks with a flag on its own stack: the answer must come at once.
-  connect(m_editor, &KoCellEdit::validateRequested, this, &CollectionPane::validateEdit, Qt::DirectConnection);
-  connect(m_editor, &KoCellEdit::editEnded, this, &CollectionPane::commitEdit, Qt::DirectConnection);
+  connect(m_editor, &InlineEditor::validateRequested, this, &CollectionPane::validateEdit, Qt::DirectConnection);
+  connect(m_editor, &InlineEditor::editEnded, this, &CollectionPane::commitEdit, Qt::DirectConnection);
 }
 
 CollectionPane::~CollectionPane() { m_edited = nullptr; }
@@ -110,11 +110,11 @@ void CollectionPane::paintBackground(QPainter& painter, const QRect& area) {
 
 bool CollectionPane::canDragRow(int index) const {
   const CollectionRow* target = collectionRow(index);
-  return !m_editor->isEditing() && target && target->isReal() && KoListBox::canDragRow(index);
+  return !m_editor->isEditing() && target && target->isReal() && RowList::canDragRow(index);
 }
 
 void CollectionPane::mousePressEvent(QMouseEvent* event) {
-  KoListBox::mousePressEvent(event);
+  RowList::mousePressEvent(event);
   const CollectionRow* target = collectionRow(rowAt(event->position().toPoint()));
   if (event->button() == Qt::LeftButton && target && target->isSelectable() && selectedCount() > 0)
     emit collectionClicked();
@@ -143,7 +143,7 @@ void CollectionPane::placeEditor(bool takeFocus) {
 }
 
 void CollectionPane::scrollContentsBy(int dx, int dy) {
-  KoListBox::scrollContentsBy(dx, dy);
+  RowList::scrollContentsBy(dx, dy);
   if (editedRow() >= 0) placeEditor(false);
 }
 
@@ -167,7 +167,7 @@ void CollectionPane::commitEdit(int reason) {
   Collection* edited = m_edited;
   m_edited = nullptr;
   const std::wstring name = editorText(*m_editor);
-  if (!edited || !m_collections || !KoCellEdit::isCommitReason(reason) || name.empty()) return;
+  if (!edited || !m_collections || !InlineEditor::isCommitReason(reason) || name.empty()) return;
   if (edited->id() > 0) {
     if (name == edited->name()) return;
     edited->setName(name);
@@ -190,7 +190,7 @@ bool CollectionPane::event(QEvent* event) {
     executeCommand(static_cast<CommandEvent*>(event)->id());
     return true;
   }
-  return KoListBox::event(event);
+  return RowList::event(event);
 }
 
 void CollectionPane::contextMenuEvent(QContextMenuEvent* event) {

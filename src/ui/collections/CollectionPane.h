@@ -8,7 +8,7 @@
 #include <string>
 
 #include "ui/common/ModelMetaTypes.h"
-#include "ui/controls/KoListBox.h"
+#include "ui/controls/RowList.h"
 
 namespace tavoro {
 class CollectionList;
@@ -17,9 +17,9 @@ class CollectionList;
 namespace tavoro::ui {
 
 class CollectionRow;
-class KoCellEdit;
+class InlineEditor;
 
-class CollectionPane : public KoListBox {
+class CollectionPane : public RowList {
   Q_OBJECT
 
  public:
@@ -41,7 +41,7 @@ class CollectionPane : public KoListBox {
   // At least "All Collections" and the placeholder, in their places.
   bool isWellFormed() const;
 
-  KoCellEdit* editor() const { return m_editor; }
+  InlineEditor* editor() const { return m_editor; }
   // The row being edited, or -1.
   int editedRow() const;
   // Opens the editor on a real collection's row (its name) or on the
@@ -88,7 +88,7 @@ class CollectionPane : public KoListBox {
   void commitOrder();
 
   CollectionList* m_collections = nullptr;
-  KoCellEdit* m_editor;
+  InlineEditor* m_editor;
   Collection* m_edited = nullptr;
 };
 

@@ -1,6 +1,6 @@
 // The program's command ids. They keep their historical numbers: menus,
 // accelerators, buttons and the hand-over all name commands by these values,
-// and every command reaches the main frame's one routing function.
+// and every command reaches the main window's one routing function.
 #pragma once
 
 namespace tavoro::ui {

@@ -15,7 +15,7 @@
 #include "ui/common/WaitCursor.h"
 #include "ui/dialogs/NewWardrobeDialog.h"
 #include "ui/dialogs/OpenWardrobeDialog.h"
-#include "ui/frame/MainFrame.h"
+#include "ui/frame/MainWindow.h"
 #include "ui/frame/RecentWardrobes.h"
 #include "wardrobe/WardrobeFile.h"
 
@@ -33,7 +33,7 @@ std::wstring absoluteArgument(std::wstring_view path) {
 
 }  // namespace
 
-WardrobeLifecycle::WardrobeLifecycle(MainFrame& frame) : m_frame(frame) {}
+WardrobeLifecycle::WardrobeLifecycle(MainWindow& frame) : m_frame(frame) {}
 
 WardrobeLifecycle::~WardrobeLifecycle() = default;
 

@@ -13,11 +13,11 @@
 
 namespace tavoro::ui {
 
-class MainFrame;
+class MainWindow;
 
 class WardrobeLifecycle {
  public:
-  explicit WardrobeLifecycle(MainFrame& frame);
+  explicit WardrobeLifecycle(MainWindow& frame);
   ~WardrobeLifecycle();
   WardrobeLifecycle(const WardrobeLifecycle&) = delete;
   WardrobeLifecycle& operator=(const WardrobeLifecycle&) = delete;
@@ -62,7 +62,7 @@ class WardrobeLifecycle {
   // Ends the edit the focus is in, as moving the focus away would.
   void endTyping();
 
-  MainFrame& m_frame;
+  MainWindow& m_frame;
   std::unique_ptr<Wardrobe> m_wardrobe;
 };
 

@@ -84,9 +84,9 @@ class RecentWardrobeRow : public ListBoxRow {
 }  // namespace
 
 RecentWardrobeList::RecentWardrobeList(std::vector<std::wstring>& recentWardrobes, QWidget* parent)
-    : KoListBox(kRowHeight, parent), m_recentWardrobes(recentWardrobes) {
+    : RowList(kRowHeight, parent), m_recentWardrobes(recentWardrobes) {
   setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
-  connect(this, &KoListBox::rowDoubleClicked, this, [this] {
+  connect(this, &RowList::rowDoubleClicked, this, [this] {
     const int row = selectedRow();
     if (row >= 0) emit openRequested(row);
   });

@@ -8,11 +8,11 @@
 #include <string_view>
 #include <vector>
 
-#include "ui/controls/KoListBox.h"
+#include "ui/controls/RowList.h"
 
 namespace tavoro::ui {
 
-class RecentWardrobeList : public KoListBox {
+class RecentWardrobeList : public RowList {
   Q_OBJECT
 
  public:

@@ -15,7 +15,7 @@
 #include "ui/common/WaitCursor.h"
 #include "ui/items/FileDropTarget.h"
 #include "ui/items/FileUrls.h"
-#include "ui/items/ItemDetailsView.h"
+#include "ui/items/ItemTableView.h"
 #include "ui/items/ItemGridView.h"
 #include "ui/items/ItemListDelegate.h"
 #include "ui/items/ItemListModel.h"
@@ -49,7 +49,7 @@ ItemListPane::ItemListPane(QWidget* parent)
       m_gridDelegate(new ItemListDelegate(*m_thumbnails, this)),
       m_detailsDelegate(new ItemListDelegate(*m_thumbnails, this)),
       m_grid(new ItemGridView(*m_gridDelegate, m_hint, this)),
-      m_details(new ItemDetailsView(*m_detailsDelegate, m_hint, this)),
+      m_details(new ItemTableView(*m_detailsDelegate, m_hint, this)),
       m_stack(new QStackedLayout(this)) {
   setObjectName(QStringLiteral("ItemListPane"));
   registerModelMetaTypes();
@@ -82,7 +82,7 @@ ItemListPane::ItemListPane(QWidget* parent)
     if (!m_quiet) emit selectionChanged();
   });
   connect(m_model, &ItemListModel::itemRenamed, this, &ItemListPane::itemRenamed);
-  connect(m_details, &ItemDetailsView::columnClicked, this, &ItemListPane::sortByColumn);
+  connect(m_details, &ItemTableView::columnClicked, this, &ItemListPane::sortByColumn);
   connect(m_grid, &ItemGridView::scrollSettled, this, &ItemListPane::requestVisible);
   connect(m_thumbnails, &ListThumbnails::thumbnailsReady, this, &ItemListPane::onThumbnailsReady);
   connect(m_thumbnails, &ListThumbnails::picturesReplaced, this, [this] {

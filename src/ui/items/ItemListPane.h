@@ -28,7 +28,7 @@ class Item;
 
 namespace tavoro::ui {
 
-class ItemDetailsView;
+class ItemTableView;
 class ItemGridView;
 class ItemListDelegate;
 class ItemListModel;
@@ -90,7 +90,7 @@ class ItemListPane : public QWidget {
   QItemSelectionModel* selection() const { return m_selection; }
   ListThumbnails* thumbnails() const { return m_thumbnails; }
   ItemGridView* gridView() const { return m_grid; }
-  ItemDetailsView* detailsView() const { return m_details; }
+  ItemTableView* detailsView() const { return m_details; }
   QAbstractItemView* currentView() const;
   const EmptyListHint& hint() const { return m_hint; }
 
@@ -140,7 +140,7 @@ class ItemListPane : public QWidget {
   ItemListDelegate* m_detailsDelegate;  // always the details look
   EmptyListHint m_hint;
   ItemGridView* m_grid;
-  ItemDetailsView* m_details;
+  ItemTableView* m_details;
   QStackedLayout* m_stack;
 
   tavoro::Collection* m_collection = nullptr;

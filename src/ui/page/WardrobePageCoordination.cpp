@@ -45,46 +45,46 @@
 #include "search/SearchEngine.h"
 #include "ui/collections/CollectionPane.h"
 #include "ui/common/CommandIds.h"
-#include "ui/controls/KoCmdBarCtrlBase.h"
-#include "ui/details/KoTogDetailsCtrlBase.h"
-#include "ui/details/KoTogInfoCtrlBase.h"
+#include "ui/controls/CommandBar.h"
+#include "ui/details/ItemDetailsPane.h"
+#include "ui/details/InfoStrip.h"
 #include "ui/frame/PageStack.h"
 #include "ui/items/ItemListPane.h"
-#include "ui/page/KoWardrobeViewBase.h"
-#include "ui/search/KoSRBannerCtrlBase.h"
-#include "ui/search/KoSearchBoxCtrlBase.h"
-#include "ui/search/KoSearchResultsCtrlBase.h"
+#include "ui/page/WardrobePage.h"
+#include "ui/search/SearchResultsBanner.h"
+#include "ui/search/SearchBox.h"
+#include "ui/search/SearchResultsPane.h"
 #include "ui/search/SearchResultList.h"
 #include "ui/tags/TagPane.h"
 #include "wardrobe/Wardrobe.h"
 
 namespace tavoro::ui {
 
-void KoWardrobeViewBase::connectPanes() {
-  connect(m_collections, &CollectionPane::collectionSelected, this, &KoWardrobeViewBase::onCollectionSelected);
-  connect(m_collections, &CollectionPane::collectionRenamed, this, &KoWardrobeViewBase::onCollectionRenamed);
+void WardrobePage::connectPanes() {
+  connect(m_collections, &CollectionPane::collectionSelected, this, &WardrobePage::onCollectionSelected);
+  connect(m_collections, &CollectionPane::collectionRenamed, this, &WardrobePage::onCollectionRenamed);
   connect(m_collections, &CollectionPane::collectionAboutToBeRemoved, this,
-          &KoWardrobeViewBase::onCollectionAboutToBeRemoved);
-  connect(m_middle, &PageStack::pageChanged, this, &KoWardrobeViewBase::updateCommandStates);
+          &WardrobePage::onCollectionAboutToBeRemoved);
+  connect(m_middle, &PageStack::pageChanged, this, &WardrobePage::updateCommandStates);
   SearchResultList* results = m_searchResults->list();
-  connect(results, &KoListBox::selectionChanged, this, &KoWardrobeViewBase::onSearchSelectionChanged);
-  connect(results, &SearchResultList::itemsDeleted, this, &KoWardrobeViewBase::onSearchItemsDeleted);
-  connect(results, &SearchResultList::itemAboutToBeDeleted, this, &KoWardrobeViewBase::onSearchItemAboutToBeDeleted);
+  connect(results, &RowList::selectionChanged, this, &WardrobePage::onSearchSelectionChanged);
+  connect(results, &SearchResultList::itemsDeleted, this, &WardrobePage::onSearchItemsDeleted);
+  connect(results, &SearchResultList::itemAboutToBeDeleted, this, &WardrobePage::onSearchItemAboutToBeDeleted);
   connect(results, &SearchResultList::itemRenamed, m_infoStrip, qOverload<>(&QWidget::update));
-  connect(m_details, &KoTogDetailsCtrlBase::tagPaneChanged, this, &KoWardrobeViewBase::onTagPaneChanged);
-  connect(m_itemList, &ItemListPane::selectionChanged, this, &KoWardrobeViewBase::onItemSelectionChanged);
-  connect(m_itemList, &ItemListPane::previewChanged, m_details, &KoTogDetailsCtrlBase::refreshPreview);
-  connect(m_itemList, &ItemListPane::itemsAdded, this, &KoWardrobeViewBase::onItemsAddedOrDeleted);
-  connect(m_itemList, &ItemListPane::itemsDeleted, this, &KoWardrobeViewBase::onItemsAddedOrDeleted);
-  connect(m_itemList, &ItemListPane::itemAboutToBeDeleted, this, &KoWardrobeViewBase::onListItemAboutToBeDeleted);
+  connect(m_details, &ItemDetailsPane::tagPaneChanged, this, &WardrobePage::onTagPaneChanged);
+  connect(m_itemList, &ItemListPane::selectionChanged, this, &WardrobePage::onItemSelectionChanged);
+  connect(m_itemList, &ItemListPane::previewChanged, m_details, &ItemDetailsPane::refreshPreview);
+  connect(m_itemList, &ItemListPane::itemsAdded, this, &WardrobePage::onItemsAddedOrDeleted);
+  connect(m_itemList, &ItemListPane::itemsDeleted, this, &WardrobePage::onItemsAddedOrDeleted);
+  connect(m_itemList, &ItemListPane::itemAboutToBeDeleted, this, &WardrobePage::onListItemAboutToBeDeleted);
   connect(m_itemList, &ItemListPane::itemRenamed, results, &SearchResultList::refreshRow);
   connect(m_itemList, &ItemListPane::itemRenamed, m_infoStrip, qOverload<>(&QWidget::update));
-  connect(m_itemList, &ItemListPane::viewerRequested, this, &KoWardrobeViewBase::viewerRequested);
+  connect(m_itemList, &ItemListPane::viewerRequested, this, &WardrobePage::viewerRequested);
   connect(results, &SearchResultList::itemAboutToBeDeleted, m_itemList, &ItemListPane::forgetItem);
   connect(results, &SearchResultList::itemRenamed, m_itemList, &ItemListPane::refreshItem);
 }
 
-bool KoWardrobeViewBase::setWardrobe(Wardrobe* wardrobe) {
+bool WardrobePage::setWardrobe(Wardrobe* wardrobe) {
   if (wardrobe && m_wardrobe && wardrobe != m_wardrobe) return false;
   if (wardrobe == m_wardrobe) return true;
   if (!wardrobe) {
@@ -98,11 +98,11 @@ bool KoWardrobeViewBase::setWardrobe(Wardrobe* wardrobe) {
   return true;
 }
 
-Collection* KoWardrobeViewBase::selectedCollection() const {
+Collection* WardrobePage::selectedCollection() const {
   return m_wardrobe ? m_collections->selectedCollection() : nullptr;
 }
 
-void KoWardrobeViewBase::onCollectionSelected() {
+void WardrobePage::onCollectionSelected() {
   Collection* collection = selectedCollection();
   if (!collection) return;
   m_wardrobe->collections().setHotId(collection->id());
@@ -116,7 +116,7 @@ void KoWardrobeViewBase::onCollectionSelected() {
   updateCommandStates();
 }
 
-void KoWardrobeViewBase::onCollectionRenamed(Collection* collection) {
+void WardrobePage::onCollectionRenamed(Collection* collection) {
   if (m_itemList->collection() == collection) m_itemList->refreshCollectionName();
   m_infoStrip->update();
   if (m_searchBox) m_searchBox->update();
@@ -124,7 +124,7 @@ void KoWardrobeViewBase::onCollectionRenamed(Collection* collection) {
   m_searchResults->list()->viewport()->update();
 }
 
-void KoWardrobeViewBase::onCollectionAboutToBeRemoved(Collection* collection) {
+void WardrobePage::onCollectionAboutToBeRemoved(Collection* collection) {
   if (m_searchBox && m_searchBox->collection() == collection) m_searchBox->setCollection(nullptr);
   m_searchResults->list()->forgetCollection(collection);
   // The engine's scope and results point into the collection.
@@ -136,7 +136,7 @@ void KoWardrobeViewBase::onCollectionAboutToBeRemoved(Collection* collection) {
   if (m_itemList->collection() == collection) m_itemList->showCollection(nullptr);
 }
 
-void KoWardrobeViewBase::emptyPanes() {
+void WardrobePage::emptyPanes() {
   SearchEngine::instance().reset();
   SearchEngine::instance().results().clear();
   if (m_searchBox) {
@@ -152,7 +152,7 @@ void KoWardrobeViewBase::emptyPanes() {
   m_collections->detach();
 }
 
-void KoWardrobeViewBase::hideSearchResults() {
+void WardrobePage::hideSearchResults() {
   if (m_searchBox) m_searchBox->clear();
   m_searchResults->close();
   SearchEngine::instance().results().clear();
@@ -163,7 +163,7 @@ void KoWardrobeViewBase::hideSearchResults() {
   onItemSelectionChanged();
 }
 
-void KoWardrobeViewBase::updateCommandStates() {
+void WardrobePage::updateCommandStates() {
   const bool listShown = m_middle->currentIndex() == kItemListPage;
   const Collection* collection = selectedCollection();
   m_commandBar->setButtonEnabled(kCmdAddPhotos, listShown && collection && collection->id() > 0);
@@ -173,15 +173,15 @@ void KoWardrobeViewBase::updateCommandStates() {
 
 // --- Search -------------------------------------------------------------------
 
-void KoWardrobeViewBase::setSearchBox(KoSearchBoxCtrlBase* box) {
+void WardrobePage::setSearchBox(SearchBox* box) {
   m_searchBox = box;
   if (!box) return;
-  connect(box, &KoSearchBoxCtrlBase::notified, this, &KoWardrobeViewBase::onSearchNotified);
+  connect(box, &SearchBox::notified, this, &WardrobePage::onSearchNotified);
   box->setCollection(selectedCollection());
 }
 
-void KoWardrobeViewBase::onSearchNotified(const QString& text, int flags) {
-  if (!(flags & (KoSearchBoxCtrlBase::kTextChanged | KoSearchBoxCtrlBase::kTextEmptied))) return;
+void WardrobePage::onSearchNotified(const QString& text, int flags) {
+  if (!(flags & (SearchBox::kTextChanged | SearchBox::kTextEmptied))) return;
   m_searchResults->runSearch(text);
   if (!text.isEmpty()) {
     m_middle->showPage(kSearchResultsPage);
@@ -195,7 +195,7 @@ void KoWardrobeViewBase::onSearchNotified(const QString& text, int flags) {
   }
 }
 
-void KoWardrobeViewBase::onSearchSelectionChanged() {
+void WardrobePage::onSearchSelectionChanged() {
   if (m_middle->currentIndex() != kSearchResultsPage) return;
   SearchResultList* results = m_searchResults->list();
   Item* selected = results->selectedItem();
@@ -205,13 +205,13 @@ void KoWardrobeViewBase::onSearchSelectionChanged() {
   m_right->showPage(selected ? kDetailsPage : kHintPage);
 }
 
-void KoWardrobeViewBase::onSearchItemsDeleted() {
+void WardrobePage::onSearchItemsDeleted() {
   m_collections->refreshCounts();
   m_infoStrip->showSearchRows(m_searchResults->list()->rowCount());
   onSearchSelectionChanged();
 }
 
-void KoWardrobeViewBase::onTagPaneChanged(int event) {
+void WardrobePage::onTagPaneChanged(int event) {
   // The result rows show values and tag names in their detail lines.
   SearchResultList* results = m_searchResults->list();
   if (event == TagPane::kValuesChanged)
@@ -220,14 +220,14 @@ void KoWardrobeViewBase::onTagPaneChanged(int event) {
     results->refreshAllRows();
 }
 
-void KoWardrobeViewBase::onSearchItemAboutToBeDeleted(Item* item) {
+void WardrobePage::onSearchItemAboutToBeDeleted(Item* item) {
   m_details->forgetItem(item);
   m_infoStrip->forgetItem(item);
 }
 
 // --- Item list ----------------------------------------------------------------
 
-void KoWardrobeViewBase::onItemSelectionChanged() {
+void WardrobePage::onItemSelectionChanged() {
   Item* selected = m_itemList->selectedItem();
   m_infoStrip->showSelection(selected, m_itemList->selectedCount());
   if (m_middle->currentIndex() == kItemListPage) {
@@ -237,12 +237,12 @@ void KoWardrobeViewBase::onItemSelectionChanged() {
   updateCommandStates();
 }
 
-void KoWardrobeViewBase::onItemsAddedOrDeleted() {
+void WardrobePage::onItemsAddedOrDeleted() {
   m_collections->refreshCounts();
   m_infoStrip->update();
 }
 
-void KoWardrobeViewBase::onListItemAboutToBeDeleted(Item* item) {
+void WardrobePage::onListItemAboutToBeDeleted(Item* item) {
   m_searchResults->list()->forgetItem(item);
   m_details->forgetItem(item);
   m_infoStrip->forgetItem(item);

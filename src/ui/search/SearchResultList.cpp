@@ -12,7 +12,7 @@
 #include "ui/common/MessageBox.h"
 #include "ui/common/QtText.h"
 #include "ui/common/UiFonts.h"
-#include "ui/controls/KoCellEdit.h"
+#include "ui/controls/InlineEditor.h"
 #include "ui/menus/MenuTables.h"
 #include "ui/menus/PopupMenu.h"
 #include "wardrobe/Collection.h"
@@ -38,7 +38,7 @@ void forgetInEngine(const Item* item) {
 }  // namespace
 
 SearchResultList::SearchResultList(QWidget* parent)
-    : KoListBox(SearchResultRow::kHeight, parent), m_editor(new KoCellEdit(viewport())) {
+    : RowList(SearchResultRow::kHeight, parent), m_editor(new InlineEditor(viewport())) {
   setObjectName(QStringLiteral("SearchResultList"));
   registerModelMetaTypes();
   setDeleteKeyEnabled(true);
@@ -55,8 +55,8 @@ SearchResultList::SearchResultList(QWidget* parent)
           },
           Qt::QueuedConnection);
   });
-  connect(this, &KoListBox::commandRequested, this, &SearchResultList::executeCommand);
-  connect(m_editor, &KoCellEdit::editEnded, this, &SearchResultList::commitRename, Qt::DirectConnection);
+  connect(this, &RowList::commandRequested, this, &SearchResultList::executeCommand);
+  connect(m_editor, &InlineEditor::editEnded, this, &SearchResultList::commitRename, Qt::DirectConnection);
 }
 
 SearchResultList::~SearchResultList() {
@@ -169,7 +169,7 @@ bool SearchResultList::event(QEvent* event) {
     executeCommand(static_cast<CommandEvent*>(event)->id());
     return true;
   }
-  return KoListBox::event(event);
+  return RowList::event(event);
 }
 
 void SearchResultList::contextMenuEvent(QContextMenuEvent* event) {
@@ -282,7 +282,7 @@ void SearchResultList::placeEditor(bool takeFocus) {
 void SearchResultList::commitRename(int reason) {
   Item* item = m_renamed;
   m_renamed = nullptr;
-  if (!item || !KoCellEdit::isCommitReason(reason) || rowOf(item) < 0) return;
+  if (!item || !InlineEditor::isCommitReason(reason) || rowOf(item) < 0) return;
   const std::wstring name = toWString(m_editor->text());
   // An empty name keeps the old one, as renaming in the item list does.
   if (name.empty() || name == item->name()) return;
@@ -298,12 +298,12 @@ void SearchResultList::endRename() {
 }
 
 void SearchResultList::scrollContentsBy(int dx, int dy) {
-  KoListBox::scrollContentsBy(dx, dy);
+  RowList::scrollContentsBy(dx, dy);
   if (renamedRow() >= 0) placeEditor(false);
 }
 
 void SearchResultList::resizeEvent(QResizeEvent* event) {
-  KoListBox::resizeEvent(event);
+  RowList::resizeEvent(event);
   if (renamedRow() >= 0) placeEditor(false);
 }
 

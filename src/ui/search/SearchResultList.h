@@ -12,14 +12,14 @@
 
 #include "search/SearchResult.h"
 #include "ui/common/ModelMetaTypes.h"
-#include "ui/controls/KoListBox.h"
+#include "ui/controls/RowList.h"
 #include "ui/search/SearchResultRow.h"
 
 namespace tavoro::ui {
 
-class KoCellEdit;
+class InlineEditor;
 
-class SearchResultList : public KoListBox {
+class SearchResultList : public RowList {
   Q_OBJECT
 
  public:
@@ -59,7 +59,7 @@ class SearchResultList : public KoListBox {
   Item* selectedItem() const;
   // The row being renamed, or -1.
   int renamedRow() const;
-  KoCellEdit* renameEdit() const { return m_editor; }
+  InlineEditor* renameEdit() const { return m_editor; }
 
   // Carries out a command of the context menu (or of its keys).
   void executeCommand(int commandId);
@@ -92,7 +92,7 @@ class SearchResultList : public KoListBox {
 
   Collection* m_scope = nullptr;
   ResultRowContext m_context;
-  KoCellEdit* m_editor;
+  InlineEditor* m_editor;
   Item* m_renamed = nullptr;
 };
 

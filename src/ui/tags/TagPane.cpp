@@ -10,7 +10,7 @@
 #include "ui/common/CommandIds.h"
 #include "ui/common/MessageBox.h"
 #include "ui/common/QtText.h"
-#include "ui/controls/KoCellEdit.h"
+#include "ui/controls/InlineEditor.h"
 #include "ui/controls/RowOrder.h"
 #include "ui/menus/MenuTables.h"
 #include "ui/menus/PopupMenu.h"
@@ -26,33 +26,33 @@ constexpr const wchar_t* kCaption = L"Tavoro Wardrobe Manager";
 constexpr int kTextLimit = 100;
 const QColor kEditorBorder(167, 177, 196);
 
-std::wstring editorText(const KoCellEdit& editor) {
+std::wstring editorText(const InlineEditor& editor) {
   return trimSpace(toWString(editor.text()));
 }
 
 }  // namespace
 
 TagPane::TagPane(QWidget* parent)
-    : KoListBox(TagRow::kHeight, parent),
-      m_nameEditor(new KoCellEdit(viewport(), true)),
-      m_valueEditor(new KoCellEdit(viewport(), false)) {
+    : RowList(TagRow::kHeight, parent),
+      m_nameEditor(new InlineEditor(viewport(), true)),
+      m_valueEditor(new InlineEditor(viewport(), false)) {
   setObjectName(QStringLiteral("TagPane"));
   registerModelMetaTypes();
   m_nameEditor->setObjectName(QStringLiteral("TagNameEdit"));
   m_valueEditor->setObjectName(QStringLiteral("TagValueEdit"));
-  for (KoCellEdit* editor : {m_nameEditor, m_valueEditor}) {
+  for (InlineEditor* editor : {m_nameEditor, m_valueEditor}) {
     editor->setMaxLength(kTextLimit);
     editor->setBorderColor(kEditorBorder);
     // The editor asks with a flag on its own stack: the answer must come at once.
-    connect(editor, &KoCellEdit::validateRequested, this, &TagPane::validateEdit, Qt::DirectConnection);
-    connect(editor, &KoCellEdit::editEnded, this, &TagPane::commitEdit, Qt::DirectConnection);
+    connect(editor, &InlineEditor::validateRequested, this, &TagPane::validateEdit, Qt::DirectConnection);
+    connect(editor, &InlineEditor::editEnded, this, &TagPane::commitEdit, Qt::DirectConnection);
   }
   setDeleteKeyEnabled(true);
   setRowDragging(0);
   m_hintTimer.setObjectName(QStringLiteral("TagHintTimer"));
   connect(&m_hintTimer, &QTimer::timeout, this, &TagPane::onHintTick);
-  connect(this, &KoListBox::commandRequested, this, &TagPane::executeCommand);
-  connect(this, &KoListBox::rowDragged, this, &TagPane::commitOrder);
+  connect(this, &RowList::commandRequested, this, &TagPane::executeCommand);
+  connect(this, &RowList::rowDragged, this, &TagPane::commitOrder);
 }
 
 TagPane::~TagPane() {
@@ -139,7 +139,7 @@ void TagPane::startValueEdit(int index) {
   openEditor(m_valueEditor, index, m_item->records().get(target->tag()->id()));
 }
 
-void TagPane::openEditor(KoCellEdit* editor, int index, const std::wstring& text) {
+void TagPane::openEditor(InlineEditor* editor, int index, const std::wstring& text) {
   // One edit at a time: the open one ends (or refuses to) before another starts.
   if (m_activeEditor && m_activeEditor->isEditing()) return;
   m_activeEditor = editor;
@@ -159,12 +159,12 @@ void TagPane::placeEditor(bool takeFocus) {
 }
 
 void TagPane::scrollContentsBy(int dx, int dy) {
-  KoListBox::scrollContentsBy(dx, dy);
+  RowList::scrollContentsBy(dx, dy);
   if (editedRow() >= 0) placeEditor(false);
 }
 
 void TagPane::resizeEvent(QResizeEvent* event) {
-  KoListBox::resizeEvent(event);
+  RowList::resizeEvent(event);
   if (editedRow() >= 0) placeEditor(false);
 }
 
@@ -183,18 +183,18 @@ void TagPane::validateEdit(bool* accept) {
 }
 
 void TagPane::commitEdit(int reason) {
-  KoCellEdit* editor = m_activeEditor;
+  InlineEditor* editor = m_activeEditor;
   Tag* tag = m_edited;
   m_activeEditor = nullptr;
   m_edited = nullptr;
   m_look.edited = nullptr;
   viewport()->update();
-  if (!editor || !tag || !isWellFormed() || !KoCellEdit::isCommitReason(reason)) return;
+  if (!editor || !tag || !isWellFormed() || !InlineEditor::isCommitReason(reason)) return;
   const std::wstring text = editorText(*editor);
   if (editor == m_valueEditor) {
     setValue(tag, text);
     // Enter steps on to the next value, as a form does.
-    if (reason == KoCellEdit::kEndEnter) postCommand(this, kMsgNextValue);
+    if (reason == InlineEditor::kEndEnter) postCommand(this, kMsgNextValue);
     return;
   }
   if (text.empty()) return;
@@ -249,7 +249,7 @@ void TagPane::mousePressEvent(QMouseEvent* event) {
     startValueEdit(index);
     return;
   }
-  KoListBox::mousePressEvent(event);
+  RowList::mousePressEvent(event);
 }
 
 void TagPane::mouseDoubleClickEvent(QMouseEvent* event) {
@@ -260,7 +260,7 @@ void TagPane::mouseDoubleClickEvent(QMouseEvent* event) {
 }
 
 void TagPane::mouseMoveEvent(QMouseEvent* event) {
-  KoListBox::mouseMoveEvent(event);
+  RowList::mouseMoveEvent(event);
   m_mouseInside = true;
   if (m_hintTimer.isActive()) return;
   if (const int interval = m_fader.mouseMoved(); interval > 0) m_hintTimer.start(interval);
@@ -271,7 +271,7 @@ bool TagPane::viewportEvent(QEvent* event) {
     m_mouseInside = false;
     m_fader.mouseLeft();
   }
-  return KoListBox::viewportEvent(event);
+  return RowList::viewportEvent(event);
 }
 
 void TagPane::onHintTick() {
@@ -296,7 +296,7 @@ void TagPane::updateHintCells() {
 bool TagPane::canDragRow(int index) const {
   const TagRow* target = tagRow(index);
   return !m_nameEditor->isEditing() && !m_valueEditor->isEditing() && target && !target->isPlaceholder() &&
-         KoListBox::canDragRow(index);
+         RowList::canDragRow(index);
 }
 
 // --- Commands ------------------------------------------------------------------
@@ -306,7 +306,7 @@ bool TagPane::event(QEvent* event) {
     executeCommand(static_cast<CommandEvent*>(event)->id());
     return true;
   }
-  return KoListBox::event(event);
+  return RowList::event(event);
 }
 
 void TagPane::contextMenuEvent(QContextMenuEvent* event) {

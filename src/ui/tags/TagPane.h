@@ -9,7 +9,7 @@
 #include <string>
 
 #include "ui/common/ModelMetaTypes.h"
-#include "ui/controls/KoListBox.h"
+#include "ui/controls/RowList.h"
 #include "ui/tags/HintFader.h"
 #include "ui/tags/TagRow.h"
 
@@ -19,9 +19,9 @@ class TagList;
 
 namespace tavoro::ui {
 
-class KoCellEdit;
+class InlineEditor;
 
-class TagPane : public KoListBox {
+class TagPane : public RowList {
   Q_OBJECT
 
  public:
@@ -50,8 +50,8 @@ class TagPane : public KoListBox {
   // The rows, the placeholder last; false while nothing is bound.
   bool isWellFormed() const;
 
-  KoCellEdit* nameEditor() const { return m_nameEditor; }
-  KoCellEdit* valueEditor() const { return m_valueEditor; }
+  InlineEditor* nameEditor() const { return m_nameEditor; }
+  InlineEditor* valueEditor() const { return m_valueEditor; }
   // The row an editor is open on, or -1.
   int editedRow() const;
   // Opens the name editor on a tag's row (its name) or on the placeholder (a
@@ -89,7 +89,7 @@ class TagPane : public KoListBox {
   void rebuild(TagList* tags);
   int rowOf(const Tag* tag) const;
   void dropEdit();
-  void openEditor(KoCellEdit* editor, int index, const std::wstring& text);
+  void openEditor(InlineEditor* editor, int index, const std::wstring& text);
   void placeEditor(bool takeFocus);
   void validateEdit(bool* accept);
   void commitEdit(int reason);
@@ -109,9 +109,9 @@ class TagPane : public KoListBox {
   Item* m_item = nullptr;
   TagList* m_tags = nullptr;  // the list the rows were made from
   TagRowLook m_look;
-  KoCellEdit* m_nameEditor;
-  KoCellEdit* m_valueEditor;
-  KoCellEdit* m_activeEditor = nullptr;
+  InlineEditor* m_nameEditor;
+  InlineEditor* m_valueEditor;
+  InlineEditor* m_activeEditor = nullptr;
   Tag* m_edited = nullptr;
   HintFader m_fader;
   QTimer m_hintTimer;

@@ -15,7 +15,7 @@
 #include "ui/common/CommandIds.h"
 #include "ui/common/MessageBox.h"
 #include "ui/common/QtText.h"
-#include "ui/controls/KoCellEdit.h"
+#include "ui/controls/InlineEditor.h"
 #include "ui/menus/PopupMenu.h"
 #include "wardrobe/Wardrobe.h"
 
@@ -74,7 +74,7 @@ class CollectionPaneTest : public ::testing::Test {
   void doubleClick(int row) { QTest::mouseDClick(pane.viewport(), Qt::LeftButton, {}, centreOf(row)); }
   // Replaces the editor's text (all of it is selected when it opens) and ends with the key.
   void typeAndEnd(const QString& text, Qt::Key key = Qt::Key_Return) {
-    KoCellEdit* editor = pane.editor();
+    InlineEditor* editor = pane.editor();
     EXPECT_TRUE(editor->isVisible());
     editor->selectAll();
     if (text.isEmpty())

@@ -18,9 +18,9 @@
 #include "ui/common/WebPages.h"
 #include "ui/controls/ImageButton.h"
 #include "ui/home/HomePageDialog.h"
-#include "ui/home/KoHomeNaviCtrl.h"
-#include "ui/home/KoHomeView.h"
-#include "ui/home/KoHyperLinkCtrl.h"
+#include "ui/home/HomeNavigationBar.h"
+#include "ui/home/HomePage.h"
+#include "ui/home/NavigationLink.h"
 #include "ui/home/RecentWardrobeList.h"
 #include "ui/menus/PopupMenu.h"
 #include "wardrobe/Wardrobe.h"
@@ -84,8 +84,8 @@ MenuSeen openContextMenu(RecentWardrobeList& list, QPoint pos, int command,
   return seen;
 }
 
-TEST(KoHomeNaviCtrlTest, LinksStandAboveTheBottomEdge) {
-  KoHomeNaviCtrl column;
+TEST(HomeNavigationBarTest, LinksStandAboveTheBottomEdge) {
+  HomeNavigationBar column;
   column.show();  // a hidden widget hears of its new size only when shown
   EXPECT_EQ(column.width(), 200);
   struct Case {
@@ -96,7 +96,7 @@ TEST(KoHomeNaviCtrlTest, LinksStandAboveTheBottomEdge) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.height);
     column.resize(200, c.height);
-    for (int i = 0; i < KoHomeNaviCtrl::kLinkCount; ++i) {
+    for (int i = 0; i < HomeNavigationBar::kLinkCount; ++i) {
       EXPECT_EQ(column.link(i)->pos(), QPoint(25, c.firstTop + 27 * i));
       EXPECT_EQ(column.link(i)->size(), column.link(i)->preferredSize());
     }
@@ -104,16 +104,16 @@ TEST(KoHomeNaviCtrlTest, LinksStandAboveTheBottomEdge) {
   column.resize(200, 240);
   EXPECT_EQ(column.link(4)->y(), 208);
   column.resize(200, 90);  // too short: the links stay where they were
-  for (int i = 0; i < KoHomeNaviCtrl::kLinkCount; ++i) EXPECT_EQ(column.link(i)->y(), 100 + 27 * i);
+  for (int i = 0; i < HomeNavigationBar::kLinkCount; ++i) EXPECT_EQ(column.link(i)->y(), 100 + 27 * i);
 }
 
-TEST(KoHomeNaviCtrlTest, LinksDrawTheColumnUnderThem) {
-  KoHomeNaviCtrl column;
+TEST(HomeNavigationBarTest, LinksDrawTheColumnUnderThem) {
+  HomeNavigationBar column;
   column.resize(200, 700);  // taller than the picture: its last row is stretched
   column.show();
   const QImage whole = renderWidget(column);
   for (int i : {0, 4}) {
-    KoHyperLinkCtrl* link = column.link(i);
+    NavigationLink* link = column.link(i);
     const QImage drawn = renderWidget(*link);
     // The icon's left edge column is left of the text; the last column under
     // the link is past the text's end: both show the column's background.
@@ -123,13 +123,13 @@ TEST(KoHomeNaviCtrlTest, LinksDrawTheColumnUnderThem) {
   EXPECT_EQ(whole.pixel(100, 690), whole.pixel(100, 480));
 }
 
-TEST(KoHomeNaviCtrlTest, CommandLinksAskTheWindowAndAddressLinksOpenPages) {
+TEST(HomeNavigationBarTest, CommandLinksAskTheWindowAndAddressLinksOpenPages) {
   RecordingOpener opener;
-  KoHomeNaviCtrl column;
+  HomeNavigationBar column;
   column.resize(200, 600);
   column.show();
-  QSignalSpy commands(&column, &KoHomeNaviCtrl::commandRequested);
-  for (int i = 0; i < KoHomeNaviCtrl::kLinkCount; ++i) click(column.link(i), column.link(i)->textRect().center());
+  QSignalSpy commands(&column, &HomeNavigationBar::commandRequested);
+  for (int i = 0; i < HomeNavigationBar::kLinkCount; ++i) click(column.link(i), column.link(i)->textRect().center());
   ASSERT_EQ(commands.count(), 2);
   EXPECT_EQ(commands[0][0].toInt(), kCmdHelpContents);
   EXPECT_EQ(commands[1][0].toInt(), kCmdAbout);
@@ -140,9 +140,9 @@ TEST(KoHomeNaviCtrlTest, CommandLinksAskTheWindowAndAddressLinksOpenPages) {
   EXPECT_EQ(column.link(2)->tooltipText(), QStringLiteral("Ask questions or send your comments and suggestions"));
 }
 
-TEST(KoHyperLinkCtrlTest, HoverUnderlinesInTheHoverColour) {
+TEST(NavigationLinkTest, HoverUnderlinesInTheHoverColour) {
   QWidget parent;
-  auto* link = new KoHyperLinkCtrl(&parent, 7, QStringLiteral("Tavoro Website"), QString(), 207, QString(), 0);
+  auto* link = new NavigationLink(&parent, 7, QStringLiteral("Tavoro Website"), QString(), 207, QString(), 0);
   const int textWidth = QFontMetrics(UiFont()).horizontalAdvance(QStringLiteral("Tavoro Website"));
   EXPECT_EQ(link->preferredSize().width(), textWidth + 16 + 8);
   EXPECT_EQ(link->preferredSize().height(), qMax(16, QFontMetrics(UiFont()).height()));
@@ -163,39 +163,39 @@ TEST(KoHyperLinkCtrlTest, HoverUnderlinesInTheHoverColour) {
   };
 
   QImage image = renderWidget(*link);
-  EXPECT_GT(countPixels(image, KoHyperLinkCtrl::kTextColour), 0);
-  EXPECT_EQ(countPixels(image, KoHyperLinkCtrl::kHoverColour), 0);
+  EXPECT_GT(countPixels(image, NavigationLink::kTextColour), 0);
+  EXPECT_EQ(countPixels(image, NavigationLink::kHoverColour), 0);
 
   QEnterEvent enter(QPointF(30, 5), QPointF(30, 5), QPointF(30, 5));
   QApplication::sendEvent(link, &enter);
   EXPECT_TRUE(link->isHot());
   image = renderWidget(*link);
-  EXPECT_EQ(countPixels(image, KoHyperLinkCtrl::kTextColour), 0);
-  EXPECT_GE(longestRun(image, KoHyperLinkCtrl::kHoverColour), textWidth - 2);
+  EXPECT_EQ(countPixels(image, NavigationLink::kTextColour), 0);
+  EXPECT_GE(longestRun(image, NavigationLink::kHoverColour), textWidth - 2);
 
   QEvent leave(QEvent::Leave);
   QApplication::sendEvent(link, &leave);
   EXPECT_FALSE(link->isHot());
   image = renderWidget(*link);
-  EXPECT_EQ(countPixels(image, KoHyperLinkCtrl::kHoverColour), 0);
-  EXPECT_LT(longestRun(image, KoHyperLinkCtrl::kTextColour), textWidth / 2);
+  EXPECT_EQ(countPixels(image, NavigationLink::kHoverColour), 0);
+  EXPECT_LT(longestRun(image, NavigationLink::kTextColour), textWidth / 2);
 }
 
-TEST(KoHyperLinkCtrlTest, ActivationByKindOfLink) {
+TEST(NavigationLinkTest, ActivationByKindOfLink) {
   QWidget parent;
-  auto* command = new KoHyperLinkCtrl(&parent, 3, QStringLiteral("About"), QString(), 0, QString(),
-                                      KoHyperLinkCtrl::kCommandLink);
-  auto* notify = new KoHyperLinkCtrl(&parent, 4, QStringLiteral("Notify"), QString(), 0, QString(),
-                                     KoHyperLinkCtrl::kCommandLink | KoHyperLinkCtrl::kNotifyOnClick);
-  auto* mail = new KoHyperLinkCtrl(&parent, 5, QStringLiteral("Mail"), QStringLiteral("MailTo:me@tavoro.example"),
+  auto* command = new NavigationLink(&parent, 3, QStringLiteral("About"), QString(), 0, QString(),
+                                      NavigationLink::kCommandLink);
+  auto* notify = new NavigationLink(&parent, 4, QStringLiteral("Notify"), QString(), 0, QString(),
+                                     NavigationLink::kCommandLink | NavigationLink::kNotifyOnClick);
+  auto* mail = new NavigationLink(&parent, 5, QStringLiteral("Mail"), QStringLiteral("MailTo:me@tavoro.example"),
                                    0, QString(), 0);
-  auto* web = new KoHyperLinkCtrl(&parent, 6, QStringLiteral("Web"), QStringLiteral("http://www.tavoro.example"),
+  auto* web = new NavigationLink(&parent, 6, QStringLiteral("Web"), QStringLiteral("http://www.tavoro.example"),
                                   0, QString(), 0);
   notify->move(0, 30);
   parent.show();
-  QSignalSpy commands(command, &KoHyperLinkCtrl::commandSent);
-  QSignalSpy notified(notify, &KoHyperLinkCtrl::clickNotified);
-  QSignalSpy notifyCommands(notify, &KoHyperLinkCtrl::commandSent);
+  QSignalSpy commands(command, &NavigationLink::commandSent);
+  QSignalSpy notified(notify, &NavigationLink::clickNotified);
+  QSignalSpy notifyCommands(notify, &NavigationLink::commandSent);
 
   click(command);
   // Pressed inside but released outside: nothing.
@@ -324,10 +324,10 @@ TEST(RecentWardrobeListTest, RowsAreNamedFromTheFileOrItsFileName) {
 
 // The working list changes while the home page stays shown (a failed open
 // from it, "Clear List" in a dialog opened over it, a save): the page follows.
-TEST(KoHomeViewTest, TheRecentWardrobesFollowTheWorkingListWhileShown) {
+TEST(HomePageTest, TheRecentWardrobesFollowTheWorkingListWhileShown) {
   test::TempDir dir;
   std::vector<std::wstring> recent = {dir / L"a/A.twd", dir / L"b/B.twd"};
-  KoHomeView view(recent);
+  HomePage view(recent);
   view.resize(1000, 600);
   view.show();
   const RecentWardrobeList* list = view.homePage()->recentList();
@@ -427,7 +427,7 @@ TEST(RecentWardrobeListTest, OpenCopyAndDoubleClickActOnTheSelectedRow) {
 TEST(RecentWardrobeListTest, ClearListAsksFirst) {
   RecentFixture f;
   const std::vector<std::wstring> before = f.recent;
-  QSignalSpy changed(f.list.get(), &KoListBox::selectionChanged);
+  QSignalSpy changed(f.list.get(), &RowList::selectionChanged);
   QTest::mouseClick(f.list->viewport(), Qt::LeftButton, Qt::NoModifier, f.rowCentre(0));
   const qsizetype afterClick = changed.count();
 
@@ -449,14 +449,14 @@ TEST(RecentWardrobeListTest, ClearListAsksFirst) {
   EXPECT_EQ(changed.count(), afterClick + 1);  // the selected row went away
 }
 
-TEST(KoHomeViewTest, ColumnAndPageShareTheViewAndTheListFollowsTheWorkingList) {
+TEST(HomePageTest, ColumnAndPageShareTheViewAndTheListFollowsTheWorkingList) {
   RecentFixture f;
   std::vector<std::wstring> recent = {f.recent[0]};
-  KoHomeView view(recent);
+  HomePage view(recent);
   view.resize(920, 597);
-  QSignalSpy commands(&view, &KoHomeView::commandRequested);
+  QSignalSpy commands(&view, &HomePage::commandRequested);
   std::vector<std::wstring> opened;
-  QObject::connect(&view, &KoHomeView::openWardrobeRequested,
+  QObject::connect(&view, &HomePage::openWardrobeRequested,
                    [&](const std::wstring& path) { opened.push_back(path); });
   view.show();
   EXPECT_EQ(view.naviCtrl()->geometry(), QRect(0, 0, 200, 597));

@@ -12,17 +12,17 @@
 #include "platform/FileSystem.h"
 #include "ui/collections/CollectionPane.h"
 #include "ui/common/CommandIds.h"
-#include "ui/details/KoTogDetailsCtrlBase.h"
-#include "ui/details/KoTogDetailsHintCtrl.h"
-#include "ui/details/KoTogInfoCtrlBase.h"
-#include "ui/details/KoTogPreviewCtrlBase.h"
-#include "ui/frame/KoViewBase.h"
-#include "ui/frame/MainFrame.h"
+#include "ui/details/ItemDetailsPane.h"
+#include "ui/details/DetailsHint.h"
+#include "ui/details/InfoStrip.h"
+#include "ui/details/PhotoPreview.h"
+#include "ui/frame/MainView.h"
+#include "ui/frame/MainWindow.h"
 #include "ui/frame/PageStack.h"
 #include "ui/frame/WardrobeLifecycle.h"
-#include "ui/page/KoWardrobeViewBase.h"
-#include "ui/search/KoSearchBoxCtrlBase.h"
-#include "ui/search/KoSearchResultsCtrlBase.h"
+#include "ui/page/WardrobePage.h"
+#include "ui/search/SearchBox.h"
+#include "ui/search/SearchResultsPane.h"
 #include "ui/search/SearchResultList.h"
 #include "ui/tags/TagPane.h"
 #include "wardrobe/Wardrobe.h"
@@ -34,7 +34,7 @@ namespace {
 using State = PreviewPicture::State;
 
 TEST(DetailsTest, ThePreviewSitsOverTheTagPaneAtLeast200By180) {
-  KoTogDetailsCtrlBase details;
+  ItemDetailsPane details;
   struct Case {
     QSize size;
     QRect preview;
@@ -83,7 +83,7 @@ class PreviewTest : public ::testing::Test {
     }
     removeFile(items[1]->mainPhotoPath());  // a photo whose file has gone
     items.push_back(shoes->items().add(L"No photo", 99));
-    preview.resize(300, KoTogPreviewCtrlBase::kHeight);
+    preview.resize(300, PhotoPreview::kHeight);
     preview.show();
   }
   ~PreviewTest() override { PreviewThumbnailCache::instance().clear(); }
@@ -91,7 +91,7 @@ class PreviewTest : public ::testing::Test {
   test::TempDir dir;
   Wardrobe wardrobe{dir / L"Wardrobe", L"Wardrobe"};
   std::vector<Item*> items;
-  KoTogPreviewCtrlBase preview;
+  PhotoPreview preview;
 };
 
 TEST_F(PreviewTest, AMissingPhotoShowsItsNoticeAndNeverTheItemBefore) {
@@ -117,7 +117,7 @@ TEST_F(PreviewTest, AMissingPhotoShowsItsNoticeAndNeverTheItemBefore) {
 
 class DetailsPageTest : public FrameTest {
  protected:
-  std::unique_ptr<MainFrame> openFrame() {
+  std::unique_ptr<MainWindow> openFrame() {
     Wardrobe wardrobe(m_wardrobes + L"/Closet", L"Closet");
     Collection* shoes = wardrobe.collections().add(L"Shoes");
     wardrobe.collections().add(L"Hats");
@@ -129,10 +129,10 @@ class DetailsPageTest : public FrameTest {
     auto frame = makeFrame();
     start(*frame);
     EXPECT_TRUE(frame->lifecycle().openWardrobe(wardrobe.wardrobeFilePath(), false, true));
-    page = test::findWidget<KoWardrobeViewBase>(frame.get(), QStringLiteral("KoWardrobeViewBase"));
+    page = test::findWidget<WardrobePage>(frame.get(), QStringLiteral("WardrobePage"));
     return frame;
   }
-  Collection* collection(MainFrame& frame, int index) {
+  Collection* collection(MainWindow& frame, int index) {
     return frame.wardrobe()->collections().at(static_cast<size_t>(index));
   }
   void clickCollection(int row) {
@@ -140,13 +140,13 @@ class DetailsPageTest : public FrameTest {
     QTest::mouseClick(pane->viewport(), Qt::LeftButton, {}, pane->rowRect(row).center());
   }
 
-  KoWardrobeViewBase* page = nullptr;
+  WardrobePage* page = nullptr;
 };
 
 TEST_F(DetailsPageTest, ThePaneFollowsCollectionsAndLetsGoOfWhatIsDeletedOrClosed) {
   auto frame = openFrame();
-  EXPECT_EQ(test::findWidget<KoTogDetailsHintCtrl>(page, QStringLiteral("KoTogDetailsHintCtrl")), page->detailsHint());
-  KoTogInfoCtrlBase* strip = page->infoStrip();
+  EXPECT_EQ(test::findWidget<DetailsHint>(page, QStringLiteral("DetailsHint")), page->detailsHint());
+  InfoStrip* strip = page->infoStrip();
   clickCollection(1);
   EXPECT_EQ(strip->collection(), collection(*frame, 0));
   EXPECT_EQ(strip->shownTexts(), QStringList{QStringLiteral("1 items")});
@@ -181,7 +181,7 @@ TEST_F(DetailsPageTest, ThePaneFollowsCollectionsAndLetsGoOfWhatIsDeletedOrClose
   EXPECT_EQ(page->details()->item(), nullptr);
   EXPECT_EQ(strip->collection(), nullptr);
   EXPECT_EQ(strip->currentItem(), nullptr);
-  EXPECT_EQ(page->rightStack()->currentIndex(), KoWardrobeViewBase::kHintPage);
+  EXPECT_EQ(page->rightStack()->currentIndex(), WardrobePage::kHintPage);
 }
 
 TEST_F(DetailsPageTest, AResultChosenInTheSearchShowsItsValuesWithTheMatchesAndGoesWhenDeleted) {
@@ -190,7 +190,7 @@ TEST_F(DetailsPageTest, AResultChosenInTheSearchShowsItsValuesWithTheMatchesAndG
   shoes->items().at(0)->records().set(1001, L"red");
   shoes->items().add(L"Red sneakers", 7)->records().set(1001, L"red");
   clickCollection(1);
-  KoTogInfoCtrlBase* strip = page->infoStrip();
+  InfoStrip* strip = page->infoStrip();
   SearchResultList* results = page->searchResults()->list();
   frame->executeCommand(kCmdFind);
   QTest::keyClicks(frame->clientView()->searchBox()->edit(), QStringLiteral("red"));

@@ -6,7 +6,7 @@
 #include "PhotoFactory.h"
 #include "TempDir.h"
 #include "TestFiles.h"
-#include "ui/details/KoTogInfoCtrlBase.h"
+#include "ui/details/InfoStrip.h"
 #include "ui/details/PhotoFacts.h"
 #include "wardrobe/Wardrobe.h"
 
@@ -61,7 +61,7 @@ TEST(PhotoFactsTest, FactsComeFromTheFileAndWhatCannotBeReadIsNotAvailable) {
 class InfoStripTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    strip.resize(900, KoTogInfoCtrlBase::kHeight);
+    strip.resize(900, InfoStrip::kHeight);
     strip.show();
     shoes = wardrobe.collections().add(L"Shoes");
     hats = wardrobe.collections().add(L"Hats");
@@ -79,7 +79,7 @@ class InfoStripTest : public ::testing::Test {
   Wardrobe wardrobe{dir / L"Wardrobe", L"Wardrobe"};
   Collection* shoes = nullptr;
   Collection* hats = nullptr;
-  KoTogInfoCtrlBase strip;
+  InfoStrip strip;
 };
 
 TEST_F(InfoStripTest, ShowsTheCurrentItemElseSearchCountsElseCollectionCounts) {
@@ -141,7 +141,7 @@ TEST_F(InfoStripTest, ANarrowingStripDropsTheSizeFirstThenTheDimensions) {
   // Narrowing a pixel at a time, the facts only ever drop from the end.
   qsizetype shown = wide.size();
   for (int width = 900; width >= 60; --width) {
-    strip.resize(width, KoTogInfoCtrlBase::kHeight);
+    strip.resize(width, InfoStrip::kHeight);
     const QStringList now = strip.shownFacts();
     ASSERT_LE(now.size(), shown) << width;
     EXPECT_EQ(now, wide.mid(0, now.size())) << width;

@@ -11,13 +11,13 @@
 #include "platform/FileSystem.h"
 #include "ui/collections/CollectionPane.h"
 #include "ui/common/CommandIds.h"
-#include "ui/frame/KoViewBase.h"
-#include "ui/frame/MainFrame.h"
+#include "ui/frame/MainView.h"
+#include "ui/frame/MainWindow.h"
 #include "ui/frame/WardrobeLifecycle.h"
 #include "ui/items/ItemListPane.h"
-#include "ui/page/KoWardrobeViewBase.h"
-#include "ui/search/KoSearchBoxCtrlBase.h"
-#include "ui/search/KoSearchResultsCtrlBase.h"
+#include "ui/page/WardrobePage.h"
+#include "ui/search/SearchBox.h"
+#include "ui/search/SearchResultsPane.h"
 #include "ui/search/SearchResultList.h"
 #include "wardrobe/WardrobeFile.h"
 
@@ -74,7 +74,7 @@ class LargeWardrobeTest : public FrameTest {
   CollectionPane* collections() const { return m_frame->clientView()->wardrobeView()->collectionPane(); }
   ItemListPane* itemList() const { return m_frame->clientView()->wardrobeView()->itemList(); }
 
-  std::unique_ptr<MainFrame> m_frame;
+  std::unique_ptr<MainWindow> m_frame;
 };
 
 TEST_F(LargeWardrobeTest, OpensSavesClosesAndReopensAsItWasWhileThePagesFollow) {

@@ -16,7 +16,7 @@
 #include "FindWidget.h"
 #include "ItemListFixture.h"
 #include "ui/common/CommandIds.h"
-#include "ui/items/ItemDetailsView.h"
+#include "ui/items/ItemTableView.h"
 #include "ui/items/ItemGridView.h"
 #include "ui/items/ItemListDelegate.h"
 #include "ui/items/ItemListOrder.h"

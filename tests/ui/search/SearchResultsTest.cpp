@@ -17,10 +17,10 @@
 #include "ui/common/MessageBox.h"
 #include "ui/common/QtText.h"
 #include "ui/common/UiFonts.h"
-#include "ui/controls/KoCellEdit.h"
+#include "ui/controls/InlineEditor.h"
 #include "ui/menus/PopupMenu.h"
-#include "ui/search/KoSRBannerCtrlBase.h"
-#include "ui/search/KoSearchResultsCtrlBase.h"
+#include "ui/search/SearchResultsBanner.h"
+#include "ui/search/SearchResultsPane.h"
 #include "ui/search/SearchResultList.h"
 
 namespace tavoro::ui {
@@ -79,7 +79,7 @@ class SearchResultsTest : public ::testing::Test {
   Wardrobe m_wardrobe{m_dir / L"Closet", L"Closet"};
   Collection* m_shirts = nullptr;
   Collection* m_shoes = nullptr;
-  KoSearchResultsCtrlBase m_view;
+  SearchResultsPane m_view;
 };
 
 TEST_F(SearchResultsTest, TheBannerNamesTheCollection) {
@@ -251,7 +251,7 @@ TEST_F(SearchResultsTest, RenamingInPlaceSetsADifferentNameOnly) {
     select({0});
     list().viewport()->grab();
     list().executeCommand(kCmdRenameResult);
-    KoCellEdit* editor = list().renameEdit();
+    InlineEditor* editor = list().renameEdit();
     ASSERT_TRUE(editor->isVisible());
     EXPECT_EQ(editor->text(), QStringLiteral("Linen shirt"));
     EXPECT_EQ(editor->maxLength(), 100);

@@ -9,7 +9,7 @@
 #include "TryWait.h"
 #include "ui/common/CommandIds.h"
 #include "ui/common/MessageBox.h"
-#include "ui/controls/KoCellEdit.h"
+#include "ui/controls/InlineEditor.h"
 #include "ui/menus/PopupMenu.h"
 #include "ui/tags/TagPane.h"
 #include "wardrobe/Wardrobe.h"
@@ -67,7 +67,7 @@ class TagPaneTest : public ::testing::Test {
   void press(int row, int x) { QTest::mouseClick(pane.viewport(), Qt::LeftButton, {}, at(row, x)); }
   void doubleClickName(int row) { QTest::mouseDClick(pane.viewport(), Qt::LeftButton, {}, at(row, kNameX)); }
   // Replaces the open editor's text (all of it is selected when it opens) and ends with key.
-  void type(KoCellEdit* editor, const QString& text, Qt::Key key) {
+  void type(InlineEditor* editor, const QString& text, Qt::Key key) {
     ASSERT_TRUE(editor->isVisible());
     editor->selectAll();
     if (text.isEmpty())
