@@ -30,7 +30,7 @@
 
 #include "PhotoFactory.h"
 #include "WardrobeMaker.h"
-#include "app/AppSettings.h"
+#include "settings/AppSettings.h"
 #include "imaging/thumbnails/ListThumbnailLoader.h"
 #include "platform/AppPaths.h"
 #include "platform/FileSystem.h"

@@ -5,7 +5,7 @@
 #include <cstdio>
 
 #include "SampleWardrobe.h"
-#include "app/AppSettings.h"
+#include "settings/AppSettings.h"
 #include "platform/AppPaths.h"
 #include "platform/Utf8.h"
 #include "ui/frame/MainView.h"

@@ -9,7 +9,7 @@
 
 #include "SampleFrame.h"
 #include "ScreenFolder.h"
-#include "app/AppSettings.h"
+#include "settings/AppSettings.h"
 #include "platform/FileSystem.h"
 #include "platform/Utf8.h"
 #include "search/SearchEngine.h"

@@ -6,7 +6,7 @@
 #include <cstdio>
 
 #include "ScreenFolder.h"
-#include "app/AppSettings.h"
+#include "settings/AppSettings.h"
 #include "platform/AppPaths.h"
 #include "platform/Utf8.h"
 #include "ui/dialogs/AboutDialog.h"

@@ -11,7 +11,7 @@
 
 #include "SampleFrame.h"
 #include "ScreenFolder.h"
-#include "app/AppSettings.h"
+#include "settings/AppSettings.h"
 #include "imaging/import/FilterThread.h"
 #include "imaging/thumbnails/ListThumbnailLoader.h"
 #include "platform/Utf8.h"

@@ -10,7 +10,7 @@
 
 #include "SampleFrame.h"
 #include "ScreenFolder.h"
-#include "app/AppSettings.h"
+#include "settings/AppSettings.h"
 #include "platform/Utf8.h"
 #include "ui/collections/CollectionPane.h"
 #include "ui/frame/HeaderBar.h"

@@ -11,7 +11,7 @@
 #include <cstdio>
 #include <memory>
 
-#include "app/AppSettings.h"
+#include "settings/AppSettings.h"
 #include "app/Help.h"
 #include "platform/Placeholder.h"
 #include "ui/common/CommandIds.h"

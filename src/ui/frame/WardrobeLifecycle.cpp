@@ -5,7 +5,7 @@
 #include <QPointer>
 #include <vector>
 
-#include "app/AppSettings.h"
+#include "settings/AppSettings.h"
 #include "platform/CharClass.h"
 #include "platform/FileSystem.h"
 #include "platform/PathOps.h"

@@ -4,7 +4,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-#include "app/AppSettings.h"
+#include "settings/AppSettings.h"
 #include "ui/collections/CollectionPane.h"
 #include "ui/common/CommandEvent.h"
 #include "ui/common/CommandIds.h"

@@ -41,7 +41,7 @@
 //   other, the details and the info strip let it go. An item renamed in one:
 //   the other and the info strip show the new name.
 // - The item list asks for the photo viewer: the page passes the request on.
-#include "app/AppSettings.h"
+#include "settings/AppSettings.h"
 #include "search/SearchEngine.h"
 #include "ui/collections/CollectionPane.h"
 #include "ui/common/CommandIds.h"

@@ -5,7 +5,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-#include "app/AppSettings.h"
+#include "settings/AppSettings.h"
 #include "ui/common/QtText.h"
 #include "ui/controls/TextRowList.h"
 

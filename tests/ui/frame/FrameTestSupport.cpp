@@ -2,7 +2,7 @@
 
 #include <QTest>
 
-#include "app/AppSettings.h"
+#include "settings/AppSettings.h"
 #include "platform/AppPaths.h"
 #include "platform/FileSystem.h"
 #include "ui/dialogs/NewWardrobeDialog.h"

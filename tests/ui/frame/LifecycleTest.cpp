@@ -6,7 +6,7 @@
 
 #include "FrameTestSupport.h"
 #include "TestFiles.h"
-#include "app/AppSettings.h"
+#include "settings/AppSettings.h"
 #include "platform/FileSystem.h"
 #include "platform/FileTime.h"
 #include "ui/common/CommandIds.h"

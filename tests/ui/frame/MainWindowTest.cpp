@@ -12,7 +12,7 @@
 
 #include "FrameTestSupport.h"
 #include "TestFiles.h"
-#include "app/AppSettings.h"
+#include "settings/AppSettings.h"
 #include "platform/FileSystem.h"
 #include "ui/common/CommandIds.h"
 #include "ui/common/QtText.h"

@@ -20,7 +20,7 @@
 #include "FrameTestSupport.h"
 #include "TestFiles.h"
 #include "TryWait.h"
-#include "app/AppSettings.h"
+#include "settings/AppSettings.h"
 #include "platform/FileSystem.h"
 #include "platform/Utf8.h"
 #include "ui/collections/CollectionPane.h"

@@ -4,7 +4,7 @@
 
 #include "FindWidget.h"
 #include "FrameTestSupport.h"
-#include "app/AppSettings.h"
+#include "settings/AppSettings.h"
 #include "search/SearchEngine.h"
 #include "ui/collections/CollectionPane.h"
 #include "ui/collections/CollectionRow.h"

@@ -11,7 +11,7 @@
 
 #include "FindWidget.h"
 #include "TryWait.h"
-#include "app/AppSettings.h"
+#include "settings/AppSettings.h"
 #include "ui/common/CommandIds.h"
 #include "ui/controls/ImageButton.h"
 #include "ui/controls/TextRowList.h"

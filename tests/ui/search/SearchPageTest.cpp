@@ -7,7 +7,7 @@
 #include "FindWidget.h"
 #include "FrameTestSupport.h"
 #include "SearchFixture.h"
-#include "app/AppSettings.h"
+#include "settings/AppSettings.h"
 #include "ui/collections/CollectionPane.h"
 #include "ui/common/CommandIds.h"
 #include "ui/controls/ImageButton.h"

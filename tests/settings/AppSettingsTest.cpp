@@ -8,7 +8,7 @@
 
 #include "TempDir.h"
 #include "TestFiles.h"
-#include "app/AppSettings.h"
+#include "settings/AppSettings.h"
 #include "platform/AppPaths.h"
 #include "platform/FileSystem.h"
 #include "platform/PathOps.h"
