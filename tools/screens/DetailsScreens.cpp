@@ -12,7 +12,6 @@
 #include "settings/AppSettings.h"
 #include "platform/FileSystem.h"
 #include "platform/Utf8.h"
-#include "search/SearchEngine.h"
 #include "ui/details/ItemDetailsPane.h"
 #include "ui/details/DetailsHint.h"
 #include "ui/details/InfoStrip.h"
@@ -22,6 +21,7 @@
 #include "ui/frame/PageStack.h"
 #include "ui/frame/WardrobeLifecycle.h"
 #include "ui/page/WardrobePage.h"
+#include "ui/session/WardrobeSession.h"
 #include "ui/tags/TagPane.h"
 #include "ui/viewer/PhotoCanvas.h"
 #include "ui/viewer/PhotoViewer.h"
@@ -43,11 +43,7 @@ bool settle(const std::function<bool()>& done) {
   return done();
 }
 
-void select(WardrobePage& page, Item* item) {
-  page.rightStack()->showPage(WardrobePage::kDetailsPage);
-  page.details()->showItem(item, false);
-  page.infoStrip()->showSelection(item, 1);
-}
+void select(WardrobePage& page, Item* item) { page.session().setListSelection({item}); }
 
 }  // namespace
 
@@ -72,6 +68,7 @@ bool renderDetails(const ScreenFolder& screens) {
     tags->startValueEdit(0);
     ok &= screens.save(page.details()->grab(), QStringLiteral("details-editing"));
     page.details()->clear();
+    page.session().setListSelection({});
     select(page, shirts.at(2));
     QMouseEvent move(QEvent::MouseMove, QPointF(300, 10), QPointF(300, 10), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
     QApplication::sendEvent(tags->viewport(), &move);
@@ -79,25 +76,24 @@ bool renderDetails(const ScreenFolder& screens) {
     ok &= screens.save(page.details()->grab(), QStringLiteral("details-click-to-edit"));
 
     // Chosen among search results: the matches in the values on their highlight.
-    SearchEngine::instance().setScope(shirts.collection());
-    if (SearchEngine::instance().parse(L"red winter")) {
-      page.details()->showItem(shirts.at(2), true);
+    WardrobeSession& session = page.session();
+    session.search(QStringLiteral("red winter"));
+    session.setResultSelection({shirts.at(2)});
+    if (session.selectedItem() == shirts.at(2))
       ok &= screens.save(page.details()->grab(), QStringLiteral("details-from-search"));
-      page.details()->showItem(shirts.at(2), false);
-    }
-    SearchEngine::instance().reset();
+    session.hideSearch();
 
     InfoStrip* strip = page.infoStrip();
     for (const int width : {1200, 560, 330}) {
       strip->resize(width, InfoStrip::kHeight);
       ok &= screens.save(strip->grab(), QStringLiteral("info-strip-%1").arg(width));
     }
-    strip->showSelection(nullptr, 3);
+    session.setListSelection({shirts.at(0), shirts.at(1), shirts.at(2)});
     ok &= screens.save(strip->grab(), QStringLiteral("info-strip-selected"));
-    strip->showSearchRows(12);
+    session.search(QStringLiteral("e"));
     ok &= screens.save(strip->grab(), QStringLiteral("info-strip-search"));
-    strip->leaveSearch();
-    strip->showSelection(nullptr, 0);
+    session.hideSearch();
+    session.setListSelection({});
     ok &= screens.save(strip->grab(), QStringLiteral("info-strip-count"));
     frame.resize(1201, 700);  // the page lays the strip out again
     frame.resize(1200, 700);

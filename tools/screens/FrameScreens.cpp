@@ -12,6 +12,7 @@
 #include "ui/dialogs/AboutDialog.h"
 #include "ui/dialogs/NewWardrobeDialog.h"
 #include "ui/dialogs/OpenWardrobeDialog.h"
+#include "ui/frame/RecentWardrobes.h"
 #include "ui/frame/MainWindow.h"
 #include "wardrobe/Wardrobe.h"
 #include "wardrobe/WardrobeFile.h"
@@ -63,8 +64,9 @@ bool renderDialogs(const ScreenFolder& screens, const std::wstring& scratch) {
     ok &= screens.save(grabShown(dialog), QStringLiteral("dialog-new-wardrobe-wide"));
     dialog.reject();
   }
-  std::vector<std::wstring> recent = AppSettings::settings().recentFiles;
-  recent.push_back(scratch + L"/elsewhere/my.old.wardrobe.twd");
+  std::vector<std::wstring> paths = AppSettings::settings().recentFiles;
+  paths.push_back(scratch + L"/elsewhere/my.old.wardrobe.twd");
+  RecentWardrobes recent(paths);
   {
     OpenWardrobeDialog dialog(nullptr, recent);
     dialog.selectRow(0);
@@ -73,7 +75,7 @@ bool renderDialogs(const ScreenFolder& screens, const std::wstring& scratch) {
     ok &= screens.save(grabShown(dialog), QStringLiteral("dialog-open-wardrobe-large"));
     dialog.reject();
   }
-  std::vector<std::wstring> none;
+  RecentWardrobes none;
   openWardrobeDialogRect() = QRect();
   {
     OpenWardrobeDialog dialog(nullptr, none);

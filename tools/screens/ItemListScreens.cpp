@@ -16,6 +16,7 @@
 #include "imaging/thumbnails/ListThumbnailLoader.h"
 #include "platform/Utf8.h"
 #include "ui/collections/CollectionPane.h"
+#include "ui/common/CommandActions.h"
 #include "ui/common/CommandIds.h"
 #include "ui/frame/MainView.h"
 #include "ui/frame/MainWindow.h"
@@ -72,7 +73,7 @@ bool renderItemList(const ScreenFolder& screens) {
     ItemListPane* pane = page->itemList();
     CollectionPane* collections = page->collectionPane();
     // The sample wardrobe opens with its first collection, "Shirts", selected.
-    page->routeCommand(kCmdViewThumbnails);
+    triggerCommand(pane, kCmdViewThumbnails);
     QApplication::processEvents();
     pane->selection()->select(pane->model()->index(1, 0),
                               QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
@@ -84,11 +85,11 @@ bool renderItemList(const ScreenFolder& screens) {
                  {kCmdViewList, "item-list-list"},
                  {kCmdViewDetails, "item-list-details"}};
     for (const auto& look : looks) {
-      pane->executeCommand(look.command);
+      triggerCommand(pane, look.command);
       settle(*pane);
       ok &= screens.save(pane->grab(), QString::fromLatin1(look.name));
     }
-    pane->executeCommand(kCmdViewThumbnails);
+    triggerCommand(pane, kCmdViewThumbnails);
     settle(*pane);
     ok &= screens.save(frame.grab(), QStringLiteral("item-list-in-page"));
     ok &= screens.save(grabPopupMenu([pane] { pane->showContextMenu(pane->mapToGlobal(QPoint(40, 40))); },

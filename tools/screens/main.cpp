@@ -20,7 +20,9 @@
 #include "ui/common/CommandIds.h"
 #include "ui/common/QtText.h"
 #include "ui/controls/InlineEditor.h"
+#include "ui/common/CommandActions.h"
 #include "ui/controls/CommandBar.h"
+#include "ui/frame/RecentWardrobes.h"
 #include "ui/controls/TabStrip.h"
 #include "ui/home/HomePageDialog.h"
 #include "ui/home/HomeNavigationBar.h"
@@ -94,13 +96,13 @@ std::vector<std::wstring> sampleWardrobes(const QString& folder) {
 
 bool renderHome(const std::vector<std::wstring>& samples) {
   bool ok = true;
-  std::vector<std::wstring> none;
+  RecentWardrobes none;
   HomePage empty(none);
   empty.resize(920, 597);
   empty.show();
   ok &= save(empty.grab(), QStringLiteral("home-page-no-recent-wardrobes"));
 
-  std::vector<std::wstring> recent = samples;
+  RecentWardrobes recent(samples);
   HomePage home(recent);
   home.resize(920, 597);
   home.show();
@@ -118,7 +120,7 @@ bool renderHome(const std::vector<std::wstring>& samples) {
 }
 
 bool renderRecentList(const std::vector<std::wstring>& samples) {
-  std::vector<std::wstring> recent = samples;
+  RecentWardrobes recent(samples);
   RecentWardrobeList list(recent);
   list.resize(420, 190);
   list.fill();
@@ -126,7 +128,7 @@ bool renderRecentList(const std::vector<std::wstring>& samples) {
   list.show();
   bool ok = save(list.grab(), QStringLiteral("recent-list"));
 
-  std::vector<std::wstring> none;
+  RecentWardrobes none;
   RecentWardrobeList empty(none);
   empty.resize(420, 190);
   empty.fill();
@@ -147,10 +149,15 @@ bool renderControls() {
   header.show();
   bool ok = save(header.grab(), QStringLiteral("tab-strip"));
 
+  // Each button shows an action; two of them disabled, as on a page without a search.
   CommandBar bar(kMenuCmdBar);
   bar.resize(920, CommandBar::kHeight);
-  bar.setButtonEnabled(kCmdHideSearchResults, false);
-  bar.setButtonEnabled(kCmdDeleteSelectedPhotos, false);
+  QWidget commands;
+  for (const int id : {kCmdCloseWardrobe, kCmdAddPhotos, kCmdDeleteSelectedPhotos, kCmdHideSearchResults,
+                       kCmdTellAFriend, kCmdVisitWebsite, kCmdHelpContents})
+    addCommandAction(&commands, id, QString(), [] {})
+        ->setEnabled(id != kCmdHideSearchResults && id != kCmdDeleteSelectedPhotos);
+  bar.bindActions(commands.actions());
   bar.show();
   ok &= save(bar.grab(), QStringLiteral("command-bar"));
 

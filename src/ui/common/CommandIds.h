@@ -71,9 +71,6 @@ enum CommandId : int {
   kCmdRenameResult = 32936,
   kCmdSelectAllResults = 32937,
   kCmdSelectInverseResults = 32938,
-
-  // Posted within the tag pane: move on to the next value.
-  kMsgNextValue = 33774,
 };
 
 }  // namespace tavoro::ui

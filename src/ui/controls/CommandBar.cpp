@@ -114,12 +114,25 @@ void CommandBar::relayout() {
   update();
 }
 
-void CommandBar::setButtonEnabled(int commandId, bool enabled) {
-  for (Button& button : m_buttons)
-    if (button.id == commandId && button.enabled != enabled) {
-      button.enabled = enabled;
-      update(buttonRect(commandId));
+void CommandBar::bindActions(const QList<QAction*>& actions) {
+  for (size_t i = 0; i < m_buttons.size(); ++i) {
+    Button& button = m_buttons[i];
+    for (QAction* action : actions) {
+      if (action->isSeparator() || action->data().toInt() != button.id) continue;
+      button.action = action;
+      connect(action, &QAction::changed, this, [this, i, action] { setButtonEnabled(i, action->isEnabled()); });
+      setButtonEnabled(i, action->isEnabled());
+      break;
     }
+    if (!button.action) setButtonEnabled(i, false);
+  }
+}
+
+void CommandBar::setButtonEnabled(size_t index, bool enabled) {
+  Button& button = m_buttons[index];
+  if (button.enabled == enabled) return;
+  button.enabled = enabled;
+  if (index < m_rects.size()) update(m_rects[index]);
 }
 
 bool CommandBar::isButtonEnabled(int commandId) const {
@@ -223,7 +236,7 @@ void CommandBar::mouseReleaseEvent(QMouseEvent* event) {
   m_pressed = -1;
   update(m_rects[static_cast<size_t>(pressed)]);
   const Button& button = m_buttons[static_cast<size_t>(pressed)];
-  if (buttonAt(event->position().toPoint()) == pressed && button.enabled) emit commandTriggered(button.id);
+  if (buttonAt(event->position().toPoint()) == pressed && button.enabled && button.action) button.action->trigger();
 }
 
 void CommandBar::mouseMoveEvent(QMouseEvent* event) { setHot(buttonAt(event->position().toPoint())); }

@@ -4,10 +4,12 @@
 // only their icon and keep their text as tooltip. A bar too narrow for every
 // label draws some labelled buttons as icons only as well (the second group's
 // first, then the first group's from its end), so that the groups never
-// overlap. A click sends the button's command to the owner. User-interface
-// thread only.
+// overlap. Each button shows the action of its command (its enabled state
+// follows the action's) and a click triggers it. User-interface thread only.
 #pragma once
 
+#include <QAction>
+#include <QPointer>
 #include <QString>
 #include <QWidget>
 #include <vector>
@@ -28,22 +30,20 @@ class CommandBar : public QWidget {
     bool compact = false;  // labelled, but drawn as an icon only for want of room
     QString tooltip;
     bool enabled = true;
+    QPointer<QAction> action;  // null until bound: then the button is disabled
   };
 
   // Built from the menu resource (the wardrobe page's bar is menu 272).
   explicit CommandBar(int menuResourceId, QWidget* parent = nullptr);
 
   const std::vector<Button>& buttons() const { return m_buttons; }
-  void setButtonEnabled(int commandId, bool enabled);
+  // Binds each button to the action among actions that carries its command.
+  void bindActions(const QList<QAction*>& actions);
   bool isButtonEnabled(int commandId) const;
   // The button's rectangle in the bar; empty when there is no such button.
   QRect buttonRect(int commandId) const;
 
   QSize sizeHint() const override;
-
- signals:
-  // A button was clicked: its command id, for the owner to carry out.
-  void commandTriggered(int commandId);
 
  protected:
   bool event(QEvent* event) override;
@@ -61,6 +61,7 @@ class CommandBar : public QWidget {
   void relayout();
   int buttonAt(QPoint pos) const;
   void setHot(int index);
+  void setButtonEnabled(size_t index, bool enabled);
 
   std::vector<Button> m_buttons;
   std::vector<QRect> m_rects;

@@ -5,6 +5,7 @@
 #include "ui/common/QtText.h"
 #include "ui/common/ResourcePictures.h"
 #include "ui/common/UiFonts.h"
+#include "ui/session/WardrobeSession.h"
 #include "wardrobe/Collection.h"
 #include "wardrobe/CollectionList.h"
 #include "wardrobe/Item.h"
@@ -34,57 +35,46 @@ QString countText(int count, bool selected) {
 
 }  // namespace
 
-InfoStrip::InfoStrip(QWidget* parent) : QWidget(parent), m_picture(this) {
+InfoStrip::InfoStrip(WardrobeSession& session, QWidget* parent)
+    : QWidget(parent), m_session(session), m_picture(this, session.previewThumbnails()) {
   setObjectName(QStringLiteral("InfoStrip"));
   setAttribute(Qt::WA_OpaquePaintEvent);
   registerModelMetaTypes();
+  connect(&m_session, &WardrobeSession::currentCollectionChanged, this, &InfoStrip::follow);
+  for (auto change : {&WardrobeSession::selectionChanged, &WardrobeSession::searchChanged,
+                      &WardrobeSession::itemsRemoved})
+    connect(&m_session, change, this, &InfoStrip::follow);
+  // Counts and names are drawn from the model at each paint.
+  connect(&m_session, &WardrobeSession::itemsAdded, this, qOverload<>(&QWidget::update));
+  connect(&m_session, &WardrobeSession::itemRenamed, this, qOverload<>(&QWidget::update));
+  connect(&m_session, &WardrobeSession::collectionRenamed, this, qOverload<>(&QWidget::update));
+  connect(&m_session, &WardrobeSession::itemsAboutToBeRemoved, this, &InfoStrip::forgetItems);
+  connect(&m_session, &WardrobeSession::collectionAboutToBeRemoved, this, &InfoStrip::clear);
+  connect(&m_session, &WardrobeSession::wardrobeAboutToClose, this, &InfoStrip::clear);
+  connect(&m_session, &WardrobeSession::photosRefreshed, this, &InfoStrip::refresh);
+  follow();
 }
 
-void InfoStrip::setCollection(Collection* collection) {
-  if (collection && collection->id() < 0) return;
-  m_collection = collection;
-  m_listCurrent = m_searchCurrent = nullptr;
-  m_listSelected = m_searchSelected = m_searchRows = 0;
-  m_searchMode = false;
+void InfoStrip::follow() {
+  Collection* collection = m_session.currentCollection();
+  m_collection = collection && collection->id() >= 0 ? collection : nullptr;
+  const std::vector<Item*>& listed = m_session.listSelection();
+  m_listSelected = static_cast<int>(listed.size());
+  m_listCurrent = listed.size() == 1 ? listed.front() : nullptr;
+  m_searchMode = m_session.searchShown();
+  const std::vector<Item*>& found = m_session.resultSelection();
+  m_searchRows = m_searchMode ? static_cast<int>(m_session.results().size()) : 0;
+  m_searchSelected = m_searchMode ? static_cast<int>(found.size()) : 0;
+  m_searchCurrent = m_searchMode && found.size() == 1 ? found.front() : nullptr;
   takeCurrent();
 }
 
-void InfoStrip::showSelection(Item* current, int selectedCount) {
-  m_listCurrent = selectedCount == 1 ? current : nullptr;
-  m_listSelected = selectedCount;
-  takeCurrent();
-}
-
-void InfoStrip::showSearchRows(int rowCount) {
-  m_searchMode = true;
-  m_searchRows = rowCount;
-  m_searchCurrent = nullptr;
-  m_searchSelected = 0;
-  takeCurrent();
-}
-
-void InfoStrip::showSearchSelection(Item* current, int selectedCount) {
-  m_searchMode = true;
-  m_searchCurrent = selectedCount == 1 ? current : nullptr;
-  m_searchSelected = selectedCount;
-  takeCurrent();
-}
-
-void InfoStrip::leaveSearch() {
-  m_searchMode = false;
-  m_searchCurrent = nullptr;
-  m_searchRows = m_searchSelected = 0;
-  takeCurrent();
-}
-
-void InfoStrip::forgetItem(Item* item) {
-  if (!item) return;
-  if (m_listCurrent == item) m_listCurrent = nullptr;
-  if (m_searchCurrent == item) {
-    m_searchCurrent = nullptr;
-    m_searchSelected = 0;
+void InfoStrip::forgetItems(const std::vector<Item*>& items) {
+  for (const Item* item : items) {
+    if (m_listCurrent == item) m_listCurrent = nullptr;
+    if (m_searchCurrent == item) m_searchCurrent = nullptr;
+    if (m_factsItem == item) m_factsItem = nullptr;
   }
-  if (m_factsItem == item) m_factsItem = nullptr;
   takeCurrent();
 }
 

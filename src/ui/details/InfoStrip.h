@@ -1,9 +1,9 @@
-// The information strip at the bottom of the wardrobe page. In this order of
-// precedence it shows: the current item (its thumbnail, name, collection and
-// its photo's facts), or while search results drive it the number of results
-// (or of those selected), or the number of the collection's items (or of
-// those selected). The photo facts are read once per current item.
-// User-interface thread only.
+// The information strip at the bottom of the wardrobe page. It follows the
+// session and, in this order of precedence, shows: the one selected item of
+// the shown pane (its thumbnail, name, collection and its photo's facts), or
+// while the search is shown the number of results (or of those selected),
+// or the number of the current collection's items (or of those selected).
+// The photo facts are read once per current item. User-interface thread only.
 #pragma once
 
 #include <QStringList>
@@ -15,6 +15,8 @@
 
 namespace tavoro::ui {
 
+class WardrobeSession;
+
 class InfoStrip : public QWidget {
   Q_OBJECT
 
@@ -23,26 +25,7 @@ class InfoStrip : public QWidget {
   // The gap after each fact.
   static constexpr int kFactGap = 40;
 
-  explicit InfoStrip(QWidget* parent = nullptr);
-
-  // The collection pane's selection: a real collection or "All Collections"
-  // (any other is ignored). Forgets the current item and the search.
-  void setCollection(Collection* collection);
-  // The item list's selection: current is the one selected item (null unless
-  // exactly one is selected), selectedCount how many are.
-  void showSelection(Item* current, int selectedCount);
-  // Search results drive the strip: rowCount results, none selected.
-  void showSearchRows(int rowCount);
-  // The search results' selection, as for the item list.
-  void showSearchSelection(Item* current, int selectedCount);
-  // The search results are gone; the item list's selection shows again.
-  void leaveSearch();
-  // The item is going away: forgotten wherever the strip holds it.
-  void forgetItem(Item* item);
-  // Names or photos changed: the facts are read again and the strip repaints.
-  void refresh();
-  // Forgets everything (the wardrobe is going away).
-  void clear();
+  explicit InfoStrip(WardrobeSession& session, QWidget* parent = nullptr);
 
   Collection* collection() const { return m_collection; }
   bool inSearchMode() const { return m_searchMode; }
@@ -72,8 +55,17 @@ class InfoStrip : public QWidget {
     std::vector<Piece> pieces;
   };
   Layout layOut() const;
+  // Takes what to show from the session.
+  void follow();
   void takeCurrent();
+  // The item is going away: its facts are forgotten.
+  void forgetItems(const std::vector<Item*>& items);
+  // Photos changed: the facts are read again and the strip repaints.
+  void refresh();
+  // Forgets everything (the wardrobe is going away).
+  void clear();
 
+  WardrobeSession& m_session;
   Collection* m_collection = nullptr;
   Item* m_listCurrent = nullptr;
   int m_listSelected = 0;

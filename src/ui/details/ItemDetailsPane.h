@@ -1,7 +1,7 @@
-// The details of the one selected item (page 1 at the right of the wardrobe
-// page): the preview on top and the tag pane below it. The page tells it
-// which item to show; the tag pane's changes leave it as tagPaneChanged.
-// User-interface thread only.
+// The details of the session's one selected item (page 1 at the right of the
+// wardrobe page): the preview on top and the tag pane below it. It follows
+// the session's selection: an item chosen in the search results shows its
+// values with the matches. User-interface thread only.
 #pragma once
 
 #include <QWidget>
@@ -12,6 +12,7 @@ namespace tavoro::ui {
 
 class PhotoPreview;
 class TagPane;
+class WardrobeSession;
 
 class ItemDetailsPane : public QWidget {
   Q_OBJECT
@@ -21,30 +22,22 @@ class ItemDetailsPane : public QWidget {
   static constexpr int kMinimumWidth = 200;
   static constexpr int kMinimumHeight = 180;
 
-  explicit ItemDetailsPane(QWidget* parent = nullptr);
+  explicit ItemDetailsPane(WardrobeSession& session, QWidget* parent = nullptr);
 
-  // Shows item's photo and values (fromSearch: chosen in the search results,
-  // whose matches the values show); null shows nothing.
-  void showItem(Item* item, bool fromSearch);
+  Item* item() const;
   // Shows nothing (an edit in progress is dropped unsaved).
   void clear();
-  // The item is going away: forgets it when it is the one shown.
-  void forgetItem(Item* item);
-  // The shown item's photo changed: the preview draws it again.
-  void refreshPreview();
-  Item* item() const;
-
   PhotoPreview* preview() const { return m_preview; }
   TagPane* tagPane() const { return m_tags; }
-
- signals:
-  // The tag pane changed the model (TagPane::Event).
-  void tagPaneChanged(int event);
 
  protected:
   void resizeEvent(QResizeEvent* event) override;
 
  private:
+  // Shows the session's one selected item, when there is one.
+  void follow();
+
+  WardrobeSession& m_session;
   PhotoPreview* m_preview;
   TagPane* m_tags;
 };

@@ -3,12 +3,15 @@
 #include <QPainter>
 
 #include "ui/common/CannotShowPhoto.h"
+#include "ui/session/WardrobeSession.h"
 
 namespace tavoro::ui {
 
-PhotoPreview::PhotoPreview(QWidget* parent) : QWidget(parent), m_picture(this) {
+PhotoPreview::PhotoPreview(WardrobeSession& session, QWidget* parent)
+    : QWidget(parent), m_picture(this, session.previewThumbnails()) {
   setObjectName(QStringLiteral("PhotoPreview"));
   setAttribute(Qt::WA_OpaquePaintEvent);
+  connect(&session, &WardrobeSession::photosRefreshed, this, &PhotoPreview::refresh);
 }
 
 void PhotoPreview::setItem(Item* item) {

@@ -14,6 +14,8 @@ class Item;
 
 namespace tavoro::ui {
 
+class WardrobeSession;
+
 class PhotoPreview : public QWidget {
   Q_OBJECT
 
@@ -21,7 +23,9 @@ class PhotoPreview : public QWidget {
   static constexpr int kHeight = 124;
   static constexpr int kBoxWidth = 160;
 
-  explicit PhotoPreview(QWidget* parent = nullptr);
+  // The photos come from the session's preview thumbnails; after the
+  // session's Refresh the photo is taken again.
+  explicit PhotoPreview(WardrobeSession& session, QWidget* parent = nullptr);
 
   // Shows item's first photo (nothing for null); repaints when it is another item.
   void setItem(Item* item);

@@ -1,4 +1,4 @@
-// A photo's preview thumbnail as a widget draws it: taken from the program's
+// A photo's preview thumbnail as a widget draws it: taken from the window's
 // preview cache when it is there, asked for otherwise, and the widget is
 // repainted when it arrives (or when the photo turns out not to decode).
 // User-interface thread only.
@@ -28,8 +28,8 @@ class PreviewPicture {
     kUndecodable,  // missing or damaged: nothing to draw
   };
 
-  // owner is repainted when a thumbnail it asked for is ready.
-  explicit PreviewPicture(QWidget* owner);
+  // owner is repainted when a thumbnail it asked for of cache is ready.
+  PreviewPicture(QWidget* owner, PreviewThumbnailCache& cache);
   PreviewPicture(const PreviewPicture&) = delete;
   PreviewPicture& operator=(const PreviewPicture&) = delete;
 
@@ -48,6 +48,7 @@ class PreviewPicture {
   State state() const;
 
  private:
+  PreviewThumbnailCache& m_cache;
   std::shared_ptr<const PreviewSink> m_sink;
   int32_t m_serial = 0;
   std::wstring m_path;

@@ -1,5 +1,6 @@
 #include "ui/frame/MainView.h"
 
+#include "ui/common/CommandActions.h"
 #include "ui/common/QtText.h"
 #include "ui/controls/TabStrip.h"
 #include "ui/frame/HeaderLayout.h"
@@ -8,6 +9,7 @@
 #include "ui/frame/PageStack.h"
 #include "ui/home/HomePage.h"
 #include "ui/search/SearchBox.h"
+#include "ui/session/WardrobeSession.h"
 #include "wardrobe/Wardrobe.h"
 
 namespace tavoro::ui {
@@ -19,12 +21,12 @@ constexpr int kWardrobeTabImage = 203;
 
 }  // namespace
 
-MainView::MainView(QWidget* parent, std::vector<std::wstring>& recentWardrobes)
-    : QWidget(parent),
+MainView::MainView(QWidget* window, RecentWardrobes& recentWardrobes, WardrobeSession& session)
+    : QWidget(window),
       m_header(new HeaderBar(this)),
       m_pages(new PageStack(this)),
       m_home(new HomePage(recentWardrobes)),
-      m_wardrobe(new WardrobePage),
+      m_wardrobe(new WardrobePage(session, window->actions())),
       m_searchBox(new SearchBox) {
   setObjectName(QStringLiteral("MainView"));
   m_header->setSearchBox(m_searchBox);
@@ -38,10 +40,14 @@ MainView::MainView(QWidget* parent, std::vector<std::wstring>& recentWardrobes)
 
   connect(tabs, &TabStrip::currentChanged, this, &MainView::onTabChanged);
   connect(m_pages, &PageStack::pageChanged, m_header, &HeaderBar::tabsChanged);
-  connect(m_home, &HomePage::commandRequested, this, &MainView::commandRequested);
+  // The home page's tables name the window's commands it leads to.
+  connect(m_home, &HomePage::commandRequested, window, [window](int id) { triggerCommand(window, id); });
   connect(m_home, &HomePage::openWardrobeRequested, this, &MainView::openWardrobeRequested);
-  connect(m_wardrobe, &WardrobePage::commandRequested, this, &MainView::commandRequested);
   connect(m_wardrobe, &WardrobePage::viewerRequested, this, &MainView::viewerRequested);
+  connect(&session, &WardrobeSession::wardrobeOpened, this, &MainView::onWardrobeOpened);
+  // The tab goes first, so that no pane is shown while it lets go of the wardrobe.
+  connect(&session, &WardrobeSession::wardrobeAboutToClose, this, &MainView::hideWardrobeTab);
+  connect(&session, &WardrobeSession::wardrobeClosed, this, &MainView::onWardrobeClosed);
   selectTab(kHomeTab);
 }
 
@@ -58,16 +64,12 @@ bool MainView::selectTab(int index) {
 
 int MainView::selectedTab() const { return m_pages->currentIndex() == kWardrobeTab ? kWardrobeTab : kHomeTab; }
 
-bool MainView::attachWardrobe(Wardrobe& wardrobe) {
-  if (!m_wardrobe->setWardrobe(&wardrobe)) return false;
-  m_header->tabs()->setTabText(kWardrobeTab, toQString(wardrobe.name()));
+void MainView::onWardrobeOpened(Wardrobe* wardrobe) {
+  m_header->tabs()->setTabText(kWardrobeTab, toQString(wardrobe->name()));
   m_header->tabsChanged();
-  return true;
 }
 
-void MainView::detachWardrobe() {
-  hideWardrobeTab();
-  m_wardrobe->setWardrobe(nullptr);
+void MainView::onWardrobeClosed() {
   m_header->tabs()->setTabText(kWardrobeTab, QString::fromLatin1(kWardrobeTabText));
   m_header->tabsChanged();
 }

@@ -20,6 +20,8 @@ class SearchBox;
 class HeaderBar;
 class WardrobePage;
 class PageStack;
+class RecentWardrobes;
+class WardrobeSession;
 
 class MainView : public QWidget {
   Q_OBJECT
@@ -30,8 +32,10 @@ class MainView : public QWidget {
   // The wardrobe tab's text while no wardrobe has been opened or created.
   static constexpr const char* kWardrobeTabText = "_Wardrobe_";
 
-  // recentWardrobes: the main window's working list, which the home page shows.
-  MainView(QWidget* parent, std::vector<std::wstring>& recentWardrobes);
+  // window: the main window, whose commands the pages' buttons and links
+  // trigger; recentWardrobes: its working list, which the home page shows;
+  // session: its open wardrobe, which the wardrobe page shows.
+  MainView(QWidget* window, RecentWardrobes& recentWardrobes, WardrobeSession& session);
 
   HeaderBar* header() const { return m_header; }
   PageStack* pages() const { return m_pages; }
@@ -40,11 +44,6 @@ class MainView : public QWidget {
   // The search box: the header places it, the wardrobe page listens to it.
   SearchBox* searchBox() const { return m_searchBox; }
 
-  // Hands the wardrobe to the wardrobe page and names its tab after it;
-  // false when the page shows another wardrobe.
-  bool attachWardrobe(Wardrobe& wardrobe);
-  // Hides the wardrobe tab (selecting "Home") and empties the wardrobe page.
-  void detachWardrobe();
   // Shows the wardrobe tab and selects it when select is set, else "Home".
   void showWardrobeTab(bool select);
   void hideWardrobeTab();
@@ -53,9 +52,6 @@ class MainView : public QWidget {
   bool selectTab(int index);
 
  signals:
-  // A command from a page (a home page button, a command bar button) for
-  // the main window.
-  void commandRequested(int id);
   // The home page's recent wardrobes asked to open this file.
   void openWardrobeRequested(const std::wstring& path);
   // The wardrobe page asked for the photo viewer (see WardrobePage).
@@ -67,6 +63,9 @@ class MainView : public QWidget {
 
  private:
   void onTabChanged(int index);
+  // The wardrobe tab is named after the open wardrobe and hidden without one.
+  void onWardrobeOpened(Wardrobe* wardrobe);
+  void onWardrobeClosed();
 
   HeaderBar* m_header;
   PageStack* m_pages;

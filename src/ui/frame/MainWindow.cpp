@@ -14,18 +14,21 @@
 #include "settings/AppSettings.h"
 #include "app/Help.h"
 #include "platform/Placeholder.h"
+#include "ui/common/CommandActions.h"
 #include "ui/common/CommandIds.h"
 #include "ui/common/QtText.h"
 #include "ui/common/ResourcePictures.h"
 #include "ui/common/WebPages.h"
 #include "ui/dialogs/AboutDialog.h"
 #include "ui/frame/Accelerators.h"
-#include "ui/common/CommandEvent.h"
 #include "ui/frame/WindowKeyFilter.h"
 #include "ui/frame/MainView.h"
 #include "ui/page/WardrobePage.h"
 #include "ui/search/SearchBox.h"
+#include "ui/frame/RecentWardrobes.h"
 #include "ui/frame/WardrobeLifecycle.h"
+#include "ui/items/ItemListPane.h"
+#include "ui/session/WardrobeSession.h"
 #include "ui/viewer/PhotoCanvas.h"
 #include "ui/viewer/PhotoViewer.h"
 #include "wardrobe/Item.h"
@@ -45,7 +48,10 @@ QRect toQRect(const Rect& r) { return QRect(r.left, r.top, r.width(), r.height()
 
 }  // namespace
 
-MainWindow::MainWindow() : m_lifecycle(std::make_unique<WardrobeLifecycle>(*this)) {
+MainWindow::MainWindow()
+    : m_recentWardrobes(std::make_unique<RecentWardrobes>()),
+      m_session(std::make_unique<WardrobeSession>()),
+      m_lifecycle(std::make_unique<WardrobeLifecycle>(*this)) {
   setObjectName(QStringLiteral("MainWindow"));
   setWindowTitle(toQString(kTitle));
   setWindowIcon(QIcon(resourcePixmap(128)));
@@ -53,21 +59,23 @@ MainWindow::MainWindow() : m_lifecycle(std::make_unique<WardrobeLifecycle>(*this
 
   AppSettings& settings = AppSettings::settings();
   settings.load(toRect(workArea()));
-  m_recentWardrobes = settings.recentFiles;
+  for (auto path = settings.recentFiles.rbegin(); path != settings.recentFiles.rend(); ++path)
+    m_recentWardrobes->add(*path);
 
-  m_clientView = new MainView(this, m_recentWardrobes);
+  // Before the views: their buttons show the window's commands.
+  makeActions();
+  m_clientView = new MainView(this, *m_recentWardrobes, *m_session);
   m_clientView->setGeometry(rect());
-  connect(m_clientView, &MainView::commandRequested, this, &MainWindow::executeCommand);
   connect(m_clientView, &MainView::openWardrobeRequested, this,
           [this](const std::wstring& path) { m_lifecycle->openRecentWardrobe(path); });
   m_viewer = new PhotoViewer(this);
   m_viewer->setCoveredView(m_clientView);
   connect(m_clientView, &MainView::viewerRequested, this, &MainWindow::openViewer);
-  installAccelerators();
   new WindowKeyFilter(this);
-  // Every time the event loop runs out of work the title is brought up to date.
-  connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock, this,
-          &MainWindow::updateTitle);
+  // The photos shown belong to the wardrobe that goes.
+  connect(m_session.get(), &WardrobeSession::wardrobeAboutToClose, m_viewer, &PhotoViewer::close);
+  connect(m_session.get(), &WardrobeSession::wardrobeOpened, this, &MainWindow::updateTitle);
+  connect(m_session.get(), &WardrobeSession::wardrobeClosed, this, &MainWindow::updateTitle);
 }
 
 MainWindow::~MainWindow() {
@@ -78,102 +86,77 @@ MainWindow::~MainWindow() {
   delete m_clientView;
   m_clientView = nullptr;
   AppSettings& settings = AppSettings::settings();
-  settings.recentFiles = m_recentWardrobes;
+  settings.recentFiles = m_recentWardrobes->paths();
   settings.save();
 }
 
-void MainWindow::installAccelerators() {
-  for (const Accelerator& accelerator : mainFrameAccelerators()) {
-    auto* action = new QAction(this);
-    action->setShortcut(QKeySequence(QString::fromLatin1(accelerator.key), QKeySequence::PortableText));
+void MainWindow::makeActions() {
+  const auto add = [this](int id, std::function<void()> handler) {
+    QAction* action = addCommandAction(this, id, QString(), std::move(handler));
     action->setShortcutContext(Qt::WindowShortcut);
-    const int id = accelerator.command;
-    connect(action, &QAction::triggered, this, [this, id] { executeCommand(id); });
-    addAction(action);
+    return action;
+  };
+  const auto whileViewShown = [this](void (WardrobeLifecycle::*step)()) {
+    return [this, step] {
+      if (m_clientView && m_clientView->isVisible()) (m_lifecycle.get()->*step)();
+    };
+  };
+  add(kCmdNew, whileViewShown(&WardrobeLifecycle::newWardrobe));
+  add(kCmdOpen, whileViewShown(&WardrobeLifecycle::openWardrobeDialog));
+  add(kCmdClose, [this] {
+    if (m_lifecycle->confirmAndCloseWardrobe(true)) m_lifecycle->closeWardrobe();
+  });
+  // From the command bar: the page that holds the button goes away, so the
+  // close waits until the click has been handled.
+  add(kCmdCloseWardrobe, [this] { QTimer::singleShot(0, this, [this] { triggerCommand(this, kCmdClose); }); });
+  add(kCmdSave, [this] { m_lifecycle->saveWardrobe(); });
+  add(kCmdFind, [this] { find(); });
+  add(kCmdPaste, [this] { paste(); });
+  add(kCmdRefresh, [this] { refresh(); });
+  add(kCmdAbout, [this] {
+    QWidget* owner = QApplication::activeWindow();
+    showAbout(owner ? owner : this);
+  });
+  add(kCmdHelpContents, [] { openHelp(); });
+  add(kCmdTellAFriend, [this] { openWebPage("/tell-a-friend.html"); });
+  add(kCmdVisitWebsite, [this] { openWebPage(""); });
+  add(kCmdOnlineTutorials, [this] { openWebPage("/tutorials.html"); });
+  add(kCmdDonate, [this] { openWebPage("/donate.html"); });
+  // Their keys belong to the window; the panes act on them themselves.
+  for (int id : {kCmdCopy, kCmdCut, kCmdUndo, kCmdPrint, kCmdNextPane, kCmdPreviousPane}) add(id, [] {});
+  for (const Accelerator& accelerator : mainFrameAccelerators()) {
+    QAction* action = findCommandAction(this, accelerator.command);
+    if (!action) continue;
+    QList<QKeySequence> keys = action->shortcuts();
+    keys.push_back(QKeySequence(QString::fromLatin1(accelerator.key), QKeySequence::PortableText));
+    action->setShortcuts(keys);
   }
 }
 
-Wardrobe* MainWindow::wardrobe() const { return m_lifecycle->wardrobe(); }
+Wardrobe* MainWindow::wardrobe() const { return m_session->wardrobe(); }
 
-bool MainWindow::executeCommand(int id) {
+void MainWindow::find() {
+  if (!isVisible() || !isEnabled() || !m_clientView || !m_clientView->isVisible() || !wardrobe() ||
+      selectedTab() != 1)
+    return;
+  const QWidget* focus = QApplication::focusWidget();
+  if (focus && focus->objectName().compare(QStringLiteral("InlineEditor"), Qt::CaseInsensitive) == 0) return;
+  if (SearchBox* box = m_clientView->searchBox()) box->activate();
+}
+
+void MainWindow::paste() {
   WardrobePage* page = m_clientView ? m_clientView->wardrobeView() : nullptr;
-  const bool viewShown = m_clientView && m_clientView->isVisible();
-  switch (id) {
-    case kCmdNew:
-      if (viewShown) m_lifecycle->newWardrobe();
-      return true;
-    case kCmdOpen:
-      if (viewShown) m_lifecycle->openWardrobeDialog();
-      return true;
-    case kCmdClose:
-      if (m_lifecycle->confirmAndCloseWardrobe(true)) m_lifecycle->closeWardrobe();
-      return true;
-    case kCmdSave:
-      m_lifecycle->saveWardrobe();
-      return true;
-    case kCmdFind: {
-      if (!isVisible() || !isEnabled() || !viewShown || !wardrobe() || selectedTab() != 1) return true;
-      const QWidget* focus = QApplication::focusWidget();
-      if (focus && focus->objectName().compare(QStringLiteral("InlineEditor"), Qt::CaseInsensitive) == 0) return true;
-      if (SearchBox* box = m_clientView->searchBox()) box->activate();
-      return true;
-    }
-    case kCmdPaste:
-      if (page && page->itemListHasFocus()) page->routeCommand(kCmdListPaste);
-      return true;
-    case kCmdRefresh:
-      if (page && selectedTab() == 1 && page->itemListShown()) page->routeCommand(kCmdListRefresh);
-      return true;
-    case kCmdAbout: {
-      QWidget* owner = QApplication::activeWindow();
-      showAbout(owner ? owner : this);
-      return true;
-    }
-    case kCmdHelpContents:
-      openHelp();
-      return true;
-    case kCmdTellAFriend:
-      openWebPage("/tell-a-friend.html");
-      return true;
-    case kCmdVisitWebsite:
-      openWebPage("");
-      return true;
-    case kCmdOnlineTutorials:
-      openWebPage("/tutorials.html");
-      return true;
-    case kCmdDonate:
-      openWebPage("/donate.html");
-      return true;
-    case kCmdCloseWardrobe:
-      // From the command bar: the page that holds the button goes away, so
-      // the close waits until the click has been handled.
-      postCommand(this, kCmdClose);
-      return true;
-    case kCmdCopy:
-    case kCmdCut:
-    case kCmdUndo:
-    case kCmdPrint:
-    case kCmdNextPane:
-    case kCmdPreviousPane:
-      // Their keys belong to the window; the panes act on them themselves.
-      return true;
-    default:
-      // Commands that belong to a pane of the wardrobe page.
-      return page && page->routeCommand(id);
-  }
+  if (page && page->itemListHasFocus()) triggerCommand(page->itemList(), kCmdListPaste);
+}
+
+void MainWindow::refresh() {
+  WardrobePage* page = m_clientView ? m_clientView->wardrobeView() : nullptr;
+  if (page && selectedTab() == 1 && page->itemListShown()) triggerCommand(page->itemList(), kCmdListRefresh);
 }
 
 void MainWindow::openWebPage(const char* pagePath) {
   // A page that cannot be opened shows nothing.
   openAddress(webPageAddress(QString::fromLatin1(pagePath)));
-}
-
-bool MainWindow::event(QEvent* event) {
-  if (event->type() == CommandEvent::eventType()) {
-    executeCommand(static_cast<CommandEvent*>(event)->id());
-    return true;
-  }
-  return QWidget::event(event);
 }
 
 void MainWindow::openFromCommandLine(const std::wstring& path) { m_lifecycle->openWardrobeFromOutside(path); }
@@ -333,14 +316,6 @@ void MainWindow::openViewer(const std::vector<Item*>& items, int index) {
     photos.push_back(items[i]->mainPhotoPath());
   }
   if (start >= 0) m_viewer->open(std::move(photos), start);
-}
-
-bool MainWindow::attachWardrobe(Wardrobe& wardrobe) { return m_clientView && m_clientView->attachWardrobe(wardrobe); }
-
-void MainWindow::detachWardrobe() {
-  // The photos shown belong to the wardrobe that goes.
-  if (m_viewer) m_viewer->close();
-  if (m_clientView) m_clientView->detachWardrobe();
 }
 
 void MainWindow::showWardrobeTab(bool select) {

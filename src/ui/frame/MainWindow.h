@@ -1,10 +1,11 @@
 // The program's one top-level window. It owns the window tree (the header
 // with the tabs and the search box, the page stack with the home page and
-// the wardrobe page), routes every command through executeCommand, holds the
-// open wardrobe (through the lifecycle) and the working list of recent
-// wardrobes, restores and records its placement, keeps its title, and loads
-// the settings when made and saves them when destroyed.
-// User-interface thread only.
+// the wardrobe page), the session of the open wardrobe (opened and closed
+// through the lifecycle), the working list of recent wardrobes and the
+// window's own commands (actions with their keys: New, Open, Save, Find,
+// the web pages, Close Wardrobe...). It restores and records its placement,
+// keeps its title, and loads the settings when made and saves them when
+// destroyed. User-interface thread only.
 #pragma once
 
 #include <QWidget>
@@ -23,7 +24,9 @@ namespace tavoro::ui {
 
 class PhotoViewer;
 class MainView;
+class RecentWardrobes;
 class WardrobeLifecycle;
+class WardrobeSession;
 
 class MainWindow : public QWidget, public ProgramWindow {
   Q_OBJECT
@@ -37,10 +40,6 @@ class MainWindow : public QWidget, public ProgramWindow {
   MainWindow();
   // Destroys the child windows first, then writes the settings.
   ~MainWindow() override;
-
-  // The one routing function of the program's commands (menus, keys,
-  // buttons, links, posted commands). False for ids the frame does not know.
-  bool executeCommand(int id);
 
   // ProgramWindow
   void openFromCommandLine(const std::wstring& path) override;
@@ -56,8 +55,9 @@ class MainWindow : public QWidget, public ProgramWindow {
   void requestClose() override;
 
   WardrobeLifecycle& lifecycle() const { return *m_lifecycle; }
+  WardrobeSession& session() const { return *m_session; }
   Wardrobe* wardrobe() const;
-  std::vector<std::wstring>& recentWardrobes() { return m_recentWardrobes; }
+  RecentWardrobes& recentWardrobes() const { return *m_recentWardrobes; }
   MainView* clientView() const { return m_clientView; }
   // The photo viewer, shown in place of the client view while it is open.
   PhotoViewer* viewer() const { return m_viewer; }
@@ -65,10 +65,6 @@ class MainWindow : public QWidget, public ProgramWindow {
   // left out), starting at the one of items[index].
   void openViewer(const std::vector<tavoro::Item*>& items, int index);
 
-  // The wardrobe page: the lifecycle hands it the open wardrobe and takes it
-  // back; the tab follows.
-  bool attachWardrobe(Wardrobe& wardrobe);
-  void detachWardrobe();
   void showWardrobeTab(bool select);
   void hideWardrobeTab();
   // The index of the selected tab: 0 the home page, 1 the wardrobe page.
@@ -83,13 +79,17 @@ class MainWindow : public QWidget, public ProgramWindow {
   bool placementRestored() const { return m_placementRestored; }
 
  protected:
-  bool event(QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
   void focusInEvent(QFocusEvent* event) override;
 
  private:
-  void installAccelerators();
+  // The window's commands, each an action with its keys from the
+  // accelerator table.
+  void makeActions();
+  void find();
+  void paste();
+  void refresh();
   void runFirstIdle();
   void showAtPlacement();
   void restorePlacement();
@@ -97,7 +97,8 @@ class MainWindow : public QWidget, public ProgramWindow {
   QMargins windowFrameMargins() const;
   void openWebPage(const char* pagePath);
 
-  std::vector<std::wstring> m_recentWardrobes;
+  std::unique_ptr<RecentWardrobes> m_recentWardrobes;
+  std::unique_ptr<WardrobeSession> m_session;
   std::unique_ptr<WardrobeLifecycle> m_lifecycle;
   MainView* m_clientView = nullptr;
   PhotoViewer* m_viewer = nullptr;

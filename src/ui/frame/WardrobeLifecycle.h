@@ -22,7 +22,8 @@ class WardrobeLifecycle {
   WardrobeLifecycle(const WardrobeLifecycle&) = delete;
   WardrobeLifecycle& operator=(const WardrobeLifecycle&) = delete;
 
-  Wardrobe* wardrobe() const { return m_wardrobe.get(); }
+  // The open wardrobe (the window's session holds it), or null.
+  Wardrobe* wardrobe() const;
 
   // The New command: closes the open wardrobe (asking first), then asks for
   // a name and folder and makes the wardrobe there. Its file is written by
@@ -63,7 +64,6 @@ class WardrobeLifecycle {
   void endTyping();
 
   MainWindow& m_frame;
-  std::unique_ptr<Wardrobe> m_wardrobe;
 };
 
 }  // namespace tavoro::ui

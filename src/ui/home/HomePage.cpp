@@ -1,14 +1,13 @@
 #include "ui/home/HomePage.h"
 
-#include <QAbstractEventDispatcher>
-
-#include "ui/home/HomePageDialog.h"
+#include "ui/frame/RecentWardrobes.h"
 #include "ui/home/HomeNavigationBar.h"
+#include "ui/home/HomePageDialog.h"
 #include "ui/home/RecentWardrobeList.h"
 
 namespace tavoro::ui {
 
-HomePage::HomePage(std::vector<std::wstring>& recentWardrobes, QWidget* parent)
+HomePage::HomePage(RecentWardrobes& recentWardrobes, QWidget* parent)
     : QWidget(parent),
       m_recentWardrobes(recentWardrobes),
       m_navi(new HomeNavigationBar(this)),
@@ -17,18 +16,17 @@ HomePage::HomePage(std::vector<std::wstring>& recentWardrobes, QWidget* parent)
   connect(m_navi, &HomeNavigationBar::commandRequested, this, &HomePage::commandRequested);
   connect(m_page, &HomePageDialog::commandRequested, this, &HomePage::commandRequested);
   connect(m_page, &HomePageDialog::openWardrobeRequested, this, &HomePage::openWardrobeRequested);
-  // The working list changes behind the page's back (a failed open from it,
-  // "Clear List" in a dialog opened over it, a save): whenever the event
-  // loop has nothing left to do, a shown page catches up.
-  connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock, this, [this] {
-    if (m_filled && isVisible() && m_shownList != m_recentWardrobes) refreshRecentWardrobes();
+  // Reading each file's name costs a file read: a hidden page catches up
+  // when it is shown.
+  connect(&m_recentWardrobes, &RecentWardrobes::changed, this, [this] {
+    m_stale = true;
+    if (isVisible()) refreshRecentWardrobes();
   });
 }
 
 void HomePage::refreshRecentWardrobes() {
   m_page->recentList()->fill();
-  m_shownList = m_recentWardrobes;
-  m_filled = true;
+  m_stale = false;
 }
 
 void HomePage::resizeEvent(QResizeEvent*) {
@@ -38,8 +36,7 @@ void HomePage::resizeEvent(QResizeEvent*) {
 
 void HomePage::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
-  // Reading each file's name costs a file read, so only a changed list is read again.
-  if (!m_filled || m_shownList != m_recentWardrobes) refreshRecentWardrobes();
+  if (m_stale) refreshRecentWardrobes();
 }
 
 }  // namespace tavoro::ui

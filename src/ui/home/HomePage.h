@@ -5,31 +5,31 @@
 
 #include <QWidget>
 #include <string>
-#include <vector>
 
 namespace tavoro::ui {
 
 class HomePageDialog;
 class HomeNavigationBar;
+class RecentWardrobes;
 
 class HomePage : public QWidget {
   Q_OBJECT
 
  public:
   // recentWardrobes: the main window's working list; it must outlive the page.
-  explicit HomePage(std::vector<std::wstring>& recentWardrobes, QWidget* parent = nullptr);
+  explicit HomePage(RecentWardrobes& recentWardrobes, QWidget* parent = nullptr);
 
   HomeNavigationBar* naviCtrl() const { return m_navi; }
   HomePageDialog* homePage() const { return m_page; }
 
   // Shows the working list again (names are read anew from the files). The
-  // page also does this by itself when it is shown, and while it is shown,
-  // whenever the list has changed.
+  // page does this by itself when it is shown, and while it is shown
+  // whenever the list changes.
   void refreshRecentWardrobes();
 
  signals:
   // A main-window command from a button or a link (New, Open, About, help,
-  // tutorials, donation).
+  // tutorials, donation), by its number in the page's tables.
   void commandRequested(int commandId);
   // Open this wardrobe file (from the recent wardrobes).
   void openWardrobeRequested(const std::wstring& path);
@@ -39,9 +39,8 @@ class HomePage : public QWidget {
   void showEvent(QShowEvent* event) override;
 
  private:
-  std::vector<std::wstring>& m_recentWardrobes;
-  std::vector<std::wstring> m_shownList;
-  bool m_filled = false;
+  RecentWardrobes& m_recentWardrobes;
+  bool m_stale = true;  // the list changed since it was last shown
   HomeNavigationBar* m_navi;
   HomePageDialog* m_page;
 };

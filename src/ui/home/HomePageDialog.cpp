@@ -55,7 +55,7 @@ QLabel* picture(QWidget* parent, int pictureId, QPoint place) {
 
 }  // namespace
 
-HomePageDialog::HomePageDialog(std::vector<std::wstring>& recentWardrobes, QWidget* parent)
+HomePageDialog::HomePageDialog(RecentWardrobes& recentWardrobes, QWidget* parent)
     : QWidget(parent), m_recent(new RecentWardrobeList(recentWardrobes, this)) {
   setObjectName(QStringLiteral("HomePageDialog"));
   setAutoFillBackground(false);

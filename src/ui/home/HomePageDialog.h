@@ -14,6 +14,7 @@ namespace tavoro::ui {
 
 class ImageButton;
 class RecentWardrobeList;
+class RecentWardrobes;
 
 class HomePageDialog : public QWidget {
   Q_OBJECT
@@ -32,7 +33,7 @@ class HomePageDialog : public QWidget {
   static constexpr int kButtonWidth = 350;
   static constexpr int kButtonHeight = 52;
 
-  explicit HomePageDialog(std::vector<std::wstring>& recentWardrobes, QWidget* parent = nullptr);
+  explicit HomePageDialog(RecentWardrobes& recentWardrobes, QWidget* parent = nullptr);
 
   // The part with this control id (null for none); the image buttons are
   // ImageButton, the recent list is recentList().

@@ -6,8 +6,6 @@
 
 #include "settings/AppSettings.h"
 #include "ui/collections/CollectionPane.h"
-#include "ui/common/CommandEvent.h"
-#include "ui/common/CommandIds.h"
 #include "ui/controls/CommandBar.h"
 #include "ui/details/ItemDetailsPane.h"
 #include "ui/details/DetailsHint.h"
@@ -15,7 +13,9 @@
 #include "ui/frame/PageStack.h"
 #include "ui/items/ItemListPane.h"
 #include "ui/menus/MenuTables.h"
+#include "ui/search/SearchBox.h"
 #include "ui/search/SearchResultsPane.h"
+#include "ui/session/WardrobeSession.h"
 
 namespace tavoro::ui {
 
@@ -27,17 +27,18 @@ const QColor kSplitterMiddle(211, 221, 241);
 
 }  // namespace
 
-WardrobePage::WardrobePage(QWidget* parent)
+WardrobePage::WardrobePage(WardrobeSession& session, const QList<QAction*>& windowActions, QWidget* parent)
     : QWidget(parent),
+      m_session(session),
       m_commandBar(new CommandBar(kMenuCmdBar, this)),
-      m_collections(new CollectionPane(this)),
+      m_collections(new CollectionPane(session, this)),
       m_middle(new PageStack(this)),
       m_right(new PageStack(this)),
-      m_itemList(new ItemListPane),
-      m_searchResults(new SearchResultsPane),
+      m_itemList(new ItemListPane(session)),
+      m_searchResults(new SearchResultsPane(session)),
       m_hint(new DetailsHint),
-      m_details(new ItemDetailsPane),
-      m_infoStrip(new InfoStrip) {
+      m_details(new ItemDetailsPane(session)),
+      m_infoStrip(new InfoStrip(session)) {
   setObjectName(QStringLiteral("WardrobePage"));
   setMouseTracking(true);
   m_middle->setObjectName(QStringLiteral("MiddlePageStack"));
@@ -54,9 +55,36 @@ WardrobePage::WardrobePage(QWidget* parent)
   if (settings.leftPaneWidth >= kSidePaneMinimum) m_layout.leftWidth = settings.leftPaneWidth;
   if (settings.midPaneWidth >= kMidPaneMinimum) m_layout.midWidth = settings.midPaneWidth;
 
-  connect(m_commandBar, &CommandBar::commandTriggered, this, &WardrobePage::routeCommand);
-  connectPanes();
-  updateCommandStates();
+  m_commandBar->bindActions(m_itemList->actions() + m_searchResults->actions() + windowActions);
+  connect(&m_session, &WardrobeSession::searchChanged, this, &WardrobePage::showSessionPages);
+  connect(&m_session, &WardrobeSession::selectionChanged, this, &WardrobePage::showSessionPages);
+  connect(m_itemList, &ItemListPane::viewerRequested, this, &WardrobePage::viewerRequested);
+}
+
+void WardrobePage::showSessionPages() {
+  m_middle->showPage(m_session.searchShown() ? kSearchResultsPage : kItemListPage);
+  m_right->showPage(m_session.selectedItem() ? kDetailsPage : kHintPage);
+}
+
+void WardrobePage::setSearchBox(SearchBox* box) {
+  m_searchBox = box;
+  if (!box) return;
+  connect(box, &SearchBox::notified, this, [this](const QString& text, int flags) {
+    if (flags & (SearchBox::kTextChanged | SearchBox::kTextEmptied)) m_session.search(text);
+  });
+  // The cue names the current collection.
+  const auto follow = [this, box] { box->setCollection(m_session.currentCollection()); };
+  connect(&m_session, &WardrobeSession::currentCollectionChanged, box, follow);
+  connect(&m_session, &WardrobeSession::collectionRenamed, box, qOverload<>(&QWidget::update));
+  connect(&m_session, &WardrobeSession::wardrobeAboutToClose, box, [box] {
+    box->clear();
+    box->setCollection(nullptr);
+  });
+  // "Hide Search Results" empties the box.
+  connect(&m_session, &WardrobeSession::searchChanged, box, [this, box] {
+    if (m_session.searchText().isEmpty() && !box->text().isEmpty()) box->clear();
+  });
+  follow();
 }
 
 WardrobePage::~WardrobePage() {
@@ -139,41 +167,6 @@ void WardrobePage::paintEvent(QPaintEvent*) {
     const QRect gap = toQRect(splitterRect(m_layout, splitter));
     if (gap.isEmpty()) continue;
     painter.fillRect(QRect(gap.left() + 1, gap.top(), 1, gap.height()), kSplitterMiddle);
-  }
-}
-
-// --- Commands -----------------------------------------------------------------
-
-bool WardrobePage::routeCommand(int id) {
-  switch (id) {
-    case kCmdCloseWardrobe:
-    case kCmdTellAFriend:
-    case kCmdVisitWebsite:
-    case kCmdHelpContents:
-      emit commandRequested(id);
-      return true;
-    case kCmdHideSearchResults:
-      hideSearchResults();
-      return true;
-    case kCmdDeleteSelectedPhotos:
-      postCommand(m_itemList, kCmdDelete);
-      return true;
-    case kCmdAddPhotos:
-    case kCmdListPaste:
-    case kCmdListRefresh:
-    case kCmdViewThumbnails:
-    case kCmdViewIcons:
-    case kCmdViewList:
-    case kCmdViewDetails:
-    case kCmdArrangeByName:
-    case kCmdArrangeByDateAdded:
-    case kCmdRenameEntry:
-    case kCmdSelectAllEntries:
-    case kCmdSelectInverse:
-      postCommand(m_itemList, id);
-      return true;
-    default:
-      return false;
   }
 }
 

@@ -45,7 +45,7 @@ void SearchResultRow::dropMarkup() {
 void SearchResultRow::ensureMarkup() const {
   if (m_markupReady || !m_result.item) return;
   // Without a query in the engine (it was reset meanwhile) the name shows plain.
-  if (!SearchEngine::instance().rowMarkup(m_result)) {
+  if (!m_context.search || !m_context.search->rowMarkup(m_result)) {
     m_result.nameMarkup = escapeMarkupText(m_result.item->name());
     m_result.detailMarkup.clear();
   }
@@ -54,7 +54,8 @@ void SearchResultRow::ensureMarkup() const {
 
 void SearchResultRow::paintThumbnail(QPainter& painter, const QRect& box) const {
   if (m_thumbnail.isNull()) {
-    const std::optional<QImage> image = resultThumbnail(*m_result.item, m_context.thumbnailReady);
+    const std::optional<QImage> image = m_context.previews ? resultThumbnail(*m_context.previews, *m_result.item, m_context.thumbnailReady)
+                                                          : std::nullopt;
     if (!image) return;
     QImage fitted = image->width() > box.width() || image->height() > box.height()
                         ? image->scaled(box.size(), Qt::KeepAspectRatio, Qt::SmoothTransformation)

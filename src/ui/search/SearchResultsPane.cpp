@@ -1,27 +1,31 @@
 #include "ui/search/SearchResultsPane.h"
 
-#include "ui/search/SearchResultsBanner.h"
+#include "ui/common/CommandActions.h"
+#include "ui/common/CommandIds.h"
 #include "ui/search/SearchResultList.h"
+#include "ui/search/SearchResultsBanner.h"
+#include "ui/session/WardrobeSession.h"
 
 namespace tavoro::ui {
 
-SearchResultsPane::SearchResultsPane(QWidget* parent)
-    : QWidget(parent), m_banner(new SearchResultsBanner(this)), m_list(new SearchResultList(this)) {
+SearchResultsPane::SearchResultsPane(WardrobeSession& session, QWidget* parent)
+    : QWidget(parent),
+      m_session(session),
+      m_banner(new SearchResultsBanner(this)),
+      m_list(new SearchResultList(session, this)) {
   setObjectName(QStringLiteral("SearchResultsPane"));
-}
-
-void SearchResultsPane::setScope(Collection* collection) {
-  m_banner->setCollection(collection);
-  m_list->setScope(collection);
-}
-
-bool SearchResultsPane::runSearch(const QString& text) {
-  return m_list->runSearch(text);
-}
-
-void SearchResultsPane::close() {
-  m_list->close();
-  m_banner->setCollection(nullptr);
+  QAction* hide =
+      addCommandAction(this, kCmdHideSearchResults, QStringLiteral("Hide Search Results"), [this] {
+        m_session.hideSearch();
+      });
+  const auto follow = [this, hide] {
+    hide->setEnabled(m_session.searchShown());
+    m_banner->setCollection(m_session.searchShown() ? m_session.currentCollection() : nullptr);
+  };
+  connect(&m_session, &WardrobeSession::searchChanged, this, follow);
+  connect(&m_session, &WardrobeSession::wardrobeAboutToClose, this, [this] { m_banner->setCollection(nullptr); });
+  connect(&m_session, &WardrobeSession::collectionRenamed, m_banner, qOverload<>(&QWidget::update));
+  follow();
 }
 
 void SearchResultsPane::resizeEvent(QResizeEvent*) {

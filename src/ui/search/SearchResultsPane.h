@@ -1,40 +1,31 @@
-// SearchResultsPane: the search results, shown in place of the item
-// list while a search is shown: the banner on top and the result list below
-// it. User-interface thread only.
+// SearchResultsPane: the search results, shown in place of the item list
+// while the session shows a search: the banner on top, naming the searched
+// collection, and the result list below it. It owns "Hide Search Results".
+// User-interface thread only.
 #pragma once
 
-#include <QString>
 #include <QWidget>
-
-namespace tavoro {
-class Collection;
-}
 
 namespace tavoro::ui {
 
 class SearchResultsBanner;
 class SearchResultList;
+class WardrobeSession;
 
 class SearchResultsPane : public QWidget {
   Q_OBJECT
 
  public:
-  explicit SearchResultsPane(QWidget* parent = nullptr);
+  explicit SearchResultsPane(WardrobeSession& session, QWidget* parent = nullptr);
 
   SearchResultsBanner* banner() const { return m_banner; }
   SearchResultList* list() const { return m_list; }
-
-  // The collection searched: the banner names it, the list searches it.
-  void setScope(Collection* collection);
-  // Searches again for the text (see SearchResultList::runSearch).
-  bool runSearch(const QString& text);
-  // "Hide Search Results": the rows go, the scope is forgotten.
-  void close();
 
  protected:
   void resizeEvent(QResizeEvent* event) override;
 
  private:
+  WardrobeSession& m_session;
   SearchResultsBanner* m_banner;
   SearchResultList* m_list;
 };

@@ -19,6 +19,7 @@
 #include "ui/controls/ImageButton.h"
 #include "ui/home/HomePageDialog.h"
 #include "ui/home/HomeNavigationBar.h"
+#include "ui/frame/RecentWardrobes.h"
 #include "ui/home/HomePage.h"
 #include "ui/home/NavigationLink.h"
 #include "ui/home/RecentWardrobeList.h"
@@ -223,7 +224,7 @@ TEST(NavigationLinkTest, ActivationByKindOfLink) {
 }
 
 TEST(HomePageDialogTest, ButtonsSendTheirCommands) {
-  std::vector<std::wstring> recent;
+  RecentWardrobes recent;
   HomePageDialog page(recent);
   page.resize(720, 597);
   page.show();
@@ -260,7 +261,7 @@ TEST(HomePageDialogTest, ButtonImagesShowTheFrameWhenHotOrPressed) {
 }
 
 TEST(HomePageDialogTest, SeparatorAndNoticeFollowTheBottomButNotAboveTheirPlace) {
-  std::vector<std::wstring> recent;
+  RecentWardrobes recent;
   HomePageDialog page(recent);
   page.show();
   QWidget* banner = page.control(HomePageDialog::kIdBanner);
@@ -293,14 +294,16 @@ TEST(HomePageDialogTest, SeparatorAndNoticeFollowTheBottomButNotAboveTheirPlace)
 // does not exist, in the order of the working list.
 struct RecentFixture {
   test::TempDir dir;
-  std::vector<std::wstring> recent;
+  std::vector<std::wstring> paths;
+  RecentWardrobes recent;
   std::unique_ptr<RecentWardrobeList> list;
 
   RecentFixture() {
     Wardrobe wardrobe(dir.path(), L"Summer Clothes");
     EXPECT_TRUE(writeWardrobe(wardrobe));
     test::writeFile(dir / L"notes.twd", "this is not a wardrobe");
-    recent = {wardrobe.wardrobeFilePath(), dir / L"notes.twd", dir / L"gone/my.wardrobe.twd", dir / L"plain"};
+    paths = {wardrobe.wardrobeFilePath(), dir / L"notes.twd", dir / L"gone/my.wardrobe.twd", dir / L"plain"};
+    for (auto path = paths.rbegin(); path != paths.rend(); ++path) recent.add(*path);
     list = std::make_unique<RecentWardrobeList>(recent);
     list->resize(400, 300);
     list->fill();
@@ -315,7 +318,7 @@ TEST(RecentWardrobeListTest, RowsAreNamedFromTheFileOrItsFileName) {
   const wchar_t* names[] = {L"Summer Clothes", L"notes", L"my.wardrobe", L"plain"};
   for (int i = 0; i < 4; ++i) {
     EXPECT_EQ(f.list->rowName(i), names[i]) << i;
-    EXPECT_EQ(f.list->rowPath(i), f.recent[static_cast<size_t>(i)]);
+    EXPECT_EQ(f.list->rowPath(i), f.paths[static_cast<size_t>(i)]);
     EXPECT_EQ(f.list->rowRect(i).height(), 40);
   }
   EXPECT_EQ(RecentWardrobeList::nameOf(L"  /data/winter.v2.twd "), L"winter.v2");
@@ -326,32 +329,29 @@ TEST(RecentWardrobeListTest, RowsAreNamedFromTheFileOrItsFileName) {
 // from it, "Clear List" in a dialog opened over it, a save): the page follows.
 TEST(HomePageTest, TheRecentWardrobesFollowTheWorkingListWhileShown) {
   test::TempDir dir;
-  std::vector<std::wstring> recent = {dir / L"a/A.twd", dir / L"b/B.twd"};
+  RecentWardrobes recent({dir / L"a/A.twd", dir / L"b/B.twd"});
   HomePage view(recent);
   view.resize(1000, 600);
   view.show();
   const RecentWardrobeList* list = view.homePage()->recentList();
-  // After an event loop that ran out of work and waited, as the program's does.
+  // At once, without waiting for the event loop.
   const auto shows = [&](const std::vector<std::wstring>& paths) {
-    QEventLoop loop;
-    QTimer::singleShot(50, &loop, &QEventLoop::quit);
-    loop.exec();
     if (list->rowCount() != static_cast<int>(paths.size())) return false;
     for (int i = 0; i < list->rowCount(); ++i)
       if (list->rowPath(i) != paths[static_cast<size_t>(i)]) return false;
     return true;
   };
-  EXPECT_TRUE(shows(recent));
-  recent.erase(recent.begin());
+  EXPECT_TRUE(shows(recent.paths()));
+  recent.remove(dir / L"a/A.twd");
   EXPECT_TRUE(shows({dir / L"b/B.twd"})) << "a path taken out";
-  recent.insert(recent.begin(), dir / L"c/C.twd");
+  recent.add(dir / L"c/C.twd");
   EXPECT_TRUE(shows({dir / L"c/C.twd", dir / L"b/B.twd"})) << "a path put in front";
   recent.clear();
   EXPECT_TRUE(shows({})) << "the list cleared";
 }
 
 TEST(RecentWardrobeListTest, EmptyListSaysSoInTheTopHalf) {
-  std::vector<std::wstring> recent;
+  RecentWardrobes recent;
   RecentWardrobeList list(recent);
   list.resize(300, 200);
   list.fill();
@@ -414,7 +414,7 @@ TEST(RecentWardrobeListTest, OpenCopyAndDoubleClickActOnTheSelectedRow) {
   QSignalSpy opened(f.list.get(), &RecentWardrobeList::openRequested);
   QTest::mouseClick(f.list->viewport(), Qt::RightButton, Qt::NoModifier, f.rowCentre(1));
   openContextMenu(*f.list, f.rowCentre(1), kCmdCopyPathToClipboard);
-  EXPECT_EQ(QGuiApplication::clipboard()->text(), QString::fromStdWString(f.recent[1]));
+  EXPECT_EQ(QGuiApplication::clipboard()->text(), QString::fromStdWString(f.paths[1]));
   openContextMenu(*f.list, f.rowCentre(1), kCmdOpenRecent);
   // A double-click: its first click selects the row.
   QTest::mouseClick(f.list->viewport(), Qt::LeftButton, Qt::NoModifier, f.rowCentre(3));
@@ -426,7 +426,7 @@ TEST(RecentWardrobeListTest, OpenCopyAndDoubleClickActOnTheSelectedRow) {
 
 TEST(RecentWardrobeListTest, ClearListAsksFirst) {
   RecentFixture f;
-  const std::vector<std::wstring> before = f.recent;
+  const std::vector<std::wstring> before = f.recent.paths();
   QSignalSpy changed(f.list.get(), &RowList::selectionChanged);
   QTest::mouseClick(f.list->viewport(), Qt::LeftButton, Qt::NoModifier, f.rowCentre(0));
   const qsizetype afterClick = changed.count();
@@ -439,19 +439,19 @@ TEST(RecentWardrobeListTest, ClearListAsksFirst) {
   EXPECT_EQ(boxes.last().defaultButton, kIdNo);
   EXPECT_EQ(boxes.last().icon, QMessageBox::Question);
   EXPECT_EQ(boxes.last().owner, f.list.get());
-  EXPECT_EQ(f.recent, before);
+  EXPECT_EQ(f.recent.paths(), before);
   EXPECT_EQ(f.list->rowCount(), 4);
 
   openContextMenu(*f.list, f.rowCentre(0), kCmdClearRecentList);
   EXPECT_EQ(boxes.count(), 2u);
-  EXPECT_TRUE(f.recent.empty());
+  EXPECT_TRUE(f.recent.paths().empty());
   EXPECT_EQ(f.list->rowCount(), 0);
   EXPECT_EQ(changed.count(), afterClick + 1);  // the selected row went away
 }
 
 TEST(HomePageTest, ColumnAndPageShareTheViewAndTheListFollowsTheWorkingList) {
   RecentFixture f;
-  std::vector<std::wstring> recent = {f.recent[0]};
+  RecentWardrobes recent({f.paths[0]});
   HomePage view(recent);
   view.resize(920, 597);
   QSignalSpy commands(&view, &HomePage::commandRequested);
@@ -466,14 +466,14 @@ TEST(HomePageTest, ColumnAndPageShareTheViewAndTheListFollowsTheWorkingList) {
 
   // The working list changed while the page was hidden: shown again, it shows the change.
   view.hide();
-  recent.insert(recent.begin(), f.recent[2]);
+  recent.add(f.paths[2]);
   view.show();
   ASSERT_EQ(list->rowCount(), 2);
   EXPECT_EQ(list->rowName(0), L"my.wardrobe");
 
   QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, list->rowRect(1).center());
   QTest::mouseDClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, list->rowRect(1).center());
-  EXPECT_EQ(opened, std::vector<std::wstring>{f.recent[0]});
+  EXPECT_EQ(opened, std::vector<std::wstring>{f.paths[0]});
   click(view.homePage()->control(HomePageDialog::kIdOpen));
   click(view.naviCtrl()->link(4), view.naviCtrl()->link(4)->textRect().center());
   ASSERT_EQ(commands.count(), 2);

@@ -11,14 +11,15 @@
 #include <QUrl>
 
 #include "FrameTestSupport.h"
+#include "PhotoFactory.h"
 #include "TestFiles.h"
+#include "TestSession.h"
 #include "settings/AppSettings.h"
 #include "platform/FileSystem.h"
 #include "ui/common/CommandIds.h"
 #include "ui/common/QtText.h"
 #include "ui/common/WebPages.h"
 #include "ui/controls/TabStrip.h"
-#include "ui/common/CommandEvent.h"
 #include "ui/frame/HeaderLayout.h"
 #include "ui/items/ItemListPane.h"
 #include "ui/frame/HeaderBar.h"
@@ -29,6 +30,7 @@
 #include "ui/frame/PageStack.h"
 #include "ui/frame/WardrobeLifecycle.h"
 #include "wardrobe/Wardrobe.h"
+#include "wardrobe/WardrobeFile.h"
 
 namespace tavoro::ui {
 namespace {
@@ -44,19 +46,14 @@ QMargins frameMargins(const QWidget& window) {
                   frame.bottom() - client.bottom());
 }
 
-// A widget that counts the commands posted to it and the keys it receives.
-// Records (and consumes) the commands posted to a widget.
-class CommandLog : public QObject {
+// Records the commands of a widget's actions as they are triggered.
+class CommandLog {
  public:
-  explicit CommandLog(QObject* target) { target->installEventFilter(this); }
-  std::vector<int> commands;
-
- protected:
-  bool eventFilter(QObject*, QEvent* event) override {
-    if (event->type() != CommandEvent::eventType()) return false;
-    commands.push_back(static_cast<CommandEvent*>(event)->id());
-    return true;
+  explicit CommandLog(const QWidget* owner) {
+    for (QAction* action : owner->actions())
+      QObject::connect(action, &QAction::triggered, [this, action] { commands.push_back(action->data().toInt()); });
   }
+  std::vector<int> commands;
 };
 
 // A widget that takes the focus and records the keys that reach it.
@@ -149,18 +146,15 @@ TEST_F(MainWindowTest, ThePlacementIsRecordedAtExitAndSavedWithTheSettings) {
   EXPECT_FALSE(reread.debut);
 }
 
-TEST_F(MainWindowTest, TheTitleIsBroughtUpToDateWheneverTheLoopGoesIdle) {
-  const std::wstring summer = writeWardrobeFile(L"Summer");
+TEST_F(MainWindowTest, TheTitleNamesTheOpenWardrobe) {
+  const std::wstring summer = writeWardrobeFile(L"Summer %1");
   auto frame = makeFrame();
   start(*frame);
+  // Opened and closed through the session, without the event loop's help.
   ASSERT_TRUE(frame->lifecycle().openWardrobe(summer, false, true));
-  EXPECT_EQ(frame->windowTitle(), QStringLiteral("Tavoro Wardrobe Manager - [Summer]"));
-  frame->wardrobe()->setName(L"Renamed %1");
-  // An event loop that runs out of work and waits.
-  QEventLoop loop;
-  QTimer::singleShot(50, &loop, &QEventLoop::quit);
-  loop.exec();
-  EXPECT_EQ(frame->windowTitle(), QStringLiteral("Tavoro Wardrobe Manager - [Renamed %1]"));
+  EXPECT_EQ(frame->windowTitle(), QStringLiteral("Tavoro Wardrobe Manager - [Summer %1]"));
+  frame->session().close();
+  EXPECT_EQ(frame->windowTitle(), QStringLiteral("Tavoro Wardrobe Manager"));
 }
 
 TEST_F(MainWindowTest, WebAndHelpCommandsOpenTheirPages) {
@@ -170,7 +164,7 @@ TEST_F(MainWindowTest, WebAndHelpCommandsOpenTheirPages) {
     return true;
   });
   auto frame = makeFrame();
-  for (int id : {kCmdTellAFriend, kCmdVisitWebsite, kCmdOnlineTutorials, kCmdDonate}) frame->executeCommand(id);
+  for (int id : {kCmdTellAFriend, kCmdVisitWebsite, kCmdOnlineTutorials, kCmdDonate}) test::trigger(frame.get(), id);
   setAddressOpener(std::move(previous));
   EXPECT_EQ(opened, (std::vector<QString>{QStringLiteral("http://www.tavoro.example/tell-a-friend.html"),
                                           QStringLiteral("http://www.tavoro.example"),
@@ -192,16 +186,26 @@ class FileUrlLog : public QObject {
 TEST_F(MainWindowTest, HelpOpensTheGuideBesideTheProgramWhenThereIsOne) {
   FileUrlLog log;
   auto frame = makeFrame();
-  frame->executeCommand(kCmdHelpContents);
+  test::trigger(frame.get(), kCmdHelpContents);
   EXPECT_TRUE(log.urls.empty());
   test::writeFile(m_dir / L"program/Help.html", "<html></html>");
-  frame->executeCommand(kCmdHelpContents);
+  test::trigger(frame.get(), kCmdHelpContents);
   ASSERT_EQ(log.urls.size(), 1u);
   EXPECT_EQ(log.urls[0], QUrl::fromLocalFile(toQString(m_dir / L"program/Help.html")));
 }
 
 TEST_F(MainWindowTest, KeysReachTheirCommandsAndTextFieldsKeepTheClipboardKeys) {
-  const std::wstring summer = writeWardrobeFile(L"Summer");
+  // A collection with a photo, shown: the item list's Paste and Refresh apply.
+  std::wstring summer;
+  {
+    Wardrobe wardrobe(m_wardrobes + L"/Summer", L"Summer");
+    Collection* shirts = wardrobe.collections().add(L"Shirts");
+    test::writeFile(m_dir / L"shirt.jpg", test::jpegBytes(8, 8));
+    ASSERT_NE(shirts->items().addFromPhotoFile(m_dir / L"shirt.jpg"), nullptr);
+    wardrobe.collections().setHotId(shirts->id());
+    ASSERT_TRUE(writeWardrobe(wardrobe));
+    summer = wardrobe.wardrobeFilePath();
+  }
   auto frame = makeFrame();
   start(*frame);
   QApplication::setActiveWindow(frame.get());
@@ -260,7 +264,7 @@ TEST_F(MainWindowTest, FindGoesToTheSearchBoxOnlyOnTheWardrobePage) {
   ASSERT_EQ(frame->clientView()->header()->searchBox(), box);
   QLineEdit* field = box->edit();
 
-  frame->executeCommand(kCmdFind);
+  test::trigger(frame.get(), kCmdFind);
   EXPECT_FALSE(field->hasFocus()) << "no wardrobe open";
   ASSERT_TRUE(frame->lifecycle().openWardrobe(summer, false, true));
   EXPECT_TRUE(box->isVisible());
@@ -268,7 +272,7 @@ TEST_F(MainWindowTest, FindGoesToTheSearchBoxOnlyOnTheWardrobePage) {
   editor->setObjectName(QStringLiteral("koCellEdit"));
   editor->show();
   editor->setFocus();
-  frame->executeCommand(kCmdFind);
+  test::trigger(frame.get(), kCmdFind);
   EXPECT_TRUE(editor->hasFocus()) << "the cell editor keeps the focus";
   editor->setObjectName(QStringLiteral("other"));
   QTest::keyClick(editor, Qt::Key_F, Qt::ControlModifier);
@@ -285,7 +289,7 @@ TEST_F(MainWindowTest, TheCommandBarClosesTheWardrobeAfterItsClick) {
   start(*frame);
   ASSERT_TRUE(frame->lifecycle().openWardrobe(summer, false, true));
   m_boxes.addAnswer(kIdYes);
-  frame->executeCommand(kCmdCloseWardrobe);
+  test::trigger(frame.get(), kCmdCloseWardrobe);
   EXPECT_NE(frame->wardrobe(), nullptr) << "posted, not carried out at once";
   QApplication::processEvents();
   EXPECT_EQ(frame->wardrobe(), nullptr);

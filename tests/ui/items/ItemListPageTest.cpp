@@ -7,6 +7,7 @@
 
 #include "FindWidget.h"
 #include "FrameTestSupport.h"
+#include "TestSession.h"
 #include "PhotoFactory.h"
 #include "TestFiles.h"
 #include "platform/FileSystem.h"
@@ -22,6 +23,7 @@
 #include "ui/items/ItemListModel.h"
 #include "ui/items/ItemListPane.h"
 #include "ui/page/WardrobePage.h"
+#include "ui/session/WardrobeSession.h"
 #include "ui/search/SearchBox.h"
 #include "ui/search/SearchResultsPane.h"
 #include "ui/search/SearchResultList.h"
@@ -83,7 +85,7 @@ TEST_F(ItemListPageTest, TheItemListDrivesTheRightPagesTheCommandBarAndTheViewer
   EXPECT_EQ(viewed.size(), 3u) << "the viewer request reaches the main window";
 
   // An item deleted from the search results leaves the item list as well.
-  frame->executeCommand(kCmdFind);
+  test::trigger(frame.get(), kCmdFind);
   QTest::keyClicks(frame->clientView()->searchBox()->edit(), QStringLiteral("oxford"));
   SearchResultList* results = page->searchResults()->list();
   ASSERT_EQ(results->rowCount(), 1);
@@ -91,20 +93,21 @@ TEST_F(ItemListPageTest, TheItemListDrivesTheRightPagesTheCommandBarAndTheViewer
   m_boxes.addAnswer(kIdYes);
   QTest::keyClick(results, Qt::Key_Delete);
   EXPECT_EQ(list->entryCount(), 2);
-  EXPECT_TRUE(page->routeCommand(kCmdHideSearchResults));
+  test::trigger(page->searchResults(), kCmdHideSearchResults);
   EXPECT_EQ(page->rightStack()->currentIndex(), WardrobePage::kHintPage) << "nothing selected in the list";
 
   // The command bar deletes the selected photos; the collection's count follows.
   list->selection()->select(list->model()->index(0, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
   m_boxes.addAnswer(kIdYes);
-  EXPECT_TRUE(page->routeCommand(kCmdDeleteSelectedPhotos));
+  CommandBar* bar = page->commandBar();
+  QTest::mouseClick(bar, Qt::LeftButton, {}, bar->buttonRect(kCmdDeleteSelectedPhotos).center());
   EXPECT_TRUE(QTest::qWaitFor([&] { return list->entryCount() == 1; }, 5000));
-  EXPECT_EQ(page->selectedCollection()->items().count(), 1u);
+  EXPECT_EQ(page->session().currentCollection()->items().count(), 1u);
   EXPECT_FALSE(page->commandBar()->isButtonEnabled(kCmdDeleteSelectedPhotos));
 
   // Deleting the collection shown, then closing the wardrobe, leave nothing behind.
   m_boxes.addAnswer(kIdYes);
-  page->collectionPane()->executeCommand(kCmdDelete);
+  test::trigger(page->collectionPane(), kCmdDelete);
   EXPECT_NE(list->collection(), nullptr);
   EXPECT_EQ(list->collection()->name(), L"Hats");
   EXPECT_EQ(list->entryCount(), 0);

@@ -47,6 +47,7 @@
 #include "ui/items/PhotoFileDialog.h"
 #include "ui/menus/PopupMenu.h"
 #include "ui/page/WardrobePage.h"
+#include "ui/session/WardrobeSession.h"
 #include "ui/search/SuggestionPopup.h"
 #include "ui/search/SearchBox.h"
 #include "ui/search/SearchResultsPane.h"
@@ -387,7 +388,7 @@ class JourneyTest : public FrameTest {
     addCollection(QStringLiteral("Shirts"));
     addCollection(QStringLiteral("Shoes"));
     EXPECT_EQ(collectionRows(), (std::vector<std::wstring>{L"Shirts", L"Shoes"}));
-    EXPECT_EQ(m_page->selectedCollection()->name(), L"Shoes") << "a new collection is selected";
+    EXPECT_EQ(m_page->session().currentCollection()->name(), L"Shoes") << "a new collection is selected";
 
     selectCollection(L"Shirts");
     m_boxes.addAnswer(kIdYes);
@@ -566,7 +567,7 @@ TEST_F(JourneyTest, ADayWithAWardrobeAndItComesBackAsItWasLeft) {
   EXPECT_EQ(m_frame->wardrobe()->wardrobeFilePath(), file);
   EXPECT_EQ(snapshotOf(*m_frame->wardrobe()), made);
   EXPECT_EQ(collectionRows(), (std::vector<std::wstring>{L"Shoes", L"Shirts"}));
-  EXPECT_EQ(m_page->selectedCollection()->name(), L"Shirts");
+  EXPECT_EQ(m_page->session().currentCollection()->name(), L"Shirts");
   EXPECT_EQ(itemList()->entryCount(), 23);
   EXPECT_EQ(searchBox()->cueText(), QStringLiteral("Search Shirts"));
   EXPECT_EQ(m_page->infoStrip()->shownTexts(), QStringList{QStringLiteral("23 items")});
@@ -621,7 +622,7 @@ TEST_F(JourneyTest, QuittingWithTheWardrobeOpenBringsItBackAtTheNextStart) {
   ASSERT_EQ(reopened.items.size(), 3u);
   EXPECT_TRUE(reopened.items[0].starts_with(L"Bags: boots [Colour=brown ]")) << toUtf8(reopened.items[0]);
   EXPECT_TRUE(reopened.items[1].starts_with(L"Bags: sandals [Colour=tan ]")) << toUtf8(reopened.items[1]);
-  EXPECT_EQ(m_page->selectedCollection()->name(), L"Bags");
+  EXPECT_EQ(m_page->session().currentCollection()->name(), L"Bags");
   EXPECT_EQ(itemList()->entryCount(), 3);
   waitForTheThumbnails();
 }

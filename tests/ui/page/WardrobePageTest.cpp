@@ -5,7 +5,6 @@
 #include "FindWidget.h"
 #include "FrameTestSupport.h"
 #include "settings/AppSettings.h"
-#include "search/SearchEngine.h"
 #include "ui/collections/CollectionPane.h"
 #include "ui/collections/CollectionRow.h"
 #include "ui/common/CommandIds.h"
@@ -17,6 +16,7 @@
 #include "ui/frame/WardrobeLifecycle.h"
 #include "ui/items/ItemListPane.h"
 #include "ui/page/WardrobePage.h"
+#include "ui/session/WardrobeSession.h"
 #include "wardrobe/Wardrobe.h"
 #include "wardrobe/WardrobeFile.h"
 
@@ -116,28 +116,25 @@ TEST_F(WardrobePageTest, TheSelectedCollectionDrivesThePagesAndTheCommandBar) {
   auto* list = test::findWidget<ItemListPane>(m_page, QStringLiteral("ItemListPane"));
   EXPECT_TRUE(list->hint().text().contains(QStringLiteral("\"Caps\""))) << list->hint().text().toStdString();
 
-  // With search results in the middle, another collection brings back the item list.
-  m_page->middleStack()->showPage(WardrobePage::kSearchResultsPage);
-  m_page->rightStack()->showPage(WardrobePage::kDetailsPage);
-  SearchEngine::instance().setScope(frame->wardrobe()->collections().at(1));
+  // The stacks follow the session: the search in the middle, one selected
+  // result's details at the right; another collection brings back the list.
+  WardrobeSession& session = m_page->session();
+  session.search(QStringLiteral("a"));
+  EXPECT_EQ(m_page->middleStack()->currentIndex(), WardrobePage::kSearchResultsPage);
+  EXPECT_TRUE(bar->isButtonEnabled(kCmdHideSearchResults));
+  EXPECT_FALSE(bar->isButtonEnabled(kCmdAddPhotos)) << "not while the search is shown";
   clickCollection(1);
   EXPECT_EQ(m_page->middleStack()->currentIndex(), WardrobePage::kItemListPage);
   EXPECT_EQ(m_page->rightStack()->currentIndex(), WardrobePage::kHintPage);
   EXPECT_TRUE(m_page->itemListShown());
   EXPECT_EQ(frame->wardrobe()->collections().hotId(), 1);
 
-  // Hiding the search results: the buttons follow the middle page.
-  m_page->middleStack()->showPage(WardrobePage::kSearchResultsPage);
-  EXPECT_TRUE(m_page->routeCommand(kCmdHideSearchResults));
+  // Hiding the search results from the command bar: the buttons follow.
+  session.search(QStringLiteral("a"));
+  QTest::mouseClick(bar, Qt::LeftButton, {}, bar->buttonRect(kCmdHideSearchResults).center());
   EXPECT_EQ(m_page->middleStack()->currentIndex(), WardrobePage::kItemListPage);
   EXPECT_TRUE(bar->isButtonEnabled(kCmdAddPhotos));
-
-  // Deleting the searched collection leaves the engine pointing nowhere.
-  SearchEngine::instance().setScope(frame->wardrobe()->collections().at(0));
-  m_boxes.addAnswer(kIdYes);
-  m_pane->executeCommand(kCmdDelete);
-  EXPECT_EQ(SearchEngine::instance().scope(), nullptr);
-  EXPECT_EQ(frame->wardrobe()->collections().count(), 1u);
+  EXPECT_TRUE(session.searchText().isEmpty());
 }
 
 TEST_F(WardrobePageTest, TheSelectedCollectionComesBackWithTheWardrobe) {
@@ -159,7 +156,7 @@ TEST_F(WardrobePageTest, TheSelectedCollectionComesBackWithTheWardrobe) {
     clickCollection(step.click);
     if (step.deleteIt) {
       m_boxes.addAnswer(kIdYes);
-      m_pane->executeCommand(kCmdDelete);
+      QTest::keyClick(m_pane, Qt::Key_Delete);
     }
     ASSERT_TRUE(frame->lifecycle().confirmAndCloseWardrobe(false)) << step.what;
     frame->lifecycle().closeWardrobe();

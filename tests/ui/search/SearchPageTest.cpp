@@ -6,6 +6,7 @@
 
 #include "FindWidget.h"
 #include "FrameTestSupport.h"
+#include "TestSession.h"
 #include "SearchFixture.h"
 #include "settings/AppSettings.h"
 #include "ui/collections/CollectionPane.h"
@@ -17,6 +18,7 @@
 #include "ui/frame/PageStack.h"
 #include "ui/frame/WardrobeLifecycle.h"
 #include "ui/page/WardrobePage.h"
+#include "ui/session/WardrobeSession.h"
 #include "ui/search/SuggestionPopup.h"
 #include "ui/search/SearchResultsBanner.h"
 #include "ui/search/SearchBox.h"
@@ -58,7 +60,7 @@ class SearchPageTest : public FrameTest {
     QTest::mouseClick(pane->viewport(), Qt::LeftButton, {}, pane->rowRect(row).center());
   }
   void find(const char* text) {
-    m_frame->executeCommand(kCmdFind);
+    test::trigger(m_frame.get(), kCmdFind);
     QTest::keyClicks(m_box->edit(), QString::fromUtf8(text));
   }
   std::vector<std::wstring> rowNames() const {
@@ -78,7 +80,7 @@ class SearchPageTest : public FrameTest {
 
 TEST_F(SearchPageTest, EachChangeOfTheTextSearchesAndOnlyACommittedSearchIsRemembered) {
   EXPECT_EQ(m_box->cueText(), QStringLiteral("Search All Collections"));
-  QSignalSpy searches(m_results, &SearchResultList::rowsAdded);
+  QSignalSpy searches(&m_page->session(), &WardrobeSession::searchChanged);
   find("re");
   EXPECT_EQ(searches.count(), 2);
   EXPECT_EQ(middlePage(), WardrobePage::kSearchResultsPage);
@@ -135,7 +137,7 @@ TEST_F(SearchPageTest, TheSelectedCollectionScopesTheSearch) {
 TEST_F(SearchPageTest, HidingTheResultsEmptiesTheBoxAndTheNextSearchStillWorks) {
   find("red");
   ASSERT_EQ(middlePage(), WardrobePage::kSearchResultsPage);
-  m_page->routeCommand(kCmdHideSearchResults);
+  test::trigger(m_page->searchResults(), kCmdHideSearchResults);
   EXPECT_TRUE(m_box->text().isEmpty());
   EXPECT_EQ(m_results->rowCount(), 0);
   EXPECT_EQ(middlePage(), WardrobePage::kItemListPage);
