@@ -48,7 +48,7 @@ QRect toQRect(const Rect& r) { return QRect(r.left, r.top, r.width(), r.height()
 MainWindow::MainWindow() : m_lifecycle(std::make_unique<WardrobeLifecycle>(*this)) {
   setObjectName(QStringLiteral("MainWindow"));
   setWindowTitle(toQString(kTitle));
-  setWindowIcon(QIcon(resourcePixmap(128)));
+  setWindowIcon(QIcon(resourcePixmap(Picture::ProgramIcon)));
   setAttribute(Qt::WA_OpaquePaintEvent);
 
   AppSettings& settings = AppSettings::settings();
