@@ -1,8 +1,6 @@
 #include "ui/menus/PopupMenuStyle.h"
 
-#include <QApplication>
 #include <QPainter>
-#include <QPointer>
 #include <QStyleFactory>
 #include <QStyleOptionMenuItem>
 
@@ -29,15 +27,8 @@ constexpr int kTextFlags = Qt::AlignVCenter | Qt::TextSingleLine | Qt::TextShowM
 
 }  // namespace
 
-PopupMenuStyle::PopupMenuStyle() : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion"))) {}
-
-PopupMenuStyle* PopupMenuStyle::instance() {
-  static QPointer<PopupMenuStyle> style;
-  if (!style) {
-    style = new PopupMenuStyle;
-    style->setParent(qApp);
-  }
-  return style;
+PopupMenuStyle::PopupMenuStyle(QObject* parent) : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion"))) {
+  setParent(parent);
 }
 
 int PopupMenuStyle::itemWidth(const QString& textWithKey, bool isDefault) {
