@@ -29,8 +29,8 @@ TabStrip::TabStrip(QWidget* parent) : QWidget(parent) {
   setMouseTracking(true);
 }
 
-int TabStrip::addTab(const QString& text, int imageId) {
-  m_tabs.push_back({text, imageId, false});
+int TabStrip::addTab(const QString& text, Picture image) {
+  m_tabs.push_back({text, image, false});
   relayout();
   return tabCount() - 1;
 }
@@ -68,7 +68,7 @@ bool TabStrip::select(int index) {
 int TabStrip::tabWidth(const Tab& tab) const {
   if (tab.hidden) return 0;
   int width = 2 * kTextPadding + QFontMetrics(UiFontLargeBold()).horizontalAdvance(tab.text) + kTabGap;
-  const QPixmap image = tab.imageId ? resourcePixmap(tab.imageId) : QPixmap();
+  const QPixmap image = resourcePixmap(tab.image);
   if (!image.isNull()) width += image.width() + kImageGap;
   return width;
 }
@@ -126,7 +126,7 @@ void TabStrip::paintEvent(QPaintEvent*) {
     painter.setClipping(false);
 
     QRect content = rect.adjusted(kTextPadding, 0, -kTextPadding, 0);
-    const QPixmap image = tab.imageId ? resourcePixmap(tab.imageId) : QPixmap();
+    const QPixmap image = resourcePixmap(tab.image);
     if (!image.isNull()) {
       painter.drawPixmap(content.left(), content.top() + (content.height() - image.height()) / 2, image);
       content.setLeft(content.left() + image.width() + kImageGap);

@@ -7,6 +7,8 @@
 #include <QWidget>
 #include <vector>
 
+#include "ui/common/Picture.h"
+
 namespace tavoro::ui {
 
 class TabStrip : public QWidget {
@@ -17,9 +19,8 @@ class TabStrip : public QWidget {
 
   explicit TabStrip(QWidget* parent = nullptr);
 
-  // Appends a tab with its text and optional picture (resource number, 0 for
-  // none); returns its index.
-  int addTab(const QString& text, int imageId = 0);
+  // Appends a tab with its text and optional picture; returns its index.
+  int addTab(const QString& text, Picture image = Picture::None);
   int tabCount() const { return static_cast<int>(m_tabs.size()); }
   QString tabText(int index) const;
   void setTabText(int index, const QString& text);
@@ -53,7 +54,7 @@ class TabStrip : public QWidget {
  private:
   struct Tab {
     QString text;
-    int imageId = 0;
+    Picture image = Picture::None;
     bool hidden = false;
   };
 

@@ -43,7 +43,7 @@ void DetailsHint::paintEvent(QPaintEvent*) {
   const int room = qMax(1, width() - 2 * kMargin - kIconColumn);
   const QSize textSize = metrics.boundingRect(QRect(0, 0, room, 10000), Qt::TextWordWrap, kText).size();
   const HintPlacement place = placeHint(rect(), textSize);
-  painter.drawPixmap(place.icon, resourcePixmap(247));
+  painter.drawPixmap(place.icon, resourcePixmap(Picture::DetailsHintIcon));
   painter.setFont(UiFontLarge());
   painter.setPen(QColor(160, 160, 160));
   // Word breaks; a word that cannot fit is cut with an ellipsis.

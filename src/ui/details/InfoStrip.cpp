@@ -14,13 +14,6 @@ namespace tavoro::ui {
 
 namespace {
 
-enum Picture {
-  kBackground = 241,
-  kCollectionIcon = 257,
-  kAllCollectionsIcon = 258,
-  kSearchIcon = 268,
-  kSelectedIcon = 270
-};
 enum Role { kName = 0, kCollectionName = 1, kLabel = 2, kValue = 3, kCount = 4 };
 
 const QColor kDark(61, 75, 102);
@@ -154,14 +147,14 @@ InfoStrip::Layout InfoStrip::layOut() const {
 
   QString text;
   if (m_searchMode) {
-    layout.icon = kSearchIcon;
+    layout.icon = Picture::InfoStripSearchIcon;
     text = m_searchSelected >= 2 ? countText(m_searchSelected, true) : countText(m_searchRows, false);
   } else if (m_collection) {
     if (m_listSelected >= 1) {
-      layout.icon = kSelectedIcon;
+      layout.icon = Picture::InfoStripSelectedIcon;
       text = countText(m_listSelected, true);
     } else {
-      layout.icon = m_collection->id() == 0 ? kAllCollectionsIcon : kCollectionIcon;
+      layout.icon = m_collection->id() == 0 ? Picture::InfoStripAllCollectionsIcon : Picture::InfoStripCollectionIcon;
       text = countText(m_collection->owner()->itemCount(m_collection), false);
     }
   } else {
@@ -199,10 +192,10 @@ QStringList InfoStrip::shownFacts() const {
 void InfoStrip::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.fillRect(rect(), QColor(240, 243, 248));
-  drawThreeSlice(painter, rect(), resourcePixmap(kBackground), 10);
+  drawThreeSlice(painter, rect(), resourcePixmap(Picture::InfoStripBackground), 10);
   const Layout layout = layOut();
   if (!layout.thumbnail.isEmpty()) m_picture.draw(painter, layout.thumbnail, true);
-  if (layout.icon) painter.drawPixmap(layout.iconRect.topLeft(), resourcePixmap(layout.icon));
+  if (layout.icon != Picture::None) painter.drawPixmap(layout.iconRect.topLeft(), resourcePixmap(layout.icon));
   for (const Piece& piece : layout.pieces) {
     const bool large = piece.role == kName || piece.role == kCount;
     painter.setFont(large ? UiFontLarge() : UiFont());

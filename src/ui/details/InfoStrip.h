@@ -10,6 +10,7 @@
 #include <QWidget>
 
 #include "ui/common/ModelMetaTypes.h"
+#include "ui/common/Picture.h"
 #include "ui/details/PhotoFacts.h"
 #include "ui/details/PreviewPicture.h"
 
@@ -49,7 +50,7 @@ class InfoStrip : public QWidget {
     int role;  // 0 name, 1 collection, 2 label, 3 value, 4 count
   };
   struct Layout {
-    int icon = 0;  // resource of the count's icon, 0 for none
+    Picture icon = Picture::None;  // the count's icon
     QRect iconRect;
     QRect thumbnail;  // where the current item's thumbnail goes
     std::vector<Piece> pieces;

@@ -57,7 +57,7 @@ void drawThumbnailShadow(QPainter& painter, const QRect& rect) {
   // Grown by 1 at the top and left and 3 at the right and bottom.
   const QRect frame = rect.adjusted(-1, -1, 3, 3);
   if (frame.width() < 12 || frame.height() < 12) return;
-  const QPixmap shadow = resourcePixmap(260);
+  const QPixmap shadow = resourcePixmap(Picture::ThumbnailShadow);
   if (shadow.isNull()) return;
   const int sw = shadow.width();
   const int sh = shadow.height();

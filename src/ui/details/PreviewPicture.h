@@ -54,8 +54,8 @@ class PreviewPicture {
   std::wstring m_path;
 };
 
-// The soft shadow around a thumbnail drawn at rect (resource 260, nine parts
-// of 4 pixels), left out for thumbnails too small to carry it.
+// The soft shadow around a thumbnail drawn at rect (Picture::ThumbnailShadow,
+// nine parts of 4 pixels), left out for thumbnails too small to carry it.
 void drawThumbnailShadow(QPainter& painter, const QRect& rect);
 
 }  // namespace tavoro::ui

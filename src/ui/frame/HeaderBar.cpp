@@ -8,12 +8,6 @@
 
 namespace tavoro::ui {
 
-namespace {
-
-constexpr int kBackgroundId = 204;
-
-}  // namespace
-
 HeaderBar::HeaderBar(QWidget* parent) : QWidget(parent), m_tabs(new TabStrip(this)) {
   setObjectName(QStringLiteral("HeaderBar"));
   setAttribute(Qt::WA_OpaquePaintEvent);
@@ -43,7 +37,7 @@ void HeaderBar::resizeEvent(QResizeEvent*) { layOut(); }
 
 void HeaderBar::paintEvent(QPaintEvent*) {
   QPainter painter(this);
-  const QPixmap background = resourcePixmap(kBackgroundId);
+  const QPixmap background = resourcePixmap(Picture::HeaderBackground);
   if (background.isNull())
     painter.fillRect(rect(), QColor(226, 233, 244));
   else

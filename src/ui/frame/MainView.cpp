@@ -16,8 +16,8 @@ namespace tavoro::ui {
 
 namespace {
 
-constexpr int kHomeTabImage = 202;
-constexpr int kWardrobeTabImage = 203;
+constexpr Picture kHomeTabImage = Picture::HomeTab;
+constexpr Picture kWardrobeTabImage = Picture::WardrobeTab;
 
 }  // namespace
 

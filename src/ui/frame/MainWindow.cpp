@@ -54,7 +54,7 @@ MainWindow::MainWindow()
       m_lifecycle(std::make_unique<WardrobeLifecycle>(*this)) {
   setObjectName(QStringLiteral("MainWindow"));
   setWindowTitle(toQString(kTitle));
-  setWindowIcon(QIcon(resourcePixmap(128)));
+  setWindowIcon(QIcon(resourcePixmap(Picture::ProgramIcon)));
   setAttribute(Qt::WA_OpaquePaintEvent);
 
   AppSettings& settings = AppSettings::settings();

@@ -11,22 +11,21 @@ namespace tavoro::ui {
 
 namespace {
 
-constexpr int kBackgroundPicture = 265;
-
 struct LinkEntry {
   const char* text;
   const char* tooltip;
-  int iconId;
+  Picture icon;
   int commandId;         // for a command link; 0 for an address link
   const char* pagePath;  // for an address link
 };
 
 constexpr LinkEntry kLinks[HomeNavigationBar::kLinkCount] = {
-    {"Help and Support", "Display online help information", 209, kCmdHelpContents, nullptr},
-    {"Tavoro Website", "Visit Tavoro website", 207, 0, ""},
-    {"Contact Us", "Ask questions or send your comments and suggestions", 208, 0, "/contact.html"},
-    {"Tell a Friend", "Recommend this software to a friend", 210, 0, "/tell-a-friend.html"},
-    {"About Tavoro", "Display program information, version number and copyright", 220, kCmdAbout, nullptr},
+    {"Help and Support", "Display online help information", Picture::HelpLinkIcon, kCmdHelpContents, nullptr},
+    {"Tavoro Website", "Visit Tavoro website", Picture::WebsiteLinkIcon, 0, ""},
+    {"Contact Us", "Ask questions or send your comments and suggestions", Picture::ContactLinkIcon, 0, "/contact.html"},
+    {"Tell a Friend", "Recommend this software to a friend", Picture::TellAFriendLinkIcon, 0, "/tell-a-friend.html"},
+    {"About Tavoro", "Display program information, version number and copyright", Picture::AboutLinkIcon, kCmdAbout,
+     nullptr},
 };
 
 }  // namespace
@@ -40,7 +39,7 @@ HomeNavigationBar::HomeNavigationBar(QWidget* parent) : QWidget(parent) {
     const bool command = entry.commandId != 0;
     auto* link = new NavigationLink(this, i + 1, QString::fromLatin1(entry.text),
                                      command ? QString() : webPageAddress(QString::fromLatin1(entry.pagePath)),
-                                     entry.iconId, QString::fromLatin1(entry.tooltip),
+                                     entry.icon, QString::fromLatin1(entry.tooltip),
                                      command ? NavigationLink::kCommandLink : 0u);
     connect(link, &NavigationLink::commandSent, this, [this](int controlId) {
       const int command = kLinks[controlId - 1].commandId;
@@ -57,7 +56,7 @@ int HomeNavigationBar::firstLinkTop(int columnHeight) {
 }
 
 QPixmap HomeNavigationBar::background() const {
-  const QPixmap picture = resourcePixmap(kBackgroundPicture);
+  const QPixmap picture = resourcePixmap(Picture::HomeNavigationBackground);
   QPixmap canvas(qMax(1, width()), qMax(1, height()));
   canvas.fill(Qt::white);
   QPainter painter(&canvas);

@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "ui/common/Picture.h"
+
 class QLabel;
 
 namespace tavoro::ui {
@@ -44,7 +46,7 @@ class HomePageDialog : public QWidget {
 
   // The three-image strip of an image button: normal (face centred on white),
   // hot and pressed (the face with the frame picture drawn over it).
-  static QPixmap buttonStrip(int faceId);
+  static QPixmap buttonStrip(Picture face);
 
  signals:
   // A button was clicked: the main-window command it stands for.
@@ -57,7 +59,7 @@ class HomePageDialog : public QWidget {
   void resizeEvent(QResizeEvent* event) override;
 
  private:
-  ImageButton* addButton(int controlId, int faceId, int commandId, QPoint place);
+  ImageButton* addButton(int controlId, Picture face, int commandId, QPoint place);
 
   QWidget* m_banner;
   QLabel* m_separator;

@@ -17,12 +17,12 @@ const QColor NavigationLink::kTextColour(61, 75, 102);
 const QColor NavigationLink::kHoverColour(50, 120, 220);
 
 NavigationLink::NavigationLink(QWidget* parent, int controlId, const QString& text, const QString& address,
-                                 int iconId, const QString& tooltip, unsigned flags)
+                                 Picture icon, const QString& tooltip, unsigned flags)
     : QWidget(parent),
       m_controlId(controlId),
       m_text(text),
       m_address(address),
-      m_icon(iconId ? resourcePixmap(iconId) : QPixmap()),
+      m_icon(resourcePixmap(icon)),
       m_tooltip(tooltip),
       m_flags(flags) {
   setObjectName(QStringLiteral("NavigationLink"));

@@ -9,6 +9,8 @@
 #include <QString>
 #include <QWidget>
 
+#include "ui/common/Picture.h"
+
 namespace tavoro::ui {
 
 class NavigationLink : public QWidget {
@@ -25,8 +27,7 @@ class NavigationLink : public QWidget {
   static const QColor kHoverColour;
   static constexpr int kIconGap = 8;
 
-  // iconId: picture resource number, 0 for none.
-  NavigationLink(QWidget* parent, int controlId, const QString& text, const QString& address, int iconId,
+  NavigationLink(QWidget* parent, int controlId, const QString& text, const QString& address, Picture icon,
                   const QString& tooltip, unsigned flags);
 
   int controlId() const { return m_controlId; }

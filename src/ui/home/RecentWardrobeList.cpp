@@ -26,10 +26,6 @@ namespace tavoro::ui {
 
 namespace {
 
-constexpr int kWardrobeIcon = 261;
-constexpr int kSelectedHotBackground = 262;
-constexpr int kHotBackground = 263;
-constexpr int kSelectedBackground = 264;
 constexpr int kCapWidth = 5;
 
 const QColor kNameColour(61, 75, 102);
@@ -50,12 +46,12 @@ class RecentWardrobeRow : public ListBoxRow {
     const int b = rect.top() + rect.height();
     const int side = b - t;
 
-    int picture = 0;
+    Picture picture = Picture::None;
     if (state.selected)
-      picture = state.hot ? kSelectedHotBackground : kSelectedBackground;
+      picture = state.hot ? Picture::RecentWardrobeSelectedHover : Picture::RecentWardrobeSelected;
     else if (state.hot)
-      picture = kHotBackground;
-    if (picture) {
+      picture = Picture::RecentWardrobeHover;
+    if (picture != Picture::None) {
       painter.fillRect(rect, Qt::white);  // under the pictures' rounded corners
       drawThreeSlice(painter, rect, resourcePixmap(picture), kCapWidth);
     } else {
@@ -65,7 +61,7 @@ class RecentWardrobeRow : public ListBoxRow {
       painter.fillRect(rect, gradient);
     }
 
-    const QPixmap icon = resourcePixmap(kWardrobeIcon);
+    const QPixmap icon = resourcePixmap(Picture::RecentWardrobeIcon);
     painter.drawPixmap(l + (side - icon.width()) / 2, t + (side - icon.height()) / 2, icon);
 
     const QRect nameRect = QRect(QPoint(l + side + 2, t), QPoint(r - 8 - 1, t + side / 2 - 1)).translated(0, 1);

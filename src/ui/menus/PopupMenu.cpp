@@ -45,7 +45,7 @@ QScreen* nearestScreen(QPoint point) {
 
 PopupMenu::PopupMenu(QWidget* parent) : QMenu(parent) {
   setObjectName(QStringLiteral("PopupMenu"));
-  setStyle(PopupMenuStyle::instance());
+  setStyle(new PopupMenuStyle(this));
   setFont(UiFont());
   setSeparatorsCollapsible(false);
 }

@@ -22,8 +22,6 @@ namespace tavoro::ui {
 
 namespace {
 
-enum Picture { kBackground = 223, kOptionsStrip = 242, kClearStrip = 243 };
-
 const QColor kCueColour(160, 166, 178);
 const QColor kTextColour(74, 86, 110);
 const QColor kHoverFill(246, 248, 252);
@@ -38,7 +36,7 @@ const QFont& cueFont() {
   return font;
 }
 
-ImageButton* makeButton(QWidget* parent, const char* name, int strip, int width) {
+ImageButton* makeButton(QWidget* parent, const char* name, Picture strip, int width) {
   auto* button = new ImageButton(parent);
   button->setObjectName(QString::fromLatin1(name));
   button->setFocusPolicy(Qt::NoFocus);
@@ -59,8 +57,8 @@ bool isMouseEvent(QEvent::Type type) {
 SearchBox::SearchBox(QWidget* parent)
     : QWidget(parent),
       m_edit(new QLineEdit(this)),
-      m_clear(makeButton(this, "SearchClearButton", kClearStrip, kClearButtonWidth)),
-      m_options(makeButton(this, "SearchOptionsButton", kOptionsStrip, kOptionsButtonWidth)),
+      m_clear(makeButton(this, "SearchClearButton", Picture::SearchClearButton, kClearButtonWidth)),
+      m_options(makeButton(this, "SearchOptionsButton", Picture::SearchOptionsButton, kOptionsButtonWidth)),
       m_popup(new SuggestionPopup(this)) {
   setObjectName(QStringLiteral("SearchBox"));
   setFocusPolicy(Qt::NoFocus);
@@ -173,7 +171,7 @@ void SearchBox::resizeEvent(QResizeEvent*) {
 void SearchBox::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   // The picture's rounded corners are transparent: the header shows through them.
-  drawThreeSlice(painter, rect(), resourcePixmap(kBackground), 2);
+  drawThreeSlice(painter, rect(), resourcePixmap(Picture::SearchBoxBackground), 2);
   if (m_edit->isVisible()) return;
   const QRect area = textArea();
   painter.fillRect(area, m_hovered ? kHoverFill : kFill);

@@ -12,7 +12,6 @@ namespace tavoro::ui {
 
 namespace {
 
-constexpr int kBackground = 236;
 constexpr int kLineTop = 54;
 constexpr int kMargin = 13;
 constexpr int kFade = 30;
@@ -56,7 +55,7 @@ QString SearchResultsBanner::title() const {
 
 void SearchResultsBanner::paintEvent(QPaintEvent*) {
   QPainter painter(this);
-  const QPixmap background = resourcePixmap(kBackground);
+  const QPixmap background = resourcePixmap(Picture::SearchResultsBannerBackground);
   if (background.isNull())
     painter.fillRect(rect(), Qt::white);
   else

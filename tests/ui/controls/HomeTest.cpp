@@ -143,7 +143,8 @@ TEST(HomeNavigationBarTest, CommandLinksAskTheWindowAndAddressLinksOpenPages) {
 
 TEST(NavigationLinkTest, HoverUnderlinesInTheHoverColour) {
   QWidget parent;
-  auto* link = new NavigationLink(&parent, 7, QStringLiteral("Tavoro Website"), QString(), 207, QString(), 0);
+  auto* link = new NavigationLink(&parent, 7, QStringLiteral("Tavoro Website"), QString(), Picture::WebsiteLinkIcon,
+                                  QString(), 0);
   const int textWidth = QFontMetrics(UiFont()).horizontalAdvance(QStringLiteral("Tavoro Website"));
   EXPECT_EQ(link->preferredSize().width(), textWidth + 16 + 8);
   EXPECT_EQ(link->preferredSize().height(), qMax(16, QFontMetrics(UiFont()).height()));
@@ -184,14 +185,14 @@ TEST(NavigationLinkTest, HoverUnderlinesInTheHoverColour) {
 
 TEST(NavigationLinkTest, ActivationByKindOfLink) {
   QWidget parent;
-  auto* command = new NavigationLink(&parent, 3, QStringLiteral("About"), QString(), 0, QString(),
+  auto* command = new NavigationLink(&parent, 3, QStringLiteral("About"), QString(), Picture::None, QString(),
                                       NavigationLink::kCommandLink);
-  auto* notify = new NavigationLink(&parent, 4, QStringLiteral("Notify"), QString(), 0, QString(),
+  auto* notify = new NavigationLink(&parent, 4, QStringLiteral("Notify"), QString(), Picture::None, QString(),
                                      NavigationLink::kCommandLink | NavigationLink::kNotifyOnClick);
   auto* mail = new NavigationLink(&parent, 5, QStringLiteral("Mail"), QStringLiteral("MailTo:me@tavoro.example"),
-                                   0, QString(), 0);
+                                   Picture::None, QString(), 0);
   auto* web = new NavigationLink(&parent, 6, QStringLiteral("Web"), QStringLiteral("http://www.tavoro.example"),
-                                  0, QString(), 0);
+                                  Picture::None, QString(), 0);
   notify->move(0, 30);
   parent.show();
   QSignalSpy commands(command, &NavigationLink::commandSent);
@@ -245,7 +246,7 @@ TEST(HomePageDialogTest, ButtonsSendTheirCommands) {
 }
 
 TEST(HomePageDialogTest, ButtonImagesShowTheFrameWhenHotOrPressed) {
-  const QImage strip = HomePageDialog::buttonStrip(215).toImage();
+  const QImage strip = HomePageDialog::buttonStrip(Picture::NewWardrobeButtonFace).toImage();
   ASSERT_EQ(strip.size(), QSize(3 * 350, 52));
   // The frames' outline lies on the edge: white in the normal image, darker
   // when pressed than when hot.

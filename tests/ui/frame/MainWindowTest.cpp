@@ -269,7 +269,7 @@ TEST_F(MainWindowTest, FindGoesToTheSearchBoxOnlyOnTheWardrobePage) {
   ASSERT_TRUE(frame->lifecycle().openWardrobe(summer, false, true));
   EXPECT_TRUE(box->isVisible());
   auto* editor = new QLineEdit(frame->clientView()->wardrobeView());
-  editor->setObjectName(QStringLiteral("koCellEdit"));
+  editor->setObjectName(QStringLiteral("InlineEditor"));
   editor->show();
   editor->setFocus();
   test::trigger(frame.get(), kCmdFind);
