@@ -2,11 +2,13 @@
 #include <cstdint>
 #include <unordered_set>
 
+#include "ItemNames.h"
 #include "WardrobeFile.h"
 #include "WardrobeSchema.h"
 #include "XmlDocument.h"
 #include "platform/FileSystem.h"
 #include "platform/PathOps.h"
+#include "platform/SaveTemporaries.h"
 
 namespace tavoro {
 
@@ -82,7 +84,10 @@ void readItems(XmlElement element, ItemList& items, const LocalClock& clock) {
     int32_t id = 0;
     std::wstring name;
     std::wstring dateText;
-    if (!child.getInt(kId, id) || !child.getText(kName, name) || !child.getText(kDateAdded, dateText)) return;
+    if (!child.getInt(kId, id) || !child.getText(kDateAdded, dateText)) return;
+    // Older versions wrote no name for a photo file named only ".jpg": the
+    // item and its photos are kept.
+    if (!child.getText(kName, name)) name = kUnnamedItemName;
     if (id <= 0 || !ids.take(id)) return;
     Item* item = items.add(std::move(name), id);
     DateTime dateAdded;
@@ -161,6 +166,7 @@ bool readWardrobe(std::wstring_view path, Wardrobe& wardrobe, const LocalClock& 
   wardrobe.setFilePath(std::wstring(path));
   wardrobe.setFolder(pathFolder(path));
   if (wardrobe.name().empty()) wardrobe.setName(pathStem(path));
+  removeStaleSaveTemporaries(path);  // left beside the file by a save that was killed
   return true;
 }
 
