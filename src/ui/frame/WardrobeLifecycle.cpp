@@ -30,8 +30,8 @@ constexpr const wchar_t* kProgramCaption = L"Tavoro Wardrobe Manager";
 constexpr const wchar_t* kErrorCaption = L"Error";
 
 // The file functions' answer as a status, whether they say why or only whether.
-Status asStatus(Status status, std::wstring_view) { return status; }
-Status asStatus(bool done, std::wstring_view path) { return done ? Status() : Status::failure(path, "failed"); }
+[[maybe_unused]] Status asStatus(Status status, std::wstring_view) { return status; }
+[[maybe_unused]] Status asStatus(bool done, std::wstring_view path) { return done ? Status() : Status::failure(path, "failed"); }
 
 // The reason a read or write failed, on a line of its own after the message.
 std::wstring reasonLine(const Status& status) {
