@@ -62,11 +62,6 @@ bool itemMatches(const Item& item, const std::vector<SearchTerm>& terms, const C
 
 }  // namespace
 
-SearchEngine& SearchEngine::instance() {
-  static SearchEngine engine;
-  return engine;
-}
-
 void SearchEngine::reset() {
   m_scope = nullptr;
   m_terms.clear();

@@ -8,6 +8,7 @@
 #include "XmlDocument.h"
 #include "platform/FileSystem.h"
 #include "platform/PathOps.h"
+#include "platform/SaveTemporaries.h"
 
 namespace tavoro {
 
@@ -165,6 +166,7 @@ bool readWardrobe(std::wstring_view path, Wardrobe& wardrobe, const LocalClock& 
   wardrobe.setFilePath(std::wstring(path));
   wardrobe.setFolder(pathFolder(path));
   if (wardrobe.name().empty()) wardrobe.setName(pathStem(path));
+  removeStaleSaveTemporaries(path);  // left beside the file by a save that was killed
   return true;
 }
 
