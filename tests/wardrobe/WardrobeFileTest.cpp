@@ -432,7 +432,7 @@ TEST(WardrobeFileTest, AFailedWriteLeavesThePreviousFileWhole) {
 
   // The disk fills up half way through the new file.
   for (int i = 0; i < 200; ++i) wardrobe.collections().add(L"Another collection with a longer name");
-  EXPECT_FALSE(test::runWithFileSizeLimit(saved.size() + 100, [&] { return writeWardrobe(wardrobe); }));
+  EXPECT_FALSE(test::runWithFileSizeLimit(saved.size() + 100, [&] { return writeWardrobe(wardrobe).ok(); }));
   EXPECT_EQ(readFile(file), saved);
   onlyTheFileIsThere();
 

@@ -128,7 +128,7 @@ bool WardrobeLifecycle::saveWardrobe() {
   {
     WaitCursor wait;
     path = m_wardrobe->wardrobeFilePath();
-    saved = writeWardrobe(*m_wardrobe);
+    saved = writeWardrobe(*m_wardrobe).ok();
   }
   if (saved) {
     addRecentWardrobe(m_frame.recentWardrobes(), path);
