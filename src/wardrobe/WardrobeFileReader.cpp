@@ -42,15 +42,16 @@ bool getText(const Attributes& attributes, const char* name, std::wstring& out) 
   return !out.empty();
 }
 
-// The stored date, or now when it is not the storage text of a valid date.
-// Only ASCII can make the 23 characters of that text, so the bytes are read
-// as they are.
+// The stored date, or now when it is not the storage text of a valid date
+// (23 characters, of which the one between date and time is not looked at).
 DateTime dateAdded(std::string_view bytes, const LocalClock& clock) {
   DateTime date;
   if (bytes.size() == 23 && std::all_of(bytes.begin(), bytes.end(), [](char c) { return c > 0 && c < 0x7F; })) {
     wchar_t wide[23];
     std::copy(bytes.begin(), bytes.end(), wide);
     if (date.parseText(std::wstring_view(wide, 23))) return date;
+  } else if (date.parseText(fromXmlValue(bytes))) {
+    return date;
   }
   return DateTime::now(clock);
 }
