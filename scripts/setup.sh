@@ -8,6 +8,7 @@ TAVORO_PACKAGES=(
   libgtest-dev libgmock-dev libbenchmark-dev libpugixml-dev libcli11-dev nlohmann-json3-dev
   clang libclang-rt-14-dev libjpeg-turbo-progs xvfb xauth x11-utils ccache openbox
   xdotool xclip jq
+  libzip-dev python3 poppler-utils chromium
 )
 
 # dpkg -s per package first, so that a second run costs nothing.

@@ -29,5 +29,11 @@ void registerConvertCommand(CLI::App& app, int& exitStatus);
 void registerImportCommand(CLI::App& app, int& exitStatus);
 // cells PHOTO... --out DIR: the item list's thumbnail cells, written as BMP files.
 void registerCellsCommand(CLI::App& app, int& exitStatus);
+// export FILE.twd --format html|csv|pdf OUT: a web catalogue, a spreadsheet or a contact sheet.
+void registerExportCommand(CLI::App& app, int& exitStatus);
+// backup FILE.twd OUT.zip: the wardrobe file and its photos in one checked zip file.
+void registerBackupCommand(CLI::App& app, int& exitStatus);
+// restore IN.zip FOLDER: a backup unpacked into a new folder; prints {wardrobe}.
+void registerRestoreCommand(CLI::App& app, int& exitStatus);
 
 }  // namespace tavoro::cli

@@ -130,9 +130,15 @@ int runImport(const ImportOptions& options) {
   }
 
   nlohmann::json failed = nlohmann::json::array();
-  for (const std::wstring& path : added.failed) {
-    printError("cannot add " + toUtf8(path) + ": it cannot be read, or copied into the wardrobe");
-    failed.push_back(jsonText(path));
+  const size_t firstWithoutId = added.failed.size() - added.noIdLeft;
+  for (size_t i = 0; i < added.failed.size(); ++i) {
+    const std::string path = toUtf8(added.failed[i]);
+    if (i < firstWithoutId)
+      printError("cannot add " + path + ": it cannot be read, or copied into the wardrobe");
+    else
+      printError("cannot add " + path + ": every item id of the collection \"" + options.collection +
+                 "\" is used up (the last is 2147483646)");
+    failed.push_back(jsonText(added.failed[i]));
   }
   printJson(nlohmann::ordered_json{{"accepted", accepted.count()}, {"added", added.items.size()}, {"failed", failed}});
   return unreadable || !added.failed.empty() ? kFileError : kSuccess;

@@ -21,6 +21,9 @@ const std::vector<tavoro::cli::CommandRegistrar> kCommands = {
     tavoro::cli::registerConvertCommand,
     tavoro::cli::registerImportCommand,
     tavoro::cli::registerCellsCommand,
+    tavoro::cli::registerExportCommand,
+    tavoro::cli::registerBackupCommand,
+    tavoro::cli::registerRestoreCommand,
 };
 
 }  // namespace

@@ -26,7 +26,7 @@ CollectionList::CollectionList(Wardrobe* wardrobe)
       m_addPlaceholder(std::make_unique<Collection>(this, -1, L"Double-click to add a collection")) {}
 
 Collection* CollectionList::add(std::wstring name, int32_t id) {
-  if (id < -1) id = m_nextId++;
+  if (id < -1 && !takeNextId(m_nextId, id)) return nullptr;
   m_collections.push_back(std::make_unique<Collection>(this, id, std::move(name)));
   return m_collections.back().get();
 }
@@ -47,6 +47,8 @@ bool CollectionList::remove(Collection* collection, RemovalReport* report) {
   deleteCollectionFiles(*owned, report);
   return true;
 }
+
+bool CollectionList::hasIdLeft() const { return tavoro::hasIdLeft(m_nextId); }
 
 std::wstring CollectionList::suggestNewName() const { return suggestDefaultName(L"New Collection", m_collections); }
 

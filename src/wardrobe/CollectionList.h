@@ -25,8 +25,11 @@ class CollectionList {
   Wardrobe* wardrobe() const { return m_wardrobe; }
 
   // Appends a collection. An id below -1 takes nextId; any other id is used
-  // as given (the reader adds with stored ids).
+  // as given (the reader adds with stored ids). Null when an id is to be
+  // taken and none is left.
   Collection* add(std::wstring name, int32_t id = kTakeNextId);
+  // Whether add can still take an id (ids end at 2147483646).
+  bool hasIdLeft() const;
   // The first real collection whose name equals name exactly.
   Collection* findByName(std::wstring_view name) const;
   // Refuses a collection whose id is not above 0 or that is not in the list;

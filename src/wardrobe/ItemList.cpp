@@ -2,15 +2,27 @@
 
 #include <algorithm>
 
+#include "ListRules.h"
+#include "platform/FileSystem.h"
+
 namespace tavoro {
 
 Item* ItemList::addFromPhotoFile(std::wstring_view path, const LocalClock& clock) {
-  auto item = std::make_unique<Item>(this, m_nextId++, std::wstring());
+  // An item folder that exists already belongs to another writer or to an
+  // interrupted import: a new item never shares it.
+  std::unique_ptr<Item> item;
+  do {
+    int32_t id = 0;
+    if (!takeNextId(m_nextId, id)) return nullptr;
+    item = std::make_unique<Item>(this, id, std::wstring());
+  } while (pathExists(item->namedPhotoFolder()));
   if (!item->photos().addFromFile(path)) return nullptr;
   m_items.push_back(std::move(item));
   m_items.back()->setDateAdded(DateTime::now(clock));
   return m_items.back().get();
 }
+
+bool ItemList::hasIdLeft() const { return tavoro::hasIdLeft(m_nextId); }
 
 Item* ItemList::add(std::wstring name, int32_t id) {
   if (id <= 0) return nullptr;

@@ -22,9 +22,12 @@ class ItemList {
   Collection* collection() const { return m_collection; }
 
   // A new item whose first photo is a copy of the file at path, named after
-  // the file and dated now. Null when the photo cannot be added; the item id
-  // is used up either way.
+  // the file and dated now. Its id is the first from nextId whose folder does
+  // not exist yet. Null when the photo cannot be added; the item id is used
+  // up either way. Null too when no id is left.
   Item* addFromPhotoFile(std::wstring_view path, const LocalClock& clock = LocalClock::system());
+  // Whether addFromPhotoFile can still take an id (ids end at 2147483646).
+  bool hasIdLeft() const;
   // For the reader: id above 0, else null. dateAdded is left for the caller.
   Item* add(std::wstring name, int32_t id);
   // Takes the item out, deletes its files and the object. False when the

@@ -1,13 +1,30 @@
-// Rules that the collection list and the tag lists share: default names and
+// Rules that the model's lists share: handing out ids, default names and
 // reordering by a caller's sequence.
 #pragma once
 
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace tavoro {
+
+// The largest id a list hands out. A file may hold 2147483647 itself; the
+// reader then leaves nextId there, which means that no id is left: handing
+// it out would need a next id past the largest int32.
+inline constexpr int32_t kLastNewId = INT32_MAX - 1;
+
+// Whether a list whose counter stands at nextId can hand out another id.
+inline bool hasIdLeft(int32_t nextId) { return nextId <= kLastNewId; }
+
+// Hands out nextId into id and moves the counter on; false, with nothing
+// changed, when no id is left.
+inline bool takeNextId(int32_t& nextId, int32_t& id) {
+  if (!hasIdLeft(nextId)) return false;
+  id = nextId++;
+  return true;
+}
 
 // The base for an empty list, else the base, a blank and the first number
 // from count + 1 on that no entry carries exactly.

@@ -3,8 +3,9 @@
 #include <atomic>
 
 #include "Item.h"
+#include "ItemNames.h"
+#include "ListRules.h"
 #include "PhotoNames.h"
-#include "platform/CharClass.h"
 #include "platform/FileSystem.h"
 #include "platform/PathOps.h"
 
@@ -50,8 +51,10 @@ bool Photo::deleteFile() const {
 Photo* PhotoList::addFromFile(std::wstring_view path) {
   const ImageType type = typeFromExtension(path);
   if (!isPhotoType(type)) return nullptr;
-  auto photo = std::make_unique<Photo>(this, m_nextId++, type);
-  const std::wstring target = photo->filePath();
+  int32_t id = 0;
+  if (!takeNextId(m_nextId, id)) return nullptr;
+  auto photo = std::make_unique<Photo>(this, id, type);
+  std::wstring target = photo->filePath();
   if (target.empty()) return nullptr;
 
   const std::vector<std::wstring> made = missingFolders(pathFolder(target));
@@ -59,15 +62,25 @@ Photo* PhotoList::addFromFile(std::wstring_view path) {
     removeEmptyFolders(made);
     return nullptr;
   }
-  if (!copyFileNoOverwrite(path, target)) {
-    // Only the folders made for this attempt go, and only while empty.
-    removeEmptyFolders(made);
-    return nullptr;
+  // A file at the target was left by another writer or an interrupted
+  // import: it is never overwritten, and the next id is tried instead (also
+  // when the file appears between the test and the copy).
+  for (;;) {
+    if (!pathExists(target) && copyFileNoOverwrite(path, target)) break;
+    if (!pathExists(target) || !takeNextId(m_nextId, id)) {
+      // Only the folders made for this attempt go, and only while empty.
+      removeEmptyFolders(made);
+      return nullptr;
+    }
+    photo = std::make_unique<Photo>(this, id, type);
+    target = photo->filePath();
   }
   m_photos.push_back(std::move(photo));
-  if (m_photos.size() == 1 && m_item) m_item->setName(pathStem(normalizePath(trimSpace(path))));
+  if (m_photos.size() == 1 && m_item) m_item->setName(itemNameFromPhotoFile(path));
   return m_photos.back().get();
 }
+
+bool PhotoList::hasIdLeft() const { return tavoro::hasIdLeft(m_nextId); }
 
 Photo* PhotoList::addExisting(ImageType format, int32_t id) {
   if (!isPhotoType(format) || id <= 0) return nullptr;

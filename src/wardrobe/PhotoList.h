@@ -22,11 +22,15 @@ class PhotoList {
   Item* item() const { return m_item; }
 
   // Copies the file at path into the item's photo folder as a new photo and,
-  // when it is the item's only photo, names the item after the file. Null
-  // when the type is not Bmp, Jpg or Png, the folder cannot be made or the
-  // copy fails; a photo id is used up by every attempt of an accepted type,
-  // and no folder or file is left behind by a failed one.
+  // when it is the item's only photo, names the item after the file. An id
+  // whose file exists already (left by another writer) is skipped, never
+  // overwritten. Null when the type is not Bmp, Jpg or Png, the folder cannot
+  // be made or the copy fails; a photo id is used up by every attempt of an
+  // accepted type, and no folder or file is left behind by a failed one.
+  // Null too when no id is left.
   Photo* addFromFile(std::wstring_view path);
+  // Whether addFromFile can still take an id (ids end at 2147483646).
+  bool hasIdLeft() const;
   // For the reader: format Bmp, Jpg or Png and id above 0; no file is touched.
   Photo* addExisting(ImageType format, int32_t id);
 

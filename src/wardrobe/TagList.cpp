@@ -26,7 +26,7 @@ TagList::TagList(Collection* collection)
     : m_collection(collection), m_addPlaceholder(std::make_unique<Tag>(this, 0, L"Double-click to add a tag")) {}
 
 Tag* TagList::add(std::wstring name, int32_t id) {
-  if (id < 0) id = m_nextId++;
+  if (id < 0 && !takeNextId(m_nextId, id)) return nullptr;
   m_tags.push_back(std::make_unique<Tag>(this, id, std::move(name)));
   m_byId.try_emplace(id, m_tags.back().get());
   return m_tags.back().get();
@@ -60,6 +60,8 @@ void TagList::reindex() {
   m_byId.clear();
   for (const auto& tag : m_tags) m_byId.try_emplace(tag->id(), tag.get());
 }
+
+bool TagList::hasIdLeft() const { return tavoro::hasIdLeft(m_nextId); }
 
 std::wstring TagList::suggestNewName() const { return suggestDefaultName(L"New Tag", m_tags); }
 

@@ -26,8 +26,11 @@ class TagList {
 
   Collection* collection() const { return m_collection; }
 
-  // Appends a tag; a negative id takes nextId.
+  // Appends a tag; a negative id takes nextId. Null when an id is to be
+  // taken and none is left.
   Tag* add(std::wstring name, int32_t id = -1);
+  // Whether add can still take an id (ids end at 2147483646).
+  bool hasIdLeft() const;
   // The first tag other than except whose name (or, with byKey, key) equals
   // text exactly. With byKey, text must be a key already.
   Tag* findByName(std::wstring_view text, bool byKey = false, const Tag* except = nullptr) const;

@@ -3,6 +3,7 @@
 #include <optional>
 #include <unordered_set>
 
+#include "ItemNames.h"
 #include "WardrobeFile.h"
 #include "WardrobeSchema.h"
 #include "XmlParser.h"
@@ -284,7 +285,10 @@ class WardrobeBuilder final : public XmlHandler {
     int32_t id = 0;
     std::wstring name;
     const std::string_view* date = findAttribute(attributes, kDateAdded);
-    if (!getInt(attributes, kId, id) || !getText(attributes, kName, name) || !date || date->empty()) return false;
+    if (!getInt(attributes, kId, id) || !date || date->empty()) return false;
+    // Older versions wrote no name for a photo file named only ".jpg": the
+    // item and its photos are kept.
+    if (!getText(attributes, kName, name)) name = kUnnamedItemName;
     if (id <= 0 || !m_itemIds.take(id)) return false;
     m_item = m_items->add(std::move(name), id);
     m_item->setDateAdded(dateAdded(*date, m_clock));

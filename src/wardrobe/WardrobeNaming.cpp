@@ -18,10 +18,19 @@ constexpr std::wstring_view kForbidden = L"\\/:*?\"<>|\t\r\n";
 // The longest file name the file system takes, in bytes.
 constexpr size_t kMaxFileNameBytes = 255;
 
-// Control characters, line and paragraph separators, surrogates (text that
-// came from bytes that were not UTF-8) and the non-characters are not
-// printable; everything else is, new emoji included.
-bool isPrintable(wchar_t c) {
+bool isValidName(std::wstring_view name) {
+  if (!isPrintableName(name) || utf16Length(name) >= 260) return false;
+  for (wchar_t c : name)
+    if (kForbidden.find(c) != std::wstring_view::npos) return false;
+  // The wardrobe file is "<name>.twd" inside a folder "<name>": a name the
+  // file system cannot hold would make a wardrobe that can never be saved.
+  return toUtf8(name).size() + std::wstring_view(Wardrobe::kFileExtension).size() <= kMaxFileNameBytes;
+}
+
+}  // namespace
+
+// Everything not refused here is printable, new emoji included.
+bool isPrintableNameChar(wchar_t c) {
   const auto u = static_cast<char32_t>(c);
   if (u < 0x20 || (u >= 0x7F && u <= 0x9F)) return false;
   if (u == 0x2028 || u == 0x2029) return false;
@@ -30,16 +39,17 @@ bool isPrintable(wchar_t c) {
   return u <= 0x10FFFF;
 }
 
-bool isValidName(std::wstring_view name) {
-  if (name.empty() || utf16Length(name) >= 260) return false;
+bool isPrintableName(std::wstring_view name) {
+  if (name.empty()) return false;
   for (wchar_t c : name)
-    if (!isPrintable(c) || kForbidden.find(c) != std::wstring_view::npos) return false;
-  // The wardrobe file is "<name>.twd" inside a folder "<name>": a name the
-  // file system cannot hold would make a wardrobe that can never be saved.
-  return toUtf8(name).size() + std::wstring_view(Wardrobe::kFileExtension).size() <= kMaxFileNameBytes;
+    if (!isPrintableNameChar(c)) return false;
+  return true;
 }
 
-}  // namespace
+std::wstring invalidNameMessage(NameKind kind) {
+  const wchar_t* what = kind == NameKind::Collection ? L"collection" : kind == NameKind::Tag ? L"tag" : L"item";
+  return std::wstring(L"Invalid ") + what + L" name. Please try another name.";
+}
 
 std::wstring defaultWardrobeName(int32_t n) {
   if (n <= 1) return std::wstring(kDefaultBase);

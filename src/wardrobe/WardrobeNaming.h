@@ -1,6 +1,7 @@
 // The rules for naming and placing a new wardrobe, shared by the New Wardrobe
 // dialog and tavoro-cli: the default name and its numbering, and the checks
-// made when the dialog is accepted. Thread-safe (no shared state).
+// made when the dialog is accepted; and the characters any name may hold.
+// Thread-safe (no shared state).
 #pragma once
 
 #include <cstdint>
@@ -8,6 +9,20 @@
 #include <string_view>
 
 namespace tavoro {
+
+// Whether c may stand in a name: control characters (C0, DEL, C1), the line
+// and paragraph separators, surrogates (text that came from bytes that were
+// not UTF-8) and the non-characters may not; a wardrobe file cannot hold
+// some of them and would not read others back the same.
+bool isPrintableNameChar(wchar_t c);
+// A name that is not empty and whose characters are all printable. The
+// panes and tavoro-cli refuse any other name of a collection, a tag or an
+// item with invalidNameMessage.
+bool isPrintableName(std::wstring_view name);
+
+enum class NameKind { Collection, Tag, Item };
+// "Invalid collection name. Please try another name." and its like.
+std::wstring invalidNameMessage(NameKind kind);
 
 // "My Wardrobe" for n of 1 or less, else "My Wardrobe <n>".
 std::wstring defaultWardrobeName(int32_t n);

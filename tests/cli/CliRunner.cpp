@@ -12,6 +12,7 @@
 #include <cerrno>
 #include <chrono>
 #include <csignal>
+#include <cstdlib>
 
 extern char** environ;
 
@@ -72,10 +73,30 @@ bool pump(int inFd, const std::string& input, int outFd, int errFd, int seconds,
 }  // namespace
 
 CliRun runCli(const std::vector<std::string>& arguments, const std::string& input, const CliSetUp& setUp) {
+  return runProgram(test::buildFolder() + "/bin/tavoro-cli", arguments, input, setUp);
+}
+
+std::string findProgram(const std::string& name) {
+  if (name.find('/') != std::string::npos) return ::access(name.c_str(), X_OK) == 0 ? name : std::string();
+  const char* path = std::getenv("PATH");
+  std::string folders = path ? path : "/usr/bin:/bin";
+  for (size_t start = 0; start <= folders.size();) {
+    size_t end = folders.find(':', start);
+    if (end == std::string::npos) end = folders.size();
+    const std::string candidate = folders.substr(start, end - start) + "/" + name;
+    if (end > start && ::access(candidate.c_str(), X_OK) == 0) return candidate;
+    start = end + 1;
+  }
+  return {};
+}
+
+CliRun runProgram(const std::string& name, const std::vector<std::string>& arguments, const std::string& input,
+                  const CliSetUp& setUp) {
   // A program that exits before reading its input must not take the test with it.
   std::signal(SIGPIPE, SIG_IGN);
   CliRun result;
-  const std::string program = test::buildFolder() + "/bin/tavoro-cli";
+  const std::string program = findProgram(name);
+  if (program.empty()) return result;
   std::vector<char*> argv;
   argv.push_back(const_cast<char*>(program.c_str()));
   for (const std::string& a : arguments) argv.push_back(const_cast<char*>(a.c_str()));

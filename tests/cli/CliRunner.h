@@ -24,4 +24,10 @@ struct CliSetUp {
 
 CliRun runCli(const std::vector<std::string>& arguments, const std::string& input = {}, const CliSetUp& setUp = {});
 
+// Any program (a path, or a name looked up in PATH), run the same way.
+CliRun runProgram(const std::string& program, const std::vector<std::string>& arguments, const std::string& input = {},
+                  const CliSetUp& setUp = {});
+// The program's path when a program of that name is in PATH, else empty text.
+std::string findProgram(const std::string& name);
+
 }  // namespace tavoro::test

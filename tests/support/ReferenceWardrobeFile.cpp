@@ -6,6 +6,7 @@
 
 #include "platform/FileSystem.h"
 #include "platform/PathOps.h"
+#include "wardrobe/ItemNames.h"
 #include "wardrobe/WardrobeFile.h"
 #include "wardrobe/WardrobeSchema.h"
 #include "wardrobe/XmlDocument.h"
@@ -73,7 +74,8 @@ void readItems(XmlElement element, ItemList& items, const LocalClock& clock) {
     int32_t id = 0;
     std::wstring name;
     std::wstring dateText;
-    if (!child.getInt(kId, id) || !child.getText(kName, name) || !child.getText(kDateAdded, dateText)) return;
+    if (!child.getInt(kId, id) || !child.getText(kDateAdded, dateText)) return;
+    if (!child.getText(kName, name)) name = kUnnamedItemName;
     if (id <= 0 || !ids.take(id)) return;
     Item* item = items.add(std::move(name), id);
     DateTime dateAdded;

@@ -277,14 +277,18 @@ TEST(WardrobeFileTest, RepairsWhatItCanOnReading) {
        [](Wardrobe& w) { EXPECT_EQ(w.collections().at(0)->items().at(0)->dateAdded().toText(), kFixedNow); }},
       {"an impossible time becomes now", oneItem("<Item id=\"1\" name=\"I\" date_added=\"2012-09-08 24:00:00.000\"/>"),
        [](Wardrobe& w) { EXPECT_EQ(w.collections().at(0)->items().at(0)->dateAdded().toText(), kFixedNow); }},
-      {"an item without a name goes with its photos and records",
+      // Older versions wrote an empty name for a photo file named only ".jpg".
+      {"an item without a name is kept as unnamed, with its photos and records",
        oneItem("<Item id=\"1\" name=\"\" date_added=\"2012-09-08 14:03:07.005\"><Photos next_id=\"2\"><Photo "
                "id=\"1\" format=\"4\"/></Photos><Records><Record tag_id=\"1\" value=\"v\"/></Records></Item>"
                "<Item id=\"2\" name=\"K\" date_added=\"2012-09-08 14:03:07.005\"/>"),
        [](Wardrobe& w) {
-         ASSERT_EQ(w.collections().at(0)->items().count(), 1u);
-         EXPECT_EQ(w.collections().at(0)->items().at(0)->name(), L"K");
-         EXPECT_EQ(w.collections().at(0)->items().nextId(), 3);  // the dropped id is not counted
+         const ItemList& items = w.collections().at(0)->items();
+         ASSERT_EQ(items.count(), 2u);
+         EXPECT_EQ(items.at(0)->name(), L"unnamed");
+         EXPECT_EQ(items.at(0)->photos().count(), 1u);
+         EXPECT_EQ(items.at(0)->records().get(1), L"v");
+         EXPECT_EQ(items.at(1)->name(), L"K");
        }},
       {"items without a date or a positive id are dropped",
        oneItem("<Item id=\"1\" name=\"I\"/><Item id=\"0\" name=\"I\" date_added=\"2012-09-08 14:03:07.005\"/>"),

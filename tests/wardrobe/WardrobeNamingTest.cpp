@@ -88,6 +88,18 @@ TEST(WardrobeNamingTest, RefusesNamesWithTheProgramsHint) {
     EXPECT_EQ(checkNewWardrobe(name, dir.path()).problem, NewWardrobeProblem::None) << name.size();
 }
 
+// Collections, tags and items: only characters that a wardrobe file can hold
+// and that read back the same.
+TEST(WardrobeNamingTest, NamesRefuseControlCharacters) {
+  for (const wchar_t* name : {L"a\x01", L"\tTab", L"line\nbreak", L"a\x7F", L"a\u0085", L"a\u2028b", L"\uFFFE", L""})
+    EXPECT_FALSE(isPrintableName(name)) << name;
+  for (const wchar_t* name : {L"Shirts", L"Caf\u00E9 \U0001F457 & <co.> \"2\"", L"  padded  ", L"a/b:c"})
+    EXPECT_TRUE(isPrintableName(name)) << name;
+  EXPECT_EQ(invalidNameMessage(NameKind::Collection), L"Invalid collection name. Please try another name.");
+  EXPECT_EQ(invalidNameMessage(NameKind::Tag), L"Invalid tag name. Please try another name.");
+  EXPECT_EQ(invalidNameMessage(NameKind::Item), L"Invalid item name. Please try another name.");
+}
+
 TEST(WardrobeNamingTest, ChecksTheFolderAndWhatIsAlreadyThere) {
   TempDir dir;
   // The folder is made with its parents; the result is trimmed and normalised.

@@ -17,10 +17,13 @@ AddedFiles addFiles(Collection* collection, const ImportList& files, const AddFi
   ItemList& items = collection->items();
   size_t done = 0;
   for (const std::wstring& path : files) {
-    if (Item* item = items.addFromPhotoFile(path))
+    if (Item* item = items.addFromPhotoFile(path)) {
       result.items.push_back(item);
-    else
+    } else {
       result.failed.push_back(path);
+      // Once used up, the ids stay used up: these are the last failures.
+      if (!items.hasIdLeft()) ++result.noIdLeft;
+    }
     if (progress) progress(++done, files.count());
   }
   return result;

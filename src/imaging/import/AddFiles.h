@@ -27,6 +27,7 @@ using AddFilesProgress = std::function<void(size_t done, size_t total)>;
 struct AddedFiles {
   std::vector<Item*> items;          // the new items, in list order
   std::vector<std::wstring> failed;  // files that could not be added, in list order
+  size_t noIdLeft = 0;               // how many of failed (the last ones) found no item id left
   bool declined = false;             // the confirmation said no: nothing was tried
 };
 
