@@ -1,20 +1,17 @@
 #include "WholeFile.h"
 
 #include <fcntl.h>
-#include <limits.h>
-#include <stdlib.h>
 #include <sys/stat.h>
-#include <time.h>
 #include <unistd.h>
 
 #include <algorithm>
-#include <atomic>
 #include <cerrno>
 #include <cstdint>
 #include <cstring>
 #include <memory>
 
 #include "FileSystem.h"
+#include "SaveTemporaries.h"
 #include "Utf8.h"
 
 namespace tavoro {
@@ -60,40 +57,11 @@ FileReadStatus openForReading(std::wstring_view path, size_t maxBytes, FdGuard& 
   return FileReadStatus::Ok;
 }
 
-// The file a link points to, so that saving through a link updates the file
-// it names rather than replacing the link by a copy.
-std::string resolvedTarget(const std::string& path) {
-  struct stat st {};
-  if (::lstat(path.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return path;
-  std::unique_ptr<char, decltype(&::free)> real(::realpath(path.c_str(), nullptr), &::free);
-  return real ? std::string(real.get()) : path;
-}
-
 std::string folderOf(const std::string& path) {
   const size_t slash = path.rfind('/');
   if (slash == std::string::npos) return ".";
   if (slash == 0) return "/";
   return path.substr(0, slash);
-}
-
-// A new, empty file in folder that no one else can have opened: O_EXCL on a
-// name that is unlikely to be taken, retried when it is.
-int createTemporary(const std::string& folder, std::string& name) {
-  static std::atomic<uint32_t> counter{0};
-  for (int attempt = 0; attempt < 100; ++attempt) {
-    timespec now{};
-    ::clock_gettime(CLOCK_REALTIME, &now);
-    const uint64_t salt = (static_cast<uint64_t>(now.tv_nsec) << 20) ^ static_cast<uint64_t>(now.tv_sec) ^
-                          (static_cast<uint64_t>(counter.fetch_add(1)) << 40);
-    char suffix[64];
-    std::snprintf(suffix, sizeof suffix, "/.tavoro-save-%d-%llx.tmp", static_cast<int>(::getpid()),
-                  static_cast<unsigned long long>(salt));
-    name = folder + suffix;
-    const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
-    if (fd >= 0) return fd;
-    if (errno != EEXIST) return -1;
-  }
-  return -1;
 }
 
 void syncFolder(const std::string& folder) {
@@ -178,8 +146,7 @@ Status readWholeFileStatus(std::wstring_view path, size_t maxBytes, std::string&
 
 Status replaceFileAtomically(std::wstring_view path, const std::function<bool(std::FILE*)>& write) {
   if (path.empty()) return Status::fromErrno(path, ENOENT);
-  const std::string target = resolvedTarget(toUtf8(path));
-
+  const std::string target = resolvedSaveTarget(path);
   struct stat existing {};
   const bool exists = ::stat(target.c_str(), &existing) == 0;
   if (!exists && errno != ENOENT) return Status::fromErrno(path);
@@ -193,9 +160,14 @@ Status replaceFileAtomically(std::wstring_view path, const std::function<bool(st
   }
 
   const std::string folder = folderOf(target);
+  // What earlier saves that were killed left beside the file goes first.
+  removeStaleSaveTemporaries(path);
   std::string temporary;
-  FdGuard fd(createTemporary(folder, temporary));
+  FdGuard fd(createSaveTemporary(folder, temporary));
   if (fd.get() < 0) return Status::fromErrno(path);
+  // The temporary's lock is held through a second descriptor until the
+  // rename is done, so that no other program takes it for a stale one.
+  const FdGuard lockHolder(::fcntl(fd.get(), F_DUPFD_CLOEXEC, 0));
   int error = 0;  // the first failure's, which decides the reason
   const auto fail = [&error] {
     if (error == 0) error = errno != 0 ? errno : EIO;

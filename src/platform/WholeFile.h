@@ -38,6 +38,8 @@ FileReadStatus readFileStart(std::wstring_view path, size_t count, size_t maxByt
 // file in the same folder, which is flushed to disk and then renamed over
 // path. When path is a symbolic link, the file it names is replaced. An
 // existing file keeps its permission bits; a new one gets 0666 less the umask.
+// Temporaries that killed saves left beside the file are removed first (see
+// removeStaleSaveTemporaries).
 // A failure, with the previous file untouched and no temporary left behind,
 // when the target exists but is not a regular file we may write, the
 // temporary cannot be made, write() returns false, or flushing, syncing or

@@ -9,6 +9,7 @@
 #include "XmlParser.h"
 #include "XmlValueText.h"
 #include "platform/PathOps.h"
+#include "platform/SaveTemporaries.h"
 #include "platform/WholeFile.h"
 
 // The model is built straight from the parser's events, element by element,
@@ -411,6 +412,7 @@ Status readWardrobe(std::wstring_view path, Wardrobe& wardrobe, const LocalClock
   wardrobe.setFilePath(std::wstring(path));
   wardrobe.setFolder(pathFolder(path));
   if (wardrobe.name().empty()) wardrobe.setName(pathStem(path));
+  removeStaleSaveTemporaries(path);  // left beside the file by a save that was killed
   return {};
 }
 

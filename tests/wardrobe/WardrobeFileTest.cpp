@@ -11,6 +11,8 @@
 #include "TestFiles.h"
 #include "WardrobeDescription.h"
 #include "platform/FileSystem.h"
+#include "platform/LocalProcess.h"
+#include "platform/SaveTemporaries.h"
 #include "platform/Utf8.h"
 #include "wardrobe/WardrobeFile.h"
 
@@ -558,6 +560,8 @@ TEST(WardrobeFileTest, AFailedWriteLeavesThePreviousFileWhole) {
   struct stat st {};
   ASSERT_EQ(::stat(toUtf8(file).c_str(), &st), 0);
   EXPECT_EQ(st.st_mode & 0777, 0640u);  // the file keeps its mode
+  // What a killed save of a process that is gone left is removed on opening.
+  writeFile(dir / (L"deep/er/W/" + fromUtf8(saveTemporaryName(99999999, 1, localHostName()))), "half");
   Wardrobe read;
   ASSERT_TRUE(readWardrobe(file, read));
   EXPECT_EQ(read.collections().count(), 201u);
