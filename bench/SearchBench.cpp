@@ -106,7 +106,7 @@ void typeLarge(benchmark::State& state, const std::wstring& query, bool narrowin
                                                                               benchmark::Counter::kInvert);
 }
 
-const bool kRegistered = [] {
+const bool kRegisteredLarge = [] {
   for (const auto& [label, query] : bench::searchBenchQueries()) {
     benchmark::RegisterBenchmark((std::string("250000/scan 1 thread/") + label).c_str(), scanLarge, query, 1u)
         ->Unit(benchmark::kMillisecond);
