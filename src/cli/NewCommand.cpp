@@ -4,7 +4,7 @@
 #include "Commands.h"
 #include "JsonOutput.h"
 #include "WardrobeInput.h"
-#include "app/AppSettings.h"
+#include "settings/AppSettings.h"
 #include "platform/CharClass.h"
 #include "platform/FileSystem.h"
 #include "platform/PathOps.h"

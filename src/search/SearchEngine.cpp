@@ -6,11 +6,6 @@
 
 namespace tavoro {
 
-SearchEngine& SearchEngine::instance() {
-  static SearchEngine engine;
-  return engine;
-}
-
 void SearchEngine::reset() {
   m_scope = nullptr;
   m_terms.clear();

@@ -19,10 +19,7 @@ class Item;
 
 class SearchEngine {
  public:
-  // The program's one engine, made on first use and kept until exit.
-  static SearchEngine& instance();
-
-  // Engines of their own are for tests and tools; the program shares instance().
+  // Each open wardrobe's window has an engine of its own.
   SearchEngine() = default;
   SearchEngine(const SearchEngine&) = delete;
   SearchEngine& operator=(const SearchEngine&) = delete;
