@@ -75,6 +75,8 @@ Status runJobs(size_t count, unsigned threads, const std::function<Status(size_t
   }
   lock.unlock();
   for (std::thread& helper : helpers) helper.join();
+  // The helpers may all have ended before the last count was reported.
+  if (firstFailure.ok() && !stop && finished != reported) progress.report(base + finished);
   return firstFailure;
 }
 
