@@ -22,11 +22,11 @@
 #include "platform/FileSystem.h"
 #include "platform/PathOps.h"
 #include "platform/Utf8.h"
-#include "ui/details/KoTogDetailsCtrlBase.h"
-#include "ui/details/KoTogInfoCtrlBase.h"
-#include "ui/details/KoTogPreviewCtrlBase.h"
-#include "ui/viewer/KoImgViewCtrl.h"
-#include "ui/viewer/KoTogViewerBase.h"
+#include "ui/details/ItemDetailsPane.h"
+#include "ui/details/InfoStrip.h"
+#include "ui/details/PhotoPreview.h"
+#include "ui/viewer/PhotoCanvas.h"
+#include "ui/viewer/PhotoViewer.h"
 #include "wardrobe/Wardrobe.h"
 
 namespace tavoro {
@@ -120,9 +120,9 @@ void BM_SelectItem(benchmark::State& state) {
   BenchWardrobe& b = bench();
   QWidget page;
   page.resize(900, 600);
-  auto* details = new KoTogDetailsCtrlBase(&page);
+  auto* details = new ItemDetailsPane(&page);
   details->setGeometry(560, 0, 340, 550);
-  auto* strip = new KoTogInfoCtrlBase(&page);
+  auto* strip = new InfoStrip(&page);
   strip->setGeometry(0, 550, 900, 50);
   strip->setCollection(b.collection);
   page.show();
@@ -151,17 +151,17 @@ BENCHMARK(BM_SelectItem)->Arg(0)->Iterations(30)->Unit(benchmark::kMillisecond)-
 struct ViewerWindow {
   ViewerWindow() {
     window.resize(1200, 700);
-    viewer = new KoTogViewerBase(&window);
+    viewer = new PhotoViewer(&window);
     window.show();
     QApplication::processEvents();
   }
-  KoImgViewCtrl* view() const { return viewer->imageView(); }
+  PhotoCanvas* view() const { return viewer->imageView(); }
   void waitShown() {
-    waitUntil([&] { return view()->state() == KoImgViewCtrl::State::kShown; });
+    waitUntil([&] { return view()->state() == PhotoCanvas::State::kShown; });
     view()->repaint();
   }
   QWidget window;
-  KoTogViewerBase* viewer;
+  PhotoViewer* viewer;
 };
 
 std::vector<std::wstring> viewerPhotos(int count) {

@@ -38,7 +38,7 @@
 #include "platform/FileSystem.h"
 #include "platform/Utf8.h"
 #include "ui/common/CommandIds.h"
-#include "ui/items/ItemDetailsView.h"
+#include "ui/items/ItemTableView.h"
 #include "ui/items/ItemGridView.h"
 #include "ui/items/ItemListLook.h"
 #include "ui/items/ItemListModel.h"

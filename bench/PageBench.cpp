@@ -30,21 +30,21 @@
 
 #include "PhotoFactory.h"
 #include "WardrobeMaker.h"
-#include "app/AppSettings.h"
+#include "settings/AppSettings.h"
 #include "imaging/thumbnails/ListThumbnailLoader.h"
 #include "platform/AppPaths.h"
 #include "platform/FileSystem.h"
 #include "platform/Utf8.h"
 #include "platform/WholeFile.h"
 #include "ui/collections/CollectionPane.h"
-#include "ui/frame/KoViewBase.h"
-#include "ui/frame/MainFrame.h"
+#include "ui/frame/MainView.h"
+#include "ui/frame/MainWindow.h"
 #include "ui/frame/WardrobeLifecycle.h"
 #include "ui/items/ItemGridView.h"
 #include "ui/items/ItemListModel.h"
 #include "ui/items/ItemListPane.h"
 #include "ui/items/ListThumbnails.h"
-#include "ui/page/KoWardrobeViewBase.h"
+#include "ui/page/WardrobePage.h"
 #include "wardrobe/Wardrobe.h"
 #include "wardrobe/WardrobeFile.h"
 
@@ -76,7 +76,7 @@ struct Setup {
   QTemporaryDir scratch;
   std::wstring large;
   std::wstring empty;
-  std::unique_ptr<MainFrame> frame;
+  std::unique_ptr<MainWindow> frame;
   std::set<int32_t> thumbnailsReady;  // entry numbers announced by the item list
 
   Setup() {
@@ -94,14 +94,14 @@ struct Setup {
     twoEmpty.collections().add(L"Second");
     empty = writeWardrobe(twoEmpty) ? twoEmpty.wardrobeFilePath() : std::wstring();
     AppSettings::settings().frameRect = {0, 0, 1200, 800};
-    frame = std::make_unique<MainFrame>();
+    frame = std::make_unique<MainWindow>();
     frame->resize(1200, 800);
     frame->show();
     QApplication::processEvents();
     QObject::connect(itemList()->thumbnails(), &ListThumbnails::thumbnailsReady,
                      [this](const QList<int32_t>& numbers) { thumbnailsReady.insert(numbers.begin(), numbers.end()); });
   }
-  KoWardrobeViewBase* page() const { return frame->clientView()->wardrobeView(); }
+  WardrobePage* page() const { return frame->clientView()->wardrobeView(); }
   ItemListPane* itemList() const { return page()->itemList(); }
 
   // The wardrobe at path open on its page (whatever else was open closed).

@@ -19,10 +19,10 @@
 
 #include "SearchBenchWardrobe.h"
 #include "ui/common/QtText.h"
-#include "ui/frame/KoViewBase.h"
-#include "ui/page/KoWardrobeViewBase.h"
-#include "ui/search/KoSearchBoxCtrlBase.h"
-#include "ui/search/KoSearchResultsCtrlBase.h"
+#include "ui/frame/MainView.h"
+#include "ui/page/WardrobePage.h"
+#include "ui/search/SearchBox.h"
+#include "ui/search/SearchResultsPane.h"
 #include "ui/search/SearchResultList.h"
 #include "wardrobe/Wardrobe.h"
 
@@ -37,7 +37,7 @@ struct Window {
   Window() {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     app = std::make_unique<QApplication>(argc, argv);
-    view = std::make_unique<KoViewBase>(nullptr, recent);
+    view = std::make_unique<MainView>(nullptr, recent);
     view->resize(1200, 700);
     view->attachWardrobe(bench::searchBenchWardrobe());
     view->showWardrobeTab(true);
@@ -50,7 +50,7 @@ struct Window {
   char* argv[2] = {name, nullptr};
   std::unique_ptr<QApplication> app;
   std::vector<std::wstring> recent;
-  std::unique_ptr<KoViewBase> view;
+  std::unique_ptr<MainView> view;
 };
 
 Window& window() {
@@ -60,7 +60,7 @@ Window& window() {
 
 void typeQuery(benchmark::State& state, const std::wstring& query) {
   Window& w = window();
-  KoSearchBoxCtrlBase* box = w.view->searchBox();
+  SearchBox* box = w.view->searchBox();
   SearchResultList* results = w.view->wardrobeView()->searchResults()->list();
   const QString text = ui::toQString(query);
   std::vector<double> keys;

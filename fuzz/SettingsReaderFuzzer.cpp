@@ -4,7 +4,7 @@
 #include <cstdlib>
 
 #include "FuzzScratch.h"
-#include "app/AppSettings.h"
+#include "settings/AppSettings.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   using namespace tavoro;

@@ -7,7 +7,7 @@
 
 #include "app/Startup.h"
 #include "ui/common/MessageBox.h"
-#include "ui/frame/MainFrame.h"
+#include "ui/frame/MainWindow.h"
 
 int main(int argc, char* argv[]) {
   QApplication application(argc, argv);
@@ -19,6 +19,6 @@ int main(int argc, char* argv[]) {
   hooks.inform = [](const std::wstring& text) {
     tavoro::ui::showMessage(nullptr, text, L"Information", tavoro::ui::kMbOk | tavoro::ui::kMbIconInformation);
   };
-  hooks.createWindow = [] { return std::make_unique<tavoro::ui::MainFrame>(); };
+  hooks.createWindow = [] { return std::make_unique<tavoro::ui::MainWindow>(); };
   return tavoro::runProgram(tavoro::programArguments(argc, argv), hooks);
 }

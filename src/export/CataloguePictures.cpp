@@ -2,6 +2,7 @@
 
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <memory>
 #include <new>
 
@@ -46,14 +47,19 @@ Status makeCataloguePictures(std::wstring_view photoPath, ImageType format, std:
   facts.fileBytes = static_cast<uint64_t>(info.st_size);
   try {
     const std::unique_ptr<PhotoImage> image = createPhotoImage(format);
-    if (!image || !image->open(photoPath)) return {};
+    if (!image) return {};
+    // Turned or not, the larger picture never needs more than its box's longer side both ways.
+    const int longer = std::max(boxes.large.width, boxes.large.height);
+    image->setReducedDecodeBox({longer, longer});
+    if (!image->open(photoPath)) return {};
     int orientation = 0;
     if (format == ImageType::Jpg) {
       orientation = exifOrientation(*image);
       facts.hasDateTaken = readDateTaken(image->segments(), facts.dateTaken);
     }
     const DibBitmap& photo = image->colorBitmap();
-    facts.size = orientation >= 5 ? Size{photo.height(), photo.width()} : Size{photo.width(), photo.height()};
+    const Size stored{image->info().width, image->info().height};  // the file's, not the reduced decode's
+    facts.size = orientation >= 5 ? Size{stored.height, stored.width} : stored;
 
     DibBitmap large;
     if (!fitUpright(large, photo, boxes.large, orientation)) return {};

@@ -5,6 +5,7 @@
 #include <memory>
 #include <new>
 
+#include "BitmapFitting.h"
 #include "ImageLimits.h"
 #include "JpegLibrary.h"
 #include "MemoryStream.h"
@@ -32,6 +33,24 @@ struct EncodeJob {
   const DibBitmap* bitmap;
   JpegSaveSettings settings;
 };
+
+// The strongest reduction libjpeg offers whose picture still covers the
+// picture fitted into the box: the rest is left to the fitting, which
+// smooths better than skipping coefficients.
+void chooseReduction(j_decompress_ptr cinfo, Size box) {
+  if (box.width <= 0 || box.height <= 0) return;
+  const Size image{static_cast<int>(cinfo->image_width), static_cast<int>(cinfo->image_height)};
+  if (image.width <= box.width && image.height <= box.height) return;
+  const Size fitted = fitSize(box, image);
+  for (unsigned denominator : {8u, 4u, 2u}) {
+    cinfo->scale_num = 1;
+    cinfo->scale_denom = denominator;
+    jpeg_calc_output_dimensions(cinfo);
+    if (static_cast<int>(cinfo->output_width) >= fitted.width && static_cast<int>(cinfo->output_height) >= fitted.height)
+      return;
+  }
+  cinfo->scale_denom = 1;
+}
 
 bool runDecode(DecodeJob& job) {
   j_decompress_ptr cinfo = &job.cinfo;
@@ -67,6 +86,7 @@ bool runDecode(DecodeJob& job) {
   cinfo->mem->max_memory_to_use = static_cast<long>(std::max<int64_t>(kMaxDecodeBytes - pictureBytes, 1));
   const bool cmyk = cinfo->num_components == 4;
   cinfo->out_color_space = cmyk ? JCS_CMYK : JCS_EXT_BGR;
+  chooseReduction(cinfo, job.image->reducedDecodeBox());
   jpeg_start_decompress(cinfo);
   DibBitmap& bitmap = job.image->colorBitmap();
   if (!bitmap.create(static_cast<int>(cinfo->output_width), static_cast<int>(cinfo->output_height), 24)) {

@@ -74,6 +74,12 @@ class PhotoImage {
   void setPath(std::wstring_view path) { m_path = path; }
   JpegSaveSettings& jpegSettings() { return m_jpegSettings; }
   const JpegSaveSettings& jpegSettings() const { return m_jpegSettings; }
+  // A JPEG may be decoded reduced (by 1/2, 1/4 or 1/8, in the decoder itself,
+  // which is much faster) as long as the picture still covers what fitting
+  // it into this box would give; (0, 0), the default, decodes at full size.
+  // The source information keeps the file's own size either way.
+  Size reducedDecodeBox() const { return m_reducedDecodeBox; }
+  void setReducedDecodeBox(Size box) { m_reducedDecodeBox = box; }
   // zlib's 0..9 for the PNG encoder.
   int pngCompressionLevel() const { return m_pngCompressionLevel; }
   void setPngCompressionLevel(int level) { m_pngCompressionLevel = level; }
@@ -91,6 +97,7 @@ class PhotoImage {
   std::wstring m_path;
   JpegSaveSettings m_jpegSettings;
   int m_pngCompressionLevel = 6;
+  Size m_reducedDecodeBox;
 };
 
 // An image for a kind that can be decoded: bmp, jpg or png; null for any other.

@@ -19,10 +19,7 @@ class Item;
 
 class SearchEngine {
  public:
-  // The program's one engine, made on first use and kept until exit.
-  static SearchEngine& instance();
-
-  // Engines of their own are for tests and tools; the program shares instance().
+  // Each open wardrobe's window has an engine of its own.
   SearchEngine() = default;
   SearchEngine(const SearchEngine&) = delete;
   SearchEngine& operator=(const SearchEngine&) = delete;
@@ -46,6 +43,11 @@ class SearchEngine {
   // without scope or terms, or for "All Collections" of a wardrobe without
   // collections; true otherwise, also when nothing was found.
   bool run();
+  // The same, testing only the items of previous when they are the results
+  // of a run over the same scope for previousTerms, the wardrobe unchanged
+  // since, and the terms narrow those (see narrows): typing on at the end of
+  // a query tests only what the last key found. Otherwise as run().
+  bool runWithin(const std::vector<SearchTerm>& previousTerms, const std::vector<Item*>* previous);
   const std::vector<SearchResult>& results() const { return m_results; }
   std::vector<SearchResult>& results() { return m_results; }
 

@@ -142,6 +142,29 @@ TEST(JpegCodecTest, InfoOnlyAndBrokenFiles) {
   EXPECT_EQ(cut.colorBitmap().width(), 24);
 }
 
+TEST(JpegCodecTest, ReducedDecodeStillCoversTheFittedBox) {
+  // Left half red, right half blue: the colours survive the reduction.
+  const std::string file = jpegFile(800, 600, 3, [](int x, int) {
+    return x < 400 ? std::array<uint16_t, 4>{255, 0, 0, 0} : std::array<uint16_t, 4>{0, 0, 255, 0};
+  });
+  struct Case {
+    Size box;
+    Size decoded;
+  };
+  for (const Case& c : {Case{{200, 200}, {200, 150}}, Case{{201, 201}, {400, 300}}, Case{{0, 0}, {800, 600}},
+                        Case{{1000, 1000}, {800, 600}}, Case{{50, 50}, {100, 75}}}) {
+    PhotoImage image(ImageType::Jpg);
+    image.setReducedDecodeBox(c.box);
+    ASSERT_TRUE(decode(file, image)) << c.box.width;
+    EXPECT_EQ(image.colorBitmap().width(), c.decoded.width) << c.box.width;
+    EXPECT_EQ(image.colorBitmap().height(), c.decoded.height) << c.box.width;
+    EXPECT_EQ(image.info().width, 800);  // the file's own size
+    const int w = image.colorBitmap().width();
+    EXPECT_TRUE(near(image.colorBitmap().color(w / 8, 10), Bgra{0, 0, 255}, 8)) << c.box.width;
+    EXPECT_TRUE(near(image.colorBitmap().color(w - w / 8, 10), Bgra{255, 0, 0}, 8)) << c.box.width;
+  }
+}
+
 TEST(JpegCodecTest, ReencodingKeepsTheApplicationSegments) {
   const std::string exif = std::string("Exif\0\0", 6) + std::string("II*\0\x08\0\0\0\0\0\0\0\0\0", 14);
   const std::string icc = "ICC_PROFILE" + std::string(40, 'p');

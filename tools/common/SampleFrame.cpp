@@ -5,11 +5,11 @@
 #include <cstdio>
 
 #include "SampleWardrobe.h"
-#include "app/AppSettings.h"
+#include "settings/AppSettings.h"
 #include "platform/AppPaths.h"
 #include "platform/Utf8.h"
-#include "ui/frame/KoViewBase.h"
-#include "ui/frame/MainFrame.h"
+#include "ui/frame/MainView.h"
+#include "ui/frame/MainWindow.h"
 #include "ui/frame/WardrobeLifecycle.h"
 #include "ui/menus/PopupMenu.h"
 
@@ -28,7 +28,7 @@ SampleFrame::SampleFrame(int width, int height, const std::function<void(AppSett
   settings = AppSettings();
   settings.frameRect = {0, 0, width, height};
   if (prepare) prepare(settings);
-  m_frame = std::make_unique<ui::MainFrame>();
+  m_frame = std::make_unique<ui::MainWindow>();
   if (!m_frame->lifecycle().openWardrobe(wardrobe, true, true)) {
     std::fprintf(stderr, "tavoro-screens: cannot open the sample wardrobe\n");
     return;
@@ -50,7 +50,7 @@ SampleFrame::~SampleFrame() {
   AppPaths::setProgramFolderForTesting(L"");
 }
 
-ui::KoWardrobeViewBase& SampleFrame::page() const { return *m_frame->clientView()->wardrobeView(); }
+ui::WardrobePage& SampleFrame::page() const { return *m_frame->clientView()->wardrobeView(); }
 
 QPixmap grabPopupMenu(const std::function<void()>& open, int activeCommand) {
   QPixmap picture;

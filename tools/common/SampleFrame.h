@@ -13,8 +13,8 @@ namespace tavoro {
 class AppSettings;
 }
 namespace tavoro::ui {
-class KoWardrobeViewBase;
-class MainFrame;
+class WardrobePage;
+class MainWindow;
 }  // namespace tavoro::ui
 
 namespace tavoro::tools {
@@ -29,12 +29,12 @@ class SampleFrame {
 
   // False when the wardrobe could not be made or opened (said on stderr).
   bool isOpen() const { return m_open; }
-  ui::MainFrame& frame() const { return *m_frame; }
-  ui::KoWardrobeViewBase& page() const;
+  ui::MainWindow& frame() const { return *m_frame; }
+  ui::WardrobePage& page() const;
 
  private:
   QTemporaryDir m_scratch;
-  std::unique_ptr<ui::MainFrame> m_frame;
+  std::unique_ptr<ui::MainWindow> m_frame;
   bool m_open = false;
 };
 

@@ -9,22 +9,22 @@
 
 #include "SampleFrame.h"
 #include "ScreenFolder.h"
-#include "app/AppSettings.h"
+#include "settings/AppSettings.h"
 #include "platform/FileSystem.h"
 #include "platform/Utf8.h"
-#include "search/SearchEngine.h"
-#include "ui/details/KoTogDetailsCtrlBase.h"
-#include "ui/details/KoTogDetailsHintCtrl.h"
-#include "ui/details/KoTogInfoCtrlBase.h"
-#include "ui/details/KoTogPreviewCtrlBase.h"
-#include "ui/frame/KoViewBase.h"
-#include "ui/frame/MainFrame.h"
+#include "ui/details/ItemDetailsPane.h"
+#include "ui/details/DetailsHint.h"
+#include "ui/details/InfoStrip.h"
+#include "ui/details/PhotoPreview.h"
+#include "ui/frame/MainView.h"
+#include "ui/frame/MainWindow.h"
 #include "ui/frame/PageStack.h"
 #include "ui/frame/WardrobeLifecycle.h"
-#include "ui/page/KoWardrobeViewBase.h"
+#include "ui/page/WardrobePage.h"
+#include "ui/session/WardrobeSession.h"
 #include "ui/tags/TagPane.h"
-#include "ui/viewer/KoImgViewCtrl.h"
-#include "ui/viewer/KoTogViewerBase.h"
+#include "ui/viewer/PhotoCanvas.h"
+#include "ui/viewer/PhotoViewer.h"
 #include "wardrobe/Wardrobe.h"
 
 namespace tavoro::tools {
@@ -43,11 +43,7 @@ bool settle(const std::function<bool()>& done) {
   return done();
 }
 
-void select(KoWardrobeViewBase& page, Item* item) {
-  page.rightStack()->showPage(KoWardrobeViewBase::kDetailsPage);
-  page.details()->showItem(item, false);
-  page.infoStrip()->showSelection(item, 1);
-}
+void select(WardrobePage& page, Item* item) { page.session().setListSelection({item}); }
 
 }  // namespace
 
@@ -56,14 +52,14 @@ bool renderDetails(const ScreenFolder& screens) {
   {
     SampleFrame sample(1200, 700);
     if (!sample.isOpen()) return false;
-    MainFrame& frame = sample.frame();
+    MainWindow& frame = sample.frame();
     auto& page = sample.page();
     ItemList& shirts = frame.wardrobe()->collections().at(0)->items();
 
     ok &= screens.save(page.detailsHint()->grab(), QStringLiteral("details-hint"));
 
     select(page, shirts.at(2));
-    KoTogPreviewCtrlBase* preview = page.details()->preview();
+    PhotoPreview* preview = page.details()->preview();
     ok &= settle([&] { return preview->picture().state() == PreviewPicture::State::kShown; });
     ok &= screens.save(frame.grab(), QStringLiteral("details-page"));
     // A value being typed, and the hint over the values of a tag without one.
@@ -72,6 +68,7 @@ bool renderDetails(const ScreenFolder& screens) {
     tags->startValueEdit(0);
     ok &= screens.save(page.details()->grab(), QStringLiteral("details-editing"));
     page.details()->clear();
+    page.session().setListSelection({});
     select(page, shirts.at(2));
     QMouseEvent move(QEvent::MouseMove, QPointF(300, 10), QPointF(300, 10), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
     QApplication::sendEvent(tags->viewport(), &move);
@@ -79,25 +76,24 @@ bool renderDetails(const ScreenFolder& screens) {
     ok &= screens.save(page.details()->grab(), QStringLiteral("details-click-to-edit"));
 
     // Chosen among search results: the matches in the values on their highlight.
-    SearchEngine::instance().setScope(shirts.collection());
-    if (SearchEngine::instance().parse(L"red winter")) {
-      page.details()->showItem(shirts.at(2), true);
+    WardrobeSession& session = page.session();
+    session.search(QStringLiteral("red winter"));
+    session.setResultSelection({shirts.at(2)});
+    if (session.selectedItem() == shirts.at(2))
       ok &= screens.save(page.details()->grab(), QStringLiteral("details-from-search"));
-      page.details()->showItem(shirts.at(2), false);
-    }
-    SearchEngine::instance().reset();
+    session.hideSearch();
 
-    KoTogInfoCtrlBase* strip = page.infoStrip();
+    InfoStrip* strip = page.infoStrip();
     for (const int width : {1200, 560, 330}) {
-      strip->resize(width, KoTogInfoCtrlBase::kHeight);
+      strip->resize(width, InfoStrip::kHeight);
       ok &= screens.save(strip->grab(), QStringLiteral("info-strip-%1").arg(width));
     }
-    strip->showSelection(nullptr, 3);
+    session.setListSelection({shirts.at(0), shirts.at(1), shirts.at(2)});
     ok &= screens.save(strip->grab(), QStringLiteral("info-strip-selected"));
-    strip->showSearchRows(12);
+    session.search(QStringLiteral("e"));
     ok &= screens.save(strip->grab(), QStringLiteral("info-strip-search"));
-    strip->leaveSearch();
-    strip->showSelection(nullptr, 0);
+    session.hideSearch();
+    session.setListSelection({});
     ok &= screens.save(strip->grab(), QStringLiteral("info-strip-count"));
     frame.resize(1201, 700);  // the page lays the strip out again
     frame.resize(1200, 700);
@@ -112,11 +108,11 @@ bool renderDetails(const ScreenFolder& screens) {
     std::vector<Item*> items;
     for (size_t i = 0; i < shirts.count(); ++i) items.push_back(shirts.at(i));
     frame.openViewer(items, 1);
-    KoImgViewCtrl* view = frame.viewer()->imageView();
-    ok &= settle([&] { return view->state() == KoImgViewCtrl::State::kShown; });
+    PhotoCanvas* view = frame.viewer()->imageView();
+    ok &= settle([&] { return view->state() == PhotoCanvas::State::kShown; });
     ok &= screens.save(frame.grab(), QStringLiteral("viewer"));
     frame.viewer()->last();
-    ok &= settle([&] { return view->state() == KoImgViewCtrl::State::kCannotShow; });
+    ok &= settle([&] { return view->state() == PhotoCanvas::State::kCannotShow; });
     ok &= screens.save(frame.grab(), QStringLiteral("viewer-missing-photo"));
     frame.viewer()->close();
   }

@@ -6,13 +6,14 @@
 #include <cstdio>
 
 #include "ScreenFolder.h"
-#include "app/AppSettings.h"
+#include "settings/AppSettings.h"
 #include "platform/AppPaths.h"
 #include "platform/Utf8.h"
 #include "ui/dialogs/AboutDialog.h"
 #include "ui/dialogs/NewWardrobeDialog.h"
 #include "ui/dialogs/OpenWardrobeDialog.h"
-#include "ui/frame/MainFrame.h"
+#include "ui/frame/RecentWardrobes.h"
+#include "ui/frame/MainWindow.h"
 #include "wardrobe/Wardrobe.h"
 #include "wardrobe/WardrobeFile.h"
 
@@ -41,7 +42,7 @@ bool renderFrame(const ScreenFolder& screens, const std::wstring& scratch) {
   const std::wstring work = makeWardrobe(scratch + L"/wardrobes", L"Work Clothes");
   settings.recentFiles = {summer, work};
 
-  MainFrame frame;
+  MainWindow frame;
   frame.resize(920, 640);
   bool ok = screens.save(grabShown(frame), QStringLiteral("frame-home"));
   frame.hide();
@@ -63,8 +64,9 @@ bool renderDialogs(const ScreenFolder& screens, const std::wstring& scratch) {
     ok &= screens.save(grabShown(dialog), QStringLiteral("dialog-new-wardrobe-wide"));
     dialog.reject();
   }
-  std::vector<std::wstring> recent = AppSettings::settings().recentFiles;
-  recent.push_back(scratch + L"/elsewhere/my.old.wardrobe.twd");
+  std::vector<std::wstring> paths = AppSettings::settings().recentFiles;
+  paths.push_back(scratch + L"/elsewhere/my.old.wardrobe.twd");
+  RecentWardrobes recent(paths);
   {
     OpenWardrobeDialog dialog(nullptr, recent);
     dialog.selectRow(0);
@@ -73,7 +75,7 @@ bool renderDialogs(const ScreenFolder& screens, const std::wstring& scratch) {
     ok &= screens.save(grabShown(dialog), QStringLiteral("dialog-open-wardrobe-large"));
     dialog.reject();
   }
-  std::vector<std::wstring> none;
+  RecentWardrobes none;
   openWardrobeDialogRect() = QRect();
   {
     OpenWardrobeDialog dialog(nullptr, none);

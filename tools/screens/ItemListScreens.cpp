@@ -11,14 +11,15 @@
 
 #include "SampleFrame.h"
 #include "ScreenFolder.h"
-#include "app/AppSettings.h"
+#include "settings/AppSettings.h"
 #include "imaging/import/FilterThread.h"
 #include "imaging/thumbnails/ListThumbnailLoader.h"
 #include "platform/Utf8.h"
 #include "ui/collections/CollectionPane.h"
+#include "ui/common/CommandActions.h"
 #include "ui/common/CommandIds.h"
-#include "ui/frame/KoViewBase.h"
-#include "ui/frame/MainFrame.h"
+#include "ui/frame/MainView.h"
+#include "ui/frame/MainWindow.h"
 #include "ui/frame/WardrobeLifecycle.h"
 #include "ui/items/FilteringFilesDialog.h"
 #include "ui/items/ItemListModel.h"
@@ -26,7 +27,7 @@
 #include "ui/items/ListThumbnails.h"
 #include "ui/items/ProgressBand.h"
 #include "ui/menus/PopupMenu.h"
-#include "ui/page/KoWardrobeViewBase.h"
+#include "ui/page/WardrobePage.h"
 #include "wardrobe/Wardrobe.h"
 
 namespace tavoro::tools {
@@ -67,12 +68,12 @@ bool renderItemList(const ScreenFolder& screens) {
   {
     SampleFrame sample(1000, 560);
     if (!sample.isOpen()) return false;
-    MainFrame& frame = sample.frame();
-    KoWardrobeViewBase* page = &sample.page();
+    MainWindow& frame = sample.frame();
+    WardrobePage* page = &sample.page();
     ItemListPane* pane = page->itemList();
     CollectionPane* collections = page->collectionPane();
     // The sample wardrobe opens with its first collection, "Shirts", selected.
-    page->routeCommand(kCmdViewThumbnails);
+    triggerCommand(pane, kCmdViewThumbnails);
     QApplication::processEvents();
     pane->selection()->select(pane->model()->index(1, 0),
                               QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
@@ -84,11 +85,11 @@ bool renderItemList(const ScreenFolder& screens) {
                  {kCmdViewList, "item-list-list"},
                  {kCmdViewDetails, "item-list-details"}};
     for (const auto& look : looks) {
-      pane->executeCommand(look.command);
+      triggerCommand(pane, look.command);
       settle(*pane);
       ok &= screens.save(pane->grab(), QString::fromLatin1(look.name));
     }
-    pane->executeCommand(kCmdViewThumbnails);
+    triggerCommand(pane, kCmdViewThumbnails);
     settle(*pane);
     ok &= screens.save(frame.grab(), QStringLiteral("item-list-in-page"));
     ok &= screens.save(grabPopupMenu([pane] { pane->showContextMenu(pane->mapToGlobal(QPoint(40, 40))); },

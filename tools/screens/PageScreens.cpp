@@ -7,9 +7,9 @@
 #include "ScreenFolder.h"
 #include "ui/collections/CollectionPane.h"
 #include "ui/common/CommandIds.h"
-#include "ui/controls/KoCellEdit.h"
-#include "ui/frame/MainFrame.h"
-#include "ui/page/KoWardrobeViewBase.h"
+#include "ui/controls/InlineEditor.h"
+#include "ui/frame/MainWindow.h"
+#include "ui/page/WardrobePage.h"
 
 namespace tavoro::tools {
 
@@ -26,7 +26,7 @@ QPixmap grabAt(QWidget& window, int width, int height) {
 bool renderWardrobePage(const ScreenFolder& screens) {
   SampleFrame sample(1200, 700);
   if (!sample.isOpen()) return false;
-  ui::MainFrame& frame = sample.frame();
+  ui::MainWindow& frame = sample.frame();
   bool ok = screens.save(grabAt(frame, 1200, 700), QStringLiteral("wardrobe-page-1200"));
   ok &= screens.save(grabAt(frame, 700, 500), QStringLiteral("wardrobe-page-700"));
   ok &= screens.save(grabAt(frame, 300, 400), QStringLiteral("wardrobe-page-300"));

@@ -10,17 +10,17 @@
 
 #include "SampleFrame.h"
 #include "ScreenFolder.h"
-#include "app/AppSettings.h"
+#include "settings/AppSettings.h"
 #include "platform/Utf8.h"
 #include "ui/collections/CollectionPane.h"
-#include "ui/frame/KoTopViewBase.h"
-#include "ui/frame/KoViewBase.h"
-#include "ui/frame/MainFrame.h"
+#include "ui/frame/HeaderBar.h"
+#include "ui/frame/MainView.h"
+#include "ui/frame/MainWindow.h"
 #include "ui/frame/WardrobeLifecycle.h"
-#include "ui/page/KoWardrobeViewBase.h"
-#include "ui/search/KoFlyoutWndBase.h"
-#include "ui/search/KoSearchBoxCtrlBase.h"
-#include "ui/search/KoSearchResultsCtrlBase.h"
+#include "ui/page/WardrobePage.h"
+#include "ui/search/SuggestionPopup.h"
+#include "ui/search/SearchBox.h"
+#include "ui/search/SearchResultsPane.h"
 #include "ui/search/SearchResultList.h"
 
 namespace tavoro::tools {
@@ -39,14 +39,14 @@ void settle(Done done) {
   QApplication::processEvents();
 }
 
-void typeText(KoSearchBoxCtrlBase& box, const QString& text) {
+void typeText(SearchBox& box, const QString& text) {
   box.activate();
   box.edit()->setText(text);
   QApplication::processEvents();
 }
 
 // The window with the pop-up over it, where it shows on the screen.
-QPixmap grabWithPopup(MainFrame& frame, KoFlyoutWndBase& popup) {
+QPixmap grabWithPopup(MainWindow& frame, SuggestionPopup& popup) {
   QPixmap picture = frame.grab();
   QPainter painter(&picture);
   painter.drawPixmap(frame.mapFromGlobal(popup.pos()), popup.grab());
@@ -69,10 +69,10 @@ bool renderSearch(const ScreenFolder& screens) {
       settings.allSearches = {L"boots", L"linen shirt", L"red", L"red shirt", L"red sneakers"};
     });
     if (!sample.isOpen()) return false;
-    MainFrame& frame = sample.frame();
-    KoWardrobeViewBase* page = frame.clientView()->wardrobeView();
-    KoTopViewBase* header = frame.clientView()->header();
-    KoSearchBoxCtrlBase* box = frame.clientView()->searchBox();
+    MainWindow& frame = sample.frame();
+    WardrobePage* page = frame.clientView()->wardrobeView();
+    HeaderBar* header = frame.clientView()->header();
+    SearchBox* box = frame.clientView()->searchBox();
     SearchResultList* results = page->searchResults()->list();
     selectCollection(*page->collectionPane(), 0);
     ok &= screens.save(header->grab(), QStringLiteral("search-box-cue"));

@@ -19,13 +19,15 @@
 #include "ScreenFolder.h"
 #include "ui/common/CommandIds.h"
 #include "ui/common/QtText.h"
-#include "ui/controls/KoCellEdit.h"
-#include "ui/controls/KoCmdBarCtrlBase.h"
-#include "ui/controls/KoTabCtrl.h"
+#include "ui/controls/InlineEditor.h"
+#include "ui/common/CommandActions.h"
+#include "ui/controls/CommandBar.h"
+#include "ui/frame/RecentWardrobes.h"
+#include "ui/controls/TabStrip.h"
 #include "ui/home/HomePageDialog.h"
-#include "ui/home/KoHomeNaviCtrl.h"
-#include "ui/home/KoHomeView.h"
-#include "ui/home/KoHyperLinkCtrl.h"
+#include "ui/home/HomeNavigationBar.h"
+#include "ui/home/HomePage.h"
+#include "ui/home/NavigationLink.h"
 #include "ui/home/RecentWardrobeList.h"
 #include "ui/menus/MenuTables.h"
 #include "ui/menus/PopupMenu.h"
@@ -94,14 +96,14 @@ std::vector<std::wstring> sampleWardrobes(const QString& folder) {
 
 bool renderHome(const std::vector<std::wstring>& samples) {
   bool ok = true;
-  std::vector<std::wstring> none;
-  KoHomeView empty(none);
+  RecentWardrobes none;
+  HomePage empty(none);
   empty.resize(920, 597);
   empty.show();
   ok &= save(empty.grab(), QStringLiteral("home-page-no-recent-wardrobes"));
 
-  std::vector<std::wstring> recent = samples;
-  KoHomeView home(recent);
+  RecentWardrobes recent(samples);
+  HomePage home(recent);
   home.resize(920, 597);
   home.show();
   RecentWardrobeList* list = home.homePage()->recentList();
@@ -118,7 +120,7 @@ bool renderHome(const std::vector<std::wstring>& samples) {
 }
 
 bool renderRecentList(const std::vector<std::wstring>& samples) {
-  std::vector<std::wstring> recent = samples;
+  RecentWardrobes recent(samples);
   RecentWardrobeList list(recent);
   list.resize(420, 190);
   list.fill();
@@ -126,7 +128,7 @@ bool renderRecentList(const std::vector<std::wstring>& samples) {
   list.show();
   bool ok = save(list.grab(), QStringLiteral("recent-list"));
 
-  std::vector<std::wstring> none;
+  RecentWardrobes none;
   RecentWardrobeList empty(none);
   empty.resize(420, 190);
   empty.fill();
@@ -139,7 +141,7 @@ bool renderControls() {
   QWidget header;
   header.resize(700, 43);
   header.setStyleSheet(QStringLiteral("background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #f4f7fc, stop:1 #d8e1f0);"));
-  auto* tabs = new KoTabCtrl(&header);
+  auto* tabs = new TabStrip(&header);
   tabs->addTab(QStringLiteral("Home"));
   tabs->addTab(QStringLiteral("Summer Clothes"));
   tabs->select(1);
@@ -147,17 +149,22 @@ bool renderControls() {
   header.show();
   bool ok = save(header.grab(), QStringLiteral("tab-strip"));
 
-  KoCmdBarCtrlBase bar(kMenuCmdBar);
-  bar.resize(920, KoCmdBarCtrlBase::kHeight);
-  bar.setButtonEnabled(kCmdHideSearchResults, false);
-  bar.setButtonEnabled(kCmdDeleteSelectedPhotos, false);
+  // Each button shows an action; two of them disabled, as on a page without a search.
+  CommandBar bar(kMenuCmdBar);
+  bar.resize(920, CommandBar::kHeight);
+  QWidget commands;
+  for (const int id : {kCmdCloseWardrobe, kCmdAddPhotos, kCmdDeleteSelectedPhotos, kCmdHideSearchResults,
+                       kCmdTellAFriend, kCmdVisitWebsite, kCmdHelpContents})
+    addCommandAction(&commands, id, QString(), [] {})
+        ->setEnabled(id != kCmdHideSearchResults && id != kCmdDeleteSelectedPhotos);
+  bar.bindActions(commands.actions());
   bar.show();
   ok &= save(bar.grab(), QStringLiteral("command-bar"));
 
   QWidget pane;
   pane.resize(300, 60);
   pane.setStyleSheet(QStringLiteral("background: white;"));
-  auto* edit = new KoCellEdit(&pane);
+  auto* edit = new InlineEditor(&pane);
   edit->setText(QStringLiteral("Evening Dresses"));
   pane.show();
   edit->place(QRect(10, 10, 280, 40), false);

@@ -61,13 +61,6 @@ PreviewThumbnailCache::~PreviewThumbnailCache() {
   m_thread.reset();
 }
 
-PreviewThumbnailCache& PreviewThumbnailCache::instance() {
-  // The store first, so that it is destroyed after the cache and its thread.
-  static ThumbnailStore& store = previewStore();
-  static PreviewThumbnailCache cache(store);
-  return cache;
-}
-
 bool PreviewThumbnailCache::lookupOrQueue(const PreviewRequest& request, const Rect& rect, PreviewPlacement& out) {
   out = {};
   if (rect.isEmpty() || request.itemId <= 0 || request.path.empty()) return false;

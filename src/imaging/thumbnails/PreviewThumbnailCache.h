@@ -59,10 +59,6 @@ class PreviewThumbnailCache {
   PreviewThumbnailCache(const PreviewThumbnailCache&) = delete;
   PreviewThumbnailCache& operator=(const PreviewThumbnailCache&) = delete;
 
-  // The program's cache, made (and its thread started) at first use, over
-  // the preview store.
-  static PreviewThumbnailCache& instance();
-
   // What a painter does with rect: when the item's thumbnail is in memory,
   // out holds it and the rectangle it fills (fitted to rect, larger than the
   // thumbnail if rect is, and centred); when the thread found the photo

@@ -7,68 +7,89 @@
 
 #include "platform/CharClass.h"
 #include "ui/collections/CollectionRow.h"
-#include "ui/common/CommandEvent.h"
+#include "ui/common/CommandActions.h"
 #include "ui/common/CommandIds.h"
 #include "ui/common/MessageBox.h"
 #include "ui/common/QtText.h"
-#include "ui/controls/KoCellEdit.h"
+#include "ui/controls/InlineEditor.h"
 #include "ui/controls/RowOrder.h"
 #include "ui/menus/MenuTables.h"
 #include "ui/menus/PopupMenu.h"
+#include "ui/session/WardrobeSession.h"
 #include "wardrobe/CollectionList.h"
 #include "wardrobe/RemovalReport.h"
+#include "wardrobe/Wardrobe.h"
 
 namespace tavoro::ui {
 
 namespace {
 
 constexpr const wchar_t* kCaption = L"Tavoro Wardrobe Manager";
-constexpr int kNameLimit = 100;
 
-std::wstring editorText(const KoCellEdit& editor) { return trimSpace(toWString(editor.text())); }
+std::wstring editorText(const InlineEditor& editor) { return trimSpace(toWString(editor.text())); }
 
 }  // namespace
 
-CollectionPane::CollectionPane(QWidget* parent)
-    : KoListBox(CollectionRow::kHeight, parent), m_editor(new KoCellEdit(viewport())) {
+CollectionPane::CollectionPane(WardrobeSession& session, QWidget* parent)
+    : RowList(CollectionRow::kHeight, parent), m_session(session), m_editor(new InlineEditor(viewport())) {
   setObjectName(QStringLiteral("CollectionPane"));
   registerModelMetaTypes();
-  m_editor->setMaxLength(kNameLimit);
+  m_editor->setMaxLength(WardrobeSession::kCollectionNameLimit);
   m_editor->setBorderColor(QColor(167, 177, 196));
   setDeleteKeyEnabled(true);
   setRowDragging(1);
-  connect(this, &KoListBox::selectionChanged, this, &CollectionPane::onSelectionChanged);
-  connect(this, &KoListBox::rowDoubleClicked, this, &CollectionPane::onDoubleClicked);
-  connect(this, &KoListBox::commandRequested, this, &CollectionPane::executeCommand);
-  connect(this, &KoListBox::rowDragged, this, &CollectionPane::commitOrder);
+  connect(this, &RowList::selectionChanged, this, &CollectionPane::onSelectionChanged);
+  connect(this, &RowList::rowDoubleClicked, this, &CollectionPane::onDoubleClicked);
+  connect(this, &RowList::commandRequested, this, [this](int id) { triggerCommand(this, id); });
+  connect(this, &RowList::rowDragged, this, &CollectionPane::commitOrder);
   // The editor asks with a flag on its own stack: the answer must come at once.
-  connect(m_editor, &KoCellEdit::validateRequested, this, &CollectionPane::validateEdit, Qt::DirectConnection);
-  connect(m_editor, &KoCellEdit::editEnded, this, &CollectionPane::commitEdit, Qt::DirectConnection);
+  connect(m_editor, &InlineEditor::validateRequested, this, &CollectionPane::validateEdit, Qt::DirectConnection);
+  connect(m_editor, &InlineEditor::editEnded, this, &CollectionPane::commitEdit, Qt::DirectConnection);
+
+  connect(&m_session, &WardrobeSession::wardrobeOpened, this, &CollectionPane::attach);
+  connect(&m_session, &WardrobeSession::wardrobeAboutToClose, this, &CollectionPane::detach);
+  connect(&m_session, &WardrobeSession::currentCollectionChanged, this, &CollectionPane::onCurrentCollectionChanged);
+  connect(&m_session, &WardrobeSession::collectionAdded, this, &CollectionPane::onCollectionAdded);
+  connect(&m_session, &WardrobeSession::collectionRenamed, this,
+          [this](Collection* collection) { updateRow(rowOf(collection)); });
+  connect(&m_session, &WardrobeSession::collectionsReordered, this, &CollectionPane::onCollectionsReordered);
+  connect(&m_session, &WardrobeSession::collectionAboutToBeRemoved, this,
+          &CollectionPane::onCollectionAboutToBeRemoved);
+  // The rows show their collections' item counts.
+  connect(&m_session, &WardrobeSession::itemsAdded, viewport(), qOverload<>(&QWidget::update));
+  connect(&m_session, &WardrobeSession::itemsRemoved, viewport(), qOverload<>(&QWidget::update));
+  makeActions();
+  if (m_session.isOpen()) attach();
 }
 
 CollectionPane::~CollectionPane() { m_edited = nullptr; }
 
-void CollectionPane::attachWardrobe(CollectionList& collections) {
+void CollectionPane::attach() {
   detach();
+  CollectionList& collections = m_session.wardrobe()->collections();
   m_collections = &collections;
-  const int32_t hotId = collections.hotId();
-  int selected = -1;
   addRow(std::make_unique<CollectionRow>(collections.allCollections()));
-  if (hotId == 0) selected = 0;
-  for (const auto& collection : collections.collections()) {
-    const int index = addRow(std::make_unique<CollectionRow>(collection.get()));
-    if (selected < 0 && collection->id() == hotId) selected = index;
-  }
+  for (const auto& collection : collections.collections()) addRow(std::make_unique<CollectionRow>(collection.get()));
   addRow(std::make_unique<CollectionRow>(collections.addPlaceholder()));
-  selectRow(selected < 0 ? 0 : selected);
+  const int current = rowOf(m_session.currentCollection());
+  selectRow(current < 0 ? 0 : current);
 }
 
 void CollectionPane::detach() {
   // The edit is dropped: nothing of it may reach a wardrobe that is going away.
   m_edited = nullptr;
   m_editor->hide();
+  m_quiet = true;
   removeAllRows();
+  m_quiet = false;
   m_collections = nullptr;
+  updateActions(-1);
+}
+
+int CollectionPane::firstSelectedRealRow() const {
+  for (int index : selectedRows())
+    if (collectionRow(index)->isReal()) return index;
+  return -1;
 }
 
 CollectionRow* CollectionPane::collectionRow(int index) const { return static_cast<CollectionRow*>(row(index)); }
@@ -98,10 +119,62 @@ void CollectionPane::selectRow(int index) {
 }
 
 void CollectionPane::onSelectionChanged() {
-  if (selectedCount() > 0) emit collectionSelected();
+  updateActions(firstSelectedRealRow());
+  if (m_quiet) return;
+  if (Collection* selected = selectedCollection()) m_session.setCurrentCollection(selected);
 }
 
-void CollectionPane::refreshCounts() { viewport()->update(); }
+void CollectionPane::onCurrentCollectionChanged(Collection* collection) {
+  const int index = rowOf(collection);
+  if (index < 0 || selectedRows() == std::vector<int>{index}) return;
+  m_quiet = true;
+  selectRowAlone(index);
+  m_quiet = false;
+  ensureVisible(index);
+  updateActions(firstSelectedRealRow());
+}
+
+void CollectionPane::onCollectionAdded(Collection* collection) {
+  if (!isWellFormed()) return;
+  // Before the placeholder, which stays last, in the list's order.
+  const CollectionList& list = *m_collections;
+  size_t position = 0;
+  while (position < list.count() && list.at(position) != collection) ++position;
+  const int index = addRow(std::make_unique<CollectionRow>(collection));
+  moveRow(index, static_cast<int>(position) + 1);
+  updateActions(firstSelectedRealRow());
+}
+
+void CollectionPane::onCollectionsReordered() {
+  if (!isWellFormed()) return;
+  // The rows follow the list (already so after a drag or a move here).
+  for (size_t i = 0; i < m_collections->count(); ++i) {
+    const int wanted = static_cast<int>(i) + 1;
+    const int at = rowOf(m_collections->at(i));
+    if (at >= 0 && at != wanted) moveRow(at, wanted);
+  }
+  viewport()->update();
+  updateActions(firstSelectedRealRow());
+}
+
+void CollectionPane::onCollectionAboutToBeRemoved(Collection* collection) {
+  const int index = rowOf(collection);
+  CollectionRow* doomed = collectionRow(index);
+  if (!doomed) return;
+  if (m_edited == collection) {
+    m_edited = nullptr;
+    m_editor->hide();
+  }
+  const bool wasSelected = doomed->isSelected();
+  const bool wasLast = index == rowCount() - 2;
+  // The row goes before anything can paint it with its collection gone.
+  m_quiet = true;
+  removeRow(doomed);
+  m_quiet = false;
+  // The neighbour becomes current, before the collection's items go.
+  if (wasSelected) selectRow(wasLast ? index - 1 : index);
+  updateActions(firstSelectedRealRow());
+}
 
 void CollectionPane::paintBackground(QPainter& painter, const QRect& area) {
   // Below the rows the pane keeps their colour, so that it reads as one column.
@@ -110,14 +183,7 @@ void CollectionPane::paintBackground(QPainter& painter, const QRect& area) {
 
 bool CollectionPane::canDragRow(int index) const {
   const CollectionRow* target = collectionRow(index);
-  return !m_editor->isEditing() && target && target->isReal() && KoListBox::canDragRow(index);
-}
-
-void CollectionPane::mousePressEvent(QMouseEvent* event) {
-  KoListBox::mousePressEvent(event);
-  const CollectionRow* target = collectionRow(rowAt(event->position().toPoint()));
-  if (event->button() == Qt::LeftButton && target && target->isSelectable() && selectedCount() > 0)
-    emit collectionClicked();
+  return !m_editor->isEditing() && target && target->isReal() && RowList::canDragRow(index);
 }
 
 void CollectionPane::onDoubleClicked(int index) {
@@ -143,7 +209,7 @@ void CollectionPane::placeEditor(bool takeFocus) {
 }
 
 void CollectionPane::scrollContentsBy(int dx, int dy) {
-  KoListBox::scrollContentsBy(dx, dy);
+  RowList::scrollContentsBy(dx, dy);
   if (editedRow() >= 0) placeEditor(false);
 }
 
@@ -167,30 +233,46 @@ void CollectionPane::commitEdit(int reason) {
   Collection* edited = m_edited;
   m_edited = nullptr;
   const std::wstring name = editorText(*m_editor);
-  if (!edited || !m_collections || !KoCellEdit::isCommitReason(reason) || name.empty()) return;
+  if (!edited || !m_collections || !InlineEditor::isCommitReason(reason) || name.empty()) return;
   if (edited->id() > 0) {
-    if (name == edited->name()) return;
-    edited->setName(name);
-    updateRow(rowOf(edited));
-    if (selectedCount() > 0) emit collectionRenamed(edited);
+    m_session.renameCollection(edited, name);
   } else if (edited == m_collections->addPlaceholder() && isWellFormed()) {
-    if (m_collections->findByName(name)) return;
-    Collection* added = m_collections->add(name);
-    // Before the placeholder, which stays last.
-    const int index = addRow(std::make_unique<CollectionRow>(added));
-    moveRow(index, index - 1);
-    selectRow(index - 1);
+    if (Collection* added = m_session.addCollection(name)) selectRow(rowOf(added));
   }
 }
 
 // --- Commands ------------------------------------------------------------------
 
-bool CollectionPane::event(QEvent* event) {
-  if (event->type() == CommandEvent::eventType()) {
-    executeCommand(static_cast<CommandEvent*>(event)->id());
-    return true;
-  }
-  return KoListBox::event(event);
+void CollectionPane::makeActions() {
+  addCommandAction(this, kCmdAddItem, QStringLiteral("Add a Collection..."), [this] { addCollection(); });
+  addCommandAction(this, kCmdDelete, QStringLiteral("Delete"), [this] { deleteSelected(); });
+  addCommandAction(this, kCmdRename, QStringLiteral("Rename..."), [this] { renameSelected(); });
+  const std::pair<int, const char*> moves[] = {{kCmdMoveToTop, "Move to Top"},
+                                               {kCmdMoveUp, "Move Up"},
+                                               {kCmdMoveDown, "Move Down"},
+                                               {kCmdMoveToBottom, "Move to Bottom"}};
+  for (const auto& [id, text] : moves)
+    addCommandAction(this, id, QString::fromLatin1(text), [this, id = id] { moveSelected(id); });
+  addCommandAction(this, kCmdSortAscending, QStringLiteral("Sort Ascending"), [this] { sortRows(true); });
+  addCommandAction(this, kCmdSortDescending, QStringLiteral("Sort Descending"), [this] { sortRows(false); });
+}
+
+void CollectionPane::updateActions(int contextRow) {
+  const bool wellFormed = isWellFormed();
+  const CollectionRow* target = collectionRow(contextRow);
+  const bool real = wellFormed && target && target->isReal();
+  const auto enable = [this](int id, bool enabled) {
+    if (QAction* action = findCommandAction(this, id)) action->setEnabled(enabled);
+  };
+  enable(kCmdAddItem, wellFormed);
+  enable(kCmdRename, real);
+  enable(kCmdDelete, real);
+  enable(kCmdMoveToTop, real && contextRow != 1);
+  enable(kCmdMoveUp, real && contextRow != 1);
+  enable(kCmdMoveDown, real && contextRow != rowCount() - 2);
+  enable(kCmdMoveToBottom, real && contextRow != rowCount() - 2);
+  enable(kCmdSortAscending, wellFormed && rowCount() >= 4);
+  enable(kCmdSortDescending, wellFormed && rowCount() >= 4);
 }
 
 void CollectionPane::contextMenuEvent(QContextMenuEvent* event) {
@@ -199,73 +281,33 @@ void CollectionPane::contextMenuEvent(QContextMenuEvent* event) {
 }
 
 void CollectionPane::showContextMenu(QPoint viewportPos, QPoint globalPos) {
-  auto menu = PopupMenu::fromResource(kMenuCollectionListContext);
-  if (!menu || !isWellFormed()) return;
-  const int index = rowAt(viewportPos);
-  const CollectionRow* target = collectionRow(index);
-  const bool real = target && target->isReal();
-  menu->setCommandEnabled(kCmdRename, real);
-  menu->setCommandEnabled(kCmdDelete, real);
-  menu->setCommandEnabled(kCmdMoveToTop, real && index != 1);
-  menu->setCommandEnabled(kCmdMoveUp, real && index != 1);
-  menu->setCommandEnabled(kCmdMoveDown, real && index != rowCount() - 2);
-  menu->setCommandEnabled(kCmdMoveToBottom, real && index != rowCount() - 2);
-  menu->setCommandEnabled(kCmdSortAscending, rowCount() >= 4);
-  menu->setCommandEnabled(kCmdSortDescending, rowCount() >= 4);
-
+  if (!isWellFormed()) return;
+  updateActions(rowAt(viewportPos));
   QPointer<CollectionPane> self(this);
-  const int command = menu->track(globalPos, this);
-  if (self && command) executeCommand(command);
+  runCommandMenu(kMenuCollectionListContext, this, globalPos);
+  // Keys act on the selected row again.
+  if (self) updateActions(firstSelectedRealRow());
 }
 
-void CollectionPane::executeCommand(int commandId) {
+void CollectionPane::addCollection() {
   if (!isWellFormed()) return;
-  switch (commandId) {
-    case kCmdAddItem: {
-      const int placeholder = rowCount() - 1;
-      ensureVisible(placeholder);
-      if (editedRow() != placeholder) startEdit(placeholder);
-      break;
-    }
-    case kCmdRename:
-      for (int index : selectedRows()) {
-        if (collectionRow(index)->isReal()) {
-          startEdit(index);
-          break;
-        }
-      }
-      break;
-    case kCmdDelete:
-      deleteSelected();
-      break;
-    case kCmdMoveToTop:
-    case kCmdMoveUp:
-    case kCmdMoveDown:
-    case kCmdMoveToBottom:
-      moveSelected(commandId);
-      break;
-    case kCmdSortAscending:
-    case kCmdSortDescending:
-      sortRows(commandId == kCmdSortAscending);
-      break;
-    default:
-      break;
-  }
+  const int placeholder = rowCount() - 1;
+  ensureVisible(placeholder);
+  if (editedRow() != placeholder) startEdit(placeholder);
+}
+
+void CollectionPane::renameSelected() {
+  if (isWellFormed() && firstSelectedRealRow() >= 0) startEdit(firstSelectedRealRow());
 }
 
 void CollectionPane::moveSelected(int commandId) {
-  int from = -1;
-  for (int index : selectedRows()) {
-    if (collectionRow(index)->isReal()) {
-      from = index;
-      break;
-    }
-  }
+  if (!isWellFormed()) return;
+  const int from = firstSelectedRealRow();
   if (from >= 0 && moveRowByCommand(*this, from, commandId, 1, rowCount() - 2)) commitOrder();
 }
 
 void CollectionPane::sortRows(bool ascending) {
-  if (rowCount() < 4) return;
+  if (!isWellFormed() || rowCount() < 4) return;
   const bool swapped = sortRowsByName(*this, 1, rowCount() - 2, ascending,
                                       [this](int row) -> std::wstring_view { return collectionRow(row)->collection()->name(); });
   commitOrder();
@@ -276,41 +318,30 @@ void CollectionPane::commitOrder() {
   if (!isWellFormed()) return;
   std::vector<Collection*> order;
   for (int i = 1; i <= rowCount() - 2; ++i) order.push_back(collectionRow(i)->collection());
-  m_collections->reorder(order);
+  m_session.reorderCollections(order);
 }
 
 void CollectionPane::deleteSelected() {
-  const CollectionRow* selected = collectionRow(firstSelectedRow());
+  if (!isWellFormed()) return;
+  const CollectionRow* selected = collectionRow(firstSelectedRealRow());
   if (!selected || !selected->isReal()) return;
+  // The collection named in the question is the one deleted, whatever else
+  // is selected or happens while the question is open.
   Collection* collection = selected->collection();
   std::wstring question = L"Are you sure you want to delete collection \"" + collection->name() + L"\"?";
   if (collection->items().count() > 0) question += L"\n\nNote: all items in this collection will also be deleted.";
   QPointer<CollectionPane> self(this);
   const int answer = showMessage(this, question, L"Confirm Collection Delete", kMbQuestion);
-  if (!self || !isWellFormed()) return;
-  if (answer == kIdYes) {
-    int index = -1;
-    for (int i = rowCount() - 2; i >= 1 && index < 0; --i)
-      if (row(i)->isSelected()) index = i;
-    CollectionRow* doomed = collectionRow(index);
-    if (doomed) {
-      Collection* target = doomed->collection();
-      const std::wstring name = target->name();
-      emit collectionAboutToBeRemoved(target);
-      RemovalReport report;
-      if (m_collections->remove(target, &report)) {
-        // The row goes before anything can paint it with its collection gone.
-        const bool wasLast = index == rowCount() - 2;
-        removeRow(doomed);
-        selectRow(wasLast ? index - 1 : index);
-        if (!report.clean()) {
-          showMessage(this,
-                      L"The collection \"" + name +
-                          L"\" was deleted, but some of its files could not be deleted. They are still in:\n\n" +
-                          report.foldersKept.front(),
-                      kCaption, kMbOk | kMbIconWarning);
-        }
-      }
+  if (!self) return;
+  if (answer == kIdYes && isWellFormed() && rowOf(collection) > 0) {
+    const std::wstring name = collection->name();
+    RemovalReport report;
+    if (m_session.removeCollection(collection, &report) && !report.clean()) {
+      showMessage(this,
+                  L"The collection \"" + name +
+                      L"\" was deleted, but some of its files could not be deleted. They are still in:\n\n" +
+                      report.foldersKept.front(),
+                  kCaption, kMbOk | kMbIconWarning);
     }
   }
   if (self) setFocus(Qt::OtherFocusReason);

@@ -1,14 +1,16 @@
 // The collection pane, at the left of the wardrobe page: "All Collections",
 // the wardrobe's collections in their order, and the row that adds one. The
-// selected row chooses what the rest of the page shows. Collections are added,
-// renamed in place, moved, dragged, sorted and deleted here, each change going
-// to the model at once. User-interface thread only.
+// selected row is the session's current collection, which chooses what the
+// rest of the page shows. Collections are added, renamed in place, moved,
+// dragged, sorted and deleted here through the session; the rows follow the
+// session's news of those changes wherever they were made.
+// User-interface thread only.
 #pragma once
 
 #include <string>
 
 #include "ui/common/ModelMetaTypes.h"
-#include "ui/controls/KoListBox.h"
+#include "ui/controls/RowList.h"
 
 namespace tavoro {
 class CollectionList;
@@ -17,20 +19,16 @@ class CollectionList;
 namespace tavoro::ui {
 
 class CollectionRow;
-class KoCellEdit;
+class InlineEditor;
+class WardrobeSession;
 
-class CollectionPane : public KoListBox {
+class CollectionPane : public RowList {
   Q_OBJECT
 
  public:
-  explicit CollectionPane(QWidget* parent = nullptr);
+  explicit CollectionPane(WardrobeSession& session, QWidget* parent = nullptr);
   ~CollectionPane() override;
 
-  // Fills the list from the wardrobe's collections and selects the one that
-  // was selected when the wardrobe was saved (hotId), else "All Collections".
-  void attachWardrobe(CollectionList& collections);
-  // Empties the list (an edit in progress is dropped unsaved).
-  void detach();
   CollectionList* collections() const { return m_collections; }
 
   // The collection of the first selected row, or null.
@@ -41,55 +39,55 @@ class CollectionPane : public KoListBox {
   // At least "All Collections" and the placeholder, in their places.
   bool isWellFormed() const;
 
-  KoCellEdit* editor() const { return m_editor; }
+  InlineEditor* editor() const { return m_editor; }
   // The row being edited, or -1.
   int editedRow() const;
   // Opens the editor on a real collection's row (its name) or on the
   // placeholder (a new name).
   void startEdit(int index);
 
-  // Carries out a command of the context menu (or the Delete key).
-  void executeCommand(int commandId);
   // Shows the context menu for the row at viewportPos (possibly no row) at
   // globalPos and carries out the command chosen.
   void showContextMenu(QPoint viewportPos, QPoint globalPos);
-  // Repaints the item counts after items were added or deleted elsewhere.
-  void refreshCounts();
-
- signals:
-  // The selection changed and a row is selected.
-  void collectionSelected();
-  // A collection got a new name (while a row is selected).
-  void collectionRenamed(tavoro::Collection* collection);
-  // A selectable row was clicked with the left button (while a row is selected).
-  void collectionClicked();
-  // The collection is about to be deleted with its items: whatever shows them
-  // lets them go now.
-  void collectionAboutToBeRemoved(tavoro::Collection* collection);
 
  protected:
   bool canDragRow(int index) const override;
   void paintBackground(QPainter& painter, const QRect& area) override;
-  bool event(QEvent* event) override;
   void contextMenuEvent(QContextMenuEvent* event) override;
-  void mousePressEvent(QMouseEvent* event) override;
   void scrollContentsBy(int dx, int dy) override;
 
  private:
+  void makeActions();
+  // The enabled state of every command for the row a menu was opened on
+  // (-1: none), in one place.
+  void updateActions(int contextRow);
+  // The first selected row that shows a real collection, or -1: what the
+  // commands act on.
+  int firstSelectedRealRow() const;
+  void attach();
+  void detach();
   void onSelectionChanged();
+  void onCurrentCollectionChanged(Collection* collection);
+  void onCollectionAdded(Collection* collection);
+  void onCollectionsReordered();
+  void onCollectionAboutToBeRemoved(Collection* collection);
   void onDoubleClicked(int index);
   void validateEdit(bool* accept);
   void commitEdit(int reason);
   void placeEditor(bool takeFocus);
   void selectRow(int index);
+  void addCollection();
+  void renameSelected();
   void moveSelected(int commandId);
   void sortRows(bool ascending);
   void deleteSelected();
   void commitOrder();
 
+  WardrobeSession& m_session;
   CollectionList* m_collections = nullptr;
-  KoCellEdit* m_editor;
+  InlineEditor* m_editor;
   Collection* m_edited = nullptr;
+  bool m_quiet = false;  // while the pane itself selects a row
 };
 
 }  // namespace tavoro::ui

@@ -12,8 +12,6 @@ namespace tavoro::ui {
 
 namespace {
 
-enum Picture { kSelected = 231, kHover = 232, kIcon = 233, kBadge = 234, kSelectedHover = 235 };
-
 const QColor kLineStart(202, 211, 229);
 const QColor kNameColour(61, 75, 102);
 const QColor kPlaceholderColour(160, 166, 178);
@@ -23,7 +21,7 @@ constexpr int kBadgeHeight = 20;
 // The collection icon at a third of its opacity, for the placeholder row.
 const QPixmap& fadedIcon() {
   static const QPixmap faded = [] {
-    QImage image = resourcePixmap(kIcon).toImage().convertToFormat(QImage::Format_ARGB32);
+    QImage image = resourcePixmap(Picture::CollectionIcon).toImage().convertToFormat(QImage::Format_ARGB32);
     for (int y = 0; y < image.height(); ++y) {
       auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
       for (int x = 0; x < image.width(); ++x)
@@ -37,9 +35,11 @@ const QPixmap& fadedIcon() {
 void paintBackground(QPainter& painter, const QRect& rect, const ListBoxRow::State& state) {
   painter.fillRect(rect, CollectionRow::kBackground);
   if (state.selected)
-    drawThreeSlice(painter, rect, resourcePixmap(state.hot ? kSelectedHover : kSelected), 14);
+    drawThreeSlice(painter, rect,
+                   resourcePixmap(state.hot ? Picture::CollectionRowSelectedHover : Picture::CollectionRowSelected),
+                   14);
   else if (state.hot)
-    drawThreeSlice(painter, rect, resourcePixmap(kHover), 4);
+    drawThreeSlice(painter, rect, resourcePixmap(Picture::CollectionRowHover), 4);
   QLinearGradient line(rect.left(), 0, rect.right() + 1, 0);
   line.setColorAt(0, kLineStart);
   line.setColorAt(1, CollectionRow::kBackground);
@@ -52,7 +52,7 @@ int paintBadge(QPainter& painter, const QRect& rect, int textRight, int count) {
   const QFontMetrics metrics(UiFontBold());
   const int width = number.size() >= 2 ? metrics.horizontalAdvance(number) + 14 : 22;
   const QRect badge(textRight - width, rect.top() + (rect.height() - kBadgeHeight) / 2, width, kBadgeHeight);
-  drawThreeSlice(painter, badge, resourcePixmap(kBadge), 10);
+  drawThreeSlice(painter, badge, resourcePixmap(Picture::CollectionCountBadge), 10);
   painter.setFont(UiFontBold());
   painter.setPen(Qt::white);
   painter.drawText(badge, Qt::AlignCenter | Qt::TextSingleLine, number);
@@ -72,7 +72,7 @@ void CollectionRow::paint(QPainter& painter, const QRect& rect, const State& sta
 
   int textLeft = rect.left() + kIconLeft;
   if (!isAllCollections()) {
-    const QPixmap& icon = isPlaceholder() ? fadedIcon() : resourcePixmap(kIcon);
+    const QPixmap& icon = isPlaceholder() ? fadedIcon() : resourcePixmap(Picture::CollectionIcon);
     painter.drawPixmap(textLeft, rect.top() + (rect.height() - icon.height()) / 2, icon);
     textLeft += isPlaceholder() ? 27 : 29;
   }

@@ -1,6 +1,6 @@
 // The program's command ids. They keep their historical numbers: menus,
 // accelerators, buttons and the hand-over all name commands by these values,
-// and every command reaches the main frame's one routing function.
+// and every command reaches the main window's one routing function.
 #pragma once
 
 namespace tavoro::ui {
@@ -71,9 +71,6 @@ enum CommandId : int {
   kCmdRenameResult = 32936,
   kCmdSelectAllResults = 32937,
   kCmdSelectInverseResults = 32938,
-
-  // Posted within the tag pane: move on to the next value.
-  kMsgNextValue = 33774,
 };
 
 }  // namespace tavoro::ui

@@ -5,11 +5,13 @@
 #pragma once
 
 #include <QMetaType>
+#include <vector>
 
 namespace tavoro {
 class Collection;
 class Item;
 class Tag;
+class Wardrobe;
 }  // namespace tavoro
 
 Q_DECLARE_OPAQUE_POINTER(tavoro::Collection*)
@@ -18,6 +20,8 @@ Q_DECLARE_OPAQUE_POINTER(tavoro::Item*)
 Q_DECLARE_METATYPE(tavoro::Item*)
 Q_DECLARE_OPAQUE_POINTER(tavoro::Tag*)
 Q_DECLARE_METATYPE(tavoro::Tag*)
+Q_DECLARE_OPAQUE_POINTER(tavoro::Wardrobe*)
+Q_DECLARE_METATYPE(tavoro::Wardrobe*)
 
 namespace tavoro::ui {
 
@@ -26,6 +30,8 @@ inline void registerModelMetaTypes() {
   qRegisterMetaType<tavoro::Collection*>();
   qRegisterMetaType<tavoro::Item*>();
   qRegisterMetaType<tavoro::Tag*>();
+  qRegisterMetaType<tavoro::Wardrobe*>();
+  qRegisterMetaType<std::vector<tavoro::Item*>>();
 }
 
 }  // namespace tavoro::ui

@@ -1,29 +1,32 @@
 #include "ui/common/ResourcePictures.h"
 
-#include <QFile>
-#include <QHash>
 #include <QPainter>
 #include <QSvgRenderer>
+#include <array>
+#include <optional>
 
 namespace tavoro::ui {
 
 namespace {
 
-// Kept for the life of the process, like the pictures of a resource section.
-QHash<int, QPixmap>& cache() {
-  static auto* pictures = new QHash<int, QPixmap>;
+// Kept for the life of the process, like the pictures of a resource section;
+// an empty slot is a picture not loaded yet.
+struct PictureCache {
+  std::array<std::optional<QPixmap>, kPictureCount + 1> colour;
+  std::array<std::optional<QPixmap>, kPictureCount + 1> grey;
+};
+
+PictureCache& cache() {
+  static auto* pictures = new PictureCache;
   return *pictures;
 }
 
-QHash<int, QPixmap>& greyCache() {
-  static auto* pictures = new QHash<int, QPixmap>;
-  return *pictures;
-}
-
-QPixmap load(int id) {
-  const QString base = QStringLiteral(":/res/%1").arg(id);
-  if (QFile::exists(base + QStringLiteral(".png"))) return QPixmap(base + QStringLiteral(".png"));
-  QSvgRenderer renderer(base + QStringLiteral(".svg"));
+QPixmap load(Picture picture) {
+  const char* fileName = pictureFileName(picture);
+  if (!fileName) return QPixmap();
+  const QString path = QStringLiteral(":/pictures/") + QString::fromLatin1(fileName);
+  if (!path.endsWith(QStringLiteral(".svg"))) return QPixmap(path);
+  QSvgRenderer renderer(path);
   if (!renderer.isValid() || renderer.defaultSize().isEmpty()) return QPixmap();
   QImage image(renderer.defaultSize(), QImage::Format_ARGB32_Premultiplied);
   image.fill(Qt::transparent);
@@ -33,14 +36,16 @@ QPixmap load(int id) {
   return QPixmap::fromImage(image);
 }
 
+// The slot of a picture in the cache; None and values outside the table share
+// slot 0, which stays null.
+size_t slot(Picture picture) { return pictureFileName(picture) ? static_cast<size_t>(picture) : 0; }
+
 }  // namespace
 
-QPixmap resourcePixmap(int id) {
-  auto found = cache().constFind(id);
-  if (found != cache().constEnd()) return *found;
-  QPixmap picture = load(id);
-  cache().insert(id, picture);
-  return picture;
+QPixmap resourcePixmap(Picture picture) {
+  std::optional<QPixmap>& kept = cache().colour[slot(picture)];
+  if (!kept) kept = load(picture);
+  return *kept;
 }
 
 QImage desaturate(const QImage& source) {
@@ -57,13 +62,13 @@ QImage desaturate(const QImage& source) {
   return image;
 }
 
-QPixmap greyResourcePixmap(int id) {
-  auto found = greyCache().constFind(id);
-  if (found != greyCache().constEnd()) return *found;
-  const QPixmap colour = resourcePixmap(id);
-  QPixmap grey = colour.isNull() ? QPixmap() : QPixmap::fromImage(desaturate(colour.toImage()));
-  greyCache().insert(id, grey);
-  return grey;
+QPixmap greyResourcePixmap(Picture picture) {
+  std::optional<QPixmap>& kept = cache().grey[slot(picture)];
+  if (!kept) {
+    const QPixmap colour = resourcePixmap(picture);
+    kept = colour.isNull() ? QPixmap() : QPixmap::fromImage(desaturate(colour.toImage()));
+  }
+  return *kept;
 }
 
 void drawThreeSlice(QPainter& painter, const QRect& target, const QPixmap& image, int capWidth) {

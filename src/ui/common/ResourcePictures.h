@@ -1,6 +1,6 @@
-// The program's pictures, referred to by resource number: compiled-in files
-// ":/res/<number>.png" or ":/res/<number>.svg" (an SVG is drawn at its own
-// size). Loaded once on first use and kept until exit. User-interface thread.
+// The program's pictures as pixmaps: the compiled-in files of Picture.h (an
+// SVG is drawn at its own size). Loaded once on first use and kept until
+// exit. User-interface thread.
 #pragma once
 
 #include <QColor>
@@ -8,19 +8,21 @@
 #include <QPixmap>
 #include <QRect>
 
+#include "ui/common/Picture.h"
+
 class QPainter;
 
 namespace tavoro::ui {
 
-// The picture, or a null pixmap when no such resource exists.
-QPixmap resourcePixmap(int id);
+// The picture; a null pixmap for Picture::None or when its file is missing.
+QPixmap resourcePixmap(Picture picture);
 
 // The program's "Desaturate" filter, used for the grey copies of icons shown
 // on disabled items: grey by luminance, then lightened towards white by a
 // third, keeping transparency.
 QImage desaturate(const QImage& image);
-// The grey copy of a resource picture, made once and kept.
-QPixmap greyResourcePixmap(int id);
+// The grey copy of a picture, made once and kept.
+QPixmap greyResourcePixmap(Picture picture);
 
 // Draws image across target as a three-slice picture: capWidth pixels of its
 // left edge at the left, as many of its right edge at the right, and its

@@ -1,4 +1,4 @@
-// One row of a row list (KoListBox): a selected flag, a selectable flag and
+// One row of a row list (RowList): a selected flag, a selectable flag and
 // its own drawing. The list owns its rows. User-interface thread only.
 #pragma once
 
@@ -8,7 +8,7 @@ class QPainter;
 
 namespace tavoro::ui {
 
-class KoListBox;
+class RowList;
 
 class ListBoxRow {
  public:
@@ -35,7 +35,7 @@ class ListBoxRow {
   }
 
  private:
-  friend class KoListBox;  // the list alone changes the selection, so that it can repaint and notify
+  friend class RowList;  // the list alone changes the selection, so that it can repaint and notify
   bool m_selected = false;
   bool m_selectable = true;
 };

@@ -2,11 +2,11 @@
 
 #include "platform/Utf16.h"
 #include "ui/common/CommandIds.h"
-#include "ui/controls/KoListBox.h"
+#include "ui/controls/RowList.h"
 
 namespace tavoro::ui {
 
-bool moveRowByCommand(KoListBox& list, int from, int commandId, int first, int last) {
+bool moveRowByCommand(RowList& list, int from, int commandId, int first, int last) {
   int to;
   switch (commandId) {
     case kCmdMoveToTop:
@@ -30,7 +30,7 @@ bool moveRowByCommand(KoListBox& list, int from, int commandId, int first, int l
   return true;
 }
 
-bool sortRowsByName(KoListBox& list, int first, int last, bool ascending,
+bool sortRowsByName(RowList& list, int first, int last, bool ascending,
                     const std::function<std::wstring_view(int row)>& nameOf) {
   bool swapped = false;
   for (int i = first; i < last; ++i) {

@@ -11,7 +11,7 @@
 
 namespace tavoro::ui {
 
-PreviewPicture::PreviewPicture(QWidget* owner) {
+PreviewPicture::PreviewPicture(QWidget* owner, PreviewThumbnailCache& cache) : m_cache(cache) {
   const QPointer<QWidget> guard(owner);
   // Called on the preview thread; the repaint happens on the owner's.
   m_sink = std::make_shared<const PreviewSink>(
@@ -30,16 +30,15 @@ std::wstring PreviewPicture::fileName() const {
 
 PreviewPicture::State PreviewPicture::state() const {
   if (m_serial <= 0 || m_path.empty()) return State::kNone;
-  const PreviewThumbnailCache& cache = PreviewThumbnailCache::instance();
-  if (cache.isCached(m_serial)) return State::kShown;
-  return cache.isUndecodable(m_serial) ? State::kUndecodable : State::kPending;
+  if (m_cache.isCached(m_serial)) return State::kShown;
+  return m_cache.isUndecodable(m_serial) ? State::kUndecodable : State::kPending;
 }
 
 PreviewPicture::State PreviewPicture::draw(QPainter& painter, const QRect& box, bool shadow, QRect* drawn) {
   if (m_serial <= 0 || m_path.empty() || box.isEmpty()) return State::kNone;
   PreviewPlacement placement;
   const Rect rect{box.left(), box.top(), box.left() + box.width(), box.top() + box.height()};
-  if (!PreviewThumbnailCache::instance().lookupOrQueue({m_sink, m_serial, m_path}, rect, placement))
+  if (!m_cache.lookupOrQueue({m_sink, m_serial, m_path}, rect, placement))
     return State::kNone;
   if (placement.undecodable) return State::kUndecodable;
   if (!placement.thumbnail) return State::kPending;
@@ -58,7 +57,7 @@ void drawThumbnailShadow(QPainter& painter, const QRect& rect) {
   // Grown by 1 at the top and left and 3 at the right and bottom.
   const QRect frame = rect.adjusted(-1, -1, 3, 3);
   if (frame.width() < 12 || frame.height() < 12) return;
-  const QPixmap shadow = resourcePixmap(260);
+  const QPixmap shadow = resourcePixmap(Picture::ThumbnailShadow);
   if (shadow.isNull()) return;
   const int sw = shadow.width();
   const int sh = shadow.height();

@@ -1,4 +1,4 @@
-// A photo's preview thumbnail as a widget draws it: taken from the program's
+// A photo's preview thumbnail as a widget draws it: taken from the window's
 // preview cache when it is there, asked for otherwise, and the widget is
 // repainted when it arrives (or when the photo turns out not to decode).
 // User-interface thread only.
@@ -28,8 +28,8 @@ class PreviewPicture {
     kUndecodable,  // missing or damaged: nothing to draw
   };
 
-  // owner is repainted when a thumbnail it asked for is ready.
-  explicit PreviewPicture(QWidget* owner);
+  // owner is repainted when a thumbnail it asked for of cache is ready.
+  PreviewPicture(QWidget* owner, PreviewThumbnailCache& cache);
   PreviewPicture(const PreviewPicture&) = delete;
   PreviewPicture& operator=(const PreviewPicture&) = delete;
 
@@ -48,13 +48,14 @@ class PreviewPicture {
   State state() const;
 
  private:
+  PreviewThumbnailCache& m_cache;
   std::shared_ptr<const PreviewSink> m_sink;
   int32_t m_serial = 0;
   std::wstring m_path;
 };
 
-// The soft shadow around a thumbnail drawn at rect (resource 260, nine parts
-// of 4 pixels), left out for thumbnails too small to carry it.
+// The soft shadow around a thumbnail drawn at rect (Picture::ThumbnailShadow,
+// nine parts of 4 pixels), left out for thumbnails too small to carry it.
 void drawThumbnailShadow(QPainter& painter, const QRect& rect);
 
 }  // namespace tavoro::ui

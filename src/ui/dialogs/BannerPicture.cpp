@@ -13,7 +13,7 @@ BannerPicture::BannerPicture(QWidget* parent) : QWidget(parent) {
 
 void BannerPicture::paintEvent(QPaintEvent*) {
   QPainter painter(this);
-  const QPixmap picture = resourcePixmap(kResourceId);
+  const QPixmap picture = resourcePixmap(Picture::DialogBanner);
   if (picture.isNull()) {
     painter.fillRect(rect(), Qt::white);
     return;

@@ -1,4 +1,4 @@
-// The picture across the top of the dialogs (resource 221). Drawn at its own
+// The picture across the top of the dialogs (Picture::DialogBanner). Drawn at its own
 // size from the left; a dialog wider than the picture continues it with the
 // picture's last column, so widening never distorts the artwork.
 // User-interface thread only.
@@ -12,8 +12,6 @@ class BannerPicture : public QWidget {
   Q_OBJECT
 
  public:
-  static constexpr int kResourceId = 221;
-
   explicit BannerPicture(QWidget* parent = nullptr);
 
  protected:

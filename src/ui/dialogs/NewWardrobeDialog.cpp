@@ -5,7 +5,7 @@
 #include <QPushButton>
 #include <limits>
 
-#include "app/AppSettings.h"
+#include "settings/AppSettings.h"
 #include "platform/AppPaths.h"
 #include "platform/CharClass.h"
 #include "platform/PathOps.h"

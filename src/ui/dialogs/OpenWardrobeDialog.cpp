@@ -16,7 +16,7 @@ QRect& openWardrobeDialogRect() {
   return rect;
 }
 
-OpenWardrobeDialog::OpenWardrobeDialog(QWidget* owner, std::vector<std::wstring>& recentWardrobes)
+OpenWardrobeDialog::OpenWardrobeDialog(QWidget* owner, RecentWardrobes& recentWardrobes)
     : ResizableDialog(owner, dluSize(294, 212), Growth::WidthAndHeight, openWardrobeDialogRect()) {
   setObjectName(QStringLiteral("OpenWardrobeDialog"));
   setWindowTitle(QStringLiteral("Open Wardrobe"));
@@ -83,7 +83,7 @@ void OpenWardrobeDialog::accept() {
   ResizableDialog::accept();
 }
 
-std::optional<std::wstring> showOpenWardrobe(QWidget* owner, std::vector<std::wstring>& recentWardrobes) {
+std::optional<std::wstring> showOpenWardrobe(QWidget* owner, RecentWardrobes& recentWardrobes) {
   OpenWardrobeDialog dialog(owner, recentWardrobes);
   if (dialog.exec() != QDialog::Accepted) return std::nullopt;
   return dialog.path();

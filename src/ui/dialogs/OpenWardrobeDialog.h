@@ -15,6 +15,7 @@ class QPushButton;
 namespace tavoro::ui {
 
 class RecentWardrobeList;
+class RecentWardrobes;
 
 class OpenWardrobeDialog : public ResizableDialog {
   Q_OBJECT
@@ -22,7 +23,7 @@ class OpenWardrobeDialog : public ResizableDialog {
  public:
   // recentWardrobes: the main window's working list (the list's "Clear List"
   // empties it).
-  OpenWardrobeDialog(QWidget* owner, std::vector<std::wstring>& recentWardrobes);
+  OpenWardrobeDialog(QWidget* owner, RecentWardrobes& recentWardrobes);
 
   RecentWardrobeList* list() const { return m_list; }
   QPushButton* okButton() const { return m_ok; }
@@ -47,7 +48,7 @@ class OpenWardrobeDialog : public ResizableDialog {
 };
 
 // Shows the dialog, modal, owned by owner; the file to open when accepted.
-std::optional<std::wstring> showOpenWardrobe(QWidget* owner, std::vector<std::wstring>& recentWardrobes);
+std::optional<std::wstring> showOpenWardrobe(QWidget* owner, RecentWardrobes& recentWardrobes);
 
 // The rectangle the dialog comes back at within this run (empty at first).
 QRect& openWardrobeDialogRect();

@@ -1,7 +1,7 @@
 // The main window's keyboard accelerators: each key and the command it sends
-// to the main frame. Keys of commands without an effect of the frame's own
+// to the main window. Keys of commands without an effect of the frame's own
 // still take their key away from the focused control, except the clipboard
-// keys in text fields (see FrameKeyFilter). Thread-safe (constant data).
+// keys in text fields (see WindowKeyFilter). Thread-safe (constant data).
 #pragma once
 
 #include <span>

@@ -6,13 +6,28 @@
 
 namespace tavoro::ui {
 
-void addRecentWardrobe(std::vector<std::wstring>& list, std::wstring_view path) {
-  removeRecentWardrobe(list, path);
-  list.insert(list.begin(), std::wstring(path));
+RecentWardrobes::RecentWardrobes(std::vector<std::wstring> paths, QObject* parent)
+    : QObject(parent), m_paths(std::move(paths)) {}
+
+void RecentWardrobes::add(std::wstring_view path) {
+  std::vector<std::wstring> paths = m_paths;
+  std::erase_if(paths, [path](const std::wstring& entry) { return samePath(entry, path); });
+  paths.insert(paths.begin(), std::wstring(path));
+  replace(std::move(paths));
 }
 
-void removeRecentWardrobe(std::vector<std::wstring>& list, std::wstring_view path) {
-  std::erase_if(list, [path](const std::wstring& entry) { return samePath(entry, path); });
+void RecentWardrobes::remove(std::wstring_view path) {
+  std::vector<std::wstring> paths = m_paths;
+  std::erase_if(paths, [path](const std::wstring& entry) { return samePath(entry, path); });
+  replace(std::move(paths));
+}
+
+void RecentWardrobes::clear() { replace({}); }
+
+void RecentWardrobes::replace(std::vector<std::wstring> paths) {
+  if (paths == m_paths) return;
+  m_paths = std::move(paths);
+  emit changed();
 }
 
 }  // namespace tavoro::ui

@@ -5,7 +5,7 @@
 #include <QPointer>
 #include <vector>
 
-#include "app/AppSettings.h"
+#include "settings/AppSettings.h"
 #include "platform/CharClass.h"
 #include "platform/FileSystem.h"
 #include "platform/PathOps.h"
@@ -15,8 +15,11 @@
 #include "ui/common/WaitCursor.h"
 #include "ui/dialogs/NewWardrobeDialog.h"
 #include "ui/dialogs/OpenWardrobeDialog.h"
-#include "ui/frame/MainFrame.h"
+#include "ui/frame/MainWindow.h"
+#include "platform/Status.h"
+#include "platform/Utf8.h"
 #include "ui/frame/RecentWardrobes.h"
+#include "ui/session/WardrobeSession.h"
 #include "wardrobe/WardrobeFile.h"
 
 namespace tavoro::ui {
@@ -26,6 +29,15 @@ namespace {
 constexpr const wchar_t* kProgramCaption = L"Tavoro Wardrobe Manager";
 constexpr const wchar_t* kErrorCaption = L"Error";
 
+// The file functions' answer as a status, whether they say why or only whether.
+[[maybe_unused]] Status asStatus(Status status, std::wstring_view) { return status; }
+[[maybe_unused]] Status asStatus(bool done, std::wstring_view path) { return done ? Status() : Status::failure(path, "failed"); }
+
+// The reason a read or write failed, on a line of its own after the message.
+std::wstring reasonLine(const Status& status) {
+  return status ? std::wstring() : L"\n\n" + fromUtf8(status.reason());
+}
+
 std::wstring absoluteArgument(std::wstring_view path) {
   const std::wstring trimmed = trimSpace(path);
   return trimmed.empty() ? trimmed : absolutePath(trimmed);
@@ -33,12 +45,14 @@ std::wstring absoluteArgument(std::wstring_view path) {
 
 }  // namespace
 
-WardrobeLifecycle::WardrobeLifecycle(MainFrame& frame) : m_frame(frame) {}
+WardrobeLifecycle::WardrobeLifecycle(MainWindow& frame) : m_frame(frame) {}
 
 WardrobeLifecycle::~WardrobeLifecycle() = default;
 
+Wardrobe* WardrobeLifecycle::wardrobe() const { return m_frame.session().wardrobe(); }
+
 bool WardrobeLifecycle::closeForAnother() {
-  if (!m_wardrobe) return true;
+  if (!wardrobe()) return true;
   if (!confirmAndCloseWardrobe(true)) return false;
   closeWardrobe();
   return true;
@@ -56,14 +70,13 @@ void WardrobeLifecycle::newWardrobe() {
     showMessage(&m_frame, L"Error creating wardrobe folder:\n" + path, kProgramCaption, kMbOk | kMbIconError);
     return;
   }
-  auto wardrobe = std::make_unique<Wardrobe>(path, choice->name);
-  wardrobe->setWardrobeId(AppSettings::settings().nextWardrobeId - 1);
-  if (!isFolder(path) || !m_frame.attachWardrobe(*wardrobe)) {
+  auto made = std::make_unique<Wardrobe>(path, choice->name);
+  made->setWardrobeId(AppSettings::settings().nextWardrobeId - 1);
+  if (!isFolder(path) || !m_frame.session().open(made)) {
     showMessage(&m_frame, L"Error creating wardrobe \"" + choice->name + L"\" in folder:\n" + path, kProgramCaption,
                 kMbOk | kMbIconError);
     return;
   }
-  m_wardrobe = std::move(wardrobe);
   m_frame.showWardrobeTab(true);
   m_frame.updateTitle();
 }
@@ -76,43 +89,41 @@ void WardrobeLifecycle::openWardrobeDialog() {
 }
 
 bool WardrobeLifecycle::openWardrobe(std::wstring_view givenPath, bool silent, bool activate) {
-  if (m_wardrobe) return false;
+  if (wardrobe()) return false;
   const std::wstring path = absoluteArgument(givenPath);
   bool opened = false;
+  Status status;
   {
     WaitCursor wait;
-    if (!path.empty() && isFile(path)) {
-      auto wardrobe = std::make_unique<Wardrobe>();
-      if (readWardrobe(path, *wardrobe) && m_frame.attachWardrobe(*wardrobe)) {
-        m_wardrobe = std::move(wardrobe);
-        opened = true;
-      }
-    }
+    auto read = std::make_unique<Wardrobe>();
+    status = path.empty() ? Status::failure(path, "no file named") : asStatus(readWardrobe(path, *read), path);
+    opened = status && m_frame.session().open(read);
   }
   if (opened) {
-    addRecentWardrobe(m_frame.recentWardrobes(), path);
+    m_frame.recentWardrobes().add(path);
     m_frame.showWardrobeTab(activate);
     m_frame.updateTitle();
     return true;
   }
   if (!silent) {
-    showMessage(&m_frame, L"Error opening \"" + path + L"\"!\n\nFile does not exist or may be corrupted.",
+    showMessage(&m_frame,
+                L"Error opening \"" + path + L"\"!\n\nFile does not exist or may be corrupted." + reasonLine(status),
                 kErrorCaption, kMbOk | kMbIconError);
   }
-  removeRecentWardrobe(m_frame.recentWardrobes(), path);
-  if (path != givenPath) removeRecentWardrobe(m_frame.recentWardrobes(), givenPath);
+  m_frame.recentWardrobes().remove(path);
+  if (path != givenPath) m_frame.recentWardrobes().remove(givenPath);
   return false;
 }
 
 void WardrobeLifecycle::openWardrobeFromOutside(std::wstring_view givenPath) {
   const std::wstring path = absoluteArgument(givenPath);
-  if (m_wardrobe && samePath(m_wardrobe->wardrobeFilePath(), path)) return;
+  if (wardrobe() && samePath(wardrobe()->wardrobeFilePath(), path)) return;
   if (!closeForAnother()) return;
   openWardrobe(path, false, true);
 }
 
 void WardrobeLifecycle::openRecentWardrobe(std::wstring_view path) {
-  if (m_wardrobe && samePath(m_wardrobe->wardrobeFilePath(), path)) {
+  if (wardrobe() && samePath(wardrobe()->wardrobeFilePath(), path)) {
     m_frame.showWardrobeTab(true);
     return;
   }
@@ -121,21 +132,22 @@ void WardrobeLifecycle::openRecentWardrobe(std::wstring_view path) {
 }
 
 bool WardrobeLifecycle::saveWardrobe() {
-  if (!m_wardrobe) return true;
+  if (!wardrobe()) return true;
   endTyping();
-  bool saved = false;
+  Status saved;
   std::wstring path;
   {
     WaitCursor wait;
-    path = m_wardrobe->wardrobeFilePath();
-    saved = writeWardrobe(*m_wardrobe);
+    path = wardrobe()->wardrobeFilePath();
+    saved = asStatus(writeWardrobe(*wardrobe()), path);
   }
   if (saved) {
-    addRecentWardrobe(m_frame.recentWardrobes(), path);
+    m_frame.recentWardrobes().add(path);
   } else {
-    showMessage(&m_frame, formatPlaceholder(L"Error saving file \"%1\"!", path), kErrorCaption, kMbOk | kMbIconError);
+    showMessage(&m_frame, formatPlaceholder(L"Error saving file \"%1\"!", path) + reasonLine(saved), kErrorCaption,
+                kMbOk | kMbIconError);
   }
-  return saved;
+  return bool(saved);
 }
 
 void WardrobeLifecycle::endTyping() {
@@ -158,8 +170,8 @@ void WardrobeLifecycle::endTyping() {
 }
 
 bool WardrobeLifecycle::confirmAndCloseWardrobe(bool ask) {
-  if (ask && m_wardrobe) {
-    const std::wstring& name = m_wardrobe->name();
+  if (ask && wardrobe()) {
+    const std::wstring& name = wardrobe()->name();
     const std::wstring text =
         m_frame.wardrobePageShown()
             ? L"Are you sure you want to close current wardrobe \"" + name + L"\"?"
@@ -170,16 +182,11 @@ bool WardrobeLifecycle::confirmAndCloseWardrobe(bool ask) {
   return saveWardrobe();
 }
 
-void WardrobeLifecycle::closeWardrobe() {
-  if (!m_wardrobe) return;
-  m_frame.detachWardrobe();
-  m_wardrobe.reset();
-  m_frame.updateTitle();
-}
+void WardrobeLifecycle::closeWardrobe() { m_frame.session().close(); }
 
 void WardrobeLifecycle::reopenLastWardrobe() {
   const AppSettings& settings = AppSettings::settings();
-  const std::vector<std::wstring>& recent = m_frame.recentWardrobes();
+  const std::vector<std::wstring>& recent = m_frame.recentWardrobes().paths();
   if (!settings.lastWardrobeActive || !settings.loadLastWardrobe || recent.empty()) return;
   if (!openWardrobe(std::wstring(recent.front()), true, settings.activeTab != 0)) closeWardrobe();
 }

@@ -13,16 +13,17 @@
 
 namespace tavoro::ui {
 
-class MainFrame;
+class MainWindow;
 
 class WardrobeLifecycle {
  public:
-  explicit WardrobeLifecycle(MainFrame& frame);
+  explicit WardrobeLifecycle(MainWindow& frame);
   ~WardrobeLifecycle();
   WardrobeLifecycle(const WardrobeLifecycle&) = delete;
   WardrobeLifecycle& operator=(const WardrobeLifecycle&) = delete;
 
-  Wardrobe* wardrobe() const { return m_wardrobe.get(); }
+  // The open wardrobe (the window's session holds it), or null.
+  Wardrobe* wardrobe() const;
 
   // The New command: closes the open wardrobe (asking first), then asks for
   // a name and folder and makes the wardrobe there. Its file is written by
@@ -62,8 +63,7 @@ class WardrobeLifecycle {
   // Ends the edit the focus is in, as moving the focus away would.
   void endTyping();
 
-  MainFrame& m_frame;
-  std::unique_ptr<Wardrobe> m_wardrobe;
+  MainWindow& m_frame;
 };
 
 }  // namespace tavoro::ui

@@ -14,12 +14,6 @@ namespace tavoro::ui {
 
 namespace {
 
-constexpr int kBannerPicture = 224;
-constexpr int kHeadingPicture = 211;
-constexpr int kSecondHeadingPicture = 274;
-constexpr int kSeparatorPicture = 219;
-constexpr int kPressedFrame = 217;
-constexpr int kHotFrame = 218;
 constexpr int kFrameCap = 3;
 
 constexpr int kLeft = 36;
@@ -46,35 +40,35 @@ class StretchedPicture : public QWidget {
   QPixmap m_picture;
 };
 
-QLabel* picture(QWidget* parent, int pictureId, QPoint place) {
+QLabel* picture(QWidget* parent, Picture which, QPoint place) {
   auto* label = new QLabel(parent);
-  label->setPixmap(resourcePixmap(pictureId));
+  label->setPixmap(resourcePixmap(which));
   label->setGeometry(QRect(place, label->sizeHint()));
   return label;
 }
 
 }  // namespace
 
-HomePageDialog::HomePageDialog(std::vector<std::wstring>& recentWardrobes, QWidget* parent)
+HomePageDialog::HomePageDialog(RecentWardrobes& recentWardrobes, QWidget* parent)
     : QWidget(parent), m_recent(new RecentWardrobeList(recentWardrobes, this)) {
   setObjectName(QStringLiteral("HomePageDialog"));
   setAutoFillBackground(false);
   setAttribute(Qt::WA_OpaquePaintEvent);
 
-  const QPixmap banner = resourcePixmap(kBannerPicture);
+  const QPixmap banner = resourcePixmap(Picture::HomeBanner);
   m_banner = new StretchedPicture(this, banner);
   m_banner->setObjectName(QStringLiteral("1008"));
 
   const int top = banner.height() + 20;
-  picture(this, kHeadingPicture, QPoint(kLeft, top));
-  addButton(kIdCreate, 215, kCmdNew, QPoint(kLeft, top + 32));
-  addButton(kIdOpen, 216, kCmdOpen, QPoint(kLeft, top + 32 + 56));
-  addButton(kIdTutorials, 212, kCmdOnlineTutorials, QPoint(kLeft, top + 32 + 112));
-  picture(this, kSecondHeadingPicture, QPoint(kLeft, top + 32 + 112 + 70));
-  addButton(kIdDonate, 275, kCmdDonate, QPoint(kLeft, top + 32 + 112 + 70 + 32));
+  picture(this, Picture::GetStartedHeading, QPoint(kLeft, top));
+  addButton(kIdCreate, Picture::NewWardrobeButtonFace, kCmdNew, QPoint(kLeft, top + 32));
+  addButton(kIdOpen, Picture::OpenWardrobeButtonFace, kCmdOpen, QPoint(kLeft, top + 32 + 56));
+  addButton(kIdTutorials, Picture::TutorialsButtonFace, kCmdOnlineTutorials, QPoint(kLeft, top + 32 + 112));
+  picture(this, Picture::SupportHeading, QPoint(kLeft, top + 32 + 112 + 70));
+  addButton(kIdDonate, Picture::DonateButtonFace, kCmdDonate, QPoint(kLeft, top + 32 + 112 + 70 + 32));
 
   const int separatorTop = top + 32 + 112 + 70 + 32 + kButtonHeight + 24;
-  m_separator = picture(this, kSeparatorPicture, QPoint(kLeft, separatorTop));
+  m_separator = picture(this, Picture::HomeSeparator, QPoint(kLeft, separatorTop));
   m_separator->setObjectName(QStringLiteral("1006"));
   m_notice = new QLabel(
       QStringLiteral("Tavoro copies the photos you add into the wardrobe's folder and never changes your originals."),
@@ -94,28 +88,28 @@ HomePageDialog::HomePageDialog(std::vector<std::wstring>& recentWardrobes, QWidg
           [this](int row) { emit openWardrobeRequested(m_recent->rowPath(row)); });
 }
 
-ImageButton* HomePageDialog::addButton(int controlId, int faceId, int commandId, QPoint place) {
+ImageButton* HomePageDialog::addButton(int controlId, Picture face, int commandId, QPoint place) {
   auto* button = new ImageButton(this);
   button->setObjectName(QStringLiteral("WTL_BitmapButton"));
   button->setProperty("controlId", controlId);
-  button->setImages(buttonStrip(faceId), kButtonWidth, 0, 2, 1);
+  button->setImages(buttonStrip(face), kButtonWidth, 0, 2, 1);
   button->setGeometry(QRect(place, QSize(kButtonWidth, kButtonHeight)));
   connect(button, &QAbstractButton::clicked, this, [this, commandId] { emit commandRequested(commandId); });
   m_buttons.push_back(button);
   return button;
 }
 
-QPixmap HomePageDialog::buttonStrip(int faceId) {
-  const QPixmap face = resourcePixmap(faceId);
+QPixmap HomePageDialog::buttonStrip(Picture facePicture) {
+  const QPixmap face = resourcePixmap(facePicture);
   QPixmap strip(3 * kButtonWidth, kButtonHeight);
   strip.fill(Qt::white);
   QPainter painter(&strip);
   const QPoint faceAt((kButtonWidth - face.width()) / 2, (kButtonHeight - face.height()) / 2);
-  const int frames[3] = {0, kHotFrame, kPressedFrame};
+  const Picture frames[3] = {Picture::None, Picture::HomeButtonHoverFrame, Picture::HomeButtonPressedFrame};
   for (int i = 0; i < 3; ++i) {
     const QRect cell(i * kButtonWidth, 0, kButtonWidth, kButtonHeight);
     painter.drawPixmap(cell.topLeft() + faceAt, face);
-    if (frames[i]) drawThreeSlice(painter, cell, resourcePixmap(frames[i]), kFrameCap);
+    if (frames[i] != Picture::None) drawThreeSlice(painter, cell, resourcePixmap(frames[i]), kFrameCap);
   }
   return strip;
 }

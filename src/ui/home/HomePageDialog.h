@@ -8,12 +8,15 @@
 #include <string>
 #include <vector>
 
+#include "ui/common/Picture.h"
+
 class QLabel;
 
 namespace tavoro::ui {
 
 class ImageButton;
 class RecentWardrobeList;
+class RecentWardrobes;
 
 class HomePageDialog : public QWidget {
   Q_OBJECT
@@ -32,7 +35,7 @@ class HomePageDialog : public QWidget {
   static constexpr int kButtonWidth = 350;
   static constexpr int kButtonHeight = 52;
 
-  explicit HomePageDialog(std::vector<std::wstring>& recentWardrobes, QWidget* parent = nullptr);
+  explicit HomePageDialog(RecentWardrobes& recentWardrobes, QWidget* parent = nullptr);
 
   // The part with this control id (null for none); the image buttons are
   // ImageButton, the recent list is recentList().
@@ -43,7 +46,7 @@ class HomePageDialog : public QWidget {
 
   // The three-image strip of an image button: normal (face centred on white),
   // hot and pressed (the face with the frame picture drawn over it).
-  static QPixmap buttonStrip(int faceId);
+  static QPixmap buttonStrip(Picture face);
 
  signals:
   // A button was clicked: the main-window command it stands for.
@@ -56,7 +59,7 @@ class HomePageDialog : public QWidget {
   void resizeEvent(QResizeEvent* event) override;
 
  private:
-  ImageButton* addButton(int controlId, int faceId, int commandId, QPoint place);
+  ImageButton* addButton(int controlId, Picture face, int commandId, QPoint place);
 
   QWidget* m_banner;
   QLabel* m_separator;

@@ -1,5 +1,8 @@
 #include "ui/home/RecentWardrobeList.h"
 
+#include "ui/common/CommandActions.h"
+#include "ui/frame/RecentWardrobes.h"
+
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QGuiApplication>
@@ -8,11 +11,13 @@
 #include <QPointer>
 
 #include "platform/PathOps.h"
+#include "ui/common/CommandActions.h"
 #include "ui/common/CommandIds.h"
 #include "ui/common/MessageBox.h"
 #include "ui/common/QtText.h"
 #include "ui/common/ResourcePictures.h"
 #include "ui/common/UiFonts.h"
+#include "ui/frame/RecentWardrobes.h"
 #include "ui/menus/MenuTables.h"
 #include "ui/menus/PopupMenu.h"
 #include "wardrobe/WardrobeFile.h"
@@ -21,10 +26,6 @@ namespace tavoro::ui {
 
 namespace {
 
-constexpr int kWardrobeIcon = 261;
-constexpr int kSelectedHotBackground = 262;
-constexpr int kHotBackground = 263;
-constexpr int kSelectedBackground = 264;
 constexpr int kCapWidth = 5;
 
 const QColor kNameColour(61, 75, 102);
@@ -45,12 +46,12 @@ class RecentWardrobeRow : public ListBoxRow {
     const int b = rect.top() + rect.height();
     const int side = b - t;
 
-    int picture = 0;
+    Picture picture = Picture::None;
     if (state.selected)
-      picture = state.hot ? kSelectedHotBackground : kSelectedBackground;
+      picture = state.hot ? Picture::RecentWardrobeSelectedHover : Picture::RecentWardrobeSelected;
     else if (state.hot)
-      picture = kHotBackground;
-    if (picture) {
+      picture = Picture::RecentWardrobeHover;
+    if (picture != Picture::None) {
       painter.fillRect(rect, Qt::white);  // under the pictures' rounded corners
       drawThreeSlice(painter, rect, resourcePixmap(picture), kCapWidth);
     } else {
@@ -60,7 +61,7 @@ class RecentWardrobeRow : public ListBoxRow {
       painter.fillRect(rect, gradient);
     }
 
-    const QPixmap icon = resourcePixmap(kWardrobeIcon);
+    const QPixmap icon = resourcePixmap(Picture::RecentWardrobeIcon);
     painter.drawPixmap(l + (side - icon.width()) / 2, t + (side - icon.height()) / 2, icon);
 
     const QRect nameRect = QRect(QPoint(l + side + 2, t), QPoint(r - 8 - 1, t + side / 2 - 1)).translated(0, 1);
@@ -83,13 +84,14 @@ class RecentWardrobeRow : public ListBoxRow {
 
 }  // namespace
 
-RecentWardrobeList::RecentWardrobeList(std::vector<std::wstring>& recentWardrobes, QWidget* parent)
-    : KoListBox(kRowHeight, parent), m_recentWardrobes(recentWardrobes) {
+RecentWardrobeList::RecentWardrobeList(RecentWardrobes& recentWardrobes, QWidget* parent)
+    : RowList(kRowHeight, parent), m_recentWardrobes(recentWardrobes) {
   setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
-  connect(this, &KoListBox::rowDoubleClicked, this, [this] {
+  connect(this, &RowList::rowDoubleClicked, this, [this] {
     const int row = selectedRow();
     if (row >= 0) emit openRequested(row);
   });
+  makeActions();
 }
 
 std::wstring RecentWardrobeList::nameOf(std::wstring_view path) {
@@ -100,7 +102,7 @@ std::wstring RecentWardrobeList::nameOf(std::wstring_view path) {
 
 void RecentWardrobeList::fill() {
   removeAllRows();
-  for (const std::wstring& path : m_recentWardrobes) addRow(std::make_unique<RecentWardrobeRow>(nameOf(path), path));
+  for (const std::wstring& path : m_recentWardrobes.paths()) addRow(std::make_unique<RecentWardrobeRow>(nameOf(path), path));
 }
 
 std::wstring RecentWardrobeList::rowName(int index) const {
@@ -124,33 +126,24 @@ void RecentWardrobeList::paintBackground(QPainter& painter, const QRect& area) {
                    painter.fontMetrics().elidedText(text, Qt::ElideRight, topHalf.width()));
 }
 
+void RecentWardrobeList::makeActions() {
+  addCommandAction(this, kCmdOpenRecent, QStringLiteral("Open"), [this] {
+    if (selectedRow() >= 0) emit openRequested(selectedRow());
+  });
+  addCommandAction(this, kCmdCopyPathToClipboard, QStringLiteral("Copy Path to Clipboard"), [this] {
+    if (const std::wstring path = rowPath(selectedRow()); !path.empty())
+      QGuiApplication::clipboard()->setText(toQString(path));
+  });
+  addCommandAction(this, kCmdClearRecentList, QStringLiteral("Clear List"), [this] { clearList(); });
+}
+
 void RecentWardrobeList::contextMenuEvent(QContextMenuEvent* event) {
   if (rowCount() == 0) return;
-  auto menu = PopupMenu::fromResource(kMenuWardrobeListContext);
-  if (!menu) return;
   const bool onRow = event->reason() != QContextMenuEvent::Keyboard && rowAt(event->pos()) >= 0;
-  menu->setDefaultCommand(kCmdOpenRecent);
-  menu->setCommandEnabled(kCmdOpenRecent, onRow);
-  menu->setCommandEnabled(kCmdCopyPathToClipboard, onRow);
-  menu->setCommandEnabled(kCmdClearRecentList, rowCount() > 0);
-
-  QPointer<RecentWardrobeList> self(this);
-  const int command = menu->track(contextMenuPosition(viewport(), *event), this);
-  if (!self) return;
-  switch (command) {
-    case kCmdOpenRecent:
-      if (selectedRow() >= 0) emit openRequested(selectedRow());
-      break;
-    case kCmdCopyPathToClipboard:
-      if (const std::wstring path = rowPath(selectedRow()); !path.empty())
-        QGuiApplication::clipboard()->setText(toQString(path));
-      break;
-    case kCmdClearRecentList:
-      clearList();
-      break;
-    default:
-      break;
-  }
+  findCommandAction(this, kCmdOpenRecent)->setEnabled(onRow);
+  findCommandAction(this, kCmdCopyPathToClipboard)->setEnabled(onRow);
+  findCommandAction(this, kCmdClearRecentList)->setEnabled(rowCount() > 0);
+  runCommandMenu(kMenuWardrobeListContext, this, contextMenuPosition(viewport(), *event), kCmdOpenRecent);
 }
 
 void RecentWardrobeList::clearList() {

@@ -8,11 +8,13 @@
 #include <string_view>
 #include <vector>
 
-#include "ui/controls/KoListBox.h"
+#include "ui/controls/RowList.h"
 
 namespace tavoro::ui {
 
-class RecentWardrobeList : public KoListBox {
+class RecentWardrobes;
+
+class RecentWardrobeList : public RowList {
   Q_OBJECT
 
  public:
@@ -20,7 +22,7 @@ class RecentWardrobeList : public KoListBox {
 
   // recentWardrobes: the main window's working list (newest first); it must
   // outlive the list. "Clear List" empties it.
-  explicit RecentWardrobeList(std::vector<std::wstring>& recentWardrobes, QWidget* parent = nullptr);
+  explicit RecentWardrobeList(RecentWardrobes& recentWardrobes, QWidget* parent = nullptr);
 
   // Rebuilds the rows from the working list.
   void fill();
@@ -42,9 +44,10 @@ class RecentWardrobeList : public KoListBox {
   void contextMenuEvent(QContextMenuEvent* event) override;
 
  private:
+  void makeActions();
   void clearList();
 
-  std::vector<std::wstring>& m_recentWardrobes;
+  RecentWardrobes& m_recentWardrobes;
 };
 
 }  // namespace tavoro::ui

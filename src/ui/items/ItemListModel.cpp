@@ -65,9 +65,8 @@ bool ItemListModel::setData(const QModelIndex& index, const QVariant& value, int
   const QString name = value.toString();
   if (name.isEmpty()) return false;
   Item* item = entry(index.row()).item;
-  item->setName(toWString(name.left(kNameLimit)));
+  if (!m_renamer || !m_renamer(item, toWString(name.left(kNameLimit)))) return false;
   emit dataChanged(index, index, {Qt::DisplayRole, Qt::EditRole});
-  emit itemRenamed(item);
   return true;
 }
 

@@ -7,6 +7,8 @@
 #pragma once
 
 #include <QAbstractTableModel>
+#include <functional>
+#include <string>
 #include <vector>
 
 #include "ui/common/ModelMetaTypes.h"
@@ -31,10 +33,16 @@ class ItemListModel : public QAbstractTableModel {
   int rowCount(const QModelIndex& parent = QModelIndex()) const override;
   int columnCount(const QModelIndex& parent = QModelIndex()) const override;
   QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
-  // Renames the item (name column, edit role): an empty text changes nothing.
+  // Renames the item (name column, edit role) through the renamer: an
+  // empty text changes nothing.
   bool setData(const QModelIndex& index, const QVariant& value, int role = Qt::EditRole) override;
   Qt::ItemFlags flags(const QModelIndex& index) const override;
   QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
+
+  // Who renames an item for the model (the wardrobe session); true when
+  // the name changed. Without one nothing can be renamed.
+  using Renamer = std::function<bool(Item* item, const std::wstring& name)>;
+  void setRenamer(Renamer renamer) { m_renamer = std::move(renamer); }
 
   const ItemListEntry& entry(int row) const { return m_entries[static_cast<size_t>(row)]; }
   Item* itemAt(int row) const;
@@ -58,12 +66,9 @@ class ItemListModel : public QAbstractTableModel {
   // The info tip of an entry: the facts columns, one "title: value" a line.
   QString infoTip(const ItemListEntry& entry) const;
 
- signals:
-  // The item got a new name through the editor.
-  void itemRenamed(tavoro::Item* item);
-
  private:
   std::vector<ItemListEntry> m_entries;
+  Renamer m_renamer;
 };
 
 }  // namespace tavoro::ui

@@ -4,18 +4,19 @@
 #include <QItemSelectionModel>
 #include <QPointer>
 #include <QStackedLayout>
+#include <QTimer>
+#include <QActionGroup>
 #include <algorithm>
 
-#include "imaging/thumbnails/PreviewThumbnailCache.h"
 #include "platform/OpenFolder.h"
-#include "ui/common/CommandEvent.h"
+#include "ui/common/CommandActions.h"
 #include "ui/common/CommandIds.h"
 #include "ui/common/MessageBox.h"
 #include "ui/common/QtText.h"
 #include "ui/common/WaitCursor.h"
 #include "ui/items/FileDropTarget.h"
 #include "ui/items/FileUrls.h"
-#include "ui/items/ItemDetailsView.h"
+#include "ui/items/ItemTableView.h"
 #include "ui/items/ItemGridView.h"
 #include "ui/items/ItemListDelegate.h"
 #include "ui/items/ItemListModel.h"
@@ -24,6 +25,7 @@
 #include "ui/menus/MenuTables.h"
 #include "ui/menus/PopupMenu.h"
 #include "wardrobe/Collection.h"
+#include "ui/session/WardrobeSession.h"
 #include "wardrobe/RemovalReport.h"
 
 namespace tavoro::ui {
@@ -41,15 +43,16 @@ std::wstring keptFoldersText(const std::vector<std::wstring>& folders) {
 
 }  // namespace
 
-ItemListPane::ItemListPane(QWidget* parent)
+ItemListPane::ItemListPane(WardrobeSession& session, QWidget* parent)
     : QWidget(parent),
+      m_session(session),
       m_model(new ItemListModel(this)),
       m_selection(new QItemSelectionModel(m_model, this)),
       m_thumbnails(new ListThumbnails(this)),
       m_gridDelegate(new ItemListDelegate(*m_thumbnails, this)),
       m_detailsDelegate(new ItemListDelegate(*m_thumbnails, this)),
       m_grid(new ItemGridView(*m_gridDelegate, m_hint, this)),
-      m_details(new ItemDetailsView(*m_detailsDelegate, m_hint, this)),
+      m_details(new ItemTableView(*m_detailsDelegate, m_hint, this)),
       m_stack(new QStackedLayout(this)) {
   setObjectName(QStringLiteral("ItemListPane"));
   registerModelMetaTypes();
@@ -74,20 +77,82 @@ ItemListPane::ItemListPane(QWidget* parent)
       if (index.isValid()) openViewer(index.row());
     });
   }
-  connect(input, &ItemViewInput::deletePressed, this, [this] { postCommand(this, kCmdDelete); });
+  // After the key's own handling, as a menu's command would come.
+  connect(input, &ItemViewInput::deletePressed, this, [this] {
+    QTimer::singleShot(0, this, [this] { triggerCommand(this, kCmdDelete); });
+  });
   connect(input, &ItemViewInput::enterPressed, this, [this] { openViewer(m_selection->currentIndex().row()); });
   connect(input, &ItemViewInput::contextMenuRequested, this, &ItemListPane::showContextMenu);
   connect(drops, &FileDropTarget::filesDropped, this, &ItemListPane::dropFiles);
-  connect(m_selection, &QItemSelectionModel::selectionChanged, this, [this] {
-    if (!m_quiet) emit selectionChanged();
-  });
-  connect(m_model, &ItemListModel::itemRenamed, this, &ItemListPane::itemRenamed);
-  connect(m_details, &ItemDetailsView::columnClicked, this, &ItemListPane::sortByColumn);
+  connect(m_selection, &QItemSelectionModel::selectionChanged, this, &ItemListPane::forwardSelection);
+  m_model->setRenamer([this](Item* item, const std::wstring& name) { return m_session.renameItem(item, name); });
+  connect(m_details, &ItemTableView::columnClicked, this, &ItemListPane::sortByColumn);
   connect(m_grid, &ItemGridView::scrollSettled, this, &ItemListPane::requestVisible);
   connect(m_thumbnails, &ListThumbnails::thumbnailsReady, this, &ItemListPane::onThumbnailsReady);
   connect(m_thumbnails, &ListThumbnails::picturesReplaced, this, [this] {
     if (m_look == ItemListLook::Thumbnails) m_grid->viewport()->update();
   });
+
+  connect(&m_session, &WardrobeSession::currentCollectionChanged, this, &ItemListPane::showCollection);
+  connect(&m_session, &WardrobeSession::wardrobeAboutToClose, this, [this] { showCollection(nullptr); });
+  connect(&m_session, &WardrobeSession::collectionRenamed, this, [this](Collection* collection) {
+    if (collection == m_collection) refreshCollectionName();
+  });
+  connect(&m_session, &WardrobeSession::itemsAdded, this, &ItemListPane::onItemsAdded);
+  connect(&m_session, &WardrobeSession::itemsAboutToBeRemoved, this, &ItemListPane::onItemsAboutToBeRemoved);
+  connect(&m_session, &WardrobeSession::itemRenamed, this, &ItemListPane::onItemRenamed);
+  connect(&m_session, &WardrobeSession::photosRefreshed, this, &ItemListPane::refresh);
+  connect(&m_session, &WardrobeSession::searchChanged, this, &ItemListPane::updateActions);
+  makeActions();
+}
+
+void ItemListPane::makeActions() {
+  const auto add = [this](int id, const char* text, void (ItemListPane::*handler)()) {
+    return addCommandAction(this, id, QString::fromLatin1(text), [this, handler] { (this->*handler)(); });
+  };
+  add(kCmdAddPhotos, "Add Photos", &ItemListPane::addPhotos);
+  add(kCmdListPaste, "Paste", &ItemListPane::paste);
+  add(kCmdListRefresh, "Refresh", &ItemListPane::refreshCommand);
+  add(kCmdDelete, "Delete", &ItemListPane::deleteSelected);
+  add(kCmdDeleteSelectedPhotos, "Delete Selected Photos", &ItemListPane::deleteSelected);
+  add(kCmdRenameEntry, "Rename", &ItemListPane::startRename);
+  add(kCmdSelectAllEntries, "Select All", &ItemListPane::selectAllEntries);
+  add(kCmdSelectInverse, "Select Inverse", &ItemListPane::selectInverse);
+  add(kCmdArrangeByName, "Name", &ItemListPane::arrangeByName);
+  add(kCmdArrangeByDateAdded, "Date Added", &ItemListPane::arrangeByDateAdded);
+  auto* looks = new QActionGroup(this);
+  const std::pair<int, const char*> views[] = {
+      {kCmdViewThumbnails, "Thumbnails"}, {kCmdViewIcons, "Icons"}, {kCmdViewList, "List"}, {kCmdViewDetails, "Details"}};
+  for (int look = 0; look < 4; ++look) {
+    QAction* action = addCommandAction(this, views[look].first, QString::fromLatin1(views[look].second),
+                                       [this, look] { setLook(static_cast<ItemListLook>(look)); });
+    action->setCheckable(true);
+    action->setActionGroup(looks);
+  }
+  updateActions();
+}
+
+void ItemListPane::updateActions() {
+  const int entries = entryCount();
+  const int selected = selectedCount();
+  const bool realCollection = m_collection && m_collection->id() > 0;
+  const auto enable = [this](int id, bool enabled) {
+    if (QAction* action = findCommandAction(this, id)) action->setEnabled(enabled);
+  };
+  enable(kCmdArrangeByName, entries > 1);
+  enable(kCmdArrangeByDateAdded, entries > 1);
+  enable(kCmdListRefresh, entries > 0);
+  enable(kCmdSelectAllEntries, entries > 0);
+  enable(kCmdSelectInverse, entries > 0);
+  enable(kCmdAddPhotos, realCollection && !m_session.searchShown());
+  enable(kCmdDelete, selected > 0);
+  enable(kCmdDeleteSelectedPhotos, selected > 0 && !m_session.searchShown());
+  enable(kCmdRenameEntry, selected == 1);
+  // Known only when the menu opens: the clipboard is not watched.
+  enable(kCmdListPaste, realCollection);
+  const int looks[] = {kCmdViewThumbnails, kCmdViewIcons, kCmdViewList, kCmdViewDetails};
+  for (int look = 0; look < 4; ++look)
+    if (QAction* action = findCommandAction(this, looks[look])) action->setChecked(look == static_cast<int>(m_look));
 }
 
 ItemListPane::~ItemListPane() {
@@ -123,7 +188,11 @@ Item* ItemListPane::selectedItem() const {
 }
 
 void ItemListPane::forwardSelection() {
-  if (!m_quiet) emit selectionChanged();
+  if (m_quiet) return;
+  std::vector<Item*> items;
+  for (int row : selectedRows()) items.push_back(m_model->itemAt(row));
+  m_session.setListSelection(std::move(items));
+  updateActions();
 }
 
 // --- Entries -------------------------------------------------------------------
@@ -190,11 +259,15 @@ void ItemListPane::showCollection(Collection* collection) {
   fill();
   currentView()->viewport()->update();
   forwardSelection();
+  updateActions();
+}
+
+void ItemListPane::refreshCommand() {
+  if (entryCount() > 0) m_session.refreshPhotos();
 }
 
 void ItemListPane::refresh() {
   if (entryCount() == 0) return;
-  PreviewThumbnailCache::instance().clear();
   m_thumbnails->clearThumbnails();
   {
     // Redraws wait until the list is whole again.
@@ -205,7 +278,6 @@ void ItemListPane::refresh() {
     view->setUpdatesEnabled(true);
   }
   forwardSelection();
-  emit previewChanged();
 }
 
 void ItemListPane::refreshCollectionName() {
@@ -214,21 +286,35 @@ void ItemListPane::refreshCollectionName() {
   currentView()->viewport()->update();
 }
 
-void ItemListPane::forgetItem(Item* item) {
-  const int row = m_model->rowOfItem(item);
-  if (row < 0) return;
-  const bool selected = m_selection->isRowSelected(row, QModelIndex());
-  const int32_t number = m_model->entry(row).number;
-  m_thumbnails->forget(number);
-  m_waiting.erase(number);
+void ItemListPane::onItemsAboutToBeRemoved(const std::vector<Item*>& items) {
+  std::vector<int> rows;
+  for (Item* item : items) {
+    const int row = m_model->rowOfItem(item);
+    if (row < 0) continue;
+    const int32_t number = m_model->entry(row).number;
+    m_thumbnails->forget(number);
+    m_waiting.erase(number);
+    rows.push_back(row);
+  }
+  if (rows.empty()) return;
+  // The entries go before their items, so that nothing paints an item gone.
   m_quiet = true;
-  m_model->removeEntries({row});
+  m_model->removeEntries(rows);
   m_quiet = false;
-  if (selected) forwardSelection();
+  forwardSelection();
 }
 
-void ItemListPane::refreshItem(Item* item) {
-  m_model->refreshRow(m_model->rowOfItem(item));
+void ItemListPane::onItemRenamed(Item* item) { m_model->refreshRow(m_model->rowOfItem(item)); }
+
+void ItemListPane::onItemsAdded(Collection* collection, const std::vector<Item*>& items) {
+  m_appendedCount = 0;
+  if (collection != m_collection) return;
+  std::vector<ItemListEntry> entries = makeEntries(items);
+  m_appendedCount = static_cast<int>(entries.size());
+  // Each new entry's thumbnail ahead of the background work.
+  requestThumbnails(entries, false);
+  m_model->appendEntries(std::move(entries));
+  updateActions();
 }
 
 // --- Looks and thumbnails --------------------------------------------------------
@@ -285,78 +371,18 @@ void ItemListPane::onThumbnailsReady(const QList<int32_t>& numbers) {
 
 // --- Commands -------------------------------------------------------------------
 
-bool ItemListPane::event(QEvent* event) {
-  if (event->type() == CommandEvent::eventType()) {
-    executeCommand(static_cast<CommandEvent*>(event)->id());
-    return true;
-  }
-  return QWidget::event(event);
-}
-
-void ItemListPane::executeCommand(int commandId) {
-  switch (commandId) {
-    case kCmdViewThumbnails:
-      setLook(ItemListLook::Thumbnails);
-      break;
-    case kCmdViewIcons:
-      setLook(ItemListLook::Icons);
-      break;
-    case kCmdViewList:
-      setLook(ItemListLook::List);
-      break;
-    case kCmdViewDetails:
-      setLook(ItemListLook::Details);
-      break;
-    case kCmdArrangeByName:
-    case kCmdArrangeByDateAdded:
-      arrange(commandId);
-      break;
-    case kCmdListRefresh:
-      refresh();
-      break;
-    case kCmdListPaste:
-      paste();
-      break;
-    case kCmdAddPhotos:
-      addPhotos();
-      break;
-    case kCmdDelete:
-      deleteSelected();
-      break;
-    case kCmdRenameEntry:
-      startRename();
-      break;
-    case kCmdSelectAllEntries:
-      selectAll(false);
-      break;
-    case kCmdSelectInverse:
-      selectAll(true);
-      break;
-    default:
-      break;
-  }
-}
-
 void ItemListPane::showContextMenu(QPoint globalPos) {
-  auto menu = PopupMenu::fromResource(kMenuItemListContext);
-  if (!menu) return;
-  const int entries = entryCount();
-  const int selected = selectedCount();
-  menu->setCommandEnabled(kCmdArrangeByName, entries > 1);
-  menu->setCommandEnabled(kCmdArrangeByDateAdded, entries > 1);
-  menu->setCommandEnabled(kCmdListRefresh, entries > 0);
-  menu->setCommandEnabled(kCmdSelectAllEntries, entries > 0);
-  menu->setCommandEnabled(kCmdSelectInverse, entries > 0);
-  menu->setCommandEnabled(kCmdListPaste, m_collection && m_collection->id() > 0 && clipboardHoldsFiles());
-  menu->setCommandEnabled(kCmdDelete, selected > 0);
-  menu->setCommandEnabled(kCmdRenameEntry, selected == 1);
-  // The view shown carries the radio mark.
-  const int looks[] = {kCmdViewThumbnails, kCmdViewIcons, kCmdViewList, kCmdViewDetails};
-  for (int look = 0; look < 4; ++look) menu->setCommandChecked(looks[look], look == static_cast<int>(m_look), true);
-  QPointer<ItemListPane> self(this);
-  const int command = menu->track(globalPos, this);
-  if (self && command) executeCommand(command);
+  updateActions();
+  if (QAction* paste = findCommandAction(this, kCmdListPaste))
+    paste->setEnabled(m_collection && m_collection->id() > 0 && clipboardHoldsFiles());
+  runCommandMenu(kMenuItemListContext, this, globalPos);
+  updateActions();
 }
+
+void ItemListPane::arrangeByName() { arrange(kCmdArrangeByName); }
+void ItemListPane::arrangeByDateAdded() { arrange(kCmdArrangeByDateAdded); }
+void ItemListPane::selectAllEntries() { selectAll(false); }
+void ItemListPane::selectInverse() { selectAll(true); }
 
 void ItemListPane::arrange(int commandId) {
   if (entryCount() < 2) return;
@@ -414,22 +440,10 @@ void ItemListPane::deleteSelected() {
   rows = selectedRows();
   if (rows.empty() || !m_collection) return;
   std::vector<Item*> items;
-  for (int row : rows) {
-    const ItemListEntry& entry = m_model->entry(row);
-    items.push_back(entry.item);
-    m_thumbnails->forget(entry.number);
-    m_waiting.erase(entry.number);
-  }
+  for (int row : rows) items.push_back(m_model->itemAt(row));
   const std::wstring firstName = items.front()->name();
-  for (Item* item : items) emit itemAboutToBeDeleted(item);
-  // The entries go before their items, so that nothing paints an item gone.
-  m_quiet = true;
-  m_model->removeEntries(rows);
-  m_quiet = false;
   RemovalReport report;
-  for (Item* item : items) m_collection->items().remove(item, &report);
-  emit itemsDeleted();
-  forwardSelection();
+  m_session.removeItems(items, &report);
   focusList();
   if (!report.clean()) {
     // The items are gone; the user learns where their files stayed behind.

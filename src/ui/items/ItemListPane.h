@@ -1,10 +1,12 @@
 // The item list pane, in the middle of the wardrobe page: the items of the
-// selected collection whose main photo exists, one entry each, shown as
-// thumbnails, icons, a list or a details table over one model. Photos are
-// added here (Add Photos, Paste, dropping files), items are renamed in
-// place, sorted, deleted with their photo files and opened in the viewer.
-// It tells the page about its selection and changes through signals and
-// never calls another pane. User-interface thread only.
+// session's current collection whose main photo exists, one entry each,
+// shown as thumbnails, icons, a list or a details table over one model.
+// Photos are added here (Add Photos, Paste, dropping files), items are
+// renamed in place, sorted, deleted with their photo files and opened in the
+// viewer, each change made through the session; the pane follows the
+// session's news of items added, renamed and deleted wherever that
+// happened, and tells the session what is selected. User-interface thread
+// only.
 #pragma once
 
 #include <QWidget>
@@ -28,23 +30,22 @@ class Item;
 
 namespace tavoro::ui {
 
-class ItemDetailsView;
+class ItemTableView;
 class ItemGridView;
 class ItemListDelegate;
 class ItemListModel;
 class ListThumbnails;
+class WardrobeSession;
 
 class ItemListPane : public QWidget {
   Q_OBJECT
 
  public:
-  explicit ItemListPane(QWidget* parent = nullptr);
+  explicit ItemListPane(WardrobeSession& session, QWidget* parent = nullptr);
   ~ItemListPane() override;
 
-  // Shows the items of the collection; null or "All Collections" shows no
-  // entries (and the hint that asks for a collection). The collection shown
-  // already: nothing happens. Queued thumbnail requests are dropped first.
-  void showCollection(tavoro::Collection* collection);
+  // The collection shown: the session's current one; null or "All
+  // Collections" shows no entries (and the hint that asks for a collection).
   tavoro::Collection* collection() const { return m_collection; }
 
   int entryCount() const;
@@ -53,12 +54,6 @@ class ItemListPane : public QWidget {
   tavoro::Item* selectedItem() const;
   // The selected rows, in list order.
   std::vector<int> selectedRows() const;
-  // The item was deleted elsewhere: its entry goes (the item is not touched).
-  void forgetItem(tavoro::Item* item);
-  // The item was renamed elsewhere: its entry shows the new name.
-  void refreshItem(tavoro::Item* item);
-  // The shown collection got a new name: the empty pane's hint names it.
-  void refreshCollectionName();
 
   ItemListLook look() const { return m_look; }
   void setLook(ItemListLook look);
@@ -68,10 +63,8 @@ class ItemListPane : public QWidget {
   // Entries made while the look was not Thumbnails, waiting for a thumbnail.
   size_t waitingCount() const { return m_waiting.size(); }
 
-  // Carries out a command of the context menu, the command bar or a key.
-  void executeCommand(int commandId);
   // Shows the context menu at the screen position and carries out the
-  // command chosen.
+  // command chosen (the pane's actions, one per command).
   void showContextMenu(QPoint globalPos);
 
   // The three ways photos come in (each refuses "All Collections").
@@ -90,27 +83,23 @@ class ItemListPane : public QWidget {
   QItemSelectionModel* selection() const { return m_selection; }
   ListThumbnails* thumbnails() const { return m_thumbnails; }
   ItemGridView* gridView() const { return m_grid; }
-  ItemDetailsView* detailsView() const { return m_details; }
+  ItemTableView* detailsView() const { return m_details; }
   QAbstractItemView* currentView() const;
   const EmptyListHint& hint() const { return m_hint; }
 
  signals:
-  // The set of selected entries changed (also when the pane selected them).
-  void selectionChanged();
-  // The preview of the selected item should be drawn again.
-  void previewChanged();
-  void itemRenamed(tavoro::Item* item);
-  // Sent for each item just before it is deleted with its files.
-  void itemAboutToBeDeleted(tavoro::Item* item);
-  void itemsDeleted();
-  void itemsAdded();
   // The photo viewer over these items, starting at index.
   void viewerRequested(const std::vector<tavoro::Item*>& items, int index);
 
- protected:
-  bool event(QEvent* event) override;
-
  private:
+  void makeActions();
+  // The enabled state of every command, in one place.
+  void updateActions();
+  void showCollection(tavoro::Collection* collection);
+  void refreshCollectionName();
+  void onItemsAdded(tavoro::Collection* collection, const std::vector<tavoro::Item*>& items);
+  void onItemsAboutToBeRemoved(const std::vector<tavoro::Item*>& items);
+  void onItemRenamed(tavoro::Item* item);
   // Entries for the items whose main photo exists.
   std::vector<ItemListEntry> makeEntries(const std::vector<tavoro::Item*>& items);
   // Asks for the entries' thumbnails, one at a time ahead of the background
@@ -118,7 +107,13 @@ class ItemListPane : public QWidget {
   void requestThumbnails(const std::vector<ItemListEntry>& entries, bool asOneBatch);
   void fill();
   void clearEntries();
+  // Refresh: the session makes every thumbnail anew, and the pane fills again.
+  void refreshCommand();
   void refresh();
+  void arrangeByName();
+  void arrangeByDateAdded();
+  void selectAllEntries();
+  void selectInverse();
   void requestWaiting();
   void requestVisible();
   void onThumbnailsReady(const QList<int32_t>& numbers);
@@ -129,10 +124,12 @@ class ItemListPane : public QWidget {
   void deleteSelected();
   void openViewer(int row);
   void selectRows(int first, int last);
+  // The session learns the selection (once a change of the pane's own is done).
   void forwardSelection();
   bool acceptsPhotos();
   void focusList();
 
+  WardrobeSession& m_session;
   ItemListModel* m_model;
   QItemSelectionModel* m_selection;
   ListThumbnails* m_thumbnails;
@@ -140,7 +137,7 @@ class ItemListPane : public QWidget {
   ItemListDelegate* m_detailsDelegate;  // always the details look
   EmptyListHint m_hint;
   ItemGridView* m_grid;
-  ItemDetailsView* m_details;
+  ItemTableView* m_details;
   QStackedLayout* m_stack;
 
   tavoro::Collection* m_collection = nullptr;
@@ -148,6 +145,7 @@ class ItemListPane : public QWidget {
   std::unordered_set<int32_t> m_waiting;  // entry numbers
   int m_sortColumn = -1;
   bool m_sortDescending = false;
+  int m_appendedCount = 0;  // entries made for the items last added
   bool m_quiet = false;  // selection changes are told once the change is done
 };
 

@@ -16,6 +16,7 @@
 #include "ui/items/ItemListModel.h"
 #include "ui/items/ItemListPane.h"
 #include "ui/items/PhotoFileDialog.h"
+#include "ui/session/WardrobeSession.h"
 #include "wardrobe/Collection.h"
 
 namespace tavoro::ui {
@@ -84,24 +85,21 @@ int ItemListPane::addFiles(const ImportList& files) {
   AddedFiles added;
   {
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    // Asked above already; the collection is checked again in there.
-    added = tavoro::addFiles(m_collection, files, [](size_t) { return true; });
+    // The entries come with the session's news of the new items.
+    added = m_session.addPhotoFiles(m_collection, files);
     QApplication::restoreOverrideCursor();
   }
-  const int first = entryCount();
-  std::vector<ItemListEntry> entries = makeEntries(added.items);
-  // Each new entry's thumbnail ahead of the background work.
-  requestThumbnails(entries, false);
-  m_model->appendEntries(std::move(entries));
-  const int made = entryCount() - first;
+  if (!self) return 0;
+  // The new items' entries were appended as the session told of them.
+  const int made = added.items.empty() ? 0 : m_appendedCount;
   if (made > 0) {
+    const int first = entryCount() - made;
     selectRows(first, entryCount() - 1);
     m_selection->setCurrentIndex(m_model->index(first, kNameColumn), QItemSelectionModel::NoUpdate);
     currentView()->scrollTo(m_model->index(entryCount() - 1, kNameColumn));
     requestVisible();
   }
   focusList();
-  if (!added.items.empty()) emit itemsAdded();
   // Files that could not be copied are skipped; the user learns how many.
   const size_t notAdded = files.count() - static_cast<size_t>(made);
   if (notAdded > 0) showMessage(this, notAddedMessage(notAdded, files.count()), kImportCaption, kMbOk | kMbIconWarning);

@@ -25,7 +25,7 @@ int commandIconCell(int commandId) {
 QPixmap commandIcon(int commandId, bool disabled) {
   const int cell = commandIconCell(commandId);
   if (cell < 0) return QPixmap();
-  const QPixmap strip = disabled ? greyResourcePixmap(kCommandIconStrip) : resourcePixmap(kCommandIconStrip);
+  const QPixmap strip = disabled ? greyResourcePixmap(Picture::CommandIcons) : resourcePixmap(Picture::CommandIcons);
   if (strip.width() < (cell + 1) * kCommandIconSize) return QPixmap();
   return strip.copy(cell * kCommandIconSize, 0, kCommandIconSize, qMin(strip.height(), kCommandIconSize));
 }

@@ -1,5 +1,5 @@
 // The command icons shown beside menu items and on command bar buttons: one
-// strip of 20-pixel cells (picture 248) and the cell of each command.
+// strip of 20-pixel cells (Picture::CommandIcons) and the cell of each command.
 // User-interface thread only (the pictures are cached).
 #pragma once
 
@@ -7,7 +7,6 @@
 
 namespace tavoro::ui {
 
-inline constexpr int kCommandIconStrip = 248;
 inline constexpr int kCommandIconSize = 20;
 
 // The strip cell of a command, or -1 when the command has no icon.

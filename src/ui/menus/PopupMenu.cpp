@@ -1,5 +1,6 @@
 #include "ui/menus/PopupMenu.h"
 
+#include <QActionGroup>
 #include <QContextMenuEvent>
 #include <QGuiApplication>
 #include <QPointer>
@@ -44,7 +45,7 @@ QScreen* nearestScreen(QPoint point) {
 
 PopupMenu::PopupMenu(QWidget* parent) : QMenu(parent) {
   setObjectName(QStringLiteral("PopupMenu"));
-  setStyle(PopupMenuStyle::instance());
+  setStyle(new PopupMenuStyle(this));
   setFont(UiFont());
   setSeparatorsCollapsible(false);
 }
@@ -114,6 +115,25 @@ void PopupMenu::setCommandChecked(int commandId, bool checked, bool radio) {
   action->setCheckable(true);
   action->setChecked(checked);
   action->setProperty(kRadioProperty, radio);
+}
+
+void PopupMenu::mirrorActions(const QList<QAction*>& actions) {
+  for (QAction* item : QMenu::actions()) {
+    if (auto* sub = qobject_cast<PopupMenu*>(item->menu())) {
+      sub->mirrorActions(actions);
+      continue;
+    }
+    if (item->isSeparator()) continue;
+    const int id = item->data().toInt();
+    QAction* source = nullptr;
+    for (QAction* action : actions)
+      if (!action->isSeparator() && action->data().toInt() == id) source = action;
+    item->setEnabled(source && source->isEnabled());
+    if (source && source->isCheckable()) {
+      const QActionGroup* group = source->actionGroup();
+      setCommandChecked(id, source->isChecked(), group && group->isExclusive());
+    }
+  }
 }
 
 void PopupMenu::setCommandEnabled(int commandId, bool enabled) {

@@ -41,6 +41,10 @@ class PopupMenu : public QMenu {
   void setCommandChecked(int commandId, bool checked, bool radio = false);
   // The item drawn in bold (and measured in bold); 0 for none.
   void setDefaultCommand(int commandId);
+  // Each command item takes the state of the action among actions that
+  // carries its command (enabled; checked, with the radio mark when the
+  // action is exclusive in a group); an item without one is disabled.
+  void mirrorActions(const QList<QAction*>& actions);
 
   // Shows the menu at the screen position on behalf of owner and waits until
   // it closes. Returns the chosen command id, or 0 when the menu was closed

@@ -1,8 +1,6 @@
 #include "ui/menus/PopupMenuStyle.h"
 
-#include <QApplication>
 #include <QPainter>
-#include <QPointer>
 #include <QStyleFactory>
 #include <QStyleOptionMenuItem>
 
@@ -25,22 +23,12 @@ const QColor kGreySelectedFill(242, 243, 245);
 const QColor kGreyText(166, 166, 166);
 const QColor kSeparatorLine(166, 166, 166);
 
-constexpr int kCheckMark = 250;
-constexpr int kRadioMark = 251;
-constexpr int kSubmenuArrow = 249;
 constexpr int kTextFlags = Qt::AlignVCenter | Qt::TextSingleLine | Qt::TextShowMnemonic;
 
 }  // namespace
 
-PopupMenuStyle::PopupMenuStyle() : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion"))) {}
-
-PopupMenuStyle* PopupMenuStyle::instance() {
-  static QPointer<PopupMenuStyle> style;
-  if (!style) {
-    style = new PopupMenuStyle;
-    style->setParent(qApp);
-  }
-  return style;
+PopupMenuStyle::PopupMenuStyle(QObject* parent) : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion"))) {
+  setParent(parent);
 }
 
 int PopupMenuStyle::itemWidth(const QString& textWithKey, bool isDefault) {
@@ -175,7 +163,7 @@ void PopupMenuStyle::drawMenuItem(const QStyleOption* option, QPainter* painter)
   if (!item->icon.isNull()) {
     painter->drawPixmap(iconPlace, item->icon.pixmap(QSize(20, 20), enabled ? QIcon::Normal : QIcon::Disabled));
   } else if (item->checkType != QStyleOptionMenuItem::NotCheckable && item->checked) {
-    const int mark = item->checkType == QStyleOptionMenuItem::Exclusive ? kRadioMark : kCheckMark;
+    const Picture mark = item->checkType == QStyleOptionMenuItem::Exclusive ? Picture::RadioMark : Picture::CheckMark;
     painter->drawPixmap(iconPlace, enabled ? resourcePixmap(mark) : greyResourcePixmap(mark));
   }
 
@@ -192,7 +180,7 @@ void PopupMenuStyle::drawMenuItem(const QStyleOption* option, QPainter* painter)
   }
 
   if (item->menuItemType == QStyleOptionMenuItem::SubMenu) {
-    const QPixmap arrow = resourcePixmap(kSubmenuArrow);
+    const QPixmap arrow = resourcePixmap(Picture::SubmenuArrow);
     const QRect arrowRect(r - kTextRightGap, t, kTextRightGap, b - t);
     painter->drawPixmap(arrowRect.left() + (arrowRect.width() - arrow.width()) / 2,
                         arrowRect.top() + (arrowRect.height() - arrow.height()) / 2, arrow);

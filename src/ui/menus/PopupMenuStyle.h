@@ -10,8 +10,9 @@ namespace tavoro::ui {
 
 class PopupMenuStyle : public QProxyStyle {
  public:
-  // The one style object all popup menus share, owned by the application.
-  static PopupMenuStyle* instance();
+  // Built on the Fusion style; each popup menu owns one (a widget does not own
+  // the style it is given, so the menu keeps it as a child).
+  explicit PopupMenuStyle(QObject* parent = nullptr);
 
   static constexpr int kItemHeight = 22;
   static constexpr int kSeparatorHeight = 5;
@@ -38,7 +39,6 @@ class PopupMenuStyle : public QProxyStyle {
                    const QWidget* widget = nullptr) const override;
 
  private:
-  PopupMenuStyle();
   void drawMenuItem(const QStyleOption* option, QPainter* painter) const;
   void fillMargins(const QRect& menuRect, QPainter* painter) const;
 };

@@ -5,13 +5,14 @@
 
 namespace tavoro::ui {
 
-std::optional<QImage> resultThumbnail(const Item& item, const std::shared_ptr<const PreviewSink>& whenReady) {
+std::optional<QImage> resultThumbnail(PreviewThumbnailCache& previews, const Item& item,
+                                     const std::shared_ptr<const PreviewSink>& whenReady) {
   if (item.photos().count() == 0) return std::nullopt;
   const Photo& photo = *item.photos().at(0);
   const PreviewRequest request{whenReady, photo.serial(), photo.filePath()};
   const int box = PreviewThumbnailCache::kBoxSize;
   PreviewPlacement placement;
-  if (!PreviewThumbnailCache::instance().lookupOrQueue(request, Rect{0, 0, box, box}, placement) ||
+  if (!previews.lookupOrQueue(request, Rect{0, 0, box, box}, placement) ||
       !placement.thumbnail)
     return std::nullopt;
   QImage image = toQImage(*placement.thumbnail);

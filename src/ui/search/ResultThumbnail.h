@@ -1,6 +1,6 @@
 // Where a search result row gets the thumbnail of its item's first photo:
 // this one function, so that the source of the pictures changes in one
-// place. The pictures come from the program's preview thumbnail cache, made
+// place. The pictures come from the window's preview thumbnail cache, made
 // on its background thread. Thread-safe for the cache; called on the
 // user-interface thread, whenReady is called on the cache's thread.
 #pragma once
@@ -20,6 +20,7 @@ namespace tavoro::ui {
 // The thumbnail when it is made already; otherwise nothing, and (unless the
 // item has no photo) it is asked for, whenReady being told the photo's serial
 // once it is there, as long as the caller keeps whenReady alive.
-std::optional<QImage> resultThumbnail(const Item& item, const std::shared_ptr<const PreviewSink>& whenReady);
+std::optional<QImage> resultThumbnail(PreviewThumbnailCache& previews, const Item& item,
+                                     const std::shared_ptr<const PreviewSink>& whenReady);
 
 }  // namespace tavoro::ui

@@ -6,15 +6,15 @@
 #include <QPointer>
 #include <algorithm>
 
-#include "search/SearchEngine.h"
-#include "ui/common/CommandEvent.h"
+#include "ui/common/CommandActions.h"
 #include "ui/common/CommandIds.h"
 #include "ui/common/MessageBox.h"
 #include "ui/common/QtText.h"
 #include "ui/common/UiFonts.h"
-#include "ui/controls/KoCellEdit.h"
+#include "ui/controls/InlineEditor.h"
 #include "ui/menus/MenuTables.h"
 #include "ui/menus/PopupMenu.h"
+#include "ui/session/WardrobeSession.h"
 #include "wardrobe/Collection.h"
 #include "wardrobe/RemovalReport.h"
 
@@ -30,20 +30,17 @@ const Collection* collectionOf(const Item* item) {
   return list ? list->collection() : nullptr;
 }
 
-// The engine's results point at the item too; they must not outlive it.
-void forgetInEngine(const Item* item) {
-  std::erase_if(SearchEngine::instance().results(), [item](const SearchResult& r) { return r.item == item; });
-}
-
 }  // namespace
 
-SearchResultList::SearchResultList(QWidget* parent)
-    : KoListBox(SearchResultRow::kHeight, parent), m_editor(new KoCellEdit(viewport())) {
+SearchResultList::SearchResultList(WardrobeSession& session, QWidget* parent)
+    : RowList(SearchResultRow::kHeight, parent), m_session(session), m_editor(new InlineEditor(viewport())) {
   setObjectName(QStringLiteral("SearchResultList"));
   registerModelMetaTypes();
   setDeleteKeyEnabled(true);
   m_editor->setMaxLength(kRenameLimit);
   m_editor->setBorderColor(QColor(167, 177, 196));
+  m_context.search = &m_session.engine();
+  m_context.previews = &m_session.previewThumbnails();
   // Thumbnails arrive on the preview thread; the rows are drawn again on this one.
   QPointer<QWidget> view(viewport());
   m_context.thumbnailReady = std::make_shared<const PreviewSink>([view](int32_t) {
@@ -55,8 +52,26 @@ SearchResultList::SearchResultList(QWidget* parent)
           },
           Qt::QueuedConnection);
   });
-  connect(this, &KoListBox::commandRequested, this, &SearchResultList::executeCommand);
-  connect(m_editor, &KoCellEdit::editEnded, this, &SearchResultList::commitRename, Qt::DirectConnection);
+  connect(this, &RowList::commandRequested, this, [this](int id) {
+    updateActions();
+    triggerCommand(this, id);
+  });
+  connect(this, &RowList::selectionChanged, this, &SearchResultList::forwardSelection);
+  connect(m_editor, &InlineEditor::editEnded, this, &SearchResultList::commitRename, Qt::DirectConnection);
+
+  connect(&m_session, &WardrobeSession::searchChanged, this, &SearchResultList::onSearchChanged);
+  connect(&m_session, &WardrobeSession::wardrobeAboutToClose, this, &SearchResultList::clearRows);
+  connect(&m_session, &WardrobeSession::itemsAboutToBeRemoved, this, &SearchResultList::forgetItems);
+  connect(&m_session, &WardrobeSession::collectionAboutToBeRemoved, this, &SearchResultList::forgetCollection);
+  connect(&m_session, &WardrobeSession::itemRenamed, this, &SearchResultList::refreshRow);
+  connect(&m_session, &WardrobeSession::valuesChanged, this, &SearchResultList::refreshRow);
+  // The rows' detail lines show tag names and values.
+  connect(&m_session, &WardrobeSession::tagAdded, this, &SearchResultList::refreshAllRows);
+  connect(&m_session, &WardrobeSession::tagRenamed, this, &SearchResultList::refreshAllRows);
+  connect(&m_session, &WardrobeSession::tagsReordered, this, &SearchResultList::refreshAllRows);
+  connect(&m_session, &WardrobeSession::tagsRemoved, this, &SearchResultList::refreshAllRows);
+  connect(&m_session, &WardrobeSession::collectionRenamed, viewport(), qOverload<>(&QWidget::update));
+  makeActions();
 }
 
 SearchResultList::~SearchResultList() {
@@ -79,49 +94,29 @@ Item* SearchResultList::selectedItem() const {
 
 // --- Searching ------------------------------------------------------------------
 
-void SearchResultList::setScope(Collection* collection) {
-  if (collection == m_scope) return;
-  endRename();
+void SearchResultList::onSearchChanged() {
+  if (m_session.searchRun() == m_shownRun) return;
+  m_shownRun = m_session.searchRun();
   clearRows();
-  SearchEngine::instance().reset();
-  m_scope = collection;
-  m_context.showCollection = collection && collection->id() == 0;
-}
-
-bool SearchResultList::runSearch(const QString& text) {
-  clearRows();
-  SearchEngine& engine = SearchEngine::instance();
-  if (m_scope && !text.isEmpty()) {
-    engine.setScope(m_scope);
-    // A query the engine cannot run (no term, a pattern it gave up on) finds nothing.
-    if (engine.parse(toWString(text)) && engine.run() && showResults(engine.results())) {
-      emit rowsAdded();
-      return true;
-    }
-  }
+  const Collection* scope = m_session.currentCollection();
+  m_context.showCollection = scope && scope->id() == 0;
+  if (m_session.searchShown()) showResults(m_session.results());
   viewport()->update();
-  return false;
+  updateActions();
 }
 
-bool SearchResultList::showResults(const std::vector<SearchResult>& results) {
+void SearchResultList::showResults(const std::vector<SearchResult>& results) {
   std::vector<std::unique_ptr<ListBoxRow>> rows;
   rows.reserve(results.size());
   for (const SearchResult& result : results) rows.push_back(std::make_unique<SearchResultRow>(result, m_context));
   addRows(std::move(rows));
-  return !results.empty();
 }
 
 void SearchResultList::clearRows() {
   endRename();
+  m_quiet = true;
   removeAllRows();
-}
-
-void SearchResultList::close() {
-  endRename();
-  clearRows();
-  m_scope = nullptr;
-  m_context.showCollection = false;
-  SearchEngine::instance().reset();
+  m_quiet = false;
 }
 
 void SearchResultList::refreshRow(const Item* item) {
@@ -136,17 +131,31 @@ void SearchResultList::refreshAllRows() {
   viewport()->update();
 }
 
-void SearchResultList::forgetItem(const Item* item) {
-  if (m_renamed == item) endRename();
-  if (SearchResultRow* gone = resultRow(rowOf(item))) removeRow(gone);
-  forgetInEngine(item);
+void SearchResultList::forgetItems(const std::vector<Item*>& items) {
+  m_quiet = true;
+  for (const Item* item : items) {
+    if (m_renamed == item) endRename();
+    if (SearchResultRow* gone = resultRow(rowOf(item))) removeRow(gone);
+  }
+  m_quiet = false;
+  viewport()->update();
+  updateActions();
 }
 
 void SearchResultList::forgetCollection(const Collection* collection) {
   if (m_renamed && collectionOf(m_renamed) == collection) endRename();
+  m_quiet = true;
   for (int i = rowCount() - 1; i >= 0; --i)
     if (collectionOf(resultRow(i)->item()) == collection) removeRow(resultRow(i));
-  if (m_scope == collection) close();
+  m_quiet = false;
+}
+
+void SearchResultList::forwardSelection() {
+  if (m_quiet) return;
+  std::vector<Item*> items;
+  for (int index : selectedRows()) items.push_back(resultRow(index)->item());
+  m_session.setResultSelection(std::move(items));
+  updateActions();
 }
 
 // --- Painting ---------------------------------------------------------------------
@@ -164,12 +173,27 @@ void SearchResultList::paintBackground(QPainter& painter, const QRect& area) {
 
 // --- Commands -------------------------------------------------------------------
 
-bool SearchResultList::event(QEvent* event) {
-  if (event->type() == CommandEvent::eventType()) {
-    executeCommand(static_cast<CommandEvent*>(event)->id());
-    return true;
-  }
-  return KoListBox::event(event);
+void SearchResultList::makeActions() {
+  // "Add to Combination" is in the menu, doing nothing yet.
+  addCommandAction(this, kCmdAddToCombination, QStringLiteral("Add to Combination"), [] {});
+  addCommandAction(this, kCmdDelete, QStringLiteral("Delete"), [this] { deleteSelected(); });
+  addCommandAction(this, kCmdRenameResult, QStringLiteral("Rename"), [this] { startRename(); });
+  addCommandAction(this, kCmdSelectAllResults, QStringLiteral("Select All"), [this] { selectAll(true); });
+  addCommandAction(this, kCmdSelectInverseResults, QStringLiteral("Select Inverse"),
+                   [this] { invertSelection(true); });
+  updateActions();
+}
+
+void SearchResultList::updateActions() {
+  const int selected = selectedCount();
+  const auto enable = [this](int id, bool enabled) {
+    if (QAction* action = findCommandAction(this, id)) action->setEnabled(enabled);
+  };
+  enable(kCmdAddToCombination, selected >= 1);
+  enable(kCmdDelete, selected >= 1);
+  enable(kCmdRenameResult, selected == 1);
+  enable(kCmdSelectAllResults, rowCount() > 0);
+  enable(kCmdSelectInverseResults, rowCount() > 0);
 }
 
 void SearchResultList::contextMenuEvent(QContextMenuEvent* event) {
@@ -178,35 +202,8 @@ void SearchResultList::contextMenuEvent(QContextMenuEvent* event) {
 
 void SearchResultList::showContextMenu(QPoint globalPos) {
   if (rowCount() == 0) return;
-  auto menu = PopupMenu::fromResource(kMenuSearchResultsContext);
-  if (!menu) return;
-  const int selected = selectedCount();
-  menu->setCommandEnabled(kCmdAddToCombination, selected >= 1);
-  menu->setCommandEnabled(kCmdDelete, selected >= 1);
-  menu->setCommandEnabled(kCmdRenameResult, selected == 1);
-  QPointer<SearchResultList> self(this);
-  const int command = menu->track(globalPos, this);
-  if (self && command) executeCommand(command);
-}
-
-void SearchResultList::executeCommand(int commandId) {
-  switch (commandId) {
-    case kCmdDelete:
-      deleteSelected();
-      break;
-    case kCmdRenameResult:
-      startRename();
-      break;
-    case kCmdSelectAllResults:
-      selectAll(true);
-      break;
-    case kCmdSelectInverseResults:
-      invertSelection(true);
-      break;
-    case kCmdAddToCombination:  // present in the menu; it does nothing
-    default:
-      break;
-  }
+  updateActions();
+  runCommandMenu(kMenuSearchResultsContext, this, globalPos);
 }
 
 void SearchResultList::deleteSelected() {
@@ -225,31 +222,18 @@ void SearchResultList::deleteSelected() {
   const int answer = showMessage(this, question, caption, kMbQuestion);
   if (!self) return;
   if (answer == kIdYes) {
+    // What is selected now; the rows go with the session's news of the items.
+    std::vector<Item*> items;
+    for (int index : selectedRows()) items.push_back(resultRow(index)->item());
+    const std::wstring lastName = items.empty() ? std::wstring() : items.back()->name();
     RemovalReport report;
-    std::wstring lastName;
-    int deleted = 0;
-    for (int i = rowCount() - 1; i >= 0; --i) {
-      SearchResultRow* doomed = resultRow(i);
-      if (!doomed || !doomed->isSelected()) continue;
-      Item* item = doomed->item();
-      emit itemAboutToBeDeleted(item);
-      if (!self) return;
-      if (m_renamed == item) endRename();
-      lastName = item->name();
-      // The row goes first, so that nothing can draw it with its item gone.
-      removeRow(doomed);
-      forgetInEngine(item);
-      if (ItemList* owner = item->owner()) owner->remove(item, &report);
-      ++deleted;
-    }
-    viewport()->update();
-    emit itemsDeleted();
+    if (!m_session.removeItems(items, &report)) return;
     if (!self) return;
     if (!report.clean()) {
       std::wstring folders;
       for (const std::wstring& folder : report.foldersKept) folders += L"\n" + folder;
-      const std::wstring what = deleted == 1 ? L"The item \"" + lastName + L"\" was deleted, but some of its files"
-                                             : std::wstring(L"The items were deleted, but some of their files");
+      const std::wstring what = items.size() == 1 ? L"The item \"" + lastName + L"\" was deleted, but some of its files"
+                                                  : std::wstring(L"The items were deleted, but some of their files");
       showMessage(this, what + L" could not be deleted. They are still in:\n" + folders, kCaption,
                   kMbOk | kMbIconWarning);
       if (!self) return;
@@ -282,13 +266,10 @@ void SearchResultList::placeEditor(bool takeFocus) {
 void SearchResultList::commitRename(int reason) {
   Item* item = m_renamed;
   m_renamed = nullptr;
-  if (!item || !KoCellEdit::isCommitReason(reason) || rowOf(item) < 0) return;
+  if (!item || !InlineEditor::isCommitReason(reason) || rowOf(item) < 0) return;
   const std::wstring name = toWString(m_editor->text());
   // An empty name keeps the old one, as renaming in the item list does.
-  if (name.empty() || name == item->name()) return;
-  item->setName(name);
-  refreshRow(item);
-  emit itemRenamed(item);
+  m_session.renameItem(item, name);
 }
 
 void SearchResultList::endRename() {
@@ -298,12 +279,12 @@ void SearchResultList::endRename() {
 }
 
 void SearchResultList::scrollContentsBy(int dx, int dy) {
-  KoListBox::scrollContentsBy(dx, dy);
+  RowList::scrollContentsBy(dx, dy);
   if (renamedRow() >= 0) placeEditor(false);
 }
 
 void SearchResultList::resizeEvent(QResizeEvent* event) {
-  KoListBox::resizeEvent(event);
+  RowList::resizeEvent(event);
   if (renamedRow() >= 0) placeEditor(false);
 }
 

@@ -17,8 +17,6 @@ namespace tavoro::ui {
 
 namespace {
 
-enum Picture { kSelectedFocused = 238, kHot = 239, kSelected = 240 };
-
 constexpr int kBand = 40;
 constexpr int kPictureEdge = 8;
 const QColor kLine(215, 220, 230);
@@ -45,7 +43,7 @@ void SearchResultRow::dropMarkup() {
 void SearchResultRow::ensureMarkup() const {
   if (m_markupReady || !m_result.item) return;
   // Without a query in the engine (it was reset meanwhile) the name shows plain.
-  if (!SearchEngine::instance().rowMarkup(m_result)) {
+  if (!m_context.search || !m_context.search->rowMarkup(m_result)) {
     m_result.nameMarkup = escapeMarkupText(m_result.item->name());
     m_result.detailMarkup.clear();
   }
@@ -54,7 +52,8 @@ void SearchResultRow::ensureMarkup() const {
 
 void SearchResultRow::paintThumbnail(QPainter& painter, const QRect& box) const {
   if (m_thumbnail.isNull()) {
-    const std::optional<QImage> image = resultThumbnail(*m_result.item, m_context.thumbnailReady);
+    const std::optional<QImage> image = m_context.previews ? resultThumbnail(*m_context.previews, *m_result.item, m_context.thumbnailReady)
+                                                          : std::nullopt;
     if (!image) return;
     QImage fitted = image->width() > box.width() || image->height() > box.height()
                         ? image->scaled(box.size(), Qt::KeepAspectRatio, Qt::SmoothTransformation)
@@ -68,10 +67,12 @@ void SearchResultRow::paintThumbnail(QPainter& painter, const QRect& box) const 
 void SearchResultRow::paint(QPainter& painter, const QRect& rect, const State& state) const {
   painter.fillRect(rect, Qt::white);
   const QRect picture(rect.left() + 8, rect.top(), rect.width() - 16, rect.height() - 1);
+  Picture background = Picture::None;
   if (state.selected)
-    drawNinePart(painter, picture, resourcePixmap(state.listFocused ? kSelectedFocused : kSelected), kPictureEdge);
+    background = state.listFocused ? Picture::SearchResultSelectedFocused : Picture::SearchResultSelected;
   else if (state.hot)
-    drawNinePart(painter, picture, resourcePixmap(kHot), kPictureEdge);
+    background = Picture::SearchResultHover;
+  if (background != Picture::None) drawNinePart(painter, picture, resourcePixmap(background), kPictureEdge);
   painter.fillRect(QRect(rect.left() + 8, rect.bottom(), rect.width() - 16, 1), kLine);
   if (!m_result.item) return;
 

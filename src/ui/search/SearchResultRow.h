@@ -13,10 +13,16 @@
 #include "search/SearchResult.h"
 #include "ui/controls/ListBoxRow.h"
 
+namespace tavoro {
+class SearchEngine;
+}
+
 namespace tavoro::ui {
 
 // What every row of one list draws alike; the list owns it and outlives its rows.
 struct ResultRowContext {
+  SearchEngine* search = nullptr;                     // whose matches the rows show
+  PreviewThumbnailCache* previews = nullptr;          // where the thumbnails come from
   bool showCollection = false;                        // the scope is "All Collections"
   std::shared_ptr<const PreviewSink> thumbnailReady;  // told when a thumbnail arrives
 };

@@ -6,14 +6,15 @@
 #include <QPointer>
 
 #include "platform/CharClass.h"
-#include "ui/common/CommandEvent.h"
+#include "ui/common/CommandActions.h"
 #include "ui/common/CommandIds.h"
 #include "ui/common/MessageBox.h"
 #include "ui/common/QtText.h"
-#include "ui/controls/KoCellEdit.h"
+#include "ui/controls/InlineEditor.h"
 #include "ui/controls/RowOrder.h"
 #include "ui/menus/MenuTables.h"
 #include "ui/menus/PopupMenu.h"
+#include "ui/session/WardrobeSession.h"
 #include "wardrobe/Collection.h"
 #include "wardrobe/Item.h"
 #include "wardrobe/TagList.h"
@@ -23,36 +24,53 @@ namespace tavoro::ui {
 namespace {
 
 constexpr const wchar_t* kCaption = L"Tavoro Wardrobe Manager";
-constexpr int kTextLimit = 100;
 const QColor kEditorBorder(167, 177, 196);
 
-std::wstring editorText(const KoCellEdit& editor) {
+std::wstring editorText(const InlineEditor& editor) {
   return trimSpace(toWString(editor.text()));
 }
 
 }  // namespace
 
-TagPane::TagPane(QWidget* parent)
-    : KoListBox(TagRow::kHeight, parent),
-      m_nameEditor(new KoCellEdit(viewport(), true)),
-      m_valueEditor(new KoCellEdit(viewport(), false)) {
+TagPane::TagPane(WardrobeSession& session, QWidget* parent)
+    : RowList(TagRow::kHeight, parent),
+      m_session(session),
+      m_nameEditor(new InlineEditor(viewport(), true)),
+      m_valueEditor(new InlineEditor(viewport(), false)) {
   setObjectName(QStringLiteral("TagPane"));
   registerModelMetaTypes();
   m_nameEditor->setObjectName(QStringLiteral("TagNameEdit"));
   m_valueEditor->setObjectName(QStringLiteral("TagValueEdit"));
-  for (KoCellEdit* editor : {m_nameEditor, m_valueEditor}) {
-    editor->setMaxLength(kTextLimit);
+  for (InlineEditor* editor : {m_nameEditor, m_valueEditor}) {
+    editor->setMaxLength(WardrobeSession::kTagTextLimit);
     editor->setBorderColor(kEditorBorder);
     // The editor asks with a flag on its own stack: the answer must come at once.
-    connect(editor, &KoCellEdit::validateRequested, this, &TagPane::validateEdit, Qt::DirectConnection);
-    connect(editor, &KoCellEdit::editEnded, this, &TagPane::commitEdit, Qt::DirectConnection);
+    connect(editor, &InlineEditor::validateRequested, this, &TagPane::validateEdit, Qt::DirectConnection);
+    connect(editor, &InlineEditor::editEnded, this, &TagPane::commitEdit, Qt::DirectConnection);
   }
   setDeleteKeyEnabled(true);
   setRowDragging(0);
   m_hintTimer.setObjectName(QStringLiteral("TagHintTimer"));
   connect(&m_hintTimer, &QTimer::timeout, this, &TagPane::onHintTick);
-  connect(this, &KoListBox::commandRequested, this, &TagPane::executeCommand);
-  connect(this, &KoListBox::rowDragged, this, &TagPane::commitOrder);
+  connect(this, &RowList::commandRequested, this, [this](int id) { triggerCommand(this, id); });
+  // The commands act on the selected row (a menu on the row it opened on).
+  connect(this, &RowList::selectionChanged, this, [this] { updateActions(selectedTagRow()); });
+  connect(this, &RowList::rowDragged, this, &TagPane::commitOrder);
+
+  connect(&m_session, &WardrobeSession::tagAdded, this, &TagPane::onTagAdded);
+  connect(&m_session, &WardrobeSession::tagRenamed, viewport(), qOverload<>(&QWidget::update));
+  connect(&m_session, &WardrobeSession::tagsReordered, this, &TagPane::onTagsReordered);
+  connect(&m_session, &WardrobeSession::tagAboutToBeRemoved, this, &TagPane::onTagAboutToBeRemoved);
+  connect(&m_session, &WardrobeSession::tagsRemoved, this, [this] {
+    viewport()->update();
+    updateActions(selectedTagRow());
+  });
+  connect(&m_session, &WardrobeSession::valuesChanged, this, [this](Item* item) {
+    if (item != m_item) return;
+    viewport()->update();
+    updateActions(selectedTagRow());
+  });
+  makeActions();
 }
 
 TagPane::~TagPane() {
@@ -70,10 +88,11 @@ void TagPane::bind(Item* item, bool fromSearch) {
   if (item != m_item) dropEdit();
   m_item = item;
   m_look.item = item;
-  m_look.highlight = fromSearch;
+  m_look.highlight = fromSearch ? &m_session.engine() : nullptr;
   TagList* tags = &item->owner()->collection()->tags();
   if (tags != m_tags) rebuild(tags);
   viewport()->update();
+  updateActions(selectedTagRow());
 }
 
 void TagPane::unbind() {
@@ -82,7 +101,8 @@ void TagPane::unbind() {
   m_item = nullptr;
   m_tags = nullptr;
   m_look.item = nullptr;
-  m_look.highlight = false;
+  m_look.highlight = nullptr;
+  updateActions(-1);
 }
 
 void TagPane::rebuild(TagList* tags) {
@@ -139,7 +159,7 @@ void TagPane::startValueEdit(int index) {
   openEditor(m_valueEditor, index, m_item->records().get(target->tag()->id()));
 }
 
-void TagPane::openEditor(KoCellEdit* editor, int index, const std::wstring& text) {
+void TagPane::openEditor(InlineEditor* editor, int index, const std::wstring& text) {
   // One edit at a time: the open one ends (or refuses to) before another starts.
   if (m_activeEditor && m_activeEditor->isEditing()) return;
   m_activeEditor = editor;
@@ -159,12 +179,12 @@ void TagPane::placeEditor(bool takeFocus) {
 }
 
 void TagPane::scrollContentsBy(int dx, int dy) {
-  KoListBox::scrollContentsBy(dx, dy);
+  RowList::scrollContentsBy(dx, dy);
   if (editedRow() >= 0) placeEditor(false);
 }
 
 void TagPane::resizeEvent(QResizeEvent* event) {
-  KoListBox::resizeEvent(event);
+  RowList::resizeEvent(event);
   if (editedRow() >= 0) placeEditor(false);
 }
 
@@ -183,43 +203,59 @@ void TagPane::validateEdit(bool* accept) {
 }
 
 void TagPane::commitEdit(int reason) {
-  KoCellEdit* editor = m_activeEditor;
+  InlineEditor* editor = m_activeEditor;
   Tag* tag = m_edited;
   m_activeEditor = nullptr;
   m_edited = nullptr;
   m_look.edited = nullptr;
   viewport()->update();
-  if (!editor || !tag || !isWellFormed() || !KoCellEdit::isCommitReason(reason)) return;
+  if (!editor || !tag || !isWellFormed() || !InlineEditor::isCommitReason(reason)) return;
   const std::wstring text = editorText(*editor);
   if (editor == m_valueEditor) {
     setValue(tag, text);
-    // Enter steps on to the next value, as a form does.
-    if (reason == KoCellEdit::kEndEnter) postCommand(this, kMsgNextValue);
+    // Enter steps on to the next value, as a form does, once this edit is over.
+    if (reason == InlineEditor::kEndEnter) QTimer::singleShot(0, this, &TagPane::moveToNextValue);
     return;
   }
   if (text.empty()) return;
   if (tag != m_tags->addPlaceholder()) {
-    if (text == tag->name()) return;
-    tag->setName(text);
-    viewport()->update();
-    emit changed(kTagRenamed);
+    m_session.renameTag(tag, text);
     return;
   }
-  Tag* added = m_tags->add(text, -1);
-  if (!added) return;
-  // Before the placeholder, which stays last.
-  const int index = addRow(std::make_unique<TagRow>(added, m_look));
-  moveRow(index, index - 1);
-  selectRowAlone(index - 1);
+  Tag* added = m_session.addTag(m_tags->collection(), text);
+  if (!added || rowOf(added) < 0) return;
+  selectRowAlone(rowOf(added));
   ensureVisible(rowCount() - 1);
-  emit changed(kTagAdded);
 }
 
-void TagPane::setValue(Tag* tag, std::wstring value) {
-  if (value == m_item->records().get(tag->id())) return;
-  m_item->records().set(tag->id(), std::move(value));
+void TagPane::setValue(Tag* tag, std::wstring value) { m_session.setValue(m_item, tag, value); }
+
+void TagPane::onTagAdded(Tag* tag) {
+  // The list has the tag already: the rows are one short of well formed.
+  if (!m_item || tag->owner() != m_tags) return;
+  // In the list's order, before the placeholder, which stays last.
+  size_t position = 0;
+  while (position < m_tags->count() && m_tags->at(position) != tag) ++position;
+  const int index = addRow(std::make_unique<TagRow>(tag, m_look));
+  moveRow(index, static_cast<int>(position));
+  updateActions(selectedTagRow());
+}
+
+void TagPane::onTagsReordered(Collection* collection) {
+  if (!isWellFormed() || &collection->tags() != m_tags) return;
+  for (size_t i = 0; i < m_tags->count(); ++i) {
+    const int at = rowOf(m_tags->at(i));
+    if (at >= 0 && at != static_cast<int>(i)) moveRow(at, static_cast<int>(i));
+  }
   viewport()->update();
-  emit changed(kValuesChanged);
+  updateActions(selectedTagRow());
+}
+
+void TagPane::onTagAboutToBeRemoved(Tag* tag) {
+  const int index = rowOf(tag);
+  if (index < 0 || tag->owner() != m_tags) return;
+  if (m_edited == tag) dropEdit();
+  removeRow(tagRow(index));
 }
 
 int TagPane::selectedTagRow() const {
@@ -249,7 +285,7 @@ void TagPane::mousePressEvent(QMouseEvent* event) {
     startValueEdit(index);
     return;
   }
-  KoListBox::mousePressEvent(event);
+  RowList::mousePressEvent(event);
 }
 
 void TagPane::mouseDoubleClickEvent(QMouseEvent* event) {
@@ -260,7 +296,7 @@ void TagPane::mouseDoubleClickEvent(QMouseEvent* event) {
 }
 
 void TagPane::mouseMoveEvent(QMouseEvent* event) {
-  KoListBox::mouseMoveEvent(event);
+  RowList::mouseMoveEvent(event);
   m_mouseInside = true;
   if (m_hintTimer.isActive()) return;
   if (const int interval = m_fader.mouseMoved(); interval > 0) m_hintTimer.start(interval);
@@ -271,7 +307,7 @@ bool TagPane::viewportEvent(QEvent* event) {
     m_mouseInside = false;
     m_fader.mouseLeft();
   }
-  return KoListBox::viewportEvent(event);
+  return RowList::viewportEvent(event);
 }
 
 void TagPane::onHintTick() {
@@ -296,17 +332,53 @@ void TagPane::updateHintCells() {
 bool TagPane::canDragRow(int index) const {
   const TagRow* target = tagRow(index);
   return !m_nameEditor->isEditing() && !m_valueEditor->isEditing() && target && !target->isPlaceholder() &&
-         KoListBox::canDragRow(index);
+         RowList::canDragRow(index);
 }
 
 // --- Commands ------------------------------------------------------------------
 
-bool TagPane::event(QEvent* event) {
-  if (event->type() == CommandEvent::eventType()) {
-    executeCommand(static_cast<CommandEvent*>(event)->id());
-    return true;
-  }
-  return KoListBox::event(event);
+void TagPane::makeActions() {
+  addCommandAction(this, kCmdAddItem, QStringLiteral("Add a Tag..."), [this] { addTag(); });
+  addCommandAction(this, kCmdDelete, QStringLiteral("Delete"), [this] { deleteSelected(); });
+  addCommandAction(this, kCmdRename, QStringLiteral("Rename..."), [this] { renameSelected(); });
+  addCommandAction(this, kCmdDeleteAllTags, QStringLiteral("Delete All Tags"), [this] { deleteAll(); });
+  const std::pair<int, const char*> moves[] = {{kCmdMoveToTop, "Move to Top"},
+                                               {kCmdMoveUp, "Move Up"},
+                                               {kCmdMoveDown, "Move Down"},
+                                               {kCmdMoveToBottom, "Move to Bottom"}};
+  for (const auto& [id, text] : moves)
+    addCommandAction(this, id, QString::fromLatin1(text), [this, id = id] { moveSelected(id); });
+  addCommandAction(this, kCmdSortTagsAscending, QStringLiteral("Sort Ascending"), [this] { sortRows(true); });
+  addCommandAction(this, kCmdSortTagsDescending, QStringLiteral("Sort Descending"), [this] { sortRows(false); });
+  addCommandAction(this, kCmdEditValue, QStringLiteral("Edit Value..."), [this] { editSelectedValue(); });
+  addCommandAction(this, kCmdClearValue, QStringLiteral("Clear"), [this] { clearSelectedValue(); });
+  addCommandAction(this, kCmdClearAllValues, QStringLiteral("Clear All"), [this] { clearAllValues(); });
+}
+
+void TagPane::updateActions(int contextRow) {
+  const bool wellFormed = isWellFormed();
+  const TagRow* target = tagRow(contextRow);
+  const bool tagRowHit = wellFormed && target && !target->isPlaceholder();
+  const int lastTag = rowCount() - 2;
+  bool anyValue = false;
+  for (int i = 0; wellFormed && i < rowCount() - 1; ++i)
+    anyValue |= !m_item->records().get(tagRow(i)->tag()->id()).empty();
+  const auto enable = [this](int id, bool enabled) {
+    if (QAction* action = findCommandAction(this, id)) action->setEnabled(enabled);
+  };
+  enable(kCmdAddItem, wellFormed);
+  enable(kCmdDelete, tagRowHit);
+  enable(kCmdRename, tagRowHit);
+  enable(kCmdDeleteAllTags, wellFormed && rowCount() >= 2);
+  enable(kCmdMoveToTop, tagRowHit && contextRow != 0);
+  enable(kCmdMoveUp, tagRowHit && contextRow != 0);
+  enable(kCmdMoveDown, tagRowHit && contextRow != lastTag);
+  enable(kCmdMoveToBottom, tagRowHit && contextRow != lastTag);
+  enable(kCmdSortTagsAscending, wellFormed && rowCount() >= 3);
+  enable(kCmdSortTagsDescending, wellFormed && rowCount() >= 3);
+  enable(kCmdEditValue, tagRowHit);
+  enable(kCmdClearValue, tagRowHit && !m_item->records().get(target->tag()->id()).empty());
+  enable(kCmdClearAllValues, anyValue);
 }
 
 void TagPane::contextMenuEvent(QContextMenuEvent* event) {
@@ -317,84 +389,36 @@ void TagPane::contextMenuEvent(QContextMenuEvent* event) {
 void TagPane::showContextMenu(QPoint viewportPos, QPoint globalPos) {
   if (!isWellFormed()) return;
   const bool values = viewportPos.x() >= TagRow::kNameWidth;
-  auto menu = PopupMenu::fromResource(values ? kMenuTagValueContext : kMenuTagContext);
-  if (!menu) return;
-  const int index = rowAt(viewportPos);
-  const TagRow* target = tagRow(index);
-  const bool tagRowHit = target && !target->isPlaceholder();
-  if (values) {
-    bool anyValue = false;
-    for (int i = 0; i < rowCount() - 1; ++i) anyValue |= !m_item->records().get(tagRow(i)->tag()->id()).empty();
-    menu->setCommandEnabled(kCmdEditValue, tagRowHit);
-    menu->setCommandEnabled(kCmdClearValue, tagRowHit && !m_item->records().get(target->tag()->id()).empty());
-    menu->setCommandEnabled(kCmdClearAllValues, anyValue);
-  } else {
-    const int lastTag = rowCount() - 2;
-    menu->setCommandEnabled(kCmdDelete, tagRowHit);
-    menu->setCommandEnabled(kCmdRename, tagRowHit);
-    menu->setCommandEnabled(kCmdDeleteAllTags, rowCount() >= 2);
-    menu->setCommandEnabled(kCmdMoveToTop, tagRowHit && index != 0);
-    menu->setCommandEnabled(kCmdMoveUp, tagRowHit && index != 0);
-    menu->setCommandEnabled(kCmdMoveDown, tagRowHit && index != lastTag);
-    menu->setCommandEnabled(kCmdMoveToBottom, tagRowHit && index != lastTag);
-    menu->setCommandEnabled(kCmdSortTagsAscending, rowCount() >= 3);
-    menu->setCommandEnabled(kCmdSortTagsDescending, rowCount() >= 3);
-  }
+  updateActions(rowAt(viewportPos));
   QPointer<TagPane> self(this);
-  const int command = menu->track(globalPos, this);
-  if (self && command) executeCommand(command);
+  runCommandMenu(values ? kMenuTagValueContext : kMenuTagContext, this, globalPos);
+  if (self) updateActions(selectedTagRow());
 }
 
-void TagPane::executeCommand(int commandId) {
+void TagPane::addTag() {
   if (!isWellFormed()) return;
-  switch (commandId) {
-    case kCmdAddItem: {
-      const int placeholder = rowCount() - 1;
-      ensureVisible(placeholder);
-      if (editedRow() != placeholder) startNameEdit(placeholder);
-      break;
-    }
-    case kCmdRename:
-      if (const int index = selectedTagRow(); index >= 0) startNameEdit(index);
-      break;
-    case kCmdEditValue:
-      if (const int index = selectedTagRow(); index >= 0) {
-        selectRowAlone(index);
-        startValueEdit(index);
-      }
-      break;
-    case kCmdDelete:
-      deleteSelected();
-      break;
-    case kCmdDeleteAllTags:
-      deleteAll();
-      break;
-    case kCmdMoveToTop:
-    case kCmdMoveUp:
-    case kCmdMoveDown:
-    case kCmdMoveToBottom:
-      moveSelected(commandId);
-      break;
-    case kCmdSortTagsAscending:
-    case kCmdSortTagsDescending:
-      sortRows(commandId == kCmdSortTagsAscending);
-      break;
-    case kCmdClearValue:
-      if (const int index = selectedTagRow(); index >= 0) setValue(tagRow(index)->tag(), L"");
-      break;
-    case kCmdClearAllValues:
-      clearAllValues();
-      break;
-    case kMsgNextValue:
-      moveToNextValue();
-      break;
-    default:
-      break;
+  const int placeholder = rowCount() - 1;
+  ensureVisible(placeholder);
+  if (editedRow() != placeholder) startNameEdit(placeholder);
+}
+
+void TagPane::renameSelected() {
+  if (const int index = selectedTagRow(); isWellFormed() && index >= 0) startNameEdit(index);
+}
+
+void TagPane::editSelectedValue() {
+  if (const int index = selectedTagRow(); isWellFormed() && index >= 0) {
+    selectRowAlone(index);
+    startValueEdit(index);
   }
+}
+
+void TagPane::clearSelectedValue() {
+  if (const int index = selectedTagRow(); isWellFormed() && index >= 0) setValue(tagRow(index)->tag(), L"");
 }
 
 void TagPane::moveToNextValue() {
-  if (rowCount() <= 2) return;
+  if (!isWellFormed() || rowCount() <= 2) return;
   const int from = selectedTagRow();
   if (from < 0) return;
   // After the last tag comes the first: Enter cycles through every value.
@@ -404,12 +428,13 @@ void TagPane::moveToNextValue() {
 }
 
 void TagPane::moveSelected(int commandId) {
+  if (!isWellFormed()) return;
   const int from = selectedTagRow();
   if (from >= 0 && moveRowByCommand(*this, from, commandId, 0, rowCount() - 2)) commitOrder();
 }
 
 void TagPane::sortRows(bool ascending) {
-  if (rowCount() < 3) return;
+  if (!isWellFormed() || rowCount() < 3) return;
   const bool swapped = sortRowsByName(*this, 0, rowCount() - 2, ascending,
                                       [this](int row) -> std::wstring_view { return tagRow(row)->tag()->name(); });
   commitOrder();
@@ -420,12 +445,12 @@ void TagPane::commitOrder() {
   if (!isWellFormed()) return;
   std::vector<Tag*> order;
   for (int i = 0; i <= rowCount() - 2; ++i) order.push_back(tagRow(i)->tag());
-  if (m_tags->reorder(order)) emit changed(kTagsReordered);
+  m_session.reorderTags(m_tags->collection(), order);
 }
 
 void TagPane::deleteSelected() {
   const int index = selectedTagRow();
-  if (index < 0) return;
+  if (!isWellFormed() || index < 0) return;
   Tag* tag = tagRow(index)->tag();
   QPointer<TagPane> self(this);
   const int answer = showMessage(this,
@@ -434,13 +459,8 @@ void TagPane::deleteSelected() {
                                  L"Confirm Tag Delete", kMbQuestion);
   // The box ran an event loop: the rows may have changed meanwhile.
   if (!self || answer != kIdYes || !isWellFormed() || rowOf(tag) != index) return;
-  if (m_edited == tag) dropEdit();
-  removeRow(tagRow(index));
-  // The items' values for the tag stay in their records, unseen, unsearched
-  // and no longer saved; the tag's id is never given out again, so they
-  // cannot come back under another tag.
-  m_tags->remove(tag);
-  emit changed(kTagsDeleted);
+  // Its row goes with the session's news of it.
+  m_session.removeTag(tag);
 }
 
 void TagPane::deleteAll() {
@@ -452,19 +472,13 @@ void TagPane::deleteAll() {
                                  L"Confirm Delete All Tags", kMbQuestion);
   if (!self || answer != kIdYes || !isWellFormed()) return;
   dropEdit();
-  while (rowCount() > 1) removeRow(row(0));
-  m_tags->collection()->clearAllRecords();
-  m_tags->clear();
-  viewport()->update();
-  emit changed(kTagsDeleted);
+  m_session.removeAllTags(m_tags->collection());
 }
 
 void TagPane::clearAllValues() {
-  if (rowCount() < 2) return;
+  if (!isWellFormed() || rowCount() < 2) return;
   // Values kept for deleted tags go too.
-  m_item->clearRecords();
-  viewport()->update();
-  emit changed(kValuesChanged);
+  m_session.clearAllValues(m_item);
 }
 
 }  // namespace tavoro::ui

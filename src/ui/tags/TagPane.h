@@ -1,15 +1,16 @@
 // The tag pane, below the preview in the details: every tag of the bound
 // item's collection with the item's value for it, and the row that adds a
 // tag. Tags are added, renamed, deleted, moved, dragged and sorted here, and
-// values typed in place, each change going to the model at once and reported
-// with one of the pane's event codes. User-interface thread only.
+// values typed in place, each change made through the session at once; the
+// rows follow the session's news of tags and values wherever they changed.
+// User-interface thread only.
 #pragma once
 
 #include <QTimer>
 #include <string>
 
 #include "ui/common/ModelMetaTypes.h"
-#include "ui/controls/KoListBox.h"
+#include "ui/controls/RowList.h"
 #include "ui/tags/HintFader.h"
 #include "ui/tags/TagRow.h"
 
@@ -19,22 +20,14 @@ class TagList;
 
 namespace tavoro::ui {
 
-class KoCellEdit;
+class InlineEditor;
+class WardrobeSession;
 
-class TagPane : public KoListBox {
+class TagPane : public RowList {
   Q_OBJECT
 
  public:
-  // What changed, as the pane reports it.
-  enum Event : int {
-    kValuesChanged = 1,  // a value, or all of the item's values
-    kTagAdded = 2,
-    kTagsDeleted = 4,  // one tag, or all of them
-    kTagRenamed = 8,
-    kTagsReordered = 17,
-  };
-
-  explicit TagPane(QWidget* parent = nullptr);
+  explicit TagPane(WardrobeSession& session, QWidget* parent = nullptr);
   ~TagPane() override;
 
   // Shows item's values (fromSearch: the item was chosen in the search
@@ -44,14 +37,14 @@ class TagPane : public KoListBox {
   // Shows nothing; an edit in progress is dropped unsaved.
   void unbind();
   Item* boundItem() const { return m_item; }
-  bool isHighlighting() const { return m_look.highlight; }
+  bool isHighlighting() const { return m_look.highlight != nullptr; }
 
   TagRow* tagRow(int index) const { return static_cast<TagRow*>(row(index)); }
   // The rows, the placeholder last; false while nothing is bound.
   bool isWellFormed() const;
 
-  KoCellEdit* nameEditor() const { return m_nameEditor; }
-  KoCellEdit* valueEditor() const { return m_valueEditor; }
+  InlineEditor* nameEditor() const { return m_nameEditor; }
+  InlineEditor* valueEditor() const { return m_valueEditor; }
   // The row an editor is open on, or -1.
   int editedRow() const;
   // Opens the name editor on a tag's row (its name) or on the placeholder (a
@@ -59,8 +52,6 @@ class TagPane : public KoListBox {
   void startNameEdit(int index);
   void startValueEdit(int index);
 
-  // Carries out a command of the two context menus (or the Delete key).
-  void executeCommand(int commandId);
   // Shows the context menu of the column at viewportPos (menu 248 over the
   // names, 249 over the values) for the row there and carries out the
   // command chosen.
@@ -69,14 +60,9 @@ class TagPane : public KoListBox {
   const HintFader& hintFader() const { return m_fader; }
   bool hintTimerRunning() const { return m_hintTimer.isActive(); }
 
- signals:
-  // One of the events above.
-  void changed(int event);
-
  protected:
   bool canDragRow(int index) const override;
   void paintBackground(QPainter& painter, const QRect& area) override;
-  bool event(QEvent* event) override;
   void contextMenuEvent(QContextMenuEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void mouseDoubleClickEvent(QMouseEvent* event) override;
@@ -86,10 +72,21 @@ class TagPane : public KoListBox {
   bool viewportEvent(QEvent* event) override;
 
  private:
+  void makeActions();
+  // The enabled state of every command of both menus for the row a menu was
+  // opened on (-1: none), in one place.
+  void updateActions(int contextRow);
+  void onTagAdded(Tag* tag);
+  void onTagsReordered(Collection* collection);
+  void onTagAboutToBeRemoved(Tag* tag);
+  void addTag();
+  void renameSelected();
+  void editSelectedValue();
+  void clearSelectedValue();
   void rebuild(TagList* tags);
   int rowOf(const Tag* tag) const;
   void dropEdit();
-  void openEditor(KoCellEdit* editor, int index, const std::wstring& text);
+  void openEditor(InlineEditor* editor, int index, const std::wstring& text);
   void placeEditor(bool takeFocus);
   void validateEdit(bool* accept);
   void commitEdit(int reason);
@@ -106,12 +103,13 @@ class TagPane : public KoListBox {
   void onHintTick();
   void updateHintCells();
 
+  WardrobeSession& m_session;
   Item* m_item = nullptr;
   TagList* m_tags = nullptr;  // the list the rows were made from
   TagRowLook m_look;
-  KoCellEdit* m_nameEditor;
-  KoCellEdit* m_valueEditor;
-  KoCellEdit* m_activeEditor = nullptr;
+  InlineEditor* m_nameEditor;
+  InlineEditor* m_valueEditor;
+  InlineEditor* m_activeEditor = nullptr;
   Tag* m_edited = nullptr;
   HintFader m_fader;
   QTimer m_hintTimer;

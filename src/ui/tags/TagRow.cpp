@@ -14,8 +14,6 @@ namespace tavoro::ui {
 
 namespace {
 
-enum Picture { kSelected = 254, kSelectedHover = 255 };
-
 const QColor kNameBackground(223, 227, 235);
 const QColor kValueBackground(235, 238, 244);
 const QColor kNameHot(240, 242, 246);
@@ -51,7 +49,8 @@ QRect TagRow::valueEditorPlace(const QRect& row) {
 
 void TagRow::paint(QPainter& painter, const QRect& rect, const State& state) const {
   if (state.selected) {
-    drawThreeSlice(painter, rect, resourcePixmap(state.hot ? kSelectedHover : kSelected), 14);
+    drawThreeSlice(painter, rect, resourcePixmap(state.hot ? Picture::TagRowSelectedHover : Picture::TagRowSelected),
+                   14);
   } else {
     painter.fillRect(QRect(rect.left(), rect.top(), kNameWidth, rect.height()), state.hot ? kNameHot : kNameBackground);
     painter.fillRect(valueCell(rect), state.hot ? kValueHot : kValueBackground);

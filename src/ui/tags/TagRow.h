@@ -10,6 +10,7 @@
 
 namespace tavoro {
 class Item;
+class SearchEngine;
 class Tag;
 }  // namespace tavoro
 
@@ -19,7 +20,9 @@ namespace tavoro::ui {
 // read it at every paint.
 struct TagRowLook {
   const Item* item = nullptr;   // whose values are shown
-  bool highlight = false;       // the item was chosen in the search results
+  // The search whose matches the values show (the item was chosen in its
+  // results), or null.
+  SearchEngine* highlight = nullptr;
   int hintAlpha = 0;            // of "Click to edit", 0..255
   const Tag* edited = nullptr;  // the tag whose row an editor covers
 };

@@ -11,10 +11,10 @@
 namespace tavoro::ui {
 
 void drawTagValue(QPainter& painter, const QRect& rect, const std::wstring& value, const std::wstring& tagName,
-                  bool highlight) {
-  if (highlight) {
+                  SearchEngine* search) {
+  if (search) {
     // The stretches the search matched, on their highlight.
-    const std::wstring markup = SearchEngine::instance().tagValueMarkup(value, tagName);
+    const std::wstring markup = search->tagValueMarkup(value, tagName);
     if (!markup.empty()) {
       drawMarkup(painter, MarkupRenderer{UiFontLarge(), Qt::black, Qt::white, false}, markup, rect, kMarkupRowFormat);
       return;

@@ -8,11 +8,16 @@
 
 class QPainter;
 
+namespace tavoro {
+class SearchEngine;
+}
+
 namespace tavoro::ui {
 
 // Draws value in rect on one line, vertically centred, cut with an ellipsis,
-// in the pane's value font and colour.
+// in the pane's value font and colour; with the matches of search (when
+// given) on their highlight.
 void drawTagValue(QPainter& painter, const QRect& rect, const std::wstring& value, const std::wstring& tagName,
-                  bool highlight);
+                  SearchEngine* search);
 
 }  // namespace tavoro::ui

@@ -6,7 +6,7 @@
 #include <QSignalSpy>
 #include <QTest>
 
-#include "ui/controls/KoCellEdit.h"
+#include "ui/controls/InlineEditor.h"
 
 namespace tavoro::ui {
 namespace {
@@ -17,7 +17,7 @@ struct EditFixture {
   QWidget pane;
   QPushButton* before = new QPushButton(QStringLiteral("before"), &pane);
   QPushButton* outside = new QPushButton(QStringLiteral("outside"), &pane);
-  KoCellEdit* edit = new KoCellEdit(&pane);
+  InlineEditor* edit = new InlineEditor(&pane);
   bool accept = true;
   int validations = 0;
   std::vector<int> reasons;
@@ -27,11 +27,11 @@ struct EditFixture {
     pane.resize(400, 200);
     before->setGeometry(10, 10, 80, 30);
     outside->setGeometry(10, 150, 80, 30);
-    QObject::connect(edit, &KoCellEdit::validateRequested, [this](bool* ok) {
+    QObject::connect(edit, &InlineEditor::validateRequested, [this](bool* ok) {
       ++validations;
       *ok = accept;
     });
-    QObject::connect(edit, &KoCellEdit::editEnded, [this](int reason) {
+    QObject::connect(edit, &InlineEditor::editEnded, [this](int reason) {
       reasons.push_back(reason);
       committedText = edit->text();
     });
@@ -47,7 +47,7 @@ struct EditFixture {
   }
 };
 
-TEST(KoCellEditTest, EnterEscapeAndCtrlEnterEndTheEditOnce) {
+TEST(InlineEditorTest, EnterEscapeAndCtrlEnterEndTheEditOnce) {
   struct Case {
     const char* what;
     Qt::Key key;
@@ -56,10 +56,10 @@ TEST(KoCellEditTest, EnterEscapeAndCtrlEnterEndTheEditOnce) {
     int validations;
   };
   const Case cases[] = {
-      {"Enter", Qt::Key_Return, Qt::NoModifier, KoCellEdit::kEndEnter, 1},
-      {"keypad Enter", Qt::Key_Enter, Qt::KeypadModifier, KoCellEdit::kEndEnter, 1},
-      {"Escape", Qt::Key_Escape, Qt::NoModifier, KoCellEdit::kEndEscape, 0},
-      {"Ctrl+Enter", Qt::Key_Return, Qt::ControlModifier, KoCellEdit::kEndCtrlEnter, 1},
+      {"Enter", Qt::Key_Return, Qt::NoModifier, InlineEditor::kEndEnter, 1},
+      {"keypad Enter", Qt::Key_Enter, Qt::KeypadModifier, InlineEditor::kEndEnter, 1},
+      {"Escape", Qt::Key_Escape, Qt::NoModifier, InlineEditor::kEndEscape, 0},
+      {"Ctrl+Enter", Qt::Key_Return, Qt::ControlModifier, InlineEditor::kEndCtrlEnter, 1},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
@@ -72,11 +72,11 @@ TEST(KoCellEditTest, EnterEscapeAndCtrlEnterEndTheEditOnce) {
     EXPECT_EQ(f.validations, c.validations);
     EXPECT_FALSE(f.edit->isVisible());
     EXPECT_TRUE(f.before->hasFocus());  // back where the focus was before
-    EXPECT_EQ(KoCellEdit::isCommitReason(c.reason), c.reason != KoCellEdit::kEndEscape);
+    EXPECT_EQ(InlineEditor::isCommitReason(c.reason), c.reason != InlineEditor::kEndEscape);
   }
 }
 
-TEST(KoCellEditTest, CtrlEnterAnywhereEndsTheEditButNotItsRepeats) {
+TEST(InlineEditorTest, CtrlEnterAnywhereEndsTheEditButNotItsRepeats) {
   EditFixture f;
   f.start(QStringLiteral("x"));
   QKeyEvent repeat(QEvent::KeyPress, Qt::Key_Return, Qt::ControlModifier, QString(), true);
@@ -84,10 +84,10 @@ TEST(KoCellEditTest, CtrlEnterAnywhereEndsTheEditButNotItsRepeats) {
   EXPECT_TRUE(f.reasons.empty());
   EXPECT_TRUE(f.edit->isVisible());
   QTest::keyClick(f.outside, Qt::Key_Return, Qt::ControlModifier);
-  EXPECT_EQ(f.reasons, std::vector<int>{KoCellEdit::kEndCtrlEnter});
+  EXPECT_EQ(f.reasons, std::vector<int>{InlineEditor::kEndCtrlEnter});
 }
 
-TEST(KoCellEditTest, RefusedTextKeepsTheUserInTheEditor) {
+TEST(InlineEditorTest, RefusedTextKeepsTheUserInTheEditor) {
   EditFixture f;
   f.accept = false;
   f.start(QStringLiteral("bad/name"));
@@ -121,17 +121,17 @@ TEST(KoCellEditTest, RefusedTextKeepsTheUserInTheEditor) {
   f.accept = true;
   f.edit->setText(QStringLiteral("good"));
   QTest::keyClick(f.edit, Qt::Key_Return);
-  EXPECT_EQ(f.reasons, std::vector<int>{KoCellEdit::kEndEnter});
+  EXPECT_EQ(f.reasons, std::vector<int>{InlineEditor::kEndEnter});
   EXPECT_EQ(f.committedText, QStringLiteral("good"));
 }
 
-TEST(KoCellEditTest, ClickOutsideOrFocusLossCommitsWithReasonZero) {
+TEST(InlineEditorTest, ClickOutsideOrFocusLossCommitsWithReasonZero) {
   {
     EditFixture f;
     QSignalSpy clicked(f.outside, &QPushButton::clicked);
     f.start(QStringLiteral("a"));
     QTest::mouseClick(f.outside, Qt::LeftButton);
-    EXPECT_EQ(f.reasons, std::vector<int>{KoCellEdit::kEndFocusLost});
+    EXPECT_EQ(f.reasons, std::vector<int>{InlineEditor::kEndFocusLost});
     EXPECT_EQ(clicked.count(), 1);  // accepted: the click goes on to its button
     EXPECT_FALSE(f.edit->isVisible());
   }
@@ -143,13 +143,13 @@ TEST(KoCellEditTest, ClickOutsideOrFocusLossCommitsWithReasonZero) {
     EXPECT_TRUE(f.reasons.empty());
     if (QWidget* popup = QApplication::activePopupWidget()) popup->close();
     f.outside->setFocus();
-    EXPECT_EQ(f.reasons, std::vector<int>{KoCellEdit::kEndFocusLost});
+    EXPECT_EQ(f.reasons, std::vector<int>{InlineEditor::kEndFocusLost});
     EXPECT_EQ(f.validations, 1);
     EXPECT_TRUE(f.outside->hasFocus());
   }
 }
 
-TEST(KoCellEditTest, PlacedCentredInTallerTargets) {
+TEST(InlineEditorTest, PlacedCentredInTallerTargets) {
   EditFixture f;
   const int height = f.edit->editorHeight();
   EXPECT_EQ(height, QFontMetrics(f.edit->font()).height() + 4);

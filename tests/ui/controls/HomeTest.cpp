@@ -18,9 +18,10 @@
 #include "ui/common/WebPages.h"
 #include "ui/controls/ImageButton.h"
 #include "ui/home/HomePageDialog.h"
-#include "ui/home/KoHomeNaviCtrl.h"
-#include "ui/home/KoHomeView.h"
-#include "ui/home/KoHyperLinkCtrl.h"
+#include "ui/home/HomeNavigationBar.h"
+#include "ui/frame/RecentWardrobes.h"
+#include "ui/home/HomePage.h"
+#include "ui/home/NavigationLink.h"
 #include "ui/home/RecentWardrobeList.h"
 #include "ui/menus/PopupMenu.h"
 #include "wardrobe/Wardrobe.h"
@@ -84,8 +85,8 @@ MenuSeen openContextMenu(RecentWardrobeList& list, QPoint pos, int command,
   return seen;
 }
 
-TEST(KoHomeNaviCtrlTest, LinksStandAboveTheBottomEdge) {
-  KoHomeNaviCtrl column;
+TEST(HomeNavigationBarTest, LinksStandAboveTheBottomEdge) {
+  HomeNavigationBar column;
   column.show();  // a hidden widget hears of its new size only when shown
   EXPECT_EQ(column.width(), 200);
   struct Case {
@@ -96,7 +97,7 @@ TEST(KoHomeNaviCtrlTest, LinksStandAboveTheBottomEdge) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.height);
     column.resize(200, c.height);
-    for (int i = 0; i < KoHomeNaviCtrl::kLinkCount; ++i) {
+    for (int i = 0; i < HomeNavigationBar::kLinkCount; ++i) {
       EXPECT_EQ(column.link(i)->pos(), QPoint(25, c.firstTop + 27 * i));
       EXPECT_EQ(column.link(i)->size(), column.link(i)->preferredSize());
     }
@@ -104,16 +105,16 @@ TEST(KoHomeNaviCtrlTest, LinksStandAboveTheBottomEdge) {
   column.resize(200, 240);
   EXPECT_EQ(column.link(4)->y(), 208);
   column.resize(200, 90);  // too short: the links stay where they were
-  for (int i = 0; i < KoHomeNaviCtrl::kLinkCount; ++i) EXPECT_EQ(column.link(i)->y(), 100 + 27 * i);
+  for (int i = 0; i < HomeNavigationBar::kLinkCount; ++i) EXPECT_EQ(column.link(i)->y(), 100 + 27 * i);
 }
 
-TEST(KoHomeNaviCtrlTest, LinksDrawTheColumnUnderThem) {
-  KoHomeNaviCtrl column;
+TEST(HomeNavigationBarTest, LinksDrawTheColumnUnderThem) {
+  HomeNavigationBar column;
   column.resize(200, 700);  // taller than the picture: its last row is stretched
   column.show();
   const QImage whole = renderWidget(column);
   for (int i : {0, 4}) {
-    KoHyperLinkCtrl* link = column.link(i);
+    NavigationLink* link = column.link(i);
     const QImage drawn = renderWidget(*link);
     // The icon's left edge column is left of the text; the last column under
     // the link is past the text's end: both show the column's background.
@@ -123,13 +124,13 @@ TEST(KoHomeNaviCtrlTest, LinksDrawTheColumnUnderThem) {
   EXPECT_EQ(whole.pixel(100, 690), whole.pixel(100, 480));
 }
 
-TEST(KoHomeNaviCtrlTest, CommandLinksAskTheWindowAndAddressLinksOpenPages) {
+TEST(HomeNavigationBarTest, CommandLinksAskTheWindowAndAddressLinksOpenPages) {
   RecordingOpener opener;
-  KoHomeNaviCtrl column;
+  HomeNavigationBar column;
   column.resize(200, 600);
   column.show();
-  QSignalSpy commands(&column, &KoHomeNaviCtrl::commandRequested);
-  for (int i = 0; i < KoHomeNaviCtrl::kLinkCount; ++i) click(column.link(i), column.link(i)->textRect().center());
+  QSignalSpy commands(&column, &HomeNavigationBar::commandRequested);
+  for (int i = 0; i < HomeNavigationBar::kLinkCount; ++i) click(column.link(i), column.link(i)->textRect().center());
   ASSERT_EQ(commands.count(), 2);
   EXPECT_EQ(commands[0][0].toInt(), kCmdHelpContents);
   EXPECT_EQ(commands[1][0].toInt(), kCmdAbout);
@@ -140,9 +141,10 @@ TEST(KoHomeNaviCtrlTest, CommandLinksAskTheWindowAndAddressLinksOpenPages) {
   EXPECT_EQ(column.link(2)->tooltipText(), QStringLiteral("Ask questions or send your comments and suggestions"));
 }
 
-TEST(KoHyperLinkCtrlTest, HoverUnderlinesInTheHoverColour) {
+TEST(NavigationLinkTest, HoverUnderlinesInTheHoverColour) {
   QWidget parent;
-  auto* link = new KoHyperLinkCtrl(&parent, 7, QStringLiteral("Tavoro Website"), QString(), 207, QString(), 0);
+  auto* link = new NavigationLink(&parent, 7, QStringLiteral("Tavoro Website"), QString(), Picture::WebsiteLinkIcon,
+                                  QString(), 0);
   const int textWidth = QFontMetrics(UiFont()).horizontalAdvance(QStringLiteral("Tavoro Website"));
   EXPECT_EQ(link->preferredSize().width(), textWidth + 16 + 8);
   EXPECT_EQ(link->preferredSize().height(), qMax(16, QFontMetrics(UiFont()).height()));
@@ -163,39 +165,39 @@ TEST(KoHyperLinkCtrlTest, HoverUnderlinesInTheHoverColour) {
   };
 
   QImage image = renderWidget(*link);
-  EXPECT_GT(countPixels(image, KoHyperLinkCtrl::kTextColour), 0);
-  EXPECT_EQ(countPixels(image, KoHyperLinkCtrl::kHoverColour), 0);
+  EXPECT_GT(countPixels(image, NavigationLink::kTextColour), 0);
+  EXPECT_EQ(countPixels(image, NavigationLink::kHoverColour), 0);
 
   QEnterEvent enter(QPointF(30, 5), QPointF(30, 5), QPointF(30, 5));
   QApplication::sendEvent(link, &enter);
   EXPECT_TRUE(link->isHot());
   image = renderWidget(*link);
-  EXPECT_EQ(countPixels(image, KoHyperLinkCtrl::kTextColour), 0);
-  EXPECT_GE(longestRun(image, KoHyperLinkCtrl::kHoverColour), textWidth - 2);
+  EXPECT_EQ(countPixels(image, NavigationLink::kTextColour), 0);
+  EXPECT_GE(longestRun(image, NavigationLink::kHoverColour), textWidth - 2);
 
   QEvent leave(QEvent::Leave);
   QApplication::sendEvent(link, &leave);
   EXPECT_FALSE(link->isHot());
   image = renderWidget(*link);
-  EXPECT_EQ(countPixels(image, KoHyperLinkCtrl::kHoverColour), 0);
-  EXPECT_LT(longestRun(image, KoHyperLinkCtrl::kTextColour), textWidth / 2);
+  EXPECT_EQ(countPixels(image, NavigationLink::kHoverColour), 0);
+  EXPECT_LT(longestRun(image, NavigationLink::kTextColour), textWidth / 2);
 }
 
-TEST(KoHyperLinkCtrlTest, ActivationByKindOfLink) {
+TEST(NavigationLinkTest, ActivationByKindOfLink) {
   QWidget parent;
-  auto* command = new KoHyperLinkCtrl(&parent, 3, QStringLiteral("About"), QString(), 0, QString(),
-                                      KoHyperLinkCtrl::kCommandLink);
-  auto* notify = new KoHyperLinkCtrl(&parent, 4, QStringLiteral("Notify"), QString(), 0, QString(),
-                                     KoHyperLinkCtrl::kCommandLink | KoHyperLinkCtrl::kNotifyOnClick);
-  auto* mail = new KoHyperLinkCtrl(&parent, 5, QStringLiteral("Mail"), QStringLiteral("MailTo:me@tavoro.example"),
-                                   0, QString(), 0);
-  auto* web = new KoHyperLinkCtrl(&parent, 6, QStringLiteral("Web"), QStringLiteral("http://www.tavoro.example"),
-                                  0, QString(), 0);
+  auto* command = new NavigationLink(&parent, 3, QStringLiteral("About"), QString(), Picture::None, QString(),
+                                      NavigationLink::kCommandLink);
+  auto* notify = new NavigationLink(&parent, 4, QStringLiteral("Notify"), QString(), Picture::None, QString(),
+                                     NavigationLink::kCommandLink | NavigationLink::kNotifyOnClick);
+  auto* mail = new NavigationLink(&parent, 5, QStringLiteral("Mail"), QStringLiteral("MailTo:me@tavoro.example"),
+                                   Picture::None, QString(), 0);
+  auto* web = new NavigationLink(&parent, 6, QStringLiteral("Web"), QStringLiteral("http://www.tavoro.example"),
+                                  Picture::None, QString(), 0);
   notify->move(0, 30);
   parent.show();
-  QSignalSpy commands(command, &KoHyperLinkCtrl::commandSent);
-  QSignalSpy notified(notify, &KoHyperLinkCtrl::clickNotified);
-  QSignalSpy notifyCommands(notify, &KoHyperLinkCtrl::commandSent);
+  QSignalSpy commands(command, &NavigationLink::commandSent);
+  QSignalSpy notified(notify, &NavigationLink::clickNotified);
+  QSignalSpy notifyCommands(notify, &NavigationLink::commandSent);
 
   click(command);
   // Pressed inside but released outside: nothing.
@@ -223,7 +225,7 @@ TEST(KoHyperLinkCtrlTest, ActivationByKindOfLink) {
 }
 
 TEST(HomePageDialogTest, ButtonsSendTheirCommands) {
-  std::vector<std::wstring> recent;
+  RecentWardrobes recent;
   HomePageDialog page(recent);
   page.resize(720, 597);
   page.show();
@@ -244,7 +246,7 @@ TEST(HomePageDialogTest, ButtonsSendTheirCommands) {
 }
 
 TEST(HomePageDialogTest, ButtonImagesShowTheFrameWhenHotOrPressed) {
-  const QImage strip = HomePageDialog::buttonStrip(215).toImage();
+  const QImage strip = HomePageDialog::buttonStrip(Picture::NewWardrobeButtonFace).toImage();
   ASSERT_EQ(strip.size(), QSize(3 * 350, 52));
   // The frames' outline lies on the edge: white in the normal image, darker
   // when pressed than when hot.
@@ -260,7 +262,7 @@ TEST(HomePageDialogTest, ButtonImagesShowTheFrameWhenHotOrPressed) {
 }
 
 TEST(HomePageDialogTest, SeparatorAndNoticeFollowTheBottomButNotAboveTheirPlace) {
-  std::vector<std::wstring> recent;
+  RecentWardrobes recent;
   HomePageDialog page(recent);
   page.show();
   QWidget* banner = page.control(HomePageDialog::kIdBanner);
@@ -293,14 +295,16 @@ TEST(HomePageDialogTest, SeparatorAndNoticeFollowTheBottomButNotAboveTheirPlace)
 // does not exist, in the order of the working list.
 struct RecentFixture {
   test::TempDir dir;
-  std::vector<std::wstring> recent;
+  std::vector<std::wstring> paths;
+  RecentWardrobes recent;
   std::unique_ptr<RecentWardrobeList> list;
 
   RecentFixture() {
     Wardrobe wardrobe(dir.path(), L"Summer Clothes");
     EXPECT_TRUE(writeWardrobe(wardrobe));
     test::writeFile(dir / L"notes.twd", "this is not a wardrobe");
-    recent = {wardrobe.wardrobeFilePath(), dir / L"notes.twd", dir / L"gone/my.wardrobe.twd", dir / L"plain"};
+    paths = {wardrobe.wardrobeFilePath(), dir / L"notes.twd", dir / L"gone/my.wardrobe.twd", dir / L"plain"};
+    for (auto path = paths.rbegin(); path != paths.rend(); ++path) recent.add(*path);
     list = std::make_unique<RecentWardrobeList>(recent);
     list->resize(400, 300);
     list->fill();
@@ -315,7 +319,7 @@ TEST(RecentWardrobeListTest, RowsAreNamedFromTheFileOrItsFileName) {
   const wchar_t* names[] = {L"Summer Clothes", L"notes", L"my.wardrobe", L"plain"};
   for (int i = 0; i < 4; ++i) {
     EXPECT_EQ(f.list->rowName(i), names[i]) << i;
-    EXPECT_EQ(f.list->rowPath(i), f.recent[static_cast<size_t>(i)]);
+    EXPECT_EQ(f.list->rowPath(i), f.paths[static_cast<size_t>(i)]);
     EXPECT_EQ(f.list->rowRect(i).height(), 40);
   }
   EXPECT_EQ(RecentWardrobeList::nameOf(L"  /data/winter.v2.twd "), L"winter.v2");
@@ -324,34 +328,31 @@ TEST(RecentWardrobeListTest, RowsAreNamedFromTheFileOrItsFileName) {
 
 // The working list changes while the home page stays shown (a failed open
 // from it, "Clear List" in a dialog opened over it, a save): the page follows.
-TEST(KoHomeViewTest, TheRecentWardrobesFollowTheWorkingListWhileShown) {
+TEST(HomePageTest, TheRecentWardrobesFollowTheWorkingListWhileShown) {
   test::TempDir dir;
-  std::vector<std::wstring> recent = {dir / L"a/A.twd", dir / L"b/B.twd"};
-  KoHomeView view(recent);
+  RecentWardrobes recent({dir / L"a/A.twd", dir / L"b/B.twd"});
+  HomePage view(recent);
   view.resize(1000, 600);
   view.show();
   const RecentWardrobeList* list = view.homePage()->recentList();
-  // After an event loop that ran out of work and waited, as the program's does.
+  // At once, without waiting for the event loop.
   const auto shows = [&](const std::vector<std::wstring>& paths) {
-    QEventLoop loop;
-    QTimer::singleShot(50, &loop, &QEventLoop::quit);
-    loop.exec();
     if (list->rowCount() != static_cast<int>(paths.size())) return false;
     for (int i = 0; i < list->rowCount(); ++i)
       if (list->rowPath(i) != paths[static_cast<size_t>(i)]) return false;
     return true;
   };
-  EXPECT_TRUE(shows(recent));
-  recent.erase(recent.begin());
+  EXPECT_TRUE(shows(recent.paths()));
+  recent.remove(dir / L"a/A.twd");
   EXPECT_TRUE(shows({dir / L"b/B.twd"})) << "a path taken out";
-  recent.insert(recent.begin(), dir / L"c/C.twd");
+  recent.add(dir / L"c/C.twd");
   EXPECT_TRUE(shows({dir / L"c/C.twd", dir / L"b/B.twd"})) << "a path put in front";
   recent.clear();
   EXPECT_TRUE(shows({})) << "the list cleared";
 }
 
 TEST(RecentWardrobeListTest, EmptyListSaysSoInTheTopHalf) {
-  std::vector<std::wstring> recent;
+  RecentWardrobes recent;
   RecentWardrobeList list(recent);
   list.resize(300, 200);
   list.fill();
@@ -414,7 +415,7 @@ TEST(RecentWardrobeListTest, OpenCopyAndDoubleClickActOnTheSelectedRow) {
   QSignalSpy opened(f.list.get(), &RecentWardrobeList::openRequested);
   QTest::mouseClick(f.list->viewport(), Qt::RightButton, Qt::NoModifier, f.rowCentre(1));
   openContextMenu(*f.list, f.rowCentre(1), kCmdCopyPathToClipboard);
-  EXPECT_EQ(QGuiApplication::clipboard()->text(), QString::fromStdWString(f.recent[1]));
+  EXPECT_EQ(QGuiApplication::clipboard()->text(), QString::fromStdWString(f.paths[1]));
   openContextMenu(*f.list, f.rowCentre(1), kCmdOpenRecent);
   // A double-click: its first click selects the row.
   QTest::mouseClick(f.list->viewport(), Qt::LeftButton, Qt::NoModifier, f.rowCentre(3));
@@ -426,8 +427,8 @@ TEST(RecentWardrobeListTest, OpenCopyAndDoubleClickActOnTheSelectedRow) {
 
 TEST(RecentWardrobeListTest, ClearListAsksFirst) {
   RecentFixture f;
-  const std::vector<std::wstring> before = f.recent;
-  QSignalSpy changed(f.list.get(), &KoListBox::selectionChanged);
+  const std::vector<std::wstring> before = f.recent.paths();
+  QSignalSpy changed(f.list.get(), &RowList::selectionChanged);
   QTest::mouseClick(f.list->viewport(), Qt::LeftButton, Qt::NoModifier, f.rowCentre(0));
   const qsizetype afterClick = changed.count();
 
@@ -439,24 +440,24 @@ TEST(RecentWardrobeListTest, ClearListAsksFirst) {
   EXPECT_EQ(boxes.last().defaultButton, kIdNo);
   EXPECT_EQ(boxes.last().icon, QMessageBox::Question);
   EXPECT_EQ(boxes.last().owner, f.list.get());
-  EXPECT_EQ(f.recent, before);
+  EXPECT_EQ(f.recent.paths(), before);
   EXPECT_EQ(f.list->rowCount(), 4);
 
   openContextMenu(*f.list, f.rowCentre(0), kCmdClearRecentList);
   EXPECT_EQ(boxes.count(), 2u);
-  EXPECT_TRUE(f.recent.empty());
+  EXPECT_TRUE(f.recent.paths().empty());
   EXPECT_EQ(f.list->rowCount(), 0);
   EXPECT_EQ(changed.count(), afterClick + 1);  // the selected row went away
 }
 
-TEST(KoHomeViewTest, ColumnAndPageShareTheViewAndTheListFollowsTheWorkingList) {
+TEST(HomePageTest, ColumnAndPageShareTheViewAndTheListFollowsTheWorkingList) {
   RecentFixture f;
-  std::vector<std::wstring> recent = {f.recent[0]};
-  KoHomeView view(recent);
+  RecentWardrobes recent({f.paths[0]});
+  HomePage view(recent);
   view.resize(920, 597);
-  QSignalSpy commands(&view, &KoHomeView::commandRequested);
+  QSignalSpy commands(&view, &HomePage::commandRequested);
   std::vector<std::wstring> opened;
-  QObject::connect(&view, &KoHomeView::openWardrobeRequested,
+  QObject::connect(&view, &HomePage::openWardrobeRequested,
                    [&](const std::wstring& path) { opened.push_back(path); });
   view.show();
   EXPECT_EQ(view.naviCtrl()->geometry(), QRect(0, 0, 200, 597));
@@ -466,14 +467,14 @@ TEST(KoHomeViewTest, ColumnAndPageShareTheViewAndTheListFollowsTheWorkingList) {
 
   // The working list changed while the page was hidden: shown again, it shows the change.
   view.hide();
-  recent.insert(recent.begin(), f.recent[2]);
+  recent.add(f.paths[2]);
   view.show();
   ASSERT_EQ(list->rowCount(), 2);
   EXPECT_EQ(list->rowName(0), L"my.wardrobe");
 
   QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, list->rowRect(1).center());
   QTest::mouseDClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, list->rowRect(1).center());
-  EXPECT_EQ(opened, std::vector<std::wstring>{f.recent[0]});
+  EXPECT_EQ(opened, std::vector<std::wstring>{f.paths[0]});
   click(view.homePage()->control(HomePageDialog::kIdOpen));
   click(view.naviCtrl()->link(4), view.naviCtrl()->link(4)->textRect().center());
   ASSERT_EQ(commands.count(), 2);

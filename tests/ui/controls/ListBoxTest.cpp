@@ -8,8 +8,8 @@
 
 #include "QtTestApp.h"
 #include "ui/common/CommandIds.h"
-#include "ui/controls/KoFlatList.h"
-#include "ui/controls/KoListBox.h"
+#include "ui/controls/TextRowList.h"
+#include "ui/controls/RowList.h"
 
 namespace tavoro::ui {
 namespace {
@@ -30,8 +30,8 @@ class TestRow : public ListBoxRow {
 constexpr int kRowHeight = 24;
 
 struct ListFixture {
-  KoListBox list{kRowHeight};
-  QSignalSpy changed{&list, &KoListBox::selectionChanged};
+  RowList list{kRowHeight};
+  QSignalSpy changed{&list, &RowList::selectionChanged};
   std::vector<TestRow*> rows;
 
   explicit ListFixture(int count = 6) {
@@ -54,7 +54,7 @@ struct ListFixture {
   std::vector<int> selected() const { return list.selectedRows(); }
 };
 
-TEST(KoListBoxTest, ClicksFollowTheSelectionRules) {
+TEST(RowListTest, ClicksFollowTheSelectionRules) {
   ListFixture f;
   f.rows[4]->setSelectable(false);
   struct Step {
@@ -95,7 +95,7 @@ TEST(KoListBoxTest, ClicksFollowTheSelectionRules) {
   EXPECT_TRUE(f.list.hasFocus());  // a press gives the list the focus
 }
 
-TEST(KoListBoxTest, ShiftClickWithoutAnchorStartsFromTheFocusRow) {
+TEST(RowListTest, ShiftClickWithoutAnchorStartsFromTheFocusRow) {
   ListFixture f;
   f.list.setFocusRow(1);
   f.click(3, Qt::ShiftModifier);
@@ -108,9 +108,9 @@ TEST(KoListBoxTest, ShiftClickWithoutAnchorStartsFromTheFocusRow) {
   EXPECT_EQ(fresh.selected(), (std::vector<int>{2, 3, 4}));
 }
 
-TEST(KoListBoxTest, CtrlAAndDelIgnoreAutoRepeat) {
+TEST(RowListTest, CtrlAAndDelIgnoreAutoRepeat) {
   ListFixture f;
-  QSignalSpy commands(&f.list, &KoListBox::commandRequested);
+  QSignalSpy commands(&f.list, &RowList::commandRequested);
   f.list.setFocus();
   auto press = [&](int key, Qt::KeyboardModifiers modifiers, bool repeat) {
     QKeyEvent event(QEvent::KeyPress, key, modifiers, QString(), repeat);
@@ -137,7 +137,7 @@ TEST(KoListBoxTest, CtrlAAndDelIgnoreAutoRepeat) {
   EXPECT_EQ(commands[0][0].toInt(), kCmdDelete);
 }
 
-TEST(KoListBoxTest, SelectAllInvertAndProgrammaticChanges) {
+TEST(RowListTest, SelectAllInvertAndProgrammaticChanges) {
   ListFixture f;
   f.rows[0]->setSelectable(false);
   f.list.setRowSelected(1, true, false);
@@ -156,7 +156,7 @@ TEST(KoListBoxTest, SelectAllInvertAndProgrammaticChanges) {
   EXPECT_EQ(f.changed.count(), 2);
 }
 
-TEST(KoListBoxTest, HotRowFollowsTheMouseAndRowsDrawTheirState) {
+TEST(RowListTest, HotRowFollowsTheMouseAndRowsDrawTheirState) {
   ListFixture f;
   f.rows[3]->setSelectable(false);
   QTest::mouseMove(f.list.viewport(), f.centreOf(2));
@@ -180,9 +180,9 @@ TEST(KoListBoxTest, HotRowFollowsTheMouseAndRowsDrawTheirState) {
   EXPECT_EQ(QColor(image.pixel(5, 6 * kRowHeight + 5)), QColor(Qt::white));
 }
 
-TEST(KoListBoxTest, ScrollingRemovalAndDoubleClick) {
+TEST(RowListTest, ScrollingRemovalAndDoubleClick) {
   ListFixture f(100);
-  QSignalSpy doubled(&f.list, &KoListBox::rowDoubleClicked);
+  QSignalSpy doubled(&f.list, &RowList::rowDoubleClicked);
   f.list.ensureVisible(50);
   EXPECT_TRUE(f.list.viewport()->rect().contains(f.list.rowRect(50)));
   EXPECT_EQ(f.list.rowAt(f.list.rowRect(50).center()), 50);
@@ -209,11 +209,11 @@ TEST(KoListBoxTest, ScrollingRemovalAndDoubleClick) {
   EXPECT_EQ(f.list.focusRow(), -1);
 }
 
-TEST(KoFlatListTest, KeysMoveTheSelectionAroundTheEnds) {
-  KoFlatList list;
+TEST(TextRowListTest, KeysMoveTheSelectionAroundTheEnds) {
+  TextRowList list;
   list.resize(200, 100);
-  QSignalSpy changed(&list, &KoListBox::selectionChanged);
-  QSignalSpy cleared(&list, &KoFlatList::selectionCleared);
+  QSignalSpy changed(&list, &RowList::selectionChanged);
+  QSignalSpy cleared(&list, &TextRowList::selectionCleared);
   list.selectNext();  // no rows: nothing happens
   EXPECT_EQ(list.firstSelectedRow(), -1);
 
@@ -241,8 +241,8 @@ TEST(KoFlatListTest, KeysMoveTheSelectionAroundTheEnds) {
   EXPECT_EQ(list.selectedCount(), 0);
 }
 
-TEST(KoFlatListTest, RowsArePaintedInTheirColours) {
-  KoFlatList list;
+TEST(TextRowListTest, RowsArePaintedInTheirColours) {
+  TextRowList list;
   list.resize(200, 100);
   list.setRows({L"first", L"second"});
   list.selectNext();

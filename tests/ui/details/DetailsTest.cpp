@@ -1,32 +1,19 @@
 #include <gtest/gtest.h>
 
-#include <QLineEdit>
 #include <QTest>
 
-#include "FindWidget.h"
-#include "FrameTestSupport.h"
 #include "PhotoFactory.h"
 #include "TempDir.h"
+#include "TestSession.h"
 #include "TestFiles.h"
-#include "imaging/thumbnails/PreviewThumbnailCache.h"
 #include "platform/FileSystem.h"
-#include "ui/collections/CollectionPane.h"
-#include "ui/common/CommandIds.h"
-#include "ui/details/KoTogDetailsCtrlBase.h"
-#include "ui/details/KoTogDetailsHintCtrl.h"
-#include "ui/details/KoTogInfoCtrlBase.h"
-#include "ui/details/KoTogPreviewCtrlBase.h"
-#include "ui/frame/KoViewBase.h"
-#include "ui/frame/MainFrame.h"
-#include "ui/frame/PageStack.h"
-#include "ui/frame/WardrobeLifecycle.h"
-#include "ui/page/KoWardrobeViewBase.h"
-#include "ui/search/KoSearchBoxCtrlBase.h"
-#include "ui/search/KoSearchResultsCtrlBase.h"
-#include "ui/search/SearchResultList.h"
+#include "ui/details/ItemDetailsPane.h"
+#include "ui/details/DetailsHint.h"
+#include "ui/details/InfoStrip.h"
+#include "ui/details/PhotoPreview.h"
+#include "ui/session/WardrobeSession.h"
 #include "ui/tags/TagPane.h"
 #include "wardrobe/Wardrobe.h"
-#include "wardrobe/WardrobeFile.h"
 
 namespace tavoro::ui {
 namespace {
@@ -34,7 +21,8 @@ namespace {
 using State = PreviewPicture::State;
 
 TEST(DetailsTest, ThePreviewSitsOverTheTagPaneAtLeast200By180) {
-  KoTogDetailsCtrlBase details;
+  test::TestSession ts;
+  ItemDetailsPane details(ts.session);
   struct Case {
     QSize size;
     QRect preview;
@@ -75,23 +63,20 @@ TEST(DetailsTest, TheHintSitsLeftOfCentreInTheUpperPart) {
 class PreviewTest : public ::testing::Test {
  protected:
   PreviewTest() {
-    Collection* shoes = wardrobe.collections().add(L"Shoes");
+    Collection* shoes = ts.wardrobe().collections().add(L"Shoes");
     for (int i = 0; i < 2; ++i) {
-      const std::wstring file = dir / (L"photo" + std::to_wstring(i) + L".jpg");
+      const std::wstring file = ts.dir() / (L"photo" + std::to_wstring(i) + L".jpg");
       test::writeFile(file, test::jpegBytes(80, 60, i));
       items.push_back(shoes->items().addFromPhotoFile(file));
     }
     removeFile(items[1]->mainPhotoPath());  // a photo whose file has gone
     items.push_back(shoes->items().add(L"No photo", 99));
-    preview.resize(300, KoTogPreviewCtrlBase::kHeight);
+    preview.resize(300, PhotoPreview::kHeight);
     preview.show();
   }
-  ~PreviewTest() override { PreviewThumbnailCache::instance().clear(); }
-
-  test::TempDir dir;
-  Wardrobe wardrobe{dir / L"Wardrobe", L"Wardrobe"};
+  test::TestSession ts;
   std::vector<Item*> items;
-  KoTogPreviewCtrlBase preview;
+  PhotoPreview preview{ts.session};
 };
 
 TEST_F(PreviewTest, AMissingPhotoShowsItsNoticeAndNeverTheItemBefore) {
@@ -115,95 +100,78 @@ TEST_F(PreviewTest, AMissingPhotoShowsItsNoticeAndNeverTheItemBefore) {
   EXPECT_EQ(preview.item(), nullptr);
 }
 
-class DetailsPageTest : public FrameTest {
+// The details and the information strip follow the session, without a window.
+class DetailsSessionTest : public ::testing::Test {
  protected:
-  std::unique_ptr<MainFrame> openFrame() {
-    Wardrobe wardrobe(m_wardrobes + L"/Closet", L"Closet");
-    Collection* shoes = wardrobe.collections().add(L"Shoes");
-    wardrobe.collections().add(L"Hats");
+  void SetUp() override {
+    shoes = ts.wardrobe().collections().add(L"Shoes");
+    hats = ts.wardrobe().collections().add(L"Hats");
     shoes->tags().add(L"Colour");
-    const std::wstring photo = m_dir / L"Boot.jpg";
+    const std::wstring photo = ts.dir() / L"Boot.jpg";
     test::writeFile(photo, test::jpegBytes(64, 48));
-    EXPECT_NE(shoes->items().addFromPhotoFile(photo), nullptr);
-    EXPECT_TRUE(writeWardrobe(wardrobe));
-    auto frame = makeFrame();
-    start(*frame);
-    EXPECT_TRUE(frame->lifecycle().openWardrobe(wardrobe.wardrobeFilePath(), false, true));
-    page = test::findWidget<KoWardrobeViewBase>(frame.get(), QStringLiteral("KoWardrobeViewBase"));
-    return frame;
-  }
-  Collection* collection(MainFrame& frame, int index) {
-    return frame.wardrobe()->collections().at(static_cast<size_t>(index));
-  }
-  void clickCollection(int row) {
-    CollectionPane* pane = page->collectionPane();
-    QTest::mouseClick(pane->viewport(), Qt::LeftButton, {}, pane->rowRect(row).center());
+    boot = shoes->items().addFromPhotoFile(photo);
+    ASSERT_NE(boot, nullptr);
+    ts.open();
+    details.resize(300, 400);
+    details.show();
   }
 
-  KoWardrobeViewBase* page = nullptr;
+  test::TestSession ts;
+  Collection* shoes = nullptr;
+  Collection* hats = nullptr;
+  Item* boot = nullptr;
+  ItemDetailsPane details{ts.session};
+  InfoStrip strip{ts.session};
 };
 
-TEST_F(DetailsPageTest, ThePaneFollowsCollectionsAndLetsGoOfWhatIsDeletedOrClosed) {
-  auto frame = openFrame();
-  EXPECT_EQ(test::findWidget<KoTogDetailsHintCtrl>(page, QStringLiteral("KoTogDetailsHintCtrl")), page->detailsHint());
-  KoTogInfoCtrlBase* strip = page->infoStrip();
-  clickCollection(1);
-  EXPECT_EQ(strip->collection(), collection(*frame, 0));
-  EXPECT_EQ(strip->shownTexts(), QStringList{QStringLiteral("1 items")});
-
-  // What the item list will do on a selection of one.
-  Item* boot = collection(*frame, 0)->items().at(0);
-  page->details()->showItem(boot, false);
-  strip->showSelection(boot, 1);
-  EXPECT_EQ(page->details()->tagPane()->rowCount(), 2);
+TEST_F(DetailsSessionTest, ThePaneFollowsTheSelectionAndLetsGoOfWhatIsDeletedOrClosed) {
+  WardrobeSession& session = ts.session;
+  session.setCurrentCollection(shoes);
+  EXPECT_EQ(strip.collection(), shoes);
+  EXPECT_EQ(strip.shownTexts(), QStringList{QStringLiteral("1 items")});
+  session.setListSelection({boot});
+  EXPECT_EQ(details.item(), boot);
+  EXPECT_EQ(details.tagPane()->rowCount(), 2);
+  EXPECT_FALSE(details.tagPane()->isHighlighting());
 
   // Another collection: the details let the item go.
-  clickCollection(2);
-  EXPECT_EQ(page->details()->item(), nullptr);
-  EXPECT_EQ(strip->shownTexts(), QStringList{QStringLiteral("0 items")});
+  session.setCurrentCollection(hats);
+  EXPECT_EQ(details.item(), nullptr);
+  EXPECT_EQ(strip.shownTexts(), QStringList{QStringLiteral("0 items")});
 
   // A collection about to be deleted takes its item out of the details and the strip first.
-  clickCollection(1);
-  page->details()->showItem(boot, false);
-  strip->showSelection(boot, 1);
-  m_boxes.addAnswer(kIdYes);
-  page->collectionPane()->executeCommand(kCmdDelete);
-  EXPECT_EQ(frame->wardrobe()->collections().count(), 1u);
-  EXPECT_EQ(page->details()->item(), nullptr);
-  EXPECT_EQ(page->details()->tagPane()->rowCount(), 0);
-  EXPECT_NE(strip->currentItem(), boot);
+  session.setCurrentCollection(shoes);
+  session.setListSelection({boot});
+  session.removeCollection(shoes);
+  EXPECT_EQ(details.item(), nullptr);
+  EXPECT_EQ(details.tagPane()->rowCount(), 0);
+  EXPECT_EQ(strip.currentItem(), nullptr);
 
   // Closing the wardrobe empties both.
-  Item* cap = collection(*frame, 0)->items().add(L"Cap", 1);
-  page->details()->showItem(cap, false);
-  strip->showSelection(cap, 1);
-  frame->lifecycle().closeWardrobe();
-  EXPECT_EQ(page->details()->item(), nullptr);
-  EXPECT_EQ(strip->collection(), nullptr);
-  EXPECT_EQ(strip->currentItem(), nullptr);
-  EXPECT_EQ(page->rightStack()->currentIndex(), KoWardrobeViewBase::kHintPage);
+  session.setCurrentCollection(hats);
+  Item* cap = hats->items().add(L"Cap", 1);
+  session.setListSelection({cap});
+  EXPECT_EQ(details.item(), cap);
+  session.close();
+  EXPECT_EQ(details.item(), nullptr);
+  EXPECT_EQ(strip.collection(), nullptr);
+  EXPECT_EQ(strip.currentItem(), nullptr);
 }
 
-TEST_F(DetailsPageTest, AResultChosenInTheSearchShowsItsValuesWithTheMatchesAndGoesWhenDeleted) {
-  auto frame = openFrame();
-  Collection* shoes = collection(*frame, 0);
-  shoes->items().at(0)->records().set(1001, L"red");
+TEST_F(DetailsSessionTest, AResultChosenInTheSearchShowsItsValuesWithTheMatchesAndGoesWhenDeleted) {
+  WardrobeSession& session = ts.session;
+  boot->records().set(1001, L"red");
   shoes->items().add(L"Red sneakers", 7)->records().set(1001, L"red");
-  clickCollection(1);
-  KoTogInfoCtrlBase* strip = page->infoStrip();
-  SearchResultList* results = page->searchResults()->list();
-  frame->executeCommand(kCmdFind);
-  QTest::keyClicks(frame->clientView()->searchBox()->edit(), QStringLiteral("red"));
-  ASSERT_EQ(results->rowCount(), 2);
-  EXPECT_EQ(strip->shownTexts(), QStringList{QStringLiteral("2 items")});
+  session.setCurrentCollection(shoes);
+  session.search(QStringLiteral("red"));
+  ASSERT_EQ(session.results().size(), 2u);
+  EXPECT_EQ(strip.shownTexts(), QStringList{QStringLiteral("2 items")});
 
-  QTest::mouseClick(results->viewport(), Qt::LeftButton, {}, results->rowRect(0).center());
-  Item* chosen = results->selectedItem();
-  ASSERT_NE(chosen, nullptr);
-  EXPECT_EQ(page->details()->item(), chosen);
-  TagPane* tags = page->details()->tagPane();
+  session.setResultSelection({boot});
+  EXPECT_EQ(details.item(), boot);
+  TagPane* tags = details.tagPane();
   EXPECT_TRUE(tags->isHighlighting());
-  EXPECT_EQ(strip->currentItem(), chosen);
+  EXPECT_EQ(strip.currentItem(), boot);
   // The value's match is drawn on the search's highlight.
   const QImage drawn = tags->viewport()->grab().toImage();
   bool highlighted = false;
@@ -211,15 +179,14 @@ TEST_F(DetailsPageTest, AResultChosenInTheSearchShowsItsValuesWithTheMatchesAndG
     highlighted = drawn.pixelColor(x, TagRow::kHeight / 2) == QColor(255, 235, 100);
   EXPECT_TRUE(highlighted);
 
-  // Deleted from the results: the details and the strip let it go.
-  ScopedMessageResponder yes({kIdYes});
-  QTest::keyClick(results, Qt::Key_Delete);
-  EXPECT_EQ(page->details()->item(), nullptr);
-  EXPECT_EQ(strip->currentItem(), nullptr);
-  EXPECT_EQ(strip->shownTexts(), QStringList{QStringLiteral("1 items")});
+  // Deleted: the details and the strip let it go.
+  session.removeItems({boot});
+  EXPECT_EQ(details.item(), nullptr);
+  EXPECT_EQ(strip.currentItem(), nullptr);
+  EXPECT_EQ(strip.shownTexts(), QStringList{QStringLiteral("1 items")});
 
-  page->routeCommand(kCmdHideSearchResults);
-  EXPECT_FALSE(strip->inSearchMode());
+  session.hideSearch();
+  EXPECT_FALSE(strip.inSearchMode());
 }
 
 }  // namespace

@@ -6,7 +6,8 @@
 #include "PhotoFactory.h"
 #include "TempDir.h"
 #include "TestFiles.h"
-#include "ui/details/KoTogInfoCtrlBase.h"
+#include "TestSession.h"
+#include "ui/details/InfoStrip.h"
 #include "ui/details/PhotoFacts.h"
 #include "wardrobe/Wardrobe.h"
 
@@ -61,79 +62,79 @@ TEST(PhotoFactsTest, FactsComeFromTheFileAndWhatCannotBeReadIsNotAvailable) {
 class InfoStripTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    strip.resize(900, KoTogInfoCtrlBase::kHeight);
+    strip.resize(900, InfoStrip::kHeight);
     strip.show();
-    shoes = wardrobe.collections().add(L"Shoes");
-    hats = wardrobe.collections().add(L"Hats");
+    shoes = ts.wardrobe().collections().add(L"Shoes");
+    hats = ts.wardrobe().collections().add(L"Hats");
     for (int i = 0; i < 3; ++i) {
-      const std::wstring file = dir / (L"Boot " + std::to_wstring(i) + L".jpg");
+      const std::wstring file = ts.dir() / (L"Boot " + std::to_wstring(i) + L".jpg");
       test::writeFile(file, test::jpegBytes(64, 48, i));
       ASSERT_NE(shoes->items().addFromPhotoFile(file), nullptr);
     }
-    hats->items().add(L"Cap", 1);  // no photo
+    cap = hats->items().add(L"Cap", 1);  // no photo
   }
   Item* boot(int i) const { return shoes->items().at(static_cast<size_t>(i)); }
   QStringList texts() const { return strip.shownTexts(); }
 
-  test::TempDir dir;
-  Wardrobe wardrobe{dir / L"Wardrobe", L"Wardrobe"};
+  test::TestSession ts;
   Collection* shoes = nullptr;
   Collection* hats = nullptr;
-  KoTogInfoCtrlBase strip;
+  Item* cap = nullptr;
+  InfoStrip strip{ts.session};
 };
 
-TEST_F(InfoStripTest, ShowsTheCurrentItemElseSearchCountsElseCollectionCounts) {
-  EXPECT_TRUE(texts().isEmpty()) << "nothing before a collection";
-  strip.setCollection(shoes);
+TEST_F(InfoStripTest, ShowsTheSelectedItemElseSearchCountsElseCollectionCounts) {
+  EXPECT_TRUE(texts().isEmpty()) << "nothing without a wardrobe";
+  ts.open();
+  WardrobeSession& session = ts.session;
+  EXPECT_EQ(texts(), QStringList{QStringLiteral("4 items")}) << "All Collections";
+  session.setCurrentCollection(shoes);
   EXPECT_EQ(texts(), QStringList{QStringLiteral("3 items")});
-  strip.setCollection(wardrobe.collections().allCollections());
-  EXPECT_EQ(texts(), QStringList{QStringLiteral("4 items")});
-  strip.setCollection(wardrobe.collections().addPlaceholder());  // not taken
-  EXPECT_EQ(strip.collection(), wardrobe.collections().allCollections());
-
-  strip.setCollection(shoes);
-  strip.showSelection(nullptr, 2);
+  session.setListSelection({boot(0), boot(2)});
   EXPECT_EQ(texts(), QStringList{QStringLiteral("2 items selected")});
-  strip.showSelection(boot(1), 1);
+  session.setListSelection({boot(1)});
   EXPECT_EQ(texts().mid(0, 3),
             (QStringList{QStringLiteral("Boot 1"), QStringLiteral("(Shoes)"), QStringLiteral("JPEG image")}));
 
   // Search results take over; an item selected there comes first again.
-  strip.showSearchRows(5);
-  EXPECT_EQ(texts(), QStringList{QStringLiteral("5 items")});
-  strip.showSearchSelection(nullptr, 3);
-  EXPECT_EQ(texts(), QStringList{QStringLiteral("3 items selected")});
-  strip.showSearchSelection(hats->items().at(0), 1);
+  session.search(QStringLiteral("boot"));
+  EXPECT_EQ(texts(), QStringList{QStringLiteral("3 items")});
+  session.setResultSelection({boot(0), boot(1)});
+  EXPECT_EQ(texts(), QStringList{QStringLiteral("2 items selected")});
+  session.setResultSelection({cap});
   EXPECT_EQ(texts(), (QStringList{QStringLiteral("Cap"), QStringLiteral("(Hats)")})) << "no photo, no facts";
-  strip.forgetItem(hats->items().at(0));
-  EXPECT_EQ(texts(), QStringList{QStringLiteral("5 items")});
-  strip.leaveSearch();
+  session.removeItems({cap});
+  EXPECT_EQ(texts(), QStringList{QStringLiteral("3 items")});
+  session.search(QString());
   EXPECT_EQ(texts().front(), QStringLiteral("Boot 1")) << "the item list's selection shows again";
 
-  strip.setCollection(hats);
+  session.setCurrentCollection(hats);
   EXPECT_EQ(strip.currentItem(), nullptr);
-  strip.clear();
+  EXPECT_EQ(texts(), QStringList{QStringLiteral("0 items")});
+  session.close();
   EXPECT_TRUE(texts().isEmpty());
 }
 
 TEST_F(InfoStripTest, FactsAreReadOncePerCurrentItem) {
-  strip.setCollection(shoes);
-  strip.showSelection(boot(0), 1);
+  ts.open();
+  WardrobeSession& session = ts.session;
+  session.setCurrentCollection(shoes);
+  session.setListSelection({boot(0)});
   EXPECT_EQ(strip.factReads(), 1);
   for (int i = 0; i < 3; ++i) strip.repaint();
-  strip.showSelection(boot(0), 1);
-  strip.showSearchRows(2);
-  strip.leaveSearch();
+  session.search(QStringLiteral("boot"));
+  session.search(QString());
   EXPECT_EQ(strip.factReads(), 1);
-  strip.showSelection(boot(2), 1);
+  session.setListSelection({boot(2)});
   EXPECT_EQ(strip.factReads(), 2);
-  strip.refresh();
+  session.refreshPhotos();
   EXPECT_EQ(strip.factReads(), 3);
 }
 
 TEST_F(InfoStripTest, ANarrowingStripDropsTheSizeFirstThenTheDimensions) {
-  strip.setCollection(shoes);
-  strip.showSelection(boot(0), 1);
+  ts.open();
+  ts.session.setCurrentCollection(shoes);
+  ts.session.setListSelection({boot(0)});
   const QStringList wide = strip.shownFacts();
   ASSERT_EQ(wide.size(), 4);
   EXPECT_EQ(wide[2], QStringLiteral("Dimensions: 64 x 48"));
@@ -141,7 +142,7 @@ TEST_F(InfoStripTest, ANarrowingStripDropsTheSizeFirstThenTheDimensions) {
   // Narrowing a pixel at a time, the facts only ever drop from the end.
   qsizetype shown = wide.size();
   for (int width = 900; width >= 60; --width) {
-    strip.resize(width, KoTogInfoCtrlBase::kHeight);
+    strip.resize(width, InfoStrip::kHeight);
     const QStringList now = strip.shownFacts();
     ASSERT_LE(now.size(), shown) << width;
     EXPECT_EQ(now, wide.mid(0, now.size())) << width;

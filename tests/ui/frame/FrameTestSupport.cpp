@@ -2,12 +2,12 @@
 
 #include <QTest>
 
-#include "app/AppSettings.h"
+#include "settings/AppSettings.h"
 #include "platform/AppPaths.h"
 #include "platform/FileSystem.h"
 #include "ui/dialogs/NewWardrobeDialog.h"
 #include "ui/dialogs/OpenWardrobeDialog.h"
-#include "ui/frame/MainFrame.h"
+#include "ui/frame/MainWindow.h"
 #include "wardrobe/Wardrobe.h"
 #include "wardrobe/WardrobeFile.h"
 
@@ -42,7 +42,7 @@ void FrameTest::TearDown() {
   AppPaths::setProgramFolderForTesting(L"");
 }
 
-std::unique_ptr<MainFrame> FrameTest::makeFrame() { return std::make_unique<MainFrame>(); }
+std::unique_ptr<MainWindow> FrameTest::makeFrame() { return std::make_unique<MainWindow>(); }
 
 void FrameTest::forgetSavedSettings() {
   removeFile(settingsPath());
@@ -50,7 +50,7 @@ void FrameTest::forgetSavedSettings() {
   AppSettings::settings().wardrobeFolder = m_wardrobes;
 }
 
-void FrameTest::start(MainFrame& frame) {
+void FrameTest::start(MainWindow& frame) {
   frame.enterEventLoop();
   EXPECT_TRUE(QTest::qWaitFor([&frame] { return frame.firstIdleDone() && frame.isVisible(); }, 5000));
 }

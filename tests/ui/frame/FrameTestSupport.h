@@ -31,7 +31,7 @@ inline void PrintTo(const QSize& s, std::ostream* out) { *out << "QSize(" << s.w
 
 namespace tavoro::ui {
 
-class MainFrame;
+class MainWindow;
 
 // Runs action on the next modal dialog of type Dialog once its event loop
 // runs. Gives up (failing the test) when none appears within five seconds.
@@ -72,12 +72,12 @@ class FrameTest : public ::testing::Test {
 
   // A new main window over the settings as they stand (and Settings.xml in
   // the scratch program folder, when the test wrote one).
-  std::unique_ptr<MainFrame> makeFrame();
+  std::unique_ptr<MainWindow> makeFrame();
   // Forgets what an earlier window of the test saved, so that the next one
   // starts from AppSettings as the test set it.
   void forgetSavedSettings();
   // Runs the first idle moment: the window shows itself.
-  void start(MainFrame& frame);
+  void start(MainWindow& frame);
   // Writes a wardrobe named name into the scratch wardrobes folder; its file.
   std::wstring writeWardrobeFile(const std::wstring& name);
   std::wstring settingsPath() const { return m_dir / L"program/Settings.xml"; }

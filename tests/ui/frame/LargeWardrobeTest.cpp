@@ -4,6 +4,7 @@
 #include <QTest>
 
 #include "FrameTestSupport.h"
+#include "TestSession.h"
 #include "PhotoFactory.h"
 #include "TestFiles.h"
 #include "TryWait.h"
@@ -11,13 +12,14 @@
 #include "platform/FileSystem.h"
 #include "ui/collections/CollectionPane.h"
 #include "ui/common/CommandIds.h"
-#include "ui/frame/KoViewBase.h"
-#include "ui/frame/MainFrame.h"
+#include "ui/frame/MainView.h"
+#include "ui/frame/MainWindow.h"
+#include "ui/frame/RecentWardrobes.h"
 #include "ui/frame/WardrobeLifecycle.h"
 #include "ui/items/ItemListPane.h"
-#include "ui/page/KoWardrobeViewBase.h"
-#include "ui/search/KoSearchBoxCtrlBase.h"
-#include "ui/search/KoSearchResultsCtrlBase.h"
+#include "ui/page/WardrobePage.h"
+#include "ui/search/SearchBox.h"
+#include "ui/search/SearchResultsPane.h"
 #include "ui/search/SearchResultList.h"
 #include "wardrobe/WardrobeFile.h"
 
@@ -74,7 +76,7 @@ class LargeWardrobeTest : public FrameTest {
   CollectionPane* collections() const { return m_frame->clientView()->wardrobeView()->collectionPane(); }
   ItemListPane* itemList() const { return m_frame->clientView()->wardrobeView()->itemList(); }
 
-  std::unique_ptr<MainFrame> m_frame;
+  std::unique_ptr<MainWindow> m_frame;
 };
 
 TEST_F(LargeWardrobeTest, OpensSavesClosesAndReopensAsItWasWhileThePagesFollow) {
@@ -99,11 +101,11 @@ TEST_F(LargeWardrobeTest, OpensSavesClosesAndReopensAsItWasWhileThePagesFollow) 
 
   // A search over the whole wardrobe finds every "Mustard" item.
   clickCollection(0);
-  m_frame->executeCommand(kCmdFind);
+  test::trigger(m_frame.get(), kCmdFind);
   QTest::keyClicks(m_frame->clientView()->searchBox()->edit(), QStringLiteral("mustard"));
   const SearchResultList* results = m_frame->clientView()->wardrobeView()->searchResults()->list();
   EXPECT_EQ(results->rowCount(), kCollections * kItemsPerCollection / kMustardEvery);
-  m_frame->executeCommand(kCmdHideSearchResults);
+  test::trigger(m_frame->clientView()->wardrobeView()->searchResults(), kCmdHideSearchResults);
   EXPECT_EQ(results->rowCount(), 0);
 
   // Changes made while it is open are saved with it; the collection shown
@@ -113,11 +115,11 @@ TEST_F(LargeWardrobeTest, OpensSavesClosesAndReopensAsItWasWhileThePagesFollow) 
   renamed->setName(L"Renamed \"last\" & <kept>");
   expected.collections().at(kCollections - 1)->items().at(3)->setName(renamed->name());
   expected.collections().setHotId(expected.collections().at(kPhotographed)->id());
-  m_frame->executeCommand(kCmdSave);
+  test::trigger(m_frame.get(), kCmdSave);
   const std::string saved = test::readFile(path);
 
   m_boxes.addAnswer(kIdYes);
-  m_frame->executeCommand(kCmdClose);
+  test::trigger(m_frame.get(), kCmdClose);
   ASSERT_EQ(m_frame->wardrobe(), nullptr);
   ASSERT_TRUE(m_frame->lifecycle().openWardrobe(path, false, true));
   ASSERT_NE(m_frame->wardrobe(), nullptr);
@@ -126,7 +128,7 @@ TEST_F(LargeWardrobeTest, OpensSavesClosesAndReopensAsItWasWhileThePagesFollow) 
   EXPECT_EQ(itemList()->entryCount(), kItemsPerCollection) << "the photos are where they were";
 
   // Saved again unchanged, the file is the same to the byte.
-  m_frame->executeCommand(kCmdSave);
+  test::trigger(m_frame.get(), kCmdSave);
   EXPECT_EQ(test::readFile(path), saved);
 }
 

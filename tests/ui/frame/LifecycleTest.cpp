@@ -5,19 +5,21 @@
 #include <QTest>
 
 #include "FrameTestSupport.h"
+#include "TestSession.h"
 #include "TestFiles.h"
-#include "app/AppSettings.h"
+#include "settings/AppSettings.h"
 #include "platform/FileSystem.h"
 #include "platform/FileTime.h"
 #include "ui/common/CommandIds.h"
 #include "ui/collections/CollectionPane.h"
 #include "ui/common/QtText.h"
-#include "ui/controls/KoCellEdit.h"
-#include "ui/page/KoWardrobeViewBase.h"
+#include "ui/controls/InlineEditor.h"
+#include "ui/page/WardrobePage.h"
 #include "ui/dialogs/NewWardrobeDialog.h"
 #include "ui/dialogs/OpenWardrobeDialog.h"
-#include "ui/frame/KoViewBase.h"
-#include "ui/frame/MainFrame.h"
+#include "ui/frame/MainView.h"
+#include "ui/frame/MainWindow.h"
+#include "ui/frame/RecentWardrobes.h"
 #include "ui/frame/WardrobeLifecycle.h"
 #include "wardrobe/Wardrobe.h"
 #include "wardrobe/WardrobeFile.h"
@@ -52,7 +54,7 @@ TEST_F(LifecycleTest, NewWardrobeFromTheDialogIsShownAndNamedInTheTitle) {
     dialog.nameEdit()->setText(QStringLiteral("My Wardrobe 40"));
     QTest::mouseClick(dialog.okButton(), Qt::LeftButton);
   });
-  frame->executeCommand(kCmdNew);
+  test::trigger(frame.get(), kCmdNew);
 
   ASSERT_NE(frame->wardrobe(), nullptr);
   EXPECT_EQ(frame->wardrobe()->name(), L"My Wardrobe 40");
@@ -63,12 +65,12 @@ TEST_F(LifecycleTest, NewWardrobeFromTheDialogIsShownAndNamedInTheTitle) {
   EXPECT_EQ(frame->windowTitle(), QStringLiteral("Tavoro Wardrobe Manager - [My Wardrobe 40]"));
   // Not on disk, and so not among the recent wardrobes, until saved.
   EXPECT_FALSE(isFile(frame->wardrobe()->wardrobeFilePath()));
-  EXPECT_TRUE(frame->recentWardrobes().empty());
+  EXPECT_TRUE(frame->recentWardrobes().paths().empty());
   EXPECT_TRUE(m_boxes.records().empty());
 
   ASSERT_TRUE(frame->lifecycle().saveWardrobe());
   EXPECT_TRUE(isFile(m_wardrobes + L"/My Wardrobe 40/My Wardrobe 40.twd"));
-  EXPECT_EQ(frame->recentWardrobes(), std::vector<std::wstring>{m_wardrobes + L"/My Wardrobe 40/My Wardrobe 40.twd"});
+  EXPECT_EQ(frame->recentWardrobes().paths(), std::vector<std::wstring>{m_wardrobes + L"/My Wardrobe 40/My Wardrobe 40.twd"});
 }
 
 TEST_F(LifecycleTest, CancelledNewWardrobeChangesNothing) {
@@ -77,7 +79,7 @@ TEST_F(LifecycleTest, CancelledNewWardrobeChangesNothing) {
   start(*frame);
   for (int i = 0; i < 3; ++i) {
     onNextDialog<NewWardrobeDialog>([](NewWardrobeDialog& dialog) { dialog.reject(); });
-    frame->executeCommand(kCmdNew);
+    test::trigger(frame.get(), kCmdNew);
   }
   EXPECT_EQ(frame->wardrobe(), nullptr);
   EXPECT_EQ(AppSettings::settings().nextWardrobeId, 7);
@@ -94,15 +96,18 @@ TEST_F(LifecycleTest, OpenFailureSaysSoAndLeavesTheRecentList) {
 
   EXPECT_FALSE(frame->lifecycle().openWardrobe(notAWardrobe, false, true));
   ASSERT_EQ(m_boxes.count(), 1u);
-  EXPECT_EQ(m_boxes.last().text, openingError(notAWardrobe));
+  // The design's words, then why on a line of its own.
+  const std::wstring told = m_boxes.last().text;
+  EXPECT_EQ(told.substr(0, openingError(notAWardrobe).size() + 2), openingError(notAWardrobe) + L"\n\n");
+  EXPECT_GT(told.size(), openingError(notAWardrobe).size() + 2) << "a reason";
   EXPECT_EQ(m_boxes.last().caption, L"Error");
   EXPECT_EQ(m_boxes.last().icon, QMessageBox::Critical);
-  EXPECT_EQ(frame->recentWardrobes(), (std::vector<std::wstring>{missing, good}));
+  EXPECT_EQ(frame->recentWardrobes().paths(), (std::vector<std::wstring>{missing, good}));
 
   // Silently: no box, but the path leaves the list all the same.
   EXPECT_FALSE(frame->lifecycle().openWardrobe(missing, true, true));
   EXPECT_EQ(m_boxes.count(), 1u);
-  EXPECT_EQ(frame->recentWardrobes(), std::vector<std::wstring>{good});
+  EXPECT_EQ(frame->recentWardrobes().paths(), std::vector<std::wstring>{good});
   EXPECT_EQ(frame->wardrobe(), nullptr);
   EXPECT_EQ(frame->windowTitle(), QStringLiteral("Tavoro Wardrobe Manager"));
 }
@@ -116,7 +121,7 @@ TEST_F(LifecycleTest, OpeningMovesTheFileToTheFrontAndNamesTheTitle) {
 
   // Given with spaces around it, as a command line might.
   ASSERT_TRUE(frame->lifecycle().openWardrobe(L"  " + summer + L" ", false, false));
-  EXPECT_EQ(frame->recentWardrobes(), (std::vector<std::wstring>{summer, winter}));
+  EXPECT_EQ(frame->recentWardrobes().paths(), (std::vector<std::wstring>{summer, winter}));
   EXPECT_EQ(frame->windowTitle(), QStringLiteral("Tavoro Wardrobe Manager - [Summer]"));
   // Not activated: the wardrobe tab is there, the home page stays in front.
   EXPECT_EQ(frame->selectedTab(), 0);
@@ -132,7 +137,7 @@ TEST_F(LifecycleTest, CloseAsksWithTheTextOfThePageShown) {
   ASSERT_TRUE(frame->lifecycle().openWardrobe(summer, false, true));
 
   m_boxes.addAnswer(kIdNo);
-  frame->executeCommand(kCmdClose);
+  test::trigger(frame.get(), kCmdClose);
   ASSERT_EQ(m_boxes.count(), 1u);
   EXPECT_EQ(m_boxes.last().text, L"Are you sure you want to close current wardrobe \"Summer\"?");
   EXPECT_EQ(m_boxes.last().caption, kProgram);
@@ -143,7 +148,7 @@ TEST_F(LifecycleTest, CloseAsksWithTheTextOfThePageShown) {
   // From the home page, opening another wardrobe asks the other question.
   frame->clientView()->selectTab(0);
   m_boxes.addAnswer(kIdNo);
-  frame->executeCommand(kCmdNew);
+  test::trigger(frame.get(), kCmdNew);
   ASSERT_EQ(m_boxes.count(), 2u);
   EXPECT_EQ(m_boxes.last().text,
             L"To continue, wardrobe \"Summer\" must be closed.\n\nAre you sure you want to close \"Summer\"?");
@@ -153,7 +158,7 @@ TEST_F(LifecycleTest, CloseAsksWithTheTextOfThePageShown) {
   FileTimes before, after;
   ASSERT_TRUE(fileTimes(summer, before));
   QTest::qWait(20);
-  frame->executeCommand(kCmdClose);
+  test::trigger(frame.get(), kCmdClose);
   EXPECT_EQ(frame->wardrobe(), nullptr);
   EXPECT_EQ(frame->windowTitle(), QStringLiteral("Tavoro Wardrobe Manager"));
   EXPECT_EQ(frame->selectedTab(), 0);
@@ -169,9 +174,11 @@ TEST_F(LifecycleTest, AFailedSaveKeepsTheWardrobeOpenOnCloseAndExit) {
   blockSaving(*frame->wardrobe());
 
   m_boxes.addAnswer(kIdYes);
-  frame->executeCommand(kCmdClose);
+  test::trigger(frame.get(), kCmdClose);
   ASSERT_EQ(m_boxes.count(), 2u);
-  EXPECT_EQ(m_boxes.last().text, L"Error saving file \"" + summer + L"\"!");
+  const std::wstring saying = L"Error saving file \"" + summer + L"\"!\n\n";
+  EXPECT_EQ(m_boxes.last().text.substr(0, saying.size()), saying);
+  EXPECT_GT(m_boxes.last().text.size(), saying.size()) << "a reason";
   EXPECT_EQ(m_boxes.last().caption, L"Error");
   EXPECT_NE(frame->wardrobe(), nullptr);
 
@@ -211,7 +218,7 @@ TEST_F(LifecycleTest, FromOutsideTheOpenWardrobeIsLeftAloneAndAnotherReplacesIt)
   ASSERT_NE(frame->wardrobe(), nullptr);
   EXPECT_EQ(frame->wardrobe()->name(), L"Winter");
   EXPECT_EQ(frame->selectedTab(), 1);
-  EXPECT_EQ(frame->recentWardrobes(), (std::vector<std::wstring>{winter, summer}));
+  EXPECT_EQ(frame->recentWardrobes().paths(), (std::vector<std::wstring>{winter, summer}));
 }
 
 TEST_F(LifecycleTest, TheLastWardrobeComesBackAtStart) {
@@ -249,7 +256,7 @@ TEST_F(LifecycleTest, AWardrobeThatCannotBeReopenedIsDroppedSilently) {
   auto frame = makeFrame();
   start(*frame);
   EXPECT_EQ(frame->wardrobe(), nullptr);
-  EXPECT_TRUE(frame->recentWardrobes().empty());
+  EXPECT_TRUE(frame->recentWardrobes().paths().empty());
   EXPECT_TRUE(m_boxes.records().empty());
 }
 
@@ -279,7 +286,7 @@ TEST_F(LifecycleTest, OpenDialogOpensTheChosenRecentWardrobe) {
     dialog.selectRow(1);
     QTest::mouseClick(dialog.okButton(), Qt::LeftButton);
   });
-  frame->executeCommand(kCmdOpen);
+  test::trigger(frame.get(), kCmdOpen);
   ASSERT_NE(frame->wardrobe(), nullptr);
   EXPECT_EQ(frame->wardrobe()->name(), L"Summer");
   EXPECT_EQ(frame->selectedTab(), 1);

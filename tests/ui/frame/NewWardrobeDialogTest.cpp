@@ -10,7 +10,7 @@
 #include "FrameTestSupport.h"
 #include "ScopedEnv.h"
 #include "TestFiles.h"
-#include "app/AppSettings.h"
+#include "settings/AppSettings.h"
 #include "platform/FileSystem.h"
 #include "platform/Utf8.h"
 #include "ui/common/QtText.h"

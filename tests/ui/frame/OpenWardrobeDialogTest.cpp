@@ -9,6 +9,7 @@
 #include "ui/common/QtText.h"
 #include "ui/dialogs/DialogUnits.h"
 #include "ui/dialogs/OpenWardrobeDialog.h"
+#include "ui/frame/RecentWardrobes.h"
 #include "ui/home/RecentWardrobeList.h"
 
 namespace tavoro::ui {
@@ -17,7 +18,7 @@ namespace {
 using OpenWardrobeDialogTest = FrameTest;
 
 TEST_F(OpenWardrobeDialogTest, OkWaitsForARowAndReturnsItsPath) {
-  std::vector<std::wstring> recent = {m_dir / L"a/A.twd", m_dir / L"b/B.twd"};
+  RecentWardrobes recent({m_dir / L"a/A.twd", m_dir / L"b/B.twd"});
   OpenWardrobeDialog dialog(nullptr, recent);
   dialog.show();
   EXPECT_EQ(dialog.list()->rowCount(), 2);
@@ -34,7 +35,7 @@ TEST_F(OpenWardrobeDialogTest, OkWaitsForARowAndReturnsItsPath) {
 }
 
 TEST_F(OpenWardrobeDialogTest, DoubleClickOpensTheRowAtOnce) {
-  std::vector<std::wstring> recent = {m_dir / L"a/A.twd", m_dir / L"b/B.twd"};
+  RecentWardrobes recent({m_dir / L"a/A.twd", m_dir / L"b/B.twd"});
   OpenWardrobeDialog dialog(nullptr, recent);
   QTimer::singleShot(0, &dialog, [&dialog] {
     RecentWardrobeList* list = dialog.list();
@@ -47,7 +48,7 @@ TEST_F(OpenWardrobeDialogTest, DoubleClickOpensTheRowAtOnce) {
 }
 
 TEST_F(OpenWardrobeDialogTest, WithoutRecentWardrobesBrowseClosesWithTheChosenFile) {
-  std::vector<std::wstring> recent;
+  RecentWardrobes recent;
   ScopedChooser chooser({QString(), toQString(m_dir / L"elsewhere/C.twd")});
   OpenWardrobeDialog dialog(nullptr, recent);
   QTimer::singleShot(0, &dialog, [&dialog] {
@@ -63,7 +64,7 @@ TEST_F(OpenWardrobeDialogTest, WithoutRecentWardrobesBrowseClosesWithTheChosenFi
 
 TEST_F(OpenWardrobeDialogTest, GrowsBothWaysAndComesBackWhereItWasLeft) {
   const QRect work = QGuiApplication::primaryScreen()->availableGeometry();
-  std::vector<std::wstring> recent;
+  RecentWardrobes recent;
   QRect left;
   {
     OpenWardrobeDialog dialog(nullptr, recent);

@@ -1,5 +1,6 @@
-// A shown item list pane over a real wardrobe in a temporary folder, with
-// photo files made on the spot and message boxes answered by a responder.
+// A shown item list pane on a session over a real wardrobe in a temporary
+// folder, with photo files made on the spot and message boxes answered by a
+// responder.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -17,12 +18,14 @@
 #include "PhotoFactory.h"
 #include "TempDir.h"
 #include "TestFiles.h"
+#include "TestSession.h"
 #include "platform/FileSystem.h"
 #include "platform/Utf8.h"
 #include "ui/common/MessageBox.h"
 #include "ui/common/QtText.h"
 #include "ui/items/ItemListModel.h"
 #include "ui/items/ItemListPane.h"
+#include "ui/session/WardrobeSession.h"
 #include "wardrobe/Wardrobe.h"
 
 namespace tavoro::ui {
@@ -32,6 +35,7 @@ class ItemListFixture : public ::testing::Test {
   void SetUp() override {
     ASSERT_TRUE(createFolders(m_dir / L"photos"));
     m_shirts = m_wardrobe.collections().add(L"Shirts");
+    m_ts.open();
     m_pane.resize(420, 300);
     m_pane.show();
     QApplication::setActiveWindow(&m_pane);
@@ -60,6 +64,16 @@ class ItemListFixture : public ::testing::Test {
     }
     return items;
   }
+  // Shows the collection as choosing it in the collection pane does (null:
+  // "All Collections"); the collection shown already is shown anew, so that
+  // items added to the model meanwhile get their entries.
+  void show(Collection* collection) {
+    WardrobeSession& session = m_ts.session;
+    Collection* all = m_wardrobe.collections().allCollections();
+    if (!collection) collection = all;
+    if (session.currentCollection() == collection) session.setCurrentCollection(collection == all ? m_shirts : all);
+    session.setCurrentCollection(collection);
+  }
   // Names of the entries in list order.
   std::vector<std::wstring> names() const {
     std::vector<std::wstring> shown;
@@ -78,10 +92,11 @@ class ItemListFixture : public ::testing::Test {
                                  QItemSelectionModel::Select | QItemSelectionModel::Rows);
   }
 
-  test::TempDir m_dir;
-  Wardrobe m_wardrobe{m_dir / L"Wardrobe", L"Wardrobe"};
+  test::TestSession m_ts;
+  const test::TempDir& m_dir = m_ts.dir();
+  Wardrobe& m_wardrobe = m_ts.wardrobe();
   Collection* m_shirts = nullptr;
-  ItemListPane m_pane;
+  ItemListPane m_pane{m_ts.session};
   ScopedMessageResponder m_boxes;
 };
 

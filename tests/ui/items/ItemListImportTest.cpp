@@ -72,7 +72,7 @@ class ItemListImportTest : public ItemListFixture {
 };
 
 TEST_F(ItemListImportTest, AddPhotosAddsTheChosenFilesSelectsThemAndSaysHowManyWereNotAdded) {
-  m_pane.showCollection(m_shirts);
+  show(m_shirts);
   struct Case {
     const char* what;
     std::vector<std::wstring> chosen;
@@ -94,7 +94,7 @@ TEST_F(ItemListImportTest, AddPhotosAddsTheChosenFilesSelectsThemAndSaysHowManyW
     ScopedPhotoFiles chooser(chosen);
     const int before = m_pane.entryCount();
     const size_t boxes = m_boxes.count();
-    m_pane.executeCommand(kCmdAddPhotos);
+    test::trigger(&m_pane, kCmdAddPhotos);
     EXPECT_EQ(chooser.filters, photoFileFilters());
     EXPECT_EQ(chooser.filters.back(),
               QStringLiteral("All Formats (*.bmp *.dib *.jfif *.jpg *.jpeg *.jpe *.png *.rle)"));
@@ -121,7 +121,7 @@ TEST_F(ItemListImportTest, PasteSearchesFoldersKeepsOnlyPhotosAndFailsOnTheRest)
   photoFolder(L"tree/sub", 1);
   test::writeFile(tree + L"/sub/c.png", test::jpegBytes(8, 8));
   ASSERT_EQ(::symlink(toUtf8(tree).c_str(), toUtf8(tree + L"/sub/back up").c_str()), 0) << "a link cycle";
-  m_pane.showCollection(m_shirts);
+  show(m_shirts);
   struct Case {
     const char* what;
     QMimeData* clipboard;
@@ -139,7 +139,7 @@ TEST_F(ItemListImportTest, PasteSearchesFoldersKeepsOnlyPhotosAndFailsOnTheRest)
     QGuiApplication::clipboard()->setMimeData(c.clipboard);
     const int before = m_pane.entryCount();
     const size_t boxes = m_boxes.count();
-    m_pane.executeCommand(kCmdListPaste);
+    test::trigger(&m_pane, kCmdListPaste);
     EXPECT_EQ(m_pane.entryCount(), before + c.added) << c.what;
     EXPECT_EQ(m_boxes.count(), boxes + (c.pasteFailed ? 1 : 0)) << c.what;
     if (c.pasteFailed) {
@@ -153,7 +153,7 @@ TEST_F(ItemListImportTest, PasteSearchesFoldersKeepsOnlyPhotosAndFailsOnTheRest)
 }
 
 TEST_F(ItemListImportTest, DroppedFilesAreCopiedAndTwentyOrMoreAreAskedAbout) {
-  m_pane.showCollection(m_shirts);
+  show(m_shirts);
   auto* text = new QMimeData;
   text->setText(QStringLiteral("red shirt"));
   EXPECT_FALSE(drop(text)) << "only lists of files are taken";
@@ -198,24 +198,22 @@ TEST_F(ItemListImportTest, EveryWayInRefusesAllCollections) {
     std::function<void()> use;
   };
   const Way ways[] = {
-      {"Add Photos", [&] { m_pane.executeCommand(kCmdAddPhotos); }},
-      {"Paste", [&] { m_pane.executeCommand(kCmdListPaste); }},
+      {"Add Photos", [&] { m_pane.addPhotos(); }},
+      {"Paste", [&] { m_pane.paste(); }},
       {"a drop", [&] { drop(fileList({photoFile})); }},
   };
-  for (Collection* shown : {static_cast<Collection*>(nullptr), m_wardrobe.collections().allCollections()}) {
-    m_pane.showCollection(shown);
-    for (const Way& way : ways) {
-      const size_t boxes = m_boxes.count();
-      way.use();
-      QApplication::processEvents();
-      EXPECT_EQ(m_boxes.count(), boxes + (shown ? 1 : 0)) << way.what;
-      if (shown) {
-        EXPECT_EQ(m_boxes.last().text,
-                  L"Adding photos to \"All Collections\" is not allowed.\n\nPlease select a collection and try again.");
-        EXPECT_EQ(m_boxes.last().caption, L"Tavoro Wardrobe Manager");
-        EXPECT_EQ(m_boxes.last().type, unsigned(kMbOk | kMbIconInformation));
-      }
-    }
+  show(m_wardrobe.collections().allCollections());
+  // The commands' buttons and menu entries are disabled there too.
+  for (const int id : {kCmdAddPhotos, kCmdListPaste}) EXPECT_FALSE(findCommandAction(&m_pane, id)->isEnabled()) << id;
+  for (const Way& way : ways) {
+    const size_t boxes = m_boxes.count();
+    way.use();
+    QApplication::processEvents();
+    EXPECT_EQ(m_boxes.count(), boxes + 1) << way.what;
+    EXPECT_EQ(m_boxes.last().text,
+              L"Adding photos to \"All Collections\" is not allowed.\n\nPlease select a collection and try again.");
+    EXPECT_EQ(m_boxes.last().caption, L"Tavoro Wardrobe Manager");
+    EXPECT_EQ(m_boxes.last().type, unsigned(kMbOk | kMbIconInformation));
   }
   EXPECT_EQ(chooser.asked, 0);
   EXPECT_EQ(m_pane.entryCount(), 0);

@@ -7,23 +7,25 @@
 
 #include "FindWidget.h"
 #include "FrameTestSupport.h"
+#include "TestSession.h"
 #include "PhotoFactory.h"
 #include "TestFiles.h"
 #include "platform/FileSystem.h"
 #include "ui/collections/CollectionPane.h"
 #include "ui/common/CommandIds.h"
-#include "ui/controls/KoCmdBarCtrlBase.h"
-#include "ui/details/KoTogDetailsCtrlBase.h"
-#include "ui/details/KoTogInfoCtrlBase.h"
-#include "ui/frame/KoViewBase.h"
-#include "ui/frame/MainFrame.h"
+#include "ui/controls/CommandBar.h"
+#include "ui/details/ItemDetailsPane.h"
+#include "ui/details/InfoStrip.h"
+#include "ui/frame/MainView.h"
+#include "ui/frame/MainWindow.h"
 #include "ui/frame/PageStack.h"
 #include "ui/frame/WardrobeLifecycle.h"
 #include "ui/items/ItemListModel.h"
 #include "ui/items/ItemListPane.h"
-#include "ui/page/KoWardrobeViewBase.h"
-#include "ui/search/KoSearchBoxCtrlBase.h"
-#include "ui/search/KoSearchResultsCtrlBase.h"
+#include "ui/page/WardrobePage.h"
+#include "ui/session/WardrobeSession.h"
+#include "ui/search/SearchBox.h"
+#include "ui/search/SearchResultsPane.h"
 #include "ui/search/SearchResultList.h"
 #include "wardrobe/Wardrobe.h"
 #include "wardrobe/WardrobeFile.h"
@@ -52,12 +54,12 @@ TEST_F(ItemListPageTest, TheItemListDrivesTheRightPagesTheCommandBarAndTheViewer
   auto frame = makeFrame();
   start(*frame);
   ASSERT_TRUE(frame->wardrobe() || frame->lifecycle().openWardrobe(path, false, true));
-  KoWardrobeViewBase* page = frame->clientView()->wardrobeView();
+  WardrobePage* page = frame->clientView()->wardrobeView();
   ItemListPane* list = test::findWidget<ItemListPane>(page, QStringLiteral("ItemListPane"));
   ASSERT_EQ(list, page->itemList());
   ASSERT_EQ(list->entryCount(), 3) << "the selected collection fills the list";
   std::vector<Item*> viewed;
-  QObject::connect(frame->clientView(), &KoViewBase::viewerRequested,
+  QObject::connect(frame->clientView(), &MainView::viewerRequested,
                    [&](const std::vector<Item*>& items, int) { viewed = items; });
 
   struct Step {
@@ -66,8 +68,8 @@ TEST_F(ItemListPageTest, TheItemListDrivesTheRightPagesTheCommandBarAndTheViewer
     bool deleteEnabled;
   };
   for (const Step& s :
-       {Step{{0}, KoWardrobeViewBase::kDetailsPage, true}, Step{{0, 1}, KoWardrobeViewBase::kHintPage, true},
-        Step{{}, KoWardrobeViewBase::kHintPage, false}, Step{{1}, KoWardrobeViewBase::kDetailsPage, true}}) {
+       {Step{{0}, WardrobePage::kDetailsPage, true}, Step{{0, 1}, WardrobePage::kHintPage, true},
+        Step{{}, WardrobePage::kHintPage, false}, Step{{1}, WardrobePage::kDetailsPage, true}}) {
     list->selection()->clearSelection();
     for (int row : s.selected)
       list->selection()->select(list->model()->index(row, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
@@ -83,7 +85,7 @@ TEST_F(ItemListPageTest, TheItemListDrivesTheRightPagesTheCommandBarAndTheViewer
   EXPECT_EQ(viewed.size(), 3u) << "the viewer request reaches the main window";
 
   // An item deleted from the search results leaves the item list as well.
-  frame->executeCommand(kCmdFind);
+  test::trigger(frame.get(), kCmdFind);
   QTest::keyClicks(frame->clientView()->searchBox()->edit(), QStringLiteral("oxford"));
   SearchResultList* results = page->searchResults()->list();
   ASSERT_EQ(results->rowCount(), 1);
@@ -91,20 +93,21 @@ TEST_F(ItemListPageTest, TheItemListDrivesTheRightPagesTheCommandBarAndTheViewer
   m_boxes.addAnswer(kIdYes);
   QTest::keyClick(results, Qt::Key_Delete);
   EXPECT_EQ(list->entryCount(), 2);
-  EXPECT_TRUE(page->routeCommand(kCmdHideSearchResults));
-  EXPECT_EQ(page->rightStack()->currentIndex(), KoWardrobeViewBase::kHintPage) << "nothing selected in the list";
+  test::trigger(page->searchResults(), kCmdHideSearchResults);
+  EXPECT_EQ(page->rightStack()->currentIndex(), WardrobePage::kHintPage) << "nothing selected in the list";
 
   // The command bar deletes the selected photos; the collection's count follows.
   list->selection()->select(list->model()->index(0, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
   m_boxes.addAnswer(kIdYes);
-  EXPECT_TRUE(page->routeCommand(kCmdDeleteSelectedPhotos));
+  CommandBar* bar = page->commandBar();
+  QTest::mouseClick(bar, Qt::LeftButton, {}, bar->buttonRect(kCmdDeleteSelectedPhotos).center());
   EXPECT_TRUE(QTest::qWaitFor([&] { return list->entryCount() == 1; }, 5000));
-  EXPECT_EQ(page->selectedCollection()->items().count(), 1u);
+  EXPECT_EQ(page->session().currentCollection()->items().count(), 1u);
   EXPECT_FALSE(page->commandBar()->isButtonEnabled(kCmdDeleteSelectedPhotos));
 
   // Deleting the collection shown, then closing the wardrobe, leave nothing behind.
   m_boxes.addAnswer(kIdYes);
-  page->collectionPane()->executeCommand(kCmdDelete);
+  test::trigger(page->collectionPane(), kCmdDelete);
   EXPECT_NE(list->collection(), nullptr);
   EXPECT_EQ(list->collection()->name(), L"Hats");
   EXPECT_EQ(list->entryCount(), 0);

@@ -20,23 +20,23 @@
 #include "FrameTestSupport.h"
 #include "TestFiles.h"
 #include "TryWait.h"
-#include "app/AppSettings.h"
+#include "settings/AppSettings.h"
 #include "platform/FileSystem.h"
 #include "platform/Utf8.h"
 #include "ui/collections/CollectionPane.h"
 #include "ui/collections/CollectionRow.h"
 #include "ui/common/CommandIds.h"
 #include "ui/common/QtText.h"
-#include "ui/controls/KoCellEdit.h"
-#include "ui/controls/KoCmdBarCtrlBase.h"
-#include "ui/controls/KoFlatList.h"
-#include "ui/details/KoTogDetailsCtrlBase.h"
-#include "ui/details/KoTogInfoCtrlBase.h"
-#include "ui/details/KoTogPreviewCtrlBase.h"
+#include "ui/controls/InlineEditor.h"
+#include "ui/controls/CommandBar.h"
+#include "ui/controls/TextRowList.h"
+#include "ui/details/ItemDetailsPane.h"
+#include "ui/details/InfoStrip.h"
+#include "ui/details/PhotoPreview.h"
 #include "ui/dialogs/NewWardrobeDialog.h"
 #include "ui/dialogs/OpenWardrobeDialog.h"
-#include "ui/frame/KoViewBase.h"
-#include "ui/frame/MainFrame.h"
+#include "ui/frame/MainView.h"
+#include "ui/frame/MainWindow.h"
 #include "ui/frame/PageStack.h"
 #include "ui/home/HomePageDialog.h"
 #include "ui/home/RecentWardrobeList.h"
@@ -46,14 +46,15 @@
 #include "ui/items/ItemListPane.h"
 #include "ui/items/PhotoFileDialog.h"
 #include "ui/menus/PopupMenu.h"
-#include "ui/page/KoWardrobeViewBase.h"
-#include "ui/search/KoFlyoutWndBase.h"
-#include "ui/search/KoSearchBoxCtrlBase.h"
-#include "ui/search/KoSearchResultsCtrlBase.h"
+#include "ui/page/WardrobePage.h"
+#include "ui/session/WardrobeSession.h"
+#include "ui/search/SuggestionPopup.h"
+#include "ui/search/SearchBox.h"
+#include "ui/search/SearchResultsPane.h"
 #include "ui/search/SearchResultList.h"
 #include "ui/tags/TagPane.h"
-#include "ui/viewer/KoImgViewCtrl.h"
-#include "ui/viewer/KoTogViewerBase.h"
+#include "ui/viewer/PhotoCanvas.h"
+#include "ui/viewer/PhotoViewer.h"
 #include "wardrobe/Wardrobe.h"
 
 namespace tavoro::ui {
@@ -145,7 +146,7 @@ class JourneyTest : public FrameTest {
   ItemListPane* itemList() const { return m_page->itemList(); }
   SearchResultList* results() const { return m_page->searchResults()->list(); }
   TagPane* tagPane() const { return m_page->details()->tagPane(); }
-  KoSearchBoxCtrlBase* searchBox() const { return m_frame->clientView()->searchBox(); }
+  SearchBox* searchBox() const { return m_frame->clientView()->searchBox(); }
 
   // --- Mouse and keys ----------------------------------------------------------------
 
@@ -207,7 +208,7 @@ class JourneyTest : public FrameTest {
     EXPECT_TRUE(chosen) << menuName.toStdString() << ": " << command;
   }
   void clickCommandBar(int command) {
-    KoCmdBarCtrlBase* bar = m_page->commandBar();
+    CommandBar* bar = m_page->commandBar();
     ASSERT_TRUE(bar->isButtonEnabled(command)) << command;
     QTest::mouseClick(bar, Qt::LeftButton, {}, bar->buttonRect(command).center());
   }
@@ -387,7 +388,7 @@ class JourneyTest : public FrameTest {
     addCollection(QStringLiteral("Shirts"));
     addCollection(QStringLiteral("Shoes"));
     EXPECT_EQ(collectionRows(), (std::vector<std::wstring>{L"Shirts", L"Shoes"}));
-    EXPECT_EQ(m_page->selectedCollection()->name(), L"Shoes") << "a new collection is selected";
+    EXPECT_EQ(m_page->session().currentCollection()->name(), L"Shoes") << "a new collection is selected";
 
     selectCollection(L"Shirts");
     m_boxes.addAnswer(kIdYes);
@@ -412,7 +413,7 @@ class JourneyTest : public FrameTest {
   void tagTheShirts() {
     selectCollection(L"Shirts");
     clickItem(L"shirt01");
-    ASSERT_EQ(m_page->rightStack()->currentIndex(), KoWardrobeViewBase::kDetailsPage);
+    ASSERT_EQ(m_page->rightStack()->currentIndex(), WardrobePage::kDetailsPage);
     for (const char* tag : {"Colour", "Size", "Brand"}) defineTag(QString::fromLatin1(tag));
     typeValues(L"shirt01", {QStringLiteral("red"), QStringLiteral("M"), QStringLiteral("Acme")});
     typeValues(L"shirt02", {QStringLiteral("blue"), QStringLiteral("L"), QStringLiteral("Acme")});
@@ -433,7 +434,7 @@ class JourneyTest : public FrameTest {
   }
   void searchRenameAndDelete() {
     search(QStringLiteral("re"));
-    EXPECT_EQ(m_page->middleStack()->currentIndex(), KoWardrobeViewBase::kSearchResultsPage);
+    EXPECT_EQ(m_page->middleStack()->currentIndex(), WardrobePage::kSearchResultsPage);
     QTest::keyClicks(searchBox()->edit(), QStringLiteral("d"));
     EXPECT_EQ(resultNames(), (std::vector<std::wstring>{L"shirt01", L"shirt03"}));
     QTest::keyClick(searchBox()->edit(), Qt::Key_Return);  // committed: remembered
@@ -443,7 +444,7 @@ class JourneyTest : public FrameTest {
 
     // A suggestion picked with the keys.
     search(QStringLiteral("r"));
-    KoFlyoutWndBase* popup = searchBox()->popup();
+    SuggestionPopup* popup = searchBox()->popup();
     TRY_VERIFY(popup->isVisible());
     ASSERT_EQ(popup->list()->rowCount(), 1);
     QTest::keyClick(searchBox()->edit(), Qt::Key_Down);
@@ -453,7 +454,7 @@ class JourneyTest : public FrameTest {
 
     // Renamed from the results: the item list, the tag pane and the info strip follow.
     clickResult(L"shirt03");
-    ASSERT_EQ(m_page->rightStack()->currentIndex(), KoWardrobeViewBase::kDetailsPage);
+    ASSERT_EQ(m_page->rightStack()->currentIndex(), WardrobePage::kDetailsPage);
     chooseFromMenu(results()->viewport(), results()->rowRect(resultRowOf(L"shirt03")).center(),
                    QStringLiteral("SRList Context"), kCmdRenameResult);
     typeInto(results()->renameEdit(), QStringLiteral("Red flannel"));
@@ -479,7 +480,7 @@ class JourneyTest : public FrameTest {
     EXPECT_EQ(count(L"Shirts"), 23);
     EXPECT_EQ(m_page->infoStrip()->shownTexts(), QStringList{QStringLiteral("4 items")});
     clickCommandBar(kCmdHideSearchResults);
-    EXPECT_EQ(m_page->middleStack()->currentIndex(), KoWardrobeViewBase::kItemListPage);
+    EXPECT_EQ(m_page->middleStack()->currentIndex(), WardrobePage::kItemListPage);
     EXPECT_EQ(itemList()->entryCount(), 23);
   }
   void arrangeTheCollections() {
@@ -513,11 +514,11 @@ class JourneyTest : public FrameTest {
     // The viewer pages through the list's photos.
     const QRect first = entryRect(L"shirt01");
     doubleClick(itemList()->currentView()->viewport(), first.center());
-    KoTogViewerBase* viewer = m_frame->viewer();
+    PhotoViewer* viewer = m_frame->viewer();
     ASSERT_TRUE(viewer->isOpen());
     ASSERT_EQ(viewer->count(), 23);
     const int start = viewer->index();
-    KoImgViewCtrl* image = viewer->imageView();
+    PhotoCanvas* image = viewer->imageView();
     EXPECT_EQ(image->photoPath(), itemList()->model()->itemAt(start)->mainPhotoPath());
     EXPECT_TRUE(showsPhotoOf(image, image->rect().center(), itemList()->model()->itemAt(start)->name()));
     QTest::keyClick(image, Qt::Key_Right);
@@ -532,8 +533,8 @@ class JourneyTest : public FrameTest {
     EXPECT_TRUE(m_page->isVisible());
   }
 
-  std::unique_ptr<MainFrame> m_frame;
-  KoWardrobeViewBase* m_page = nullptr;
+  std::unique_ptr<MainWindow> m_frame;
+  WardrobePage* m_page = nullptr;
   QStringList m_chosen;
   std::map<std::wstring, QColor> m_colours;  // by item name
 };
@@ -566,11 +567,11 @@ TEST_F(JourneyTest, ADayWithAWardrobeAndItComesBackAsItWasLeft) {
   EXPECT_EQ(m_frame->wardrobe()->wardrobeFilePath(), file);
   EXPECT_EQ(snapshotOf(*m_frame->wardrobe()), made);
   EXPECT_EQ(collectionRows(), (std::vector<std::wstring>{L"Shoes", L"Shirts"}));
-  EXPECT_EQ(m_page->selectedCollection()->name(), L"Shirts");
+  EXPECT_EQ(m_page->session().currentCollection()->name(), L"Shirts");
   EXPECT_EQ(itemList()->entryCount(), 23);
   EXPECT_EQ(searchBox()->cueText(), QStringLiteral("Search Shirts"));
   EXPECT_EQ(m_page->infoStrip()->shownTexts(), QStringList{QStringLiteral("23 items")});
-  EXPECT_EQ(m_page->rightStack()->currentIndex(), KoWardrobeViewBase::kHintPage);
+  EXPECT_EQ(m_page->rightStack()->currentIndex(), WardrobePage::kHintPage);
   waitForTheThumbnails();
   clickItem(L"Red flannel");
   EXPECT_EQ(tagPane()->boundItem()->name(), L"Red flannel");
@@ -621,7 +622,7 @@ TEST_F(JourneyTest, QuittingWithTheWardrobeOpenBringsItBackAtTheNextStart) {
   ASSERT_EQ(reopened.items.size(), 3u);
   EXPECT_TRUE(reopened.items[0].starts_with(L"Bags: boots [Colour=brown ]")) << toUtf8(reopened.items[0]);
   EXPECT_TRUE(reopened.items[1].starts_with(L"Bags: sandals [Colour=tan ]")) << toUtf8(reopened.items[1]);
-  EXPECT_EQ(m_page->selectedCollection()->name(), L"Bags");
+  EXPECT_EQ(m_page->session().currentCollection()->name(), L"Bags");
   EXPECT_EQ(itemList()->entryCount(), 3);
   waitForTheThumbnails();
 }

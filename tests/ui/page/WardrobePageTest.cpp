@@ -4,19 +4,19 @@
 
 #include "FindWidget.h"
 #include "FrameTestSupport.h"
-#include "app/AppSettings.h"
-#include "search/SearchEngine.h"
+#include "settings/AppSettings.h"
 #include "ui/collections/CollectionPane.h"
 #include "ui/collections/CollectionRow.h"
 #include "ui/common/CommandIds.h"
-#include "ui/controls/KoCellEdit.h"
-#include "ui/controls/KoCmdBarCtrlBase.h"
-#include "ui/frame/KoViewBase.h"
-#include "ui/frame/MainFrame.h"
+#include "ui/controls/InlineEditor.h"
+#include "ui/controls/CommandBar.h"
+#include "ui/frame/MainView.h"
+#include "ui/frame/MainWindow.h"
 #include "ui/frame/PageStack.h"
 #include "ui/frame/WardrobeLifecycle.h"
 #include "ui/items/ItemListPane.h"
-#include "ui/page/KoWardrobeViewBase.h"
+#include "ui/page/WardrobePage.h"
+#include "ui/session/WardrobeSession.h"
 #include "wardrobe/Wardrobe.h"
 #include "wardrobe/WardrobeFile.h"
 
@@ -33,14 +33,14 @@ class WardrobePageTest : public FrameTest {
     return wardrobe.wardrobeFilePath();
   }
   // A shown main window with the wardrobe open on its page.
-  std::unique_ptr<MainFrame> openFrame(const std::wstring& path) {
+  std::unique_ptr<MainWindow> openFrame(const std::wstring& path) {
     auto frame = makeFrame();
     start(*frame);
     // The wardrobe of a previous window comes back by itself.
     if (!frame->wardrobe()) {
       EXPECT_TRUE(frame->lifecycle().openWardrobe(path, false, true));
     }
-    m_page = test::findWidget<KoWardrobeViewBase>(frame.get(), QStringLiteral("KoWardrobeViewBase"));
+    m_page = test::findWidget<WardrobePage>(frame.get(), QStringLiteral("WardrobePage"));
     m_pane = test::findWidget<CollectionPane>(m_page, QStringLiteral("CollectionPane"));
     return frame;
   }
@@ -57,7 +57,7 @@ class WardrobePageTest : public FrameTest {
   }
   int paneWidth(int pane) const { return m_page->paneLayout().panes[pane].width(); }
 
-  KoWardrobeViewBase* m_page = nullptr;
+  WardrobePage* m_page = nullptr;
   CollectionPane* m_pane = nullptr;
 };
 
@@ -99,7 +99,7 @@ TEST_F(WardrobePageTest, SplittersStopAtTheMinimumsAndTheWidthsOutliveTheProgram
 
 TEST_F(WardrobePageTest, TheSelectedCollectionDrivesThePagesAndTheCommandBar) {
   auto frame = openFrame(writeWardrobe({L"Shoes", L"Hats"}));
-  KoCmdBarCtrlBase* bar = m_page->commandBar();
+  CommandBar* bar = m_page->commandBar();
   EXPECT_EQ(m_pane->selectedRows(), std::vector<int>{0});
   EXPECT_FALSE(bar->isButtonEnabled(kCmdAddPhotos)) << "All Collections takes no photos";
   EXPECT_FALSE(bar->isButtonEnabled(kCmdHideSearchResults));
@@ -116,28 +116,25 @@ TEST_F(WardrobePageTest, TheSelectedCollectionDrivesThePagesAndTheCommandBar) {
   auto* list = test::findWidget<ItemListPane>(m_page, QStringLiteral("ItemListPane"));
   EXPECT_TRUE(list->hint().text().contains(QStringLiteral("\"Caps\""))) << list->hint().text().toStdString();
 
-  // With search results in the middle, another collection brings back the item list.
-  m_page->middleStack()->showPage(KoWardrobeViewBase::kSearchResultsPage);
-  m_page->rightStack()->showPage(KoWardrobeViewBase::kDetailsPage);
-  SearchEngine::instance().setScope(frame->wardrobe()->collections().at(1));
+  // The stacks follow the session: the search in the middle, one selected
+  // result's details at the right; another collection brings back the list.
+  WardrobeSession& session = m_page->session();
+  session.search(QStringLiteral("a"));
+  EXPECT_EQ(m_page->middleStack()->currentIndex(), WardrobePage::kSearchResultsPage);
+  EXPECT_TRUE(bar->isButtonEnabled(kCmdHideSearchResults));
+  EXPECT_FALSE(bar->isButtonEnabled(kCmdAddPhotos)) << "not while the search is shown";
   clickCollection(1);
-  EXPECT_EQ(m_page->middleStack()->currentIndex(), KoWardrobeViewBase::kItemListPage);
-  EXPECT_EQ(m_page->rightStack()->currentIndex(), KoWardrobeViewBase::kHintPage);
+  EXPECT_EQ(m_page->middleStack()->currentIndex(), WardrobePage::kItemListPage);
+  EXPECT_EQ(m_page->rightStack()->currentIndex(), WardrobePage::kHintPage);
   EXPECT_TRUE(m_page->itemListShown());
   EXPECT_EQ(frame->wardrobe()->collections().hotId(), 1);
 
-  // Hiding the search results: the buttons follow the middle page.
-  m_page->middleStack()->showPage(KoWardrobeViewBase::kSearchResultsPage);
-  EXPECT_TRUE(m_page->routeCommand(kCmdHideSearchResults));
-  EXPECT_EQ(m_page->middleStack()->currentIndex(), KoWardrobeViewBase::kItemListPage);
+  // Hiding the search results from the command bar: the buttons follow.
+  session.search(QStringLiteral("a"));
+  QTest::mouseClick(bar, Qt::LeftButton, {}, bar->buttonRect(kCmdHideSearchResults).center());
+  EXPECT_EQ(m_page->middleStack()->currentIndex(), WardrobePage::kItemListPage);
   EXPECT_TRUE(bar->isButtonEnabled(kCmdAddPhotos));
-
-  // Deleting the searched collection leaves the engine pointing nowhere.
-  SearchEngine::instance().setScope(frame->wardrobe()->collections().at(0));
-  m_boxes.addAnswer(kIdYes);
-  m_pane->executeCommand(kCmdDelete);
-  EXPECT_EQ(SearchEngine::instance().scope(), nullptr);
-  EXPECT_EQ(frame->wardrobe()->collections().count(), 1u);
+  EXPECT_TRUE(session.searchText().isEmpty());
 }
 
 TEST_F(WardrobePageTest, TheSelectedCollectionComesBackWithTheWardrobe) {
@@ -159,7 +156,7 @@ TEST_F(WardrobePageTest, TheSelectedCollectionComesBackWithTheWardrobe) {
     clickCollection(step.click);
     if (step.deleteIt) {
       m_boxes.addAnswer(kIdYes);
-      m_pane->executeCommand(kCmdDelete);
+      QTest::keyClick(m_pane, Qt::Key_Delete);
     }
     ASSERT_TRUE(frame->lifecycle().confirmAndCloseWardrobe(false)) << step.what;
     frame->lifecycle().closeWardrobe();

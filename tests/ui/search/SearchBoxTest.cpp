@@ -11,13 +11,13 @@
 
 #include "FindWidget.h"
 #include "TryWait.h"
-#include "app/AppSettings.h"
+#include "settings/AppSettings.h"
 #include "ui/common/CommandIds.h"
 #include "ui/controls/ImageButton.h"
-#include "ui/controls/KoFlatList.h"
+#include "ui/controls/TextRowList.h"
 #include "ui/menus/PopupMenu.h"
-#include "ui/search/KoFlyoutWndBase.h"
-#include "ui/search/KoSearchBoxCtrlBase.h"
+#include "ui/search/SuggestionPopup.h"
+#include "ui/search/SearchBox.h"
 #include "wardrobe/Wardrobe.h"
 
 namespace tavoro::ui {
@@ -48,25 +48,25 @@ class SearchBoxTest : public ::testing::Test {
   }
 
   // Made after the test set the settings: the pop-up copies the lists then.
-  KoSearchBoxCtrlBase& makeBox() {
+  SearchBox& makeBox() {
     m_window = std::make_unique<QWidget>();
     m_window->resize(400, 200);
     m_other = new QLineEdit(m_window.get());
     m_other->setObjectName(QStringLiteral("Other"));
     m_other->setGeometry(10, 100, 200, 22);
-    m_box = new KoSearchBoxCtrlBase(m_window.get());
+    m_box = new SearchBox(m_window.get());
     m_box->setGeometry(10, 10, 300, 22);
     m_box->setCollection(m_collection);
     m_window->show();
     QApplication::setActiveWindow(m_window.get());
     m_other->setFocus();
-    QObject::connect(m_box, &KoSearchBoxCtrlBase::notified, [this](const QString& text, int flags) {
+    QObject::connect(m_box, &SearchBox::notified, [this](const QString& text, int flags) {
       m_notes.push_back({flags, text});
     });
     return *m_box;
   }
   QLineEdit* edit() const { return m_box->edit(); }
-  KoFlyoutWndBase* popup() const { return m_box->popup(); }
+  SuggestionPopup* popup() const { return m_box->popup(); }
   void type(const char* text) { QTest::keyClicks(edit(), QString::fromUtf8(text)); }
   void key(Qt::Key k) { QTest::keyClick(QApplication::focusWidget(), k); }
 
@@ -75,12 +75,12 @@ class SearchBoxTest : public ::testing::Test {
   Collection* m_collection = nullptr;
   std::unique_ptr<QWidget> m_window;
   QLineEdit* m_other = nullptr;
-  KoSearchBoxCtrlBase* m_box = nullptr;
+  SearchBox* m_box = nullptr;
   std::vector<Note> m_notes;
 };
 
 TEST_F(SearchBoxTest, EachWayOfChangingTheBoxSendsItsFlag) {
-  using Box = KoSearchBoxCtrlBase;
+  using Box = SearchBox;
   struct Case {
     const char* name;
     std::function<void(SearchBoxTest&)> before;  // not recorded
@@ -175,7 +175,7 @@ TEST_F(SearchBoxTest, EachWayOfChangingTheBoxSendsItsFlag) {
 }
 
 TEST_F(SearchBoxTest, TheEditShowsOnlyWhileTypedIntoAndEscapeGivesTheFocusBack) {
-  KoSearchBoxCtrlBase& box = makeBox();
+  SearchBox& box = makeBox();
   EXPECT_FALSE(edit()->isVisible());
   EXPECT_EQ(box.cueText(), QStringLiteral("Search Shoes"));
   box.activate();
@@ -196,7 +196,7 @@ TEST_F(SearchBoxTest, TheEditShowsOnlyWhileTypedIntoAndEscapeGivesTheFocusBack) 
 
 // --- The suggestion pop-up --------------------------------------------------------
 
-std::vector<std::wstring> rowsOf(const KoFlyoutWndBase& popup) {
+std::vector<std::wstring> rowsOf(const SuggestionPopup& popup) {
   std::vector<std::wstring> rows;
   for (int i = 0; i < popup.list()->rowCount(); ++i) rows.push_back(popup.list()->text(i));
   return rows;
@@ -205,8 +205,8 @@ std::vector<std::wstring> rowsOf(const KoFlyoutWndBase& popup) {
 TEST_F(SearchBoxTest, ThePopupOffersEarlierSearchesAndAnswersItsKeys) {
   AppSettings::settings().mruSearches = {L"robe", L"red"};
   AppSettings::settings().allSearches = {L"Red", L"red", L"red dress", L"red shirt", L"red shoes", L"robe"};
-  KoSearchBoxCtrlBase& box = makeBox();
-  KoFlatList* list = popup()->list();
+  SearchBox& box = makeBox();
+  TextRowList* list = popup()->list();
   box.activate();
   ASSERT_TRUE(popup()->isVisible()) << "an empty box offers the recent searches";
   EXPECT_EQ(rowsOf(*popup()), (std::vector<std::wstring>{L"robe", L"red"}));
@@ -237,7 +237,7 @@ TEST_F(SearchBoxTest, ThePopupOffersEarlierSearchesAndAnswersItsKeys) {
   EXPECT_EQ(edit()->text(), QStringLiteral("red dress"));
   EXPECT_EQ(edit()->cursorPosition(), 9);
   EXPECT_FALSE(popup()->isVisible());
-  EXPECT_EQ(m_notes, (std::vector<Note>{{KoSearchBoxCtrlBase::kTextChanged, "red dress"}}))
+  EXPECT_EQ(m_notes, (std::vector<Note>{{SearchBox::kTextChanged, "red dress"}}))
       << "the Enter that took the row commits nothing";
 
   edit()->setText(QStringLiteral("re"));
@@ -319,7 +319,7 @@ TEST_F(SearchBoxTest, WithAutoSuggestOffSearchesAreRecordedButNeverOffered) {
 
 TEST_F(SearchBoxTest, TheOptionsMenuShowsTheStatesAndItsCommandsApply) {
   AppSettings::settings().allSearches = {L"red"};
-  KoSearchBoxCtrlBase& box = makeBox();
+  SearchBox& box = makeBox();
   // Opens the menu, reads its states and chooses the command (0: none).
   const auto choose = [&box](int command) {
     std::string states;

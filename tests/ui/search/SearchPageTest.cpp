@@ -6,21 +6,23 @@
 
 #include "FindWidget.h"
 #include "FrameTestSupport.h"
+#include "TestSession.h"
 #include "SearchFixture.h"
-#include "app/AppSettings.h"
+#include "settings/AppSettings.h"
 #include "ui/collections/CollectionPane.h"
 #include "ui/common/CommandIds.h"
 #include "ui/controls/ImageButton.h"
-#include "ui/controls/KoCmdBarCtrlBase.h"
-#include "ui/frame/KoViewBase.h"
-#include "ui/frame/MainFrame.h"
+#include "ui/controls/CommandBar.h"
+#include "ui/frame/MainView.h"
+#include "ui/frame/MainWindow.h"
 #include "ui/frame/PageStack.h"
 #include "ui/frame/WardrobeLifecycle.h"
-#include "ui/page/KoWardrobeViewBase.h"
-#include "ui/search/KoFlyoutWndBase.h"
-#include "ui/search/KoSRBannerCtrlBase.h"
-#include "ui/search/KoSearchBoxCtrlBase.h"
-#include "ui/search/KoSearchResultsCtrlBase.h"
+#include "ui/page/WardrobePage.h"
+#include "ui/session/WardrobeSession.h"
+#include "ui/search/SuggestionPopup.h"
+#include "ui/search/SearchResultsBanner.h"
+#include "ui/search/SearchBox.h"
+#include "ui/search/SearchResultsPane.h"
 #include "ui/search/SearchResultList.h"
 #include "wardrobe/WardrobeFile.h"
 
@@ -58,7 +60,7 @@ class SearchPageTest : public FrameTest {
     QTest::mouseClick(pane->viewport(), Qt::LeftButton, {}, pane->rowRect(row).center());
   }
   void find(const char* text) {
-    m_frame->executeCommand(kCmdFind);
+    test::trigger(m_frame.get(), kCmdFind);
     QTest::keyClicks(m_box->edit(), QString::fromUtf8(text));
   }
   std::vector<std::wstring> rowNames() const {
@@ -70,18 +72,18 @@ class SearchPageTest : public FrameTest {
   int rightPage() const { return m_page->rightStack()->currentIndex(); }
   bool enabled(int command) const { return m_page->commandBar()->isButtonEnabled(command); }
 
-  std::unique_ptr<MainFrame> m_frame;
-  KoWardrobeViewBase* m_page = nullptr;
-  KoSearchBoxCtrlBase* m_box = nullptr;
+  std::unique_ptr<MainWindow> m_frame;
+  WardrobePage* m_page = nullptr;
+  SearchBox* m_box = nullptr;
   SearchResultList* m_results = nullptr;
 };
 
 TEST_F(SearchPageTest, EachChangeOfTheTextSearchesAndOnlyACommittedSearchIsRemembered) {
   EXPECT_EQ(m_box->cueText(), QStringLiteral("Search All Collections"));
-  QSignalSpy searches(m_results, &SearchResultList::rowsAdded);
+  QSignalSpy searches(&m_page->session(), &WardrobeSession::searchChanged);
   find("re");
   EXPECT_EQ(searches.count(), 2);
-  EXPECT_EQ(middlePage(), KoWardrobeViewBase::kSearchResultsPage);
+  EXPECT_EQ(middlePage(), WardrobePage::kSearchResultsPage);
   EXPECT_TRUE(enabled(kCmdHideSearchResults));
   EXPECT_FALSE(enabled(kCmdAddPhotos));
   QTest::keyClicks(m_box->edit(), QStringLiteral("d"));
@@ -95,27 +97,27 @@ TEST_F(SearchPageTest, EachChangeOfTheTextSearchesAndOnlyACommittedSearchIsRemem
   // The clear button empties the list and brings the item list back.
   QTest::mouseClick(m_box->clearButton(), Qt::LeftButton);
   EXPECT_EQ(m_results->rowCount(), 0);
-  EXPECT_EQ(middlePage(), KoWardrobeViewBase::kItemListPage);
+  EXPECT_EQ(middlePage(), WardrobePage::kItemListPage);
   EXPECT_FALSE(enabled(kCmdHideSearchResults));
 }
 
 TEST_F(SearchPageTest, OneSelectedResultShowsItsDetails) {
   find("red");
   ASSERT_EQ(m_results->rowCount(), 3);
-  EXPECT_EQ(rightPage(), KoWardrobeViewBase::kHintPage);
+  EXPECT_EQ(rightPage(), WardrobePage::kHintPage);
   QTest::mouseClick(m_results->viewport(), Qt::LeftButton, {}, m_results->rowRect(1).center());
-  EXPECT_EQ(rightPage(), KoWardrobeViewBase::kDetailsPage);
+  EXPECT_EQ(rightPage(), WardrobePage::kDetailsPage);
   QTest::mouseClick(m_results->viewport(), Qt::LeftButton, Qt::ControlModifier, m_results->rowRect(2).center());
-  EXPECT_EQ(rightPage(), KoWardrobeViewBase::kHintPage);
+  EXPECT_EQ(rightPage(), WardrobePage::kHintPage);
 
   // Deleting the one selected result leaves the hint and the counts right.
   QTest::mouseClick(m_results->viewport(), Qt::LeftButton, {}, m_results->rowRect(0).center());
-  ASSERT_EQ(rightPage(), KoWardrobeViewBase::kDetailsPage);
+  ASSERT_EQ(rightPage(), WardrobePage::kDetailsPage);
   ScopedMessageResponder yes({kIdYes});
   QTest::keyClick(m_results, Qt::Key_Delete);
   EXPECT_EQ(rowNames(), (std::vector<std::wstring>{L"Red polo", L"Red sneakers"}));
   EXPECT_EQ(m_frame->wardrobe()->collections().at(0)->items().count(), 2u);
-  EXPECT_EQ(rightPage(), KoWardrobeViewBase::kHintPage);
+  EXPECT_EQ(rightPage(), WardrobePage::kHintPage);
 }
 
 TEST_F(SearchPageTest, TheSelectedCollectionScopesTheSearch) {
@@ -126,7 +128,7 @@ TEST_F(SearchPageTest, TheSelectedCollectionScopesTheSearch) {
   EXPECT_EQ(m_page->searchResults()->banner()->title(), QStringLiteral("Shoes Collection"));
 
   selectCollection(1);
-  EXPECT_EQ(middlePage(), KoWardrobeViewBase::kItemListPage) << "another collection brings the item list back";
+  EXPECT_EQ(middlePage(), WardrobePage::kItemListPage) << "another collection brings the item list back";
   EXPECT_EQ(m_results->rowCount(), 0);
   QTest::keyClicks(m_box->edit(), QStringLiteral(" "));
   EXPECT_EQ(rowNames(), (std::vector<std::wstring>{L"Flannel shirt", L"Red polo"}));
@@ -134,11 +136,11 @@ TEST_F(SearchPageTest, TheSelectedCollectionScopesTheSearch) {
 
 TEST_F(SearchPageTest, HidingTheResultsEmptiesTheBoxAndTheNextSearchStillWorks) {
   find("red");
-  ASSERT_EQ(middlePage(), KoWardrobeViewBase::kSearchResultsPage);
-  m_page->routeCommand(kCmdHideSearchResults);
+  ASSERT_EQ(middlePage(), WardrobePage::kSearchResultsPage);
+  test::trigger(m_page->searchResults(), kCmdHideSearchResults);
   EXPECT_TRUE(m_box->text().isEmpty());
   EXPECT_EQ(m_results->rowCount(), 0);
-  EXPECT_EQ(middlePage(), KoWardrobeViewBase::kItemListPage);
+  EXPECT_EQ(middlePage(), WardrobePage::kItemListPage);
   find("polo");
   EXPECT_EQ(rowNames(), std::vector<std::wstring>{L"Red polo"});
 }

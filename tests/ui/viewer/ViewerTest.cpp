@@ -11,12 +11,12 @@
 #include "TempDir.h"
 #include "TestFiles.h"
 #include "TryWait.h"
-#include "ui/frame/KoViewBase.h"
-#include "ui/frame/MainFrame.h"
+#include "ui/frame/MainView.h"
+#include "ui/frame/MainWindow.h"
 #include "ui/frame/WardrobeLifecycle.h"
-#include "ui/page/KoWardrobeViewBase.h"
-#include "ui/viewer/KoImgViewCtrl.h"
-#include "ui/viewer/KoTogViewerBase.h"
+#include "ui/page/WardrobePage.h"
+#include "ui/viewer/PhotoCanvas.h"
+#include "ui/viewer/PhotoViewer.h"
 #include "ui/viewer/ViewerDecoding.h"
 #include "wardrobe/Wardrobe.h"
 #include "wardrobe/WardrobeFile.h"
@@ -24,14 +24,14 @@
 namespace tavoro::ui {
 namespace {
 
-using State = KoImgViewCtrl::State;
+using State = PhotoCanvas::State;
 
 class ViewerTest : public ::testing::Test {
  protected:
   void SetUp() override {
     host.resize(400, 300);
     covered = new QLineEdit(&host);
-    viewer = new KoTogViewerBase(&host);
+    viewer = new PhotoViewer(&host);
     viewer->setCoveredView(covered);
     host.show();
     host.activateWindow();
@@ -42,7 +42,7 @@ class ViewerTest : public ::testing::Test {
       test::writeFile(photos.back(), test::jpegBytes(40 + 10 * i, 30, i));
     }
   }
-  KoImgViewCtrl* view() const { return viewer->imageView(); }
+  PhotoCanvas* view() const { return viewer->imageView(); }
   void sendKey(Qt::Key key, bool autoRepeat = false) {
     QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, QString(), autoRepeat);
     QApplication::sendEvent(view(), &press);
@@ -58,7 +58,7 @@ class ViewerTest : public ::testing::Test {
   std::vector<std::wstring> photos;
   QWidget host;
   QLineEdit* covered = nullptr;
-  KoTogViewerBase* viewer = nullptr;
+  PhotoViewer* viewer = nullptr;
 };
 
 TEST_F(ViewerTest, PagingKeysWithOneTwoAndThreePhotos) {
@@ -180,8 +180,8 @@ TEST_F(FrameViewerTest, TheViewerTakesTheViewsPlaceAndClosingTheWindowClosesItFi
   auto frame = makeFrame();
   start(*frame);
   ASSERT_TRUE(frame->lifecycle().openWardrobe(wardrobe.wardrobeFilePath(), false, true));
-  KoWardrobeViewBase* page = frame->clientView()->wardrobeView();
-  auto* viewer = test::findWidget<KoTogViewerBase>(frame.get(), QStringLiteral("KoTogViewerBase"));
+  WardrobePage* page = frame->clientView()->wardrobeView();
+  auto* viewer = test::findWidget<PhotoViewer>(frame.get(), QStringLiteral("PhotoViewer"));
   EXPECT_FALSE(viewer->isVisible());
 
   // The item without a photo is left out of the pages.

@@ -1,0 +1,246 @@
+#include "ui/controls/CommandBar.h"
+
+#include <algorithm>
+
+#include <QHelpEvent>
+#include <QLinearGradient>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QToolTip>
+
+#include "ui/common/QtText.h"
+#include "ui/common/UiFonts.h"
+#include "ui/menus/CommandIcons.h"
+#include "ui/menus/MenuTables.h"
+
+namespace tavoro::ui {
+
+namespace {
+
+constexpr int kOuterMargin = 6;
+constexpr int kButtonGap = 2;
+constexpr int kGroupGap = 16;
+constexpr int kButtonTop = 3;
+constexpr int kButtonHeight = 25;
+constexpr int kPadding = 7;
+constexpr int kIconGap = 5;
+
+const QColor kTextColour(61, 75, 102);
+const QColor kGreyText(160, 166, 178);
+
+}  // namespace
+
+CommandBar::CommandBar(int menuResourceId, QWidget* parent) : QWidget(parent) {
+  setObjectName(QStringLiteral("CommandBar"));
+  setMouseTracking(true);
+  setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+  const MenuTable* table = findMenuTable(menuResourceId);
+  if (!table) return;
+  int items = 0;
+  for (const MenuEntry& entry : table->entries) items += entry.id != 0 ? 1 : 0;
+  bool secondGroup = false;
+  int index = 0;
+  for (const MenuEntry& entry : table->entries) {
+    if (entry.id == 0) {
+      secondGroup = true;
+      continue;
+    }
+    Button button;
+    button.id = entry.id;
+    button.text = toQString(entry.label);
+    button.secondGroup = secondGroup;
+    button.labelled = items < 3 || index < items - 2;
+    if (!button.labelled) button.tooltip = button.text;
+    m_buttons.push_back(button);
+    ++index;
+  }
+  relayout();
+}
+
+int CommandBar::buttonWidth(const Button& button) const {
+  const bool hasIcon = commandIconCell(button.id) >= 0;
+  int width = 2 * kPadding + (hasIcon ? kCommandIconSize : 0);
+  if (button.labelled && !button.compact)
+    width += (hasIcon ? kIconGap : 0) + QFontMetrics(UiFont()).horizontalAdvance(button.text);
+  return width;
+}
+
+int CommandBar::neededWidth() const {
+  int width = 2 * kOuterMargin + kGroupGap;
+  for (const Button& button : m_buttons) width += buttonWidth(button) + kButtonGap;
+  return width;
+}
+
+void CommandBar::relayout() {
+  // Labels go one by one until both groups fit: the second group's first, as
+  // it holds the less used commands, then the first group's from its end. A
+  // button without an icon keeps its label, or it would show nothing.
+  std::vector<size_t> shedding;
+  for (size_t i = 0; i < m_buttons.size(); ++i)
+    if (m_buttons[i].secondGroup) shedding.push_back(i);
+  for (size_t i = m_buttons.size(); i-- > 0;)
+    if (!m_buttons[i].secondGroup) shedding.push_back(i);
+  for (Button& button : m_buttons) button.compact = false;
+  int needed = neededWidth();
+  for (size_t i : shedding) {
+    if (needed <= width()) break;
+    Button& button = m_buttons[i];
+    if (!button.labelled || commandIconCell(button.id) < 0) continue;
+    const int labelledWidth = buttonWidth(button);
+    button.compact = true;
+    needed -= labelledWidth - buttonWidth(button);
+  }
+
+  m_rects.assign(m_buttons.size(), QRect());
+  int left = kOuterMargin;
+  for (size_t i = 0; i < m_buttons.size(); ++i) {
+    if (m_buttons[i].secondGroup) continue;
+    const int width = buttonWidth(m_buttons[i]);
+    m_rects[i] = QRect(left, kButtonTop, width, kButtonHeight);
+    left += width + kButtonGap;
+  }
+  // Right-aligned, but never over the first group: a bar narrower than even
+  // the icons cuts the second group off at its right edge instead.
+  int secondGroupWidth = 0;
+  for (const Button& button : m_buttons)
+    if (button.secondGroup) secondGroupWidth += buttonWidth(button) + kButtonGap;
+  int right = std::max(width() - kOuterMargin, left - kButtonGap + kGroupGap + secondGroupWidth - kButtonGap);
+  for (size_t i = m_buttons.size(); i-- > 0;) {
+    if (!m_buttons[i].secondGroup) continue;
+    const int width = buttonWidth(m_buttons[i]);
+    m_rects[i] = QRect(right - width, kButtonTop, width, kButtonHeight);
+    right -= width + kButtonGap;
+  }
+  update();
+}
+
+void CommandBar::bindActions(const QList<QAction*>& actions) {
+  for (size_t i = 0; i < m_buttons.size(); ++i) {
+    Button& button = m_buttons[i];
+    for (QAction* action : actions) {
+      if (action->isSeparator() || action->data().toInt() != button.id) continue;
+      button.action = action;
+      connect(action, &QAction::changed, this, [this, i, action] { setButtonEnabled(i, action->isEnabled()); });
+      setButtonEnabled(i, action->isEnabled());
+      break;
+    }
+    if (!button.action) setButtonEnabled(i, false);
+  }
+}
+
+void CommandBar::setButtonEnabled(size_t index, bool enabled) {
+  Button& button = m_buttons[index];
+  if (button.enabled == enabled) return;
+  button.enabled = enabled;
+  if (index < m_rects.size()) update(m_rects[index]);
+}
+
+bool CommandBar::isButtonEnabled(int commandId) const {
+  for (const Button& button : m_buttons)
+    if (button.id == commandId) return button.enabled;
+  return false;
+}
+
+QRect CommandBar::buttonRect(int commandId) const {
+  for (size_t i = 0; i < m_buttons.size(); ++i)
+    if (m_buttons[i].id == commandId) return m_rects[i];
+  return QRect();
+}
+
+QSize CommandBar::sizeHint() const {
+  int width = 2 * kOuterMargin + kGroupGap;
+  for (const Button& button : m_buttons) {
+    Button labelled = button;
+    labelled.compact = false;
+    width += buttonWidth(labelled) + kButtonGap;
+  }
+  return QSize(width, kHeight);
+}
+
+int CommandBar::buttonAt(QPoint pos) const {
+  for (size_t i = 0; i < m_rects.size(); ++i)
+    if (m_rects[i].contains(pos)) return static_cast<int>(i);
+  return -1;
+}
+
+void CommandBar::setHot(int index) {
+  if (index == m_hot) return;
+  if (m_hot >= 0) update(m_rects[static_cast<size_t>(m_hot)]);
+  m_hot = index;
+  if (m_hot >= 0) update(m_rects[static_cast<size_t>(m_hot)]);
+}
+
+bool CommandBar::event(QEvent* event) {
+  if (event->type() == QEvent::ToolTip) {
+    auto* help = static_cast<QHelpEvent*>(event);
+    const int index = buttonAt(help->pos());
+    const Button* button = index >= 0 ? &m_buttons[static_cast<size_t>(index)] : nullptr;
+    const QString text = !button ? QString() : button->compact ? button->text : button->tooltip;
+    if (!text.isEmpty())
+      QToolTip::showText(help->globalPos(), text, this, m_rects[static_cast<size_t>(index)]);
+    else
+      QToolTip::hideText();
+    return true;
+  }
+  return QWidget::event(event);
+}
+
+void CommandBar::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  QLinearGradient background(0, 0, 0, height());
+  background.setColorAt(0, QColor(252, 253, 255));
+  background.setColorAt(1, QColor(233, 238, 246));
+  painter.fillRect(rect(), background);
+  painter.fillRect(QRect(0, height() - 1, width(), 1), QColor(196, 206, 222));
+
+  for (size_t i = 0; i < m_buttons.size(); ++i) {
+    const Button& button = m_buttons[i];
+    const QRect rect = m_rects[i];
+    const int index = static_cast<int>(i);
+    if (button.enabled && (index == m_hot || index == m_pressed)) {
+      const bool down = index == m_pressed && index == m_hot;
+      painter.setRenderHint(QPainter::Antialiasing);
+      painter.setPen(down ? QColor(126, 146, 184) : QColor(160, 178, 210));
+      painter.setBrush(down ? QColor(200, 213, 236) : QColor(223, 232, 248));
+      painter.drawRoundedRect(QRectF(rect).adjusted(0.5, 0.5, -0.5, -0.5), 3, 3);
+      painter.setRenderHint(QPainter::Antialiasing, false);
+    }
+    int x = rect.left() + kPadding;
+    const QPixmap icon = commandIcon(button.id, !button.enabled);
+    if (!icon.isNull()) {
+      painter.drawPixmap(x, rect.top() + (rect.height() - icon.height()) / 2, icon);
+      x += icon.width() + kIconGap;
+    }
+    if (button.labelled && !button.compact) {
+      painter.setFont(UiFont());
+      painter.setPen(button.enabled ? kTextColour : kGreyText);
+      painter.drawText(QRect(x, rect.top(), rect.right() - x, rect.height()),
+                       Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, button.text);
+    }
+  }
+}
+
+void CommandBar::resizeEvent(QResizeEvent*) { relayout(); }
+
+void CommandBar::mousePressEvent(QMouseEvent* event) {
+  if (event->button() != Qt::LeftButton) return;
+  const int index = buttonAt(event->position().toPoint());
+  if (index < 0 || !m_buttons[static_cast<size_t>(index)].enabled) return;
+  m_pressed = index;
+  update(m_rects[static_cast<size_t>(index)]);
+}
+
+void CommandBar::mouseReleaseEvent(QMouseEvent* event) {
+  if (event->button() != Qt::LeftButton || m_pressed < 0) return;
+  const int pressed = m_pressed;
+  m_pressed = -1;
+  update(m_rects[static_cast<size_t>(pressed)]);
+  const Button& button = m_buttons[static_cast<size_t>(pressed)];
+  if (buttonAt(event->position().toPoint()) == pressed && button.enabled && button.action) button.action->trigger();
+}
+
+void CommandBar::mouseMoveEvent(QMouseEvent* event) { setHot(buttonAt(event->position().toPoint())); }
+
+void CommandBar::leaveEvent(QEvent*) { setHot(-1); }
+
+}  // namespace tavoro::ui
