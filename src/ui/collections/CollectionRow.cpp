@@ -1,4 +1,5 @@
 #include "ui/collections/CollectionRow.h"
+#include "ui/common/CoreTexts.h"
 
 #include <QLinearGradient>
 #include <QPainter>
@@ -84,7 +85,7 @@ void CollectionRow::paint(QPainter& painter, const QRect& rect, const State& sta
   painter.setFont(font);
   painter.setPen(isPlaceholder() ? kPlaceholderColour : kNameColour);
   const QRect textRect(textLeft, rect.top(), qMax(0, textRight - textLeft), rect.height());
-  const QString text = QFontMetrics(font).elidedText(toQString(m_collection->name()), Qt::ElideRight, textRect.width());
+  const QString text = QFontMetrics(font).elidedText(displayName(*m_collection), Qt::ElideRight, textRect.width());
   painter.drawText(textRect, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, text);
 }
 

@@ -47,7 +47,7 @@ CommandBar::CommandBar(int menuResourceId, QWidget* parent) : QWidget(parent) {
     }
     Button button;
     button.id = entry.id;
-    button.text = toQString(entry.label);
+    button.text = menuLabel(entry);
     button.secondGroup = secondGroup;
     button.labelled = items < 3 || index < items - 2;
     if (!button.labelled) button.tooltip = button.text;

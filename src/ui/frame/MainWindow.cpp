@@ -1,4 +1,5 @@
 #include "ui/frame/MainWindow.h"
+#include "ui/common/CoreTexts.h"
 
 #include <QAbstractEventDispatcher>
 #include <QAction>
@@ -53,7 +54,7 @@ MainWindow::MainWindow()
       m_session(std::make_unique<WardrobeSession>()),
       m_lifecycle(std::make_unique<WardrobeLifecycle>(*this)) {
   setObjectName(QStringLiteral("MainWindow"));
-  setWindowTitle(toQString(kTitle));
+  setWindowTitle(toQString(programCaption()));
   setWindowIcon(QIcon(resourcePixmap(Picture::ProgramIcon)));
   setAttribute(Qt::WA_OpaquePaintEvent);
 
@@ -329,7 +330,7 @@ void MainWindow::hideWardrobeTab() {
 int MainWindow::selectedTab() const { return m_clientView ? m_clientView->selectedTab() : 0; }
 
 QString MainWindow::titleText() const {
-  std::wstring title = kTitle;
+  std::wstring title = programCaption();
   if (const Wardrobe* open = wardrobe()) title += formatPlaceholder(L" - [%1]", open->name());
   return toQString(title);
 }

@@ -1,4 +1,6 @@
 #include "ui/home/NavigationLink.h"
+#include "ui/common/UiText.h"
+#include "ui/common/CoreTexts.h"
 
 #include <QHelpEvent>
 #include <QMouseEvent>
@@ -69,9 +71,9 @@ bool NavigationLink::activate() {
   if (openAddress(m_address)) return true;
   if (m_address.startsWith(QStringLiteral("mailto:"), Qt::CaseInsensitive))
     showMessage(this,
-                L"Tavoro failed to launch your default Email program, which hasn't\nbeen specified or installed in "
-                L"your system.\n\n",
-                L"Tavoro Wardrobe Manager", kMbOk | kMbIconInformation);
+                uiText(tr("Tavoro failed to launch your default Email program, which hasn't\nbeen specified or "
+                          "installed in your system.\n\n")),
+                programCaption(), kMbOk | kMbIconInformation);
   return false;
 }
 

@@ -1,4 +1,5 @@
 #include "ui/search/SearchBox.h"
+#include "ui/common/CoreTexts.h"
 
 #include <QAction>
 #include <QApplication>
@@ -99,7 +100,7 @@ void SearchBox::setCollection(Collection* collection) {
 }
 
 QString SearchBox::cueText() const {
-  return QStringLiteral("Search ") + (m_collection ? toQString(m_collection->name()) : QString());
+  return tr("Search %1").arg(m_collection ? displayName(*m_collection) : QString());
 }
 
 void SearchBox::activate() {

@@ -1,4 +1,6 @@
 #include "ui/search/SearchResultList.h"
+#include "ui/common/UiText.h"
+#include "ui/common/CoreTexts.h"
 
 #include <QApplication>
 #include <QContextMenuEvent>
@@ -22,7 +24,6 @@ namespace tavoro::ui {
 
 namespace {
 
-constexpr const wchar_t* kCaption = L"Tavoro Wardrobe Manager";
 const QColor kEmptyText(160, 160, 160);
 
 const Collection* collectionOf(const Item* item) {
@@ -167,7 +168,7 @@ void SearchResultList::paintBackground(QPainter& painter, const QRect& area) {
   painter.setFont(UiFont());
   painter.setPen(kEmptyText);
   const QString text =
-      painter.fontMetrics().elidedText(QStringLiteral("No items match your search."), Qt::ElideRight, first.width());
+      painter.fontMetrics().elidedText(tr("No items match your search."), Qt::ElideRight, first.width());
   painter.drawText(first, Qt::AlignCenter | Qt::TextSingleLine, text);
 }
 
@@ -175,11 +176,11 @@ void SearchResultList::paintBackground(QPainter& painter, const QRect& area) {
 
 void SearchResultList::makeActions() {
   // "Add to Combination" is in the menu, doing nothing yet.
-  addCommandAction(this, kCmdAddToCombination, QStringLiteral("Add to Combination"), [] {});
-  addCommandAction(this, kCmdDelete, QStringLiteral("Delete"), [this] { deleteSelected(); });
-  addCommandAction(this, kCmdRenameResult, QStringLiteral("Rename"), [this] { startRename(); });
-  addCommandAction(this, kCmdSelectAllResults, QStringLiteral("Select All"), [this] { selectAll(true); });
-  addCommandAction(this, kCmdSelectInverseResults, QStringLiteral("Select Inverse"),
+  addCommandAction(this, kCmdAddToCombination, tr("Add to Combination"), [] {});
+  addCommandAction(this, kCmdDelete, tr("Delete"), [this] { deleteSelected(); });
+  addCommandAction(this, kCmdRenameResult, tr("Rename"), [this] { startRename(); });
+  addCommandAction(this, kCmdSelectAllResults, tr("Select All"), [this] { selectAll(true); });
+  addCommandAction(this, kCmdSelectInverseResults, tr("Select Inverse"),
                    [this] { invertSelection(true); });
   updateActions();
 }
@@ -212,11 +213,11 @@ void SearchResultList::deleteSelected() {
   std::wstring question;
   std::wstring caption;
   if (selected.size() == 1) {
-    question = L"Are you sure you want to delete \"" + resultRow(selected.front())->item()->name() + L"\"?";
-    caption = L"Confirm Item Delete";
+    question = uiText(tr("Are you sure you want to delete \"%1\"?"), {resultRow(selected.front())->item()->name()});
+    caption = uiText(tr("Confirm Item Delete"));
   } else {
-    question = L"Are you sure you want to delete these " + std::to_wstring(selected.size()) + L" items?";
-    caption = L"Confirm Multiple Item Delete";
+    question = uiText(tr("Are you sure you want to delete these %n items?", nullptr, static_cast<int>(selected.size())));
+    caption = uiText(tr("Confirm Multiple Item Delete"));
   }
   QPointer<SearchResultList> self(this);
   const int answer = showMessage(this, question, caption, kMbQuestion);
@@ -232,9 +233,13 @@ void SearchResultList::deleteSelected() {
     if (!report.clean()) {
       std::wstring folders;
       for (const std::wstring& folder : report.foldersKept) folders += L"\n" + folder;
-      const std::wstring what = items.size() == 1 ? L"The item \"" + lastName + L"\" was deleted, but some of its files"
-                                                  : std::wstring(L"The items were deleted, but some of their files");
-      showMessage(this, what + L" could not be deleted. They are still in:\n" + folders, kCaption,
+      const std::wstring what =
+          items.size() == 1
+              ? uiText(tr("The item \"%1\" was deleted, but some of its files could not be deleted. They are still "
+                          "in:\n"),
+                       {lastName})
+              : uiText(tr("The items were deleted, but some of their files could not be deleted. They are still in:\n"));
+      showMessage(this, what + folders, programCaption(),
                   kMbOk | kMbIconWarning);
       if (!self) return;
     }

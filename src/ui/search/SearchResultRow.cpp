@@ -1,4 +1,5 @@
 #include "ui/search/SearchResultRow.h"
+#include "ui/common/CoreTexts.h"
 
 #include <QPainter>
 
@@ -94,7 +95,7 @@ void SearchResultRow::paint(QPainter& painter, const QRect& rect, const State& s
       const QFont& font = UiFont();
       painter.setFont(font);
       painter.setPen(kCollection);
-      const QString label = toQString(formatPlaceholder(L"(%1)", collection->name()));
+      const QString label = QStringLiteral("(%1)").arg(displayName(*collection));
       painter.drawText(after, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
                        QFontMetrics(font).elidedText(label, Qt::ElideRight, after.width()));
     }

@@ -1,4 +1,6 @@
 #include "ui/tags/TagRow.h"
+#include "ui/common/CoreTexts.h"
+#include <QCoreApplication>
 
 #include <QFontMetrics>
 #include <QPainter>
@@ -61,7 +63,7 @@ void TagRow::paint(QPainter& painter, const QRect& rect, const State& state) con
   if (isPlaceholder()) {
     painter.setFont(faintFont());
     painter.setPen(kFaint);
-    const QString text = toQString(m_tag->name()) + QLatin1Char(' ');
+    const QString text = displayName(*m_tag) + QLatin1Char(' ');
     painter.drawText(nameRect, align, QFontMetrics(faintFont()).elidedText(text, Qt::ElideRight, nameRect.width()));
     return;
   }
@@ -81,7 +83,7 @@ void TagRow::paint(QPainter& painter, const QRect& rect, const State& state) con
     painter.setPen(kFaint);
     painter.setOpacity(m_look.hintAlpha / 255.0);
     painter.drawText(valueRect.translated(-2, 1), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
-                     QStringLiteral("Click to edit"));
+                     QCoreApplication::translate("TagRow", "Click to edit"));
     painter.setOpacity(1.0);
   }
 }
