@@ -278,7 +278,7 @@ void CollectionPane::updateActions(int contextRow) {
 }
 
 void CollectionPane::contextMenuEvent(QContextMenuEvent* event) {
-  const QPoint at = event->reason() == QContextMenuEvent::Keyboard ? QPoint(-1, -1) : event->pos();
+  const QPoint at = event->reason() == QContextMenuEvent::Keyboard ? keyboardMenuPoint() : event->pos();
   showContextMenu(at, contextMenuPosition(viewport(), *event));
 }
 

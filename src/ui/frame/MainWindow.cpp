@@ -23,6 +23,10 @@
 #include "ui/dialogs/AboutDialog.h"
 #include "ui/frame/Accelerators.h"
 #include "ui/frame/WindowKeyFilter.h"
+#include "ui/keyboard/ContextMenuKeys.h"
+#include "ui/keyboard/TabOrder.h"
+#include "ui/accessibility/Accessibility.h"
+#include "ui/accessibility/ControlNames.h"
 #include "ui/frame/MainView.h"
 #include "ui/page/WardrobePage.h"
 #include "ui/search/SearchBox.h"
@@ -73,6 +77,12 @@ MainWindow::MainWindow()
   m_viewer->setCoveredView(m_clientView);
   connect(m_clientView, &MainView::viewerRequested, this, &MainWindow::openViewer);
   new WindowKeyFilter(this);
+  // Keyboard and screen reader: every pane reached by Tab in order, every
+  // context menu by Shift+F10 or the menu key, every control named.
+  new ContextMenuKeys(this);
+  arrangeTabOrder(m_clientView);
+  installAccessibility();
+  nameControls(m_clientView);
   // The photos shown belong to the wardrobe that goes.
   connect(m_session.get(), &WardrobeSession::wardrobeAboutToClose, m_viewer, &PhotoViewer::close);
   connect(m_session.get(), &WardrobeSession::wardrobeOpened, this, &MainWindow::updateTitle);

@@ -3,6 +3,7 @@
 #include "ui/common/CoreTexts.h"
 
 #include <QHelpEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
@@ -29,6 +30,7 @@ NavigationLink::NavigationLink(QWidget* parent, int controlId, const QString& te
       m_flags(flags) {
   setObjectName(QStringLiteral("NavigationLink"));
   setCursor(Qt::PointingHandCursor);
+  setFocusPolicy(Qt::TabFocus);
   setAttribute(Qt::WA_OpaquePaintEvent);
   resize(preferredSize());
 }
@@ -110,7 +112,26 @@ void NavigationLink::paintEvent(QPaintEvent*) {
   painter.setFont(m_hot ? UiFontLink() : UiFont());
   painter.setPen(m_hot ? kHoverColour : kTextColour);
   painter.drawText(QRect(x, 0, width() - x, height()), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, m_text);
+  if (hasFocus()) {
+    QPen pen(m_hot ? kHoverColour : kTextColour);
+    pen.setStyle(Qt::DotLine);
+    painter.setPen(pen);
+    painter.drawRect(textRect().adjusted(0, 0, -1, -1));
+  }
 }
+
+void NavigationLink::keyPressEvent(QKeyEvent* event) {
+  const int key = event->key();
+  if ((key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) && event->modifiers() == Qt::NoModifier) {
+    if (!event->isAutoRepeat()) activate();
+    return;
+  }
+  QWidget::keyPressEvent(event);
+}
+
+void NavigationLink::focusInEvent(QFocusEvent*) { update(); }
+
+void NavigationLink::focusOutEvent(QFocusEvent*) { update(); }
 
 void NavigationLink::enterEvent(QEnterEvent*) { setHot(true); }
 

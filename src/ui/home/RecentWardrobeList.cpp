@@ -39,6 +39,8 @@ class RecentWardrobeRow : public ListBoxRow {
 
   const std::wstring& name() const { return m_name; }
   const std::wstring& path() const { return m_path; }
+  QString accessibleName() const override { return toQString(m_name); }
+  QString accessibleDescription() const override { return toQString(m_path); }
 
   void paint(QPainter& painter, const QRect& rect, const State& state) const override {
     const int l = rect.left();
@@ -140,7 +142,7 @@ void RecentWardrobeList::makeActions() {
 
 void RecentWardrobeList::contextMenuEvent(QContextMenuEvent* event) {
   if (rowCount() == 0) return;
-  const bool onRow = event->reason() != QContextMenuEvent::Keyboard && rowAt(event->pos()) >= 0;
+  const bool onRow = rowAt(event->reason() == QContextMenuEvent::Keyboard ? keyboardMenuPoint() : event->pos()) >= 0;
   findCommandAction(this, kCmdOpenRecent)->setEnabled(onRow);
   findCommandAction(this, kCmdCopyPathToClipboard)->setEnabled(onRow);
   findCommandAction(this, kCmdClearRecentList)->setEnabled(rowCount() > 0);

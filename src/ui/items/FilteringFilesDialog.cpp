@@ -37,6 +37,8 @@ FilteringFilesDialog::FilteringFilesDialog(ImportList paths, QWidget* owner)
   m_count->setGeometry(line.left() + labelWidth, line.top(), line.width() - labelWidth, line.height());
   m_cancel->setObjectName(QStringLiteral("CancelButton"));
   m_cancel->setGeometry(dluRect(118, 24, 50, 14));
+  // Its one button is its default: Enter asks to cancel as Escape does.
+  m_cancel->setDefault(true);
   connect(m_cancel, &QPushButton::clicked, this, &FilteringFilesDialog::reject);
 
   m_timer.setInterval(kTickMs);

@@ -96,6 +96,8 @@ QString SearchBox::text() const {
 
 void SearchBox::setCollection(Collection* collection) {
   m_collection = collection;
+  // A screen reader says the cue of the field it reads, as the box shows it.
+  m_edit->setAccessibleDescription(cueText());
   update();
 }
 

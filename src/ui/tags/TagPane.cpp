@@ -3,6 +3,7 @@
 #include "ui/common/CoreTexts.h"
 
 #include <QContextMenuEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
@@ -296,6 +297,32 @@ void TagPane::mouseDoubleClickEvent(QMouseEvent* event) {
     startNameEdit(index);
 }
 
+void TagPane::keyPressEvent(QKeyEvent* event) {
+  const bool plain = (event->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier)) == 0;
+  const int index = focusRow();
+  if (plain && (event->key() == Qt::Key_Left || event->key() == Qt::Key_Right)) {
+    m_valueColumn = event->key() == Qt::Key_Right;
+    viewport()->update();
+    return;
+  }
+  const bool edit = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter || event->key() == Qt::Key_F2;
+  if (plain && edit && tagRow(index) && !tagRow(index)->isPlaceholder() && isWellFormed() && index != editedRow()) {
+    if (m_valueColumn) {
+      selectRowAlone(index);
+      startValueEdit(index);
+    } else {
+      startNameEdit(index);
+    }
+    return;
+  }
+  RowList::keyPressEvent(event);
+}
+
+QRect TagPane::focusFrame(int index) const {
+  const QRect whole = rowRect(index);
+  return m_valueColumn ? TagRow::valueCell(whole) : QRect(whole.left(), whole.top(), TagRow::kNameWidth, whole.height());
+}
+
 void TagPane::mouseMoveEvent(QMouseEvent* event) {
   RowList::mouseMoveEvent(event);
   m_mouseInside = true;
@@ -383,7 +410,7 @@ void TagPane::updateActions(int contextRow) {
 }
 
 void TagPane::contextMenuEvent(QContextMenuEvent* event) {
-  const QPoint at = event->reason() == QContextMenuEvent::Keyboard ? QPoint(-1, -1) : event->pos();
+  const QPoint at = event->reason() == QContextMenuEvent::Keyboard ? keyboardMenuPoint() : event->pos();
   showContextMenu(at, contextMenuPosition(viewport(), *event));
 }
 

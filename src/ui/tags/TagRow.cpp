@@ -88,4 +88,12 @@ void TagRow::paint(QPainter& painter, const QRect& rect, const State& state) con
   }
 }
 
+QString TagRow::accessibleName() const { return displayName(*m_tag); }
+
+QString TagRow::accessibleDescription() const {
+  if (isPlaceholder() || !m_look.item) return QString();
+  const std::wstring value = m_look.item->records().get(m_tag->id());
+  return value.empty() ? QCoreApplication::translate("TagRow", "no value") : toQString(value);
+}
+
 }  // namespace tavoro::ui

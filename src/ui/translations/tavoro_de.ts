@@ -9,6 +9,107 @@
     </message>
 </context>
 <context>
+    <name>Accessibility</name>
+    <message>
+        <source>Collections</source>
+        <translation>Sammlungen</translation>
+    </message>
+    <message>
+        <source>Tags</source>
+        <translation>Merkmale</translation>
+    </message>
+    <message>
+        <source>Search results</source>
+        <translation>Suchergebnisse</translation>
+    </message>
+    <message>
+        <source>Recent wardrobes</source>
+        <translation>Zuletzt geöffnete Garderoben</translation>
+    </message>
+    <message>
+        <source>Search suggestions</source>
+        <translation>Suchvorschläge</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Help and information</source>
+        <translation>Hilfe und Informationen</translation>
+    </message>
+    <message>
+        <source>Wardrobe</source>
+        <translation>Garderobe</translation>
+    </message>
+    <message>
+        <source>Items</source>
+        <translation>Teile</translation>
+    </message>
+    <message>
+        <source>Details</source>
+        <translation>Details</translation>
+    </message>
+    <message>
+        <source>Header</source>
+        <translation>Kopfzeile</translation>
+    </message>
+    <message>
+        <source>Photo viewer</source>
+        <translation>Fotoanzeige</translation>
+    </message>
+    <message>
+        <source>No photo</source>
+        <translation>Kein Foto</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 von %2</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Suchen</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>Seiten</translation>
+    </message>
+    <message>
+        <source>Commands</source>
+        <translation>Befehle</translation>
+    </message>
+    <message>
+        <source>Clear search</source>
+        <translation>Suche leeren</translation>
+    </message>
+    <message>
+        <source>Search options</source>
+        <translation>Suchoptionen</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Tag name</source>
+        <translation>Name des Merkmals</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Wert</translation>
+    </message>
+</context>
+<context>
+    <name>CollectionRow</name>
+    <message numerus="yes">
+        <source>%n items</source>
+        <translation>
+            <numerusform>%n Teil</numerusform>
+            <numerusform>%n Teile</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>CoreTexts</name>
     <message>
         <source>Tavoro Wardrobe Manager</source>
@@ -491,6 +592,10 @@ So geht es:
     <message>
         <source>Click to edit</source>
         <translation>Zum Bearbeiten klicken</translation>
+    </message>
+    <message>
+        <source>no value</source>
+        <translation>kein Wert</translation>
     </message>
 </context>
 <context>
