@@ -6,6 +6,7 @@
 #include <functional>
 #include <map>
 
+#include "ui/accessibility/Announcements.h"
 #include "ui/accessibility/ControlAccessibles.h"
 #include "ui/common/CoreTexts.h"
 #include "ui/common/QtText.h"
@@ -61,7 +62,10 @@ const char* paneName(const QString& className) {
 }
 
 QString canvasName(const PhotoCanvas* canvas) {
-  return canvas->photoPath().empty() ? QCoreApplication::translate("Accessibility", "No photo") : QFileInfo(toQString(canvas->photoPath())).fileName();
+  const auto* viewer = qobject_cast<const PhotoViewer*>(canvas->parentWidget());
+  if (viewer && viewer->index() >= 0) return viewer->photoName(viewer->index());
+  return canvas->photoPath().empty() ? QCoreApplication::translate("Accessibility", "No photo")
+                                     : QFileInfo(toQString(canvas->photoPath())).fileName();
 }
 
 // "3 of 12": the photo's place among those the viewer pages through.
@@ -93,9 +97,17 @@ QAccessibleInterface* accessibleInterfaceFor(const QString& className, QObject* 
              QCoreApplication::translate("tavoro::ui::SearchResultsBanner", "Search Results");
     });
   }
-  if (auto* canvas = qobject_cast<PhotoCanvas*>(widget))
+  if (auto* canvas = qobject_cast<PhotoCanvas*>(widget)) {
+    // Paging says the new photo's name and place.
+    if (auto* viewer = qobject_cast<PhotoViewer*>(canvas->parentWidget())) {
+      QObject::connect(viewer, &PhotoViewer::photoShown, canvas, [canvas] {
+        QAccessibleEvent renamed(canvas, QAccessible::NameChanged);
+        announce(renamed);
+      });
+    }
     return new DescribedAccessible(canvas, QAccessible::Graphic, [canvas] { return canvasName(canvas); },
                                    [canvas] { return canvasPosition(canvas); });
+  }
   if (auto* preview = qobject_cast<PhotoPreview*>(widget)) {
     return new DescribedAccessible(preview, QAccessible::Graphic, [preview] {
       return preview->item() ? displayName(*preview->item()) : QCoreApplication::translate("Accessibility", "No photo");

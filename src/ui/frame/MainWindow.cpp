@@ -320,13 +320,15 @@ void MainWindow::openViewer(const std::vector<Item*>& items, int index) {
   // The viewer keeps the files' paths, not the items: nothing it holds can
   // go away under it.
   std::vector<std::wstring> photos;
+  std::vector<QString> names;
   int start = -1;
   for (size_t i = 0; i < items.size(); ++i) {
     if (!items[i] || items[i]->photos().count() == 0) continue;
     if (static_cast<int>(i) == index) start = static_cast<int>(photos.size());
     photos.push_back(items[i]->mainPhotoPath());
+    names.push_back(displayName(*items[i]));
   }
-  if (start >= 0) m_viewer->open(std::move(photos), start);
+  if (start >= 0) m_viewer->open(std::move(photos), start, std::move(names));
 }
 
 void MainWindow::showWardrobeTab(bool select) {
