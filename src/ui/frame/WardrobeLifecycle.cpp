@@ -139,7 +139,7 @@ bool WardrobeLifecycle::saveWardrobe() {
   {
     WaitCursor wait;
     path = wardrobe()->wardrobeFilePath();
-    saved = asStatus(writeWardrobe(*wardrobe()), path);
+    saved = m_frame.session().save();
   }
   if (saved) {
     m_frame.recentWardrobes().add(path);

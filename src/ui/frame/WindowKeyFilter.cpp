@@ -8,13 +8,18 @@ namespace tavoro::ui {
 
 namespace {
 
+// The keys a text field handles itself: the clipboard's, and undo and redo
+// of its own typing (not of the wardrobe).
 bool isClipboardKey(const QKeyEvent* event) {
-  if ((event->modifiers() & ~Qt::KeypadModifier) != Qt::ControlModifier) return false;
+  const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+  if (modifiers == (Qt::ControlModifier | Qt::ShiftModifier)) return event->key() == Qt::Key_Z;
+  if (modifiers != Qt::ControlModifier) return false;
   switch (event->key()) {
     case Qt::Key_C:
     case Qt::Key_X:
     case Qt::Key_V:
     case Qt::Key_Z:
+    case Qt::Key_Y:
       return true;
     default:
       return false;

@@ -16,13 +16,11 @@
 #include "ui/menus/PopupMenu.h"
 #include "ui/session/WardrobeSession.h"
 #include "wardrobe/Collection.h"
-#include "wardrobe/RemovalReport.h"
 
 namespace tavoro::ui {
 
 namespace {
 
-constexpr const wchar_t* kCaption = L"Tavoro Wardrobe Manager";
 const QColor kEmptyText(160, 160, 160);
 
 const Collection* collectionOf(const Item* item) {
@@ -203,7 +201,7 @@ void SearchResultList::contextMenuEvent(QContextMenuEvent* event) {
 void SearchResultList::showContextMenu(QPoint globalPos) {
   if (rowCount() == 0) return;
   updateActions();
-  runCommandMenu(kMenuSearchResultsContext, this, globalPos);
+  runCommandMenu(kMenuSearchResultsContext, this, globalPos, 0, true);
 }
 
 void SearchResultList::deleteSelected() {
@@ -225,19 +223,9 @@ void SearchResultList::deleteSelected() {
     // What is selected now; the rows go with the session's news of the items.
     std::vector<Item*> items;
     for (int index : selectedRows()) items.push_back(resultRow(index)->item());
-    const std::wstring lastName = items.empty() ? std::wstring() : items.back()->name();
-    RemovalReport report;
-    if (!m_session.removeItems(items, &report)) return;
+    // Their photos stay on disk until the next save (undo brings them back whole).
+    m_session.removeItems(items);
     if (!self) return;
-    if (!report.clean()) {
-      std::wstring folders;
-      for (const std::wstring& folder : report.foldersKept) folders += L"\n" + folder;
-      const std::wstring what = items.size() == 1 ? L"The item \"" + lastName + L"\" was deleted, but some of its files"
-                                                  : std::wstring(L"The items were deleted, but some of their files");
-      showMessage(this, what + L" could not be deleted. They are still in:\n" + folders, kCaption,
-                  kMbOk | kMbIconWarning);
-      if (!self) return;
-    }
   }
   setFocus(Qt::OtherFocusReason);
 }
