@@ -15,6 +15,8 @@ namespace tavoro::bench {
 
 // Made on first use and kept until exit.
 Wardrobe& searchBenchWardrobe();
+// The same kind of wardrobe with 250,000 items: 2,500 collections of 100.
+Wardrobe& searchBenchWardrobeLarge();
 // Label and query text.
 const std::vector<std::pair<const char*, std::wstring>>& searchBenchQueries();
 
