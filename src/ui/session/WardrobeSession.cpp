@@ -19,12 +19,6 @@ Collection* collectionOf(const Item* item) {
   return list ? list->collection() : nullptr;
 }
 
-// The file functions' answer as a status, whether they say why or only whether.
-[[maybe_unused]] Status asStatus(Status status, std::wstring_view) { return status; }
-[[maybe_unused]] Status asStatus(bool done, std::wstring_view path) {
-  return done ? Status() : Status::failure(path, "failed");
-}
-
 // An item's values in their order, as the history keeps them.
 WardrobeSession::Values valuesOf(const Item& item) {
   WardrobeSession::Values values;
@@ -88,7 +82,7 @@ void WardrobeSession::close() {
 
 Status WardrobeSession::save() {
   if (!m_wardrobe) return {};
-  Status written = asStatus(writeWardrobe(*m_wardrobe), m_wardrobe->wardrobeFilePath());
+  Status written = writeWardrobe(*m_wardrobe);
   if (written) m_trash.empty();
   return written;
 }
