@@ -1,7 +1,11 @@
 #include "ui/frame/WindowKeyFilter.h"
 
 #include <QApplication>
+#include <QAbstractSpinBox>
 #include <QKeyEvent>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTextEdit>
 #include <QWidget>
 
 namespace tavoro::ui {
@@ -26,6 +30,15 @@ bool isClipboardKey(const QKeyEvent* event) {
   }
 }
 
+// A field the user types text into. Input methods alone do not make one:
+// item views take them too (for their in-place editor), and their clipboard
+// and undo keys belong to the window's commands.
+bool isTextField(const QWidget* widget) {
+  if (qobject_cast<const QLineEdit*>(widget) || qobject_cast<const QAbstractSpinBox*>(widget)) return true;
+  if (qobject_cast<const QTextEdit*>(widget) || qobject_cast<const QPlainTextEdit*>(widget)) return true;
+  return false;
+}
+
 }  // namespace
 
 WindowKeyFilter::WindowKeyFilter(QWidget* frame) : QObject(frame), m_frame(frame) { qApp->installEventFilter(this); }
@@ -38,8 +51,8 @@ bool WindowKeyFilter::eventFilter(QObject* watched, QEvent* event) {
   // window's accelerator. Text fields are the widgets that take text input.
   if (event->type() == QEvent::ShortcutOverride) {
     auto* widget = qobject_cast<QWidget*>(watched);
-    if (widget && widget != m_frame && m_frame->isAncestorOf(widget) &&
-        widget->testAttribute(Qt::WA_InputMethodEnabled) && isClipboardKey(static_cast<QKeyEvent*>(event))) {
+    if (widget && widget != m_frame && m_frame->isAncestorOf(widget) && isTextField(widget) &&
+        isClipboardKey(static_cast<QKeyEvent*>(event))) {
       event->accept();
       return true;
     }
