@@ -2,6 +2,10 @@
 // item with five tag values: parse + run over "All Collections" for typical
 // queries, rowMarkup for the first 100 results, and a floor for each query
 // (lowering every searched text and std::wstring::find of each term value).
+// At 250,000 items (2,500 collections of 100): the scan on one thread and
+// shared among the cores, and each query typed a key at a time, every key a
+// full scan or, where the new query narrows the last, a scan of the last
+// key's results (the mean per key).
 #include <benchmark/benchmark.h>
 
 #include <string>
@@ -11,6 +15,7 @@
 #include "search/QueryParser.h"
 #include "search/SearchChars.h"
 #include "search/SearchEngine.h"
+#include "search/SearchScan.h"
 #include "wardrobe/Wardrobe.h"
 
 namespace {
@@ -70,6 +75,50 @@ void rowMarkupFirst100(benchmark::State& state, const std::wstring& query) {
   }
   state.counters["rows"] = static_cast<double>(rows);
 }
+
+void scanLarge(benchmark::State& state, const std::wstring& query, unsigned threads) {
+  Wardrobe& wardrobe = bench::searchBenchWardrobeLarge();
+  const std::vector<SearchTerm> terms = parseQuery(query);
+  ScanOptions options;
+  options.threads = threads;
+  size_t found = 0;
+  for (auto _ : state) found = scanItems(*wardrobe.collections().allCollections(), terms, options).items.size();
+  state.counters["results"] = static_cast<double>(found);
+}
+
+void typeLarge(benchmark::State& state, const std::wstring& query, bool narrowing) {
+  Wardrobe& wardrobe = bench::searchBenchWardrobeLarge();
+  SearchEngine engine;
+  engine.setScope(wardrobe.collections().allCollections());
+  size_t keys = 0;
+  for (auto _ : state) {
+    std::vector<SearchTerm> previousTerms;
+    std::vector<Item*> previous;
+    for (size_t length = 1; length <= query.size(); ++length, ++keys) {
+      if (!engine.parse(query.substr(0, length))) continue;
+      engine.runWithin(previousTerms, narrowing ? &previous : nullptr);
+      previousTerms = engine.terms();
+      previous.clear();
+      for (const SearchResult& r : engine.results()) previous.push_back(r.item);
+    }
+  }
+  state.counters["per key"] = benchmark::Counter(static_cast<double>(keys), benchmark::Counter::kIsRate |
+                                                                              benchmark::Counter::kInvert);
+}
+
+const bool kRegisteredLarge = [] {
+  for (const auto& [label, query] : bench::searchBenchQueries()) {
+    benchmark::RegisterBenchmark((std::string("250000/scan 1 thread/") + label).c_str(), scanLarge, query, 1u)
+        ->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark((std::string("250000/scan shared/") + label).c_str(), scanLarge, query, 0u)
+        ->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark((std::string("250000/typed, full scans/") + label).c_str(), typeLarge, query, false)
+        ->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark((std::string("250000/typed, narrowing/") + label).c_str(), typeLarge, query, true)
+        ->Unit(benchmark::kMillisecond);
+  }
+  return true;
+}();
 
 const bool kRegistered = [] {
   for (const auto& [label, query] : bench::searchBenchQueries()) {

@@ -8,8 +8,6 @@ namespace tavoro::bench {
 
 namespace {
 
-constexpr int kCollections = 100;
-constexpr int kItemsPerCollection = 500;
 
 const std::vector<std::wstring> kColors = {
     L"Red",   L"Dark Red",    L"Navy Blue", L"Sky blue",      L"Black",    L"White",          L"Off-white",
@@ -41,35 +39,46 @@ const T& pick(std::mt19937& random, const std::vector<T>& from) {
   return from[random() % from.size()];
 }
 
+Wardrobe* makeSearchWardrobe(int collections, int itemsPerCollection) {
+  auto* w = new Wardrobe(L"/nonexistent/bench", L"Bench");
+  std::mt19937 random(20240611);
+  for (int c = 0; c < collections; ++c) {
+    Collection* collection =
+        w->collections().add(kCollectionNames[c % kCollectionNames.size()] + L" " + std::to_wstring(c + 1));
+    for (const wchar_t* tag : {L"Color", L"Size", L"Brand", L"Material", L"Season"}) collection->tags().add(tag);
+    for (int i = 1; i <= itemsPerCollection; ++i) {
+      std::wstring name;
+      if (random() % 10 < 3) {
+        // Items are named after their photo file until the user renames them.
+        name = (random() % 2 ? L"IMG_" : L"DSC0") + std::to_wstring(1000 + random() % 9000);
+      } else {
+        const std::wstring& material = pick(random, kMaterials);
+        name = pick(random, kStyles) + L" " + (random() % 2 ? material + L" " : L"") + pick(random, kGarments);
+      }
+      Item* item = collection->items().add(name, i);
+      item->records().set(1001, pick(random, kColors));
+      item->records().set(1002, pick(random, kSizes));
+      item->records().set(1003, pick(random, kBrands));
+      item->records().set(1004, pick(random, kMaterials));
+      item->records().set(1005, pick(random, kSeasons));
+    }
+  }
+  return w;
+}
+
 }  // namespace
 
+std::unique_ptr<Wardrobe> makeSearchBenchWardrobe() {
+  return std::unique_ptr<Wardrobe>(makeSearchWardrobe(100, 500));
+}
+
 Wardrobe& searchBenchWardrobe() {
-  static Wardrobe* wardrobe = [] {
-    auto* w = new Wardrobe(L"/nonexistent/bench", L"Bench");
-    std::mt19937 random(20240611);
-    for (int c = 0; c < kCollections; ++c) {
-      Collection* collection =
-          w->collections().add(kCollectionNames[c % kCollectionNames.size()] + L" " + std::to_wstring(c + 1));
-      for (const wchar_t* tag : {L"Color", L"Size", L"Brand", L"Material", L"Season"}) collection->tags().add(tag);
-      for (int i = 1; i <= kItemsPerCollection; ++i) {
-        std::wstring name;
-        if (random() % 10 < 3) {
-          // Items are named after their photo file until the user renames them.
-          name = (random() % 2 ? L"IMG_" : L"DSC0") + std::to_wstring(1000 + random() % 9000);
-        } else {
-          const std::wstring& material = pick(random, kMaterials);
-          name = pick(random, kStyles) + L" " + (random() % 2 ? material + L" " : L"") + pick(random, kGarments);
-        }
-        Item* item = collection->items().add(name, i);
-        item->records().set(1001, pick(random, kColors));
-        item->records().set(1002, pick(random, kSizes));
-        item->records().set(1003, pick(random, kBrands));
-        item->records().set(1004, pick(random, kMaterials));
-        item->records().set(1005, pick(random, kSeasons));
-      }
-    }
-    return w;
-  }();
+  static Wardrobe* wardrobe = makeSearchWardrobe(100, 500);
+  return *wardrobe;
+}
+
+Wardrobe& searchBenchWardrobeLarge() {
+  static Wardrobe* wardrobe = makeSearchWardrobe(2500, 100);
   return *wardrobe;
 }
 

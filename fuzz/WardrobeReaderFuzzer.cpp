@@ -1,10 +1,14 @@
-// The wardrobe reader on any bytes: it must neither crash nor hang, and what
-// it accepts must write out and read back to the very same file.
+// The wardrobe reader on any bytes: it must neither crash nor hang; it must
+// accept what the same rules applied through the XML library's tree accept
+// and build the same model, and write the same bytes as the library prints;
+// and what it accepts must write out and read back to the very same file.
 #include <cstdint>
 #include <cstdlib>
 #include <string>
 
 #include "FuzzScratch.h"
+#include "ReferenceWardrobeFile.h"
+#include "WardrobeDescription.h"
 #include "wardrobe/WardrobeFile.h"
 
 namespace {
@@ -32,11 +36,19 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::wstring input = fuzz::scratchFile(L"input.twd", data, size);
   readWardrobeName(input);
   Wardrobe wardrobe;
-  if (!readWardrobe(input, wardrobe, FixedClock())) return 0;
+  Wardrobe reference;
+  const bool read = readWardrobe(input, wardrobe, FixedClock()).ok();
+  if (read != test::referenceReadWardrobe(input, reference, FixedClock())) abort();
+  if (!read) return 0;
+  if (test::describe(wardrobe, true) != test::describe(reference, true)) abort();
 
   const std::wstring first = fuzz::scratchFolder() + L"/first.twd";
   wardrobe.setFilePath(first);
   if (!writeWardrobe(wardrobe)) abort();
+  const std::wstring printed = fuzz::scratchFolder() + L"/printed.twd";
+  if (!test::referenceWriteWardrobe(reference, printed)) abort();
+  if (fileBytes(first) != fileBytes(printed)) abort();
+
   Wardrobe again;
   if (!readWardrobe(first, again, FixedClock())) abort();  // what we write, we must read
   const std::wstring second = fuzz::scratchFolder() + L"/second.twd";

@@ -10,24 +10,15 @@
 #include <vector>
 
 #include "wardrobe/XmlDocument.h"
-#include "wardrobe/XmlNestingScan.h"
+#include "wardrobe/XmlParser.h"
 
 namespace {
 
 // As the XML layer prepares text for the library.
 std::string asLoaded(const uint8_t* data, size_t size) {
   std::string text(reinterpret_cast<const char*>(data), size);
-  text.resize(std::min(text.size(), text.find('\0')));
-  std::string out;
-  for (size_t i = 0; i < text.size(); ++i) {
-    if (text[i] != '\r') {
-      out += text[i];
-    } else {
-      out += '\n';
-      if (i + 1 < text.size() && text[i + 1] == '\n') ++i;
-    }
-  }
-  return out;
+  tavoro::prepareXmlText(text);
+  return text;
 }
 
 int builtDepth(const tavoro::XmlDocument& document) {

@@ -123,9 +123,8 @@ int runImport(const ImportOptions& options) {
         collection, accepted, [&options](size_t count) { return options.yes || askOnTerminal(count); },
         [&bar](size_t done, size_t total) { bar.update(done, total); });
   }
-  if (!added.items.empty() && !writeWardrobe(wardrobe)) {
-    printError("cannot write " + toUtf8(wardrobe.wardrobeFilePath()) +
-               ": the file or its folder cannot be written; no photo was added");
+  if (const Status written = added.items.empty() ? Status() : writeWardrobe(wardrobe); !written) {
+    printError("cannot write " + toUtf8(written.path()) + ": " + written.reason() + "; no photo was added");
     undoImport(wardrobe, *collection, added.items);
     return kFileError;
   }

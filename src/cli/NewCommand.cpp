@@ -49,8 +49,8 @@ int makeWardrobe(const std::string& locationArgument, const std::string& nameArg
   Wardrobe wardrobe(check.path, check.name);
   wardrobe.setWardrobeId(nextId - 1);
   const std::wstring file = wardrobe.wardrobeFilePath();
-  if (!writeWardrobe(wardrobe)) {
-    printError("cannot write " + toUtf8(file) + ": the file or its folder cannot be written");
+  if (const Status written = writeWardrobe(wardrobe); !written) {
+    printFileError("cannot write", written);
     return kFileError;
   }
   printJson(nlohmann::ordered_json{{"file", jsonText(file)},

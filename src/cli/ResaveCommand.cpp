@@ -21,8 +21,8 @@ int resave(const std::string& input, const std::string& output) {
     wardrobe.setFilePath(target);
   }
   const std::wstring target = wardrobe.wardrobeFilePath();
-  if (!writeWardrobe(wardrobe)) {
-    printError("cannot write " + toUtf8(target) + ": the file or its folder cannot be written");
+  if (const Status written = writeWardrobe(wardrobe); !written) {
+    printFileError("cannot write", written);
     return kFileError;
   }
   size_t items = 0;

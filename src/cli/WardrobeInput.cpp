@@ -1,9 +1,6 @@
 #include "WardrobeInput.h"
 
-#include <unistd.h>
-
 #include "JsonOutput.h"
-#include "platform/FileSystem.h"
 #include "platform/PathOps.h"
 #include "platform/Utf8.h"
 #include "wardrobe/WardrobeFile.h"
@@ -16,16 +13,13 @@ std::wstring argumentPath(const std::string& argument) {
 }
 
 bool readWardrobeArgument(const std::wstring& path, Wardrobe& wardrobe) {
-  if (readWardrobe(path, wardrobe)) return true;
-  const char* what = "not a wardrobe file, or damaged";
-  if (!pathExists(path))
-    what = "no such file";
-  else if (!isFile(path))
-    what = "not a regular file";
-  else if (::access(toUtf8(path).c_str(), R_OK) != 0)
-    what = "permission denied";
-  printError("cannot read " + toUtf8(path) + ": " + what);
-  return false;
+  const Status read = readWardrobe(path, wardrobe);
+  if (!read) printFileError("cannot read", read);
+  return read.ok();
+}
+
+void printFileError(const char* what, const Status& status) {
+  printError(std::string(what) + " " + toUtf8(status.path()) + ": " + status.reason());
 }
 
 }  // namespace tavoro::cli

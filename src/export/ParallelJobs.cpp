@@ -4,6 +4,7 @@
 #include <atomic>
 #include <condition_variable>
 #include <mutex>
+#include <system_error>
 #include <thread>
 #include <vector>
 
@@ -55,7 +56,17 @@ Status runJobs(size_t count, unsigned threads, const std::function<Status(size_t
     std::lock_guard lock(mutex);
     running = helperCount;
   }
-  for (size_t i = 0; i < helperCount; ++i) helpers.emplace_back(work);
+  for (size_t i = 0; i < helperCount; ++i) {
+    try {
+      helpers.emplace_back(work);
+    } catch (const std::system_error&) {
+      // No more threads to be had: the helpers already running do the work.
+      std::lock_guard lock(mutex);
+      running -= helperCount - i;
+      break;
+    }
+  }
+  if (helpers.empty()) return runJobs(count, 1, job, progress);
 
   const uint64_t base = progress.done();
   std::unique_lock lock(mutex);

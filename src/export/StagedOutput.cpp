@@ -91,6 +91,12 @@ Status StagedOutput::commit() {
   return {};
 }
 
+Status StagedOutput::atTarget(Status status) const {
+  const std::wstring& path = status.path();
+  if (status.ok() || m_staging.empty() || path.compare(0, m_staging.size(), m_staging) != 0) return status;
+  return Status::failure(m_target + path.substr(m_staging.size()), status.reason());
+}
+
 void StagedOutput::discard() {
   if (m_staging.empty()) return;
   if (m_kind == Kind::Folder)

@@ -31,6 +31,9 @@ class StagedOutput {
   // Flushes the output to disk and renames it to the target, which must
   // still not exist. On failure the temporary is deleted.
   Status commit();
+  // A failure inside the temporary told as a failure at the target, whose
+  // name the user knows (the temporary is gone by then).
+  Status atTarget(Status status) const;
   // Deletes the temporary now (also done by the destructor).
   void discard();
 

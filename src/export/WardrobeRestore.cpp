@@ -173,7 +173,7 @@ ExportResult restoreWardrobe(std::wstring_view zipPath, std::wstring_view folder
     const size_t slash = entry.name.rfind('/');
     Status unpacked = makeFolder(root, entry.folder ? entry.name : entry.name.substr(0, slash == std::string::npos ? 0 : slash), made);
     if (unpacked && !entry.folder) unpacked = unpack(archive.get(), archivePath, entry, root, buffer);
-    if (!unpacked) return ExportResult::failure(unpacked);
+    if (!unpacked) return ExportResult::failure(output.atTarget(unpacked));
     if (!progress.advance()) return ExportResult::stopped();
   }
 

@@ -51,7 +51,8 @@ ExportResult exportWebCatalogue(const WardrobeSnapshot& snapshot, std::wstring_v
   StagedOutput output;
   if (Status begun = output.begin(folder, StagedOutput::Kind::Folder); !begun) return ExportResult::failure(begun);
   const std::wstring& root = output.stagingPath();
-  if (Status made = makeFolders(root, snapshot, options.includeOriginals); !made) return ExportResult::failure(made);
+  auto failed = [&output](Status status) { return ExportResult::failure(output.atTarget(std::move(status))); };
+  if (Status made = makeFolders(root, snapshot, options.includeOriginals); !made) return failed(made);
 
   std::vector<PictureFacts> facts(jobs.size());
   Status pictures = runJobs(
@@ -67,7 +68,7 @@ ExportResult exportWebCatalogue(const WardrobeSnapshot& snapshot, std::wstring_v
         return copyFileNoOverwrite(job.photo->path, copy) ? Status() : Status::failure(copy, "cannot be written");
       },
       progress);
-  if (!pictures) return ExportResult::failure(pictures);
+  if (!pictures) return failed(pictures);
   if (progress.stopRequested()) return ExportResult::stopped();
 
   std::vector<const PictureFacts*> factsOf;
@@ -78,19 +79,19 @@ ExportResult exportWebCatalogue(const WardrobeSnapshot& snapshot, std::wstring_v
     return written;
   };
   if (Status written = writeNewFile(joinLexical(root, L"catalogue.css"), kCatalogueStyleSheet); !written)
-    return ExportResult::failure(written);
+    return failed(written);
   if (Status written = writeNewFile(joinLexical(root, L"catalogue.js"), kCatalogueScript); !written)
-    return ExportResult::failure(written);
+    return failed(written);
   for (size_t c = 0; c < snapshot.collections.size(); ++c) {
     const SnapshotCollection& collection = snapshot.collections[c];
     Status written = writePage(collectionPageName(collection.id, collection.name),
                                cataloguePage(snapshot, collection, factsOf[c], options.includeOriginals));
     if (progress.stopRequested()) return ExportResult::stopped();
-    if (!written) return ExportResult::failure(written);
+    if (!written) return failed(written);
   }
   Status index = writePage(L"index.html", catalogueIndexPage(snapshot, factsOf));
   if (progress.stopRequested()) return ExportResult::stopped();
-  if (!index) return ExportResult::failure(index);
+  if (!index) return failed(index);
   if (Status committed = output.commit(); !committed) return ExportResult::failure(committed);
   return {};
 }

@@ -7,7 +7,10 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdint>
+#include <cstring>
+#include <memory>
 
+#include "FileSystem.h"
 #include "SaveTemporaries.h"
 #include "Utf8.h"
 
@@ -124,17 +127,35 @@ FileReadStatus readFileStart(std::wstring_view path, size_t count, size_t maxByt
   return FileReadStatus::Ok;
 }
 
-bool replaceFileAtomically(std::wstring_view path, const std::function<bool(std::FILE*)>& write) {
-  if (path.empty()) return false;
+Status readWholeFileStatus(std::wstring_view path, size_t maxBytes, std::string& out) {
+  errno = 0;
+  switch (readWholeFile(path, maxBytes, out)) {
+    case FileReadStatus::Ok:
+      return {};
+    case FileReadStatus::TooLarge:
+      return Status::failure(path, "file too large");
+    case FileReadStatus::NotAFile:
+      return Status::failure(path, isFolder(path) ? std::strerror(EISDIR) : "not a regular file");
+    case FileReadStatus::Missing:
+      return Status::fromErrno(path, path.empty() || errno == 0 ? ENOENT : errno);
+    case FileReadStatus::Failed:
+      break;
+  }
+  return Status::fromErrno(path, errno == 0 ? EIO : errno);
+}
+
+Status replaceFileAtomically(std::wstring_view path, const std::function<bool(std::FILE*)>& write) {
+  if (path.empty()) return Status::fromErrno(path, ENOENT);
   const std::string target = resolvedSaveTarget(path);
   struct stat existing {};
   const bool exists = ::stat(target.c_str(), &existing) == 0;
-  if (!exists && errno != ENOENT) return false;
+  if (!exists && errno != ENOENT) return Status::fromErrno(path);
   if (exists) {
-    if (!S_ISREG(existing.st_mode)) return false;
+    if (S_ISDIR(existing.st_mode)) return Status::fromErrno(path, EISDIR);
+    if (!S_ISREG(existing.st_mode)) return Status::failure(path, "not a regular file");
     // Writing in place would fail on a read-only file; so must replacing it.
     const int probe = ::open(target.c_str(), O_WRONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-    if (probe < 0) return false;
+    if (probe < 0) return Status::fromErrno(path);
     ::close(probe);
   }
 
@@ -143,30 +164,40 @@ bool replaceFileAtomically(std::wstring_view path, const std::function<bool(std:
   removeStaleSaveTemporaries(path);
   std::string temporary;
   FdGuard fd(createSaveTemporary(folder, temporary));
-  if (fd.get() < 0) return false;
+  if (fd.get() < 0) return Status::fromErrno(path);
   // The temporary's lock is held through a second descriptor until the
   // rename is done, so that no other program takes it for a stale one.
   const FdGuard lockHolder(::fcntl(fd.get(), F_DUPFD_CLOEXEC, 0));
-  bool ok = !exists || ::fchmod(fd.get(), existing.st_mode & 07777) == 0;
+  int error = 0;  // the first failure's, which decides the reason
+  const auto fail = [&error] {
+    if (error == 0) error = errno != 0 ? errno : EIO;
+    return false;
+  };
+  bool ok = !exists || ::fchmod(fd.get(), existing.st_mode & 07777) == 0 || fail();
 
   std::FILE* file = ok ? ::fdopen(fd.get(), "wb") : nullptr;
+  bool tooLarge = false;
   if (file) {
     fd.release();                                          // the stream owns the descriptor now
     std::setvbuf(file, nullptr, _IOFBF, size_t{1} << 16);  // fewer, larger writes
+    errno = 0;
     ok = write(file);
-    ok = std::fflush(file) == 0 && ok && !std::ferror(file);
-    ok = ok && ::fsync(::fileno(file)) == 0;
-    ok = std::fclose(file) == 0 && ok;
+    if (!ok && std::ferror(file)) fail();
+    tooLarge = !ok && error == 0;
+    ok = ((std::fflush(file) == 0 && !std::ferror(file)) || fail()) && ok;
+    ok = ok && (::fsync(::fileno(file)) == 0 || fail());
+    ok = (std::fclose(file) == 0 || fail()) && ok;
   } else {
-    ok = false;
+    ok = ok && fail();
   }
-  ok = ok && ::rename(temporary.c_str(), target.c_str()) == 0;
+  ok = ok && (::rename(temporary.c_str(), target.c_str()) == 0 || fail());
   if (!ok) {
     ::unlink(temporary.c_str());
-    return false;
+    if (tooLarge) return Status::failure(path, "file too large");
+    return Status::fromErrno(path, error != 0 ? error : EIO);
   }
   syncFolder(folder);
-  return true;
+  return {};
 }
 
 }  // namespace tavoro

@@ -9,6 +9,8 @@
 #include <string>
 #include <string_view>
 
+#include "Status.h"
+
 namespace tavoro {
 
 enum class FileReadStatus {
@@ -23,6 +25,9 @@ enum class FileReadStatus {
 // than maxBytes + 1 bytes, also from a file that grows meanwhile. out is
 // empty unless the result is Ok.
 FileReadStatus readWholeFile(std::wstring_view path, size_t maxBytes, std::string& out);
+// The same as a status: the system's reason ("No such file or directory",
+// "Is a directory", "Permission denied") or "file too large".
+Status readWholeFileStatus(std::wstring_view path, size_t maxBytes, std::string& out);
 
 // Reads the first count bytes of the file (all of it when it is shorter)
 // into out; whole tells whether that was the whole file. Refuses what
@@ -35,9 +40,11 @@ FileReadStatus readFileStart(std::wstring_view path, size_t count, size_t maxByt
 // existing file keeps its permission bits; a new one gets 0666 less the umask.
 // Temporaries that killed saves left beside the file are removed first (see
 // removeStaleSaveTemporaries).
-// False, with the previous file untouched and no temporary left behind, when
-// the target exists but is not a regular file we may write, the temporary
-// cannot be made, write() returns false, or flushing, syncing or renaming fails.
-bool replaceFileAtomically(std::wstring_view path, const std::function<bool(std::FILE*)>& write);
+// A failure, with the previous file untouched and no temporary left behind,
+// when the target exists but is not a regular file we may write, the
+// temporary cannot be made, write() returns false, or flushing, syncing or
+// renaming fails; its reason is the system's, or "file too large" when
+// write() gave up without an error of the stream's.
+Status replaceFileAtomically(std::wstring_view path, const std::function<bool(std::FILE*)>& write);
 
 }  // namespace tavoro

@@ -43,6 +43,11 @@ class SearchEngine {
   // without scope or terms, or for "All Collections" of a wardrobe without
   // collections; true otherwise, also when nothing was found.
   bool run();
+  // The same, testing only the items of previous when they are the results
+  // of a run over the same scope for previousTerms, the wardrobe unchanged
+  // since, and the terms narrow those (see narrows): typing on at the end of
+  // a query tests only what the last key found. Otherwise as run().
+  bool runWithin(const std::vector<SearchTerm>& previousTerms, const std::vector<Item*>* previous);
   const std::vector<SearchResult>& results() const { return m_results; }
   std::vector<SearchResult>& results() { return m_results; }
 

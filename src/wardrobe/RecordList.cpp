@@ -15,13 +15,28 @@ bool Record::isStorable() const {
   return collection && collection->tags().contains(m_tagId);
 }
 
+size_t RecordList::position(int32_t tagId) const {
+  if (m_indexByTag) {
+    const auto at = m_indexByTag->find(tagId);
+    return at == m_indexByTag->end() ? m_records.size() : at->second;
+  }
+  for (size_t i = 0; i < m_records.size(); ++i)
+    if (m_records[i].tagId() == tagId) return i;
+  return m_records.size();
+}
+
 void RecordList::set(int32_t tagId, std::wstring value) {
-  if (const auto at = m_indexByTag.find(tagId); at != m_indexByTag.end()) {
-    m_records[at->second].setValue(std::move(value));
+  if (const size_t at = position(tagId); at < m_records.size()) {
+    m_records[at].setValue(std::move(value));
     return;
   }
   m_records.emplace_back(this, tagId, std::move(value));
-  m_indexByTag.emplace(tagId, m_records.size() - 1);
+  if (m_indexByTag) {
+    m_indexByTag->emplace(tagId, m_records.size() - 1);
+  } else if (m_records.size() >= kIndexedFrom) {
+    m_indexByTag = std::make_unique<std::unordered_map<int32_t, size_t>>();
+    for (size_t i = 0; i < m_records.size(); ++i) m_indexByTag->emplace(m_records[i].tagId(), i);
+  }
 }
 
 std::wstring RecordList::get(int32_t tagId) const {
@@ -30,8 +45,8 @@ std::wstring RecordList::get(int32_t tagId) const {
 }
 
 const Record* RecordList::find(int32_t tagId) const {
-  const auto at = m_indexByTag.find(tagId);
-  return at == m_indexByTag.end() ? nullptr : &m_records[at->second];
+  const size_t at = position(tagId);
+  return at < m_records.size() ? &m_records[at] : nullptr;
 }
 
 }  // namespace tavoro

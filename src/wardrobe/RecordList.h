@@ -1,8 +1,11 @@
-// An item's tag values, at most one per tag id, in the order they were set,
-// found by tag id in constant time (an item may hold many records).
+// An item's tag values, at most one per tag id, in the order they were set.
+// A few are searched in turn; past kIndexedFrom a table finds them by tag id
+// in constant time (a file may give one item any number of records). Items
+// are many and their records few, so most items carry no table at all.
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -30,7 +33,7 @@ class RecordList {
 
   void clear() {
     m_records.clear();
-    m_indexByTag.clear();
+    m_indexByTag.reset();
   }
   size_t count() const { return m_records.size(); }
   const Record& at(size_t index) const { return m_records.at(index); }
@@ -39,8 +42,12 @@ class RecordList {
 
  private:
   Item* m_item;
+  static constexpr size_t kIndexedFrom = 16;
+
+  size_t position(int32_t tagId) const;  // m_records.size() when there is none
+
   std::vector<Record> m_records;
-  std::unordered_map<int32_t, size_t> m_indexByTag;  // position in m_records
+  std::unique_ptr<std::unordered_map<int32_t, size_t>> m_indexByTag;  // position in m_records
 };
 
 }  // namespace tavoro

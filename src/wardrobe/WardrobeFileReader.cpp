@@ -1,14 +1,22 @@
 #include <algorithm>
 #include <cstdint>
+#include <optional>
 #include <unordered_set>
 
 #include "ItemNames.h"
 #include "WardrobeFile.h"
 #include "WardrobeSchema.h"
-#include "XmlDocument.h"
-#include "platform/FileSystem.h"
+#include "XmlParser.h"
+#include "XmlValueText.h"
 #include "platform/PathOps.h"
 #include "platform/SaveTemporaries.h"
+#include "platform/WholeFile.h"
+
+// The model is built straight from the parser's events, element by element,
+// by the rules the file format gives each element: the first child of a
+// name counts where one is expected (the first Properties, the first Tags of
+// a collection...), every child of a list's item name is read, and anything
+// else, at any depth, is passed over with everything in it.
 
 namespace tavoro {
 
@@ -16,169 +24,414 @@ namespace {
 
 using namespace schema;
 
-// Calls read for every child named name, from the first of them on; elements
-// of other names in between are passed over.
-template <typename Read>
-void forEachChild(XmlElement list, const char* name, Read read) {
-  for (XmlElement child = list.firstChild(name); child; child = child.nextSibling())
-    if (child.nameIs(name)) read(child);
+using Attributes = std::vector<XmlAttribute>;
+
+const std::string_view* findAttribute(const Attributes& attributes, const char* name) {
+  for (const XmlAttribute& a : attributes)
+    if (a.name == name) return &a.value;
+  return nullptr;
 }
 
-// A list's counter after reading: never below what it was, what the file
-// says (when it says anything readable), or past the largest id read. Kept
-// within 32 bits even when the file holds the largest id there is.
-int32_t raisedNextId(XmlElement list, int32_t current, int64_t largestId) {
-  int32_t stored = current;
-  list.getInt(kNextId, stored);
-  const int64_t next = std::max<int64_t>({current, stored, largestId + 1});
-  return static_cast<int32_t>(std::min<int64_t>(next, INT32_MAX));
+bool getInt(const Attributes& attributes, const char* name, int32_t& out) {
+  const std::string_view* value = findAttribute(attributes, name);
+  return value && readXmlInt(*value, out);
+}
+
+// The value as text; false for a missing or empty one.
+bool getText(const Attributes& attributes, const char* name, std::wstring& out) {
+  const std::string_view* value = findAttribute(attributes, name);
+  out = value ? fromXmlValue(*value) : std::wstring();
+  return !out.empty();
+}
+
+// The stored date, or now when it is not the storage text of a valid date
+// (23 characters, of which the one between date and time is not looked at).
+DateTime dateAdded(std::string_view bytes, const LocalClock& clock) {
+  DateTime date;
+  if (bytes.size() == 23 && std::all_of(bytes.begin(), bytes.end(), [](char c) { return c > 0 && c < 0x7F; })) {
+    wchar_t wide[23];
+    std::copy(bytes.begin(), bytes.end(), wide);
+    if (date.parseText(std::wstring_view(wide, 23))) return date;
+  } else if (date.parseText(fromXmlValue(bytes))) {
+    return date;
+  }
+  return DateTime::now(clock);
 }
 
 // The ids a list has taken while it is read. A repeated id is read once (the
 // first child wins): two collections, items or photos with one id would share
 // one folder or file, and deleting one would delete the other's photos.
+// Reused from list to list; short lists, like an item's photos, are searched
+// without a table.
 class IdsRead {
  public:
+  void reset() {
+    m_few.clear();
+    m_many.clear();
+    m_largest = 0;
+  }
   bool take(int32_t id) {
-    if (!m_ids.insert(id).second) return false;
+    if (m_many.empty() && m_few.size() < kFew) {
+      if (std::find(m_few.begin(), m_few.end(), id) != m_few.end()) return false;
+      m_few.push_back(id);
+    } else {
+      if (m_many.empty()) m_many.insert(m_few.begin(), m_few.end());
+      if (!m_many.insert(id).second) return false;
+    }
     m_largest = std::max<int64_t>(m_largest, id);
     return true;
   }
   int64_t largest() const { return m_largest; }
 
  private:
-  std::unordered_set<int32_t> m_ids;
+  static constexpr size_t kFew = 16;
+  std::vector<int32_t> m_few;
+  std::unordered_set<int32_t> m_many;
   int64_t m_largest = 0;
 };
 
-void readRecords(XmlElement element, RecordList& records) {
-  records.clear();
-  forEachChild(element, kRecord, [&](XmlElement child) {
-    int32_t tagId = 0;
-    std::wstring value;
-    if (child.getInt(kTagId, tagId) && child.getText(kValue, value)) records.set(tagId, std::move(value));
-  });
+// A list's counter after reading: never below what it was, what the file
+// says (when it says anything readable), or past the largest id read. Kept
+// within 32 bits even when the file holds the largest id there is.
+int32_t raisedNextId(std::optional<int32_t> stored, int32_t current, int64_t largestId) {
+  const int64_t next = std::max<int64_t>({current, stored.value_or(current), largestId + 1});
+  return static_cast<int32_t>(std::min<int64_t>(next, INT32_MAX));
 }
 
-// A list whose next_id is missing or damaged is read all the same, its
-// counter then coming from the ids read: one bad attribute must not empty a
-// list, which the next save would make for good.
-void readPhotos(XmlElement element, PhotoList& photos) {
-  photos.clear(false);
-  IdsRead ids;
-  forEachChild(element, kPhoto, [&](XmlElement child) {
+std::optional<int32_t> storedNextId(const Attributes& attributes) {
+  int32_t next = 0;
+  return getInt(attributes, kNextId, next) ? std::optional<int32_t>(next) : std::nullopt;
+}
+
+class WardrobeBuilder final : public XmlHandler {
+ public:
+  WardrobeBuilder(Wardrobe& wardrobe, const LocalClock& clock) : m_wardrobe(wardrobe), m_clock(clock) {}
+
+  enum class Verdict { Ours, NoRoot, WrongRoot, WrongVersion, DamagedProperties };
+  Verdict verdict() const { return m_verdict; }
+
+  bool startElement(std::string_view name, const Attributes& attributes, int depth) override {
+    const Kind parent = depth == 1 ? Kind::Document : m_open[static_cast<size_t>(depth) - 2];
+    m_open.push_back(kindOf(parent, name, attributes));
+    return true;
+  }
+
+  void endElement(int) override {
+    const Kind kind = m_open.back();
+    m_open.pop_back();
+    switch (kind) {
+      case Kind::Collections: {
+        CollectionList& list = m_wardrobe.collections();
+        list.setNextId(raisedNextId(m_collectionsNext, list.nextId(), m_collectionIds.largest()));
+        break;
+      }
+      case Kind::Tags:
+        m_tags->setNextId(raisedNextId(m_tagsNext, m_tags->nextId(), m_largestTagId));
+        break;
+      case Kind::Items:
+        m_items->setNextId(raisedNextId(m_itemsNext, m_items->nextId(), m_itemIds.largest()));
+        break;
+      case Kind::Photos:
+        m_photos->setNextId(raisedNextId(m_photosNext, m_photos->nextId(), m_photoIds.largest()));
+        break;
+      default:
+        break;
+    }
+  }
+
+ private:
+  enum class Kind {
+    Document,
+    Skipped,  // with everything in it
+    Root,
+    Properties,
+    Collections,
+    Collection,
+    Tags,
+    Tag,
+    Items,
+    Item,
+    Photos,
+    Photo,
+    Records,
+    Record
+  };
+
+  // What an element is, given its parent, reading it on the way.
+  Kind kindOf(Kind parent, std::string_view name, const Attributes& attributes) {
+    switch (parent) {
+      case Kind::Document:
+        if (m_verdict != Verdict::NoRoot) return Kind::Skipped;  // only the first element is the root
+        return startRoot(name, attributes);
+      case Kind::Root:
+        if (name == kProperties && !m_seenProperties) {
+          m_seenProperties = true;
+          readProperties(attributes);
+          return Kind::Properties;
+        }
+        if (name == kCollections && !m_seenCollections) {
+          m_seenCollections = true;
+          startCollections(attributes);
+          return Kind::Collections;
+        }
+        return Kind::Skipped;
+      case Kind::Collections:
+        return name == kCollection && startCollection(attributes) ? Kind::Collection : Kind::Skipped;
+      case Kind::Collection:
+        if (name == kTags && !m_seenTags) {
+          m_seenTags = true;
+          m_tags = &m_collection->tags();
+          m_tags->clear();
+          m_tagsNext = storedNextId(attributes);
+          m_largestTagId = 0;
+          return Kind::Tags;
+        }
+        if (name == kItems && !m_seenItems) {
+          m_seenItems = true;
+          m_items = &m_collection->items();
+          m_items->clear(false);
+          m_itemsNext = storedNextId(attributes);
+          m_itemIds.reset();
+          return Kind::Items;
+        }
+        return Kind::Skipped;
+      case Kind::Tags:
+        if (name == kTag) readTag(attributes);
+        return Kind::Skipped;
+      case Kind::Items:
+        return name == kItem && startItem(attributes) ? Kind::Item : Kind::Skipped;
+      case Kind::Item:
+        if (name == kPhotos && !m_seenPhotos) {
+          m_seenPhotos = true;
+          m_photos = &m_item->photos();
+          m_photos->clear(false);
+          m_photosNext = storedNextId(attributes);
+          m_photoIds.reset();
+          return Kind::Photos;
+        }
+        if (name == kRecords && !m_seenRecords) {
+          m_seenRecords = true;
+          m_item->records().clear();
+          return Kind::Records;
+        }
+        return Kind::Skipped;
+      case Kind::Photos:
+        if (name == kPhoto) readPhoto(attributes);
+        return Kind::Skipped;
+      case Kind::Records:
+        if (name == kRecord) readRecord(attributes);
+        return Kind::Skipped;
+      default:
+        return Kind::Skipped;
+    }
+  }
+
+  // The root: the wardrobe element with our version and namespace.
+  Kind startRoot(std::string_view name, const Attributes& attributes) {
+    std::wstring version;
+    std::wstring xmlns;
+    if (name != kRoot) {
+      m_verdict = Verdict::WrongRoot;
+      return Kind::Skipped;
+    }
+    if (!getText(attributes, kVersion, version) || version != kVersionValue || !getText(attributes, kXmlns, xmlns) ||
+        xmlns != kWardrobeNamespace) {
+      m_verdict = Verdict::WrongVersion;
+      return Kind::Skipped;
+    }
+    m_verdict = Verdict::Ours;
+    return Kind::Root;
+  }
+
+  void readProperties(const Attributes& attributes) {
     int32_t id = 0;
-    int32_t format = 0;
-    if (!child.getInt(kId, id) || !child.getInt(kFormat, format)) return;
-    const ImageType type = imageTypeFromCode(format);
-    if (!isPhotoType(type) || id <= 0 || !ids.take(id)) return;
-    photos.addExisting(type, id);
-  });
-  photos.setNextId(raisedNextId(element, photos.nextId(), ids.largest()));
-}
+    if (!getInt(attributes, kWardrobeId, id)) {
+      m_verdict = Verdict::DamagedProperties;
+      return;
+    }
+    m_wardrobe.setWardrobeId(id);
+    std::wstring name;
+    getText(attributes, kWardrobeName, name);
+    m_wardrobe.setName(std::move(name));
+  }
 
-void readItems(XmlElement element, ItemList& items, const LocalClock& clock) {
-  items.clear(false);
-  IdsRead ids;
-  forEachChild(element, kItem, [&](XmlElement child) {
+  void startCollections(const Attributes& attributes) {
+    CollectionList& list = m_wardrobe.collections();
+    list.clear(false);
+    int32_t hotId = 0;
+    if (getInt(attributes, kHotId, hotId)) list.setHotId(hotId);
+    m_collectionsNext = storedNextId(attributes);
+    m_collectionIds.reset();
+  }
+
+  bool startCollection(const Attributes& attributes) {
     int32_t id = 0;
     std::wstring name;
-    std::wstring dateText;
-    if (!child.getInt(kId, id) || !child.getText(kDateAdded, dateText)) return;
+    if (!getInt(attributes, kId, id) || !getText(attributes, kName, name) || id <= 0 || !m_collectionIds.take(id))
+      return false;
+    m_collection = m_wardrobe.collections().add(std::move(name), id);
+    m_seenTags = m_seenItems = false;
+    return true;
+  }
+
+  void readTag(const Attributes& attributes) {
+    int32_t id = 0;
+    std::wstring name;
+    if (!getInt(attributes, kId, id) || !getText(attributes, kName, name) || id <= 0) return;
+    m_tags->add(std::move(name), id);
+    m_largestTagId = std::max<int64_t>(m_largestTagId, id);
+  }
+
+  bool startItem(const Attributes& attributes) {
+    int32_t id = 0;
+    std::wstring name;
+    const std::string_view* date = findAttribute(attributes, kDateAdded);
+    if (!getInt(attributes, kId, id) || !date || date->empty()) return false;
     // Older versions wrote no name for a photo file named only ".jpg": the
     // item and its photos are kept.
-    if (!child.getText(kName, name)) name = kUnnamedItemName;
-    if (id <= 0 || !ids.take(id)) return;
-    Item* item = items.add(std::move(name), id);
-    DateTime dateAdded;
-    if (!dateAdded.parseText(dateText)) dateAdded = DateTime::now(clock);
-    item->setDateAdded(dateAdded);
-    if (const XmlElement photos = child.firstChild(kPhotos)) readPhotos(photos, item->photos());
-    if (const XmlElement records = child.firstChild(kRecords)) readRecords(records, item->records());
-  });
-  items.setNextId(raisedNextId(element, items.nextId(), ids.largest()));
-}
+    if (!getText(attributes, kName, name)) name = kUnnamedItemName;
+    if (id <= 0 || !m_itemIds.take(id)) return false;
+    m_item = m_items->add(std::move(name), id);
+    m_item->setDateAdded(dateAdded(*date, m_clock));
+    m_seenPhotos = m_seenRecords = false;
+    return true;
+  }
 
-void readTags(XmlElement element, TagList& tags) {
-  tags.clear();
-  int64_t largest = 0;
-  forEachChild(element, kTag, [&](XmlElement child) {
+  void readPhoto(const Attributes& attributes) {
     int32_t id = 0;
-    std::wstring name;
-    if (!child.getInt(kId, id) || !child.getText(kName, name) || id <= 0) return;
-    tags.add(std::move(name), id);
-    largest = std::max<int64_t>(largest, id);
-  });
-  tags.setNextId(raisedNextId(element, tags.nextId(), largest));
+    int32_t format = 0;
+    if (!getInt(attributes, kId, id) || !getInt(attributes, kFormat, format)) return;
+    const ImageType type = imageTypeFromCode(format);
+    if (!isPhotoType(type) || id <= 0 || !m_photoIds.take(id)) return;
+    m_photos->addExisting(type, id);
+  }
+
+  void readRecord(const Attributes& attributes) {
+    int32_t tagId = 0;
+    std::wstring value;
+    if (getInt(attributes, kTagId, tagId) && getText(attributes, kValue, value))
+      m_item->records().set(tagId, std::move(value));
+  }
+
+  Wardrobe& m_wardrobe;
+  const LocalClock& m_clock;
+  Verdict m_verdict = Verdict::NoRoot;
+  std::vector<Kind> m_open;  // the kind of each open element, outermost first
+  bool m_seenProperties = false;
+  bool m_seenCollections = false;
+  bool m_seenTags = false;
+  bool m_seenItems = false;
+  bool m_seenPhotos = false;
+  bool m_seenRecords = false;
+  Collection* m_collection = nullptr;
+  TagList* m_tags = nullptr;
+  ItemList* m_items = nullptr;
+  Item* m_item = nullptr;
+  PhotoList* m_photos = nullptr;
+  std::optional<int32_t> m_collectionsNext;
+  std::optional<int32_t> m_tagsNext;
+  std::optional<int32_t> m_itemsNext;
+  std::optional<int32_t> m_photosNext;
+  IdsRead m_collectionIds;
+  IdsRead m_itemIds;
+  IdsRead m_photoIds;
+  int64_t m_largestTagId = 0;
+};
+
+// Why a parse failed, in words for people.
+std::string parseFailure(const XmlParse& parse) {
+  switch (parse.check) {
+    case XmlCheck::TooDeep:
+      return "elements nested too deep";
+    case XmlCheck::TooManyAttributes:
+      return "too many attributes on one element";
+    case XmlCheck::TooManyNodes:
+      return "file too large";
+    case XmlCheck::WithinLimits:
+      break;
+  }
+  return "XML error at line " + std::to_string(parse.errorLine);
 }
 
-void readCollections(XmlElement element, CollectionList& collections, const LocalClock& clock) {
-  collections.clear(false);
-  int32_t hotId = 0;
-  if (element.getInt(kHotId, hotId)) collections.setHotId(hotId);
-  IdsRead ids;
-  forEachChild(element, kCollection, [&](XmlElement child) {
-    int32_t id = 0;
-    std::wstring name;
-    if (!child.getInt(kId, id) || !child.getText(kName, name) || id <= 0 || !ids.take(id)) return;
-    Collection* collection = collections.add(std::move(name), id);
-    if (const XmlElement tags = child.firstChild(kTags)) readTags(tags, collection->tags());
-    if (const XmlElement items = child.firstChild(kItems)) readItems(items, collection->items(), clock);
-  });
-  collections.setNextId(raisedNextId(element, collections.nextId(), ids.largest()));
-}
+// Finds the wardrobe name: stops at the root's first Properties, or at once
+// when the root is not ours.
+class NameFinder final : public XmlHandler {
+ public:
+  bool startElement(std::string_view name, const Attributes& attributes, int depth) override {
+    if (depth == 1) {
+      std::wstring version;
+      std::wstring xmlns;
+      m_ours = name == kRoot && getText(attributes, kVersion, version) && version == kVersionValue &&
+               getText(attributes, kXmlns, xmlns) && xmlns == kWardrobeNamespace;
+      return m_ours;
+    }
+    if (depth != 2 || name != kProperties) return true;
+    m_found = true;
+    getText(attributes, kWardrobeName, m_name);
+    return false;
+  }
+  void endElement(int depth) override {
+    if (depth == 1) m_rootEnded = true;
+  }
 
-// The root of a document that is ours: the wardrobe element with our
-// version and namespace. None otherwise.
-XmlElement wardrobeRoot(const XmlDocument& document) {
-  const XmlElement root = document.root();
-  std::wstring version;
-  std::wstring xmlns;
-  if (!root.nameIs(kRoot) || !root.getText(kVersion, version) || version != kVersionValue ||
-      !root.getText(kXmlns, xmlns) || xmlns != kWardrobeNamespace)
-    return {};
-  return root;
-}
+  // Whether reading more of the file can change the answer.
+  bool settled() const { return m_found || !m_ours || m_rootEnded; }
+  std::wstring name() const { return m_found ? m_name : std::wstring(); }
+
+ private:
+  bool m_ours = true;  // until the root says otherwise
+  bool m_found = false;
+  bool m_rootEnded = false;
+  std::wstring m_name;
+};
 
 }  // namespace
 
-bool readWardrobe(std::wstring_view path, Wardrobe& wardrobe) {
+Status readWardrobe(std::wstring_view path, Wardrobe& wardrobe) {
   return readWardrobe(path, wardrobe, LocalClock::system());
 }
 
-bool readWardrobe(std::wstring_view path, Wardrobe& wardrobe, const LocalClock& clock) {
-  XmlDocument document;
-  if (!isFile(path) || !document.load(path)) return false;
-  const XmlElement root = wardrobeRoot(document);
-  if (!root) return false;
-
-  if (const XmlElement properties = root.firstChild(kProperties)) {
-    int32_t id = 0;
-    if (!properties.getInt(kWardrobeId, id)) return false;
-    wardrobe.setWardrobeId(id);
-    std::wstring name;
-    properties.getText(kWardrobeName, name);
-    wardrobe.setName(std::move(name));
+Status readWardrobe(std::wstring_view path, Wardrobe& wardrobe, const LocalClock& clock) {
+  std::string text;
+  if (Status read = readWholeFileStatus(path, kMaxWardrobeFileBytes, text); !read) return read;
+  prepareXmlText(text);
+  WardrobeBuilder builder(wardrobe, clock);
+  const XmlParse parse = parseXml(text, kWardrobeXmlLimits, &builder);
+  if (!parse.wellFormed) return Status::failure(path, parseFailure(parse));
+  switch (builder.verdict()) {
+    case WardrobeBuilder::Verdict::NoRoot:
+    case WardrobeBuilder::Verdict::WrongRoot:
+      return Status::failure(path, "not a Tavoro wardrobe (no TavoroWardrobe element)");
+    case WardrobeBuilder::Verdict::WrongVersion:
+      return Status::failure(path, "not a Tavoro wardrobe of version 1.0");
+    case WardrobeBuilder::Verdict::DamagedProperties:
+      return Status::failure(path, "damaged wardrobe (Properties without a wardrobe_id)");
+    case WardrobeBuilder::Verdict::Ours:
+      break;
   }
-  if (const XmlElement collections = root.firstChild(kCollections))
-    readCollections(collections, wardrobe.collections(), clock);
-
   wardrobe.setFilePath(std::wstring(path));
   wardrobe.setFolder(pathFolder(path));
   if (wardrobe.name().empty()) wardrobe.setName(pathStem(path));
   removeStaleSaveTemporaries(path);  // left beside the file by a save that was killed
-  return true;
+  return {};
 }
 
 std::wstring readWardrobeName(std::wstring_view path) {
   // The recent list asks this of every file it shows: only the head of the
-  // file is read, as far as Properties.
-  XmlDocument document;
-  if (!isFile(path) || !document.loadHead(path, kProperties)) return {};
-  const XmlElement root = wardrobeRoot(document);
-  std::wstring name;
-  if (const XmlElement properties = root.firstChild(kProperties)) properties.getText(kWardrobeName, name);
-  return name;
+  // file is read, twice as much each time, as far as Properties.
+  for (size_t count = size_t{64} << 10;; count = count >= kMaxWardrobeFileBytes / 2 ? kMaxWardrobeFileBytes : count * 2) {
+    std::string text;
+    bool whole = false;
+    if (readFileStart(path, count, kMaxWardrobeFileBytes, text, whole) != FileReadStatus::Ok) return {};
+    whole = whole || text.find('\0') != std::string::npos;  // the text ends at a NUL
+    prepareXmlText(text);
+    NameFinder finder;
+    const XmlParse parse = parseXml(text, kWardrobeXmlLimits, &finder);
+    // What comes before Properties must be well-formed (the parse stops at
+    // a fault); what follows it is not looked at.
+    if (finder.settled()) return finder.name();
+    if (whole || parse.check != XmlCheck::WithinLimits) return {};
+  }
 }
 
 }  // namespace tavoro

@@ -8,7 +8,7 @@
 #include <utility>
 #include <vector>
 
-#include "XmlNestingScan.h"
+#include "XmlParser.h"
 #include "platform/WholeFile.h"
 
 namespace tavoro {
@@ -36,23 +36,6 @@ class ClassicCharacterClasses {
  private:
   locale_t m_previous = nullptr;
 };
-
-// What the library's own file loading does before parsing: the text ends at
-// the first NUL, and CR LF and lone CR become LF.
-void normaliseAsLoaded(std::string& text) {
-  const size_t nul = text.find('\0');
-  if (nul != std::string::npos) text.resize(nul);
-  size_t out = 0;
-  for (size_t in = 0; in < text.size(); ++in) {
-    if (text[in] == '\r') {
-      text[out++] = '\n';
-      if (in + 1 < text.size() && text[in + 1] == '\n') ++in;
-    } else {
-      text[out++] = text[in];
-    }
-  }
-  text.resize(out);
-}
 
 // Whether a document, once printed, would pass the checks on loading it
 // again: the nodes' memory, the nesting and the attributes per element.
@@ -93,27 +76,6 @@ bool XmlDocument::load(std::wstring_view path, size_t maxBytes) {
   return parseOwned(text);
 }
 
-bool XmlDocument::loadHead(std::wstring_view path, const char* childName, size_t maxBytes) {
-  m_document = std::make_unique<TiXmlDocument>();
-  // Twice as much each time: the reading stays in proportion to how far
-  // into the file the child is.
-  for (size_t count = size_t{64} << 10;; count = count >= maxBytes / 2 ? maxBytes : count * 2) {
-    std::string text;
-    bool whole = false;
-    if (readFileStart(path, count, maxBytes, text, whole) != FileReadStatus::Ok) return false;
-    whole = whole || text.find('\0') != std::string::npos;  // the library's text ends at a NUL
-    normaliseAsLoaded(text);
-    XmlHead head;
-    if (findXmlHead(text, childName, kLimits, head)) {
-      text.resize(head.end);
-      if (head.childIsOpen) text += std::string("</") + childName + ">";
-      text += "</" + head.root + ">";
-      return parseOwned(text);
-    }
-    if (whole) return parseOwned(text);
-  }
-}
-
 bool XmlDocument::parse(std::string_view bytes) {
   m_document = std::make_unique<TiXmlDocument>();
   std::string text(bytes);
@@ -121,7 +83,7 @@ bool XmlDocument::parse(std::string_view bytes) {
 }
 
 bool XmlDocument::parseOwned(std::string& text) {
-  normaliseAsLoaded(text);
+  prepareXmlText(text);
   // The library parses and deletes recursively, one level per element, and
   // is slow or greedy with some shapes of text: those are refused unread.
   if (checkXml(text, kLimits) != XmlCheck::WithinLimits) return false;
@@ -135,10 +97,11 @@ bool XmlDocument::parseOwned(std::string& text) {
 bool XmlDocument::save(std::wstring_view path, size_t maxBytes) const {
   if (!m_document || !withinLimits(*m_document)) return false;
   return replaceFileAtomically(path, [&](std::FILE* file) {
-    if (!m_document->SaveFile(file)) return false;
-    const long size = std::ftell(file);
-    return size >= 0 && static_cast<unsigned long>(size) <= maxBytes;
-  });
+           if (!m_document->SaveFile(file)) return false;
+           const long size = std::ftell(file);
+           return size >= 0 && static_cast<unsigned long>(size) <= maxBytes;
+         })
+      .ok();
 }
 
 XmlElement XmlDocument::createWithRoot(const char* rootName) {

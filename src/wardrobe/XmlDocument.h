@@ -10,7 +10,7 @@
 #include <string_view>
 
 #include "XmlElement.h"
-#include "XmlNestingScan.h"
+#include "XmlParser.h"
 
 class TiXmlDocument;
 
@@ -37,19 +37,13 @@ class XmlDocument {
   XmlDocument& operator=(const XmlDocument&) = delete;
 
   // Drops the current document and parses the file at path the way the
-  // library loads files (the text ends at the first NUL byte; CR LF and CR
-  // become LF; the encoding comes from a byte-order mark or the declaration).
-  // False when the file is missing, not a regular file, larger than
+  // library loads files (see prepareXmlText; the encoding comes from a
+  // byte-order mark or the declaration). False when the file is missing, not a regular file, larger than
   // maxBytes, beyond kLimits, or not well-formed; the handle may then hold a
   // partial document, which the caller discards.
   bool load(std::wstring_view path, size_t maxBytes = kMaxFileBytes);
   // The same for text in memory.
   bool parse(std::string_view bytes);
-  // Like load, but reads and parses the file only as far as the first child
-  // named childName of its root (see findXmlHead): what comes after it is
-  // neither read from disk (beyond a little) nor checked. Without such a
-  // child the whole file is loaded.
-  bool loadHead(std::wstring_view path, const char* childName, size_t maxBytes = kMaxFileBytes);
 
   // Writes the document with the library's standard printing, atomically:
   // on failure the previous file is left whole. False without a document,

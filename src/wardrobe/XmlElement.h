@@ -39,19 +39,17 @@ class XmlElement {
   // digits is ignored ("7a" reads as 7). out is left unchanged on failure.
   bool getInt(const char* attribute, int32_t& out) const;
   void setInt(const char* attribute, int32_t value);
-  // out becomes the attribute's value (empty when it is missing), each byte
-  // that is not part of UTF-8 read as U+FFFD. True only when out is not
-  // empty: an empty value counts as missing.
+  // out becomes the attribute's value (empty when it is missing), read by
+  // fromXmlValue. True only when out is not empty: an empty value counts as
+  // missing.
   bool getText(const char* attribute, std::wstring& out) const;
-  // Stored as UTF-8, with U+FFFD for a lone surrogate (a byte of a file name
-  // that was not UTF-8), so that the file always reads back. Replaces the
-  // value of an existing attribute; new attributes are printed in the order
-  // in which they were first set.
+  // Stored by toXmlValue, so that the file stays well-formed and reads back
+  // the same. Replaces the value of an existing attribute; new attributes are
+  // printed in the order in which they were first set.
   void setText(const char* attribute, std::wstring_view value);
 
  private:
   friend class XmlDocument;
-  friend class XmlStreamWriter;
   explicit XmlElement(TiXmlElement* element) : m_element(element) {}
 
   TiXmlElement* m_element = nullptr;

@@ -170,12 +170,12 @@ TEST(CliTest, ReportsFileErrorsAndWrongUsage) {
   };
   writeFile(dir / L"text.twd", "not a wardrobe");
   const std::vector<Case> cases = {
-      {{"dump", missing}, 1, "tavoro-cli: cannot read " + missing + ": no such file\n"},
-      {{"resave", missing}, 1, "tavoro-cli: cannot read " + missing + ": no such file\n"},
-      {{"dump", toUtf8(dir.path())}, 1, "tavoro-cli: cannot read " + toUtf8(dir.path()) + ": not a regular file\n"},
+      {{"dump", missing}, 1, "tavoro-cli: cannot read " + missing + ": No such file or directory\n"},
+      {{"resave", missing}, 1, "tavoro-cli: cannot read " + missing + ": No such file or directory\n"},
+      {{"dump", toUtf8(dir.path())}, 1, "tavoro-cli: cannot read " + toUtf8(dir.path()) + ": Is a directory\n"},
       {{"dump", toUtf8(dir / L"text.twd")},
        1,
-       "tavoro-cli: cannot read " + toUtf8(dir / L"text.twd") + ": not a wardrobe file, or damaged\n"},
+       "tavoro-cli: cannot read " + toUtf8(dir / L"text.twd") + ": XML error at line 1\n"},
       {{}, 2, ""},
       {{"dump"}, 2, ""},
       {{"dump", "a", "b"}, 2, ""},
@@ -200,7 +200,7 @@ TEST(CliTest, ReportsFileErrorsAndWrongUsage) {
   ASSERT_TRUE(writeWardrobe(wardrobe));
   const CliRun blocked = runCli({"resave", toUtf8(dir / L"W/W.twd"), "--output", toUtf8(dir / L"W")});
   EXPECT_EQ(blocked.status, 1);
-  EXPECT_EQ(blocked.err, "tavoro-cli: cannot write " + toUtf8(dir / L"W") + ": the file or its folder cannot be written\n");
+  EXPECT_EQ(blocked.err, "tavoro-cli: cannot write " + toUtf8(dir / L"W") + ": Is a directory\n");
   // Output that cannot be written is no success either.
   const std::string file = toUtf8(dir / L"W/W.twd");
   const std::vector<std::vector<std::string>> printing = {{"dump", file}, {"search", file, "shirt"}};

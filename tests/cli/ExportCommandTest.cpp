@@ -76,6 +76,29 @@ TEST(ExportCommandTest, BackupAndRestoreRoundTrip) {
   EXPECT_FALSE(pathExists(dir / L"c.zip"));
 }
 
+TEST(ExportCommandTest, AFullDiskFailsEachCommandAndLeavesNothing) {
+  test::TempDir dir;
+  const std::string file = toUtf8(test::makeAwkwardWardrobe(dir / L"w"));
+  ASSERT_EQ(runCli({"backup", file, toUtf8(dir / L"b.zip")}).status, 0);
+  ASSERT_TRUE(createFolders(dir / L"out"));
+  const std::string out = toUtf8(dir / L"out/x");
+  for (const std::vector<std::string>& arguments : std::vector<std::vector<std::string>>{
+           {"export", file, "--format", "html", out},
+           {"export", file, "--format", "csv", out},
+           {"backup", file, out},
+           {"restore", toUtf8(dir / L"b.zip"), out},
+       }) {
+    SCOPED_TRACE(arguments[0] + " " + arguments[2]);
+    // No file may grow past 2,000 bytes: the writes fail as on a full disk.
+    const test::CliRun run = runCli(arguments, {}, {.maxFileBytes = 2000});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err.rfind("tavoro-cli: " + out, 0), 0u) << run.err;  // named by the path the user gave
+    std::vector<FolderEntry> left;
+    ASSERT_TRUE(listFolder(dir / L"out", left));
+    EXPECT_TRUE(left.empty());
+  }
+}
+
 TEST(ExportCommandTest, WrongUsageExitsWithTwo) {
   test::TempDir dir;
   const std::string file = toUtf8(test::makeAwkwardWardrobe(dir / L"w"));

@@ -36,8 +36,10 @@ std::vector<std::wstring> namesIn(const std::wstring& folder) {
 }
 
 bool writeText(const std::wstring& path, const std::string& text) {
-  return replaceFileAtomically(
-      path, [&](std::FILE* f) { return std::fwrite(text.data(), 1, text.size(), f) == text.size(); });
+  return replaceFileAtomically(path, [&](std::FILE* f) {
+           return std::fwrite(text.data(), 1, text.size(), f) == text.size();
+         })
+      .ok();
 }
 
 void makeOld(const std::wstring& path) {
@@ -66,7 +68,7 @@ class ChildSave {
       if (killItself) ::raise(SIGKILL);
       char byte = 0;
       return ::write(m_ready[1], "r", 1) == 1 && ::read(m_go[0], &byte, 1) >= 0 && std::fputs(" save", f) >= 0;
-    });
+    }).ok();
     ::_exit(ok ? 0 : 1);
   }
   ~ChildSave() { finish(); }

@@ -31,8 +31,10 @@ size_t entryCount(const std::wstring& folder) {
 }
 
 bool writeText(const std::wstring& path, const std::string& text) {
-  return replaceFileAtomically(
-      path, [&](std::FILE* f) { return std::fwrite(text.data(), 1, text.size(), f) == text.size(); });
+  return replaceFileAtomically(path, [&](std::FILE* f) {
+           return std::fwrite(text.data(), 1, text.size(), f) == text.size();
+         })
+      .ok();
 }
 
 TEST(WholeFileTest, ReadsRegularFilesOnlyAndUpToTheLimit) {

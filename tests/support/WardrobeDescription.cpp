@@ -4,7 +4,7 @@
 
 namespace tavoro::test {
 
-std::wstring describe(const Wardrobe& wardrobe) {
+std::wstring describe(const Wardrobe& wardrobe, bool allRecords) {
   const CollectionList& list = wardrobe.collections();
   std::wstring out = L"wardrobe " + std::to_wstring(wardrobe.wardrobeId()) + L" [" + wardrobe.name() + L"] next " +
                      std::to_wstring(list.nextId()) + L" hot " + std::to_wstring(list.hotId()) + L"\n";
@@ -19,7 +19,7 @@ std::wstring describe(const Wardrobe& wardrobe) {
         out += L"   photo " + std::to_wstring(p->id()) + L" format " + std::to_wstring(static_cast<int>(p->format())) +
                L"\n";
       for (const Record& r : i->records())
-        if (r.isStorable()) out += L"   record " + std::to_wstring(r.tagId()) + L" [" + r.value() + L"]\n";
+        if (allRecords || r.isStorable()) out += L"   record " + std::to_wstring(r.tagId()) + L" [" + r.value() + L"]\n";
     }
   }
   return out;

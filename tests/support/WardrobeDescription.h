@@ -1,5 +1,6 @@
 // A wardrobe as text, for comparing two of them in tests: everything the
-// wardrobe file stores, one line per object (storable records only).
+// wardrobe file stores, one line per object (storable records only, or every
+// record the model holds with allRecords).
 #pragma once
 
 #include <string>
@@ -10,6 +11,6 @@ class Wardrobe;
 
 namespace tavoro::test {
 
-std::wstring describe(const Wardrobe& wardrobe);
+std::wstring describe(const Wardrobe& wardrobe, bool allRecords = false);
 
 }  // namespace tavoro::test

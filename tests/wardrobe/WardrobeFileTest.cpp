@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <functional>
 #include <string>
@@ -387,6 +388,109 @@ TEST(WardrobeFileTest, RefusesFilesThatAreNotWardrobes) {
   EXPECT_FALSE(readWardrobe(dir.path(), wardrobe));
 }
 
+TEST(WardrobeFileTest, SaysWhyAFileCannotBeRead) {
+  TempDir dir;
+  struct Case {
+    const char* what;
+    std::string bytes;
+    std::string reason;
+  };
+  const std::vector<Case> cases = {
+      {"not XML", "this is not a wardrobe", "XML error at line 1"},
+      {"broken on line 4", kDeclaration + kRootOpen + "\n<Properties wardrobe_id=\"1\"/>\n<Collections x=\"1\" x=\"2\"/>",
+       "XML error at line 4"},
+      {"another root", kDeclaration + "<Wardrobe/>", "not a Tavoro wardrobe (no TavoroWardrobe element)"},
+      {"another version", kDeclaration + "<TavoroWardrobe version=\"2.0\"/>", "not a Tavoro wardrobe of version 1.0"},
+      {"no wardrobe_id", wardrobeText("<Properties wardrobe_name=\"N\"/>"),
+       "damaged wardrobe (Properties without a wardrobe_id)"},
+  };
+  const std::wstring file = dir / L"bad.twd";
+  for (const Case& c : cases) {
+    writeFile(file, c.bytes);
+    Wardrobe wardrobe;
+    const Status status = readWardrobe(file, wardrobe);
+    EXPECT_FALSE(status.ok()) << c.what;
+    EXPECT_EQ(status.reason(), c.reason) << c.what;
+    EXPECT_EQ(status.path(), file) << c.what;
+  }
+  Wardrobe wardrobe;
+  EXPECT_EQ(readWardrobe(dir / L"missing.twd", wardrobe).reason(), "No such file or directory");
+  EXPECT_EQ(readWardrobe(dir.path(), wardrobe).reason(), "Is a directory");
+  ASSERT_EQ(::chmod(toUtf8(file).c_str(), 0), 0);
+  if (::access(toUtf8(file).c_str(), R_OK) != 0) {  // modes do not bind a privileged user
+    EXPECT_EQ(readWardrobe(file, wardrobe).reason(), "Permission denied");
+  }
+
+  Wardrobe intoAFolder(dir.path(), L"W");
+  intoAFolder.setFilePath(dir.path());
+  const Status written = writeWardrobe(intoAFolder);
+  EXPECT_EQ(written.reason(), "Is a directory");
+  EXPECT_EQ(written.path(), dir.path());
+}
+
+// One byte that is not UTF-8 used to make the whole file unreadable when it
+// stood just before a closing quote or a '<'; now it reads as U+FFFD
+// wherever it stands.
+TEST(WardrobeFileTest, AByteThatIsNotUtf8ReadsAsAReplacementCharacterWhereverItStands) {
+  TempDir dir;
+  const std::wstring file = dir / L"latin1.twd";
+  writeFile(file, withProperties("<Collections next_id=\"1\"><Collection id=\"1\" name=\"Caf\xE9\"><Items next_id=\"1\">"
+                                 "<Item id=\"1\" name=\"\xE9t\xE9\" date_added=\"2012-09-08 14:03:07.005\">\xE9"
+                                 "<Records><Record tag_id=\"1\" value='na\xEFve'/></Records></Item></Items>"
+                                 "</Collection></Collections>"));
+  Wardrobe wardrobe;
+  ASSERT_TRUE(readWardrobe(file, wardrobe, FixedClock()));
+  ASSERT_EQ(wardrobe.collections().count(), 1u);
+  const Collection* collection = wardrobe.collections().at(0);
+  EXPECT_EQ(collection->name(), L"Caf\uFFFD");
+  ASSERT_EQ(collection->items().count(), 1u);
+  EXPECT_EQ(collection->items().at(0)->name(), L"\uFFFDt\uFFFD");
+  EXPECT_EQ(collection->items().at(0)->records().get(1), L"na\uFFFDve");
+}
+
+// XML 1.0 allows no control character but tab, line feed and carriage
+// return, not even as a character reference.
+bool isXml10Char(char32_t c) {
+  return c == 0x9 || c == 0xA || c == 0xD || (c >= 0x20 && c <= 0xD7FF) || (c >= 0xE000 && c <= 0xFFFD) ||
+         (c >= 0x10000 && c <= 0x10FFFF);
+}
+
+TEST(WardrobeFileTest, ControlCharactersKeepTheFileWellFormedAndReadBack) {
+  TempDir dir;
+  Wardrobe wardrobe(dir / L"W", L"W");
+  const std::wstring name = std::wstring(L"a\x01" L"b") + L'\0' + L"c\td\x1F" L"e\r\nf";
+  Collection* collection = wardrobe.collections().add(L"C");
+  Tag* tag = collection->tags().add(L"T\x07");
+  Item* item = collection->items().add(name, 1);
+  item->records().set(tag->id(), L"\x0B value \x0C");
+  collection->items().add(L"stand-in \uFDD1 written as U+FFFD", 2);
+  ASSERT_TRUE(writeWardrobe(wardrobe));
+
+  const std::wstring text = fromUtf8(readFile(wardrobe.wardrobeFilePath()));
+  for (const wchar_t c : text) EXPECT_TRUE(isXml10Char(static_cast<char32_t>(c))) << static_cast<int>(c);
+  for (size_t at = text.find(L"&#"); at != std::wstring::npos; at = text.find(L"&#", at + 1)) {
+    const bool hex = text[at + 2] == L'x';
+    const auto value = static_cast<char32_t>(std::stoul(text.substr(at + (hex ? 3 : 2)), nullptr, hex ? 16 : 10));
+    EXPECT_TRUE(isXml10Char(value)) << toUtf8(text.substr(at, 8));
+  }
+
+  Wardrobe read;
+  ASSERT_TRUE(readWardrobe(wardrobe.wardrobeFilePath(), read));
+  const Collection* c = read.collections().at(0);
+  EXPECT_EQ(c->items().at(0)->name(), name);
+  EXPECT_EQ(c->tags().at(0)->name(), L"T\x07");
+  EXPECT_EQ(c->items().at(0)->records().get(tag->id()), L"\x0B value \x0C");
+  EXPECT_EQ(c->items().at(1)->name(), L"stand-in \uFFFD written as U+FFFD");
+
+  // Files written before keep reading as they did.
+  const std::wstring old = dir / L"old.twd";
+  writeFile(old, withProperties("<Collections next_id=\"1\"><Collection id=\"1\" name=\"a&#x01;b&#x00;c\"/>"
+                                "</Collections>"));
+  Wardrobe oldRead;
+  ASSERT_TRUE(readWardrobe(old, oldRead));
+  EXPECT_EQ(oldRead.collections().at(0)->name(), std::wstring(L"a\x01" L"b") + L'\0' + L"c");
+}
+
 TEST(WardrobeFileTest, ReadsTheNameAlone) {
   TempDir dir;
   const std::wstring file = dir / L"n.twd";
@@ -438,7 +542,7 @@ TEST(WardrobeFileTest, AFailedWriteLeavesThePreviousFileWhole) {
 
   // The disk fills up half way through the new file.
   for (int i = 0; i < 200; ++i) wardrobe.collections().add(L"Another collection with a longer name");
-  EXPECT_FALSE(test::runWithFileSizeLimit(saved.size() + 100, [&] { return writeWardrobe(wardrobe); }));
+  EXPECT_FALSE(test::runWithFileSizeLimit(saved.size() + 100, [&] { return writeWardrobe(wardrobe).ok(); }));
   EXPECT_EQ(readFile(file), saved);
   onlyTheFileIsThere();
 

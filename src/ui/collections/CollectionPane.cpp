@@ -19,7 +19,6 @@
 #include "ui/menus/PopupMenu.h"
 #include "ui/session/WardrobeSession.h"
 #include "wardrobe/CollectionList.h"
-#include "wardrobe/RemovalReport.h"
 #include "wardrobe/Wardrobe.h"
 
 namespace tavoro::ui {
@@ -42,7 +41,7 @@ CollectionPane::CollectionPane(WardrobeSession& session, QWidget* parent)
   connect(this, &RowList::selectionChanged, this, &CollectionPane::onSelectionChanged);
   connect(this, &RowList::rowDoubleClicked, this, &CollectionPane::onDoubleClicked);
   connect(this, &RowList::commandRequested, this, [this](int id) { triggerCommand(this, id); });
-  connect(this, &RowList::rowDragged, this, &CollectionPane::commitOrder);
+  connect(this, &RowList::rowDragged, this, [this] { commitOrder(); });
   // The editor asks with a flag on its own stack: the answer must come at once.
   connect(m_editor, &InlineEditor::validateRequested, this, &CollectionPane::validateEdit, Qt::DirectConnection);
   connect(m_editor, &InlineEditor::editEnded, this, &CollectionPane::commitEdit, Qt::DirectConnection);
@@ -286,7 +285,7 @@ void CollectionPane::showContextMenu(QPoint viewportPos, QPoint globalPos) {
   if (!isWellFormed()) return;
   updateActions(rowAt(viewportPos));
   QPointer<CollectionPane> self(this);
-  runCommandMenu(kMenuCollectionListContext, this, globalPos);
+  runCommandMenu(kMenuCollectionListContext, this, globalPos, 0, true);
   // Keys act on the selected row again.
   if (self) updateActions(firstSelectedRealRow());
 }
@@ -312,15 +311,15 @@ void CollectionPane::sortRows(bool ascending) {
   if (!isWellFormed() || rowCount() < 4) return;
   const bool swapped = sortRowsByName(*this, 1, rowCount() - 2, ascending,
                                       [this](int row) -> std::wstring_view { return collectionRow(row)->collection()->name(); });
-  commitOrder();
+  commitOrder(tr("Sort Collections"));
   if (swapped) viewport()->update();
 }
 
-void CollectionPane::commitOrder() {
+void CollectionPane::commitOrder(const QString& step) {
   if (!isWellFormed()) return;
   std::vector<Collection*> order;
   for (int i = 1; i <= rowCount() - 2; ++i) order.push_back(collectionRow(i)->collection());
-  m_session.reorderCollections(order);
+  m_session.reorderCollections(order, step);
 }
 
 void CollectionPane::deleteSelected() {
@@ -339,18 +338,8 @@ void CollectionPane::deleteSelected() {
   QPointer<CollectionPane> self(this);
   const int answer = showMessage(this, question, uiText(tr("Confirm Collection Delete")), kMbQuestion);
   if (!self) return;
-  if (answer == kIdYes && isWellFormed() && rowOf(collection) > 0) {
-    const std::wstring name = collection->name();
-    RemovalReport report;
-    if (m_session.removeCollection(collection, &report) && !report.clean()) {
-      showMessage(this,
-                  uiText(tr("The collection \"%1\" was deleted, but some of its files could not be deleted. They "
-                            "are still in:\n\n"),
-                         {name}) +
-                      report.foldersKept.front(),
-                  programCaption(), kMbOk | kMbIconWarning);
-    }
-  }
+  // Its photos stay on disk until the next save (undo brings it back whole).
+  if (answer == kIdYes && isWellFormed() && rowOf(collection) > 0) m_session.removeCollection(collection);
   if (self) setFocus(Qt::OtherFocusReason);
 }
 

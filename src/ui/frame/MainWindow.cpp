@@ -28,6 +28,7 @@
 #include "ui/accessibility/Accessibility.h"
 #include "ui/accessibility/ControlNames.h"
 #include "ui/frame/MainView.h"
+#include "ui/menus/PopupMenu.h"
 #include "ui/page/WardrobePage.h"
 #include "ui/search/SearchBox.h"
 #include "ui/frame/RecentWardrobes.h"
@@ -133,8 +134,18 @@ void MainWindow::makeActions() {
   add(kCmdVisitWebsite, [this] { openWebPage(""); });
   add(kCmdOnlineTutorials, [this] { openWebPage("/tutorials.html"); });
   add(kCmdDonate, [this] { openWebPage("/donate.html"); });
+  // Undo and redo of the open wardrobe's history, named after the step ("Undo Rename Collection").
+  const auto addHistoryAction = [this](QAction* action, int id, const char* keyText) {
+    action->setData(id);
+    action->setShortcutContext(Qt::WindowShortcut);
+    action->setObjectName(id == kCmdUndo ? QStringLiteral("UndoAction") : QStringLiteral("RedoAction"));
+    PopupMenu::setKeyText(action, QString::fromLatin1(keyText));
+    addAction(action);
+  };
+  addHistoryAction(m_session->history().createUndoAction(this, tr("Undo")), kCmdUndo, "Ctrl+Z");
+  addHistoryAction(m_session->history().createRedoAction(this, tr("Redo")), kCmdRedo, "Ctrl+Shift+Z");
   // Their keys belong to the window; the panes act on them themselves.
-  for (int id : {kCmdCopy, kCmdCut, kCmdUndo, kCmdPrint, kCmdNextPane, kCmdPreviousPane}) add(id, [] {});
+  for (int id : {kCmdCopy, kCmdCut, kCmdPrint, kCmdNextPane, kCmdPreviousPane}) add(id, [] {});
   for (const Accelerator& accelerator : mainFrameAccelerators()) {
     QAction* action = findCommandAction(this, accelerator.command);
     if (!action) continue;

@@ -29,10 +29,6 @@ namespace tavoro::ui {
 namespace {
 
 
-// The file functions' answer as a status, whether they say why or only whether.
-[[maybe_unused]] Status asStatus(Status status, std::wstring_view) { return status; }
-[[maybe_unused]] Status asStatus(bool done, std::wstring_view path) { return done ? Status() : Status::failure(path, "failed"); }
-
 // The reason a read or write failed, on a line of its own after the message.
 std::wstring reasonLine(const Status& status) {
   return status ? std::wstring() : L"\n\n" + fromUtf8(status.reason());
@@ -98,7 +94,7 @@ bool WardrobeLifecycle::openWardrobe(std::wstring_view givenPath, bool silent, b
   {
     WaitCursor wait;
     auto read = std::make_unique<Wardrobe>();
-    status = path.empty() ? Status::failure(path, "no file named") : asStatus(readWardrobe(path, *read), path);
+    status = path.empty() ? Status::failure(path, "no file named") : readWardrobe(path, *read);
     opened = status && m_frame.session().open(read);
   }
   if (opened) {
@@ -141,7 +137,7 @@ bool WardrobeLifecycle::saveWardrobe() {
   {
     WaitCursor wait;
     path = wardrobe()->wardrobeFilePath();
-    saved = asStatus(writeWardrobe(*wardrobe()), path);
+    saved = m_frame.session().save();
   }
   if (saved) {
     m_frame.recentWardrobes().add(path);

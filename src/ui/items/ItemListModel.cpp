@@ -111,6 +111,13 @@ int ItemListModel::appendEntries(std::vector<ItemListEntry> entries) {
   return first;
 }
 
+void ItemListModel::insertEntry(int row, ItemListEntry entry) {
+  row = std::clamp(row, 0, rowCount());
+  beginInsertRows(QModelIndex(), row, row);
+  m_entries.insert(m_entries.begin() + row, std::move(entry));
+  endInsertRows();
+}
+
 void ItemListModel::removeEntries(std::vector<int> rows) {
   std::sort(rows.begin(), rows.end());
   rows.erase(std::unique(rows.begin(), rows.end()), rows.end());

@@ -9,6 +9,7 @@
 #include <QTimer>
 #include <QActionGroup>
 #include <algorithm>
+#include <unordered_map>
 
 #include "platform/OpenFolder.h"
 #include "ui/common/CommandActions.h"
@@ -28,21 +29,8 @@
 #include "ui/menus/PopupMenu.h"
 #include "wardrobe/Collection.h"
 #include "ui/session/WardrobeSession.h"
-#include "wardrobe/RemovalReport.h"
 
 namespace tavoro::ui {
-
-namespace {
-
-
-
-std::wstring keptFoldersText(const std::vector<std::wstring>& folders) {
-  std::wstring text;
-  for (const std::wstring& folder : folders) text += (text.empty() ? L"" : L"\n") + folder;
-  return text;
-}
-
-}  // namespace
 
 ItemListPane::ItemListPane(WardrobeSession& session, QWidget* parent)
     : QWidget(parent),
@@ -102,6 +90,7 @@ ItemListPane::ItemListPane(WardrobeSession& session, QWidget* parent)
   connect(&m_session, &WardrobeSession::itemsAdded, this, &ItemListPane::onItemsAdded);
   connect(&m_session, &WardrobeSession::itemsAboutToBeRemoved, this, &ItemListPane::onItemsAboutToBeRemoved);
   connect(&m_session, &WardrobeSession::itemRenamed, this, &ItemListPane::onItemRenamed);
+  connect(&m_session, &WardrobeSession::revealRequested, this, &ItemListPane::reveal);
   connect(&m_session, &WardrobeSession::photosRefreshed, this, &ItemListPane::refresh);
   connect(&m_session, &WardrobeSession::searchChanged, this, &ItemListPane::updateActions);
   makeActions();
@@ -233,6 +222,7 @@ void ItemListPane::requestThumbnails(const std::vector<ItemListEntry>& entries, 
 }
 
 void ItemListPane::fill() {
+  m_inListOrder = true;
   if (!m_collection || m_collection->id() <= 0) return;
   std::vector<Item*> items;
   items.reserve(m_collection->items().count());
@@ -312,13 +302,56 @@ void ItemListPane::onItemRenamed(Item* item) { m_model->refreshRow(m_model->rowO
 
 void ItemListPane::onItemsAdded(Collection* collection, const std::vector<Item*>& items) {
   m_appendedCount = 0;
-  if (collection != m_collection) return;
+  if (collection != m_collection || items.empty()) return;
   std::vector<ItemListEntry> entries = makeEntries(items);
   m_appendedCount = static_cast<int>(entries.size());
   // Each new entry's thumbnail ahead of the background work.
   requestThumbnails(entries, false);
-  m_model->appendEntries(std::move(entries));
+  // New items come last; items that undo brought back go to their old rows
+  // while the rows are in the list's order (not after a sort).
+  const ItemList& list = collection->items();
+  const bool last = list.at(list.count() - 1) == items.back() && list.count() >= items.size() &&
+                    list.at(list.count() - items.size()) == items.front();
+  if (last || !m_inListOrder) {
+    m_model->appendEntries(std::move(entries));
+  } else {
+    std::unordered_map<const Item*, size_t> place;
+    place.reserve(list.count());
+    for (size_t i = 0; i < list.count(); ++i) place.emplace(list.at(i), i);
+    m_quiet = true;
+    for (ItemListEntry& entry : entries) {
+      const size_t at = place[entry.item];
+      int row = 0;
+      int end = entryCount();
+      while (row < end) {  // the first row whose item comes later in the list
+        const int middle = (row + end) / 2;
+        if (place[m_model->itemAt(middle)] < at)
+          row = middle + 1;
+        else
+          end = middle;
+      }
+      m_model->insertEntry(row, std::move(entry));
+    }
+    m_quiet = false;
+  }
   updateActions();
+}
+
+void ItemListPane::reveal(const std::vector<Item*>& items) {
+  std::vector<int> rows;
+  for (const Item* item : items)
+    if (const int row = m_model->rowOfItem(item); row >= 0) rows.push_back(row);
+  if (rows.empty()) return;
+  std::sort(rows.begin(), rows.end());
+  m_quiet = true;
+  m_selection->clearSelection();
+  for (int row : rows)
+    m_selection->select(m_model->index(row, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
+  m_selection->setCurrentIndex(m_model->index(rows.front(), kNameColumn), QItemSelectionModel::NoUpdate);
+  m_quiet = false;
+  currentView()->scrollTo(m_model->index(rows.front(), kNameColumn));
+  requestVisible();
+  forwardSelection();
 }
 
 // --- Looks and thumbnails --------------------------------------------------------
@@ -379,7 +412,7 @@ void ItemListPane::showContextMenu(QPoint globalPos) {
   updateActions();
   if (QAction* paste = findCommandAction(this, kCmdListPaste))
     paste->setEnabled(m_collection && m_collection->id() > 0 && clipboardHoldsFiles());
-  runCommandMenu(kMenuItemListContext, this, globalPos);
+  runCommandMenu(kMenuItemListContext, this, globalPos, 0, true);
   updateActions();
 }
 
@@ -390,6 +423,7 @@ void ItemListPane::selectInverse() { selectAll(true); }
 
 void ItemListPane::arrange(int commandId) {
   if (entryCount() < 2) return;
+  m_inListOrder = false;
   m_model->sortEntries(
       commandId == kCmdArrangeByName ? EntryComparison(compareByName) : EntryComparison(compareByDateAdded), false);
 }
@@ -397,6 +431,7 @@ void ItemListPane::arrange(int commandId) {
 void ItemListPane::sortByColumn(int column) {
   if (column < 0 || column >= kColumnCount) return;
   WaitCursor wait;
+  m_inListOrder = false;
   m_sortDescending = column == m_sortColumn && !m_sortDescending;
   m_sortColumn = column;
   m_model->sortEntries(columnComparison(column), m_sortDescending);
@@ -447,20 +482,9 @@ void ItemListPane::deleteSelected() {
   if (rows.empty() || !m_collection) return;
   std::vector<Item*> items;
   for (int row : rows) items.push_back(m_model->itemAt(row));
-  const std::wstring firstName = items.front()->name();
-  RemovalReport report;
-  m_session.removeItems(items, &report);
+  // Their photos stay on disk until the next save (undo brings them back whole).
+  m_session.removeItems(items);
   focusList();
-  if (!report.clean()) {
-    // The items are gone; the user learns where their files stayed behind.
-    const std::wstring text =
-        items.size() == 1
-            ? uiText(tr("The item \"%1\" was deleted, but some of its files could not be deleted. They are still "
-                        "in:\n\n"),
-                     {firstName})
-            : uiText(tr("The items were deleted, but some of their files could not be deleted. They are still in:\n\n"));
-    showMessage(this, text + keptFoldersText(report.foldersKept), programCaption(), kMbOk | kMbIconWarning);
-  }
 }
 
 // --- The viewer -------------------------------------------------------------------

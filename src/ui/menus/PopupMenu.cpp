@@ -117,6 +117,15 @@ void PopupMenu::setCommandChecked(int commandId, bool checked, bool radio) {
   action->setProperty(kRadioProperty, radio);
 }
 
+void PopupMenu::prependActions(const QList<QAction*>& actions) {
+  if (actions.isEmpty()) return;
+  QAction* first = QMenu::actions().isEmpty() ? nullptr : QMenu::actions().front();
+  insertActions(first, actions);
+  if (first) insertSeparator(first);
+}
+
+void PopupMenu::setKeyText(QAction* action, const QString& keyText) { action->setProperty(kKeyTextProperty, keyText); }
+
 void PopupMenu::mirrorActions(const QList<QAction*>& actions) {
   for (QAction* item : QMenu::actions()) {
     if (auto* sub = qobject_cast<PopupMenu*>(item->menu())) {

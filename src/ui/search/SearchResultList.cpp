@@ -18,7 +18,6 @@
 #include "ui/menus/PopupMenu.h"
 #include "ui/session/WardrobeSession.h"
 #include "wardrobe/Collection.h"
-#include "wardrobe/RemovalReport.h"
 
 namespace tavoro::ui {
 
@@ -204,7 +203,7 @@ void SearchResultList::contextMenuEvent(QContextMenuEvent* event) {
 void SearchResultList::showContextMenu(QPoint globalPos) {
   if (rowCount() == 0) return;
   updateActions();
-  runCommandMenu(kMenuSearchResultsContext, this, globalPos);
+  runCommandMenu(kMenuSearchResultsContext, this, globalPos, 0, true);
 }
 
 void SearchResultList::deleteSelected() {
@@ -226,23 +225,9 @@ void SearchResultList::deleteSelected() {
     // What is selected now; the rows go with the session's news of the items.
     std::vector<Item*> items;
     for (int index : selectedRows()) items.push_back(resultRow(index)->item());
-    const std::wstring lastName = items.empty() ? std::wstring() : items.back()->name();
-    RemovalReport report;
-    if (!m_session.removeItems(items, &report)) return;
+    // Their photos stay on disk until the next save (undo brings them back whole).
+    m_session.removeItems(items);
     if (!self) return;
-    if (!report.clean()) {
-      std::wstring folders;
-      for (const std::wstring& folder : report.foldersKept) folders += L"\n" + folder;
-      const std::wstring what =
-          items.size() == 1
-              ? uiText(tr("The item \"%1\" was deleted, but some of its files could not be deleted. They are still "
-                          "in:\n"),
-                       {lastName})
-              : uiText(tr("The items were deleted, but some of their files could not be deleted. They are still in:\n"));
-      showMessage(this, what + folders, programCaption(),
-                  kMbOk | kMbIconWarning);
-      if (!self) return;
-    }
   }
   setFocus(Qt::OtherFocusReason);
 }

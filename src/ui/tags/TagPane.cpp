@@ -57,7 +57,7 @@ TagPane::TagPane(WardrobeSession& session, QWidget* parent)
   connect(this, &RowList::commandRequested, this, [this](int id) { triggerCommand(this, id); });
   // The commands act on the selected row (a menu on the row it opened on).
   connect(this, &RowList::selectionChanged, this, [this] { updateActions(selectedTagRow()); });
-  connect(this, &RowList::rowDragged, this, &TagPane::commitOrder);
+  connect(this, &RowList::rowDragged, this, [this] { commitOrder(); });
 
   connect(&m_session, &WardrobeSession::tagAdded, this, &TagPane::onTagAdded);
   connect(&m_session, &WardrobeSession::tagRenamed, viewport(), qOverload<>(&QWidget::update));
@@ -419,7 +419,7 @@ void TagPane::showContextMenu(QPoint viewportPos, QPoint globalPos) {
   const bool values = viewportPos.x() >= TagRow::kNameWidth;
   updateActions(rowAt(viewportPos));
   QPointer<TagPane> self(this);
-  runCommandMenu(values ? kMenuTagValueContext : kMenuTagContext, this, globalPos);
+  runCommandMenu(values ? kMenuTagValueContext : kMenuTagContext, this, globalPos, 0, true);
   if (self) updateActions(selectedTagRow());
 }
 
@@ -465,15 +465,15 @@ void TagPane::sortRows(bool ascending) {
   if (!isWellFormed() || rowCount() < 3) return;
   const bool swapped = sortRowsByName(*this, 0, rowCount() - 2, ascending,
                                       [this](int row) -> std::wstring_view { return tagRow(row)->tag()->name(); });
-  commitOrder();
+  commitOrder(tr("Sort Tags"));
   if (swapped) viewport()->update();
 }
 
-void TagPane::commitOrder() {
+void TagPane::commitOrder(const QString& step) {
   if (!isWellFormed()) return;
   std::vector<Tag*> order;
   for (int i = 0; i <= rowCount() - 2; ++i) order.push_back(tagRow(i)->tag());
-  m_session.reorderTags(m_tags->collection(), order);
+  m_session.reorderTags(m_tags->collection(), order, step);
 }
 
 void TagPane::deleteSelected() {

@@ -99,7 +99,7 @@ class TagPane : public RowList {
   void setValue(Tag* tag, std::wstring value);
   void moveSelected(int commandId);
   void sortRows(bool ascending);
-  void commitOrder();
+  void commitOrder(const QString& step = {});
   void deleteSelected();
   void deleteAll();
   void clearAllValues();

@@ -1,0 +1,47 @@
+// The items of a scope that match every term of a query, found by a scan
+// that can be split across threads, cancelled, and narrowed to the results
+// of a query that the new one extends.
+// Thread-safe: any number of scans may run at once, on any thread, as long
+// as nothing changes the wardrobe they read until they have returned (the
+// owner of the wardrobe waits for them, or cancels them and then waits).
+#pragma once
+
+#include <atomic>
+#include <vector>
+
+#include "SearchTerm.h"
+
+namespace tavoro {
+
+class Collection;
+class Item;
+
+struct ScanOptions {
+  // Threads that share the scan, the calling one included; 0 for as many as
+  // the machine has cores. A small scan runs on the calling thread alone.
+  unsigned threads = 1;
+  // Checked as the scan goes; once set, the scan returns what it has.
+  const std::atomic<bool>* cancelled = nullptr;
+  // When given, only these items are tested (in their order), instead of
+  // every item of the scope: the results of a scan of the same scope, the
+  // wardrobe unchanged since, for terms that these narrow (see narrows).
+  const std::vector<Item*>* within = nullptr;
+};
+
+struct ScanResult {
+  std::vector<Item*> items;  // in scan order: collection by collection, items in stored order
+  bool complete = false;     // false when cancelled (items then holds a part)
+};
+
+// Every item of scope ("All Collections", id 0, for every collection of its
+// wardrobe) that matches all terms, as SearchEngine::run finds them.
+ScanResult scanItems(const Collection& scope, const std::vector<SearchTerm>& terms, const ScanOptions& options = {});
+
+// Whether every item that matches terms also matches previous: each term of
+// previous is implied by a term of terms (the same term, or one of the same
+// kind and tag, not exact, whose value begins with the previous value).
+// Typing on at the end of a query narrows it; deleting does not, and nothing
+// narrows a query without terms.
+bool narrows(const std::vector<SearchTerm>& terms, const std::vector<SearchTerm>& previous);
+
+}  // namespace tavoro
