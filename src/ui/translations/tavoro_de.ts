@@ -723,12 +723,8 @@ Hinweis: Alle Teile dieser Sammlung werden ebenfalls gelöscht.</translation>
         <translation>Löschen der Sammlung bestätigen</translation>
     </message>
     <message>
-        <source>The collection &quot;%1&quot; was deleted, but some of its files could not be deleted. They are still in:
-
-</source>
-        <translation>Die Sammlung „%1“ wurde gelöscht, aber einige ihrer Dateien konnten nicht gelöscht werden. Sie liegen noch in:
-
-</translation>
+        <source>Sort Collections</source>
+        <translation>Sammlungen sortieren</translation>
     </message>
 </context>
 <context>
@@ -858,22 +854,6 @@ Hinweis: Alle Teile dieser Sammlung werden ebenfalls gelöscht.</translation>
         <source>Confirm Multiple Item Delete</source>
         <translation>Löschen mehrerer Teile bestätigen</translation>
     </message>
-    <message>
-        <source>The item &quot;%1&quot; was deleted, but some of its files could not be deleted. They are still in:
-
-</source>
-        <translation>Das Teil „%1“ wurde gelöscht, aber einige seiner Dateien konnten nicht gelöscht werden. Sie liegen noch in:
-
-</translation>
-    </message>
-    <message>
-        <source>The items were deleted, but some of their files could not be deleted. They are still in:
-
-</source>
-        <translation>Die Teile wurden gelöscht, aber einige ihrer Dateien konnten nicht gelöscht werden. Sie liegen noch in:
-
-</translation>
-    </message>
 </context>
 <context>
     <name>tavoro::ui::MainView</name>
@@ -884,6 +864,17 @@ Hinweis: Alle Teile dieser Sammlung werden ebenfalls gelöscht.</translation>
     <message>
         <source>_Wardrobe_</source>
         <translation>_Garderobe_</translation>
+    </message>
+</context>
+<context>
+    <name>tavoro::ui::MainWindow</name>
+    <message>
+        <source>Undo</source>
+        <translation>Rückgängig</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Wiederholen</translation>
     </message>
 </context>
 <context>
@@ -1054,18 +1045,6 @@ Bitte geben Sie einen anderen Namen ein oder wählen Sie einen anderen Ordner.</
         <source>Confirm Multiple Item Delete</source>
         <translation>Löschen mehrerer Teile bestätigen</translation>
     </message>
-    <message>
-        <source>The item &quot;%1&quot; was deleted, but some of its files could not be deleted. They are still in:
-</source>
-        <translation>Das Teil „%1“ wurde gelöscht, aber einige seiner Dateien konnten nicht gelöscht werden. Sie liegen noch in:
-</translation>
-    </message>
-    <message>
-        <source>The items were deleted, but some of their files could not be deleted. They are still in:
-</source>
-        <translation>Die Teile wurden gelöscht, aber einige ihrer Dateien konnten nicht gelöscht werden. Sie liegen noch in:
-</translation>
-    </message>
 </context>
 <context>
     <name>tavoro::ui::SearchResultsBanner</name>
@@ -1162,6 +1141,81 @@ Hinweis: Die Werte aller Merkmale in der aktuellen Garderobe gehen verloren.</tr
     <message>
         <source>Confirm Delete All Tags</source>
         <translation>Löschen aller Merkmale bestätigen</translation>
+    </message>
+    <message>
+        <source>Sort Tags</source>
+        <translation>Merkmale sortieren</translation>
+    </message>
+</context>
+<context>
+    <name>tavoro::ui::WardrobeSession</name>
+    <message>
+        <source>Add Collection</source>
+        <translation>Sammlung hinzufügen</translation>
+    </message>
+    <message>
+        <source>Rename Collection</source>
+        <translation>Sammlung umbenennen</translation>
+    </message>
+    <message>
+        <source>Move Collection</source>
+        <translation>Sammlung verschieben</translation>
+    </message>
+    <message>
+        <source>Delete Collection</source>
+        <translation>Sammlung löschen</translation>
+    </message>
+    <message>
+        <source>Add Tag</source>
+        <translation>Merkmal hinzufügen</translation>
+    </message>
+    <message>
+        <source>Rename Tag</source>
+        <translation>Merkmal umbenennen</translation>
+    </message>
+    <message>
+        <source>Move Tag</source>
+        <translation>Merkmal verschieben</translation>
+    </message>
+    <message>
+        <source>Delete Tag</source>
+        <translation>Merkmal löschen</translation>
+    </message>
+    <message>
+        <source>Delete All Tags</source>
+        <translation>Alle Merkmale löschen</translation>
+    </message>
+    <message>
+        <source>Add Photo</source>
+        <translation>Foto hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add %1 Photos</source>
+        <translation>%1 Fotos hinzufügen</translation>
+    </message>
+    <message>
+        <source>Rename Item</source>
+        <translation>Teil umbenennen</translation>
+    </message>
+    <message>
+        <source>Delete Item</source>
+        <translation>Teil löschen</translation>
+    </message>
+    <message>
+        <source>Delete %1 Items</source>
+        <translation>%1 Teile löschen</translation>
+    </message>
+    <message>
+        <source>Clear %1</source>
+        <translation>%1 leeren</translation>
+    </message>
+    <message>
+        <source>Set %1</source>
+        <translation>%1 setzen</translation>
+    </message>
+    <message>
+        <source>Clear All Values</source>
+        <translation>Alle Werte leeren</translation>
     </message>
 </context>
 </TS>
