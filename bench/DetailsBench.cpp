@@ -24,6 +24,7 @@
 #include "platform/Utf8.h"
 #include "ui/details/ItemDetailsPane.h"
 #include "ui/details/InfoStrip.h"
+#include "ui/session/WardrobeSession.h"
 #include "ui/details/PhotoPreview.h"
 #include "ui/viewer/PhotoCanvas.h"
 #include "ui/viewer/PhotoViewer.h"
@@ -78,8 +79,10 @@ void makeSourcePhotos() {
 
 // The wardrobe in memory; its photo files (links) stay in the cache folder between runs.
 struct BenchWardrobe {
-  BenchWardrobe() : wardrobe(cacheFolder() + L"/wardrobe", L"Bench") {
+  BenchWardrobe() {
     makeSourcePhotos();
+    auto made = std::make_unique<Wardrobe>(cacheFolder() + L"/wardrobe", L"Bench");
+    Wardrobe& wardrobe = *made;
     collection = wardrobe.collections().add(L"Everything");
     collection->tags().add(L"Colour");
     collection->tags().add(L"Size");
@@ -94,8 +97,10 @@ struct BenchWardrobe {
       }
       items.push_back(item);
     }
+    session.open(made);
+    session.setCurrentCollection(collection);
   }
-  Wardrobe wardrobe;
+  WardrobeSession session;
   Collection* collection = nullptr;
   std::vector<Item*> items;
 };
@@ -120,11 +125,10 @@ void BM_SelectItem(benchmark::State& state) {
   BenchWardrobe& b = bench();
   QWidget page;
   page.resize(900, 600);
-  auto* details = new ItemDetailsPane(&page);
+  auto* details = new ItemDetailsPane(b.session, &page);
   details->setGeometry(560, 0, 340, 550);
-  auto* strip = new InfoStrip(&page);
+  auto* strip = new InfoStrip(b.session, &page);
   strip->setGeometry(0, 550, 900, 50);
-  strip->setCollection(b.collection);
   page.show();
   QApplication::processEvents();
   static int next[2] = {0, 0};  // items not selected before, run after run
@@ -136,8 +140,7 @@ void BM_SelectItem(benchmark::State& state) {
       break;
     }
     Item* item = b.items[static_cast<size_t>(i++)];
-    details->showItem(item, false);
-    strip->showSelection(item, 1);
+    b.session.setListSelection({item});
     details->preview()->repaint();
     waitUntil([&] { return details->preview()->picture().state() == PreviewPicture::State::kShown; });
     details->repaint();

@@ -43,6 +43,8 @@
 #include "ui/items/ItemListLook.h"
 #include "ui/items/ItemListModel.h"
 #include "ui/items/ItemListPane.h"
+#include "ui/session/WardrobeSession.h"
+#include "ui/common/CommandActions.h"
 #include "ui/items/ListThumbnails.h"
 #include "wardrobe/Wardrobe.h"
 
@@ -241,9 +243,11 @@ void scrollFloor(const Collection& collection, QSize grid, QSize viewportSize) {
 }
 
 void measure(int count) {
-  Wardrobe wardrobe(cacheFolder() + L"/W" + std::to_wstring(count), L"Bench");
+  auto made = std::make_unique<Wardrobe>(cacheFolder() + L"/W" + std::to_wstring(count), L"Bench");
   const auto makeStart = Clock::now();
-  Collection* collection = makeCollection(wardrobe, count);
+  Collection* collection = makeCollection(*made, count);
+  WardrobeSession session;
+  session.open(made);
   std::printf("\n%d items (model and files ready in %.0f ms)\n", count, msSince(makeStart));
 
   {
@@ -255,7 +259,7 @@ void measure(int count) {
     std::printf("  the model's main photo paths alone: %.1f ms (%zu characters)\n", msSince(start), length);
   }
 
-  ItemListPane pane;
+  ItemListPane pane(session);
   pane.resize(660, 560);
   pane.show();
   QApplication::processEvents();
@@ -274,7 +278,7 @@ void measure(int count) {
   double showMs = 0;
   QTimer::singleShot(0, [&] {
     const auto start = Clock::now();
-    pane.showCollection(collection);
+    session.setCurrentCollection(collection);
     showMs = msSince(start);
   });
   runUntil([&] { return pane.entryCount() == count && app()->paints() > 0 && app()->lastPaint() > select; }, 30000);
@@ -309,7 +313,7 @@ void measure(int count) {
   scrollFloor(*collection, pane.gridView()->gridSize(), pane.gridView()->viewport()->size());
 
   // Details, sorted by each column (the first click on a column sorts ascending).
-  pane.executeCommand(kCmdViewDetails);
+  triggerCommand(&pane, kCmdViewDetails);
   app()->watchPaints(pane.detailsView()->viewport());
   runUntilPainted();
   QHeaderView* header = pane.detailsView()->header();

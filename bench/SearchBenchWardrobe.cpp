@@ -68,6 +68,10 @@ Wardrobe* makeSearchWardrobe(int collections, int itemsPerCollection) {
 
 }  // namespace
 
+std::unique_ptr<Wardrobe> makeSearchBenchWardrobe() {
+  return std::unique_ptr<Wardrobe>(makeSearchWardrobe(100, 500));
+}
+
 Wardrobe& searchBenchWardrobe() {
   static Wardrobe* wardrobe = makeSearchWardrobe(100, 500);
   return *wardrobe;

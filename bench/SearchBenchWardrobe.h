@@ -3,6 +3,7 @@
 // memory from a fixed seed (no files), and typical queries.
 #pragma once
 
+#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
@@ -15,6 +16,8 @@ namespace tavoro::bench {
 
 // Made on first use and kept until exit.
 Wardrobe& searchBenchWardrobe();
+// A new one of the 50,000 items, for a window's session to own.
+std::unique_ptr<Wardrobe> makeSearchBenchWardrobe();
 // The same kind of wardrobe with 250,000 items: 2,500 collections of 100.
 Wardrobe& searchBenchWardrobeLarge();
 // Label and query text.

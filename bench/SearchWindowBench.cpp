@@ -22,7 +22,9 @@
 #include "ui/frame/MainView.h"
 #include "ui/page/WardrobePage.h"
 #include "ui/search/SearchBox.h"
+#include "ui/frame/RecentWardrobes.h"
 #include "ui/search/SearchResultsPane.h"
+#include "ui/session/WardrobeSession.h"
 #include "ui/search/SearchResultList.h"
 #include "wardrobe/Wardrobe.h"
 
@@ -37,20 +39,26 @@ struct Window {
   Window() {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     app = std::make_unique<QApplication>(argc, argv);
-    view = std::make_unique<MainView>(nullptr, recent);
+    session = std::make_unique<WardrobeSession>();
+    window = std::make_unique<QWidget>();
+    view = new MainView(window.get(), recent, *session);
+    window->resize(1200, 700);
     view->resize(1200, 700);
-    view->attachWardrobe(bench::searchBenchWardrobe());
+    std::unique_ptr<Wardrobe> wardrobe = bench::makeSearchBenchWardrobe();
+    session->open(wardrobe);
     view->showWardrobeTab(true);
-    view->show();
-    QApplication::setActiveWindow(view.get());
+    window->show();
+    QApplication::setActiveWindow(window.get());
     QApplication::processEvents();
   }
   int argc = 1;
   char name[16] = "bench";
   char* argv[2] = {name, nullptr};
   std::unique_ptr<QApplication> app;
-  std::vector<std::wstring> recent;
-  std::unique_ptr<MainView> view;
+  RecentWardrobes recent;
+  std::unique_ptr<WardrobeSession> session;
+  std::unique_ptr<QWidget> window;
+  MainView* view = nullptr;  // the window's child
 };
 
 Window& window() {

@@ -48,6 +48,17 @@ bool CollectionList::remove(Collection* collection, RemovalReport* report) {
   return true;
 }
 
+std::unique_ptr<Collection> CollectionList::take(Collection* collection, size_t* position) {
+  if (!collection || collection->id() <= 0) return nullptr;
+  return takeOwned(m_collections, collection, position);
+}
+
+bool CollectionList::insert(std::unique_ptr<Collection> collection, size_t position) {
+  if (!collection || collection->owner() != this || collection->id() <= 0) return false;
+  insertOwned(m_collections, std::move(collection), position);
+  return true;
+}
+
 bool CollectionList::hasIdLeft() const { return tavoro::hasIdLeft(m_nextId); }
 
 std::wstring CollectionList::suggestNewName() const { return suggestDefaultName(L"New Collection", m_collections); }

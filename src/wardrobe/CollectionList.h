@@ -37,6 +37,13 @@ class CollectionList {
   // own folder when they are left empty, then the object. report (when
   // given) names the collection folder when it is still there.
   bool remove(Collection* collection, RemovalReport* report = nullptr);
+  // Takes a real collection out of the list without touching its files or
+  // destroying it (deleting that can be undone); its place goes to
+  // position. Null when it is not one of the list's real collections.
+  std::unique_ptr<Collection> take(Collection* collection, size_t* position = nullptr);
+  // Puts a collection taken from this list back at position; false (and
+  // the collection destroyed) when it belongs to another list.
+  bool insert(std::unique_ptr<Collection> collection, size_t position);
   // "New Collection", or "New Collection <n>" with the first free n.
   std::wstring suggestNewName() const;
   bool reorder(const std::vector<Collection*>& sequence);

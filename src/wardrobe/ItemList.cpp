@@ -39,6 +39,14 @@ bool ItemList::remove(Item* item, RemovalReport* report) {
   return true;
 }
 
+std::unique_ptr<Item> ItemList::take(Item* item, size_t* position) { return takeOwned(m_items, item, position); }
+
+bool ItemList::insert(std::unique_ptr<Item> item, size_t position) {
+  if (!item || item->owner() != this) return false;
+  insertOwned(m_items, std::move(item), position);
+  return true;
+}
+
 void ItemList::clear(bool deleteFiles) {
   if (deleteFiles)
     for (const auto& item : m_items) item->removeFiles();

@@ -34,6 +34,13 @@ class ItemList {
   // item is null or not in this list. report (when given) collects the
   // folders that could not be deleted.
   bool remove(Item* item, RemovalReport* report = nullptr);
+  // Takes the item out without touching its files or destroying it (deleting
+  // that can be undone); its place goes to position. Null when it is not
+  // in this list.
+  std::unique_ptr<Item> take(Item* item, size_t* position = nullptr);
+  // Puts an item taken from this list back at position; false (and the item
+  // destroyed) when it belongs to another list.
+  bool insert(std::unique_ptr<Item> item, size_t position);
   // Deletes every item, with its files when deleteFiles is set.
   void clear(bool deleteFiles);
 

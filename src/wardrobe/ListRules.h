@@ -2,6 +2,7 @@
 // reordering by a caller's sequence.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -68,6 +69,31 @@ bool reorderOwned(std::vector<std::unique_ptr<T>>& owned, const std::vector<T*>&
   }
   owned = std::move(reordered);
   return true;
+}
+
+// Takes entry out of owned without destroying it, for a later
+// insertOwned at the position stored in *position. Null (owned unchanged)
+// when entry is not one of owned.
+template <typename T>
+std::unique_ptr<T> takeOwned(std::vector<std::unique_ptr<T>>& owned, const T* entry, size_t* position) {
+  for (size_t i = 0; i < owned.size(); ++i) {
+    if (owned[i].get() != entry) continue;
+    std::unique_ptr<T> taken = std::move(owned[i]);
+    owned.erase(owned.begin() + static_cast<std::ptrdiff_t>(i));
+    if (position) *position = i;
+    return taken;
+  }
+  return nullptr;
+}
+
+// Puts entry back at position (at the end when position is past it); the
+// entry, or null for none.
+template <typename T>
+T* insertOwned(std::vector<std::unique_ptr<T>>& owned, std::unique_ptr<T> entry, size_t position) {
+  if (!entry) return nullptr;
+  T* inserted = entry.get();
+  owned.insert(owned.begin() + static_cast<std::ptrdiff_t>(std::min(position, owned.size())), std::move(entry));
+  return inserted;
 }
 
 }  // namespace tavoro

@@ -56,6 +56,20 @@ bool TagList::remove(Tag* tag) {
   return true;
 }
 
+std::unique_ptr<Tag> TagList::take(Tag* tag, size_t* position) {
+  if (!tag || tag->id() <= 0) return nullptr;
+  std::unique_ptr<Tag> taken = takeOwned(m_tags, tag, position);
+  if (taken) reindex();
+  return taken;
+}
+
+bool TagList::insert(std::unique_ptr<Tag> tag, size_t position) {
+  if (!tag || tag->owner() != this || tag->id() <= 0) return false;
+  insertOwned(m_tags, std::move(tag), position);
+  reindex();
+  return true;
+}
+
 void TagList::reindex() {
   m_byId.clear();
   for (const auto& tag : m_tags) m_byId.try_emplace(tag->id(), tag.get());

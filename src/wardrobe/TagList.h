@@ -39,6 +39,12 @@ class TagList {
   // Refuses a tag whose id is not above 0 or that is not in the list. Records
   // naming the tag stay (they are no longer storable).
   bool remove(Tag* tag);
+  // Takes the tag out without destroying it (deleting that can be undone);
+  // its place goes to position. Null when it is not one of the list's tags.
+  std::unique_ptr<Tag> take(Tag* tag, size_t* position = nullptr);
+  // Puts a tag taken from this list back at position; false (and the tag
+  // destroyed) when it belongs to another list.
+  bool insert(std::unique_ptr<Tag> tag, size_t position);
   // "New Tag", or "New Tag <n>" with the first free n from count + 1.
   std::wstring suggestNewName() const;
   // Replaces the order when sequence holds every tag of the list exactly once.

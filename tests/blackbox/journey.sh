@@ -7,8 +7,10 @@
 #   placeholder row; paste three photos into the item list (Ctrl+V with their
 #   file URLs on the clipboard) and save (Ctrl+S); select an item, add a tag
 #   and type a value in the tag pane; rename the item in the list (F2, a name,
-#   Enter); search with the box (Ctrl+F, a word, Enter); close the main
-#   window. A second start must reopen the wardrobe and save it again
+#   Enter); delete the last item (Delete, Yes) and take the delete back
+#   (Ctrl+Z); rename the collection and take that back, then do it again and
+#   take it back once more (Ctrl+Z, Ctrl+Shift+Z, Ctrl+Z); search with the
+#   box (Ctrl+F, a word, Enter); close the main window. A second start must reopen the wardrobe and save it again
 #   unchanged.
 #
 # Usage: tests/blackbox/journey.sh TAVORO TAVORO-CLI
@@ -293,6 +295,24 @@ x key F2
 # The name is selected in the editor: typing replaces it.
 x type --delay 20 "navy oxford"
 x key Return
+
+step "the last item deleted, then Ctrl+Z: it comes back, its photo never left"
+x mousemove --window "$main" $((first_entry_x + 2 * 116)) "$first_entry_y" click 1
+x key Delete
+wait_until 30 "the delete question" active_window_is "Confirm Item Delete"
+x key --clearmodifiers alt+y
+wait_until 30 "the main window again" active_window_is "$open_title"
+photos_kept() { [ "$(find "$photo_folder" -type f -name 'P_*.jpg' | wc -l)" -eq 3 ]; }
+photos_kept || fail "a delete took a photo off the disk before any save"
+x key --clearmodifiers ctrl+z
+
+step "the collection renamed, Ctrl+Z, Ctrl+Shift+Z, Ctrl+Z: the name as it was"
+x mousemove --window "$main" 100 "$(collection_row_y 1)" click --repeat 2 --delay 80 1
+x type --delay 20 "Tops"
+x key Return
+x key --clearmodifiers ctrl+z
+x key --clearmodifiers ctrl+shift+z
+x key --clearmodifiers ctrl+z
 
 step "Ctrl+F: a search typed and committed"
 x key --clearmodifiers ctrl+f

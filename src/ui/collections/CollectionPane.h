@@ -81,7 +81,8 @@ class CollectionPane : public RowList {
   void moveSelected(int commandId);
   void sortRows(bool ascending);
   void deleteSelected();
-  void commitOrder();
+  // The rows' order goes to the model, as one step named step (a move by default).
+  void commitOrder(const QString& step = {});
 
   WardrobeSession& m_session;
   CollectionList* m_collections = nullptr;

@@ -3,6 +3,7 @@
 #include <QPointer>
 #include <QWidget>
 
+#include "ui/common/CommandIds.h"
 #include "ui/menus/PopupMenu.h"
 
 namespace tavoro::ui {
@@ -31,11 +32,18 @@ bool triggerCommand(const QWidget* owner, int commandId) {
   return true;
 }
 
-int runCommandMenu(int menuResourceId, QWidget* owner, QPoint globalPos, int defaultCommand) {
+int runCommandMenu(int menuResourceId, QWidget* owner, QPoint globalPos, int defaultCommand, bool editCommands) {
   auto menu = PopupMenu::fromResource(menuResourceId);
   if (!menu || !owner) return 0;
   menu->mirrorActions(owner->actions());
   if (defaultCommand) menu->setDefaultCommand(defaultCommand);
+  if (editCommands) {
+    QList<QAction*> edit;
+    for (const int id : {kCmdUndo, kCmdRedo})
+      if (QAction* action = findCommandAction(owner->window(), id)) edit.push_back(action);
+    // Carried out by the menu itself, as the window's own actions.
+    menu->prependActions(edit);
+  }
   QPointer<QWidget> self(owner);
   const int chosen = menu->track(globalPos, owner);
   // The menu is gone before the command runs: it may ask a question or

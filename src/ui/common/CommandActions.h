@@ -27,8 +27,10 @@ bool triggerCommand(const QWidget* owner, int commandId);
 // Shows the context menu of the menu table at globalPos: its entries are
 // owner's actions as they stand (enabled, checked), those owner lacks
 // greyed. The chosen action is triggered once the menu has closed, when
-// owner still exists; defaultCommand (when not 0) is drawn in bold.
-// Returns the chosen command, or 0.
-int runCommandMenu(int menuResourceId, QWidget* owner, QPoint globalPos, int defaultCommand = 0);
+// owner still exists; defaultCommand (when not 0) is drawn in bold. With
+// editCommands, the window's Undo and Redo come first (the menus of the
+// wardrobe page). Returns the chosen command, or 0.
+int runCommandMenu(int menuResourceId, QWidget* owner, QPoint globalPos, int defaultCommand = 0,
+                   bool editCommands = false);
 
 }  // namespace tavoro::ui

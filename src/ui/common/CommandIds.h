@@ -17,6 +17,7 @@ enum CommandId : int {
   kCmdFind = 57636,
   kCmdPaste = 57637,
   kCmdUndo = 57643,
+  kCmdRedo = 57644,
   kCmdAbout = 57664,
   kCmdNextPane = 57680,
   kCmdPreviousPane = 57681,

@@ -20,6 +20,8 @@ constexpr Accelerator kAccelerators[] = {
     {kCmdCut, "Shift+Del"},
     {kCmdUndo, "Ctrl+Z"},
     {kCmdUndo, "Alt+Backspace"},
+    {kCmdRedo, "Ctrl+Shift+Z"},
+    {kCmdRedo, "Ctrl+Y"},
     {kCmdPrint, "Ctrl+P"},
     {kCmdNextPane, "F6"},
     {kCmdPreviousPane, "Shift+F6"},

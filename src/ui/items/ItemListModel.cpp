@@ -1,4 +1,5 @@
 #include "ui/items/ItemListModel.h"
+#include "ui/common/CoreTexts.h"
 
 #include <algorithm>
 #include <numeric>
@@ -21,9 +22,7 @@ int ItemListModel::columnCount(const QModelIndex& parent) const {
   return parent.isValid() ? 0 : kColumnCount;
 }
 
-QString ItemListModel::displayName(const Item& item) {
-  return item.name().empty() ? QStringLiteral("unnamed") : toQString(item.name());
-}
+QString ItemListModel::displayName(const Item& item) { return ui::displayName(item); }
 
 QString ItemListModel::infoTip(const ItemListEntry& entry) const {
   QString tip;
@@ -110,6 +109,13 @@ int ItemListModel::appendEntries(std::vector<ItemListEntry> entries) {
   for (ItemListEntry& e : entries) m_entries.push_back(std::move(e));
   endInsertRows();
   return first;
+}
+
+void ItemListModel::insertEntry(int row, ItemListEntry entry) {
+  row = std::clamp(row, 0, rowCount());
+  beginInsertRows(QModelIndex(), row, row);
+  m_entries.insert(m_entries.begin() + row, std::move(entry));
+  endInsertRows();
 }
 
 void ItemListModel::removeEntries(std::vector<int> rows) {

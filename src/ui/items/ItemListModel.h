@@ -53,6 +53,8 @@ class ItemListModel : public QAbstractTableModel {
   void setEntries(std::vector<ItemListEntry> entries);
   // Appends entries; returns the row of the first.
   int appendEntries(std::vector<ItemListEntry> entries);
+  // Puts one entry in at row (appended past the end).
+  void insertEntry(int row, ItemListEntry entry);
   // Takes the entries of these rows out (any order, no repeats).
   void removeEntries(std::vector<int> rows);
   // Puts the rows in order (stable); selections and the current entry stay

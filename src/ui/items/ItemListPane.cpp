@@ -1,4 +1,6 @@
 #include "ui/items/ItemListPane.h"
+#include "ui/common/UiText.h"
+#include "ui/common/CoreTexts.h"
 
 #include <QApplication>
 #include <QItemSelectionModel>
@@ -7,6 +9,7 @@
 #include <QTimer>
 #include <QActionGroup>
 #include <algorithm>
+#include <unordered_map>
 
 #include "platform/OpenFolder.h"
 #include "ui/common/CommandActions.h"
@@ -26,22 +29,8 @@
 #include "ui/menus/PopupMenu.h"
 #include "wardrobe/Collection.h"
 #include "ui/session/WardrobeSession.h"
-#include "wardrobe/RemovalReport.h"
 
 namespace tavoro::ui {
-
-namespace {
-
-constexpr const wchar_t* kCaption = L"Tavoro Wardrobe Manager";
-
-
-std::wstring keptFoldersText(const std::vector<std::wstring>& folders) {
-  std::wstring text;
-  for (const std::wstring& folder : folders) text += (text.empty() ? L"" : L"\n") + folder;
-  return text;
-}
-
-}  // namespace
 
 ItemListPane::ItemListPane(WardrobeSession& session, QWidget* parent)
     : QWidget(parent),
@@ -101,6 +90,7 @@ ItemListPane::ItemListPane(WardrobeSession& session, QWidget* parent)
   connect(&m_session, &WardrobeSession::itemsAdded, this, &ItemListPane::onItemsAdded);
   connect(&m_session, &WardrobeSession::itemsAboutToBeRemoved, this, &ItemListPane::onItemsAboutToBeRemoved);
   connect(&m_session, &WardrobeSession::itemRenamed, this, &ItemListPane::onItemRenamed);
+  connect(&m_session, &WardrobeSession::revealRequested, this, &ItemListPane::reveal);
   connect(&m_session, &WardrobeSession::photosRefreshed, this, &ItemListPane::refresh);
   connect(&m_session, &WardrobeSession::searchChanged, this, &ItemListPane::updateActions);
   makeActions();
@@ -108,23 +98,26 @@ ItemListPane::ItemListPane(WardrobeSession& session, QWidget* parent)
 
 void ItemListPane::makeActions() {
   const auto add = [this](int id, const char* text, void (ItemListPane::*handler)()) {
-    return addCommandAction(this, id, QString::fromLatin1(text), [this, handler] { (this->*handler)(); });
+    return addCommandAction(this, id, tr(text), [this, handler] { (this->*handler)(); });
   };
-  add(kCmdAddPhotos, "Add Photos", &ItemListPane::addPhotos);
-  add(kCmdListPaste, "Paste", &ItemListPane::paste);
-  add(kCmdListRefresh, "Refresh", &ItemListPane::refreshCommand);
-  add(kCmdDelete, "Delete", &ItemListPane::deleteSelected);
-  add(kCmdDeleteSelectedPhotos, "Delete Selected Photos", &ItemListPane::deleteSelected);
-  add(kCmdRenameEntry, "Rename", &ItemListPane::startRename);
-  add(kCmdSelectAllEntries, "Select All", &ItemListPane::selectAllEntries);
-  add(kCmdSelectInverse, "Select Inverse", &ItemListPane::selectInverse);
-  add(kCmdArrangeByName, "Name", &ItemListPane::arrangeByName);
-  add(kCmdArrangeByDateAdded, "Date Added", &ItemListPane::arrangeByDateAdded);
+  add(kCmdAddPhotos, QT_TR_NOOP("Add Photos"), &ItemListPane::addPhotos);
+  add(kCmdListPaste, QT_TR_NOOP("Paste"), &ItemListPane::paste);
+  add(kCmdListRefresh, QT_TR_NOOP("Refresh"), &ItemListPane::refreshCommand);
+  add(kCmdDelete, QT_TR_NOOP("Delete"), &ItemListPane::deleteSelected);
+  add(kCmdDeleteSelectedPhotos, QT_TR_NOOP("Delete Selected Photos"), &ItemListPane::deleteSelected);
+  add(kCmdRenameEntry, QT_TR_NOOP("Rename"), &ItemListPane::startRename);
+  add(kCmdSelectAllEntries, QT_TR_NOOP("Select All"), &ItemListPane::selectAllEntries);
+  add(kCmdSelectInverse, QT_TR_NOOP("Select Inverse"), &ItemListPane::selectInverse);
+  add(kCmdArrangeByName, QT_TR_NOOP("Name"), &ItemListPane::arrangeByName);
+  add(kCmdArrangeByDateAdded, QT_TR_NOOP("Date Added"), &ItemListPane::arrangeByDateAdded);
   auto* looks = new QActionGroup(this);
   const std::pair<int, const char*> views[] = {
-      {kCmdViewThumbnails, "Thumbnails"}, {kCmdViewIcons, "Icons"}, {kCmdViewList, "List"}, {kCmdViewDetails, "Details"}};
+      {kCmdViewThumbnails, QT_TR_NOOP("Thumbnails")},
+      {kCmdViewIcons, QT_TR_NOOP("Icons")},
+      {kCmdViewList, QT_TR_NOOP("List")},
+      {kCmdViewDetails, QT_TR_NOOP("Details")}};
   for (int look = 0; look < 4; ++look) {
-    QAction* action = addCommandAction(this, views[look].first, QString::fromLatin1(views[look].second),
+    QAction* action = addCommandAction(this, views[look].first, tr(views[look].second),
                                        [this, look] { setLook(static_cast<ItemListLook>(look)); });
     action->setCheckable(true);
     action->setActionGroup(looks);
@@ -229,6 +222,7 @@ void ItemListPane::requestThumbnails(const std::vector<ItemListEntry>& entries, 
 }
 
 void ItemListPane::fill() {
+  m_inListOrder = true;
   if (!m_collection || m_collection->id() <= 0) return;
   std::vector<Item*> items;
   items.reserve(m_collection->items().count());
@@ -308,13 +302,56 @@ void ItemListPane::onItemRenamed(Item* item) { m_model->refreshRow(m_model->rowO
 
 void ItemListPane::onItemsAdded(Collection* collection, const std::vector<Item*>& items) {
   m_appendedCount = 0;
-  if (collection != m_collection) return;
+  if (collection != m_collection || items.empty()) return;
   std::vector<ItemListEntry> entries = makeEntries(items);
   m_appendedCount = static_cast<int>(entries.size());
   // Each new entry's thumbnail ahead of the background work.
   requestThumbnails(entries, false);
-  m_model->appendEntries(std::move(entries));
+  // New items come last; items that undo brought back go to their old rows
+  // while the rows are in the list's order (not after a sort).
+  const ItemList& list = collection->items();
+  const bool last = list.at(list.count() - 1) == items.back() && list.count() >= items.size() &&
+                    list.at(list.count() - items.size()) == items.front();
+  if (last || !m_inListOrder) {
+    m_model->appendEntries(std::move(entries));
+  } else {
+    std::unordered_map<const Item*, size_t> place;
+    place.reserve(list.count());
+    for (size_t i = 0; i < list.count(); ++i) place.emplace(list.at(i), i);
+    m_quiet = true;
+    for (ItemListEntry& entry : entries) {
+      const size_t at = place[entry.item];
+      int row = 0;
+      int end = entryCount();
+      while (row < end) {  // the first row whose item comes later in the list
+        const int middle = (row + end) / 2;
+        if (place[m_model->itemAt(middle)] < at)
+          row = middle + 1;
+        else
+          end = middle;
+      }
+      m_model->insertEntry(row, std::move(entry));
+    }
+    m_quiet = false;
+  }
   updateActions();
+}
+
+void ItemListPane::reveal(const std::vector<Item*>& items) {
+  std::vector<int> rows;
+  for (const Item* item : items)
+    if (const int row = m_model->rowOfItem(item); row >= 0) rows.push_back(row);
+  if (rows.empty()) return;
+  std::sort(rows.begin(), rows.end());
+  m_quiet = true;
+  m_selection->clearSelection();
+  for (int row : rows)
+    m_selection->select(m_model->index(row, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
+  m_selection->setCurrentIndex(m_model->index(rows.front(), kNameColumn), QItemSelectionModel::NoUpdate);
+  m_quiet = false;
+  currentView()->scrollTo(m_model->index(rows.front(), kNameColumn));
+  requestVisible();
+  forwardSelection();
 }
 
 // --- Looks and thumbnails --------------------------------------------------------
@@ -375,7 +412,7 @@ void ItemListPane::showContextMenu(QPoint globalPos) {
   updateActions();
   if (QAction* paste = findCommandAction(this, kCmdListPaste))
     paste->setEnabled(m_collection && m_collection->id() > 0 && clipboardHoldsFiles());
-  runCommandMenu(kMenuItemListContext, this, globalPos);
+  runCommandMenu(kMenuItemListContext, this, globalPos, 0, true);
   updateActions();
 }
 
@@ -386,6 +423,7 @@ void ItemListPane::selectInverse() { selectAll(true); }
 
 void ItemListPane::arrange(int commandId) {
   if (entryCount() < 2) return;
+  m_inListOrder = false;
   m_model->sortEntries(
       commandId == kCmdArrangeByName ? EntryComparison(compareByName) : EntryComparison(compareByDateAdded), false);
 }
@@ -393,6 +431,7 @@ void ItemListPane::arrange(int commandId) {
 void ItemListPane::sortByColumn(int column) {
   if (column < 0 || column >= kColumnCount) return;
   WaitCursor wait;
+  m_inListOrder = false;
   m_sortDescending = column == m_sortColumn && !m_sortDescending;
   m_sortColumn = column;
   m_model->sortEntries(columnComparison(column), m_sortDescending);
@@ -430,31 +469,22 @@ void ItemListPane::deleteSelected() {
   std::vector<int> rows = selectedRows();
   if (rows.empty() || !m_collection) return;
   const std::wstring question =
-      rows.size() == 1 ? L"Are you sure you want to delete \"" + m_model->itemAt(rows.front())->name() + L"\"?"
-                       : L"Are you sure you want to delete these " + std::to_wstring(rows.size()) + L" items?";
+      rows.size() == 1
+          ? uiText(tr("Are you sure you want to delete \"%1\"?"), {m_model->itemAt(rows.front())->name()})
+          : uiText(tr("Are you sure you want to delete these %n items?", nullptr, static_cast<int>(rows.size())));
   QPointer<ItemListPane> self(this);
   const int answer = showMessage(
-      this, question, rows.size() == 1 ? L"Confirm Item Delete" : L"Confirm Multiple Item Delete", kMbQuestion);
+      this, question, uiText(rows.size() == 1 ? tr("Confirm Item Delete") : tr("Confirm Multiple Item Delete")),
+      kMbQuestion);
   if (!self || answer != kIdYes) return;
   // What is selected now (nothing could change it while the question was open).
   rows = selectedRows();
   if (rows.empty() || !m_collection) return;
   std::vector<Item*> items;
   for (int row : rows) items.push_back(m_model->itemAt(row));
-  const std::wstring firstName = items.front()->name();
-  RemovalReport report;
-  m_session.removeItems(items, &report);
+  // Their photos stay on disk until the next save (undo brings them back whole).
+  m_session.removeItems(items);
   focusList();
-  if (!report.clean()) {
-    // The items are gone; the user learns where their files stayed behind.
-    const std::wstring text =
-        items.size() == 1
-            ? L"The item \"" + firstName +
-                  L"\" was deleted, but some of its files could not be deleted. They are still in:\n\n"
-            : std::wstring(
-                  L"The items were deleted, but some of their files could not be deleted. They are still in:\n\n");
-    showMessage(this, text + keptFoldersText(report.foldersKept), kCaption, kMbOk | kMbIconWarning);
-  }
 }
 
 // --- The viewer -------------------------------------------------------------------

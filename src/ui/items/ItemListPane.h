@@ -100,6 +100,8 @@ class ItemListPane : public QWidget {
   void onItemsAdded(tavoro::Collection* collection, const std::vector<tavoro::Item*>& items);
   void onItemsAboutToBeRemoved(const std::vector<tavoro::Item*>& items);
   void onItemRenamed(tavoro::Item* item);
+  // Selects the items' entries and brings the first into view (after an undo).
+  void reveal(const std::vector<tavoro::Item*>& items);
   // Entries for the items whose main photo exists.
   std::vector<ItemListEntry> makeEntries(const std::vector<tavoro::Item*>& items);
   // Asks for the entries' thumbnails, one at a time ahead of the background
@@ -146,7 +148,8 @@ class ItemListPane : public QWidget {
   int m_sortColumn = -1;
   bool m_sortDescending = false;
   int m_appendedCount = 0;  // entries made for the items last added
-  bool m_quiet = false;  // selection changes are told once the change is done
+  bool m_quiet = false;
+  bool m_inListOrder = true;  // the rows follow the collection's order (no sort since filling)  // selection changes are told once the change is done
 };
 
 }  // namespace tavoro::ui

@@ -54,7 +54,7 @@ std::unique_ptr<PopupMenu> PopupMenu::fromResource(int resourceId) {
   const MenuTable* table = findMenuTable(resourceId);
   if (!table) return nullptr;
   auto menu = std::make_unique<PopupMenu>();
-  menu->setObjectName(toQString(table->name));
+  menu->setObjectName(QString::fromUtf8(table->name));
   menu->addEntries(table->entries);
   return menu;
 }
@@ -62,11 +62,11 @@ std::unique_ptr<PopupMenu> PopupMenu::fromResource(int resourceId) {
 void PopupMenu::addEntries(std::span<const MenuEntry> entries) {
   for (const MenuEntry& entry : entries) {
     if (!entry.submenu.empty())
-      addSubmenu(toQString(entry.label))->addEntries(entry.submenu);
+      addSubmenu(menuLabel(entry))->addEntries(entry.submenu);
     else if (entry.id == 0)
       addSeparator();
     else
-      addCommand(entry.id, toQString(entry.label), toQString(entry.key));
+      addCommand(entry.id, menuLabel(entry), menuKey(entry));
   }
 }
 
@@ -116,6 +116,15 @@ void PopupMenu::setCommandChecked(int commandId, bool checked, bool radio) {
   action->setChecked(checked);
   action->setProperty(kRadioProperty, radio);
 }
+
+void PopupMenu::prependActions(const QList<QAction*>& actions) {
+  if (actions.isEmpty()) return;
+  QAction* first = QMenu::actions().isEmpty() ? nullptr : QMenu::actions().front();
+  insertActions(first, actions);
+  if (first) insertSeparator(first);
+}
+
+void PopupMenu::setKeyText(QAction* action, const QString& keyText) { action->setProperty(kKeyTextProperty, keyText); }
 
 void PopupMenu::mirrorActions(const QList<QAction*>& actions) {
   for (QAction* item : QMenu::actions()) {

@@ -41,6 +41,11 @@ class PopupMenu : public QMenu {
   void setCommandChecked(int commandId, bool checked, bool radio = false);
   // The item drawn in bold (and measured in bold); 0 for none.
   void setDefaultCommand(int commandId);
+  // Puts these actions themselves (not copies) first, then a separator: the
+  // window's Undo and Redo, whose text names the step.
+  void prependActions(const QList<QAction*>& actions);
+  // The key text drawn right-aligned beside an action's item.
+  static void setKeyText(QAction* action, const QString& keyText);
   // Each command item takes the state of the action among actions that
   // carries its command (enabled; checked, with the radio mark when the
   // action is exclusive in a group); an item without one is disabled.

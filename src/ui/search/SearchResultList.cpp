@@ -1,4 +1,6 @@
 #include "ui/search/SearchResultList.h"
+#include "ui/common/UiText.h"
+#include "ui/common/CoreTexts.h"
 
 #include <QApplication>
 #include <QContextMenuEvent>
@@ -16,13 +18,11 @@
 #include "ui/menus/PopupMenu.h"
 #include "ui/session/WardrobeSession.h"
 #include "wardrobe/Collection.h"
-#include "wardrobe/RemovalReport.h"
 
 namespace tavoro::ui {
 
 namespace {
 
-constexpr const wchar_t* kCaption = L"Tavoro Wardrobe Manager";
 const QColor kEmptyText(160, 160, 160);
 
 const Collection* collectionOf(const Item* item) {
@@ -167,7 +167,7 @@ void SearchResultList::paintBackground(QPainter& painter, const QRect& area) {
   painter.setFont(UiFont());
   painter.setPen(kEmptyText);
   const QString text =
-      painter.fontMetrics().elidedText(QStringLiteral("No items match your search."), Qt::ElideRight, first.width());
+      painter.fontMetrics().elidedText(tr("No items match your search."), Qt::ElideRight, first.width());
   painter.drawText(first, Qt::AlignCenter | Qt::TextSingleLine, text);
 }
 
@@ -175,11 +175,11 @@ void SearchResultList::paintBackground(QPainter& painter, const QRect& area) {
 
 void SearchResultList::makeActions() {
   // "Add to Combination" is in the menu, doing nothing yet.
-  addCommandAction(this, kCmdAddToCombination, QStringLiteral("Add to Combination"), [] {});
-  addCommandAction(this, kCmdDelete, QStringLiteral("Delete"), [this] { deleteSelected(); });
-  addCommandAction(this, kCmdRenameResult, QStringLiteral("Rename"), [this] { startRename(); });
-  addCommandAction(this, kCmdSelectAllResults, QStringLiteral("Select All"), [this] { selectAll(true); });
-  addCommandAction(this, kCmdSelectInverseResults, QStringLiteral("Select Inverse"),
+  addCommandAction(this, kCmdAddToCombination, tr("Add to Combination"), [] {});
+  addCommandAction(this, kCmdDelete, tr("Delete"), [this] { deleteSelected(); });
+  addCommandAction(this, kCmdRenameResult, tr("Rename"), [this] { startRename(); });
+  addCommandAction(this, kCmdSelectAllResults, tr("Select All"), [this] { selectAll(true); });
+  addCommandAction(this, kCmdSelectInverseResults, tr("Select Inverse"),
                    [this] { invertSelection(true); });
   updateActions();
 }
@@ -203,7 +203,7 @@ void SearchResultList::contextMenuEvent(QContextMenuEvent* event) {
 void SearchResultList::showContextMenu(QPoint globalPos) {
   if (rowCount() == 0) return;
   updateActions();
-  runCommandMenu(kMenuSearchResultsContext, this, globalPos);
+  runCommandMenu(kMenuSearchResultsContext, this, globalPos, 0, true);
 }
 
 void SearchResultList::deleteSelected() {
@@ -212,11 +212,11 @@ void SearchResultList::deleteSelected() {
   std::wstring question;
   std::wstring caption;
   if (selected.size() == 1) {
-    question = L"Are you sure you want to delete \"" + resultRow(selected.front())->item()->name() + L"\"?";
-    caption = L"Confirm Item Delete";
+    question = uiText(tr("Are you sure you want to delete \"%1\"?"), {resultRow(selected.front())->item()->name()});
+    caption = uiText(tr("Confirm Item Delete"));
   } else {
-    question = L"Are you sure you want to delete these " + std::to_wstring(selected.size()) + L" items?";
-    caption = L"Confirm Multiple Item Delete";
+    question = uiText(tr("Are you sure you want to delete these %n items?", nullptr, static_cast<int>(selected.size())));
+    caption = uiText(tr("Confirm Multiple Item Delete"));
   }
   QPointer<SearchResultList> self(this);
   const int answer = showMessage(this, question, caption, kMbQuestion);
@@ -225,19 +225,9 @@ void SearchResultList::deleteSelected() {
     // What is selected now; the rows go with the session's news of the items.
     std::vector<Item*> items;
     for (int index : selectedRows()) items.push_back(resultRow(index)->item());
-    const std::wstring lastName = items.empty() ? std::wstring() : items.back()->name();
-    RemovalReport report;
-    if (!m_session.removeItems(items, &report)) return;
+    // Their photos stay on disk until the next save (undo brings them back whole).
+    m_session.removeItems(items);
     if (!self) return;
-    if (!report.clean()) {
-      std::wstring folders;
-      for (const std::wstring& folder : report.foldersKept) folders += L"\n" + folder;
-      const std::wstring what = items.size() == 1 ? L"The item \"" + lastName + L"\" was deleted, but some of its files"
-                                                  : std::wstring(L"The items were deleted, but some of their files");
-      showMessage(this, what + L" could not be deleted. They are still in:\n" + folders, kCaption,
-                  kMbOk | kMbIconWarning);
-      if (!self) return;
-    }
   }
   setFocus(Qt::OtherFocusReason);
 }

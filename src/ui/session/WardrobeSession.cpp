@@ -8,6 +8,7 @@
 #include "ui/common/QtText.h"
 #include "wardrobe/Collection.h"
 #include "wardrobe/Wardrobe.h"
+#include "wardrobe/WardrobeFile.h"
 
 namespace tavoro::ui {
 
@@ -16,6 +17,14 @@ namespace {
 Collection* collectionOf(const Item* item) {
   const ItemList* list = item ? item->owner() : nullptr;
   return list ? list->collection() : nullptr;
+}
+
+// An item's values in their order, as the history keeps them.
+WardrobeSession::Values valuesOf(const Item& item) {
+  WardrobeSession::Values values;
+  values.reserve(item.records().count());
+  for (const Record& record : item.records()) values.emplace_back(record.tagId(), record.value());
+  return values;
 }
 
 // Removes from items every item of the set; true when one was there.
@@ -41,6 +50,8 @@ WardrobeSession::~WardrobeSession() {
 bool WardrobeSession::open(std::unique_ptr<Wardrobe>& wardrobe) {
   if (m_wardrobe || !wardrobe) return false;
   m_wardrobe = std::move(wardrobe);
+  m_history.clear();
+  m_history.setUndoLimit(kUndoLimit);
   CollectionList& list = m_wardrobe->collections();
   Collection* current = list.allCollections();
   for (const auto& collection : list.collections())
@@ -62,8 +73,18 @@ void WardrobeSession::close() {
   m_current = nullptr;
   m_listSelection.clear();
   m_resultSelection.clear();
+  // The steps hold objects taken out of the wardrobe: they go before it.
+  m_history.clear();
+  m_trash.forget();
   m_wardrobe.reset();
   emit wardrobeClosed();
+}
+
+Status WardrobeSession::save() {
+  if (!m_wardrobe) return {};
+  Status written = writeWardrobe(*m_wardrobe);
+  if (written) m_trash.empty();
+  return written;
 }
 
 bool WardrobeSession::owns(const Collection* collection) const {
@@ -89,86 +110,120 @@ Collection* WardrobeSession::addCollection(const std::wstring& name) {
   CollectionList& list = m_wardrobe->collections();
   if (list.findByName(name) || name == list.allCollections()->name()) return nullptr;
   Collection* added = list.add(name);
-  if (added) emit collectionAdded(added);
+  if (!added) return nullptr;
+  // Made with its id, then attached by the step, which keeps it while undone.
+  auto held = std::make_shared<HeldCollection>();
+  held->collection = list.take(added, &held->position);
+  record(
+      tr("Add Collection"), [this, held] { attachCollection(*held, false); },
+      [this, held, added] { detachCollection(added, *held); });
   return added;
 }
 
 bool WardrobeSession::renameCollection(Collection* collection, const std::wstring& name) {
   if (!owns(collection) || collection->id() <= 0 || name.empty() || name == collection->name()) return false;
-  collection->setName(name);
-  emit collectionRenamed(collection);
+  const std::wstring old = collection->name();
+  record(
+      tr("Rename Collection"), [this, collection, name] { applyCollectionName(collection, name); },
+      [this, collection, old] { applyCollectionName(collection, old); });
   return true;
 }
 
-bool WardrobeSession::reorderCollections(const std::vector<Collection*>& order) {
+bool WardrobeSession::reorderCollections(const std::vector<Collection*>& order, const QString& step) {
   if (!m_wardrobe) return false;
   CollectionList& list = m_wardrobe->collections();
-  bool same = order.size() == list.count();
-  for (size_t i = 0; same && i < order.size(); ++i) same = order[i] == list.at(i);
-  if (same || !list.reorder(order)) return false;
-  emit collectionsReordered();
+  std::vector<Collection*> before;
+  for (const auto& collection : list.collections()) before.push_back(collection.get());
+  if (order == before) return false;
+  // A sequence the list refuses changes nothing and makes no step.
+  if (!list.reorder(order)) return false;
+  list.reorder(before);
+  record(
+      step.isEmpty() ? tr("Move Collection") : step, [this, order] { applyCollectionOrder(order); },
+      [this, before] { applyCollectionOrder(before); });
   return true;
 }
 
-bool WardrobeSession::removeCollection(Collection* collection, RemovalReport* report) {
+bool WardrobeSession::removeCollection(Collection* collection) {
   if (!owns(collection) || collection->id() <= 0) return false;
-  emit collectionAboutToBeRemoved(collection);
-  std::vector<Item*> items;
-  items.reserve(collection->items().count());
-  for (const auto& item : collection->items().items()) items.push_back(item.get());
-  const bool searchedIt = m_current == collection || m_engine.scope() == collection;
-  forgetItems(items);
-  if (searchedIt) clearSearchState();
-  if (m_current == collection) m_current = nullptr;
-  const bool removed = m_wardrobe->collections().remove(collection, report);
-  emit collectionRemoved();
-  emit searchChanged();
-  emit selectionChanged();
-  return removed;
+  auto held = std::make_shared<HeldCollection>();
+  const bool wasCurrent = collection == m_current;
+  record(
+      tr("Delete Collection"), [this, held, collection] { detachCollection(collection, *held); },
+      [this, held, wasCurrent] { attachCollection(*held, wasCurrent); });
+  return true;
 }
 
 // --- Tags -----------------------------------------------------------------------
 
 Tag* WardrobeSession::addTag(Collection* collection, const std::wstring& name) {
   if (!owns(collection) || collection->id() <= 0 || name.empty()) return nullptr;
-  if (collection->tags().findByName(name)) return nullptr;
-  Tag* added = collection->tags().add(name, -1);
-  if (added) emit tagAdded(added);
+  TagList& tags = collection->tags();
+  if (tags.findByName(name)) return nullptr;
+  Tag* added = tags.add(name, -1);
+  if (!added) return nullptr;
+  auto held = std::make_shared<HeldTag>();
+  held->tag = tags.take(added, &held->position);
+  record(
+      tr("Add Tag"), [this, held] { attachTag(*held); }, [this, held, added] { detachTag(added, *held); });
   return added;
 }
 
 bool WardrobeSession::renameTag(Tag* tag, const std::wstring& name) {
-  if (!tag || tag->id() <= 0 || name.empty() || name == tag->name()) return false;
-  tag->setName(name);
-  emit tagRenamed(tag);
+  if (!tag || !owns(tag->owner()->collection()) || tag->id() <= 0 || name.empty() || name == tag->name())
+    return false;
+  const std::wstring old = tag->name();
+  record(
+      tr("Rename Tag"), [this, tag, name] { applyTagName(tag, name); },
+      [this, tag, old] { applyTagName(tag, old); });
   return true;
 }
 
-bool WardrobeSession::reorderTags(Collection* collection, const std::vector<Tag*>& order) {
+bool WardrobeSession::reorderTags(Collection* collection, const std::vector<Tag*>& order, const QString& step) {
   if (!owns(collection)) return false;
   TagList& tags = collection->tags();
-  bool same = order.size() == tags.count();
-  for (size_t i = 0; same && i < order.size(); ++i) same = order[i] == tags.at(i);
-  if (same || !tags.reorder(order)) return false;
-  emit tagsReordered(collection);
+  std::vector<Tag*> before;
+  for (const auto& tag : tags.tags()) before.push_back(tag.get());
+  if (order == before || !tags.reorder(order)) return false;
+  tags.reorder(before);
+  record(
+      step.isEmpty() ? tr("Move Tag") : step, [this, collection, order] { applyTagOrder(collection, order); },
+      [this, collection, before] { applyTagOrder(collection, before); });
   return true;
 }
 
 bool WardrobeSession::removeTag(Tag* tag) {
   Collection* collection = tag ? tag->owner()->collection() : nullptr;
-  if (!owns(collection) || tag->id() <= 0 || !collection->tags().findById(tag->id())) return false;
-  emit tagAboutToBeRemoved(tag);
-  const bool removed = collection->tags().remove(tag);
-  emit tagsRemoved(collection);
-  return removed;
+  if (!owns(collection) || tag->id() <= 0) return false;
+  const auto& tags = collection->tags().tags();
+  if (std::none_of(tags.begin(), tags.end(), [tag](const auto& t) { return t.get() == tag; })) return false;
+  // The items' values for it stay in their records, unseen: undo shows them again.
+  auto held = std::make_shared<HeldTag>();
+  record(
+      tr("Delete Tag"), [this, held, tag] { detachTag(tag, *held); }, [this, held] { attachTag(*held); });
+  return true;
 }
 
 bool WardrobeSession::removeAllTags(Collection* collection) {
   if (!owns(collection) || collection->tags().count() == 0) return false;
-  for (const auto& tag : collection->tags().tags()) emit tagAboutToBeRemoved(tag.get());
-  collection->clearAllRecords();
-  collection->tags().clear();
-  emit tagsRemoved(collection);
+  std::vector<Tag*> doomed;
+  for (const auto& tag : collection->tags().tags()) doomed.push_back(tag.get());
+  // Every value of every item goes with them; undo puts them back as they were.
+  auto records = std::make_shared<std::vector<std::pair<Item*, Values>>>();
+  for (const auto& item : collection->items().items())
+    if (item->records().count() > 0) records->emplace_back(item.get(), valuesOf(*item));
+  auto held = std::make_shared<std::vector<HeldTag>>(doomed.size());
+  record(
+      tr("Delete All Tags"),
+      [this, held, doomed, collection] {
+        for (size_t i = doomed.size(); i-- > 0;) detachTag(doomed[i], (*held)[i], false);
+        collection->clearAllRecords();
+        emit tagsRemoved(collection);
+      },
+      [this, held, records] {
+        for (HeldTag& tag : *held) attachTag(tag);
+        for (const auto& [item, values] : *records) applyRecords(item, values);
+      });
   return true;
 }
 
@@ -178,43 +233,69 @@ AddedFiles WardrobeSession::addPhotoFiles(Collection* collection, const ImportLi
   if (!owns(collection)) return {};
   // Asked by the caller already.
   AddedFiles added = addFiles(collection, files, [](size_t) { return true; });
-  if (!added.items.empty()) emit itemsAdded(collection, added.items);
+  if (added.items.empty()) return added;
+  emit itemsAdded(collection, added.items);
+  // The files are copied once; the step only takes the items out and back.
+  auto held = std::make_shared<HeldItems>();
+  auto done = std::make_shared<bool>(true);
+  const std::vector<Item*> items = added.items;
+  record(
+      items.size() == 1 ? tr("Add Photo") : tr("Add %1 Photos").arg(items.size()),
+      [this, held, done] {
+        if (!*done) attachItems(*held, true);
+        *done = true;
+      },
+      [this, held, done, items] {
+        detachItems(items, *held);
+        *done = false;
+      });
   return added;
 }
 
 bool WardrobeSession::renameItem(Item* item, const std::wstring& name) {
   if (!item || !owns(collectionOf(item)) || name.empty() || name == item->name()) return false;
-  item->setName(name);
-  emit itemRenamed(item);
+  const std::wstring old = item->name();
+  record(
+      tr("Rename Item"), [this, item, name] { applyItemName(item, name); },
+      [this, item, old] { applyItemName(item, old); });
   return true;
 }
 
-bool WardrobeSession::removeItems(const std::vector<Item*>& items, RemovalReport* report) {
+bool WardrobeSession::removeItems(const std::vector<Item*>& items) {
   std::vector<Item*> doomed;
   for (Item* item : items)
     if (item && owns(collectionOf(item)) && std::find(doomed.begin(), doomed.end(), item) == doomed.end())
       doomed.push_back(item);
   if (doomed.empty()) return false;
-  emit itemsAboutToBeRemoved(doomed);
-  forgetItems(doomed);
-  for (Item* item : doomed) item->owner()->remove(item, report);
-  emit itemsRemoved();
-  emit searchChanged();
-  emit selectionChanged();
+  auto held = std::make_shared<HeldItems>();
+  record(
+      doomed.size() == 1 ? tr("Delete Item") : tr("Delete %1 Items").arg(doomed.size()),
+      [this, held, doomed] { detachItems(doomed, *held); }, [this, held] { attachItems(*held, true); });
   return true;
 }
 
 bool WardrobeSession::setValue(Item* item, const Tag* tag, const std::wstring& value) {
   if (!item || !tag || !owns(collectionOf(item)) || item->records().get(tag->id()) == value) return false;
-  item->records().set(tag->id(), value);
-  emit valuesChanged(item);
+  const Values before = valuesOf(*item);
+  Values after = before;
+  const auto found = std::find_if(after.begin(), after.end(), [tag](const auto& v) { return v.first == tag->id(); });
+  if (found != after.end())
+    found->second = value;
+  else
+    after.emplace_back(tag->id(), value);
+  const QString name = toQString(tag->name());
+  record(
+      value.empty() ? tr("Clear %1").arg(name) : tr("Set %1").arg(name),
+      [this, item, after] { applyRecords(item, after); }, [this, item, before] { applyRecords(item, before); });
   return true;
 }
 
 bool WardrobeSession::clearAllValues(Item* item) {
   if (!item || !owns(collectionOf(item)) || item->records().count() == 0) return false;
-  item->clearRecords();
-  emit valuesChanged(item);
+  const Values before = valuesOf(*item);
+  record(
+      tr("Clear All Values"), [this, item] { applyRecords(item, {}); },
+      [this, item, before] { applyRecords(item, before); });
   return true;
 }
 

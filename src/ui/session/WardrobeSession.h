@@ -1,28 +1,35 @@
 // The open wardrobe and everything the window knows about it: the model, the
 // collection chosen in the collection pane (which is also where a search
 // looks), the search (text, results, whether they are shown), the items
-// selected in the pane that shows items, and the preview thumbnails. Every
-// change a user can make goes through one call here, which changes the model
-// and then says what changed with a typed signal (before a removal and after
-// it). Panes read the session and subscribe to its signals; none changes the
-// model or another pane. The core stays Qt-free: this is the one Qt seam over
-// it. User-interface thread only.
+// selected in the pane that shows items, the preview thumbnails, and the
+// history of changes. Every change a user can make goes through one call
+// here, which is one step of the undo history: it changes the model and then
+// says what changed with a typed signal (before a removal and after it), and
+// undoing or redoing it says so in the same words. Deleting touches no file:
+// the photos of what was deleted go to the trash after the next save that no
+// longer names them. Panes read the session and subscribe to its signals;
+// none changes the model or another pane. The core stays Qt-free: this is
+// the one Qt seam over it. User-interface thread only.
 #pragma once
 
 #include <QObject>
 #include <QString>
+#include <QUndoStack>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "imaging/import/AddFiles.h"
+#include "platform/Status.h"
 #include "search/SearchEngine.h"
 #include "ui/common/ModelMetaTypes.h"
-#include "wardrobe/RemovalReport.h"
+#include "ui/session/PhotoTrash.h"
 
 namespace tavoro {
 class Collection;
 class Item;
+class ItemList;
 class PreviewThumbnailCache;
 class Tag;
 class Wardrobe;
@@ -37,6 +44,10 @@ class WardrobeSession : public QObject {
   // The longest names the panes take (UTF-16 units).
   static constexpr int kCollectionNameLimit = 100;
   static constexpr int kTagTextLimit = 100;
+  // The undo history keeps this many steps; older ones are forgotten.
+  static constexpr int kUndoLimit = 1000;
+  // An item's values (tag id and text) in the order they were set.
+  using Values = std::vector<std::pair<int32_t, std::wstring>>;
 
   explicit WardrobeSession(QObject* parent = nullptr);
   ~WardrobeSession() override;
@@ -51,9 +62,20 @@ class WardrobeSession : public QObject {
   // hotId, else "All Collections"). False, leaving wardrobe untouched, while
   // another one is open.
   bool open(std::unique_ptr<Wardrobe>& wardrobe);
-  // Forgets the open wardrobe without saving it: every pane lets go of it
-  // first (wardrobeAboutToClose), then it is destroyed (wardrobeClosed).
+  // Forgets the open wardrobe and its history without saving it: every pane
+  // lets go of it first (wardrobeAboutToClose), then it is destroyed
+  // (wardrobeClosed). Photos set aside by deletes stay on disk.
   void close();
+  // Writes the wardrobe file; after a successful write the photo files of
+  // what was deleted since go to the trash (see PhotoTrash).
+  Status save();
+
+  // --- History -----------------------------------------------------------------
+
+  // One step per change, named for its menu ("Rename Collection"); it
+  // begins when a wardrobe is opened and ends when it is closed.
+  QUndoStack& history() { return m_history; }
+  const PhotoTrash& trash() const { return m_trash; }
 
   // --- Where the window looks ---------------------------------------------------
 
@@ -74,18 +96,19 @@ class WardrobeSession : public QObject {
   // False, changing nothing, for a pseudo-collection, an empty name or an
   // unchanged one.
   bool renameCollection(Collection* collection, const std::wstring& name);
-  // False unless order names every real collection once.
-  bool reorderCollections(const std::vector<Collection*>& order);
-  // Deletes the collection with its items and their photo files; report
-  // (when given) names the folders that kept files. The current collection
-  // is not chosen anew here: the collection pane chooses the row it selects.
-  bool removeCollection(Collection* collection, RemovalReport* report = nullptr);
+  // False unless order names every real collection once, and another order
+  // than now. step names the step ("Move Collection", "Sort Collections").
+  bool reorderCollections(const std::vector<Collection*>& order, const QString& step = {});
+  // Deletes the collection with its items (their photos are set aside). The
+  // current collection is not chosen anew here: the collection pane chooses
+  // the row it selects; undoing makes it current again when it was.
+  bool removeCollection(Collection* collection);
 
   // --- Changes to tags ---------------------------------------------------------
 
   Tag* addTag(Collection* collection, const std::wstring& name);
   bool renameTag(Tag* tag, const std::wstring& name);
-  bool reorderTags(Collection* collection, const std::vector<Tag*>& order);
+  bool reorderTags(Collection* collection, const std::vector<Tag*>& order, const QString& step = {});
   // The items' values for the tag stay in their records, unseen and no
   // longer saved; the tag's id is never given out again.
   bool removeTag(Tag* tag);
@@ -95,13 +118,13 @@ class WardrobeSession : public QObject {
   // --- Changes to items and their values -------------------------------------------
 
   // Each file becomes a new item of the collection (see tavoro::addFiles;
-  // the confirmation is asked by the caller beforehand). itemsAdded tells
-  // the new items before this returns.
+  // the confirmation is asked by the caller beforehand), one step for all
+  // of them. itemsAdded tells the new items before this returns.
   AddedFiles addPhotoFiles(Collection* collection, const ImportList& files);
   // False, changing nothing, for an empty or unchanged name.
   bool renameItem(Item* item, const std::wstring& name);
-  // Deletes the items (of any collections) with their photo files.
-  bool removeItems(const std::vector<Item*>& items, RemovalReport* report = nullptr);
+  // Deletes the items (of any collections); their photos are set aside.
+  bool removeItems(const std::vector<Item*>& items);
   // Sets the item's value for the tag (an empty value clears it). False when
   // it was that value already.
   bool setValue(Item* item, const Tag* tag, const std::wstring& value);
@@ -167,6 +190,7 @@ class WardrobeSession : public QObject {
   // After one tag or all tags of the collection went.
   void tagsRemoved(tavoro::Collection* collection);
 
+  // New items, or items brought back by undo (at their old places in the list).
   void itemsAdded(tavoro::Collection* collection, const std::vector<tavoro::Item*>& items);
   void itemRenamed(tavoro::Item* item);
   void itemsAboutToBeRemoved(const std::vector<tavoro::Item*>& items);
@@ -180,8 +204,48 @@ class WardrobeSession : public QObject {
   void searchChanged();
   // The selection of either pane changed, or which pane is shown.
   void selectionChanged();
+  // After an undo or a redo: items it brought back or changed, for the pane
+  // that shows them to select and show them.
+  void revealRequested(const std::vector<tavoro::Item*>& items);
 
  private:
+  // Items (or a collection) out of the model and kept for undo, with where
+  // they were; destroyed with the step that holds them.
+  struct HeldItem {
+    ItemList* list;
+    size_t position;
+    std::unique_ptr<Item> item;
+  };
+  using HeldItems = std::vector<HeldItem>;
+  struct HeldCollection {
+    size_t position = 0;
+    std::unique_ptr<Collection> collection;
+  };
+  struct HeldTag {
+    size_t position = 0;
+    std::unique_ptr<Tag> tag;
+  };
+
+  // Makes a step of the history and carries it out (redo).
+  void record(const QString& step, std::function<void()> redo, std::function<void()> undo);
+  // The changes themselves, each with its signals, for the steps to make.
+  void attachCollection(HeldCollection& held, bool makeCurrent);
+  void detachCollection(Collection* collection, HeldCollection& held);
+  void applyCollectionName(Collection* collection, const std::wstring& name);
+  void applyCollectionOrder(const std::vector<Collection*>& order);
+  void attachTag(HeldTag& held);
+  // announce: tagsRemoved follows (a batch says it once at its end).
+  void detachTag(Tag* tag, HeldTag& held, bool announce = true);
+  void applyTagName(Tag* tag, const std::wstring& name);
+  void applyTagOrder(Collection* collection, const std::vector<Tag*>& order);
+  void attachItems(HeldItems& held, bool reveal);
+  void detachItems(const std::vector<Item*>& items, HeldItems& held);
+  void applyItemName(Item* item, const std::wstring& name);
+  void applyRecords(Item* item, const Values& values);
+  // Photo files and folders of what leaves or comes back.
+  void setAside(const std::vector<Item*>& items, const Collection* collection);
+  void takeBack(const std::vector<Item*>& items);
+
   bool owns(const Collection* collection) const;
   // The engine's results and both selections let go of the items.
   void forgetItems(const std::vector<Item*>& items);
@@ -196,6 +260,8 @@ class WardrobeSession : public QObject {
   std::vector<Item*> m_listSelection;
   std::vector<Item*> m_resultSelection;
   std::unique_ptr<PreviewThumbnailCache> m_previews;
+  QUndoStack m_history;
+  PhotoTrash m_trash;
 };
 
 }  // namespace tavoro::ui

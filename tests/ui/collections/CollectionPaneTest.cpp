@@ -11,6 +11,7 @@
 #include "TestFiles.h"
 #include "TestSession.h"
 #include "platform/FileSystem.h"
+#include "platform/PathOps.h"
 #include "ui/collections/CollectionPane.h"
 #include "ui/collections/CollectionRow.h"
 #include "ui/common/CommandIds.h"
@@ -329,7 +330,7 @@ TEST_F(CollectionPaneTest, DeletingAsksRemovesThePhotosAndSelectsTheNextRow) {
   EXPECT_EQ(removing.count(), 1);
   EXPECT_EQ(modelNames(), (std::vector<std::wstring>{L"Hats", L"Coats"}));
   EXPECT_EQ(rowNames(), modelNames());
-  EXPECT_FALSE(pathExists(shoesFolder));
+  EXPECT_TRUE(pathExists(shoesFolder)) << "the photos stay until the next save";
   EXPECT_EQ(selectedName(), L"Hats");
   EXPECT_TRUE(pane.hasFocus());
 
@@ -348,21 +349,23 @@ TEST_F(CollectionPaneTest, DeletingAsksRemovesThePhotosAndSelectsTheNextRow) {
   EXPECT_FALSE(findCommandAction(&pane, kCmdDelete)->isEnabled());
 }
 
-TEST_F(CollectionPaneTest, ACollectionWhoseFolderKeepsFilesGoesAndTheUserIsTold) {
+TEST_F(CollectionPaneTest, ADeletedCollectionsPhotosGoToTheTrashAtTheSaveAndOtherFilesStay) {
   attach({L"Shoes", L"Hats"});
   addPhotos(collection(0), 1);
   const std::wstring folder = collection(0)->photoFolder();
+  const std::wstring photo = collection(0)->items().at(0)->mainPhotoPath();
   test::writeFile(folder + L"/notes.txt", "not a photo of the wardrobe");
   click(1);
   boxes.addAnswer(kIdYes);
   test::trigger(&pane, kCmdDelete);
   EXPECT_EQ(modelNames(), std::vector<std::wstring>{L"Hats"});
   EXPECT_EQ(selectedName(), L"Hats");
-  ASSERT_EQ(boxes.count(), 2u);
-  EXPECT_EQ(boxes.last().text, L"The collection \"Shoes\" was deleted, but some of its files could not be deleted. "
-                               L"They are still in:\n\n" + folder);
-  EXPECT_EQ(boxes.last().icon, QMessageBox::Warning);
-  EXPECT_TRUE(isFile(folder + L"/notes.txt"));
+  EXPECT_EQ(boxes.count(), 1u) << "only the question: nothing is deleted yet";
+  EXPECT_TRUE(isFile(photo));
+  ASSERT_TRUE(ts.session.save());
+  EXPECT_FALSE(pathExists(photo));
+  EXPECT_TRUE(isFile(ts.trashFiles() + L"/" + pathFileName(photo)));
+  EXPECT_TRUE(isFile(folder + L"/notes.txt")) << "a file the wardrobe does not name stays";
 }
 
 TEST_F(CollectionPaneTest, ContextMenuEnablesWhatAppliesToTheRowClicked) {

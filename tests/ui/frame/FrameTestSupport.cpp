@@ -29,6 +29,7 @@ void FrameTest::SetUp() {
   ASSERT_TRUE(createFolders(m_dir / L"program"));
   AppPaths::setProgramFolderForTesting(m_dir / L"program");
   m_wardrobes = m_dir / L"wardrobes";
+  m_dataHome = std::make_unique<test::ScopedEnv>("XDG_DATA_HOME", m_dir / L"data-home");
   AppSettings::settings() = AppSettings();
   AppSettings::settings().wardrobeFolder = m_wardrobes;
   newWardrobeDialogRect() = QRect();

@@ -18,6 +18,7 @@
 #include <string>
 #include <vector>
 
+#include "ScopedEnv.h"
 #include "TempDir.h"
 #include "ui/common/MessageBox.h"
 #include "ui/dialogs/FileChoosers.h"
@@ -83,6 +84,8 @@ class FrameTest : public ::testing::Test {
   std::wstring settingsPath() const { return m_dir / L"program/Settings.xml"; }
 
   test::TempDir m_dir;
+  // The desktop's trash (photos of deleted items go there after a save), in m_dir.
+  std::unique_ptr<test::ScopedEnv> m_dataHome;
   std::wstring m_wardrobes;  // the scratch folder for new wardrobes
   ScopedMessageResponder m_boxes;
 };

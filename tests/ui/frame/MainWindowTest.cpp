@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <QAbstractItemView>
+#include <QItemSelectionModel>
+#include <QTimer>
 #include <QClipboard>
 #include <QDesktopServices>
 #include <QDialog>
@@ -11,6 +14,11 @@
 #include <QUrl>
 
 #include "FrameTestSupport.h"
+#include "ui/items/ItemListModel.h"
+#include "ui/menus/PopupMenu.h"
+#include "ui/collections/CollectionPane.h"
+#include "ui/common/CommandActions.h"
+#include "FindWidget.h"
 #include "PhotoFactory.h"
 #include "TestFiles.h"
 #include "TestSession.h"
@@ -395,3 +403,77 @@ TEST_F(MainWindowTest, TheWardrobeTabAppearsWithAWardrobeAndCarriesItsName) {
 }  // namespace tavoro::ui
 
 #include "MainWindowTest.moc"
+
+namespace tavoro::ui {
+namespace {
+
+TEST_F(MainWindowTest, UndoAndRedoTakeBackChangesFromTheKeysAndTheMenus) {
+  std::wstring path;
+  {
+    Wardrobe wardrobe(m_wardrobes + L"/Summer", L"Summer");
+    Collection* shirts = wardrobe.collections().add(L"Shirts");
+    for (const wchar_t* name : {L"linen", L"oxford"}) {
+      test::writeFile(m_dir / (std::wstring(name) + L".jpg"), test::jpegBytes(8, 8));
+      ASSERT_NE(shirts->items().addFromPhotoFile(m_dir / (std::wstring(name) + L".jpg")), nullptr);
+    }
+    wardrobe.collections().setHotId(shirts->id());
+    ASSERT_TRUE(writeWardrobe(wardrobe));
+    path = wardrobe.wardrobeFilePath();
+  }
+  auto frame = makeFrame();
+  start(*frame);
+  QApplication::setActiveWindow(frame.get());
+  ASSERT_TRUE(frame->lifecycle().openWardrobe(path, false, true));
+  WardrobePage* page = frame->clientView()->wardrobeView();
+  ItemListPane* list = page->itemList();
+  QAction* undo = findCommandAction(frame.get(), kCmdUndo);
+  QAction* redo = findCommandAction(frame.get(), kCmdRedo);
+  ASSERT_TRUE(undo && redo);
+  EXPECT_FALSE(undo->isEnabled()) << "nothing to undo yet";
+  EXPECT_EQ(undo->text(), QStringLiteral("Undo"));
+
+  // The second entry clicked and deleted; the list keeps the focus with an item selected.
+  QAbstractItemView* view = list->currentView();
+  QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(list->model()->index(1, 0)).center());
+  ASSERT_EQ(list->selectedCount(), 1);
+  m_boxes.addAnswer(kIdYes);
+  QTest::keyClick(view, Qt::Key_Delete);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return list->entryCount() == 1; }, 5000));
+  EXPECT_EQ(undo->text(), QStringLiteral("Undo Delete Item"));
+
+  // The window's keys, pressed in the list (a view, not a text field).
+  list->selection()->select(list->model()->index(0, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
+  view->setFocus();
+  QTest::keyClick(view, Qt::Key_Z, Qt::ControlModifier);
+  ASSERT_EQ(list->entryCount(), 2);
+  EXPECT_EQ(list->model()->itemAt(1)->name(), L"oxford") << "back in its place";
+  EXPECT_EQ(list->selectedCount(), 1);
+  EXPECT_EQ(list->selectedItem(), list->model()->itemAt(1)) << "and selected";
+  EXPECT_EQ(redo->text(), QStringLiteral("Redo Delete Item"));
+  QTest::keyClick(view, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+  EXPECT_EQ(list->entryCount(), 1);
+  QTest::keyClick(view, Qt::Key_Y, Qt::ControlModifier);
+  EXPECT_EQ(list->entryCount(), 1) << "nothing left to redo";
+
+  // The wardrobe page's menus begin with Undo and Redo, named after the step.
+  CollectionPane* collections = page->collectionPane();
+  QString first;
+  QTimer::singleShot(0, [&first] {
+    auto* menu = test::findTopLevel<PopupMenu>(QStringLiteral("CatList_Context"));
+    first = menu->actions().front()->text();
+    menu->setActiveAction(menu->actions().front());
+    QTest::keyClick(menu, Qt::Key_Return);
+  });
+  collections->showContextMenu(collections->rowRect(1).center(),
+                               collections->viewport()->mapToGlobal(collections->rowRect(1).center()));
+  EXPECT_EQ(first, QStringLiteral("Undo Delete Item"));
+  QApplication::processEvents();
+  EXPECT_EQ(list->entryCount(), 2) << "chosen from the menu";
+
+  // Closing the wardrobe ends its history.
+  frame->lifecycle().closeWardrobe();
+  EXPECT_FALSE(undo->isEnabled());
+}
+
+}  // namespace
+}  // namespace tavoro::ui

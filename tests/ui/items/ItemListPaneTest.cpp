@@ -15,6 +15,7 @@
 
 #include "FindWidget.h"
 #include "ItemListFixture.h"
+#include "platform/PathOps.h"
 #include "ui/common/CommandIds.h"
 #include "ui/items/ItemTableView.h"
 #include "ui/items/ItemGridView.h"
@@ -292,43 +293,43 @@ TEST_F(ItemListPaneTest, DeleteAsksFirstThenDeletesTheItemsWithTheirFiles) {
   }
   EXPECT_EQ(aboutToGo.count(), 2) << "one notice a delete";
   EXPECT_EQ(deleted.count(), 2);
-  for (const std::wstring& folder : folders) EXPECT_FALSE(pathExists(folder)) << toUtf8(folder);
+  for (const std::wstring& folder : folders) EXPECT_TRUE(pathExists(folder)) << "kept until the save";
   QTest::keyClick(m_pane.currentView(), Qt::Key_Delete);
   QApplication::processEvents();
   EXPECT_EQ(m_boxes.count(), 3u) << "nothing selected: nothing asked";
 }
 
-TEST_F(ItemListPaneTest, DeletingTellsWhichFoldersKeepFilesThatCouldNotBeDeleted) {
+TEST_F(ItemListPaneTest, DeletedPhotosStayUntilTheSaveThenGoToTheTrashAndUndoBringsThemBack) {
   // A file the wardrobe does not name stays, and with it the item's folder.
-  const std::vector<Item*> items = addItems(m_shirts, {L"stuck", L"clean", L"held"});
-  std::vector<std::wstring> folders;
-  for (Item* item : items) folders.push_back(item->photoFolder());
-  test::writeFile(folders[0] + L"/notes.txt", "mine");
-  test::writeFile(folders[2] + L"/notes.txt", "mine");
+  const std::vector<Item*> items = addItems(m_shirts, {L"noted", L"clean", L"kept"});
+  std::vector<std::wstring> photos;
+  for (Item* item : items) photos.push_back(item->mainPhotoPath());
+  test::writeFile(items[0]->photoFolder() + L"/notes.txt", "mine");
   show(m_shirts);
-  struct Case {
-    std::vector<int> selected;
-    std::wstring told;
-  };
-  const Case cases[] = {
-      {{0},
-       L"The item \"stuck\" was deleted, but some of its files could not be deleted. They are still in:\n\n" +
-           folders[0]},
-      {{0, 1},
-       L"The items were deleted, but some of their files could not be deleted. They are still in:\n\n" + folders[2]},
-  };
-  for (const Case& c : cases) {
-    select(c.selected);
-    const size_t before = m_boxes.count();
-    m_boxes.addAnswer(kIdYes);
-    test::trigger(&m_pane, kCmdDelete);
-    ASSERT_EQ(m_boxes.count(), before + 2);
-    EXPECT_EQ(m_boxes.last().text, c.told);
-    EXPECT_EQ(m_boxes.last().type, unsigned(kMbOk | kMbIconWarning));
-  }
-  EXPECT_EQ(m_pane.entryCount(), 0);
-  EXPECT_EQ(m_shirts->items().count(), 0u);
-  EXPECT_FALSE(pathExists(folders[1]));
+  select({0, 1});
+  m_boxes.addAnswer(kIdYes);
+  test::trigger(&m_pane, kCmdDelete);
+  EXPECT_EQ(m_boxes.count(), 1u) << "only the question";
+  EXPECT_EQ(names(), std::vector<std::wstring>{L"kept"});
+  for (const std::wstring& photo : photos) EXPECT_TRUE(isFile(photo)) << "nothing deleted before the save";
+
+  ASSERT_TRUE(m_ts.session.save());
+  EXPECT_FALSE(pathExists(photos[0]));
+  EXPECT_FALSE(pathExists(photos[1]));
+  EXPECT_FALSE(pathExists(pathFolder(photos[1]))) << "an empty item folder goes";
+  EXPECT_TRUE(isFile(pathFolder(photos[0]) + L"/notes.txt"));
+  EXPECT_TRUE(isFile(photos[2]));
+  std::vector<FolderEntry> trashed;
+  ASSERT_TRUE(listFolder(m_ts.trashFiles(), trashed));
+  EXPECT_EQ(trashed.size(), 2u);
+
+  // Undo after the save: the photos come back from the trash, the entries to their rows, selected.
+  m_ts.session.history().undo();
+  EXPECT_EQ(names(), (std::vector<std::wstring>{L"noted", L"clean", L"kept"}));
+  EXPECT_EQ(selectedNames(), (std::vector<std::wstring>{L"noted", L"clean"}));
+  for (const std::wstring& photo : photos) EXPECT_TRUE(isFile(photo));
+  ASSERT_TRUE(listFolder(m_ts.trashFiles(), trashed));
+  EXPECT_TRUE(trashed.empty());
 }
 
 TEST_F(ItemListPaneTest, SelectingAndOpeningTheViewer) {

@@ -1,7 +1,9 @@
 // A window's session over a real wardrobe in a temporary folder: the
 // wardrobe is built first (collections, items, values) and then opened, as
-// the lifecycle opens a wardrobe read from its file; and commands triggered
-// as a user would, failing the test when the command is missing or disabled.
+// the lifecycle opens a wardrobe read from its file; the desktop's trash is
+// a folder of its own (XDG_DATA_HOME) for the session's life; and commands
+// triggered as a user would, failing the test when the command is missing or
+// disabled.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -11,6 +13,7 @@
 #include <memory>
 #include <string>
 
+#include "ScopedEnv.h"
 #include "TempDir.h"
 #include "ui/common/CommandActions.h"
 #include "ui/session/WardrobeSession.h"
@@ -21,11 +24,13 @@ namespace tavoro::test {
 class TestSession {
  public:
   explicit TestSession(const std::wstring& name = L"Wardrobe")
-      : m_wardrobe(std::make_unique<Wardrobe>(m_dir / name, name)) {}
+      : m_dataHome("XDG_DATA_HOME", m_dir / L"data-home"), m_wardrobe(std::make_unique<Wardrobe>(m_dir / name, name)) {}
 
   // The wardrobe: still being built until open(), then the session's.
   Wardrobe& wardrobe() { return session.isOpen() ? *session.wardrobe() : *m_wardrobe; }
   const TempDir& dir() const { return m_dir; }
+  // Where the desktop's trash keeps the files moved into it.
+  std::wstring trashFiles() const { return m_dir / L"data-home/Trash/files"; }
   void open() { ASSERT_TRUE(session.open(m_wardrobe)); }
   // Closes the open wardrobe and starts building a new one.
   void reset(const std::wstring& name = L"Wardrobe") {
@@ -37,6 +42,7 @@ class TestSession {
 
  private:
   TempDir m_dir;
+  ScopedEnv m_dataHome;
   std::unique_ptr<Wardrobe> m_wardrobe;
 };
 
