@@ -661,6 +661,74 @@ So geht es:
     </message>
 </context>
 <context>
+    <name>UserGuide</name>
+    <message>
+        <source>Tavoro Wardrobe Manager: User Guide</source>
+        <translation>Tavoro Garderobenverwaltung: Benutzerhandbuch</translation>
+    </message>
+    <message>
+        <source>Tavoro Wardrobe Manager</source>
+        <translation>Tavoro Garderobenverwaltung</translation>
+    </message>
+    <message>
+        <source>Getting started</source>
+        <translation>Erste Schritte</translation>
+    </message>
+    <message>
+        <source>Creating, opening and closing wardrobes</source>
+        <translation>Garderoben anlegen, öffnen und schließen</translation>
+    </message>
+    <message>
+        <source>Saving</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>The wardrobe page</source>
+        <translation>Die Garderobenseite</translation>
+    </message>
+    <message>
+        <source>Collections</source>
+        <translation>Sammlungen</translation>
+    </message>
+    <message>
+        <source>Items and photos</source>
+        <translation>Teile und Fotos</translation>
+    </message>
+    <message>
+        <source>Details and tags</source>
+        <translation>Details und Merkmale</translation>
+    </message>
+    <message>
+        <source>The photo viewer</source>
+        <translation>Die Fotoanzeige</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Suche</translation>
+    </message>
+    <message>
+        <source>Keys</source>
+        <translation>Tasten</translation>
+    </message>
+    <message>
+        <source>Where things are kept</source>
+        <translation>Wo alles gespeichert wird</translation>
+    </message>
+    <message>
+        <source>en</source>
+        <comment>the language code of this translation</comment>
+        <translation>de</translation>
+    </message>
+    <message>
+        <source>The headings of this guide are translated; its text is in English.</source>
+        <translation>Die Überschriften dieser Anleitung sind übersetzt, ihr Text ist auf Englisch.</translation>
+    </message>
+    <message>
+        <source>Undo and redo</source>
+        <translation>Rückgängig machen und wiederholen</translation>
+    </message>
+</context>
+<context>
     <name>WardrobeLifecycle</name>
     <message>
         <source>Error creating wardrobe folder:
