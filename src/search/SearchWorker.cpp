@@ -72,6 +72,7 @@ void SearchWorker::scan(const SearchJob& job) {
   slice.reserve(kPieceItems);
   options.within = &slice;
   std::vector<Item*> found;
+  bool handedOver = false;
   // Scans the slice; false when cancelled.
   const auto scanSlice = [&] {
     if (slice.empty()) return !m_cancelled.load();
@@ -81,11 +82,14 @@ void SearchWorker::scan(const SearchJob& job) {
     found.insert(found.end(), result.items.begin(), result.items.end());
     return true;
   };
-  // Hands over what was found so far (the last piece even when empty).
+  // Hands over what was found so far: the first and the last piece even
+  // when empty, so that the owner stops showing the results of before
+  // after one piece's time.
   const auto deliver = [&](bool last) {
-    if (found.empty() && !last) return true;
+    if (found.empty() && !last && handedOver) return true;
     SearchPiece piece{job.ticket, std::move(found), last};
     found = {};
+    handedOver = true;
     return handOver(std::move(piece));
   };
   const auto add = [&](Item* item) {

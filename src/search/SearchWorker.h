@@ -45,7 +45,7 @@ class SearchWorker {
  public:
   using Sink = std::function<void(SearchPiece piece)>;
   // Items tested for one piece (shared among the cores): a piece that found
-  // nothing is not handed over, but the last piece always is.
+  // nothing is not handed over, but the first and the last always are.
   static constexpr size_t kPieceItems = 16384;
 
   // The sink is called with the worker's lock held: it hands the piece on

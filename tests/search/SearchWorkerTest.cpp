@@ -73,14 +73,25 @@ TEST_F(SearchWorkerTest, PiecesJoinedAreWhatAPlainScanFinds) {
       EXPECT_EQ(pieces.items(ticket), scanItems(*scope, terms).items) << toUtf8(query);
     }
   }
-  // Pieces come in order, one last piece a scan, and only pieces with results before it.
+  // Pieces come in order, one last piece a scan, and between the first and
+  // the last only pieces with results.
   size_t lastPieces = 0;
+  uint64_t previousTicket = 0;
   for (const SearchPiece& piece : pieces.taken()) {
     lastPieces += piece.last ? 1 : 0;
-    EXPECT_TRUE(piece.last || !piece.items.empty());
+    EXPECT_TRUE(piece.last || !piece.items.empty() || piece.ticket != previousTicket);
+    previousTicket = piece.ticket;
   }
   EXPECT_EQ(lastPieces, ticket);
   EXPECT_FALSE(worker.busy());
+
+  // A scan that finds nothing still says so after its first piece's items.
+  worker.start({++ticket, &all(), parseQuery(L"nothing-at-all"), nullptr});
+  ASSERT_TRUE(pieces.waitForLast(ticket));
+  std::vector<bool> lastFlags;
+  for (const SearchPiece& piece : pieces.taken())
+    if (piece.ticket == ticket) lastFlags.push_back(piece.last);
+  EXPECT_EQ(lastFlags, (std::vector<bool>{false, true}));
 }
 
 TEST_F(SearchWorkerTest, ScansOnlyTheItemsItIsGiven) {
