@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "SearchTerm.h"
+#include "wardrobe/DateTime.h"
 
 namespace tavoro {
 
@@ -26,6 +27,9 @@ struct ScanOptions {
   // every item of the scope: the results of a scan of the same scope, the
   // wardrobe unchanged since, for terms that these narrow (see narrows).
   const std::vector<Item*>* within = nullptr;
+  // The day that terms of wear count back from; the null date for today by
+  // the system's clock.
+  Date today;
 };
 
 struct ScanResult {
