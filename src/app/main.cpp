@@ -6,8 +6,10 @@
 #include <QApplication>
 
 #include "app/Startup.h"
+#include "ui/common/CoreTexts.h"
 #include "ui/common/MessageBox.h"
 #include "ui/frame/MainWindow.h"
+#include "ui/translations/Translations.h"
 
 int main(int argc, char* argv[]) {
   QApplication application(argc, argv);
@@ -15,9 +17,13 @@ int main(int argc, char* argv[]) {
   QApplication::setOrganizationName(QStringLiteral("Quillmoor"));
   QApplication::setDesktopFileName(QStringLiteral("tavoro"));
 
+  // The user's language, before any text is shown.
+  const tavoro::ui::InstalledTranslations translations;
+
   tavoro::ProgramHooks hooks;
   hooks.inform = [](const std::wstring& text) {
-    tavoro::ui::showMessage(nullptr, text, L"Information", tavoro::ui::kMbOk | tavoro::ui::kMbIconInformation);
+    tavoro::ui::showMessage(nullptr, tavoro::ui::coreText(text), tavoro::ui::coreText(L"Information"),
+                            tavoro::ui::kMbOk | tavoro::ui::kMbIconInformation);
   };
   hooks.createWindow = [] { return std::make_unique<tavoro::ui::MainWindow>(); };
   return tavoro::runProgram(tavoro::programArguments(argc, argv), hooks);

@@ -1,4 +1,6 @@
 #include "ui/collections/CollectionPane.h"
+#include "ui/common/UiText.h"
+#include "ui/common/CoreTexts.h"
 
 #include <QContextMenuEvent>
 #include <QMouseEvent>
@@ -23,7 +25,6 @@ namespace tavoro::ui {
 
 namespace {
 
-constexpr const wchar_t* kCaption = L"Tavoro Wardrobe Manager";
 
 std::wstring editorText(const InlineEditor& editor) { return trimSpace(toWString(editor.text())); }
 
@@ -217,13 +218,14 @@ void CollectionPane::validateEdit(bool* accept) {
   const std::wstring name = editorText(*m_editor);
   if (name == m_collections->allCollections()->name()) {
     *accept = false;
-    showMessage(this, L"Invalid collection name. Please try another name.", kCaption, kMbOk | kMbIconInformation);
+    showMessage(this, uiText(tr("Invalid collection name. Please try another name.")), programCaption(),
+                kMbOk | kMbIconInformation);
     return;
   }
   const Collection* existing = m_collections->findByName(name);
   if (existing && existing != m_edited) {
     *accept = false;
-    showMessage(this, L"Collection \"" + name + L"\" already exists. Please try another name.", kCaption,
+    showMessage(this, uiText(tr("Collection \"%1\" already exists. Please try another name."), {name}), programCaption(),
                 kMbOk | kMbIconInformation);
   }
 }
@@ -243,17 +245,17 @@ void CollectionPane::commitEdit(int reason) {
 // --- Commands ------------------------------------------------------------------
 
 void CollectionPane::makeActions() {
-  addCommandAction(this, kCmdAddItem, QStringLiteral("Add a Collection..."), [this] { addCollection(); });
-  addCommandAction(this, kCmdDelete, QStringLiteral("Delete"), [this] { deleteSelected(); });
-  addCommandAction(this, kCmdRename, QStringLiteral("Rename..."), [this] { renameSelected(); });
-  const std::pair<int, const char*> moves[] = {{kCmdMoveToTop, "Move to Top"},
-                                               {kCmdMoveUp, "Move Up"},
-                                               {kCmdMoveDown, "Move Down"},
-                                               {kCmdMoveToBottom, "Move to Bottom"}};
+  addCommandAction(this, kCmdAddItem, tr("Add a Collection..."), [this] { addCollection(); });
+  addCommandAction(this, kCmdDelete, tr("Delete"), [this] { deleteSelected(); });
+  addCommandAction(this, kCmdRename, tr("Rename..."), [this] { renameSelected(); });
+  const std::pair<int, const char*> moves[] = {{kCmdMoveToTop, QT_TR_NOOP("Move to Top")},
+                                               {kCmdMoveUp, QT_TR_NOOP("Move Up")},
+                                               {kCmdMoveDown, QT_TR_NOOP("Move Down")},
+                                               {kCmdMoveToBottom, QT_TR_NOOP("Move to Bottom")}};
   for (const auto& [id, text] : moves)
-    addCommandAction(this, id, QString::fromLatin1(text), [this, id = id] { moveSelected(id); });
-  addCommandAction(this, kCmdSortAscending, QStringLiteral("Sort Ascending"), [this] { sortRows(true); });
-  addCommandAction(this, kCmdSortDescending, QStringLiteral("Sort Descending"), [this] { sortRows(false); });
+    addCommandAction(this, id, tr(text), [this, id = id] { moveSelected(id); });
+  addCommandAction(this, kCmdSortAscending, tr("Sort Ascending"), [this] { sortRows(true); });
+  addCommandAction(this, kCmdSortDescending, tr("Sort Descending"), [this] { sortRows(false); });
 }
 
 void CollectionPane::updateActions(int contextRow) {
@@ -275,7 +277,7 @@ void CollectionPane::updateActions(int contextRow) {
 }
 
 void CollectionPane::contextMenuEvent(QContextMenuEvent* event) {
-  const QPoint at = event->reason() == QContextMenuEvent::Keyboard ? QPoint(-1, -1) : event->pos();
+  const QPoint at = event->reason() == QContextMenuEvent::Keyboard ? keyboardMenuPoint() : event->pos();
   showContextMenu(at, contextMenuPosition(viewport(), *event));
 }
 
@@ -327,10 +329,14 @@ void CollectionPane::deleteSelected() {
   // The collection named in the question is the one deleted, whatever else
   // is selected or happens while the question is open.
   Collection* collection = selected->collection();
-  std::wstring question = L"Are you sure you want to delete collection \"" + collection->name() + L"\"?";
-  if (collection->items().count() > 0) question += L"\n\nNote: all items in this collection will also be deleted.";
+  const std::wstring question =
+      collection->items().count() > 0
+          ? uiText(tr("Are you sure you want to delete collection \"%1\"?\n\nNote: all items in this collection will "
+                      "also be deleted."),
+                   {collection->name()})
+          : uiText(tr("Are you sure you want to delete collection \"%1\"?"), {collection->name()});
   QPointer<CollectionPane> self(this);
-  const int answer = showMessage(this, question, L"Confirm Collection Delete", kMbQuestion);
+  const int answer = showMessage(this, question, uiText(tr("Confirm Collection Delete")), kMbQuestion);
   if (!self) return;
   // Its photos stay on disk until the next save (undo brings it back whole).
   if (answer == kIdYes && isWellFormed() && rowOf(collection) > 0) m_session.removeCollection(collection);

@@ -1,5 +1,8 @@
 #include "ui/collections/CollectionRow.h"
 
+#include <QCoreApplication>
+#include "ui/common/CoreTexts.h"
+
 #include <QLinearGradient>
 #include <QPainter>
 
@@ -84,8 +87,15 @@ void CollectionRow::paint(QPainter& painter, const QRect& rect, const State& sta
   painter.setFont(font);
   painter.setPen(isPlaceholder() ? kPlaceholderColour : kNameColour);
   const QRect textRect(textLeft, rect.top(), qMax(0, textRight - textLeft), rect.height());
-  const QString text = QFontMetrics(font).elidedText(toQString(m_collection->name()), Qt::ElideRight, textRect.width());
+  const QString text = QFontMetrics(font).elidedText(displayName(*m_collection), Qt::ElideRight, textRect.width());
   painter.drawText(textRect, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, text);
+}
+
+QString CollectionRow::accessibleName() const { return displayName(*m_collection); }
+
+QString CollectionRow::accessibleDescription() const {
+  const int count = isPlaceholder() ? 0 : m_collection->owner()->itemCount(m_collection);
+  return count > 0 ? QCoreApplication::translate("CollectionRow", "%n items", nullptr, count) : QString();
 }
 
 }  // namespace tavoro::ui

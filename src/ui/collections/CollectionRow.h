@@ -30,6 +30,9 @@ class CollectionRow : public ListBoxRow {
   bool isReal() const;
 
   void paint(QPainter& painter, const QRect& rect, const State& state) const override;
+  // The name as shown; "%n items" for a collection with items.
+  QString accessibleName() const override;
+  QString accessibleDescription() const override;
 
  private:
   Collection* m_collection;

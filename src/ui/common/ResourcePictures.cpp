@@ -1,6 +1,9 @@
 #include "ui/common/ResourcePictures.h"
 
 #include <QPainter>
+#include <QCoreApplication>
+#include <QFile>
+#include <QRegularExpression>
 #include <QSvgRenderer>
 #include <array>
 #include <optional>
@@ -21,12 +24,48 @@ PictureCache& cache() {
   return *pictures;
 }
 
+// The words drawn in pictures (the home page's buttons and headings, the
+// banners), offered for translation; the pictures are drawn with the words in
+// the user's language.
+[[maybe_unused]] constexpr const char* kPictureWords[] = {
+    QT_TRANSLATE_NOOP("Pictures", "Wardrobe Manager"),
+    QT_TRANSLATE_NOOP("Pictures", "Make a Donation"),
+    QT_TRANSLATE_NOOP("Pictures", "Help Tavoro grow"),
+    QT_TRANSLATE_NOOP("Pictures", "Get started"),
+    QT_TRANSLATE_NOOP("Pictures", "Create a New Wardrobe"),
+    QT_TRANSLATE_NOOP("Pictures", "Start a catalogue of your clothes"),
+    QT_TRANSLATE_NOOP("Pictures", "Open an Existing Wardrobe"),
+    QT_TRANSLATE_NOOP("Pictures", "Carry on with a wardrobe you saved"),
+    QT_TRANSLATE_NOOP("Pictures", "Support Tavoro"),
+    QT_TRANSLATE_NOOP("Pictures", "View Online Tutorials"),
+    QT_TRANSLATE_NOOP("Pictures", "Learn Tavoro step by step"),
+};
+
+// The SVG with the text of each <text> element in the user's language.
+QByteArray withTranslatedWords(const QByteArray& svg) {
+  static const QRegularExpression element(QStringLiteral("(<text[^>]*>)([^<]+)(</text>)"));
+  const QString source = QString::fromUtf8(svg);
+  QString translated;
+  qsizetype done = 0;
+  for (QRegularExpressionMatchIterator it = element.globalMatch(source); it.hasNext();) {
+    const QRegularExpressionMatch match = it.next();
+    const QByteArray words = match.captured(2).toUtf8();
+    translated += source.mid(done, match.capturedStart(2) - done);
+    translated += QCoreApplication::translate("Pictures", words.constData()).toHtmlEscaped();
+    done = match.capturedEnd(2);
+  }
+  translated += source.mid(done);
+  return translated.toUtf8();
+}
+
 QPixmap load(Picture picture) {
   const char* fileName = pictureFileName(picture);
   if (!fileName) return QPixmap();
   const QString path = QStringLiteral(":/pictures/") + QString::fromLatin1(fileName);
   if (!path.endsWith(QStringLiteral(".svg"))) return QPixmap(path);
-  QSvgRenderer renderer(path);
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) return QPixmap();
+  QSvgRenderer renderer(withTranslatedWords(file.readAll()));
   if (!renderer.isValid() || renderer.defaultSize().isEmpty()) return QPixmap();
   QImage image(renderer.defaultSize(), QImage::Format_ARGB32_Premultiplied);
   image.fill(Qt::transparent);

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include <QHelpEvent>
+#include <QKeyEvent>
 #include <QLinearGradient>
 #include <QMouseEvent>
 #include <QPainter>
@@ -32,6 +33,7 @@ const QColor kGreyText(160, 166, 178);
 
 CommandBar::CommandBar(int menuResourceId, QWidget* parent) : QWidget(parent) {
   setObjectName(QStringLiteral("CommandBar"));
+  setFocusPolicy(Qt::TabFocus);
   setMouseTracking(true);
   setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
   const MenuTable* table = findMenuTable(menuResourceId);
@@ -47,7 +49,7 @@ CommandBar::CommandBar(int menuResourceId, QWidget* parent) : QWidget(parent) {
     }
     Button button;
     button.id = entry.id;
-    button.text = toQString(entry.label);
+    button.text = menuLabel(entry);
     button.secondGroup = secondGroup;
     button.labelled = items < 3 || index < items - 2;
     if (!button.labelled) button.tooltip = button.text;
@@ -217,10 +219,70 @@ void CommandBar::paintEvent(QPaintEvent*) {
       painter.drawText(QRect(x, rect.top(), rect.right() - x, rect.height()),
                        Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, button.text);
     }
+    if (index == m_focus && hasFocus()) {
+      QPen pen(kTextColour);
+      pen.setStyle(Qt::DotLine);
+      painter.setPen(pen);
+      painter.setBrush(Qt::NoBrush);
+      painter.drawRect(rect.adjusted(1, 1, -2, -2));
+    }
   }
 }
 
 void CommandBar::resizeEvent(QResizeEvent*) { relayout(); }
+
+int CommandBar::enabledButton(int from, int step) const {
+  for (int i = from + step; i >= 0 && i < static_cast<int>(m_buttons.size()); i += step)
+    if (m_buttons[static_cast<size_t>(i)].enabled) return i;
+  return -1;
+}
+
+void CommandBar::setFocusButton(int index) {
+  if (index == m_focus) return;
+  if (m_focus >= 0) update(m_rects[static_cast<size_t>(m_focus)]);
+  m_focus = index;
+  if (m_focus >= 0) update(m_rects[static_cast<size_t>(m_focus)]);
+  emit focusButtonChanged(index);
+}
+
+void CommandBar::keyPressEvent(QKeyEvent* event) {
+  const int count = static_cast<int>(m_buttons.size());
+  int target = -1;
+  switch (event->key()) {
+    case Qt::Key_Left:
+      target = enabledButton(m_focus, -1);
+      break;
+    case Qt::Key_Right:
+      target = enabledButton(m_focus, 1);
+      break;
+    case Qt::Key_Home:
+      target = enabledButton(-1, 1);
+      break;
+    case Qt::Key_End:
+      target = enabledButton(count, -1);
+      break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+      if (!event->isAutoRepeat() && m_focus >= 0) {
+        const Button& button = m_buttons[static_cast<size_t>(m_focus)];
+        if (button.enabled && button.action) button.action->trigger();
+      }
+      return;
+    default:
+      QWidget::keyPressEvent(event);
+      return;
+  }
+  if (target >= 0) setFocusButton(target);
+}
+
+void CommandBar::focusInEvent(QFocusEvent*) {
+  // The frame comes back where it was, or on the first enabled button.
+  if (m_focus < 0 || !m_buttons[static_cast<size_t>(m_focus)].enabled) setFocusButton(enabledButton(-1, 1));
+  update();
+}
+
+void CommandBar::focusOutEvent(QFocusEvent*) { update(); }
 
 void CommandBar::mousePressEvent(QMouseEvent* event) {
   if (event->button() != Qt::LeftButton) return;

@@ -5,7 +5,10 @@
 // label draws some labelled buttons as icons only as well (the second group's
 // first, then the first group's from its end), so that the groups never
 // overlap. Each button shows the action of its command (its enabled state
-// follows the action's) and a click triggers it. User-interface thread only.
+// follows the action's) and a click triggers it. From the keyboard the bar is
+// one stop of the Tab order: Left, Right, Home and End move a dotted frame
+// between the enabled buttons, Enter and Space trigger the framed one.
+// User-interface thread only.
 #pragma once
 
 #include <QAction>
@@ -44,6 +47,12 @@ class CommandBar : public QWidget {
   QRect buttonRect(int commandId) const;
 
   QSize sizeHint() const override;
+  // The button the keys act on (index into buttons()), or -1.
+  int focusButton() const { return m_focus; }
+
+ signals:
+  // The keys moved the frame to another button (for screen readers).
+  void focusButtonChanged(int index);
 
  protected:
   bool event(QEvent* event) override;
@@ -53,6 +62,9 @@ class CommandBar : public QWidget {
   void mouseReleaseEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
   void leaveEvent(QEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void focusInEvent(QFocusEvent* event) override;
+  void focusOutEvent(QFocusEvent* event) override;
 
  private:
   int buttonWidth(const Button& button) const;
@@ -62,11 +74,15 @@ class CommandBar : public QWidget {
   int buttonAt(QPoint pos) const;
   void setHot(int index);
   void setButtonEnabled(size_t index, bool enabled);
+  // The next enabled button from from in direction step (+1, -1), or -1.
+  int enabledButton(int from, int step) const;
+  void setFocusButton(int index);
 
   std::vector<Button> m_buttons;
   std::vector<QRect> m_rects;
   int m_hot = -1;
   int m_pressed = -1;
+  int m_focus = -1;
 };
 
 }  // namespace tavoro::ui

@@ -1,5 +1,6 @@
 #include "ui/controls/ImageButton.h"
 
+#include <QKeyEvent>
 #include <QPainter>
 
 namespace tavoro::ui {
@@ -54,6 +55,14 @@ void ImageButton::enterEvent(QEnterEvent* event) {
   m_hot = true;
   update();
   QAbstractButton::enterEvent(event);
+}
+
+void ImageButton::keyPressEvent(QKeyEvent* event) {
+  if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && event->modifiers() == Qt::NoModifier) {
+    if (!event->isAutoRepeat()) click();
+    return;
+  }
+  QAbstractButton::keyPressEvent(event);
 }
 
 void ImageButton::leaveEvent(QEvent* event) {

@@ -31,6 +31,8 @@ class ImageButton : public QAbstractButton {
   void paintEvent(QPaintEvent* event) override;
   void enterEvent(QEnterEvent* event) override;
   void leaveEvent(QEvent* event) override;
+  // Enter clicks the button as Space does (it has no default-button role).
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   QPixmap image(State state) const;

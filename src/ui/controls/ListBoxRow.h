@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QRect>
+#include <QString>
 
 class QPainter;
 
@@ -24,6 +25,11 @@ class ListBoxRow {
 
   // Draws the row into rect (the row's whole rectangle in the list).
   virtual void paint(QPainter& painter, const QRect& rect, const State& state) const = 0;
+
+  // What a screen reader says of the row: its name, and what more there is to
+  // know (a count, a value, a path; empty when nothing).
+  virtual QString accessibleName() const = 0;
+  virtual QString accessibleDescription() const { return QString(); }
 
   bool isSelected() const { return m_selected; }
   bool isSelectable() const { return m_selectable; }

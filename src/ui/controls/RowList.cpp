@@ -251,6 +251,14 @@ void RowList::paintEvent(QPaintEvent*) {
     bottom = rect.bottom() + 1;
   }
   if (bottom <= area.bottom()) paintBackground(painter, QRect(area.left(), bottom, area.width(), area.bottom() + 1 - bottom));
+  if (focused && row(m_focusRow)) {
+    // The keyboard's place, as a dotted frame over the row's own drawing.
+    QPen pen(QColor(61, 75, 102));
+    pen.setStyle(Qt::DotLine);
+    painter.setPen(pen);
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(focusFrame(m_focusRow).adjusted(1, 1, -2, -2));
+  }
   if (m_dragging) paintDrag(painter);
 }
 
@@ -358,6 +366,7 @@ void RowList::mousePressEvent(QMouseEvent* event) {
     const bool changed = selectOnly(index);
     m_focusRow = m_anchorRow = index;
     notifyIf(changed);
+    emit rowFocused(index);
   }
   // The selection handling may have changed the list (a pane reacting to it).
   if (modifiers == Qt::NoModifier && row(index) == target && canDragRow(index)) {
@@ -387,7 +396,76 @@ void RowList::mouseDoubleClickEvent(QMouseEvent* event) {
   if (row(index)) emit rowDoubleClicked(index);
 }
 
+int RowList::rowForKey(int key) const {
+  const int page = qMax(1, viewport()->height() / m_rowHeight - 1);
+  int from = m_focusRow;
+  int step = 1;
+  switch (key) {
+    case Qt::Key_Down:
+      break;
+    case Qt::Key_Up:
+      step = -1;
+      if (from < 0) from = rowCount();
+      break;
+    case Qt::Key_PageDown:
+      from = qMin(rowCount() - 1, qMax(from, 0) + page - 1);
+      break;
+    case Qt::Key_PageUp:
+      step = -1;
+      from = qMax(0, (from < 0 ? 0 : from) - page + 1);
+      break;
+    case Qt::Key_Home:
+      from = -1;
+      break;
+    case Qt::Key_End:
+      step = -1;
+      from = rowCount();
+      break;
+    default:
+      return -1;
+  }
+  for (int i = from + step; i >= 0 && i < rowCount(); i += step)
+    if (row(i)->m_selectable) return i;
+  // Past the last selectable row the focus row stays where it is.
+  return row(m_focusRow) && row(m_focusRow)->m_selectable ? m_focusRow : -1;
+}
+
+void RowList::moveFocusByKey(int target, Qt::KeyboardModifiers modifiers) {
+  const int previous = m_focusRow;
+  bool changed = false;
+  if (modifiers & Qt::ShiftModifier) {
+    const int from = m_anchorRow >= 0 ? m_anchorRow : (m_focusRow >= 0 ? m_focusRow : target);
+    changed = selectRange(from, target, modifiers & Qt::ControlModifier);
+    m_anchorRow = from;
+  } else if (!(modifiers & Qt::ControlModifier)) {
+    changed = selectOnly(target);
+    m_anchorRow = target;
+  }
+  m_focusRow = target;
+  updateRow(previous);
+  updateRow(target);
+  ensureVisible(target);
+  notifyIf(changed);
+  emit rowFocused(target);
+}
+
+QPoint RowList::keyboardMenuPoint() const {
+  const int index = row(m_focusRow) ? m_focusRow : firstSelectedRow();
+  return row(index) ? focusFrame(index).center() : QPoint(-1, -1);
+}
+
 void RowList::keyPressEvent(QKeyEvent* event) {
+  const Qt::KeyboardModifiers modifiers = event->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier);
+  if (const int target = rowForKey(event->key()); target >= 0) {
+    moveFocusByKey(target, modifiers);
+    return;
+  }
+  if (event->key() == Qt::Key_Space && modifiers == Qt::ControlModifier && row(m_focusRow)) {
+    // Ctrl+Space adds the focus row to the selection or takes it out, as a Ctrl-click does.
+    if (setRowSelected(m_focusRow, !row(m_focusRow)->m_selected, false)) emit selectionChanged();
+    m_anchorRow = m_focusRow;
+    return;
+  }
   if (event->matches(QKeySequence::SelectAll)) {
     if (!event->isAutoRepeat()) selectAll(true);
     return;

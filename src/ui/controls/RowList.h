@@ -1,7 +1,9 @@
 // RowList: the program's vertically scrolling, owner-drawn row list with its
 // selection rules (plain, Ctrl and Shift clicks, right clicks that keep a
-// selection, Ctrl+A) and its selection-changed notification. Panes build their
-// lists on it. User-interface thread only.
+// selection, Ctrl+A), the same moves by keys (arrows, Page Up and Down, Home
+// and End, with Shift and Ctrl; Ctrl+Space), a dotted frame marking the
+// focus row while the list has the keyboard focus, and its selection-changed
+// notification. Panes build their lists on it. User-interface thread only.
 #pragma once
 
 #include <QAbstractScrollArea>
@@ -99,6 +101,8 @@ class RowList : public QAbstractScrollArea {
   void commandRequested(int commandId);
   // A dragged row was moved from one index to another.
   void rowDragged(int from, int to);
+  // The user moved the focus row (a click or a key), for screen readers.
+  void rowFocused(int index);
 
  protected:
   // Fills the part of the viewport below the last row (white by default);
@@ -107,6 +111,13 @@ class RowList : public QAbstractScrollArea {
   // Whether a press on the row may start a drag (any row in the movable range
   // by default; a pane refuses while it edits, for instance).
   virtual bool canDragRow(int index) const;
+  // The part of the focus row that the focus frame marks (the whole row by
+  // default; a list with columns marks the cell the keys act on).
+  virtual QRect focusFrame(int index) const { return rowRect(index); }
+  // Where a context menu asked for with the keyboard acts: the middle of the
+  // focus frame of the focus row (else of the first selected row); (-1, -1)
+  // when the list has neither.
+  QPoint keyboardMenuPoint() const;
 
   void paintEvent(QPaintEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
@@ -127,6 +138,9 @@ class RowList : public QAbstractScrollArea {
   bool selectOnly(int index);
   bool selectRange(int from, int to, bool keepOthers);
   void notifyIf(bool changed);
+  // The selectable row a navigation key leads to from the focus row, or -1.
+  int rowForKey(int key) const;
+  void moveFocusByKey(int target, Qt::KeyboardModifiers modifiers);
   void updateDrag(QPoint viewportPos);
   void endDrag(QPoint viewportPos, bool drop);
   void cancelDrag();

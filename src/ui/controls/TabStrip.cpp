@@ -1,6 +1,7 @@
 #include "ui/controls/TabStrip.h"
 
 #include <QMouseEvent>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -27,6 +28,7 @@ const QColor kHotFill(242, 246, 252);
 TabStrip::TabStrip(QWidget* parent) : QWidget(parent) {
   setObjectName(QStringLiteral("TabStrip"));
   setMouseTracking(true);
+  setFocusPolicy(Qt::TabFocus);
 }
 
 int TabStrip::addTab(const QString& text, Picture image) {
@@ -134,8 +136,48 @@ void TabStrip::paintEvent(QPaintEvent*) {
     painter.setFont(selected ? UiFontLargeBold() : UiFontLarge());
     painter.setPen(kTextColour);
     painter.drawText(content, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, tab.text);
+    if (selected && hasFocus()) {
+      QPen pen(kTextColour);
+      pen.setStyle(Qt::DotLine);
+      painter.setPen(pen);
+      painter.setBrush(Qt::NoBrush);
+      painter.drawRect(rect.adjusted(3, 3, -4, -2));
+    }
   }
 }
+
+void TabStrip::keyPressEvent(QKeyEvent* event) {
+  int from = m_current;
+  int step = 0;
+  switch (event->key()) {
+    case Qt::Key_Left:
+      step = -1;
+      break;
+    case Qt::Key_Right:
+      step = 1;
+      break;
+    case Qt::Key_Home:
+      from = -1;
+      step = 1;
+      break;
+    case Qt::Key_End:
+      from = tabCount();
+      step = -1;
+      break;
+    default:
+      QWidget::keyPressEvent(event);
+      return;
+  }
+  for (int i = from + step; i >= 0 && i < tabCount(); i += step)
+    if (!isTabHidden(i)) {
+      select(i);
+      return;
+    }
+}
+
+void TabStrip::focusInEvent(QFocusEvent*) { update(); }
+
+void TabStrip::focusOutEvent(QFocusEvent*) { update(); }
 
 void TabStrip::mousePressEvent(QMouseEvent* event) {
   if (event->button() != Qt::LeftButton) return;

@@ -1,6 +1,9 @@
 // TabStrip: the header's tab strip. Tabs stand in a row from 15 pixels past
 // the left edge, each as wide as its text (and picture) needs; a hidden tab
-// takes no room and cannot be selected. User-interface thread only.
+// takes no room and cannot be selected. It is a stop of the Tab order: Left
+// and Right (Home, End) select the neighbouring visible tab, and a dotted
+// frame marks the selected tab while the strip has the focus.
+// User-interface thread only.
 #pragma once
 
 #include <QString>
@@ -50,6 +53,9 @@ class TabStrip : public QWidget {
   void mousePressEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
   void leaveEvent(QEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void focusInEvent(QFocusEvent* event) override;
+  void focusOutEvent(QFocusEvent* event) override;
 
  private:
   struct Tab {

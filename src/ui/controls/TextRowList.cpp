@@ -14,6 +14,7 @@ class FlatTextRow : public ListBoxRow {
   explicit FlatTextRow(std::wstring text) : m_text(std::move(text)) {}
 
   const std::wstring& text() const { return m_text; }
+  QString accessibleName() const override { return toQString(m_text); }
 
   void paint(QPainter& painter, const QRect& rect, const State& state) const override {
     painter.fillRect(rect, state.selected ? QColor(212, 221, 238) : QColor(Qt::white));

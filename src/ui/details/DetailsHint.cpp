@@ -30,6 +30,8 @@ HintPlacement placeHint(const QRect& client, QSize textSize) {
   return {text, QPoint(left - kIconColumn, top - 5)};
 }
 
+QString DetailsHint::hintText() { return tr("Select a photo to view details."); }
+
 DetailsHint::DetailsHint(QWidget* parent) : QWidget(parent) {
   setObjectName(QStringLiteral("DetailsHint"));
   setAttribute(Qt::WA_OpaquePaintEvent);
@@ -41,14 +43,14 @@ void DetailsHint::paintEvent(QPaintEvent*) {
   painter.fillRect(rect(), Qt::white);
   const QFontMetrics metrics(UiFontLarge());
   const int room = qMax(1, width() - 2 * kMargin - kIconColumn);
-  const QSize textSize = metrics.boundingRect(QRect(0, 0, room, 10000), Qt::TextWordWrap, kText).size();
+  const QSize textSize = metrics.boundingRect(QRect(0, 0, room, 10000), Qt::TextWordWrap, hintText()).size();
   const HintPlacement place = placeHint(rect(), textSize);
   painter.drawPixmap(place.icon, resourcePixmap(Picture::DetailsHintIcon));
   painter.setFont(UiFontLarge());
   painter.setPen(QColor(160, 160, 160));
   // Word breaks; a word that cannot fit is cut with an ellipsis.
   QString text;
-  for (const QString& word : kText.split(QLatin1Char(' '))) {
+  for (const QString& word : hintText().split(QLatin1Char(' '))) {
     if (!text.isEmpty()) text += QLatin1Char(' ');
     text += metrics.elidedText(word, Qt::ElideRight, place.text.width());
   }

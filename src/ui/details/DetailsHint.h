@@ -23,7 +23,8 @@ class DetailsHint : public QWidget {
   Q_OBJECT
 
  public:
-  static inline const QString kText = QStringLiteral("Select a photo to view details.");
+  // "Select a photo to view details." in the user's language.
+  static QString hintText();
 
   explicit DetailsHint(QWidget* parent = nullptr);
 

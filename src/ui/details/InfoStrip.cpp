@@ -1,4 +1,5 @@
 #include "ui/details/InfoStrip.h"
+#include "ui/common/CoreTexts.h"
 
 #include <QPainter>
 
@@ -23,7 +24,7 @@ constexpr int kRightMargin = 10;
 const QRect kThumbnailBox(kLeft, 6, 38, 38);
 
 QString countText(int count, bool selected) {
-  return selected ? QStringLiteral("%1 items selected").arg(count) : QStringLiteral("%1 items").arg(count);
+  return selected ? InfoStrip::tr("%n items selected", nullptr, count) : InfoStrip::tr("%n items", nullptr, count);
 }
 
 }  // namespace
@@ -126,7 +127,7 @@ InfoStrip::Layout InfoStrip::layOut() const {
     const int after = line1.left() + nameWidth + 10;
     if (!collection->name().empty() && after < right) {
       const QString text =
-          small.elidedText(QStringLiteral("(%1)").arg(toQString(collection->name())), Qt::ElideRight, right - after);
+          small.elidedText(QStringLiteral("(%1)").arg(displayName(*collection)), Qt::ElideRight, right - after);
       layout.pieces.push_back({text, QRect(after, line1.top(), right - after, line1.height()), kCollectionName});
     }
     if (!twoLines) return layout;

@@ -1,4 +1,6 @@
 #include "ui/details/PhotoFacts.h"
+#include "ui/common/UiText.h"
+#include <QCoreApplication>
 
 #include <sys/stat.h>
 
@@ -15,7 +17,7 @@ namespace tavoro::ui {
 
 namespace {
 
-constexpr const wchar_t* kNotAvailable = L"n/a";
+std::wstring notAvailable() { return uiText(QCoreApplication::translate("PhotoFacts", "n/a")); }
 
 std::wstring dateTakenText(std::wstring_view path) {
   PhotoDateTaken taken;
@@ -46,27 +48,32 @@ PhotoFacts readPhotoFacts(std::wstring_view path, ImageType format) {
 std::wstring fileSizeText(uint64_t bytes) {
   wchar_t text[64];
   if (bytes < 1024)
-    std::swprintf(text, 64, L"%u bytes", static_cast<unsigned>(bytes));
+    return uiText(QCoreApplication::translate("PhotoFacts", "%1 bytes"), {std::to_wstring(bytes)});
   else if (bytes < 1048576)
-    std::swprintf(text, 64, L"%d KB", static_cast<int>((bytes + 1023) / 1024));
+    std::swprintf(text, 64, L"%d", static_cast<int>((bytes + 1023) / 1024));
+  if (bytes < 1048576) return uiText(QCoreApplication::translate("PhotoFacts", "%1 KB"), {text});
   else
-    std::swprintf(text, 64, L"%3.2f MB", static_cast<double>(bytes) / 1048576.0);
-  return text;
+    std::swprintf(text, 64, L"%3.2f", static_cast<double>(bytes) / 1048576.0);
+  return uiText(QCoreApplication::translate("PhotoFacts", "%1 MB"), {text});
 }
 
 std::vector<std::pair<std::wstring, std::wstring>> photoFactPairs(const PhotoFacts& facts) {
-  const wchar_t* word = facts.format == ImageType::Jpg ? L"JPEG" : facts.format == ImageType::Png ? L"PNG" : L"Bitmap";
-  std::wstring dimensions = kNotAvailable;
+  const QString kind = facts.format == ImageType::Jpg   ? QCoreApplication::translate("PhotoFacts", "JPEG image")
+                       : facts.format == ImageType::Png ? QCoreApplication::translate("PhotoFacts", "PNG image")
+                                                        : QCoreApplication::translate("PhotoFacts", "Bitmap image");
+  std::wstring dimensions = notAvailable();
   if (facts.width > 0 && facts.height > 0) {
     wchar_t text[64];
     std::swprintf(text, 64, L"%d x %d", facts.width, facts.height);
     dimensions = text;
   }
   return {
-      {L"", std::wstring(word) + L" image"},
-      {L"Date taken: ", facts.dateTaken.empty() ? kNotAvailable : facts.dateTaken},
-      {L"Dimensions: ", dimensions},
-      {L"Size: ", facts.fileSize >= 0 ? fileSizeText(static_cast<uint64_t>(facts.fileSize)) : kNotAvailable},
+      {L"", uiText(kind)},
+      {uiText(QCoreApplication::translate("PhotoFacts", "Date taken: ")),
+       facts.dateTaken.empty() ? notAvailable() : facts.dateTaken},
+      {uiText(QCoreApplication::translate("PhotoFacts", "Dimensions: ")), dimensions},
+      {uiText(QCoreApplication::translate("PhotoFacts", "Size: ")),
+       facts.fileSize >= 0 ? fileSizeText(static_cast<uint64_t>(facts.fileSize)) : notAvailable()},
   };
 }
 

@@ -1,4 +1,5 @@
 #include "ui/dialogs/FileChoosers.h"
+#include <QCoreApplication>
 
 #include <QDir>
 #include <QFileDialog>
@@ -26,7 +27,7 @@ QString chooseWardrobeFile(QWidget* parent) {
   // QFileDialog never changes the process's current folder.
   QFileDialog dialog(parent);
   dialog.setFileMode(QFileDialog::ExistingFile);
-  dialog.setNameFilter(QStringLiteral("Tavoro Wardrobe (*.twd)"));
+  dialog.setNameFilter(QCoreApplication::translate("FileChoosers", "Tavoro Wardrobe") + QStringLiteral(" (*.twd)"));
   dialog.setAcceptMode(QFileDialog::AcceptOpen);
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return QString();
   return dialog.selectedFiles().front();

@@ -1,4 +1,6 @@
 #include "ui/dialogs/NewWardrobeDialog.h"
+#include "ui/common/UiText.h"
+#include "ui/common/CoreTexts.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -43,7 +45,7 @@ QRect& newWardrobeDialogRect() {
 NewWardrobeDialog::NewWardrobeDialog(QWidget* owner)
     : ResizableDialog(owner, dluSize(261, 158), Growth::WidthOnly, newWardrobeDialogRect()) {
   setObjectName(QStringLiteral("NewWardrobeDialog"));
-  setWindowTitle(QStringLiteral("New Wardrobe"));
+  setWindowTitle(tr("New Wardrobe"));
 
   // The wardrobe number is taken now and given back on cancel.
   AppSettings& settings = AppSettings::settings();
@@ -54,12 +56,12 @@ NewWardrobeDialog::NewWardrobeDialog(QWidget* owner)
   auto* banner = new BannerPicture(this);
   place(banner, dluRect(0, 0, 263, 43), kWidens);
   place(addSunkenLine(this, dluRect(0, 43, 261, 1)), dluRect(0, 43, 261, 1), kWidens);
-  auto* nameLabel = addText(this, QStringLiteral("Wardrobe name:"), dluRect(9, 57, 128, 8));
+  auto* nameLabel = addText(this, tr("Wardrobe name:"), dluRect(9, 57, 128, 8));
   m_name = makeEdit(this, QStringLiteral("1035"));
   m_name->setMaxLength(kNameLimit);
   nameLabel->setBuddy(m_name);
   place(m_name, dluRect(9, 70, 242, 12), kWidens);
-  auto* folderLabel = addText(this, QStringLiteral("Where to save wardrobe files:"), dluRect(9, 92, 128, 8));
+  auto* folderLabel = addText(this, tr("Where to save wardrobe files:"), dluRect(9, 92, 128, 8));
   m_folder = makeEdit(this, QStringLiteral("1037"));
   folderLabel->setBuddy(m_folder);
   place(m_folder, dluRect(9, 106, 226, 12), kWidens);
@@ -67,10 +69,10 @@ NewWardrobeDialog::NewWardrobeDialog(QWidget* owner)
   m_browse->setObjectName(QStringLiteral("1009"));
   m_browse->setAutoDefault(false);
   place(m_browse, dluRect(236, 106, 15, 12), kMovesRight);
-  m_ok = addButton(this, QStringLiteral("OK"), dluRect(148, 135, 50, 14));
+  m_ok = addButton(this, tr("OK"), dluRect(148, 135, 50, 14));
   m_ok->setDefault(true);
   place(m_ok, dluRect(148, 135, 50, 14), kMovesRight);
-  auto* cancel = addButton(this, QStringLiteral("Cancel"), dluRect(201, 135, 50, 14));
+  auto* cancel = addButton(this, tr("Cancel"), dluRect(201, 135, 50, 14));
   cancel->setAutoDefault(false);
   place(cancel, dluRect(201, 135, 50, 14), kMovesRight);
   setTabOrder(m_name, m_folder);
@@ -96,7 +98,7 @@ void NewWardrobeDialog::updateOk() {
 }
 
 void NewWardrobeDialog::browse() {
-  const QString chosen = chooseFolder(this, QStringLiteral("Please select a folder:"), m_folder->text());
+  const QString chosen = chooseFolder(this, tr("Please select a folder:"), m_folder->text());
   if (!chosen.isEmpty()) {
     m_folder->setText(chosen);
     AppSettings::settings().wardrobeFolder = toWString(chosen);
@@ -105,12 +107,30 @@ void NewWardrobeDialog::browse() {
   m_folder->selectAll();
 }
 
+// The check's message in the user's language (the core writes it in English).
+std::wstring NewWardrobeDialog::problemMessage(const NewWardrobeCheck& check) {
+  switch (check.problem) {
+    case NewWardrobeProblem::InvalidName:
+      return uiText(tr("Invalid wardrobe name: %1\n\nHint: a wardrobe name cannot contain any of the following "
+                       "charactes:\n\t\\ / : * ? \" < > |"),
+                    {check.name});
+    case NewWardrobeProblem::InvalidFolder:
+      return uiText(tr("Invalid folder: \"%1\"\n\nPlease specify another location."), {check.folder});
+    case NewWardrobeProblem::AlreadyExists:
+      return uiText(tr("A wardrobe with the specified name already exists on disk in the specified location.\n\n"
+                       "Please enter a new wardrobe name or choose another folder."));
+    case NewWardrobeProblem::None:
+      break;
+  }
+  return check.message;
+}
+
 void NewWardrobeDialog::accept() {
   // Enter reaches here through the default button even while it is disabled.
   if (!m_ok->isEnabled()) return;
   const NewWardrobeCheck check = checkNewWardrobe(toWString(m_name->text()), toWString(m_folder->text()));
   if (check.problem != NewWardrobeProblem::None) {
-    showMessage(this, check.message, L"Tavoro Wardrobe Manager", kMbOk | kMbIconInformation);
+    showMessage(this, problemMessage(check), programCaption(), kMbOk | kMbIconInformation);
     QLineEdit* field = check.problem == NewWardrobeProblem::InvalidFolder ? m_folder : m_name;
     field->setFocus();
     field->selectAll();

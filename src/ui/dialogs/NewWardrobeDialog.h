@@ -8,6 +8,7 @@
 #include <string>
 
 #include "ui/dialogs/ResizableDialog.h"
+#include "wardrobe/WardrobeNaming.h"
 
 class QLineEdit;
 class QPushButton;
@@ -42,6 +43,7 @@ class NewWardrobeDialog : public ResizableDialog {
   void reject() override;
 
  private:
+  static std::wstring problemMessage(const NewWardrobeCheck& check);
   void updateOk();
   void browse();
 

@@ -19,23 +19,23 @@ QRect& openWardrobeDialogRect() {
 OpenWardrobeDialog::OpenWardrobeDialog(QWidget* owner, RecentWardrobes& recentWardrobes)
     : ResizableDialog(owner, dluSize(294, 212), Growth::WidthAndHeight, openWardrobeDialogRect()) {
   setObjectName(QStringLiteral("OpenWardrobeDialog"));
-  setWindowTitle(QStringLiteral("Open Wardrobe"));
+  setWindowTitle(tr("Open Wardrobe"));
 
   place(new BannerPicture(this), dluRect(0, 0, 299, 43), kWidens);
   place(addSunkenLine(this, dluRect(0, 43, 299, 1)), dluRect(0, 43, 299, 1), kWidens);
-  addText(this, QStringLiteral("Select a wardrobe to open:"), dluRect(9, 53, 163, 8));
+  addText(this, tr("Select a wardrobe to open:"), dluRect(9, 53, 163, 8));
   m_list = new RecentWardrobeList(recentWardrobes, this);
   m_list->setObjectName(QStringLiteral("1029"));
   m_list->setFrameShape(QFrame::StyledPanel);
   m_list->setFrameShadow(QFrame::Sunken);
   place(m_list, dluRect(7, 69, 279, 113), kWidens | kGrows);
-  m_browse = addButton(this, QStringLiteral("Browse..."), dluRect(7, 190, 50, 14));
+  m_browse = addButton(this, tr("Browse..."), dluRect(7, 190, 50, 14));
   m_browse->setAutoDefault(false);
   place(m_browse, dluRect(7, 190, 50, 14), kMovesDown);
-  m_ok = addButton(this, QStringLiteral("OK"), dluRect(183, 190, 50, 14));
+  m_ok = addButton(this, tr("OK"), dluRect(183, 190, 50, 14));
   m_ok->setDefault(true);
   place(m_ok, dluRect(183, 190, 50, 14), kMovesRight | kMovesDown);
-  auto* cancel = addButton(this, QStringLiteral("Cancel"), dluRect(236, 190, 50, 14));
+  auto* cancel = addButton(this, tr("Cancel"), dluRect(236, 190, 50, 14));
   cancel->setAutoDefault(false);
   place(cancel, dluRect(236, 190, 50, 14), kMovesRight | kMovesDown);
   setTabOrder(m_list, m_browse);

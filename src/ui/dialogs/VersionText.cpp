@@ -1,4 +1,6 @@
 #include "ui/dialogs/VersionText.h"
+#include "ui/common/UiText.h"
+#include <QCoreApplication>
 
 #include <boost/regex.hpp>
 #include <vector>
@@ -20,8 +22,9 @@ std::wstring aboutVersionText(std::wstring_view productVersion) {
     numbers.push_back(number);
   }
   if (numbers.size() != 4) return {};
-  return L"Version " + std::to_wstring(numbers[0]) + L"." + std::to_wstring(numbers[1]) + L"." +
-         std::to_wstring(numbers[2]) + L"  (Build " + std::to_wstring(numbers[3]) + L")";
+  return uiText(QCoreApplication::translate("AboutDialog", "Version %1.%2.%3  (Build %4)"),
+                {std::to_wstring(numbers[0]), std::to_wstring(numbers[1]), std::to_wstring(numbers[2]),
+                 std::to_wstring(numbers[3])});
 }
 
 }  // namespace tavoro::ui

@@ -32,9 +32,9 @@ MainView::MainView(QWidget* window, RecentWardrobes& recentWardrobes, WardrobeSe
   m_header->setSearchBox(m_searchBox);
   m_wardrobe->setSearchBox(m_searchBox);
   TabStrip* tabs = m_header->tabs();
-  tabs->addTab(QStringLiteral("Home"), kHomeTabImage);
+  tabs->addTab(tr("Home"), kHomeTabImage);
   m_pages->addPage(m_home);
-  tabs->addTab(QString::fromLatin1(kWardrobeTabText), kWardrobeTabImage);
+  tabs->addTab(tr(kWardrobeTabText), kWardrobeTabImage);
   m_pages->addPage(m_wardrobe);
   tabs->setTabHidden(kWardrobeTab, true);
 
@@ -70,7 +70,7 @@ void MainView::onWardrobeOpened(Wardrobe* wardrobe) {
 }
 
 void MainView::onWardrobeClosed() {
-  m_header->tabs()->setTabText(kWardrobeTab, QString::fromLatin1(kWardrobeTabText));
+  m_header->tabs()->setTabText(kWardrobeTab, tr(kWardrobeTabText));
   m_header->tabsChanged();
 }
 

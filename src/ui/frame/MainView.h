@@ -30,7 +30,7 @@ class MainView : public QWidget {
   static constexpr int kHomeTab = 0;
   static constexpr int kWardrobeTab = 1;
   // The wardrobe tab's text while no wardrobe has been opened or created.
-  static constexpr const char* kWardrobeTabText = "_Wardrobe_";
+  static constexpr const char* kWardrobeTabText = QT_TR_NOOP("_Wardrobe_");
 
   // window: the main window, whose commands the pages' buttons and links
   // trigger; recentWardrobes: its working list, which the home page shows;

@@ -1,4 +1,5 @@
 #include "ui/frame/MainWindow.h"
+#include "ui/common/CoreTexts.h"
 
 #include <QAbstractEventDispatcher>
 #include <QAction>
@@ -22,6 +23,10 @@
 #include "ui/dialogs/AboutDialog.h"
 #include "ui/frame/Accelerators.h"
 #include "ui/frame/WindowKeyFilter.h"
+#include "ui/keyboard/ContextMenuKeys.h"
+#include "ui/keyboard/TabOrder.h"
+#include "ui/accessibility/Accessibility.h"
+#include "ui/accessibility/ControlNames.h"
 #include "ui/frame/MainView.h"
 #include "ui/menus/PopupMenu.h"
 #include "ui/page/WardrobePage.h"
@@ -54,7 +59,7 @@ MainWindow::MainWindow()
       m_session(std::make_unique<WardrobeSession>()),
       m_lifecycle(std::make_unique<WardrobeLifecycle>(*this)) {
   setObjectName(QStringLiteral("MainWindow"));
-  setWindowTitle(toQString(kTitle));
+  setWindowTitle(toQString(programCaption()));
   setWindowIcon(QIcon(resourcePixmap(Picture::ProgramIcon)));
   setAttribute(Qt::WA_OpaquePaintEvent);
 
@@ -73,6 +78,12 @@ MainWindow::MainWindow()
   m_viewer->setCoveredView(m_clientView);
   connect(m_clientView, &MainView::viewerRequested, this, &MainWindow::openViewer);
   new WindowKeyFilter(this);
+  // Keyboard and screen reader: every pane reached by Tab in order, every
+  // context menu by Shift+F10 or the menu key, every control named.
+  new ContextMenuKeys(this);
+  arrangeTabOrder(m_clientView);
+  installAccessibility();
+  nameControls(m_clientView);
   // The photos shown belong to the wardrobe that goes.
   connect(m_session.get(), &WardrobeSession::wardrobeAboutToClose, m_viewer, &PhotoViewer::close);
   connect(m_session.get(), &WardrobeSession::wardrobeOpened, this, &MainWindow::updateTitle);
@@ -320,13 +331,15 @@ void MainWindow::openViewer(const std::vector<Item*>& items, int index) {
   // The viewer keeps the files' paths, not the items: nothing it holds can
   // go away under it.
   std::vector<std::wstring> photos;
+  std::vector<QString> names;
   int start = -1;
   for (size_t i = 0; i < items.size(); ++i) {
     if (!items[i] || items[i]->photos().count() == 0) continue;
     if (static_cast<int>(i) == index) start = static_cast<int>(photos.size());
     photos.push_back(items[i]->mainPhotoPath());
+    names.push_back(displayName(*items[i]));
   }
-  if (start >= 0) m_viewer->open(std::move(photos), start);
+  if (start >= 0) m_viewer->open(std::move(photos), start, std::move(names));
 }
 
 void MainWindow::showWardrobeTab(bool select) {
@@ -340,7 +353,7 @@ void MainWindow::hideWardrobeTab() {
 int MainWindow::selectedTab() const { return m_clientView ? m_clientView->selectedTab() : 0; }
 
 QString MainWindow::titleText() const {
-  std::wstring title = kTitle;
+  std::wstring title = programCaption();
   if (const Wardrobe* open = wardrobe()) title += formatPlaceholder(L" - [%1]", open->name());
   return toQString(title);
 }

@@ -32,7 +32,6 @@ class MainWindow : public QWidget, public ProgramWindow {
   Q_OBJECT
 
  public:
-  static constexpr const wchar_t* kTitle = L"Tavoro Wardrobe Manager";
 
   // Loads the settings (before any child window exists)
   // and builds the window tree. The window stays hidden until the first

@@ -1,4 +1,6 @@
 #include "ui/frame/WardrobeLifecycle.h"
+#include "ui/common/UiText.h"
+#include "ui/common/CoreTexts.h"
 
 #include <QApplication>
 #include <QCursor>
@@ -26,8 +28,6 @@ namespace tavoro::ui {
 
 namespace {
 
-constexpr const wchar_t* kProgramCaption = L"Tavoro Wardrobe Manager";
-constexpr const wchar_t* kErrorCaption = L"Error";
 
 // The reason a read or write failed, on a line of its own after the message.
 std::wstring reasonLine(const Status& status) {
@@ -63,13 +63,15 @@ void WardrobeLifecycle::newWardrobe() {
 
   const std::wstring& path = choice->path;
   if (!createFolders(path)) {
-    showMessage(&m_frame, L"Error creating wardrobe folder:\n" + path, kProgramCaption, kMbOk | kMbIconError);
+    showMessage(&m_frame, uiText(tr("Error creating wardrobe folder:\n%1"), {path}), programCaption(),
+                kMbOk | kMbIconError);
     return;
   }
   auto made = std::make_unique<Wardrobe>(path, choice->name);
   made->setWardrobeId(AppSettings::settings().nextWardrobeId - 1);
   if (!isFolder(path) || !m_frame.session().open(made)) {
-    showMessage(&m_frame, L"Error creating wardrobe \"" + choice->name + L"\" in folder:\n" + path, kProgramCaption,
+    showMessage(&m_frame, uiText(tr("Error creating wardrobe \"%1\" in folder:\n%2"), {choice->name, path}),
+                programCaption(),
                 kMbOk | kMbIconError);
     return;
   }
@@ -103,8 +105,8 @@ bool WardrobeLifecycle::openWardrobe(std::wstring_view givenPath, bool silent, b
   }
   if (!silent) {
     showMessage(&m_frame,
-                L"Error opening \"" + path + L"\"!\n\nFile does not exist or may be corrupted." + reasonLine(status),
-                kErrorCaption, kMbOk | kMbIconError);
+                uiText(tr("Error opening \"%1\"!\n\nFile does not exist or may be corrupted."), {path}) + reasonLine(status),
+                uiText(tr("Error")), kMbOk | kMbIconError);
   }
   m_frame.recentWardrobes().remove(path);
   if (path != givenPath) m_frame.recentWardrobes().remove(givenPath);
@@ -140,7 +142,7 @@ bool WardrobeLifecycle::saveWardrobe() {
   if (saved) {
     m_frame.recentWardrobes().add(path);
   } else {
-    showMessage(&m_frame, formatPlaceholder(L"Error saving file \"%1\"!", path) + reasonLine(saved), kErrorCaption,
+    showMessage(&m_frame, uiText(tr("Error saving file \"%1\"!"), {path}) + reasonLine(saved), uiText(tr("Error")),
                 kMbOk | kMbIconError);
   }
   return bool(saved);
@@ -170,10 +172,10 @@ bool WardrobeLifecycle::confirmAndCloseWardrobe(bool ask) {
     const std::wstring& name = wardrobe()->name();
     const std::wstring text =
         m_frame.wardrobePageShown()
-            ? L"Are you sure you want to close current wardrobe \"" + name + L"\"?"
-            : L"To continue, wardrobe \"" + name + L"\" must be closed.\n\nAre you sure you want to close \"" + name +
-                  L"\"?";
-    if (showMessage(&m_frame, text, kProgramCaption, kMbQuestion) != kIdYes) return false;
+            ? uiText(tr("Are you sure you want to close current wardrobe \"%1\"?"), {name})
+            : uiText(tr("To continue, wardrobe \"%1\" must be closed.\n\nAre you sure you want to close \"%1\"?"),
+                     {name});
+    if (showMessage(&m_frame, text, programCaption(), kMbQuestion) != kIdYes) return false;
   }
   return saveWardrobe();
 }

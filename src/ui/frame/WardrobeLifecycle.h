@@ -6,6 +6,7 @@
 #pragma once
 
 #include <memory>
+#include <QCoreApplication>
 #include <string>
 #include <string_view>
 
@@ -16,6 +17,8 @@ namespace tavoro::ui {
 class MainWindow;
 
 class WardrobeLifecycle {
+  Q_DECLARE_TR_FUNCTIONS(WardrobeLifecycle)
+
  public:
   explicit WardrobeLifecycle(MainWindow& frame);
   ~WardrobeLifecycle();

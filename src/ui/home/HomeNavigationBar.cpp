@@ -1,5 +1,7 @@
 #include "ui/home/HomeNavigationBar.h"
 
+#include <QCoreApplication>
+
 #include <QPainter>
 
 #include "ui/common/CommandIds.h"
@@ -20,12 +22,20 @@ struct LinkEntry {
 };
 
 constexpr LinkEntry kLinks[HomeNavigationBar::kLinkCount] = {
-    {"Help and Support", "Display online help information", Picture::HelpLinkIcon, kCmdHelpContents, nullptr},
-    {"Tavoro Website", "Visit Tavoro website", Picture::WebsiteLinkIcon, 0, ""},
-    {"Contact Us", "Ask questions or send your comments and suggestions", Picture::ContactLinkIcon, 0, "/contact.html"},
-    {"Tell a Friend", "Recommend this software to a friend", Picture::TellAFriendLinkIcon, 0, "/tell-a-friend.html"},
-    {"About Tavoro", "Display program information, version number and copyright", Picture::AboutLinkIcon, kCmdAbout,
+    {QT_TRANSLATE_NOOP("HomeNavigationBar", "Help and Support"),
+     QT_TRANSLATE_NOOP("HomeNavigationBar", "Display online help information"), Picture::HelpLinkIcon, kCmdHelpContents,
      nullptr},
+    {QT_TRANSLATE_NOOP("HomeNavigationBar", "Tavoro Website"), QT_TRANSLATE_NOOP("HomeNavigationBar", "Visit Tavoro website"),
+     Picture::WebsiteLinkIcon, 0, ""},
+    {QT_TRANSLATE_NOOP("HomeNavigationBar", "Contact Us"),
+     QT_TRANSLATE_NOOP("HomeNavigationBar", "Ask questions or send your comments and suggestions"),
+     Picture::ContactLinkIcon, 0, "/contact.html"},
+    {QT_TRANSLATE_NOOP("HomeNavigationBar", "Tell a Friend"),
+     QT_TRANSLATE_NOOP("HomeNavigationBar", "Recommend this software to a friend"), Picture::TellAFriendLinkIcon, 0,
+     "/tell-a-friend.html"},
+    {QT_TRANSLATE_NOOP("HomeNavigationBar", "About Tavoro"),
+     QT_TRANSLATE_NOOP("HomeNavigationBar", "Display program information, version number and copyright"),
+     Picture::AboutLinkIcon, kCmdAbout, nullptr},
 };
 
 }  // namespace
@@ -37,9 +47,9 @@ HomeNavigationBar::HomeNavigationBar(QWidget* parent) : QWidget(parent) {
   for (int i = 0; i < kLinkCount; ++i) {
     const LinkEntry& entry = kLinks[i];
     const bool command = entry.commandId != 0;
-    auto* link = new NavigationLink(this, i + 1, QString::fromLatin1(entry.text),
+    auto* link = new NavigationLink(this, i + 1, QCoreApplication::translate("HomeNavigationBar", entry.text),
                                      command ? QString() : webPageAddress(QString::fromLatin1(entry.pagePath)),
-                                     entry.icon, QString::fromLatin1(entry.tooltip),
+                                     entry.icon, QCoreApplication::translate("HomeNavigationBar", entry.tooltip),
                                      command ? NavigationLink::kCommandLink : 0u);
     connect(link, &NavigationLink::commandSent, this, [this](int controlId) {
       const int command = kLinks[controlId - 1].commandId;

@@ -71,7 +71,7 @@ HomePageDialog::HomePageDialog(RecentWardrobes& recentWardrobes, QWidget* parent
   m_separator = picture(this, Picture::HomeSeparator, QPoint(kLeft, separatorTop));
   m_separator->setObjectName(QStringLiteral("1006"));
   m_notice = new QLabel(
-      QStringLiteral("Tavoro copies the photos you add into the wardrobe's folder and never changes your originals."),
+      tr("Tavoro copies the photos you add into the wardrobe's folder and never changes your originals."),
       this);
   m_notice->setObjectName(QStringLiteral("1007"));
   m_notice->setFont(UiFont());
@@ -80,7 +80,7 @@ HomePageDialog::HomePageDialog(RecentWardrobes& recentWardrobes, QWidget* parent
   m_notice->setGeometry(kLeft, separatorTop + m_noticeOffset, 640, QFontMetrics(UiFont()).height() + 2);
   m_minTop = separatorTop + 15;
 
-  m_recentHeading = new QLabel(QStringLiteral("Recent Wardrobes"), this);
+  m_recentHeading = new QLabel(tr("Recent Wardrobes"), this);
   m_recentHeading->setFont(makeUiFont(17, true));
   m_recentHeading->setStyleSheet(QStringLiteral("color: rgb(61, 75, 102);"));
   m_recent->setObjectName(QStringLiteral("RecentWardrobeList"));

@@ -1,6 +1,9 @@
 #include "ui/home/NavigationLink.h"
+#include "ui/common/UiText.h"
+#include "ui/common/CoreTexts.h"
 
 #include <QHelpEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
@@ -27,6 +30,7 @@ NavigationLink::NavigationLink(QWidget* parent, int controlId, const QString& te
       m_flags(flags) {
   setObjectName(QStringLiteral("NavigationLink"));
   setCursor(Qt::PointingHandCursor);
+  setFocusPolicy(Qt::TabFocus);
   setAttribute(Qt::WA_OpaquePaintEvent);
   resize(preferredSize());
 }
@@ -69,9 +73,9 @@ bool NavigationLink::activate() {
   if (openAddress(m_address)) return true;
   if (m_address.startsWith(QStringLiteral("mailto:"), Qt::CaseInsensitive))
     showMessage(this,
-                L"Tavoro failed to launch your default Email program, which hasn't\nbeen specified or installed in "
-                L"your system.\n\n",
-                L"Tavoro Wardrobe Manager", kMbOk | kMbIconInformation);
+                uiText(tr("Tavoro failed to launch your default Email program, which hasn't\nbeen specified or "
+                          "installed in your system.\n\n")),
+                programCaption(), kMbOk | kMbIconInformation);
   return false;
 }
 
@@ -108,7 +112,26 @@ void NavigationLink::paintEvent(QPaintEvent*) {
   painter.setFont(m_hot ? UiFontLink() : UiFont());
   painter.setPen(m_hot ? kHoverColour : kTextColour);
   painter.drawText(QRect(x, 0, width() - x, height()), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, m_text);
+  if (hasFocus()) {
+    QPen pen(m_hot ? kHoverColour : kTextColour);
+    pen.setStyle(Qt::DotLine);
+    painter.setPen(pen);
+    painter.drawRect(textRect().adjusted(0, 0, -1, -1));
+  }
 }
+
+void NavigationLink::keyPressEvent(QKeyEvent* event) {
+  const int key = event->key();
+  if ((key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) && event->modifiers() == Qt::NoModifier) {
+    if (!event->isAutoRepeat()) activate();
+    return;
+  }
+  QWidget::keyPressEvent(event);
+}
+
+void NavigationLink::focusInEvent(QFocusEvent*) { update(); }
+
+void NavigationLink::focusOutEvent(QFocusEvent*) { update(); }
 
 void NavigationLink::enterEvent(QEnterEvent*) { setHot(true); }
 

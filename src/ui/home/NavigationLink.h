@@ -1,7 +1,8 @@
 // NavigationLink: a link of the home page's navigation column. A command link
 // reports its click to its parent; an address link opens its address (web page
-// or mail link). Hovering underlines it in the hover colour. User-interface
-// thread only.
+// or mail link). Hovering underlines it in the hover colour. It takes the
+// keyboard focus with Tab (a dotted frame marks it) and Enter or Space
+// activate it. User-interface thread only.
 #pragma once
 
 #include <QColor>
@@ -63,6 +64,9 @@ class NavigationLink : public QWidget {
   void leaveEvent(QEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void focusInEvent(QFocusEvent* event) override;
+  void focusOutEvent(QFocusEvent* event) override;
 
  private:
   void setHot(bool hot);

@@ -1,4 +1,5 @@
 #include "ui/home/RecentWardrobeList.h"
+#include "ui/common/UiText.h"
 
 #include "ui/common/CommandActions.h"
 #include "ui/frame/RecentWardrobes.h"
@@ -38,6 +39,8 @@ class RecentWardrobeRow : public ListBoxRow {
 
   const std::wstring& name() const { return m_name; }
   const std::wstring& path() const { return m_path; }
+  QString accessibleName() const override { return toQString(m_name); }
+  QString accessibleDescription() const override { return toQString(m_path); }
 
   void paint(QPainter& painter, const QRect& rect, const State& state) const override {
     const int l = rect.left();
@@ -121,25 +124,25 @@ void RecentWardrobeList::paintBackground(QPainter& painter, const QRect& area) {
   const QRect topHalf(0, 0, viewport()->width(), viewport()->height() / 2);
   painter.setFont(UiFontLarge());
   painter.setPen(kEmptyTextColour);
-  const QString text = QStringLiteral("No recent wardrobes.");
+  const QString text = tr("No recent wardrobes.");
   painter.drawText(topHalf, Qt::AlignCenter | Qt::TextSingleLine,
                    painter.fontMetrics().elidedText(text, Qt::ElideRight, topHalf.width()));
 }
 
 void RecentWardrobeList::makeActions() {
-  addCommandAction(this, kCmdOpenRecent, QStringLiteral("Open"), [this] {
+  addCommandAction(this, kCmdOpenRecent, tr("Open"), [this] {
     if (selectedRow() >= 0) emit openRequested(selectedRow());
   });
-  addCommandAction(this, kCmdCopyPathToClipboard, QStringLiteral("Copy Path to Clipboard"), [this] {
+  addCommandAction(this, kCmdCopyPathToClipboard, tr("Copy Path to Clipboard"), [this] {
     if (const std::wstring path = rowPath(selectedRow()); !path.empty())
       QGuiApplication::clipboard()->setText(toQString(path));
   });
-  addCommandAction(this, kCmdClearRecentList, QStringLiteral("Clear List"), [this] { clearList(); });
+  addCommandAction(this, kCmdClearRecentList, tr("Clear List"), [this] { clearList(); });
 }
 
 void RecentWardrobeList::contextMenuEvent(QContextMenuEvent* event) {
   if (rowCount() == 0) return;
-  const bool onRow = event->reason() != QContextMenuEvent::Keyboard && rowAt(event->pos()) >= 0;
+  const bool onRow = rowAt(event->reason() == QContextMenuEvent::Keyboard ? keyboardMenuPoint() : event->pos()) >= 0;
   findCommandAction(this, kCmdOpenRecent)->setEnabled(onRow);
   findCommandAction(this, kCmdCopyPathToClipboard)->setEnabled(onRow);
   findCommandAction(this, kCmdClearRecentList)->setEnabled(rowCount() > 0);
@@ -147,7 +150,8 @@ void RecentWardrobeList::contextMenuEvent(QContextMenuEvent* event) {
 }
 
 void RecentWardrobeList::clearList() {
-  if (showMessage(this, L"Are you sure you want to clear the recent wardrobes list?", L"Confirm Clear", kMbQuestion) !=
+  if (showMessage(this, uiText(tr("Are you sure you want to clear the recent wardrobes list?")),
+                  uiText(tr("Confirm Clear")), kMbQuestion) !=
       kIdYes)
     return;
   const bool hadSelection = selectedCount() > 0;

@@ -1,4 +1,5 @@
 #include "ui/items/EmptyListHint.h"
+#include <QCoreApplication>
 
 #include <QPainter>
 #include <QPainterPath>
@@ -37,11 +38,15 @@ void paintPicture(QPainter& painter, const QRect& box) {
 }  // namespace
 
 void EmptyListHint::setCollection(const QString& name, bool real) {
-  m_text = real ? QStringLiteral(
-                      "Add photos here for \"%1\".\n\nYou can:\n\n1) Click \"Add Photos\" on the toolbar;\n"
-                      "2) Or, drag photos into this pane.")
+  m_text = real ? QCoreApplication::translate("EmptyListHint",
+                                              "Add photos here for \"%1\".\n\nYou can:\n\n1) Click \"Add Photos\" "
+                                              "on the toolbar;\n2) Or, drag photos into this pane.")
                       .arg(name)
-                : QStringLiteral("Select a collection on the left, then add photos here.");
+                : noCollectionText();
+}
+
+QString EmptyListHint::noCollectionText() {
+  return QCoreApplication::translate("EmptyListHint", "Select a collection on the left, then add photos here.");
 }
 
 QRect EmptyListHint::textRect(const QRect& area) const {

@@ -23,6 +23,8 @@ class EmptyListHint {
   static constexpr int kPictureUp = 5;     // above the text block
   static constexpr int kPictureSize = 24;
 
+  // "Select a collection on the left, then add photos here."
+  static QString noCollectionText();
   // A real collection's name, or no collection (null or "All Collections").
   void setCollection(const QString& name, bool real);
   const QString& text() const { return m_text; }
@@ -34,7 +36,7 @@ class EmptyListHint {
   void paint(QPainter& painter, const QRect& area) const;
 
  private:
-  QString m_text = QStringLiteral("Select a collection on the left, then add photos here.");
+  QString m_text = noCollectionText();
 };
 
 }  // namespace tavoro::ui

@@ -1,4 +1,5 @@
 #include "ui/items/FilteringFilesDialog.h"
+#include "ui/common/CoreTexts.h"
 
 #include <QEventLoop>
 #include <QLabel>
@@ -18,15 +19,15 @@ FilteringFilesDialog::FilteringFilesDialog(ImportList paths, QWidget* owner)
     : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       m_band(new ProgressBand(this)),
       m_count(new QLabel(QStringLiteral("_COUNT_"), this)),
-      m_cancel(new QPushButton(QStringLiteral("Cancel"), this)) {
+      m_cancel(new QPushButton(tr("Cancel"), this)) {
   setObjectName(QStringLiteral("FilteringFilesDialog"));
-  setWindowTitle(QStringLiteral("Filtering Files..."));
+  setWindowTitle(tr("Filtering Files..."));
   setModal(true);
   // The template's font: 8 points at 96 dots an inch.
   setFont(makeUiFont(11));
   setFixedSize(dluSize(kWidthUnits, kHeightUnits));
   m_band->setGeometry(dluRect(7, 7, 161, 10));
-  auto* queued = new QLabel(QStringLiteral("Queued: "), this);
+  auto* queued = new QLabel(tr("Queued: "), this);
   queued->setObjectName(QStringLiteral("QueuedLabel"));
   const QRect line = dluRect(7, 26, 100, 9);
   const int labelWidth = queued->fontMetrics().horizontalAdvance(queued->text());
@@ -36,6 +37,8 @@ FilteringFilesDialog::FilteringFilesDialog(ImportList paths, QWidget* owner)
   m_count->setGeometry(line.left() + labelWidth, line.top(), line.width() - labelWidth, line.height());
   m_cancel->setObjectName(QStringLiteral("CancelButton"));
   m_cancel->setGeometry(dluRect(118, 24, 50, 14));
+  // Its one button is its default: Enter asks to cancel as Escape does.
+  m_cancel->setDefault(true);
   connect(m_cancel, &QPushButton::clicked, this, &FilteringFilesDialog::reject);
 
   m_timer.setInterval(kTickMs);
@@ -111,7 +114,7 @@ void FilteringFilesDialog::reject() {
   if (m_thread->isRunning()) m_thread->runPermission().reset();
   m_asking = true;
   QPointer<FilteringFilesDialog> self(this);
-  const int answer = showMessage(this, kCancelFilteringQuestion, kCancelFilteringCaption, kMbQuestion);
+  const int answer = showMessage(this, coreText(kCancelFilteringQuestion), coreText(kCancelFilteringCaption), kMbQuestion);
   if (!self) return;
   m_asking = false;
   if (answer != kIdYes) {

@@ -1,4 +1,5 @@
 #include "ui/items/ItemListModel.h"
+#include "ui/common/CoreTexts.h"
 
 #include <algorithm>
 #include <numeric>
@@ -21,9 +22,7 @@ int ItemListModel::columnCount(const QModelIndex& parent) const {
   return parent.isValid() ? 0 : kColumnCount;
 }
 
-QString ItemListModel::displayName(const Item& item) {
-  return item.name().empty() ? QStringLiteral("unnamed") : toQString(item.name());
-}
+QString ItemListModel::displayName(const Item& item) { return ui::displayName(item); }
 
 QString ItemListModel::infoTip(const ItemListEntry& entry) const {
   QString tip;

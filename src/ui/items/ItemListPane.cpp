@@ -1,4 +1,6 @@
 #include "ui/items/ItemListPane.h"
+#include "ui/common/UiText.h"
+#include "ui/common/CoreTexts.h"
 
 #include <QApplication>
 #include <QItemSelectionModel>
@@ -96,23 +98,26 @@ ItemListPane::ItemListPane(WardrobeSession& session, QWidget* parent)
 
 void ItemListPane::makeActions() {
   const auto add = [this](int id, const char* text, void (ItemListPane::*handler)()) {
-    return addCommandAction(this, id, QString::fromLatin1(text), [this, handler] { (this->*handler)(); });
+    return addCommandAction(this, id, tr(text), [this, handler] { (this->*handler)(); });
   };
-  add(kCmdAddPhotos, "Add Photos", &ItemListPane::addPhotos);
-  add(kCmdListPaste, "Paste", &ItemListPane::paste);
-  add(kCmdListRefresh, "Refresh", &ItemListPane::refreshCommand);
-  add(kCmdDelete, "Delete", &ItemListPane::deleteSelected);
-  add(kCmdDeleteSelectedPhotos, "Delete Selected Photos", &ItemListPane::deleteSelected);
-  add(kCmdRenameEntry, "Rename", &ItemListPane::startRename);
-  add(kCmdSelectAllEntries, "Select All", &ItemListPane::selectAllEntries);
-  add(kCmdSelectInverse, "Select Inverse", &ItemListPane::selectInverse);
-  add(kCmdArrangeByName, "Name", &ItemListPane::arrangeByName);
-  add(kCmdArrangeByDateAdded, "Date Added", &ItemListPane::arrangeByDateAdded);
+  add(kCmdAddPhotos, QT_TR_NOOP("Add Photos"), &ItemListPane::addPhotos);
+  add(kCmdListPaste, QT_TR_NOOP("Paste"), &ItemListPane::paste);
+  add(kCmdListRefresh, QT_TR_NOOP("Refresh"), &ItemListPane::refreshCommand);
+  add(kCmdDelete, QT_TR_NOOP("Delete"), &ItemListPane::deleteSelected);
+  add(kCmdDeleteSelectedPhotos, QT_TR_NOOP("Delete Selected Photos"), &ItemListPane::deleteSelected);
+  add(kCmdRenameEntry, QT_TR_NOOP("Rename"), &ItemListPane::startRename);
+  add(kCmdSelectAllEntries, QT_TR_NOOP("Select All"), &ItemListPane::selectAllEntries);
+  add(kCmdSelectInverse, QT_TR_NOOP("Select Inverse"), &ItemListPane::selectInverse);
+  add(kCmdArrangeByName, QT_TR_NOOP("Name"), &ItemListPane::arrangeByName);
+  add(kCmdArrangeByDateAdded, QT_TR_NOOP("Date Added"), &ItemListPane::arrangeByDateAdded);
   auto* looks = new QActionGroup(this);
   const std::pair<int, const char*> views[] = {
-      {kCmdViewThumbnails, "Thumbnails"}, {kCmdViewIcons, "Icons"}, {kCmdViewList, "List"}, {kCmdViewDetails, "Details"}};
+      {kCmdViewThumbnails, QT_TR_NOOP("Thumbnails")},
+      {kCmdViewIcons, QT_TR_NOOP("Icons")},
+      {kCmdViewList, QT_TR_NOOP("List")},
+      {kCmdViewDetails, QT_TR_NOOP("Details")}};
   for (int look = 0; look < 4; ++look) {
-    QAction* action = addCommandAction(this, views[look].first, QString::fromLatin1(views[look].second),
+    QAction* action = addCommandAction(this, views[look].first, tr(views[look].second),
                                        [this, look] { setLook(static_cast<ItemListLook>(look)); });
     action->setCheckable(true);
     action->setActionGroup(looks);
@@ -464,11 +469,13 @@ void ItemListPane::deleteSelected() {
   std::vector<int> rows = selectedRows();
   if (rows.empty() || !m_collection) return;
   const std::wstring question =
-      rows.size() == 1 ? L"Are you sure you want to delete \"" + m_model->itemAt(rows.front())->name() + L"\"?"
-                       : L"Are you sure you want to delete these " + std::to_wstring(rows.size()) + L" items?";
+      rows.size() == 1
+          ? uiText(tr("Are you sure you want to delete \"%1\"?"), {m_model->itemAt(rows.front())->name()})
+          : uiText(tr("Are you sure you want to delete these %n items?", nullptr, static_cast<int>(rows.size())));
   QPointer<ItemListPane> self(this);
   const int answer = showMessage(
-      this, question, rows.size() == 1 ? L"Confirm Item Delete" : L"Confirm Multiple Item Delete", kMbQuestion);
+      this, question, uiText(rows.size() == 1 ? tr("Confirm Item Delete") : tr("Confirm Multiple Item Delete")),
+      kMbQuestion);
   if (!self || answer != kIdYes) return;
   // What is selected now (nothing could change it while the question was open).
   rows = selectedRows();

@@ -9,6 +9,8 @@
 #include "imaging/import/AddFiles.h"
 #include "imaging/import/ImportMessages.h"
 #include "ui/common/MessageBox.h"
+#include "ui/common/UiText.h"
+#include "ui/common/CoreTexts.h"
 #include "ui/common/QtText.h"
 #include "ui/items/FileUrls.h"
 #include "ui/items/FilteringFilesDialog.h"
@@ -24,8 +26,12 @@ namespace tavoro::ui {
 namespace {
 
 std::wstring notAddedMessage(size_t notAdded, size_t total) {
-  if (total == 1) return L"The photo could not be added.";
-  return std::to_wstring(notAdded) + L" of the " + std::to_wstring(total) + L" photos could not be added.";
+  if (total == 1) return uiText(QCoreApplication::translate("ItemListPaneImport", "The photo could not be added."));
+  // lupdate reads the count only as a plain name.
+  const int photos = static_cast<int>(total);
+  return uiText(QCoreApplication::translate("ItemListPaneImport", "%1 of the %n photos could not be added.", nullptr,
+                                            photos),
+                {std::to_wstring(notAdded)});
 }
 
 }  // namespace
@@ -33,7 +39,7 @@ std::wstring notAddedMessage(size_t notAdded, size_t total) {
 bool ItemListPane::acceptsPhotos() {
   if (!m_collection || m_collection->id() < 0) return false;
   if (m_collection->id() == 0) {
-    showMessage(this, kAllCollectionsRefusal, kImportCaption, kMbOk | kMbIconInformation);
+    showMessage(this, coreText(kAllCollectionsRefusal), coreText(kImportCaption), kMbOk | kMbIconInformation);
     return false;
   }
   return true;
@@ -56,7 +62,7 @@ void ItemListPane::paste() {
   if (files.empty()) return;
   QPointer<ItemListPane> self(this);
   if (filterAndAdd(files) < 1 && self)
-    showMessage(this, kPasteFailedMessage, kImportCaption, kMbOk | kMbIconInformation);
+    showMessage(this, coreText(kPasteFailedMessage), coreText(kImportCaption), kMbOk | kMbIconInformation);
 }
 
 void ItemListPane::dropFiles(const ImportList& paths) {
@@ -79,7 +85,7 @@ int ItemListPane::addFiles(const ImportList& files) {
   if (files.empty()) return 0;
   QPointer<ItemListPane> self(this);
   if (files.count() >= kAddFilesConfirmationCount) {
-    const int answer = showMessage(this, addFilesQuestion(files.count()), kAddFilesCaption, kMbQuestion);
+    const int answer = showMessage(this, addFilesQuestionText(files.count()), coreText(kAddFilesCaption), kMbQuestion);
     if (!self || answer != kIdYes) return 0;
   }
   AddedFiles added;
@@ -102,7 +108,7 @@ int ItemListPane::addFiles(const ImportList& files) {
   focusList();
   // Files that could not be copied are skipped; the user learns how many.
   const size_t notAdded = files.count() - static_cast<size_t>(made);
-  if (notAdded > 0) showMessage(this, notAddedMessage(notAdded, files.count()), kImportCaption, kMbOk | kMbIconWarning);
+  if (notAdded > 0) showMessage(this, notAddedMessage(notAdded, files.count()), coreText(kImportCaption), kMbOk | kMbIconWarning);
   return made;
 }
 

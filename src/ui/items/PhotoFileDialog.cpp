@@ -1,4 +1,5 @@
 #include "ui/items/PhotoFileDialog.h"
+#include <QCoreApplication>
 
 #include <QFileDialog>
 
@@ -19,7 +20,8 @@ QStringList photoFileFilters() {
       QStringLiteral("BMP (*.bmp *.dib *.rle)"),
       QStringLiteral("JPG (*.jpg *.jpeg *.jpe *.jfif)"),
       QStringLiteral("PNG (*.png)"),
-      QStringLiteral("All Formats (*.bmp *.dib *.jfif *.jpg *.jpeg *.jpe *.png *.rle)"),
+      QCoreApplication::translate("PhotoFileDialog", "All Formats") +
+          QStringLiteral(" (*.bmp *.dib *.jfif *.jpg *.jpeg *.jpe *.png *.rle)"),
   };
 }
 

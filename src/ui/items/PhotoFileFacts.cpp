@@ -1,4 +1,5 @@
 #include "ui/items/PhotoFileFacts.h"
+#include <QCoreApplication>
 
 #include <QFileInfo>
 #include <QHash>
@@ -39,15 +40,15 @@ PhotoFileFacts readPhotoFileFacts(const QString& path) {
 QString columnTitle(int column) {
   switch (column) {
     case kNameColumn:
-      return QStringLiteral("Name");
+      return QCoreApplication::translate("PhotoFileFacts", "Name");
     case kSizeColumn:
-      return QStringLiteral("Size");
+      return QCoreApplication::translate("PhotoFileFacts", "Size");
     case kTypeColumn:
-      return QStringLiteral("Type");
+      return QCoreApplication::translate("PhotoFileFacts", "Type");
     case kModifiedColumn:
-      return QStringLiteral("Date Modified");
+      return QCoreApplication::translate("PhotoFileFacts", "Date Modified");
     case kLocationColumn:
-      return QStringLiteral("Location");
+      return QCoreApplication::translate("PhotoFileFacts", "Location");
     default:
       return QString();
   }
@@ -62,7 +63,7 @@ QString factText(const PhotoFileFacts& facts, int column) {
   if (!facts.readable) return QString();
   switch (column) {
     case kSizeColumn:
-      return QLocale().toString((facts.size + 1023) / 1024) + QStringLiteral(" KB");
+      return QLocale().toString((facts.size + 1023) / 1024) + QCoreApplication::translate("PhotoFileFacts", " KB");
     case kTypeColumn:
       return facts.type;
     case kModifiedColumn:

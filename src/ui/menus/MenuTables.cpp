@@ -1,5 +1,7 @@
 #include "ui/menus/MenuTables.h"
 
+#include <QCoreApplication>
+
 #include "ui/common/CommandIds.h"
 
 namespace tavoro::ui {
@@ -7,114 +9,120 @@ namespace tavoro::ui {
 namespace {
 
 constexpr MenuEntry kWardrobeListContext[] = {
-    {kCmdOpenRecent, L"Open"},
-    {kCmdCopyPathToClipboard, L"Copy Path to Clipboard"},
+    {kCmdOpenRecent, QT_TRANSLATE_NOOP("MenuTables", "Open")},
+    {kCmdCopyPathToClipboard, QT_TRANSLATE_NOOP("MenuTables", "Copy Path to Clipboard")},
     {},
-    {kCmdClearRecentList, L"Clear List"},
+    {kCmdClearRecentList, QT_TRANSLATE_NOOP("MenuTables", "Clear List")},
 };
 
 // A separator starts the command bar's second group.
 constexpr MenuEntry kCmdBar[] = {
-    {kCmdCloseWardrobe, L"Close Wardrobe"},
-    {kCmdAddPhotos, L"Add Photos"},
-    {kCmdDeleteSelectedPhotos, L"Delete Selected Photos"},
-    {kCmdHideSearchResults, L"Hide Search Results"},
+    {kCmdCloseWardrobe, QT_TRANSLATE_NOOP("MenuTables", "Close Wardrobe")},
+    {kCmdAddPhotos, QT_TRANSLATE_NOOP("MenuTables", "Add Photos")},
+    {kCmdDeleteSelectedPhotos, QT_TRANSLATE_NOOP("MenuTables", "Delete Selected Photos")},
+    {kCmdHideSearchResults, QT_TRANSLATE_NOOP("MenuTables", "Hide Search Results")},
     {},
-    {kCmdTellAFriend, L"Tell a Friend"},
-    {kCmdVisitWebsite, L"Visit Tavoro Website"},
-    {kCmdHelpContents, L"Show Online Help"},
+    {kCmdTellAFriend, QT_TRANSLATE_NOOP("MenuTables", "Tell a Friend")},
+    {kCmdVisitWebsite, QT_TRANSLATE_NOOP("MenuTables", "Visit Tavoro Website")},
+    {kCmdHelpContents, QT_TRANSLATE_NOOP("MenuTables", "Show Online Help")},
 };
 
 constexpr MenuEntry kSearchOptions[] = {
-    {kCmdClearHistory, L"Clear History"},
-    {kCmdAutoSuggest, L"Auto Suggest"},
+    {kCmdClearHistory, QT_TRANSLATE_NOOP("MenuTables", "Clear History")},
+    {kCmdAutoSuggest, QT_TRANSLATE_NOOP("MenuTables", "Auto Suggest")},
 };
 
 constexpr MenuEntry kView[] = {
-    {kCmdViewThumbnails, L"Thumbnails"},
-    {kCmdViewIcons, L"Icons"},
-    {kCmdViewList, L"List"},
-    {kCmdViewDetails, L"Details"},
+    {kCmdViewThumbnails, QT_TRANSLATE_NOOP("MenuTables", "Thumbnails")},
+    {kCmdViewIcons, QT_TRANSLATE_NOOP("MenuTables", "Icons")},
+    {kCmdViewList, QT_TRANSLATE_NOOP("MenuTables", "List")},
+    {kCmdViewDetails, QT_TRANSLATE_NOOP("MenuTables", "Details")},
 };
 
 constexpr MenuEntry kArrangeItemsBy[] = {
-    {kCmdArrangeByName, L"Name"},
-    {kCmdArrangeByDateAdded, L"Date Added"},
+    {kCmdArrangeByName, QT_TRANSLATE_NOOP("MenuTables", "Name")},
+    {kCmdArrangeByDateAdded, QT_TRANSLATE_NOOP("MenuTables", "Date Added")},
 };
 
 constexpr MenuEntry kItemListContext[] = {
-    {0, L"View", L"", kView},
-    {0, L"Arrange Items By", L"", kArrangeItemsBy},
-    {kCmdListRefresh, L"Refresh"},
+    {0, QT_TRANSLATE_NOOP("MenuTables", "View"), "", kView},
+    {0, QT_TRANSLATE_NOOP("MenuTables", "Arrange Items By"), "", kArrangeItemsBy},
+    {kCmdListRefresh, QT_TRANSLATE_NOOP("MenuTables", "Refresh")},
     {},
-    {kCmdAddPhotos, L"Add Photos"},
-    {kCmdListPaste, L"Paste"},
+    {kCmdAddPhotos, QT_TRANSLATE_NOOP("MenuTables", "Add Photos")},
+    {kCmdListPaste, QT_TRANSLATE_NOOP("MenuTables", "Paste")},
     {},
-    {kCmdDelete, L"Delete", L"Del"},
-    {kCmdRenameEntry, L"Rename"},
+    {kCmdDelete, QT_TRANSLATE_NOOP("MenuTables", "Delete"), QT_TRANSLATE_NOOP("MenuTables", "Del")},
+    {kCmdRenameEntry, QT_TRANSLATE_NOOP("MenuTables", "Rename")},
     {},
-    {kCmdSelectAllEntries, L"Select All", L"Ctrl+A"},
-    {kCmdSelectInverse, L"Select Inverse"},
+    {kCmdSelectAllEntries, QT_TRANSLATE_NOOP("MenuTables", "Select All"), QT_TRANSLATE_NOOP("MenuTables", "Ctrl+A")},
+    {kCmdSelectInverse, QT_TRANSLATE_NOOP("MenuTables", "Select Inverse")},
 };
 
 constexpr MenuEntry kCollectionListContext[] = {
-    {kCmdAddItem, L"Add a Collection..."},
-    {kCmdDelete, L"Delete", L"Del"},
-    {kCmdRename, L"Rename..."},
+    {kCmdAddItem, QT_TRANSLATE_NOOP("MenuTables", "Add a Collection...")},
+    {kCmdDelete, QT_TRANSLATE_NOOP("MenuTables", "Delete"), QT_TRANSLATE_NOOP("MenuTables", "Del")},
+    {kCmdRename, QT_TRANSLATE_NOOP("MenuTables", "Rename...")},
     {},
-    {kCmdMoveToTop, L"Move to Top"},
-    {kCmdMoveUp, L"Move Up"},
-    {kCmdMoveDown, L"Move Down"},
-    {kCmdMoveToBottom, L"Move to Bottom"},
+    {kCmdMoveToTop, QT_TRANSLATE_NOOP("MenuTables", "Move to Top")},
+    {kCmdMoveUp, QT_TRANSLATE_NOOP("MenuTables", "Move Up")},
+    {kCmdMoveDown, QT_TRANSLATE_NOOP("MenuTables", "Move Down")},
+    {kCmdMoveToBottom, QT_TRANSLATE_NOOP("MenuTables", "Move to Bottom")},
     {},
-    {kCmdSortAscending, L"Sort Ascending"},
-    {kCmdSortDescending, L"Sort Descending"},
+    {kCmdSortAscending, QT_TRANSLATE_NOOP("MenuTables", "Sort Ascending")},
+    {kCmdSortDescending, QT_TRANSLATE_NOOP("MenuTables", "Sort Descending")},
 };
 
 constexpr MenuEntry kTagContext[] = {
-    {kCmdAddItem, L"Add a Tag..."},
-    {kCmdDelete, L"Delete", L"Del"},
-    {kCmdRename, L"Rename..."},
-    {kCmdDeleteAllTags, L"Delete All Tags"},
+    {kCmdAddItem, QT_TRANSLATE_NOOP("MenuTables", "Add a Tag...")},
+    {kCmdDelete, QT_TRANSLATE_NOOP("MenuTables", "Delete"), QT_TRANSLATE_NOOP("MenuTables", "Del")},
+    {kCmdRename, QT_TRANSLATE_NOOP("MenuTables", "Rename...")},
+    {kCmdDeleteAllTags, QT_TRANSLATE_NOOP("MenuTables", "Delete All Tags")},
     {},
-    {kCmdMoveToTop, L"Move to Top"},
-    {kCmdMoveUp, L"Move Up"},
-    {kCmdMoveDown, L"Move Down"},
-    {kCmdMoveToBottom, L"Move to Bottom"},
+    {kCmdMoveToTop, QT_TRANSLATE_NOOP("MenuTables", "Move to Top")},
+    {kCmdMoveUp, QT_TRANSLATE_NOOP("MenuTables", "Move Up")},
+    {kCmdMoveDown, QT_TRANSLATE_NOOP("MenuTables", "Move Down")},
+    {kCmdMoveToBottom, QT_TRANSLATE_NOOP("MenuTables", "Move to Bottom")},
     {},
-    {kCmdSortTagsAscending, L"Sort Ascending"},
-    {kCmdSortTagsDescending, L"Sort Descending"},
+    {kCmdSortTagsAscending, QT_TRANSLATE_NOOP("MenuTables", "Sort Ascending")},
+    {kCmdSortTagsDescending, QT_TRANSLATE_NOOP("MenuTables", "Sort Descending")},
 };
 
 constexpr MenuEntry kTagValueContext[] = {
-    {kCmdEditValue, L"Edit Value..."},
-    {kCmdClearValue, L"Clear"},
-    {kCmdClearAllValues, L"Clear All"},
+    {kCmdEditValue, QT_TRANSLATE_NOOP("MenuTables", "Edit Value...")},
+    {kCmdClearValue, QT_TRANSLATE_NOOP("MenuTables", "Clear")},
+    {kCmdClearAllValues, QT_TRANSLATE_NOOP("MenuTables", "Clear All")},
 };
 
 constexpr MenuEntry kSearchResultsContext[] = {
-    {kCmdAddToCombination, L"Add to Combination"},
+    {kCmdAddToCombination, QT_TRANSLATE_NOOP("MenuTables", "Add to Combination")},
     {},
-    {kCmdDelete, L"Delete", L"Del"},
-    {kCmdRenameResult, L"Rename"},
+    {kCmdDelete, QT_TRANSLATE_NOOP("MenuTables", "Delete"), QT_TRANSLATE_NOOP("MenuTables", "Del")},
+    {kCmdRenameResult, QT_TRANSLATE_NOOP("MenuTables", "Rename")},
     {},
-    {kCmdSelectAllResults, L"Select All", L"Ctrl+A"},
-    {kCmdSelectInverseResults, L"Select Inverse"},
+    {kCmdSelectAllResults, QT_TRANSLATE_NOOP("MenuTables", "Select All"), QT_TRANSLATE_NOOP("MenuTables", "Ctrl+A")},
+    {kCmdSelectInverseResults, QT_TRANSLATE_NOOP("MenuTables", "Select Inverse")},
 };
 
 constexpr MenuTable kMenus[] = {
-    {kMenuSearchOptions, L"Search Options", kSearchOptions},
-    {kMenuItemListContext, L"TogList Context", kItemListContext},
-    {kMenuView, L"View", kView},
-    {kMenuCollectionListContext, L"CatList_Context", kCollectionListContext},
-    {kMenuTagContext, L"TagList_Tag_Context", kTagContext},
-    {kMenuTagValueContext, L"TagList_Value_Context", kTagValueContext},
-    {kMenuWardrobeListContext, L"WardrobeList_Context", kWardrobeListContext},
-    {kMenuCmdBar, L"CmdBar", kCmdBar},
-    {kMenuSearchResultsContext, L"SRList Context", kSearchResultsContext},
+    {kMenuSearchOptions, "Search Options", kSearchOptions},
+    {kMenuItemListContext, "TogList Context", kItemListContext},
+    {kMenuView, "View", kView},
+    {kMenuCollectionListContext, "CatList_Context", kCollectionListContext},
+    {kMenuTagContext, "TagList_Tag_Context", kTagContext},
+    {kMenuTagValueContext, "TagList_Value_Context", kTagValueContext},
+    {kMenuWardrobeListContext, "WardrobeList_Context", kWardrobeListContext},
+    {kMenuCmdBar, "CmdBar", kCmdBar},
+    {kMenuSearchResultsContext, "SRList Context", kSearchResultsContext},
 };
 
 }  // namespace
+
+QString menuLabel(const MenuEntry& entry) { return QCoreApplication::translate("MenuTables", entry.label); }
+
+QString menuKey(const MenuEntry& entry) {
+  return *entry.key ? QCoreApplication::translate("MenuTables", entry.key) : QString();
+}
 
 const MenuTable* findMenuTable(int resourceId) {
   for (const MenuTable& table : kMenus)

@@ -1,8 +1,11 @@
 // The program's menu resources as tables: each menu is a numbered list of
 // entries (command id, label, key text). Context menus and the command bar are
-// built from them. Thread-safe (constant data).
+// built from them. The labels and keys are the English source texts; menuLabel
+// and menuKey give them in the user's language. Thread-safe (constant data;
+// the two functions read the installed catalogue).
 #pragma once
 
+#include <QString>
 #include <span>
 
 namespace tavoro::ui {
@@ -11,14 +14,14 @@ namespace tavoro::ui {
 // command id 0 and no submenu, a separator.
 struct MenuEntry {
   int id = 0;
-  const wchar_t* label = L"";
-  const wchar_t* key = L"";  // shown right-aligned, e.g. L"Del"; empty for none
+  const char* label = "";
+  const char* key = "";  // shown right-aligned, e.g. "Del"; empty for none
   std::span<const MenuEntry> submenu = {};
 };
 
 struct MenuTable {
   int resourceId = 0;
-  const wchar_t* name = L"";
+  const char* name = "";
   std::span<const MenuEntry> entries;
 };
 
@@ -33,6 +36,10 @@ enum MenuResourceId : int {
   kMenuCmdBar = 272,                 // "CmdBar"
   kMenuSearchResultsContext = 273,   // "SRList Context"
 };
+
+// The entry's label and key text in the user's language.
+QString menuLabel(const MenuEntry& entry);
+QString menuKey(const MenuEntry& entry);
 
 // The table of a menu resource, or null when there is no such menu.
 const MenuTable* findMenuTable(int resourceId);

@@ -54,7 +54,7 @@ std::unique_ptr<PopupMenu> PopupMenu::fromResource(int resourceId) {
   const MenuTable* table = findMenuTable(resourceId);
   if (!table) return nullptr;
   auto menu = std::make_unique<PopupMenu>();
-  menu->setObjectName(toQString(table->name));
+  menu->setObjectName(QString::fromUtf8(table->name));
   menu->addEntries(table->entries);
   return menu;
 }
@@ -62,11 +62,11 @@ std::unique_ptr<PopupMenu> PopupMenu::fromResource(int resourceId) {
 void PopupMenu::addEntries(std::span<const MenuEntry> entries) {
   for (const MenuEntry& entry : entries) {
     if (!entry.submenu.empty())
-      addSubmenu(toQString(entry.label))->addEntries(entry.submenu);
+      addSubmenu(menuLabel(entry))->addEntries(entry.submenu);
     else if (entry.id == 0)
       addSeparator();
     else
-      addCommand(entry.id, toQString(entry.label), toQString(entry.key));
+      addCommand(entry.id, menuLabel(entry), menuKey(entry));
   }
 }
 

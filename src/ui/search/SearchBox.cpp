@@ -1,4 +1,5 @@
 #include "ui/search/SearchBox.h"
+#include "ui/common/CoreTexts.h"
 
 #include <QAction>
 #include <QApplication>
@@ -95,11 +96,13 @@ QString SearchBox::text() const {
 
 void SearchBox::setCollection(Collection* collection) {
   m_collection = collection;
+  // A screen reader says the cue of the field it reads, as the box shows it.
+  m_edit->setAccessibleDescription(cueText());
   update();
 }
 
 QString SearchBox::cueText() const {
-  return QStringLiteral("Search ") + (m_collection ? toQString(m_collection->name()) : QString());
+  return tr("Search %1").arg(m_collection ? displayName(*m_collection) : QString());
 }
 
 void SearchBox::activate() {

@@ -1,4 +1,6 @@
 #include "ui/search/SearchResultList.h"
+#include "ui/common/UiText.h"
+#include "ui/common/CoreTexts.h"
 
 #include <QApplication>
 #include <QContextMenuEvent>
@@ -165,7 +167,7 @@ void SearchResultList::paintBackground(QPainter& painter, const QRect& area) {
   painter.setFont(UiFont());
   painter.setPen(kEmptyText);
   const QString text =
-      painter.fontMetrics().elidedText(QStringLiteral("No items match your search."), Qt::ElideRight, first.width());
+      painter.fontMetrics().elidedText(tr("No items match your search."), Qt::ElideRight, first.width());
   painter.drawText(first, Qt::AlignCenter | Qt::TextSingleLine, text);
 }
 
@@ -173,11 +175,11 @@ void SearchResultList::paintBackground(QPainter& painter, const QRect& area) {
 
 void SearchResultList::makeActions() {
   // "Add to Combination" is in the menu, doing nothing yet.
-  addCommandAction(this, kCmdAddToCombination, QStringLiteral("Add to Combination"), [] {});
-  addCommandAction(this, kCmdDelete, QStringLiteral("Delete"), [this] { deleteSelected(); });
-  addCommandAction(this, kCmdRenameResult, QStringLiteral("Rename"), [this] { startRename(); });
-  addCommandAction(this, kCmdSelectAllResults, QStringLiteral("Select All"), [this] { selectAll(true); });
-  addCommandAction(this, kCmdSelectInverseResults, QStringLiteral("Select Inverse"),
+  addCommandAction(this, kCmdAddToCombination, tr("Add to Combination"), [] {});
+  addCommandAction(this, kCmdDelete, tr("Delete"), [this] { deleteSelected(); });
+  addCommandAction(this, kCmdRenameResult, tr("Rename"), [this] { startRename(); });
+  addCommandAction(this, kCmdSelectAllResults, tr("Select All"), [this] { selectAll(true); });
+  addCommandAction(this, kCmdSelectInverseResults, tr("Select Inverse"),
                    [this] { invertSelection(true); });
   updateActions();
 }
@@ -210,11 +212,11 @@ void SearchResultList::deleteSelected() {
   std::wstring question;
   std::wstring caption;
   if (selected.size() == 1) {
-    question = L"Are you sure you want to delete \"" + resultRow(selected.front())->item()->name() + L"\"?";
-    caption = L"Confirm Item Delete";
+    question = uiText(tr("Are you sure you want to delete \"%1\"?"), {resultRow(selected.front())->item()->name()});
+    caption = uiText(tr("Confirm Item Delete"));
   } else {
-    question = L"Are you sure you want to delete these " + std::to_wstring(selected.size()) + L" items?";
-    caption = L"Confirm Multiple Item Delete";
+    question = uiText(tr("Are you sure you want to delete these %n items?", nullptr, static_cast<int>(selected.size())));
+    caption = uiText(tr("Confirm Multiple Item Delete"));
   }
   QPointer<SearchResultList> self(this);
   const int answer = showMessage(this, question, caption, kMbQuestion);

@@ -1,4 +1,6 @@
 #include "ui/search/SearchResultRow.h"
+#include "search/MarkupParser.h"
+#include "ui/common/CoreTexts.h"
 
 #include <QPainter>
 
@@ -94,13 +96,36 @@ void SearchResultRow::paint(QPainter& painter, const QRect& rect, const State& s
       const QFont& font = UiFont();
       painter.setFont(font);
       painter.setPen(kCollection);
-      const QString label = toQString(formatPlaceholder(L"(%1)", collection->name()));
+      const QString label = QStringLiteral("(%1)").arg(displayName(*collection));
       painter.drawText(after, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
                        QFontMetrics(font).elidedText(label, Qt::ElideRight, after.width()));
     }
   }
   drawMarkup(painter, MarkupRenderer{UiFont(), kText, Qt::white, false}, m_result.detailMarkup, lower,
              kMarkupRowFormat);
+}
+
+namespace {
+
+// The text of a row's markup as it reads, without its colours.
+QString plainText(const std::wstring& markup) {
+  std::wstring text;
+  for (const MarkupRun& run : parseMarkup(markup, MarkupStyle{})) text += unescapeMarkupText(run.text);
+  return toQString(text);
+}
+
+}  // namespace
+
+QString SearchResultRow::accessibleName() const { return m_result.item ? displayName(*m_result.item) : QString(); }
+
+QString SearchResultRow::accessibleDescription() const {
+  if (!m_result.item) return QString();
+  ensureMarkup();
+  QString description = plainText(m_result.detailMarkup);
+  const ItemList* list = m_result.item->owner();
+  if (const Collection* collection = list ? list->collection() : nullptr; collection && m_context.showCollection)
+    description = description.isEmpty() ? displayName(*collection) : displayName(*collection) + QStringLiteral(", ") + description;
+  return description;
 }
 
 }  // namespace tavoro::ui

@@ -41,6 +41,9 @@ class SearchResultRow : public ListBoxRow {
   void dropMarkup();
 
   void paint(QPainter& painter, const QRect& rect, const State& state) const override;
+  // The item's name; its collection and the tag value the row shows.
+  QString accessibleName() const override;
+  QString accessibleDescription() const override;
 
   // Where the name and the tag value are drawn in a row at rect: from x 74
   // to 13 pixels short of the right edge, across the 40-pixel band.

@@ -1,4 +1,6 @@
 #include "ui/search/SearchResultsBanner.h"
+#include "ui/common/CoreTexts.h"
+#include <QCoreApplication>
 
 #include <QLinearGradient>
 #include <QPainter>
@@ -31,11 +33,12 @@ const QFont& titleFont() {
 }  // namespace
 
 QString bannerTitle(const Collection* collection) {
-  if (!collection) return QStringLiteral("Unknown Collection");
+  if (!collection) return QCoreApplication::translate("SearchResultsBanner", "Unknown Collection");
   const QString name = toQString(collection->name());
-  const QString suffix = QStringLiteral(" Collection");
-  if (collection->id() == 0 || name.endsWith(suffix, Qt::CaseInsensitive)) return name;
-  return name + suffix;
+  if (collection->id() == 0) return displayName(*collection);
+  // The rule reads the name as typed, whatever the language shown.
+  if (name.endsWith(QStringLiteral(" Collection"), Qt::CaseInsensitive)) return name;
+  return QCoreApplication::translate("SearchResultsBanner", "%1 Collection").arg(name);
 }
 
 SearchResultsBanner::SearchResultsBanner(QWidget* parent) : QWidget(parent) {
@@ -71,7 +74,7 @@ void SearchResultsBanner::paintEvent(QPaintEvent*) {
   painter.setPen(kSubtitle);
   const QRect subtitle(titleRect.left() + 2, titleRect.bottom() + 1 + 2, qMax(0, titleRect.width() - 2),
                        QFontMetrics(UiFont()).height());
-  painter.drawText(subtitle, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, QStringLiteral("Search Results"));
+  painter.drawText(subtitle, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, tr("Search Results"));
 
   painter.fillRect(QRect(0, kLineTop, width(), height() - kLineTop), Qt::white);
   const int length = width() - 2 * kMargin;

@@ -23,6 +23,7 @@ class SearchResultsBanner : public QWidget {
   // The collection searched; null for none. The banner draws its name each
   // time, so a rename shows at the next repaint.
   void setCollection(const Collection* collection);
+  const Collection* collection() const { return m_collection; }
   QString title() const;
 
  protected:

@@ -15,7 +15,7 @@ SearchResultsPane::SearchResultsPane(WardrobeSession& session, QWidget* parent)
       m_list(new SearchResultList(session, this)) {
   setObjectName(QStringLiteral("SearchResultsPane"));
   QAction* hide =
-      addCommandAction(this, kCmdHideSearchResults, QStringLiteral("Hide Search Results"), [this] {
+      addCommandAction(this, kCmdHideSearchResults, tr("Hide Search Results"), [this] {
         m_session.hideSearch();
       });
   const auto follow = [this, hide] {

@@ -1,6 +1,9 @@
 #include "ui/tags/TagPane.h"
+#include "ui/common/UiText.h"
+#include "ui/common/CoreTexts.h"
 
 #include <QContextMenuEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
@@ -23,7 +26,6 @@ namespace tavoro::ui {
 
 namespace {
 
-constexpr const wchar_t* kCaption = L"Tavoro Wardrobe Manager";
 const QColor kEditorBorder(167, 177, 196);
 
 std::wstring editorText(const InlineEditor& editor) {
@@ -197,7 +199,7 @@ void TagPane::validateEdit(bool* accept) {
   // its own name in other letter case.
   if (m_tags->findByName(name, false, m_edited)) {
     *accept = false;
-    showMessage(this, L"Tag \"" + name + L"\" already exists. Please try another name.", kCaption,
+    showMessage(this, uiText(tr("Tag \"%1\" already exists. Please try another name."), {name}), programCaption(),
                 kMbOk | kMbIconInformation);
   }
 }
@@ -295,6 +297,32 @@ void TagPane::mouseDoubleClickEvent(QMouseEvent* event) {
     startNameEdit(index);
 }
 
+void TagPane::keyPressEvent(QKeyEvent* event) {
+  const bool plain = (event->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier)) == 0;
+  const int index = focusRow();
+  if (plain && (event->key() == Qt::Key_Left || event->key() == Qt::Key_Right)) {
+    m_valueColumn = event->key() == Qt::Key_Right;
+    viewport()->update();
+    return;
+  }
+  const bool edit = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter || event->key() == Qt::Key_F2;
+  if (plain && edit && tagRow(index) && !tagRow(index)->isPlaceholder() && isWellFormed() && index != editedRow()) {
+    if (m_valueColumn) {
+      selectRowAlone(index);
+      startValueEdit(index);
+    } else {
+      startNameEdit(index);
+    }
+    return;
+  }
+  RowList::keyPressEvent(event);
+}
+
+QRect TagPane::focusFrame(int index) const {
+  const QRect whole = rowRect(index);
+  return m_valueColumn ? TagRow::valueCell(whole) : QRect(whole.left(), whole.top(), TagRow::kNameWidth, whole.height());
+}
+
 void TagPane::mouseMoveEvent(QMouseEvent* event) {
   RowList::mouseMoveEvent(event);
   m_mouseInside = true;
@@ -338,21 +366,21 @@ bool TagPane::canDragRow(int index) const {
 // --- Commands ------------------------------------------------------------------
 
 void TagPane::makeActions() {
-  addCommandAction(this, kCmdAddItem, QStringLiteral("Add a Tag..."), [this] { addTag(); });
-  addCommandAction(this, kCmdDelete, QStringLiteral("Delete"), [this] { deleteSelected(); });
-  addCommandAction(this, kCmdRename, QStringLiteral("Rename..."), [this] { renameSelected(); });
-  addCommandAction(this, kCmdDeleteAllTags, QStringLiteral("Delete All Tags"), [this] { deleteAll(); });
-  const std::pair<int, const char*> moves[] = {{kCmdMoveToTop, "Move to Top"},
-                                               {kCmdMoveUp, "Move Up"},
-                                               {kCmdMoveDown, "Move Down"},
-                                               {kCmdMoveToBottom, "Move to Bottom"}};
+  addCommandAction(this, kCmdAddItem, tr("Add a Tag..."), [this] { addTag(); });
+  addCommandAction(this, kCmdDelete, tr("Delete"), [this] { deleteSelected(); });
+  addCommandAction(this, kCmdRename, tr("Rename..."), [this] { renameSelected(); });
+  addCommandAction(this, kCmdDeleteAllTags, tr("Delete All Tags"), [this] { deleteAll(); });
+  const std::pair<int, const char*> moves[] = {{kCmdMoveToTop, QT_TR_NOOP("Move to Top")},
+                                               {kCmdMoveUp, QT_TR_NOOP("Move Up")},
+                                               {kCmdMoveDown, QT_TR_NOOP("Move Down")},
+                                               {kCmdMoveToBottom, QT_TR_NOOP("Move to Bottom")}};
   for (const auto& [id, text] : moves)
-    addCommandAction(this, id, QString::fromLatin1(text), [this, id = id] { moveSelected(id); });
-  addCommandAction(this, kCmdSortTagsAscending, QStringLiteral("Sort Ascending"), [this] { sortRows(true); });
-  addCommandAction(this, kCmdSortTagsDescending, QStringLiteral("Sort Descending"), [this] { sortRows(false); });
-  addCommandAction(this, kCmdEditValue, QStringLiteral("Edit Value..."), [this] { editSelectedValue(); });
-  addCommandAction(this, kCmdClearValue, QStringLiteral("Clear"), [this] { clearSelectedValue(); });
-  addCommandAction(this, kCmdClearAllValues, QStringLiteral("Clear All"), [this] { clearAllValues(); });
+    addCommandAction(this, id, tr(text), [this, id = id] { moveSelected(id); });
+  addCommandAction(this, kCmdSortTagsAscending, tr("Sort Ascending"), [this] { sortRows(true); });
+  addCommandAction(this, kCmdSortTagsDescending, tr("Sort Descending"), [this] { sortRows(false); });
+  addCommandAction(this, kCmdEditValue, tr("Edit Value..."), [this] { editSelectedValue(); });
+  addCommandAction(this, kCmdClearValue, tr("Clear"), [this] { clearSelectedValue(); });
+  addCommandAction(this, kCmdClearAllValues, tr("Clear All"), [this] { clearAllValues(); });
 }
 
 void TagPane::updateActions(int contextRow) {
@@ -382,7 +410,7 @@ void TagPane::updateActions(int contextRow) {
 }
 
 void TagPane::contextMenuEvent(QContextMenuEvent* event) {
-  const QPoint at = event->reason() == QContextMenuEvent::Keyboard ? QPoint(-1, -1) : event->pos();
+  const QPoint at = event->reason() == QContextMenuEvent::Keyboard ? keyboardMenuPoint() : event->pos();
   showContextMenu(at, contextMenuPosition(viewport(), *event));
 }
 
@@ -454,9 +482,10 @@ void TagPane::deleteSelected() {
   Tag* tag = tagRow(index)->tag();
   QPointer<TagPane> self(this);
   const int answer = showMessage(this,
-                                 L"Are you sure you want to delete tag \"" + tag->name() +
-                                     L"\"?\n\nNote: all values for this tag in current wardrobe will be lost.",
-                                 L"Confirm Tag Delete", kMbQuestion);
+                                 uiText(tr("Are you sure you want to delete tag \"%1\"?\n\nNote: all values for "
+                                           "this tag in current wardrobe will be lost."),
+                                        {tag->name()}),
+                                 uiText(tr("Confirm Tag Delete")), kMbQuestion);
   // The box ran an event loop: the rows may have changed meanwhile.
   if (!self || answer != kIdYes || !isWellFormed() || rowOf(tag) != index) return;
   // Its row goes with the session's news of it.
@@ -467,9 +496,9 @@ void TagPane::deleteAll() {
   if (rowCount() < 2) return;
   QPointer<TagPane> self(this);
   const int answer = showMessage(this,
-                                 L"Are you sure you want to delete all existing tags?\n\nNote: values for all tags in "
-                                 L"current wardrobe will be lost.",
-                                 L"Confirm Delete All Tags", kMbQuestion);
+                                 uiText(tr("Are you sure you want to delete all existing tags?\n\nNote: values for "
+                                           "all tags in current wardrobe will be lost.")),
+                                 uiText(tr("Confirm Delete All Tags")), kMbQuestion);
   if (!self || answer != kIdYes || !isWellFormed()) return;
   dropEdit();
   m_session.removeAllTags(m_tags->collection());

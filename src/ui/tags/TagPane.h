@@ -66,6 +66,10 @@ class TagPane : public RowList {
   void contextMenuEvent(QContextMenuEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void mouseDoubleClickEvent(QMouseEvent* event) override;
+  // Left and Right choose the column the keys act on, Enter and F2 edit its
+  // cell in the focus row; the rest moves as in every row list.
+  void keyPressEvent(QKeyEvent* event) override;
+  QRect focusFrame(int index) const override;
   void mouseMoveEvent(QMouseEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
   void scrollContentsBy(int dx, int dy) override;
@@ -114,6 +118,7 @@ class TagPane : public RowList {
   HintFader m_fader;
   QTimer m_hintTimer;
   bool m_mouseInside = false;
+  bool m_valueColumn = false;  // the column the keys act on (the context menu's too)
 };
 
 }  // namespace tavoro::ui

@@ -1,4 +1,6 @@
 #include "ui/tags/TagRow.h"
+#include "ui/common/CoreTexts.h"
+#include <QCoreApplication>
 
 #include <QFontMetrics>
 #include <QPainter>
@@ -61,7 +63,7 @@ void TagRow::paint(QPainter& painter, const QRect& rect, const State& state) con
   if (isPlaceholder()) {
     painter.setFont(faintFont());
     painter.setPen(kFaint);
-    const QString text = toQString(m_tag->name()) + QLatin1Char(' ');
+    const QString text = displayName(*m_tag) + QLatin1Char(' ');
     painter.drawText(nameRect, align, QFontMetrics(faintFont()).elidedText(text, Qt::ElideRight, nameRect.width()));
     return;
   }
@@ -81,9 +83,17 @@ void TagRow::paint(QPainter& painter, const QRect& rect, const State& state) con
     painter.setPen(kFaint);
     painter.setOpacity(m_look.hintAlpha / 255.0);
     painter.drawText(valueRect.translated(-2, 1), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
-                     QStringLiteral("Click to edit"));
+                     QCoreApplication::translate("TagRow", "Click to edit"));
     painter.setOpacity(1.0);
   }
+}
+
+QString TagRow::accessibleName() const { return displayName(*m_tag); }
+
+QString TagRow::accessibleDescription() const {
+  if (isPlaceholder() || !m_look.item) return QString();
+  const std::wstring value = m_look.item->records().get(m_tag->id());
+  return value.empty() ? QCoreApplication::translate("TagRow", "no value") : toQString(value);
 }
 
 }  // namespace tavoro::ui

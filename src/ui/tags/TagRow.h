@@ -44,6 +44,9 @@ class TagRow : public ListBoxRow {
   static QRect valueEditorPlace(const QRect& row);
 
   void paint(QPainter& painter, const QRect& rect, const State& state) const override;
+  // The tag's name; its value for the item shown (or that it has none).
+  QString accessibleName() const override;
+  QString accessibleDescription() const override;
 
  private:
   Tag* m_tag;

@@ -1,6 +1,9 @@
 #include "ui/viewer/PhotoViewer.h"
 
+#include "ui/common/QtText.h"
+
 #include <QApplication>
+#include <QFileInfo>
 
 #include "ui/viewer/PhotoCanvas.h"
 
@@ -13,13 +16,14 @@ PhotoViewer::PhotoViewer(QWidget* parent) : QWidget(parent), m_view(new PhotoCan
   connect(m_view, &PhotoCanvas::closeRequested, this, &PhotoViewer::close);
 }
 
-bool PhotoViewer::open(std::vector<std::wstring> photos, int index) {
+bool PhotoViewer::open(std::vector<std::wstring> photos, int index, std::vector<QString> names) {
   if (index < 0 || index >= static_cast<int>(photos.size())) return false;
   if (!isOpen()) {
     QWidget* focus = QApplication::focusWidget();
     m_previousFocus = focus && focus != m_view ? focus : nullptr;
   }
   m_photos = std::move(photos);
+  m_names = std::move(names);
   m_index = -1;
   if (parentWidget()) setGeometry(parentWidget()->rect());
   if (m_covered) m_covered->hide();
@@ -73,6 +77,14 @@ void PhotoViewer::showPhotoAt(int index, int direction) {
   // The photo the user will most likely ask for next is decoded meanwhile.
   const int ahead = index + direction;
   if (ahead >= 0 && ahead < count()) m_view->prepare(m_photos[static_cast<size_t>(ahead)]);
+  emit photoShown(index);
+}
+
+QString PhotoViewer::photoName(int index) const {
+  if (index < 0 || index >= count()) return QString();
+  const auto i = static_cast<size_t>(index);
+  if (i < m_names.size() && !m_names[i].isEmpty()) return m_names[i];
+  return QFileInfo(toQString(m_photos[i])).fileName();
 }
 
 void PhotoViewer::onPageRequested(int page) {

@@ -24,8 +24,9 @@ class PhotoViewer : public QWidget {
   void setCoveredView(QWidget* view) { m_covered = view; }
 
   // Shows the photo files, starting at index. False, showing nothing, for an
-  // empty list or an index outside it.
-  bool open(std::vector<std::wstring> photos, int index);
+  // empty list or an index outside it. names: what each photo is called (its
+  // item's name), for screen readers; without, its file name.
+  bool open(std::vector<std::wstring> photos, int index, std::vector<QString> names = {});
   // Hides the viewer, shows the covered view again and gives the focus back
   // to the widget that had it when that still exists and is shown.
   void close();
@@ -41,9 +42,13 @@ class PhotoViewer : public QWidget {
   int index() const { return m_index; }
   int count() const { return static_cast<int>(m_photos.size()); }
   PhotoCanvas* imageView() const { return m_view; }
+  // What the photo at index is called (see open); empty outside the list.
+  QString photoName(int index) const;
 
  signals:
   void closed();
+  // Another photo is shown (for screen readers).
+  void photoShown(int index);
 
  protected:
   void resizeEvent(QResizeEvent* event) override;
@@ -56,6 +61,7 @@ class PhotoViewer : public QWidget {
   QPointer<QWidget> m_covered;
   QPointer<QWidget> m_previousFocus;
   std::vector<std::wstring> m_photos;
+  std::vector<QString> m_names;
   int m_index = -1;
 };
 

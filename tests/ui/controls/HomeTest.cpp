@@ -401,11 +401,17 @@ TEST(RecentWardrobeListTest, ContextMenuItemsFollowTheClickPlace) {
       {kCmdOpenRecent, true}, {kCmdCopyPathToClipboard, true}, {kCmdClearRecentList, true}};
   EXPECT_EQ(seen.enabled, allEnabled);
 
-  // Below the rows, or from the keyboard: Open and Copy are greyed.
+  // Below the rows: Open and Copy are greyed.
   const std::vector<std::pair<int, bool>> greyed = {
       {kCmdOpenRecent, false}, {kCmdCopyPathToClipboard, false}, {kCmdClearRecentList, true}};
   seen = openContextMenu(*f.list, QPoint(20, 4 * 40 + 30), 0);
   EXPECT_EQ(seen.enabled, greyed);
+  // From the keyboard the menu acts on the focused row wherever the pointer
+  // is; with no row focused or selected, Open and Copy are greyed.
+  seen = openContextMenu(*f.list, QPoint(20, 4 * 40 + 30), 0, QContextMenuEvent::Keyboard);
+  EXPECT_EQ(seen.enabled, allEnabled);
+  f.list->clearSelection();
+  f.list->setFocusRow(-1);
   seen = openContextMenu(*f.list, f.rowCentre(2), 0, QContextMenuEvent::Keyboard);
   EXPECT_EQ(seen.enabled, greyed);
 }

@@ -25,6 +25,7 @@ class TestRow : public ListBoxRow {
     ++paints;
     painter.fillRect(rect, state.selected ? Qt::blue : state.hot ? Qt::yellow : Qt::lightGray);
   }
+  QString accessibleName() const override { return QStringLiteral("row"); }
 };
 
 constexpr int kRowHeight = 24;

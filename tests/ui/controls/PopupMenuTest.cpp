@@ -255,7 +255,7 @@ TEST(PopupMenuTest, KeyboardOrOutsidePositionsOpenAtTheOwnersTopLeft) {
 TEST(MenuTablesTest, CommandBarAndRecentListMenus) {
   const MenuTable* bar = findMenuTable(kMenuCmdBar);
   ASSERT_NE(bar, nullptr);
-  EXPECT_EQ(std::wstring(bar->name), L"CmdBar");
+  EXPECT_STREQ(bar->name, "CmdBar");
   std::vector<int> ids;
   for (const MenuEntry& entry : bar->entries) ids.push_back(entry.id);
   EXPECT_EQ(ids, (std::vector<int>{32913, 32900, 32933, 32901, 0, 32908, 32914, 32904}));
