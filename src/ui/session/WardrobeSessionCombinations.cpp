@@ -92,7 +92,7 @@ bool WardrobeSession::removeFromCombination(Combination* combination, const std:
   const CombinationState before = stateOf(*combination);
   record(
       after.items.size() + 1 == before.items.size() ? tr("Remove from Combination")
-                                                    : tr("Remove %1 from Combination").arg(before.items.size() -
+                                                    : tr("Remove %1 Items from Combination").arg(before.items.size() -
                                                                                            after.items.size()),
       [this, combination, after] { applyCombinationState(combination, after); },
       [this, combination, before] { applyCombinationState(combination, before); });
