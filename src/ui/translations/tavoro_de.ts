@@ -727,6 +727,10 @@ So geht es:
         <source>Undo and redo</source>
         <translation>Rückgängig machen und wiederholen</translation>
     </message>
+    <message>
+        <source>Exporting and backing up</source>
+        <translation>Exportieren und sichern</translation>
+    </message>
 </context>
 <context>
     <name>WardrobeLifecycle</name>
