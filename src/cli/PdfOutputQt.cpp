@@ -28,7 +28,7 @@ ExportResult writeContactSheet(const WardrobeSnapshot& snapshot, std::wstring_vi
     application = std::make_unique<QGuiApplication>(argc, argv);
   }
   ContactSheetOptions options;
-  options.tagNames = tagNames;
+  if (!tagNames.empty()) options.tagNames = tagNames;
   if (paper == "a4") options.paper = ContactSheetOptions::Paper::A4;
   if (paper == "letter") options.paper = ContactSheetOptions::Paper::Letter;
   return exportContactSheet(snapshot, path, options, progress);

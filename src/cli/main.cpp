@@ -24,6 +24,7 @@ const std::vector<tavoro::cli::CommandRegistrar> kCommands = {
     tavoro::cli::registerExportCommand,
     tavoro::cli::registerBackupCommand,
     tavoro::cli::registerRestoreCommand,
+    tavoro::cli::registerInsightsCommand,
 };
 
 }  // namespace

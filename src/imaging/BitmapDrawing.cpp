@@ -3,6 +3,8 @@
 #include <cstring>
 #include <vector>
 
+#include "AreaAverage.h"
+
 namespace tavoro {
 namespace {
 
@@ -50,67 +52,11 @@ class DestRow {
   uint8_t m_fourth;
 };
 
-// Area averaging along one axis. Destination pixel j covers the source
-// interval [j * srcLen, (j + 1) * srcLen) and source pixel i the interval
-// [i * dstLen, (i + 1) * dstLen), both in units of 1 / (srcLen * dstLen) of
-// the whole; a source pixel's weight is its overlap with j. The weights of a
-// destination pixel add up to srcLen, and all but the two end pixels carry the
-// full weight dstLen, which lets the inner loop add without multiplying.
-struct Span {
-  int first = 0;
-  int last = 0;
-  uint32_t firstWeight = 0;
-  uint32_t lastWeight = 0;
-};
-
-std::vector<Span> areaSpans(int srcLen, int dstLen) {
-  std::vector<Span> spans(static_cast<size_t>(dstLen));
-  for (int j = 0; j < dstLen; ++j) {
-    const int64_t lo = int64_t{j} * srcLen;
-    const int64_t hi = lo + srcLen;
-    Span& s = spans[static_cast<size_t>(j)];
-    s.first = static_cast<int>(lo / dstLen);
-    s.last = static_cast<int>((hi - 1) / dstLen);
-    if (s.first == s.last) {
-      s.firstWeight = static_cast<uint32_t>(srcLen);
-    } else {
-      s.firstWeight = static_cast<uint32_t>(int64_t{s.first + 1} * dstLen - lo);
-      s.lastWeight = static_cast<uint32_t>(hi - int64_t{s.last} * dstLen);
-    }
-  }
-  return spans;
-}
-
-// Weighted sums of one source row for the destination columns [from, to).
-void sumRow(const uint8_t* row, const std::vector<Span>& spans, uint32_t fullWeight, int from, int to, uint32_t* sums) {
-  for (int j = from; j < to; ++j, sums += 3) {
-    const Span& s = spans[static_cast<size_t>(j)];
-    const uint8_t* p = row + 3 * static_cast<size_t>(s.first);
-    uint32_t b = p[0] * s.firstWeight, g = p[1] * s.firstWeight, r = p[2] * s.firstWeight;
-    if (s.last != s.first) {
-      uint32_t fb = 0, fg = 0, fr = 0;
-      const uint8_t* q = p + 3;
-      for (int i = s.first + 1; i < s.last; ++i, q += 3) {
-        fb += q[0];
-        fg += q[1];
-        fr += q[2];
-      }
-      const uint8_t* e = row + 3 * static_cast<size_t>(s.last);
-      b += fb * fullWeight + e[0] * s.lastWeight;
-      g += fg * fullWeight + e[1] * s.lastWeight;
-      r += fr * fullWeight + e[2] * s.lastWeight;
-    }
-    sums[0] = b;
-    sums[1] = g;
-    sums[2] = r;
-  }
-}
-
 void drawAreaAverage(DestRow& out, const Rect& destRect, const Rect& visible, SourceRows& rows, const Rect& srcRect) {
   const int srcW = srcRect.width(), srcH = srcRect.height();
   const int dstW = destRect.width(), dstH = destRect.height();
-  const std::vector<Span> columns = areaSpans(srcW, dstW);
-  const std::vector<Span> lines = areaSpans(srcH, dstH);
+  const std::vector<AreaSpan> columns = areaSpans(srcW, dstW);
+  const std::vector<AreaSpan> lines = areaSpans(srcH, dstH);
   const int from = visible.left - destRect.left, to = visible.right - destRect.left;
   const size_t n = static_cast<size_t>(to - from) * 3;
   const uint64_t total = uint64_t(srcW) * uint64_t(srcH);
@@ -125,25 +71,23 @@ void drawAreaAverage(DestRow& out, const Rect& destRect, const Rect& visible, So
       if (cachedRow[k] == y) return cache[k].data();
     const int k = next;
     next ^= 1;
-    sumRow(rows.get(srcRect.top + y), columns, static_cast<uint32_t>(dstW), from, to, cache[k].data());
+    sumAreaRow(rows.get(srcRect.top + y), columns, static_cast<uint32_t>(dstW), from, to, cache[k].data());
     cachedRow[k] = y;
     return cache[k].data();
   };
 
   std::vector<uint64_t> acc(n);
   for (int dy = visible.top; dy < visible.bottom; ++dy) {
-    const Span& s = lines[static_cast<size_t>(dy - destRect.top)];
+    const AreaSpan& s = lines[static_cast<size_t>(dy - destRect.top)];
     std::fill(acc.begin(), acc.end(), 0);
     for (int y = s.first; y <= s.last; ++y) {
-      const uint64_t w = y == s.first ? s.firstWeight : y == s.last ? s.lastWeight : uint64_t(dstH);
+      const uint64_t w = areaWeight(s, y, dstH);
       const uint32_t* sums = rowSums(y);
       for (size_t i = 0; i < n; ++i) acc[i] += sums[i] * w;
     }
     uint8_t* p = out.at(visible.left, dy);
     for (size_t i = 0; i < n; i += 3, p += out.step())
-      out.put(p, static_cast<uint8_t>((acc[i] + total / 2) / total),
-              static_cast<uint8_t>((acc[i + 1] + total / 2) / total),
-              static_cast<uint8_t>((acc[i + 2] + total / 2) / total));
+      out.put(p, areaAverage(acc[i], total), areaAverage(acc[i + 1], total), areaAverage(acc[i + 2], total));
   }
 }
 

@@ -74,7 +74,7 @@ bool BmpCodec::writeBitmap(const DibBitmap& bitmap, ImageStream& stream) {
 bool BmpCodec::readBitmap(ImageStream& stream, DibBitmap& color, DibBitmap* alpha) {
   try {
     BmpFileInfo info;
-    readBmp(stream, false, info, color, alpha);
+    readBmp(stream, false, {}, info, color, alpha);
     return true;
   } catch (const ImagingError&) {
   } catch (const std::bad_alloc&) {
@@ -117,7 +117,7 @@ bool BmpCodec::loadFromStream(PhotoImage& image, ImageStream& stream, bool infoO
   image.clear();
   try {
     BmpFileInfo file;
-    readBmp(stream, infoOnly, file, image.colorBitmap(), &image.alphaPlane());
+    readBmp(stream, infoOnly, image.fittedDecodeBox(), file, image.colorBitmap(), &image.alphaPlane());
     ImageSourceInfo& info = image.info();
     info.type = ImageType::Bmp;
     info.bitsPerPixel = file.bitsPerPixel;

@@ -9,6 +9,7 @@
 #include "DibPixels.h"
 #include "ImageLimits.h"
 #include "ImagingError.h"
+#include "RowReducer.h"
 
 namespace tavoro {
 namespace {
@@ -60,24 +61,50 @@ struct ColourTable {
   RgbQuad entries[256] = {};
 };
 
+// Where the 24-bit rows of the picture go: straight into the colour bitmap,
+// or one at a time through a reducer when the picture is decoded into a box.
+class RowOutput {
+ public:
+  RowOutput(DibBitmap& color, RowReducer* reducer) : m_color(color), m_reducer(reducer) {}
+  // The buffer for image row y (0 the top row).
+  uint8_t* begin(int y) { return m_reducer ? m_reducer->rowBuffer() : m_color.row(y); }
+  // Row y, written into begin's buffer, is complete.
+  void end(int y) {
+    if (m_reducer) m_reducer->addRow(y, m_reducer->rowBuffer());
+  }
+
+ private:
+  DibBitmap& m_color;
+  RowReducer* m_reducer;
+};
+
 // Run-length data: pairs of (count, value) runs and escapes (0 0 end of
 // line, 0 1 end of bitmap, 0 2 dx dy a jump, 0 n n literal pixels padded to
-// a 2-byte boundary). Rows count from the bottom. Runs and literals that go
+// a 2-byte boundary). Rows count from the bottom and only ever move up, so
+// each row is complete when the data leaves it. Runs and literals that go
 // past the end of a row are cut at the row's end; a jump past the last row,
 // or data that ends early, ends the picture, leaving the rest at index 0.
-// Pixels go straight through the palette into the 24-bit colour bitmap.
+// Pixels go straight through the palette into the 24-bit rows.
 template <int Bits>
-void expandRunLength(ByteSource& data, const ColourTable& table, DibBitmap& color) {
-  const int width = color.width(), height = color.height();
-  const RgbQuad& first = table.entries[0];
-  if (first.blue || first.green || first.red)  // the bitmap starts black
-    for (int y = 0; y < height; ++y)
-      for (int x = 0; x < width; ++x) table.put(color.row(y) + 3 * x, 0);
+void expandRunLength(ByteSource& data, const ColourTable& table, int width, int height, RowOutput& output) {
   int64_t x = 0, y = 0;
+  uint8_t* row = nullptr;
+  auto beginRow = [&] {
+    row = output.begin(height - 1 - static_cast<int>(y));
+    for (int i = 0; i < width; ++i) table.put(row + 3 * i, 0);  // unwritten pixels are index 0
+  };
+  // Completes the rows below newY (counting from the bottom) and begins newY.
+  auto moveUpTo = [&](int64_t newY) {
+    while (y < newY && y < height) {
+      output.end(height - 1 - static_cast<int>(y));
+      if (++y < height) beginRow();
+    }
+  };
   auto put = [&](uint32_t index) {
-    if (x < width) table.put(color.row(height - 1 - static_cast<int>(y)) + 3 * x, index);
+    if (x < width) table.put(row + 3 * x, index);
     ++x;
   };
+  beginRow();
   uint8_t pair[2];
   uint8_t run[256];
   while (y < height && data.read(pair, 2)) {
@@ -88,24 +115,23 @@ void expandRunLength(ByteSource& data, const ColourTable& table, DibBitmap& colo
     }
     if (value == 0) {
       x = 0;
-      ++y;
+      moveUpTo(y + 1);
     } else if (value == 1) {
-      return;
+      break;
     } else if (value == 2) {
-      if (!data.read(pair, 2)) return;
+      if (!data.read(pair, 2)) break;
       x += pair[0];
-      y += pair[1];
+      moveUpTo(y + pair[1]);
     } else {
       const size_t bytes = Bits == 8 ? value : (size_t{value} + 1) / 2;
-      if (!data.read(run, bytes)) return;
+      if (!data.read(run, bytes)) break;
       for (int i = 0; i < value && x < width; ++i)
         put(Bits == 8 ? run[i] : (i & 1) ? run[i / 2] & 0x0F : run[i / 2] >> 4);
-      if (bytes & 1) {
-        uint8_t pad;
-        if (!data.read(&pad, 1)) return;
-      }
+      uint8_t pad;
+      if ((bytes & 1) && !data.read(&pad, 1)) break;
     }
   }
+  moveUpTo(height);  // the rows the data never reached stay at index 0
 }
 
 // One row of a palette or 16-bit file to 24 bits.
@@ -156,7 +182,7 @@ bool splitRow32(const DibBitmap& format, bool bitFields, const uint8_t* in, uint
 
 }  // namespace
 
-void readBmp(ImageStream& stream, bool infoOnly, BmpFileInfo& info, DibBitmap& color, DibBitmap* alpha) {
+void readBmp(ImageStream& stream, bool infoOnly, Size box, BmpFileInfo& info, DibBitmap& color, DibBitmap* alpha) {
   color.release();
   if (alpha) alpha->release();
   const uint64_t start = stream.position();
@@ -257,36 +283,59 @@ void readBmp(ImageStream& stream, bool infoOnly, BmpFileInfo& info, DibBitmap& c
   const size_t rowBytes = static_cast<size_t>(format.bytesPerRow());
   const uint64_t plainSize = rowBytes * static_cast<uint64_t>(height);
   const int w = h.width, rows = static_cast<int>(height);
-  if (!color.create(w, rows, 24)) failImaging();
   const ColourTable table(format);
+  // Into a box, the rows are reduced as they are read and no alpha is kept.
+  Size target;
+  RowReducer reducer;
+  const bool reducing = reducedDecodeSize(box, {w, rows}, target);
+  if (reducing) {
+    if (!reducer.start({w, rows}, target, topDown ? RowReducer::Order::TopDown : RowReducer::Order::BottomUp))
+      failImaging();
+  } else if (!color.create(w, rows, 24)) {
+    failImaging();
+  }
+  RowOutput output(color, reducing ? &reducer : nullptr);
+  auto finish = [&] {
+    if (reducing && !reducer.finish(color)) failImaging();
+  };
 
   if (h.compression == kBitmapRle8 || h.compression == kBitmapRle4) {
     // Longer data than the worst encoding of every pixel cannot be meaningful.
     ByteSource data(stream, std::min(available, 2 * plainSize + 4 * static_cast<uint64_t>(height) + 1024));
     if (bits == 8)
-      expandRunLength<8>(data, table, color);
+      expandRunLength<8>(data, table, w, rows, output);
     else
-      expandRunLength<4>(data, table, color);
+      expandRunLength<4>(data, table, w, rows, output);
+    finish();
     return;
   }
   if (available < plainSize) failImaging();
   // Rows come bottom row first, unless the file is stored top-down.
   auto imageRow = [&](int fileRow) { return topDown ? fileRow : rows - 1 - fileRow; };
   if (bits == 24) {
-    for (int r = 0; r < rows; ++r) readExactly(stream, color.row(imageRow(r)), rowBytes);
+    for (int r = 0; r < rows; ++r) {
+      const int y = imageRow(r);
+      uint8_t* into = reducing ? format.row(0) : color.row(y);
+      readExactly(stream, into, rowBytes);
+      if (reducing) reducer.addRow(y, into);
+    }
+    finish();
     return;
   }
-  const bool wantAlpha = bits == 32 && alpha && (!bitFields || format.mask(DibBitmap::kAlpha) != 0);
+  const bool wantAlpha = bits == 32 && alpha && !reducing && (!bitFields || format.mask(DibBitmap::kAlpha) != 0);
   if (wantAlpha && !alpha->create(w, rows, 8)) failImaging();
   bool anyAlpha = false;
   for (int r = 0; r < rows; ++r) {
     const int y = imageRow(r);
     readExactly(stream, format.row(0), rowBytes);
+    uint8_t* out = output.begin(y);
     if (bits == 32)
-      anyAlpha |= splitRow32(format, bitFields, format.row(0), color.row(y), wantAlpha ? alpha->row(y) : nullptr);
+      anyAlpha |= splitRow32(format, bitFields, format.row(0), out, wantAlpha ? alpha->row(y) : nullptr);
     else
-      convertRow(format, table, format.row(0), color.row(y));
+      convertRow(format, table, format.row(0), out);
+    output.end(y);
   }
+  finish();
   // A plane whose values are all 0 is dropped: such files store no alpha.
   if (wantAlpha && !anyAlpha) alpha->release();
 }

@@ -6,6 +6,7 @@
 
 #include "DibBitmap.h"
 #include "ImageStream.h"
+#include "platform/Geometry.h"
 
 namespace tavoro {
 
@@ -17,7 +18,8 @@ struct BmpFileInfo {
 
 // Reads the headers into info; unless infoOnly, also the pixels into color
 // (24 bits) and, for a 32-bit file with alpha and a non-null alpha, into an
-// 8-bit alpha plane.
-void readBmp(ImageStream& stream, bool infoOnly, BmpFileInfo& info, DibBitmap& color, DibBitmap* alpha);
+// 8-bit alpha plane. A picture larger than box (when it has an area) is
+// reduced into it while its rows are read, without alpha plane.
+void readBmp(ImageStream& stream, bool infoOnly, Size box, BmpFileInfo& info, DibBitmap& color, DibBitmap* alpha);
 
 }  // namespace tavoro

@@ -15,6 +15,9 @@ inline constexpr int64_t kMaxImagePixels = 250'000'000;
 // row buffers; a JPEG decoder's whole-image buffers (of a progressive
 // file) get what its 3-byte picture leaves of this.
 inline constexpr int64_t kMaxDecodeBytes = int64_t{960} << 20;
+// What a decode into a box may hold at once, its whole-image buffers
+// included: the program's memory stays under 512 MiB whatever the photo.
+inline constexpr int64_t kMaxReducingDecodeBytes = int64_t{448} << 20;
 
 // Both sides at least 1 and at most kMaxImageSide, the area at most kMaxImagePixels.
 inline bool acceptableImageSize(int64_t width, int64_t height) {

@@ -9,6 +9,7 @@
 #include "ImageLimits.h"
 #include "JpegLibrary.h"
 #include "MemoryStream.h"
+#include "RowReducer.h"
 
 namespace tavoro {
 namespace {
@@ -24,6 +25,7 @@ struct DecodeJob {
   ImageStream* stream;
   PhotoImage* image;
   bool infoOnly;
+  RowReducer reducer;  // for a picture decoded into a box
 };
 
 struct EncodeJob {
@@ -50,6 +52,44 @@ void chooseReduction(j_decompress_ptr cinfo, Size box) {
       return;
   }
   cinfo->scale_denom = 1;
+}
+
+// Adobe stores CMYK inverted: 255 is no ink. Each colour is its complement's
+// value scaled by the key.
+void cmykToBgr(const JSAMPLE* in, JDIMENSION width, JSAMPLE* out) {
+  for (JDIMENSION x = 0; x < width; ++x, in += 4, out += 3) {
+    const unsigned k = in[3];
+    out[0] = static_cast<JSAMPLE>(in[2] * k / 255);
+    out[1] = static_cast<JSAMPLE>(in[1] * k / 255);
+    out[2] = static_cast<JSAMPLE>(in[0] * k / 255);
+  }
+}
+
+// The rest of runDecode for a picture decoded into a box: each scanline of
+// the library's scaled output goes through the reducer.
+bool readReduced(DecodeJob& job, Size target) {
+  j_decompress_ptr cinfo = &job.cinfo;
+  const bool cmyk = cinfo->out_color_components == 4;
+  const Size scaled{static_cast<int>(cinfo->output_width), static_cast<int>(cinfo->output_height)};
+  if (!job.reducer.start(scaled, target, RowReducer::Order::TopDown)) {
+    jpeg_destroy_decompress(cinfo);
+    return false;
+  }
+  JSAMPARRAY line = (*cinfo->mem->alloc_sarray)(reinterpret_cast<j_common_ptr>(cinfo), JPOOL_IMAGE,
+                                                 cinfo->output_width * (cmyk ? 4 : 3), 1);
+  while (cinfo->output_scanline < cinfo->output_height) {
+    const int y = static_cast<int>(cinfo->output_scanline);
+    if (jpeg_read_scanlines(cinfo, line, 1) != 1) continue;
+    if (cmyk) {
+      cmykToBgr(line[0], cinfo->output_width, job.reducer.rowBuffer());
+      job.reducer.addRow(y, job.reducer.rowBuffer());
+    } else {
+      job.reducer.addRow(y, line[0]);
+    }
+  }
+  jpeg_finish_decompress(cinfo);
+  jpeg_destroy_decompress(cinfo);
+  return job.reducer.finish(job.image->colorBitmap());
 }
 
 bool runDecode(DecodeJob& job) {
@@ -79,15 +119,23 @@ bool runDecode(DecodeJob& job) {
     return true;
   }
 
-  // The coefficients of a progressive (or otherwise multi-scan) file are
-  // held for the whole picture; libjpeg refuses to decode when they would
-  // not fit beside the picture itself.
-  const int64_t pictureBytes = (int64_t{cinfo->image_width} * 3 + 3) / 4 * 4 * cinfo->image_height;
-  cinfo->mem->max_memory_to_use = static_cast<long>(std::max<int64_t>(kMaxDecodeBytes - pictureBytes, 1));
   const bool cmyk = cinfo->num_components == 4;
   cinfo->out_color_space = cmyk ? JCS_CMYK : JCS_EXT_BGR;
-  chooseReduction(cinfo, job.image->reducedDecodeBox());
+  // Into a fitted box, the library reduces the picture as far as it still
+  // covers the fitted size, and its rows are reduced the rest of the way as
+  // they come; a reduced box only lets the library reduce.
+  Size target;
+  const bool reducing = reducedDecodeSize(job.image->fittedDecodeBox(), {info.width, info.height}, target);
+  chooseReduction(cinfo, reducing ? job.image->fittedDecodeBox() : job.image->reducedDecodeBox());
+  // The coefficients of a progressive (or otherwise multi-scan) file are
+  // held for the whole picture, also when it is scaled; libjpeg refuses to
+  // decode when they would not fit beside the picture itself, or into what
+  // a decode into a fitted box may hold.
+  const int64_t pictureBytes = (int64_t{cinfo->image_width} * 3 + 3) / 4 * 4 * cinfo->image_height;
+  const int64_t libraryBytes = reducing ? kMaxReducingDecodeBytes : kMaxDecodeBytes - pictureBytes;
+  cinfo->mem->max_memory_to_use = static_cast<long>(std::max<int64_t>(libraryBytes, 1));
   jpeg_start_decompress(cinfo);
+  if (reducing) return readReduced(job, target);
   DibBitmap& bitmap = job.image->colorBitmap();
   if (!bitmap.create(static_cast<int>(cinfo->output_width), static_cast<int>(cinfo->output_height), 24)) {
     jpeg_destroy_decompress(cinfo);
@@ -105,16 +153,7 @@ bool runDecode(DecodeJob& job) {
     while (cinfo->output_scanline < height) {
       const JDIMENSION y = cinfo->output_scanline;
       if (jpeg_read_scanlines(cinfo, line, 1) != 1) continue;
-      // Adobe stores CMYK inverted: 255 is no ink. Each colour is its
-      // complement's value scaled by the key.
-      const JSAMPLE* in = line[0];
-      JSAMPLE* out = rows[y];
-      for (JDIMENSION x = 0; x < cinfo->output_width; ++x, in += 4, out += 3) {
-        const unsigned k = in[3];
-        out[0] = static_cast<JSAMPLE>(in[2] * k / 255);
-        out[1] = static_cast<JSAMPLE>(in[1] * k / 255);
-        out[2] = static_cast<JSAMPLE>(in[0] * k / 255);
-      }
+      cmykToBgr(line[0], cinfo->output_width, rows[y]);
     }
   }
   jpeg_finish_decompress(cinfo);

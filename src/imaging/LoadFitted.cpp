@@ -32,12 +32,14 @@ bool loadFitted(DibBitmap& dest, std::wstring_view path, Size box) {
       }
     }
     const std::unique_ptr<PhotoImage> image = createPhotoImage(type);
-    if (!image || !image->open(path)) return false;
+    if (!image) return false;
     // Upright like the EXIF thumbnail, so that a photo looks the same with or
     // without one. A quarter turn swaps the sides: the box is swapped to match.
-    const int orientation = type == ImageType::Jpg ? exifOrientation(*image) : 0;
-    const bool quarterTurn = orientation >= 5;
-    if (!image->scaleToFit(dest, quarterTurn ? Size{box.height, box.width} : box)) return false;
+    const int orientation = type == ImageType::Jpg ? exifOrientation(path) : 0;
+    const Size upright = orientation >= 5 ? Size{box.height, box.width} : box;
+    // Reduced while it is decoded: a large photo is never held whole.
+    image->setFittedDecodeBox(upright);
+    if (!image->open(path) || !image->scaleToFit(dest, upright)) return false;
     if (orientation > 1 && !applyOrientation(dest, orientation)) {
       dest.release();
       return false;

@@ -84,8 +84,18 @@ class PhotoImage {
   int pngCompressionLevel() const { return m_pngCompressionLevel; }
   void setPngCompressionLevel(int level) { m_pngCompressionLevel = level; }
 
-  // Forgets pixels, segments and source information; keeps the kind and the
-  // save settings.
+  // A box to decode straight into, for any kind (it takes precedence over
+  // the reduced box). While set (both sides above 0), a picture larger than
+  // the box is reduced while it is decoded, row by row, so that the whole
+  // picture is never held: the colour bitmap is then the copy scaleToFit
+  // would make of it (for JPEG after the library's own reduction, so close
+  // to that copy rather than equal), without alpha plane. The source
+  // information still describes the file.
+  Size fittedDecodeBox() const { return m_fittedDecodeBox; }
+  void setFittedDecodeBox(Size box) { m_fittedDecodeBox = box; }
+
+  // Forgets pixels, segments and source information; keeps the kind, the
+  // save settings and the decode boxes.
   void clear();
 
  private:
@@ -98,6 +108,7 @@ class PhotoImage {
   JpegSaveSettings m_jpegSettings;
   int m_pngCompressionLevel = 6;
   Size m_reducedDecodeBox;
+  Size m_fittedDecodeBox;
 };
 
 // An image for a kind that can be decoded: bmp, jpg or png; null for any other.

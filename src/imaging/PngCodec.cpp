@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "ImageLimits.h"
+#include "RowReducer.h"
 #include "platform/AppPaths.h"
 #include "wardrobe/DateTime.h"
 
@@ -17,6 +18,8 @@ namespace tavoro {
 namespace {
 
 constexpr png_alloc_size_t kMostPngChunkBytes = 8 * 1024 * 1024;
+// Sums a reducer may always keep for a picture decoded into a box.
+constexpr uint64_t kSmallSumBytes = 64 << 20;
 
 // libpng reports errors to this handler, which long-jumps back into the
 // codec at once (returning would make libpng print the message itself).
@@ -47,6 +50,7 @@ struct ReadJob {
   PhotoImage* image = nullptr;
   bool infoOnly = false;
   std::vector<uint8_t> line;  // one 32-bit row, for files with alpha
+  RowReducer reducer;         // for a picture decoded into a box
 };
 
 struct WriteJob {
@@ -115,10 +119,24 @@ bool runRead(ReadJob& job) {
     return true;
   }
 
+  // Into a box, the rows are reduced as they come and no alpha is kept. The
+  // passes of an interlaced file each add to rows all over the picture: their
+  // sums are kept for the whole box, unless that would take more than a
+  // little and more than the picture itself.
+  Size target;
+  bool reducing = reducedDecodeSize(job.image->fittedDecodeBox(), {info.width, info.height}, target);
+  const RowReducer::Order order = interlace != PNG_INTERLACE_NONE ? RowReducer::Order::Any : RowReducer::Order::TopDown;
+  if (reducing && RowReducer::sumBytes(target, order) > std::max(kSmallSumBytes, uint64_t(width) * height * 3))
+    reducing = false;
+
   bool alpha = (colorType & PNG_COLOR_MASK_ALPHA) != 0;
   if (colorType == PNG_COLOR_TYPE_PALETTE) png_set_palette_to_rgb(job.png);
   if (colorType == PNG_COLOR_TYPE_GRAY && depth < 8) png_set_expand_gray_1_2_4_to_8(job.png);
-  if (png_get_valid(job.png, job.info, PNG_INFO_tRNS)) {
+  if (reducing) {
+    // Also the alpha that expanding a palette makes of its tRNS chunk.
+    png_set_strip_alpha(job.png);
+    alpha = false;
+  } else if (png_get_valid(job.png, job.info, PNG_INFO_tRNS)) {
     png_set_tRNS_to_alpha(job.png);
     alpha = true;
   }
@@ -136,8 +154,21 @@ bool runRead(ReadJob& job) {
 
   const int w = static_cast<int>(width), h = static_cast<int>(height);
   DibBitmap& color = job.image->colorBitmap();
-  if (!color.create(w, h, 24)) png_error(job.png, "out of memory");
-  if (!alpha) {
+  if (reducing) {
+    if (!job.reducer.start({w, h}, target, order)) png_error(job.png, "out of memory");
+    for (int pass = 0; pass < passes; ++pass) {
+      for (int y = 0; y < h; ++y) {
+        // An interlaced pass writes only its own pixels into the buffer,
+        // which the reducer hands out zero-filled.
+        uint8_t* row = job.reducer.rowBuffer();
+        png_read_row(job.png, row, nullptr);
+        if (order != RowReducer::Order::Any || PNG_ROW_IN_INTERLACE_PASS(y, pass)) job.reducer.addRow(y, row);
+      }
+    }
+    if (!job.reducer.finish(color)) png_error(job.png, "rows missing");
+  } else if (!color.create(w, h, 24)) {
+    png_error(job.png, "out of memory");
+  } else if (!alpha) {
     png_read_image(job.png, const_cast<png_bytepp>(color.rows()));
   } else {
     DibBitmap& plane = job.image->alphaPlane();

@@ -23,7 +23,7 @@ namespace {
 
 constexpr std::string_view kPrefix = ".tavoro-save-";
 constexpr std::string_view kSuffix = ".tmp";
-// How long a temporary whose writer cannot be asked must stay unchanged.
+// How long an unlocked temporary must stay unchanged to be stale whoever wrote it.
 constexpr int64_t kUnaskableAgeSeconds = 24 * 60 * 60;
 
 // FNV-1a: the same host gives the same tag in every process and version.
@@ -84,8 +84,10 @@ bool removeIfStale(const std::string& path, const Writer& writer, time_t now) {
   struct stat held {};
   if (::flock(fd, LOCK_EX | LOCK_NB) != 0) return false;  // a save holds it
   if (::fstat(fd, &held) != 0 || !sameFile(held, named)) return false;
-  const bool stale = writer.thisHost ? !isProcessRunning(writer.pid)
-                                     : now - held.st_mtim.tv_sec >= kUnaskableAgeSeconds;
+  // No save takes a day: that age also settles a process id that a later
+  // boot gave to another process.
+  const bool dayOld = now - held.st_mtim.tv_sec >= kUnaskableAgeSeconds;
+  const bool stale = dayOld || (writer.thisHost && !isProcessRunning(writer.pid));
   if (!stale) return false;
   // Still the file that was judged (not replaced meanwhile), and still locked by us.
   struct stat again {};

@@ -30,10 +30,10 @@ int createSaveTemporary(const std::string& folder, std::string& path);
 // Removes the save temporaries in the folder of filePath (of the file a
 // link there names) that no live save can still be writing, and returns how
 // many went. A temporary stays while anyone holds its flock. One of this
-// host goes only when the process named in it no longer runs; one of
-// another host (on a shared folder, where its flock may not be seen), or of
-// a version that did not name the host, goes only when it has not changed
-// for a day. Links and other files are never touched.
+// host goes when the process named in it no longer runs; any goes when it
+// has not changed for a day (one of another host, on a shared folder where
+// its flock may not be seen, or of a version that did not name the host,
+// only then). Links and other files are never touched.
 size_t removeStaleSaveTemporaries(std::wstring_view filePath);
 
 }  // namespace tavoro

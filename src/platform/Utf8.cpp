@@ -2,8 +2,6 @@
 
 namespace tavoro {
 
-namespace {
-
 void appendUtf8(std::string& out, char32_t c) {
   if (c < 0x80) {
     out.push_back(static_cast<char>(c));
@@ -21,8 +19,6 @@ void appendUtf8(std::string& out, char32_t c) {
     out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
   }
 }
-
-}  // namespace
 
 std::wstring fromUtf8(std::string_view bytes) {
   std::wstring out;

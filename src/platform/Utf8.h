@@ -16,4 +16,8 @@ std::wstring fromUtf8(std::string_view bytes);
 // for (see fromUtf8); any other surrogate or value above U+10FFFF becomes U+FFFD.
 std::string toUtf8(std::wstring_view text);
 
+// Appends the UTF-8 bytes of one code point below 0x200000 (1 to 4 bytes),
+// without checking that it is a valid scalar value: callers decide that.
+void appendUtf8(std::string& out, char32_t c);
+
 }  // namespace tavoro

@@ -144,7 +144,8 @@ Status readWholeFileStatus(std::wstring_view path, size_t maxBytes, std::string&
   return Status::fromErrno(path, errno == 0 ? EIO : errno);
 }
 
-Status replaceFileAtomically(std::wstring_view path, const std::function<bool(std::FILE*)>& write) {
+Status replaceFileAtomically(std::wstring_view path, const std::function<bool(std::FILE*)>& write,
+                             const FileIdentity* expected, FileIdentity* written) {
   if (path.empty()) return Status::fromErrno(path, ENOENT);
   const std::string target = resolvedSaveTarget(path);
   struct stat existing {};
@@ -190,9 +191,14 @@ Status replaceFileAtomically(std::wstring_view path, const std::function<bool(st
   } else {
     ok = ok && fail();
   }
-  ok = ok && (::rename(temporary.c_str(), target.c_str()) == 0 || fail());
+  // The file written is renamed, not changed: its identity is the target's afterwards.
+  if (ok && written && !readFileIdentity(fromUtf8(temporary), *written)) ok = fail();
+  // Checked as late as can be: the target is replaced a moment later.
+  const bool changed = ok && expected && !isSameFile(path, *expected);
+  ok = ok && !changed && (::rename(temporary.c_str(), target.c_str()) == 0 || fail());
   if (!ok) {
     ::unlink(temporary.c_str());
+    if (changed) return Status::failure(path, kChangedOnDiskReason);
     if (tooLarge) return Status::failure(path, "file too large");
     return Status::fromErrno(path, error != 0 ? error : EIO);
   }

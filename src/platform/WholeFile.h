@@ -9,6 +9,8 @@
 #include <string>
 #include <string_view>
 
+#include "FileIdentity.h"
+
 #include "Status.h"
 
 namespace tavoro {
@@ -45,6 +47,11 @@ FileReadStatus readFileStart(std::wstring_view path, size_t count, size_t maxByt
 // temporary cannot be made, write() returns false, or flushing, syncing or
 // renaming fails; its reason is the system's, or "file too large" when
 // write() gave up without an error of the stream's.
-Status replaceFileAtomically(std::wstring_view path, const std::function<bool(std::FILE*)>& write);
+// With expected, the file at path must still be that one (see isSameFile)
+// when the new file is ready, just before it replaces it; otherwise nothing
+// is replaced and the reason is kChangedOnDiskReason. written (when given)
+// receives the identity of the file written.
+Status replaceFileAtomically(std::wstring_view path, const std::function<bool(std::FILE*)>& write,
+                             const FileIdentity* expected = nullptr, FileIdentity* written = nullptr);
 
 }  // namespace tavoro

@@ -10,6 +10,7 @@
 #include "DateTime.h"
 #include "Wardrobe.h"
 #include "XmlParser.h"
+#include "platform/FileIdentity.h"
 #include "platform/Status.h"
 
 namespace tavoro {
@@ -32,6 +33,10 @@ inline constexpr XmlLimits kWardrobeXmlLimits{256, 64, static_cast<size_t>(-1)};
 // left whole, and the status names the path and the reason (the system's,
 // or "file too large" beyond kMaxWardrobeFileBytes).
 Status writeWardrobe(Wardrobe& wardrobe);
+// The same, replacing the file only while it is still the one expected
+// describes (else the reason is kChangedOnDiskReason and nothing is
+// written), and giving the identity of the file written; either may be null.
+Status writeWardrobe(Wardrobe& wardrobe, const FileIdentity* expected, FileIdentity* written);
 
 // Fills a freshly made, empty wardrobe from the file at path, repairing what
 // can be repaired (bad children dropped, bad dates replaced by now, counters

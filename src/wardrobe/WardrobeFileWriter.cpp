@@ -306,17 +306,22 @@ void writeDocument(const Wardrobe& wardrobe, XmlTextWriter& out) {
 
 }  // namespace
 
-Status writeWardrobe(Wardrobe& wardrobe) {
+Status writeWardrobe(Wardrobe& wardrobe) { return writeWardrobe(wardrobe, nullptr, nullptr); }
+
+Status writeWardrobe(Wardrobe& wardrobe, const FileIdentity* expected, FileIdentity* written) {
   const std::wstring path = wardrobe.wardrobeFilePath();
   if (path.empty()) return Status::failure(path, "the wardrobe has no file name");
   const std::wstring folder = wardrobe.folder().empty() ? pathFolder(path) : wardrobe.folder();
   errno = 0;
   if (!createFolders(folder)) return Status::fromErrno(folder, errno != 0 ? errno : EIO);
-  return replaceFileAtomically(path, [&](std::FILE* file) {
-    XmlTextWriter out(file);
-    writeDocument(wardrobe, out);
-    return out.finish();
-  });
+  return replaceFileAtomically(
+      path,
+      [&](std::FILE* file) {
+        XmlTextWriter out(file);
+        writeDocument(wardrobe, out);
+        return out.finish();
+      },
+      expected, written);
 }
 
 }  // namespace tavoro

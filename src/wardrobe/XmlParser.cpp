@@ -5,6 +5,8 @@
 #include <deque>
 #include <limits>
 
+#include "platform/Utf8.h"
+
 // Every function below mirrors one routine of the library's parser and must
 // stop exactly where that routine stops, with or without an error: wherever
 // the two disagree, a file would read differently from what the library
@@ -39,25 +41,6 @@ unsigned char asciiLower(unsigned char c) {
 }
 unsigned char byteAt(const char* p) {
   return static_cast<unsigned char>(*p);
-}
-
-// The library's conversion of a character reference: nothing from 0x200000 up.
-void appendUtf8(std::string& out, uint64_t ucs) {
-  if (ucs < 0x80) {
-    out.push_back(static_cast<char>(ucs));
-  } else if (ucs < 0x800) {
-    out.push_back(static_cast<char>(0xC0 | (ucs >> 6)));
-    out.push_back(static_cast<char>(0x80 | (ucs & 0x3F)));
-  } else if (ucs < 0x10000) {
-    out.push_back(static_cast<char>(0xE0 | (ucs >> 12)));
-    out.push_back(static_cast<char>(0x80 | ((ucs >> 6) & 0x3F)));
-    out.push_back(static_cast<char>(0x80 | (ucs & 0x3F)));
-  } else if (ucs < 0x200000) {
-    out.push_back(static_cast<char>(0xF0 | (ucs >> 18)));
-    out.push_back(static_cast<char>(0x80 | ((ucs >> 12) & 0x3F)));
-    out.push_back(static_cast<char>(0x80 | ((ucs >> 6) & 0x3F)));
-    out.push_back(static_cast<char>(0x80 | (ucs & 0x3F)));
-  }
 }
 
 // The length of the valid UTF-8 sequence at p (of at most n bytes), or 0: the
@@ -221,10 +204,12 @@ class Parser {
         mult *= hex ? 16 : 10;
       }
       if (out) {
-        if (m_encoding == Encoding::Utf8)
-          appendUtf8(*out, ucs);
-        else
+        // As the library converts a character reference: nothing from 0x200000 up.
+        if (m_encoding == Encoding::Utf8) {
+          if (ucs < 0x200000) appendUtf8(*out, static_cast<char32_t>(ucs));
+        } else {
           out->push_back(static_cast<char>(ucs));
+        }
       }
       return semicolon + 1;
     }

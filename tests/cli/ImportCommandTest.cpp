@@ -5,9 +5,12 @@
 #include <nlohmann/json.hpp>
 
 #include "CliRunner.h"
+#include "LockHolder.h"
 #include "TempDir.h"
 #include "TestFiles.h"
 #include "platform/FileSystem.h"
+#include "platform/LocalProcess.h"
+#include "platform/LockFile.h"
 #include "platform/Utf8.h"
 #include "wardrobe/WardrobeFile.h"
 
@@ -167,6 +170,35 @@ TEST_F(ImportCommandTest, ACollectionWithoutItemIdsLeftAddsNothing) {
   EXPECT_EQ(result["failed"].size(), 2u);
   EXPECT_EQ(readFile(fromUtf8(m_file)), before);
   EXPECT_FALSE(pathExists(m_dir / L"Closet/_Wardrobe_Photos_"));
+}
+
+// The window holds the wardrobe's lock file while the wardrobe is open.
+TEST_F(ImportCommandTest, AWardrobeOpenElsewhereIsRefusedUnlessForced) {
+  makePhotos(2);
+  const std::wstring lock = m_dir / L"Closet/.Closet.twd.lock";
+  test::LockHolder window(lock);
+  ASSERT_TRUE(window.waitUntilHeld());
+  const std::string before = readFile(fromUtf8(m_file));
+  test::CliRun r = runCli({"import", m_file, "Shirts", drop() + "/shirt 0.jpg"});
+  EXPECT_EQ(r.status, 1);
+  const std::string holder = localUserName() + " on " + localHostName() + " (process " + std::to_string(window.pid());
+  EXPECT_NE(r.err.find("is open in Tavoro by " + holder), std::string::npos) << r.err;
+  EXPECT_NE(r.err.find("--force"), std::string::npos) << r.err;
+  EXPECT_EQ(readFile(fromUtf8(m_file)), before);
+  EXPECT_FALSE(pathExists(m_dir / L"Closet/_Wardrobe_Photos_"));
+
+  r = runCli({"import", m_file, "Shirts", drop() + "/shirt 0.jpg", "--force"});
+  ASSERT_EQ(r.status, 0) << r.err;
+  LockOwner owner;
+  ASSERT_TRUE(readLockFile(lock, owner));
+  EXPECT_EQ(owner.pid, window.pid());  // its lock is left alone
+
+  // The window crashed: its lock is stale, taken over and removed afterwards.
+  window.end(true);
+  r = runCli({"import", m_file, "Shirts", drop() + "/shirt 1.jpg"});
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_FALSE(pathExists(lock));
+  EXPECT_EQ(savedItems(L"Shirts"), (std::vector<std::wstring>{L"shirt 0", L"shirt 1"}));
 }
 
 TEST_F(ImportCommandTest, RefusesWhatItCannotDo) {

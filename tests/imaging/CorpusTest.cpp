@@ -9,6 +9,7 @@
 
 #include "ImageTestFiles.h"
 #include "TestFiles.h"
+#include "imaging/BitmapFitting.h"
 #include "imaging/FileStream.h"
 #include "imaging/JpegCodec.h"
 #include "imaging/PhotoMetadata.h"
@@ -72,6 +73,14 @@ TEST(CorpusTest, PngSuiteDecodesToItsReferences) {
       continue;
     }
     ASSERT_TRUE(ok) << what;
+    // Decoded into a box, the same bytes as the whole picture fitted.
+    PhotoImage reduced(ImageType::Png);
+    reduced.setFittedDecodeBox({7, 5});
+    DibBitmap fitted;
+    ASSERT_TRUE(codec.loadFromFile(reduced, path) && scaleToFit(fitted, image.colorBitmap(), {7, 5})) << what;
+    EXPECT_TRUE(fitted.byteCount() == reduced.colorBitmap().byteCount() &&
+                std::equal(fitted.bits(), fitted.bits() + fitted.byteCount(), reduced.colorBitmap().bits()))
+        << what << " decoded into a box";
     const nlohmann::json values =
         nlohmann::json::parse(test::readFile(folder + L"/json/" + name.substr(0, name.size() - 4) + L".json"));
     const bool sixteen = image.info().bitDepth == 16;

@@ -9,6 +9,7 @@
 #include <QString>
 #include <algorithm>
 #include <cstring>
+#include <optional>
 
 #include "ContactSheetLayout.h"
 #include "export/StagedOutput.h"
@@ -41,13 +42,14 @@ QImage thumbnailOf(const SnapshotItem& item) {
 }
 
 // The tags printed for a collection: their positions in its tag list.
-std::vector<size_t> chosenTags(const SnapshotCollection& collection, const std::vector<std::wstring>& names) {
+std::vector<size_t> chosenTags(const SnapshotCollection& collection,
+                               const std::optional<std::vector<std::wstring>>& names) {
   std::vector<size_t> chosen;
-  if (names.empty()) {
+  if (!names) {
     for (size_t t = 0; t < collection.tagNames.size() && t < 2; ++t) chosen.push_back(t);
     return chosen;
   }
-  for (const std::wstring& name : names) {
+  for (const std::wstring& name : *names) {
     const auto found = std::find(collection.tagNames.begin(), collection.tagNames.end(), name);
     if (found != collection.tagNames.end()) chosen.push_back(static_cast<size_t>(found - collection.tagNames.begin()));
   }

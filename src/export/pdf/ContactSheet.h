@@ -6,6 +6,7 @@
 
 #include <QLocale>
 #include <QPageSize>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -19,9 +20,9 @@ struct ContactSheetOptions {
   enum class Paper { FromLocale, A4, Letter };
   Paper paper = Paper::FromLocale;
   // The tags whose values are printed under each name, in this order; a
-  // collection without such a tag leaves it out. Empty: the first two tags
-  // of each collection.
-  std::vector<std::wstring> tagNames;
+  // collection without such a tag leaves it out; an empty list prints none.
+  // Unset: the first two tags of each collection.
+  std::optional<std::vector<std::wstring>> tagNames;
   int columns = 4;
   int rows = 5;
 };

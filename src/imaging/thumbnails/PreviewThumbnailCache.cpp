@@ -29,7 +29,8 @@ class PreviewThumbnailCache::PreviewThread final : public WorkerThread {
     for (;;) {
       const PreviewRequest request = m_cache.take();
       if (request.itemId < 0) break;
-      if (request.itemId > 0 && (m_cache.isCached(request.itemId) || m_cache.load(request) != LoadResult::kNotKept)) {
+      if (request.itemId > 0) {
+        if (!m_cache.isCached(request.itemId)) m_cache.load(request);
         // The requester may have gone meanwhile: then nobody is told.
         if (const std::shared_ptr<const PreviewSink> sink = request.requester.lock(); sink && *sink)
           (*sink)(request.itemId);
@@ -181,7 +182,7 @@ PreviewRequest PreviewThumbnailCache::take() {
   return request;
 }
 
-PreviewThumbnailCache::LoadResult PreviewThumbnailCache::load(const PreviewRequest& request) {
+void PreviewThumbnailCache::load(const PreviewRequest& request) {
   DibBitmap thumbnail;
   ThumbnailStoreEntry record;
   if (!m_store.get(thumbnail, request.path, &record)) {
@@ -189,9 +190,11 @@ PreviewThumbnailCache::LoadResult PreviewThumbnailCache::load(const PreviewReque
     if (!loadFitted(thumbnail, request.path, {kBoxSize, kBoxSize})) {
       std::lock_guard lock(m_mutex);
       m_undecodable.insert(request.itemId);
-      return LoadResult::kUndecodable;
+      return;
     }
-    if (!m_store.put(thumbnail, request.path, &record)) return LoadResult::kNotKept;
+    // One that cannot be stored is still shown while it stays in memory;
+    // once it leaves, the next paint makes it again.
+    if (!m_store.put(thumbnail, request.path, &record)) record = {};
   }
   auto shared = std::make_shared<const DibBitmap>(std::move(thumbnail));
   Thumbnails leaving;
@@ -201,7 +204,6 @@ PreviewThumbnailCache::LoadResult PreviewThumbnailCache::load(const PreviewReque
     it->second.record = record;
     keepInMemory(request.itemId, it->second, std::move(shared), leaving);
   }
-  return LoadResult::kKept;
 }
 
 }  // namespace tavoro

@@ -51,7 +51,7 @@ class PreviewThumbnailCache {
   static constexpr size_t kDefaultInMemory = 200;
 
   // Starts the preview thread. store may be closed: thumbnails are then
-  // made but, as a failed put counts as a failed job, never kept. At most
+  // kept in memory only, and made again once they leave it. At most
   // inMemory thumbnails (at least one) stay in memory.
   explicit PreviewThumbnailCache(ThumbnailStore& store, size_t inMemory = kDefaultInMemory);
   // Queues the quit request and waits for the thread.
@@ -87,8 +87,8 @@ class PreviewThumbnailCache {
   class PreviewThread;
   void queue(const PreviewRequest& request);
   PreviewRequest take();
-  enum class LoadResult { kKept, kUndecodable, kNotKept };
-  LoadResult load(const PreviewRequest& request);
+  // Makes (or reads back) the thumbnail and keeps it, or marks the photo undecodable.
+  void load(const PreviewRequest& request);
   // The kept thumbnail, read back from the store when it had left memory;
   // null when there is none (any more).
   std::shared_ptr<const DibBitmap> cached(int32_t itemId);

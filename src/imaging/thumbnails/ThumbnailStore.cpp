@@ -6,6 +6,8 @@
 #include "ThumbnailBmp.h"
 #include "imaging/DibBitmap.h"
 #include "platform/AppPaths.h"
+#include "platform/FileSystem.h"
+#include "platform/LocalProcess.h"
 #include "platform/PathOps.h"
 
 namespace tavoro {
@@ -50,10 +52,16 @@ bool ThumbnailStore::open(std::wstring_view fileName, std::wstring_view folder) 
     where = AppPaths::tempFolder();
   }
   const std::wstring path = normalizePath(joinPath(where, fileName));
-  if (m_file.isOpen()) return samePath(m_file.path(), path);
+  if (m_file.isOpen()) return samePath(m_file.path(), path) || samePath(m_file.path(), ownCopyPath(path));
   m_index.clear();
   m_used = 0;
-  return m_file.create(path, kChunkSize);
+  // A second instance finds the file locked by the first; without a store of
+  // its own it would decode every thumbnail anew and keep none.
+  return m_file.create(path, kChunkSize) || (isFile(path) && m_file.create(ownCopyPath(path), kChunkSize));
+}
+
+std::wstring ThumbnailStore::ownCopyPath(std::wstring_view path) {
+  return std::wstring(path) + L"." + std::to_wstring(localProcessId());
 }
 
 bool ThumbnailStore::isOpen() const {

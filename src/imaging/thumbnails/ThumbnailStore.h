@@ -44,9 +44,13 @@ class ThumbnailStore {
 
   // Creates the store file fileName in folder (empty: the private temporary
   // folder, made if missing) with one chunk; a file of that name left by an
-  // earlier run is emptied. An open store succeeds only for the same path.
-  // False when the file cannot be had: every get then misses and every put fails.
+  // earlier run is emptied. When another process holds that file, the store
+  // is a file of this process's own beside it (ownCopyPath). An open store
+  // succeeds only for the same path. False when no file can be had: every get
+  // then misses and every put fails.
   bool open(std::wstring_view fileName, std::wstring_view folder = {});
+  // The store file of this process when another holds path: path.<process id>.
+  static std::wstring ownCopyPath(std::wstring_view path);
   bool isOpen() const;
   // Unmaps and closes the file, deletes it and forgets every entry.
   void close();

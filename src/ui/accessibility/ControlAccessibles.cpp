@@ -146,10 +146,7 @@ QAccessible::State CommandBarAccessible::partState(int index) const {
   return state;
 }
 
-void CommandBarAccessible::activatePart(int index) {
-  const CommandBar::Button& button = bar()->buttons()[static_cast<size_t>(index)];
-  if (button.enabled && button.action) button.action->trigger();
-}
+void CommandBarAccessible::activatePart(int index) { bar()->activateButton(index); }
 
 // --- Links and the controls that only show ------------------------------------------------
 

@@ -72,6 +72,15 @@ enum CommandId : int {
   kCmdRenameResult = 32936,
   kCmdSelectAllResults = 32937,
   kCmdSelectInverseResults = 32938,
+
+  // The wardrobe page's "Wardrobe" menu (menu 274): its command-bar button,
+  // then its entries. Other new commands take free numbers from 33100 on.
+  kCmdWardrobeMenu = 33100,
+  kCmdExportWebCatalogue = 33101,
+  kCmdExportSpreadsheet = 33102,
+  kCmdExportPrintableSheet = 33103,
+  kCmdBackUpWardrobe = 33104,
+  kCmdRestoreWardrobe = 33105,
 };
 
 }  // namespace tavoro::ui

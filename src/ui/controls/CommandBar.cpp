@@ -9,10 +9,13 @@
 #include <QPainter>
 #include <QToolTip>
 
+#include "ui/common/CommandActions.h"
+#include "ui/common/CommandIds.h"
 #include "ui/common/QtText.h"
 #include "ui/common/UiFonts.h"
 #include "ui/menus/CommandIcons.h"
 #include "ui/menus/MenuTables.h"
+#include "ui/menus/PopupMenu.h"
 
 namespace tavoro::ui {
 
@@ -25,6 +28,8 @@ constexpr int kButtonTop = 3;
 constexpr int kButtonHeight = 25;
 constexpr int kPadding = 7;
 constexpr int kIconGap = 5;
+constexpr int kArrowGap = 5;    // between a menu button's label and its arrow
+constexpr int kArrowWidth = 7;  // the arrow: a triangle 7 pixels wide, 4 high
 
 const QColor kTextColour(61, 75, 102);
 const QColor kGreyText(160, 166, 178);
@@ -51,7 +56,8 @@ CommandBar::CommandBar(int menuResourceId, QWidget* parent) : QWidget(parent) {
     button.id = entry.id;
     button.text = menuLabel(entry);
     button.secondGroup = secondGroup;
-    button.labelled = items < 3 || index < items - 2;
+    button.menu = entry.submenu;
+    button.labelled = items < 3 || index < items - 2 || !button.menu.empty();
     if (!button.labelled) button.tooltip = button.text;
     m_buttons.push_back(button);
     ++index;
@@ -64,6 +70,7 @@ int CommandBar::buttonWidth(const Button& button) const {
   int width = 2 * kPadding + (hasIcon ? kCommandIconSize : 0);
   if (button.labelled && !button.compact)
     width += (hasIcon ? kIconGap : 0) + QFontMetrics(UiFont()).horizontalAdvance(button.text);
+  if (!button.menu.empty()) width += kArrowGap + kArrowWidth;
   return width;
 }
 
@@ -117,8 +124,12 @@ void CommandBar::relayout() {
 }
 
 void CommandBar::bindActions(const QList<QAction*>& actions) {
+  m_actions.clear();
+  for (QAction* action : actions) m_actions.push_back(action);
   for (size_t i = 0; i < m_buttons.size(); ++i) {
     Button& button = m_buttons[i];
+    // A menu opens whatever its entries' states: they show them greyed.
+    if (!button.menu.empty()) continue;
     for (QAction* action : actions) {
       if (action->isSeparator() || action->data().toInt() != button.id) continue;
       button.action = action;
@@ -147,6 +158,63 @@ QRect CommandBar::buttonRect(int commandId) const {
   for (size_t i = 0; i < m_buttons.size(); ++i)
     if (m_buttons[i].id == commandId) return m_rects[i];
   return QRect();
+}
+
+std::unique_ptr<PopupMenu> CommandBar::buttonMenu(int commandId) const {
+  const auto button = std::find_if(m_buttons.begin(), m_buttons.end(),
+                                   [commandId](const Button& b) { return b.id == commandId && !b.menu.empty(); });
+  if (button == m_buttons.end()) return nullptr;
+  auto menu = std::make_unique<PopupMenu>();
+  menu->setObjectName(QStringLiteral("CommandBarMenu"));
+  menu->addEntries(button->menu);
+  menu->mirrorActions(menuActions());
+  QList<QAction*> edit;
+  for (const int id : {kCmdUndo, kCmdRedo})
+    if (QAction* action = findCommandAction(window(), id)) edit.push_back(action);
+  // Carried out by the menu itself, as the window's own actions.
+  menu->prependActions(edit);
+  return menu;
+}
+
+int CommandBar::openMenu(int commandId) {
+  std::unique_ptr<PopupMenu> menu = buttonMenu(commandId);
+  if (!menu) return 0;
+  const int index = static_cast<int>(
+      std::find_if(m_buttons.begin(), m_buttons.end(), [commandId](const Button& b) { return b.id == commandId; }) -
+      m_buttons.begin());
+  const QRect under = m_rects[static_cast<size_t>(index)];
+  QList<QAction*> edit;
+  for (QAction* action : menu->actions())
+    if (action->parent() != menu.get() && !action->isSeparator()) edit.push_back(action);
+  // The button stays down while its menu shows.
+  m_pressed = index;
+  update(under);
+  QPointer<CommandBar> self(this);
+  const int chosen = menu->track(mapToGlobal(under.bottomLeft() + QPoint(0, 1)), this);
+  // The menu is gone before the command runs: it may ask a question or open
+  // a dialog of its own.
+  menu.reset();
+  if (!self) return 0;
+  m_pressed = -1;
+  update(under);
+  if (!chosen) return 0;
+  for (QAction* action : edit)
+    if (action->data().toInt() == chosen) return chosen;  // the menu triggered it itself
+  QAction* source = nullptr;
+  for (QAction* action : menuActions())
+    if (!action->isSeparator() && action->data().toInt() == chosen) source = action;
+  if (source && source->isEnabled()) source->trigger();
+  return chosen;
+}
+
+QList<QAction*> CommandBar::menuActions() const {
+  // The window's actions as they are now, so that a command the window gained
+  // after the bar was bound still shows; the bound ones come last and win.
+  QList<QAction*> actions;
+  if (const QWidget* frame = window(); frame && frame != this) actions = frame->actions();
+  for (const QPointer<QAction>& action : m_actions)
+    if (action) actions.push_back(action);
+  return actions;
 }
 
 QSize CommandBar::sizeHint() const {
@@ -200,7 +268,8 @@ void CommandBar::paintEvent(QPaintEvent*) {
     const QRect rect = m_rects[i];
     const int index = static_cast<int>(i);
     if (button.enabled && (index == m_hot || index == m_pressed)) {
-      const bool down = index == m_pressed && index == m_hot;
+      // A menu button stays down while its menu shows, wherever the mouse is.
+      const bool down = index == m_pressed && (index == m_hot || !button.menu.empty());
       painter.setRenderHint(QPainter::Antialiasing);
       painter.setPen(down ? QColor(126, 146, 184) : QColor(160, 178, 210));
       painter.setBrush(down ? QColor(200, 213, 236) : QColor(223, 232, 248));
@@ -218,6 +287,17 @@ void CommandBar::paintEvent(QPaintEvent*) {
       painter.setPen(button.enabled ? kTextColour : kGreyText);
       painter.drawText(QRect(x, rect.top(), rect.right() - x, rect.height()),
                        Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, button.text);
+    }
+    if (!button.menu.empty()) {
+      const int left = rect.right() + 1 - kPadding - kArrowWidth;
+      const int top = rect.top() + rect.height() / 2 - 1;
+      painter.setRenderHint(QPainter::Antialiasing);
+      painter.setPen(Qt::NoPen);
+      painter.setBrush(button.enabled ? kTextColour : kGreyText);
+      const QPointF arrow[3] = {QPointF(left, top), QPointF(left + kArrowWidth, top),
+                                QPointF(left + kArrowWidth / 2.0, top + 4)};
+      painter.drawPolygon(arrow, 3);
+      painter.setRenderHint(QPainter::Antialiasing, false);
     }
     if (index == m_focus && hasFocus()) {
       QPen pen(kTextColour);
@@ -264,10 +344,11 @@ void CommandBar::keyPressEvent(QKeyEvent* event) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
     case Qt::Key_Space:
-      if (!event->isAutoRepeat() && m_focus >= 0) {
-        const Button& button = m_buttons[static_cast<size_t>(m_focus)];
-        if (button.enabled && button.action) button.action->trigger();
-      }
+      if (!event->isAutoRepeat() && m_focus >= 0) activateButton(m_focus);
+      return;
+    case Qt::Key_Down:
+      // Down opens a menu button's menu, as in a menu bar.
+      if (m_focus >= 0 && !m_buttons[static_cast<size_t>(m_focus)].menu.empty()) activateButton(m_focus);
       return;
     default:
       QWidget::keyPressEvent(event);
@@ -297,8 +378,17 @@ void CommandBar::mouseReleaseEvent(QMouseEvent* event) {
   const int pressed = m_pressed;
   m_pressed = -1;
   update(m_rects[static_cast<size_t>(pressed)]);
-  const Button& button = m_buttons[static_cast<size_t>(pressed)];
-  if (buttonAt(event->position().toPoint()) == pressed && button.enabled && button.action) button.action->trigger();
+  if (buttonAt(event->position().toPoint()) == pressed) activateButton(pressed);
+}
+
+void CommandBar::activateButton(int index) {
+  if (index < 0 || index >= static_cast<int>(m_buttons.size())) return;
+  const Button& button = m_buttons[static_cast<size_t>(index)];
+  if (!button.enabled) return;
+  if (!button.menu.empty())
+    openMenu(button.id);
+  else if (button.action)
+    button.action->trigger();
 }
 
 void CommandBar::mouseMoveEvent(QMouseEvent* event) { setHot(buttonAt(event->position().toPoint())); }

@@ -4,6 +4,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
+#include <algorithm>
 
 #include "ui/common/CommandIds.h"
 #include "ui/controls/RowDrop.h"
@@ -43,7 +44,9 @@ int RowList::addRow(std::unique_ptr<ListBoxRow> row) {
 
 void RowList::addRows(std::vector<std::unique_ptr<ListBoxRow>> rows) {
   const int first = rowCount();
-  m_rows.reserve(m_rows.size() + rows.size());
+  // Rows may come in many pieces: the list grows as a vector does.
+  if (m_rows.capacity() < m_rows.size() + rows.size())
+    m_rows.reserve(std::max(m_rows.size() + rows.size(), 2 * m_rows.capacity()));
   for (auto& row : rows)
     if (row) m_rows.push_back(std::move(row));
   if (rowCount() == first) return;

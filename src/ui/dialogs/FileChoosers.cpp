@@ -1,6 +1,7 @@
 #include "ui/dialogs/FileChoosers.h"
 #include <QCoreApplication>
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -28,6 +29,43 @@ QString chooseWardrobeFile(QWidget* parent) {
   QFileDialog dialog(parent);
   dialog.setFileMode(QFileDialog::ExistingFile);
   dialog.setNameFilter(QCoreApplication::translate("FileChoosers", "Tavoro Wardrobe") + QStringLiteral(" (*.twd)"));
+  dialog.setAcceptMode(QFileDialog::AcceptOpen);
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return QString();
+  return dialog.selectedFiles().front();
+}
+
+QString chooseNewFile(QWidget* parent, const QString& title, const QString& suggested, const QString& filter,
+                      const QString& suffix) {
+  if (responder()) return responder()(ChooserKind::NewFile, suggested);
+  QFileDialog dialog(parent, title);
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  dialog.setFileMode(QFileDialog::AnyFile);
+  dialog.setNameFilter(filter);
+  dialog.setDefaultSuffix(suffix);
+  dialog.selectFile(suggested);
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return QString();
+  return dialog.selectedFiles().front();
+}
+
+QString chooseNewFolder(QWidget* parent, const QString& title, const QString& suggested) {
+  if (responder()) return responder()(ChooserKind::NewFolder, suggested);
+  // A save dialog names something that does not exist yet; typing the name
+  // of an existing folder opens that folder instead of choosing it.
+  QFileDialog dialog(parent, title);
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  dialog.setFileMode(QFileDialog::AnyFile);
+  dialog.setOption(QFileDialog::ShowDirsOnly);
+  dialog.selectFile(suggested);
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return QString();
+  return dialog.selectedFiles().front();
+}
+
+QString chooseBackupFile(QWidget* parent, const QString& start) {
+  const QString existing = QFileInfo(start).isDir() ? start : QString();
+  if (responder()) return responder()(ChooserKind::BackupFile, existing);
+  QFileDialog dialog(parent, QCoreApplication::translate("FileChoosers", "Restore Wardrobe"), existing);
+  dialog.setFileMode(QFileDialog::ExistingFile);
+  dialog.setNameFilter(QCoreApplication::translate("FileChoosers", "Tavoro Backup") + QStringLiteral(" (*.zip)"));
   dialog.setAcceptMode(QFileDialog::AcceptOpen);
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return QString();
   return dialog.selectedFiles().front();

@@ -18,7 +18,23 @@ QString chooseFolder(QWidget* parent, const QString& title, const QString& start
 // empty text when cancelled. The program's current folder is not changed.
 QString chooseWardrobeFile(QWidget* parent);
 
-enum class ChooserKind { Folder, WardrobeFile };
+// A new file to write (an export, a backup), named in a save dialog that
+// starts at suggested (its folder and name) and shows the files of filter
+// ("Spreadsheet (*.csv)"); suffix is added to a name typed without one. The
+// dialog asks before an existing file is chosen (to be replaced). Empty text
+// when cancelled.
+QString chooseNewFile(QWidget* parent, const QString& title, const QString& suggested, const QString& filter,
+                      const QString& suffix);
+
+// A folder to be made (a web catalogue, a restored wardrobe), named in a
+// save dialog that starts at suggested; empty text when cancelled.
+QString chooseNewFolder(QWidget* parent, const QString& title, const QString& suggested);
+
+// An existing backup of a wardrobe ("Tavoro Backup (*.zip)"); empty text
+// when cancelled.
+QString chooseBackupFile(QWidget* parent, const QString& start);
+
+enum class ChooserKind { Folder, WardrobeFile, NewFile, NewFolder, BackupFile };
 using ChooserResponder = std::function<QString(ChooserKind kind, const QString& start)>;
 
 // While installed, the responder answers instead of a chooser being shown;

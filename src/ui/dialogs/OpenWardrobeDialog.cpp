@@ -32,6 +32,11 @@ OpenWardrobeDialog::OpenWardrobeDialog(QWidget* owner, RecentWardrobes& recentWa
   m_browse = addButton(this, tr("Browse..."), dluRect(7, 190, 50, 14));
   m_browse->setAutoDefault(false);
   place(m_browse, dluRect(7, 190, 50, 14), kMovesDown);
+  m_restore = addButton(this, tr("Restore Backup..."), dluRect(61, 190, 66, 14));
+  m_restore->setObjectName(QStringLiteral("RestoreBackupButton"));
+  m_restore->setAutoDefault(false);
+  m_restore->setToolTip(tr("Unpack a wardrobe from a backup into a new folder and open it"));
+  place(m_restore, dluRect(61, 190, 66, 14), kMovesDown);
   m_ok = addButton(this, tr("OK"), dluRect(183, 190, 50, 14));
   m_ok->setDefault(true);
   place(m_ok, dluRect(183, 190, 50, 14), kMovesRight | kMovesDown);
@@ -39,7 +44,8 @@ OpenWardrobeDialog::OpenWardrobeDialog(QWidget* owner, RecentWardrobes& recentWa
   cancel->setAutoDefault(false);
   place(cancel, dluRect(236, 190, 50, 14), kMovesRight | kMovesDown);
   setTabOrder(m_list, m_browse);
-  setTabOrder(m_browse, m_ok);
+  setTabOrder(m_browse, m_restore);
+  setTabOrder(m_restore, m_ok);
   setTabOrder(m_ok, cancel);
 
   m_list->fill();
@@ -49,6 +55,7 @@ OpenWardrobeDialog::OpenWardrobeDialog(QWidget* owner, RecentWardrobes& recentWa
   connect(m_list, &RecentWardrobeList::selectionChanged, this, &OpenWardrobeDialog::selectionChanged);
   connect(m_list, &RecentWardrobeList::openRequested, this, &OpenWardrobeDialog::openRow);
   connect(m_browse, &QPushButton::clicked, this, &OpenWardrobeDialog::browse);
+  connect(m_restore, &QPushButton::clicked, this, &OpenWardrobeDialog::restore);
   connect(m_ok, &QPushButton::clicked, this, &OpenWardrobeDialog::accept);
   connect(cancel, &QPushButton::clicked, this, &OpenWardrobeDialog::reject);
 }
@@ -76,6 +83,12 @@ void OpenWardrobeDialog::browse() {
   QMetaObject::invokeMethod(this, &OpenWardrobeDialog::accept, Qt::QueuedConnection);
 }
 
+void OpenWardrobeDialog::restore() {
+  // The restore asks its own questions once this dialog is gone.
+  m_restoreChosen = true;
+  ResizableDialog::accept();
+}
+
 void OpenWardrobeDialog::accept() {
   if (m_row >= 0) m_path = m_list->rowPath(m_row);
   // Enter reaches here through the default button even while it is disabled.
@@ -83,10 +96,10 @@ void OpenWardrobeDialog::accept() {
   ResizableDialog::accept();
 }
 
-std::optional<std::wstring> showOpenWardrobe(QWidget* owner, RecentWardrobes& recentWardrobes) {
+std::optional<OpenWardrobeChoice> showOpenWardrobe(QWidget* owner, RecentWardrobes& recentWardrobes) {
   OpenWardrobeDialog dialog(owner, recentWardrobes);
   if (dialog.exec() != QDialog::Accepted) return std::nullopt;
-  return dialog.path();
+  return OpenWardrobeChoice{dialog.path(), dialog.restoreChosen()};
 }
 
 }  // namespace tavoro::ui

@@ -21,6 +21,7 @@
 #include "ui/common/ResourcePictures.h"
 #include "ui/common/WebPages.h"
 #include "ui/dialogs/AboutDialog.h"
+#include "ui/export/ExportCommands.h"
 #include "ui/frame/Accelerators.h"
 #include "ui/frame/WindowKeyFilter.h"
 #include "ui/keyboard/ContextMenuKeys.h"
@@ -70,6 +71,7 @@ MainWindow::MainWindow()
 
   // Before the views: their buttons show the window's commands.
   makeActions();
+  new ExportCommands(*this);
   m_clientView = new MainView(this, *m_recentWardrobes, *m_session);
   m_clientView->setGeometry(rect());
   connect(m_clientView, &MainView::openWardrobeRequested, this,

@@ -3,7 +3,7 @@
 // the wardrobe page), the session of the open wardrobe (opened and closed
 // through the lifecycle), the working list of recent wardrobes and the
 // window's own commands (actions with their keys: New, Open, Save, Find,
-// the web pages, Close Wardrobe...). It restores and records its placement,
+// the web pages, Close Wardrobe..., and the exports of ExportCommands). It restores and records its placement,
 // keeps its title, and loads the settings when made and saves them when
 // destroyed. User-interface thread only.
 #pragma once

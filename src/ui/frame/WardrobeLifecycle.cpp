@@ -17,6 +17,7 @@
 #include "ui/common/WaitCursor.h"
 #include "ui/dialogs/NewWardrobeDialog.h"
 #include "ui/dialogs/OpenWardrobeDialog.h"
+#include "ui/export/RestoreBackup.h"
 #include "ui/frame/MainWindow.h"
 #include "platform/Status.h"
 #include "platform/Utf8.h"
@@ -82,8 +83,23 @@ void WardrobeLifecycle::newWardrobe() {
 void WardrobeLifecycle::openWardrobeDialog() {
   if (!closeForAnother()) return;
   m_frame.updateTitle();
-  const std::optional<std::wstring> path = showOpenWardrobe(QApplication::activeWindow(), m_frame.recentWardrobes());
-  if (path) openWardrobe(*path, false, true);
+  const std::optional<OpenWardrobeChoice> choice =
+      showOpenWardrobe(QApplication::activeWindow(), m_frame.recentWardrobes());
+  if (!choice) return;
+  if (choice->restore)
+    restoreAndOpen();
+  else
+    openWardrobe(choice->path, false, true);
+}
+
+void WardrobeLifecycle::restoreWardrobe() {
+  if (!closeForAnother()) return;
+  m_frame.updateTitle();
+  restoreAndOpen();
+}
+
+void WardrobeLifecycle::restoreAndOpen() {
+  if (const std::optional<std::wstring> restored = restoreBackup(&m_frame)) openWardrobe(*restored, false, true);
 }
 
 bool WardrobeLifecycle::openWardrobe(std::wstring_view givenPath, bool silent, bool activate) {

@@ -33,8 +33,12 @@ class WardrobeLifecycle {
   // the first save.
   void newWardrobe();
   // The Open command: closes the open wardrobe (asking first), then opens
-  // what the Open Wardrobe dialog returns.
+  // what the Open Wardrobe dialog returns (or restores a backup, when the
+  // dialog was closed for that).
   void openWardrobeDialog();
+  // The Restore Wardrobe command: closes the open wardrobe (asking first),
+  // then unpacks a backup the user picks into a new folder and opens it.
+  void restoreWardrobe();
   // Opens the file at path (trimmed, made absolute). Fails at once while a
   // wardrobe is open. On failure shows why unless silent, and always takes
   // the path off the recent list. activate selects the wardrobe tab.
@@ -63,6 +67,8 @@ class WardrobeLifecycle {
  private:
   // Closes the open wardrobe, asking first; true when none is open afterwards.
   bool closeForAnother();
+  // Restores a backup (asking which and where) and opens what was restored.
+  void restoreAndOpen();
   // Ends the edit the focus is in, as moving the focus away would.
   void endTyping();
 

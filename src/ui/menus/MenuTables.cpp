@@ -15,13 +15,29 @@ constexpr MenuEntry kWardrobeListContext[] = {
     {kCmdClearRecentList, QT_TRANSLATE_NOOP("MenuTables", "Clear List")},
 };
 
-// A separator starts the command bar's second group.
+// The wardrobe page's menu of window-level commands, opened from its
+// command-bar button; the window's Undo and Redo come first when it shows.
+// A new entry is a line here and an action carrying its command on the main
+// window (or on the item list or search results); the entry is greyed while
+// that action is disabled.
+constexpr MenuEntry kWardrobeMenu[] = {
+    {kCmdExportWebCatalogue, QT_TRANSLATE_NOOP("MenuTables", "Export Web Catalogue...")},
+    {kCmdExportSpreadsheet, QT_TRANSLATE_NOOP("MenuTables", "Export Spreadsheet...")},
+    {kCmdExportPrintableSheet, QT_TRANSLATE_NOOP("MenuTables", "Export Printable Sheet...")},
+    {},
+    {kCmdBackUpWardrobe, QT_TRANSLATE_NOOP("MenuTables", "Back Up Wardrobe...")},
+    {kCmdRestoreWardrobe, QT_TRANSLATE_NOOP("MenuTables", "Restore Wardrobe...")},
+};
+
+// A separator starts the command bar's second group; an entry with a
+// submenu is a button that opens that menu.
 constexpr MenuEntry kCmdBar[] = {
     {kCmdCloseWardrobe, QT_TRANSLATE_NOOP("MenuTables", "Close Wardrobe")},
     {kCmdAddPhotos, QT_TRANSLATE_NOOP("MenuTables", "Add Photos")},
     {kCmdDeleteSelectedPhotos, QT_TRANSLATE_NOOP("MenuTables", "Delete Selected Photos")},
     {kCmdHideSearchResults, QT_TRANSLATE_NOOP("MenuTables", "Hide Search Results")},
     {},
+    {kCmdWardrobeMenu, QT_TRANSLATE_NOOP("MenuTables", "Wardrobe"), "", kWardrobeMenu},
     {kCmdTellAFriend, QT_TRANSLATE_NOOP("MenuTables", "Tell a Friend")},
     {kCmdVisitWebsite, QT_TRANSLATE_NOOP("MenuTables", "Visit Tavoro Website")},
     {kCmdHelpContents, QT_TRANSLATE_NOOP("MenuTables", "Show Online Help")},
@@ -114,6 +130,7 @@ constexpr MenuTable kMenus[] = {
     {kMenuWardrobeListContext, "WardrobeList_Context", kWardrobeListContext},
     {kMenuCmdBar, "CmdBar", kCmdBar},
     {kMenuSearchResultsContext, "SRList Context", kSearchResultsContext},
+    {kMenuWardrobe, "Wardrobe", kWardrobeMenu},
 };
 
 }  // namespace

@@ -11,7 +11,8 @@
 namespace tavoro::ui {
 
 // One entry of a menu: a command, a submenu (its entries given) or, with
-// command id 0 and no submenu, a separator.
+// command id 0 and no submenu, a separator. In the command bar, an entry with
+// a submenu is a button (named by its command id) that opens the submenu.
 struct MenuEntry {
   int id = 0;
   const char* label = "";
@@ -35,6 +36,7 @@ enum MenuResourceId : int {
   kMenuWardrobeListContext = 250,    // "WardrobeList_Context"
   kMenuCmdBar = 272,                 // "CmdBar"
   kMenuSearchResultsContext = 273,   // "SRList Context"
+  kMenuWardrobe = 274,               // "Wardrobe": the wardrobe page's menu of window commands
 };
 
 // The entry's label and key text in the user's language.

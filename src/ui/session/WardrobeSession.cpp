@@ -5,6 +5,8 @@
 
 #include "imaging/thumbnails/PreviewThumbnailCache.h"
 #include "imaging/thumbnails/ThumbnailStore.h"
+#include "search/QueryParser.h"
+#include "search/SearchScan.h"
 #include "ui/common/QtText.h"
 #include "wardrobe/Collection.h"
 #include "wardrobe/Wardrobe.h"
@@ -38,10 +40,23 @@ WardrobeSession::WardrobeSession(QObject* parent)
     : QObject(parent), m_previews(std::make_unique<PreviewThumbnailCache>(previewStore())) {
   setObjectName(QStringLiteral("WardrobeSession"));
   registerModelMetaTypes();
+  // Pieces come on the search thread and wait in the inbox; the first one
+  // in an empty inbox calls this thread to take it. The worker ends before
+  // this object does, and Qt drops a call whose receiver is gone.
+  m_worker = std::make_unique<SearchWorker>([this](SearchPiece piece) {
+    bool first = false;
+    {
+      std::lock_guard lock(m_inboxMutex);
+      first = m_inbox.empty();
+      m_inbox.push_back(std::move(piece));
+    }
+    if (first) QMetaObject::invokeMethod(this, &WardrobeSession::takePiece, Qt::QueuedConnection);
+  });
 }
 
 WardrobeSession::~WardrobeSession() {
-  // The thumbnail thread goes before the wardrobe whose photos it reads.
+  // The search and thumbnail threads go before the wardrobe they read.
+  m_worker.reset();
   m_previews.reset();
 }
 
@@ -109,6 +124,7 @@ Collection* WardrobeSession::addCollection(const std::wstring& name) {
   if (!m_wardrobe || name.empty()) return nullptr;
   CollectionList& list = m_wardrobe->collections();
   if (list.findByName(name) || name == list.allCollections()->name()) return nullptr;
+  changing();
   Collection* added = list.add(name);
   if (!added) return nullptr;
   // Made with its id, then attached by the step, which keeps it while undone.
@@ -135,6 +151,7 @@ bool WardrobeSession::reorderCollections(const std::vector<Collection*>& order, 
   std::vector<Collection*> before;
   for (const auto& collection : list.collections()) before.push_back(collection.get());
   if (order == before) return false;
+  changing();
   // A sequence the list refuses changes nothing and makes no step.
   if (!list.reorder(order)) return false;
   list.reorder(before);
@@ -160,6 +177,7 @@ Tag* WardrobeSession::addTag(Collection* collection, const std::wstring& name) {
   if (!owns(collection) || collection->id() <= 0 || name.empty()) return nullptr;
   TagList& tags = collection->tags();
   if (tags.findByName(name)) return nullptr;
+  changing();
   Tag* added = tags.add(name, -1);
   if (!added) return nullptr;
   auto held = std::make_shared<HeldTag>();
@@ -184,7 +202,9 @@ bool WardrobeSession::reorderTags(Collection* collection, const std::vector<Tag*
   TagList& tags = collection->tags();
   std::vector<Tag*> before;
   for (const auto& tag : tags.tags()) before.push_back(tag.get());
-  if (order == before || !tags.reorder(order)) return false;
+  if (order == before) return false;
+  changing();
+  if (!tags.reorder(order)) return false;
   tags.reorder(before);
   record(
       step.isEmpty() ? tr("Move Tag") : step, [this, collection, order] { applyTagOrder(collection, order); },
@@ -231,6 +251,7 @@ bool WardrobeSession::removeAllTags(Collection* collection) {
 
 AddedFiles WardrobeSession::addPhotoFiles(Collection* collection, const ImportList& files) {
   if (!owns(collection)) return {};
+  changing();
   // Asked by the caller already.
   AddedFiles added = addFiles(collection, files, [](size_t) { return true; });
   if (added.items.empty()) return added;
@@ -307,6 +328,9 @@ void WardrobeSession::refreshPhotos() {
 // --- Search -----------------------------------------------------------------------
 
 void WardrobeSession::clearSearchState() {
+  stopScan();
+  m_restartPending = false;
+  m_lastSearch = {};
   ++m_searchRun;
   m_engine.reset();
   m_engine.results().clear();
@@ -314,19 +338,116 @@ void WardrobeSession::clearSearchState() {
   m_resultSelection.clear();
 }
 
+namespace {
+
+// The items a search of scope tests: all of its own, or every collection's.
+size_t itemsOf(const Collection* scope) {
+  if (!scope) return 0;
+  if (scope->id() != 0) return scope->items().count();
+  return scope->owner() ? static_cast<size_t>(std::max(0, scope->owner()->itemCount(scope))) : 0;
+}
+
+}  // namespace
+
 void WardrobeSession::search(const QString& text) {
-  ++m_searchRun;
+  stopScan();
+  m_restartPending = false;
   m_searchText = text;
+  const std::wstring query = toWString(text);
+  const std::vector<SearchTerm> terms = m_current && !text.isEmpty() ? parseQuery(query) : std::vector<SearchTerm>{};
+  // The last results, when this search narrows them.
+  const bool narrowing =
+      m_lastSearch.items && m_lastSearch.scope == m_current && narrows(terms, m_lastSearch.terms);
+  const std::shared_ptr<const std::vector<Item*>> within = narrowing ? m_lastSearch.items : nullptr;
+  if (!terms.empty() && (within ? within->size() : itemsOf(m_current)) > kSearchAtOnce) {
+    // On the search thread; what is shown stays until its first results come.
+    m_scanTicket = ++m_lastTicket;
+    m_scanTerms = terms;
+    m_scanShown = false;
+    m_worker->start({m_scanTicket, m_current, terms, within});
+    return;
+  }
+  ++m_searchRun;
   m_engine.results().clear();
   m_resultSelection.clear();
   m_searchShown = m_current && !text.isEmpty();
   if (m_searchShown) {
     m_engine.setScope(m_current);
     // A query the engine cannot run (no term, a pattern it gave up on) finds nothing.
-    if (!m_engine.parse(toWString(text)) || !m_engine.run()) m_engine.results().clear();
+    if (m_engine.parse(query) && m_engine.runWithin(m_lastSearch.terms, within.get()))
+      rememberSearch(terms);
+    else
+      m_engine.results().clear();
   }
   emit searchChanged();
   emit selectionChanged();
+}
+
+void WardrobeSession::takePiece() {
+  SearchPiece piece;
+  bool more = false;
+  do {
+    std::lock_guard lock(m_inboxMutex);
+    if (m_inbox.empty()) return;
+    piece = std::move(m_inbox.front());
+    m_inbox.pop_front();
+    more = !m_inbox.empty();
+  } while (piece.ticket == 0 || piece.ticket != m_scanTicket);  // of a search stopped since
+  // One piece a turn of the event loop: keys and paints come between pieces.
+  if (more) QMetaObject::invokeMethod(this, &WardrobeSession::takePiece, Qt::QueuedConnection);
+
+  std::vector<SearchResult>& results = m_engine.results();
+  const bool first = !m_scanShown;
+  if (first) {
+    ++m_searchRun;
+    m_scanShown = true;
+    m_engine.setScope(m_current);
+    m_engine.parse(toWString(m_searchText));
+    results.clear();
+    m_resultSelection.clear();
+    m_searchShown = true;
+  }
+  const size_t from = results.size();
+  for (Item* item : piece.items) results.push_back(SearchResult{item, {}, {}});
+  if (piece.last) {
+    m_scanTicket = 0;
+    rememberSearch(m_scanTerms);
+  }
+  if (first) {
+    emit searchChanged();
+    emit selectionChanged();
+  } else {
+    emit searchResultsAdded(static_cast<int>(from));
+  }
+}
+
+bool WardrobeSession::stopScan() {
+  if (m_scanTicket == 0) return false;
+  m_worker->stop();
+  m_scanTicket = 0;
+  return true;
+}
+
+void WardrobeSession::rememberSearch(const std::vector<SearchTerm>& terms) {
+  auto items = std::make_shared<std::vector<Item*>>();
+  items->reserve(m_engine.results().size());
+  for (const SearchResult& result : m_engine.results()) items->push_back(result.item);
+  m_lastSearch = {m_current, terms, std::move(items)};
+}
+
+void WardrobeSession::changing() {
+  m_lastSearch.items.reset();
+  if (!stopScan() || m_restartPending) return;
+  // Searched again over the changed model, once the change is done.
+  m_restartPending = true;
+  QMetaObject::invokeMethod(
+      this,
+      [this] {
+        if (!m_restartPending) return;
+        m_restartPending = false;
+        if (!m_searchText.isEmpty()) search(m_searchText);
+      },
+      Qt::QueuedConnection);
 }
 
 void WardrobeSession::hideSearch() {

@@ -9,20 +9,25 @@
 // the photos of what was deleted go to the trash after the next save that no
 // longer names them. Panes read the session and subscribe to its signals;
 // none changes the model or another pane. The core stays Qt-free: this is
-// the one Qt seam over it. User-interface thread only.
+// the one Qt seam over it. User-interface thread only; a large search runs
+// on a thread of its own, which every change stops before it touches the
+// model.
 #pragma once
 
 #include <QObject>
 #include <QString>
 #include <QUndoStack>
+#include <deque>
 #include <functional>
 #include <memory>
+#include <mutex>
 #include <string>
 #include <vector>
 
 #include "imaging/import/AddFiles.h"
 #include "platform/Status.h"
 #include "search/SearchEngine.h"
+#include "search/SearchWorker.h"
 #include "ui/common/ModelMetaTypes.h"
 #include "ui/session/PhotoTrash.h"
 
@@ -135,9 +140,16 @@ class WardrobeSession : public QObject {
 
   // --- Search --------------------------------------------------------------------
 
+  // A search that tests more items than this runs on the search thread.
+  static constexpr size_t kSearchAtOnce = 16384;
   // Searches the current collection for text and shows the results; an
   // empty text shows the item list again. Searching "All Collections" looks
-  // in every collection.
+  // in every collection. A text that extends the last one (see narrows)
+  // tests only the last results. A search of more than kSearchAtOnce items
+  // runs on the search thread and a new search cancels it: what is shown
+  // stays until its first results come (searchChanged, a new searchRun()),
+  // the rest follow (searchResultsAdded), and searching() is true until the
+  // last of them came. The results are always those of a whole scan.
   void search(const QString& text);
   // "Hide Search Results": the text is emptied and the item list shown.
   void hideSearch();
@@ -149,6 +161,9 @@ class WardrobeSession : public QObject {
   // Changes each time the results are replaced (not when deleted items
   // leave them), so that a pane knows when to show them anew.
   uint64_t searchRun() const { return m_searchRun; }
+  // A search runs on the search thread, or runs again after a change (its
+  // results are not all in yet).
+  bool searching() const { return m_scanTicket != 0 || m_restartPending; }
   // The engine of the last search, for its highlight markup.
   SearchEngine& engine() { return m_engine; }
 
@@ -202,6 +217,9 @@ class WardrobeSession : public QObject {
 
   // The search text, its results or whether they are shown changed.
   void searchChanged();
+  // More results of the shown search came, from results()[first] on, or
+  // its last piece came (searching() became false).
+  void searchResultsAdded(int first);
   // The selection of either pane changed, or which pane is shown.
   void selectionChanged();
   // After an undo or a redo: items it brought back or changed, for the pane
@@ -226,8 +244,21 @@ class WardrobeSession : public QObject {
     std::unique_ptr<Tag> tag;
   };
 
-  // Makes a step of the history and carries it out (redo).
+  // The last complete search, which a search that extends it narrows.
+  struct LastSearch {
+    const Collection* scope = nullptr;
+    std::vector<SearchTerm> terms;
+    std::shared_ptr<const std::vector<Item*>> items;  // null: none to narrow
+  };
+
+  // Makes a step of the history and carries it out (redo). Each half of
+  // the step calls changing() first.
   void record(const QString& step, std::function<void()> redo, std::function<void()> undo);
+  // Called by every change before it touches the model: a search running
+  // on the search thread stops (and runs again once the change is done),
+  // and the last results narrow no later search. A call that changes the
+  // model before it records its step calls this first.
+  void changing();
   // The changes themselves, each with its signals, for the steps to make.
   void attachCollection(HeldCollection& held, bool makeCurrent);
   void detachCollection(Collection* collection, HeldCollection& held);
@@ -247,6 +278,12 @@ class WardrobeSession : public QObject {
   void takeBack(const std::vector<Item*>& items);
 
   bool owns(const Collection* collection) const;
+  // Takes the next piece of the search thread's from the inbox: the first
+  // piece of a search replaces the results, the others are added.
+  void takePiece();
+  // Stops the search running on the search thread; false when none ran.
+  bool stopScan();
+  void rememberSearch(const std::vector<SearchTerm>& terms);
   // The engine's results and both selections let go of the items.
   void forgetItems(const std::vector<Item*>& items);
   void clearSearchState();
@@ -257,11 +294,21 @@ class WardrobeSession : public QObject {
   QString m_searchText;
   bool m_searchShown = false;
   uint64_t m_searchRun = 0;
+  LastSearch m_lastSearch;
+  uint64_t m_scanTicket = 0;  // the search on the search thread, 0: none
+  uint64_t m_lastTicket = 0;
+  std::vector<SearchTerm> m_scanTerms;
+  bool m_scanShown = false;       // its first results replaced the shown ones
+  bool m_restartPending = false;  // a change stopped it: it runs again
   std::vector<Item*> m_listSelection;
   std::vector<Item*> m_resultSelection;
   std::unique_ptr<PreviewThumbnailCache> m_previews;
   QUndoStack m_history;
   PhotoTrash m_trash;
+  std::mutex m_inboxMutex;
+  std::deque<SearchPiece> m_inbox;  // guarded by m_inboxMutex
+  // Last: its thread ends before what it reads and reports to.
+  std::unique_ptr<SearchWorker> m_worker;
 };
 
 }  // namespace tavoro::ui

@@ -36,8 +36,18 @@ std::vector<std::wstring> photoFilesOf(const Item& item) {
 }  // namespace
 
 void WardrobeSession::record(const QString& step, std::function<void()> redo, std::function<void()> undo) {
-  // Pushing carries the step out.
-  m_history.push(new SessionStep(step, std::move(redo), std::move(undo)));
+  // Pushing carries the step out. Each half stops a search that reads the
+  // model before changing it.
+  m_history.push(new SessionStep(
+      step,
+      [this, redo = std::move(redo)] {
+        changing();
+        redo();
+      },
+      [this, undo = std::move(undo)] {
+        changing();
+        undo();
+      }));
 }
 
 // --- Photo files ------------------------------------------------------------------

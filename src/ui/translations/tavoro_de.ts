@@ -218,10 +218,25 @@ So geht es:
     </message>
 </context>
 <context>
+    <name>ExportMessages</name>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+</context>
+<context>
     <name>FileChoosers</name>
     <message>
         <source>Tavoro Wardrobe</source>
         <translation>Tavoro-Garderobe</translation>
+    </message>
+    <message>
+        <source>Restore Wardrobe</source>
+        <translation>Garderobe wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Tavoro Backup</source>
+        <translation>Tavoro-Sicherung</translation>
     </message>
 </context>
 <context>
@@ -451,6 +466,30 @@ So geht es:
         <source>Add to Combination</source>
         <translation>Zur Kombination hinzufügen</translation>
     </message>
+    <message>
+        <source>Export Web Catalogue...</source>
+        <translation>Webkatalog exportieren...</translation>
+    </message>
+    <message>
+        <source>Export Spreadsheet...</source>
+        <translation>Tabelle exportieren...</translation>
+    </message>
+    <message>
+        <source>Export Printable Sheet...</source>
+        <translation>Druckbogen exportieren...</translation>
+    </message>
+    <message>
+        <source>Back Up Wardrobe...</source>
+        <translation>Garderobe sichern...</translation>
+    </message>
+    <message>
+        <source>Restore Wardrobe...</source>
+        <translation>Garderobe wiederherstellen...</translation>
+    </message>
+    <message>
+        <source>Wardrobe</source>
+        <translation>Garderobe</translation>
+    </message>
 </context>
 <context>
     <name>PhotoFacts</name>
@@ -577,6 +616,29 @@ So geht es:
     </message>
 </context>
 <context>
+    <name>RestoreBackup</name>
+    <message>
+        <source>Restore Wardrobe</source>
+        <translation>Garderobe wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Restore Into a New Folder</source>
+        <translation>In einen neuen Ordner wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Restoring the wardrobe from &quot;%1&quot;...</source>
+        <translation>Die Garderobe wird aus „%1“ wiederhergestellt...</translation>
+    </message>
+    <message>
+        <source>The wardrobe could not be restored from &quot;%1&quot;.</source>
+        <translation>Die Garderobe konnte nicht aus „%1“ wiederhergestellt werden.</translation>
+    </message>
+    <message>
+        <source>Nothing was written.</source>
+        <translation>Es wurde nichts geschrieben.</translation>
+    </message>
+</context>
+<context>
     <name>SearchResultsBanner</name>
     <message>
         <source>Unknown Collection</source>
@@ -664,6 +726,10 @@ So geht es:
     <message>
         <source>Undo and redo</source>
         <translation>Rückgängig machen und wiederholen</translation>
+    </message>
+    <message>
+        <source>Exporting and backing up</source>
+        <translation>Exportieren und sichern</translation>
     </message>
 </context>
 <context>
@@ -800,6 +866,120 @@ Hinweis: Alle Teile dieser Sammlung werden ebenfalls gelöscht.</translation>
     <message>
         <source>Select a photo to view details.</source>
         <translation>Wählen Sie ein Foto aus, um seine Details zu sehen.</translation>
+    </message>
+</context>
+<context>
+    <name>tavoro::ui::ExportCommands</name>
+    <message>
+        <source>Export Web Catalogue...</source>
+        <translation>Webkatalog exportieren...</translation>
+    </message>
+    <message>
+        <source>Export Spreadsheet...</source>
+        <translation>Tabelle exportieren...</translation>
+    </message>
+    <message>
+        <source>Export Printable Sheet...</source>
+        <translation>Druckbogen exportieren...</translation>
+    </message>
+    <message>
+        <source>Back Up Wardrobe...</source>
+        <translation>Garderobe sichern...</translation>
+    </message>
+    <message>
+        <source>Restore Wardrobe...</source>
+        <translation>Garderobe wiederherstellen...</translation>
+    </message>
+    <message>
+        <source>Nothing was written.</source>
+        <translation>Es wurde nichts geschrieben.</translation>
+    </message>
+    <message>
+        <source>Export Web Catalogue</source>
+        <translation>Webkatalog exportieren</translation>
+    </message>
+    <message>
+        <source>%1 Catalogue</source>
+        <translation>%1 Katalog</translation>
+    </message>
+    <message>
+        <source>Making the web catalogue of &quot;%1&quot;...</source>
+        <translation>Der Webkatalog von „%1“ wird erstellt...</translation>
+    </message>
+    <message>
+        <source>The web catalogue could not be written.</source>
+        <translation>Der Webkatalog konnte nicht geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>Export Spreadsheet</source>
+        <translation>Tabelle exportieren</translation>
+    </message>
+    <message>
+        <source>Spreadsheet</source>
+        <translation>Tabelle</translation>
+    </message>
+    <message>
+        <source>Writing the spreadsheet of &quot;%1&quot;...</source>
+        <translation>Die Tabelle von „%1“ wird geschrieben...</translation>
+    </message>
+    <message>
+        <source>The spreadsheet could not be written.</source>
+        <translation>Die Tabelle konnte nicht geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>Export Printable Sheet</source>
+        <translation>Druckbogen exportieren</translation>
+    </message>
+    <message>
+        <source>PDF Document</source>
+        <translation>PDF-Dokument</translation>
+    </message>
+    <message>
+        <source>Writing the printable sheet of &quot;%1&quot;...</source>
+        <translation>Der Druckbogen von „%1“ wird geschrieben...</translation>
+    </message>
+    <message>
+        <source>The printable sheet could not be written.</source>
+        <translation>Der Druckbogen konnte nicht geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>Back Up Wardrobe</source>
+        <translation>Garderobe sichern</translation>
+    </message>
+    <message>
+        <source>%1 Backup %2</source>
+        <translation>%1 Sicherung %2</translation>
+    </message>
+    <message>
+        <source>Tavoro Backup</source>
+        <translation>Tavoro-Sicherung</translation>
+    </message>
+    <message>
+        <source>Backing up &quot;%1&quot;...</source>
+        <translation>„%1“ wird gesichert...</translation>
+    </message>
+    <message>
+        <source>The backup could not be written.</source>
+        <translation>Die Sicherung konnte nicht geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>The backup was written. These links in the photo folder are not files and were not stored:</source>
+        <translation>Die Sicherung wurde geschrieben. Diese Verknüpfungen im Fotoordner sind keine Dateien und wurden nicht gesichert:</translation>
+    </message>
+</context>
+<context>
+    <name>tavoro::ui::ExportProgressDialog</name>
+    <message>
+        <source>Progress</source>
+        <translation>Fortschritt</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Stopping...</source>
+        <translation>Wird angehalten...</translation>
     </message>
 </context>
 <context>
@@ -1028,6 +1208,57 @@ Bitte geben Sie einen anderen Namen ein oder wählen Sie einen anderen Ordner.</
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Restore Backup...</source>
+        <translation>Sicherung wiederherstellen...</translation>
+    </message>
+    <message>
+        <source>Unpack a wardrobe from a backup into a new folder and open it</source>
+        <translation>Eine Garderobe aus einer Sicherung in einen neuen Ordner entpacken und öffnen</translation>
+    </message>
+</context>
+<context>
+    <name>tavoro::ui::PrintableSheetDialog</name>
+    <message>
+        <source>Export Printable Sheet</source>
+        <translation>Druckbogen exportieren</translation>
+    </message>
+    <message>
+        <source>A4</source>
+        <translation>A4</translation>
+    </message>
+    <message>
+        <source>Letter</source>
+        <translation>Letter</translation>
+    </message>
+    <message>
+        <source>Paper</source>
+        <translation>Papier</translation>
+    </message>
+    <message>
+        <source>Tags printed under each name</source>
+        <translation>Unter jedem Namen gedruckte Merkmale</translation>
+    </message>
+    <message>
+        <source>A page for each collection, with a picture and the name of every item.</source>
+        <translation>Eine Seite je Sammlung, mit einem Bild und dem Namen jedes Teils.</translation>
+    </message>
+    <message>
+        <source>Print the values of these tags under each name:</source>
+        <translation>Die Werte dieser Merkmale unter jeden Namen drucken:</translation>
+    </message>
+    <message>
+        <source>Paper:</source>
+        <translation>Papier:</translation>
+    </message>
+    <message>
+        <source>Export...</source>
+        <translation>Exportieren...</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -1284,6 +1515,29 @@ Hinweis: Die Werte aller Merkmale in der aktuellen Garderobe gehen verloren.</tr
     <message>
         <source>Clear All Values</source>
         <translation>Alle Werte leeren</translation>
+    </message>
+</context>
+<context>
+    <name>tavoro::ui::WebCatalogueDialog</name>
+    <message>
+        <source>Also copy the original photos into the catalogue</source>
+        <translation>Auch die Originalfotos in den Katalog kopieren</translation>
+    </message>
+    <message>
+        <source>Export Web Catalogue</source>
+        <translation>Webkatalog exportieren</translation>
+    </message>
+    <message>
+        <source>The catalogue is a folder of web pages that opens in any browser: a page per collection with every item&apos;s name, tag values and photos, and a box that filters the items. Its pictures are made for it, smaller than the photos.</source>
+        <translation>Der Katalog ist ein Ordner mit Webseiten, der sich in jedem Browser öffnet: eine Seite je Sammlung mit Namen, Werten und Fotos jedes Teils und einem Feld, das die Teile filtert. Seine Bilder werden für ihn erstellt, kleiner als die Fotos.</translation>
+    </message>
+    <message>
+        <source>Export...</source>
+        <translation>Exportieren...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 </TS>

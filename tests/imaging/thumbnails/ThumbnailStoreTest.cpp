@@ -213,8 +213,16 @@ TEST_F(ThumbnailStoreTest, OpeningEmptiesALeftoverAndClosingDeletesTheFile) {
   {
     ThumbnailStore again;
     ASSERT_TRUE(again.open(ThumbnailStore::kListViewFileName, m_dir.path()));
+    // A second instance, finding the file held, keeps a store of its own.
+    ThumbnailStore second;
+    ASSERT_TRUE(second.open(ThumbnailStore::kListViewFileName, m_dir.path()));
+    EXPECT_EQ(second.filePath(), ThumbnailStore::ownCopyPath(storePath()));
+    ASSERT_TRUE(second.put(bitmap(8, 8, 2), photo(1)));
+    EXPECT_FALSE(again.entryFor(photo(1)));
+    EXPECT_TRUE(second.open(ThumbnailStore::kListViewFileName, m_dir.path()));  // its own: the same
   }  // destroyed at exit: deleted too
   EXPECT_FALSE(pathExists(storePath()));
+  EXPECT_FALSE(pathExists(ThumbnailStore::ownCopyPath(storePath())));
 }
 
 TEST(ThumbnailStoreDefaultFolderTest, LivesInThePrivateTemporaryFolder) {

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QPainter>
+#include <QTimer>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -11,6 +13,7 @@
 #include "ui/controls/CommandBar.h"
 #include "ui/controls/TabStrip.h"
 #include "ui/menus/MenuTables.h"
+#include "ui/menus/PopupMenu.h"
 
 namespace tavoro::ui {
 namespace {
@@ -61,27 +64,29 @@ TEST(TabStripTest, HiddenTabsTakeNoRoomAndCannotBeSelected) {
 
 TEST(CommandBarTest, BuiltFromTheCommandBarMenu) {
   CommandBar bar(kMenuCmdBar);
-  bar.resize(900, CommandBar::kHeight);
+  bar.resize(1000, CommandBar::kHeight);
   bar.show();
   const auto& buttons = bar.buttons();
-  ASSERT_EQ(buttons.size(), 7u);
-  const int ids[] = {32913, 32900, 32933, 32901, 32908, 32914, 32904};
+  ASSERT_EQ(buttons.size(), 8u);
+  const int ids[] = {32913, 32900, 32933, 32901, kCmdWardrobeMenu, 32908, 32914, 32904};
   for (size_t i = 0; i < buttons.size(); ++i) {
     SCOPED_TRACE(i);
     EXPECT_EQ(buttons[i].id, ids[i]);
     EXPECT_EQ(buttons[i].secondGroup, i >= 4);
-    EXPECT_EQ(buttons[i].labelled, i < 5);  // the last two: icon only, text kept as tooltip
+    EXPECT_EQ(buttons[i].labelled, i < 6);  // the last two: icon only, text kept as tooltip
+    EXPECT_EQ(buttons[i].menu.empty(), i != 4);
     EXPECT_FALSE(buttons[i].text.isEmpty());
   }
-  EXPECT_EQ(buttons[6].tooltip, QStringLiteral("Show Online Help"));
+  EXPECT_EQ(buttons[7].tooltip, QStringLiteral("Show Online Help"));
 
   // The first group at the left, the second at the right, none overlapping.
   EXPECT_EQ(bar.buttonRect(kCmdCloseWardrobe).left(), 6);
-  EXPECT_EQ(bar.buttonRect(kCmdHelpContents).right(), 900 - 6 - 1);
-  EXPECT_LT(bar.buttonRect(kCmdHideSearchResults).right(), bar.buttonRect(kCmdTellAFriend).left());
-  EXPECT_LT(bar.buttonRect(kCmdVisitWebsite).width(), bar.buttonRect(kCmdTellAFriend).width());
-  bar.resize(1000, CommandBar::kHeight);
   EXPECT_EQ(bar.buttonRect(kCmdHelpContents).right(), 1000 - 6 - 1);
+  EXPECT_LT(bar.buttonRect(kCmdHideSearchResults).right(), bar.buttonRect(kCmdWardrobeMenu).left());
+  EXPECT_LT(bar.buttonRect(kCmdWardrobeMenu).right(), bar.buttonRect(kCmdTellAFriend).left());
+  EXPECT_LT(bar.buttonRect(kCmdVisitWebsite).width(), bar.buttonRect(kCmdTellAFriend).width());
+  bar.resize(1100, CommandBar::kHeight);
+  EXPECT_EQ(bar.buttonRect(kCmdHelpContents).right(), 1100 - 6 - 1);
 }
 
 TEST(CommandBarTest, ANarrowBarShedsLabelsRatherThanOverlapping) {
@@ -97,10 +102,11 @@ TEST(CommandBarTest, ANarrowBarShedsLabelsRatherThanOverlapping) {
   bar.show();
   for (const auto& button : buttons) EXPECT_FALSE(button.compact) << button.id;
 
-  // Just too narrow: "Tell a Friend", the second group's only label, goes first.
+  // Just too narrow: "Tell a Friend", the second group's only label with an
+  // icon, goes first; "Wardrobe" has only its label.
   bar.resize(bar.sizeHint().width() - 1, CommandBar::kHeight);
-  EXPECT_TRUE(buttons[4].compact);
-  for (size_t i = 0; i < 4; ++i) EXPECT_FALSE(buttons[i].compact) << i;
+  EXPECT_TRUE(buttons[5].compact);
+  for (size_t i = 0; i < 5; ++i) EXPECT_FALSE(buttons[i].compact) << i;
   EXPECT_TRUE(noneOverlap());
   EXPECT_EQ(bar.buttonRect(kCmdHelpContents).right(), bar.width() - 6 - 1);
 
@@ -114,7 +120,8 @@ TEST(CommandBarTest, ANarrowBarShedsLabelsRatherThanOverlapping) {
   // Narrower than the icons: the second group is cut off at the right edge,
   // still clear of the first group.
   bar.resize(120, CommandBar::kHeight);
-  for (const auto& button : buttons) EXPECT_TRUE(button.compact || !button.labelled) << button.id;
+  for (const auto& button : buttons)
+    EXPECT_TRUE(button.compact || !button.labelled || button.id == kCmdWardrobeMenu) << button.id;
   EXPECT_TRUE(noneOverlap());
   EXPECT_GT(bar.buttonRect(kCmdHelpContents).right(), bar.width());
 
@@ -143,6 +150,61 @@ TEST(CommandBarTest, ClicksTriggerTheActionsOfEnabledButtons) {
   QTest::mouseRelease(&bar, Qt::LeftButton, Qt::NoModifier, bar.buttonRect(kCmdAddPhotos).center());
   QTest::mouseClick(&bar, Qt::LeftButton, Qt::NoModifier, bar.buttonRect(kCmdHelpContents).center());
   EXPECT_EQ(triggered, (std::vector<int>{kCmdAddPhotos, kCmdHelpContents}));
+}
+
+TEST(CommandBarTest, AMenuButtonShowsTheBoundActionsAndCarriesOutTheChoice) {
+  CommandBar bar(kMenuCmdBar);
+  bar.resize(900, CommandBar::kHeight);
+  bar.show();
+  QWidget owner;
+  std::vector<int> triggered;
+  for (const int id : {kCmdExportSpreadsheet, kCmdBackUpWardrobe})
+    addCommandAction(&owner, id, QString(), [&triggered, id] { triggered.push_back(id); });
+  findCommandAction(&owner, kCmdBackUpWardrobe)->setEnabled(false);
+  bar.bindActions(owner.actions());
+  EXPECT_TRUE(bar.isButtonEnabled(kCmdWardrobeMenu)) << "a menu button needs no action of its own";
+  EXPECT_EQ(bar.buttonMenu(kCmdAddPhotos), nullptr);
+
+  auto menu = bar.buttonMenu(kCmdWardrobeMenu);
+  ASSERT_NE(menu, nullptr);
+  EXPECT_TRUE(menu->commandAction(kCmdExportSpreadsheet)->isEnabled());
+  EXPECT_FALSE(menu->commandAction(kCmdBackUpWardrobe)->isEnabled()) << "follows its action";
+  EXPECT_FALSE(menu->commandAction(kCmdExportWebCatalogue)->isEnabled()) << "no action bound";
+  EXPECT_EQ(menu->actions().front()->data().toInt(), kCmdExportWebCatalogue) << "no window, so no Undo";
+
+  // A click opens it under the button; the entry chosen runs once it has closed.
+  QTimer::singleShot(0, [&] {
+    auto* shown = qobject_cast<PopupMenu*>(QApplication::activePopupWidget());
+    ASSERT_NE(shown, nullptr);
+    EXPECT_GE(shown->y(), bar.mapToGlobal(bar.buttonRect(kCmdWardrobeMenu).bottomLeft()).y());
+    shown->setActiveAction(shown->commandAction(kCmdExportSpreadsheet));
+    QTest::keyClick(shown, Qt::Key_Return);
+  });
+  QTest::mouseClick(&bar, Qt::LeftButton, Qt::NoModifier, bar.buttonRect(kCmdWardrobeMenu).center());
+  EXPECT_EQ(triggered, (std::vector<int>{kCmdExportSpreadsheet}));
+}
+
+TEST(CommandBarTest, AMenuFindsCommandsTheWindowGainedAfterBinding) {
+  QWidget window;
+  auto* bar = new CommandBar(kMenuCmdBar, &window);
+  bar->bindActions({});
+  int triggered = 0;
+  addCommandAction(&window, kCmdExportWebCatalogue, QString(), [&triggered] { ++triggered; });
+  auto menu = bar->buttonMenu(kCmdWardrobeMenu);
+  ASSERT_NE(menu, nullptr);
+  EXPECT_TRUE(menu->commandAction(kCmdExportWebCatalogue)->isEnabled());
+  EXPECT_FALSE(menu->commandAction(kCmdBackUpWardrobe)->isEnabled());
+  window.resize(900, CommandBar::kHeight);
+  bar->resize(900, CommandBar::kHeight);
+  window.show();
+  QTimer::singleShot(0, [] {
+    auto* shown = qobject_cast<PopupMenu*>(QApplication::activePopupWidget());
+    ASSERT_NE(shown, nullptr);
+    shown->setActiveAction(shown->commandAction(kCmdExportWebCatalogue));
+    QTest::keyClick(shown, Qt::Key_Return);
+  });
+  EXPECT_EQ(bar->openMenu(kCmdWardrobeMenu), kCmdExportWebCatalogue);
+  EXPECT_EQ(triggered, 1);
 }
 
 TEST(ImageButtonTest, DrawsTheImageOfItsState) {
