@@ -8,8 +8,8 @@
 // mean, the 95th percentile and the slowest key, and the longest event
 // handler of the user-interface thread while typing (the window's stutter).
 // "all queries" types every query in turn and gives the same figures over
-// all its keys. "results/scroll and click" shows the results of "e" (most
-// items), scrolls their list from top to bottom a page at a time, each page
+// all its keys. "results/scroll and click" shows the results of "e"
+// (11,738 rows at 250,000 items), scrolls their list from top to bottom a page at a time, each page
 // painted, then clicks 100 rows across it, each to the list and the
 // details painted.
 #include <benchmark/benchmark.h>
@@ -208,7 +208,7 @@ void showResultsOf(Window& w, const QString& text) {
   QApplication::processEvents();
 }
 
-// The result list of "e" (most items): scrolled from top to bottom a page at
+// The result list of "e": scrolled from top to bottom a page at
 // a time, each page painted; and rows clicked down the list, each click to
 // the list and the details painted.
 void browseResults(benchmark::State& state, bool large) {

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "SearchTerm.h"
+#include "wardrobe/DateTime.h"
 
 namespace tavoro {
 
@@ -27,6 +28,9 @@ struct ScanOptions {
   // wardrobe unchanged since, for terms that these narrow (see narrows), or
   // a stretch of the scope's items (a scan handed over in pieces).
   const std::vector<Item*>* within = nullptr;
+  // The day that terms of wear count back from; the null date for today by
+  // the system's clock.
+  Date today;
 };
 
 struct ScanResult {

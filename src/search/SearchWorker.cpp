@@ -68,6 +68,7 @@ void SearchWorker::scan(const SearchJob& job) {
   ScanOptions options;
   options.threads = 0;
   options.cancelled = &m_cancelled;
+  options.today = job.today;
   std::vector<Item*> slice;
   slice.reserve(kPieceItems);
   options.within = &slice;

@@ -21,6 +21,7 @@
 #include <vector>
 
 #include "SearchTerm.h"
+#include "wardrobe/DateTime.h"
 
 namespace tavoro {
 
@@ -33,6 +34,8 @@ struct SearchJob {
   std::vector<SearchTerm> terms;
   // When given, only these items are tested (see ScanOptions::within).
   std::shared_ptr<const std::vector<Item*>> within;
+  // The day that terms of wear count back from (null: today by the system's clock).
+  Date today;
 };
 
 struct SearchPiece {

@@ -398,7 +398,7 @@ void WardrobeSession::search(const QString& text) {
     m_scanTicket = ++m_lastTicket;
     m_scanTerms = terms;
     m_scanShown = false;
-    m_worker->start({m_scanTicket, m_current, terms, within});
+    m_worker->start({m_scanTicket, m_current, terms, within, today()});
     return;
   }
   ++m_searchRun;

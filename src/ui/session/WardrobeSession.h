@@ -37,9 +37,11 @@
 #include "ui/common/ModelMetaTypes.h"
 #include "ui/session/PhotoTrash.h"
 #include "ui/session/WardrobeFileWatch.h"
+#include "wardrobe/CombinationList.h"
 
 namespace tavoro {
 class Collection;
+class Combination;
 class Item;
 class ItemList;
 class PreviewThumbnailCache;
@@ -182,6 +184,37 @@ class WardrobeSession : public QObject {
   // The photo files may have changed on disk: every thumbnail is made anew.
   void refreshPhotos();
 
+  // --- Combinations (outfits) and what was worn when ----------------------------------
+
+  // A new combination with the items (of any collections, each once), named
+  // name (see checkCombinationName: the caller has said why a name is
+  // refused); null for a name that is refused. Step "New Combination".
+  Combination* addCombination(const std::wstring& name, const std::vector<Item*>& items = {});
+  // The items it does not hold yet go to its end; false when there is none.
+  bool addToCombination(Combination* combination, const std::vector<Item*>& items);
+  // False, changing nothing, when it holds none of them.
+  bool removeFromCombination(Combination* combination, const std::vector<Item*>& items);
+  // False unless order names each of its items once, in another order.
+  bool reorderCombination(Combination* combination, const std::vector<Item*>& order);
+  // False for a refused or an unchanged name.
+  bool renameCombination(Combination* combination, const std::wstring& name);
+  // The combination goes; its items and their photos stay, and so do the
+  // days they were worn.
+  bool removeCombination(Combination* combination);
+  // Records day on the combination and on each of its items; false when all
+  // of them have it already (or day is not a storable day). Step "Worn
+  // Today" for today, else "Worn on <day>".
+  bool wearCombination(Combination* combination, Date day);
+  // Records day on each item that does not have it yet; false when none.
+  bool wearItems(const std::vector<Item*>& items, Date day);
+  // Today, by the session's clock (the real one unless a test sets another).
+  Date today() const { return Date::today(*m_clock); }
+  const LocalClock& clock() const { return *m_clock; }
+  void setClock(const LocalClock& clock) {
+    m_clock = &clock;
+    m_engine.setClock(clock);
+  }
+
   // --- Search --------------------------------------------------------------------
 
   // A search that tests more items than this runs on the search thread.
@@ -264,6 +297,15 @@ class WardrobeSession : public QObject {
   void valuesChanged(tavoro::Item* item);
   void photosRefreshed();
 
+  void combinationAdded(tavoro::Combination* combination);
+  // Its name, its items, their order or the days it was worn changed (also
+  // when items left it with the wardrobe, or came back).
+  void combinationChanged(tavoro::Combination* combination);
+  void combinationAboutToBeRemoved(tavoro::Combination* combination);
+  void combinationRemoved();
+  // The days these items were worn changed.
+  void itemsWorn(const std::vector<tavoro::Item*>& items);
+
   // The search text, its results or whether they are shown changed.
   void searchChanged();
   // More results of the shown search came, from results()[first] on, or
@@ -284,10 +326,32 @@ class WardrobeSession : public QObject {
     size_t position;
     std::unique_ptr<Item> item;
   };
-  using HeldItems = std::vector<HeldItem>;
+  struct HeldItems {
+    std::vector<HeldItem> items;
+    std::vector<CombinationPlace> places;  // where they stood in combinations
+  };
   struct HeldCollection {
     size_t position = 0;
     std::unique_ptr<Collection> collection;
+    std::vector<CombinationPlace> places;
+  };
+  struct HeldCombination {
+    size_t position = 0;
+    std::unique_ptr<Combination> combination;
+  };
+  // A combination as one change leaves it (its stamp of change with it).
+  struct CombinationState {
+    std::wstring name;
+    std::vector<Item*> items;
+    DateTime changed;
+  };
+  // The days one wear step added, to take them off again.
+  struct WearAdded {
+    Combination* combination = nullptr;  // null, or it got the day
+    std::vector<Item*> items;            // the items that got it
+    Date day;
+    DateTime changedBefore;
+    DateTime changedAfter;
   };
   struct HeldTag {
     size_t position = 0;
@@ -323,6 +387,19 @@ class WardrobeSession : public QObject {
   void detachItems(const std::vector<Item*>& items, HeldItems& held);
   void applyItemName(Item* item, const std::wstring& name);
   void applyRecords(Item* item, const Values& values);
+  void attachCombination(HeldCombination& held);
+  void detachCombination(Combination* combination, HeldCombination& held);
+  void applyCombinationState(Combination* combination, const CombinationState& state);
+  void applyWear(const WearAdded& wear, bool worn);
+  // Takes the items out of every combination (or puts them back), saying
+  // which combinations changed.
+  std::vector<CombinationPlace> leaveCombinations(const std::vector<Item*>& items);
+  void returnToCombinations(const std::vector<CombinationPlace>& places);
+  // Whether the combination is one of the open wardrobe's.
+  bool owns(const Combination* combination) const;
+  bool ownsItem(const Item* item) const;
+  CombinationState stateOf(const Combination& combination) const;
+  QString wearStep(Date day) const;
   // Photo files and folders of what leaves or comes back.
   void setAside(const std::vector<Item*>& items, const Collection* collection);
   void takeBack(const std::vector<Item*>& items);
@@ -362,6 +439,7 @@ class WardrobeSession : public QObject {
   std::unique_ptr<LockFile> m_lock;
   bool m_readOnly = false;
   WardrobeFileWatch m_watch;
+  const LocalClock* m_clock = &LocalClock::system();
   std::mutex m_inboxMutex;
   std::deque<SearchPiece> m_inbox;  // guarded by m_inboxMutex
   // Last: its thread ends before what it reads and reports to.

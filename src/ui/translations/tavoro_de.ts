@@ -1600,6 +1600,42 @@ Hinweis: Die Werte aller Merkmale in der aktuellen Garderobe gehen verloren.</tr
         <source>Undo %1</source>
         <translation>Rückgängig: %1</translation>
     </message>
+    <message>
+        <source>Worn Today</source>
+        <translation>Heute getragen</translation>
+    </message>
+    <message>
+        <source>Worn on %1</source>
+        <translation>Getragen am %1</translation>
+    </message>
+    <message>
+        <source>New Combination</source>
+        <translation>Neue Kombination</translation>
+    </message>
+    <message>
+        <source>Add to Combination</source>
+        <translation>Zur Kombination hinzufügen</translation>
+    </message>
+    <message>
+        <source>Remove from Combination</source>
+        <translation>Aus Kombination entfernen</translation>
+    </message>
+    <message>
+        <source>Remove %1 Items from Combination</source>
+        <translation>%1 Teile aus Kombination entfernen</translation>
+    </message>
+    <message>
+        <source>Move in Combination</source>
+        <translation>In Kombination verschieben</translation>
+    </message>
+    <message>
+        <source>Rename Combination</source>
+        <translation>Kombination umbenennen</translation>
+    </message>
+    <message>
+        <source>Delete Combination</source>
+        <translation>Kombination löschen</translation>
+    </message>
 </context>
 <context>
     <name>tavoro::ui::WebCatalogueDialog</name>

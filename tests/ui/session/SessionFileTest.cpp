@@ -158,6 +158,8 @@ TEST_F(SessionFileTest, ReadOnlyRefusesEveryChangeSayingWhyAndWritesNothing) {
       {"rename an item", [&] { return s.renameItem(item, L"Shoe"); }},
       {"set a value", [&] { return s.setValue(item, tag, L"red"); }},
       {"delete an item", [&] { return s.removeItems({item}); }},
+      {"make a combination", [&] { return s.addCombination(L"Sunday", {item}) != nullptr; }},
+      {"wear an item", [&] { return s.wearItems({item}, s.today()); }},
   };
   for (const auto& [what, change] : changes) {
     const int count = refused.count();
