@@ -24,7 +24,11 @@ const std::vector<tavoro::cli::CommandRegistrar> kCommands = {
     tavoro::cli::registerExportCommand,
     tavoro::cli::registerBackupCommand,
     tavoro::cli::registerRestoreCommand,
+<<<<<<< ours
     tavoro::cli::registerInsightsCommand,
+=======
+    tavoro::cli::registerCombinationCommand,
+>>>>>>> theirs
 };
 
 }  // namespace
