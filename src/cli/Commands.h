@@ -33,13 +33,10 @@ void registerCellsCommand(CLI::App& app, int& exitStatus);
 void registerExportCommand(CLI::App& app, int& exitStatus);
 // backup FILE.twd OUT.zip: the wardrobe file and its photos in one checked zip file.
 void registerBackupCommand(CLI::App& app, int& exitStatus);
-<<<<<<< ours
 // insights FILE.twd [--tag NAME]: counts, wear and cost per wear as JSON.
 void registerInsightsCommand(CLI::App& app, int& exitStatus);
-=======
 // combination create|add|wear|list FILE.twd ...: combinations (outfits) and the days they were worn.
 void registerCombinationCommand(CLI::App& app, int& exitStatus);
->>>>>>> theirs
 // restore IN.zip FOLDER: a backup unpacked into a new folder; prints {wardrobe}.
 void registerRestoreCommand(CLI::App& app, int& exitStatus);
 

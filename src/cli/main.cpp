@@ -24,11 +24,8 @@ const std::vector<tavoro::cli::CommandRegistrar> kCommands = {
     tavoro::cli::registerExportCommand,
     tavoro::cli::registerBackupCommand,
     tavoro::cli::registerRestoreCommand,
-<<<<<<< ours
     tavoro::cli::registerInsightsCommand,
-=======
     tavoro::cli::registerCombinationCommand,
->>>>>>> theirs
 };
 
 }  // namespace
