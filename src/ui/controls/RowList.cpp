@@ -68,6 +68,7 @@ bool RowList::removeRow(const ListBoxRow* row) {
 }
 
 void RowList::removeAllRows() {
+  m_pendingVisible = -1;
   m_rows.clear();
   cancelDrag();
   m_hotRow = m_focusRow = m_anchorRow = -1;
@@ -208,6 +209,13 @@ void RowList::notifyIf(bool changed) {
 
 void RowList::ensureVisible(int index) {
   if (!row(index)) return;
+  // Before its layout the list has no height: scrolling now would scroll as
+  // if no row fitted. It scrolls once it knows how many do.
+  if (viewport()->height() < m_rowHeight) {
+    m_pendingVisible = index;
+    return;
+  }
+  m_pendingVisible = -1;
   QScrollBar* bar = verticalScrollBar();
   const int top = index * m_rowHeight;
   const int bottom = top + m_rowHeight;
@@ -323,6 +331,7 @@ void RowList::paintDrag(QPainter& painter) {
 void RowList::resizeEvent(QResizeEvent* event) {
   QAbstractScrollArea::resizeEvent(event);
   updateScrollRange();
+  if (m_pendingVisible >= 0 && viewport()->height() >= m_rowHeight) ensureVisible(m_pendingVisible);
 }
 
 void RowList::mousePressEvent(QMouseEvent* event) {

@@ -40,6 +40,7 @@ WardrobeSession::WardrobeSession(QObject* parent)
     : QObject(parent), m_previews(std::make_unique<PreviewThumbnailCache>(previewStore())) {
   setObjectName(QStringLiteral("WardrobeSession"));
   registerModelMetaTypes();
+  connect(&m_watch, &WardrobeFileWatch::settled, this, &WardrobeSession::onFileSettled);
   // Pieces come on the search thread and wait in the inbox; the first one
   // in an empty inbox calls this thread to take it. The worker ends before
   // this object does, and Qt drops a call whose receiver is gone.
@@ -64,7 +65,18 @@ WardrobeSession::~WardrobeSession() {
 
 bool WardrobeSession::open(std::unique_ptr<Wardrobe>& wardrobe) {
   if (m_wardrobe || !wardrobe) return false;
+  FileState file;
+  readFileIdentity(wardrobe->wardrobeFilePath(), file.identity);
+  return open(wardrobe, std::move(file));
+}
+
+bool WardrobeSession::open(std::unique_ptr<Wardrobe>& wardrobe, FileState file) {
+  if (m_wardrobe || !wardrobe) return false;
   m_wardrobe = std::move(wardrobe);
+  m_identity = file.identity;
+  m_lock = std::move(file.lock);
+  m_readOnly = file.readOnly;
+  m_watch.watch(toQString(m_wardrobe->wardrobeFilePath()));
   m_history.clear();
   m_history.setUndoLimit(kUndoLimit);
   CollectionList& list = m_wardrobe->collections();
@@ -91,14 +103,23 @@ void WardrobeSession::close() {
   // The steps hold objects taken out of the wardrobe: they go before it.
   m_history.clear();
   m_trash.forget();
+  m_watch.stop();
   m_wardrobe.reset();
+  m_identity = {};
+  m_lock.reset();
+  m_readOnly = false;
   emit wardrobeClosed();
 }
 
 Status WardrobeSession::save() {
-  if (!m_wardrobe) return {};
-  Status written = writeWardrobe(*m_wardrobe);
-  if (written) m_trash.empty();
+  if (!m_wardrobe || m_readOnly) return {};
+  FileIdentity identity;
+  Status written = writeWardrobe(*m_wardrobe, &m_identity, &identity);
+  if (!written) return written;
+  m_identity = identity;
+  m_history.setClean();
+  m_watch.rewatch();
+  m_trash.empty();
   return written;
 }
 
@@ -123,10 +144,13 @@ void WardrobeSession::setCurrentCollection(Collection* collection) {
 Collection* WardrobeSession::addCollection(const std::wstring& name) {
   if (!m_wardrobe || name.empty()) return nullptr;
   CollectionList& list = m_wardrobe->collections();
-  if (list.findByName(name) || name == list.allCollections()->name()) return nullptr;
+  if (list.findByName(name) || name == list.allCollections()->name() || refuseReadOnly()) return nullptr;
   changing();
   Collection* added = list.add(name);
-  if (!added) return nullptr;
+  if (!added) {
+    emit changeRefused(tr("No collection can be added: the wardrobe has given out every collection number."));
+    return nullptr;
+  }
   // Made with its id, then attached by the step, which keeps it while undone.
   auto held = std::make_shared<HeldCollection>();
   held->collection = list.take(added, &held->position);
@@ -137,7 +161,8 @@ Collection* WardrobeSession::addCollection(const std::wstring& name) {
 }
 
 bool WardrobeSession::renameCollection(Collection* collection, const std::wstring& name) {
-  if (!owns(collection) || collection->id() <= 0 || name.empty() || name == collection->name()) return false;
+  if (!owns(collection) || collection->id() <= 0 || name.empty() || name == collection->name() || refuseReadOnly())
+    return false;
   const std::wstring old = collection->name();
   record(
       tr("Rename Collection"), [this, collection, name] { applyCollectionName(collection, name); },
@@ -150,7 +175,7 @@ bool WardrobeSession::reorderCollections(const std::vector<Collection*>& order, 
   CollectionList& list = m_wardrobe->collections();
   std::vector<Collection*> before;
   for (const auto& collection : list.collections()) before.push_back(collection.get());
-  if (order == before) return false;
+  if (order == before || refuseReadOnly()) return false;
   changing();
   // A sequence the list refuses changes nothing and makes no step.
   if (!list.reorder(order)) return false;
@@ -162,7 +187,7 @@ bool WardrobeSession::reorderCollections(const std::vector<Collection*>& order, 
 }
 
 bool WardrobeSession::removeCollection(Collection* collection) {
-  if (!owns(collection) || collection->id() <= 0) return false;
+  if (!owns(collection) || collection->id() <= 0 || refuseReadOnly()) return false;
   auto held = std::make_shared<HeldCollection>();
   const bool wasCurrent = collection == m_current;
   record(
@@ -176,10 +201,13 @@ bool WardrobeSession::removeCollection(Collection* collection) {
 Tag* WardrobeSession::addTag(Collection* collection, const std::wstring& name) {
   if (!owns(collection) || collection->id() <= 0 || name.empty()) return nullptr;
   TagList& tags = collection->tags();
-  if (tags.findByName(name)) return nullptr;
+  if (tags.findByName(name) || refuseReadOnly()) return nullptr;
   changing();
   Tag* added = tags.add(name, -1);
-  if (!added) return nullptr;
+  if (!added) {
+    emit changeRefused(tr("No tag can be added: the collection has given out every tag number."));
+    return nullptr;
+  }
   auto held = std::make_shared<HeldTag>();
   held->tag = tags.take(added, &held->position);
   record(
@@ -188,7 +216,8 @@ Tag* WardrobeSession::addTag(Collection* collection, const std::wstring& name) {
 }
 
 bool WardrobeSession::renameTag(Tag* tag, const std::wstring& name) {
-  if (!tag || !owns(tag->owner()->collection()) || tag->id() <= 0 || name.empty() || name == tag->name())
+  if (!tag || !owns(tag->owner()->collection()) || tag->id() <= 0 || name.empty() || name == tag->name() ||
+      refuseReadOnly())
     return false;
   const std::wstring old = tag->name();
   record(
@@ -202,7 +231,7 @@ bool WardrobeSession::reorderTags(Collection* collection, const std::vector<Tag*
   TagList& tags = collection->tags();
   std::vector<Tag*> before;
   for (const auto& tag : tags.tags()) before.push_back(tag.get());
-  if (order == before) return false;
+  if (order == before || refuseReadOnly()) return false;
   changing();
   if (!tags.reorder(order)) return false;
   tags.reorder(before);
@@ -216,7 +245,8 @@ bool WardrobeSession::removeTag(Tag* tag) {
   Collection* collection = tag ? tag->owner()->collection() : nullptr;
   if (!owns(collection) || tag->id() <= 0) return false;
   const auto& tags = collection->tags().tags();
-  if (std::none_of(tags.begin(), tags.end(), [tag](const auto& t) { return t.get() == tag; })) return false;
+  if (std::none_of(tags.begin(), tags.end(), [tag](const auto& t) { return t.get() == tag; }) || refuseReadOnly())
+    return false;
   // The items' values for it stay in their records, unseen: undo shows them again.
   auto held = std::make_shared<HeldTag>();
   record(
@@ -225,7 +255,7 @@ bool WardrobeSession::removeTag(Tag* tag) {
 }
 
 bool WardrobeSession::removeAllTags(Collection* collection) {
-  if (!owns(collection) || collection->tags().count() == 0) return false;
+  if (!owns(collection) || collection->tags().count() == 0 || refuseReadOnly()) return false;
   std::vector<Tag*> doomed;
   for (const auto& tag : collection->tags().tags()) doomed.push_back(tag.get());
   // Every value of every item goes with them; undo puts them back as they were.
@@ -250,10 +280,13 @@ bool WardrobeSession::removeAllTags(Collection* collection) {
 // --- Items and values -------------------------------------------------------------
 
 AddedFiles WardrobeSession::addPhotoFiles(Collection* collection, const ImportList& files) {
-  if (!owns(collection)) return {};
+  if (!owns(collection) || refuseReadOnly()) return {};
   changing();
   // Asked by the caller already.
   AddedFiles added = addFiles(collection, files, [](size_t) { return true; });
+  if (const int noId = static_cast<int>(added.noIdLeft); noId > 0)
+    emit changeRefused(
+        tr("%n photo(s) could not be added: the collection has given out every item number.", nullptr, noId));
   if (added.items.empty()) return added;
   emit itemsAdded(collection, added.items);
   // The files are copied once; the step only takes the items out and back.
@@ -274,7 +307,7 @@ AddedFiles WardrobeSession::addPhotoFiles(Collection* collection, const ImportLi
 }
 
 bool WardrobeSession::renameItem(Item* item, const std::wstring& name) {
-  if (!item || !owns(collectionOf(item)) || name.empty() || name == item->name()) return false;
+  if (!item || !owns(collectionOf(item)) || name.empty() || name == item->name() || refuseReadOnly()) return false;
   const std::wstring old = item->name();
   record(
       tr("Rename Item"), [this, item, name] { applyItemName(item, name); },
@@ -287,7 +320,7 @@ bool WardrobeSession::removeItems(const std::vector<Item*>& items) {
   for (Item* item : items)
     if (item && owns(collectionOf(item)) && std::find(doomed.begin(), doomed.end(), item) == doomed.end())
       doomed.push_back(item);
-  if (doomed.empty()) return false;
+  if (doomed.empty() || refuseReadOnly()) return false;
   auto held = std::make_shared<HeldItems>();
   record(
       doomed.size() == 1 ? tr("Delete Item") : tr("Delete %1 Items").arg(doomed.size()),
@@ -296,7 +329,8 @@ bool WardrobeSession::removeItems(const std::vector<Item*>& items) {
 }
 
 bool WardrobeSession::setValue(Item* item, const Tag* tag, const std::wstring& value) {
-  if (!item || !tag || !owns(collectionOf(item)) || item->records().get(tag->id()) == value) return false;
+  if (!item || !tag || !owns(collectionOf(item)) || item->records().get(tag->id()) == value || refuseReadOnly())
+    return false;
   const Values before = valuesOf(*item);
   Values after = before;
   const auto found = std::find_if(after.begin(), after.end(), [tag](const auto& v) { return v.first == tag->id(); });
@@ -312,7 +346,7 @@ bool WardrobeSession::setValue(Item* item, const Tag* tag, const std::wstring& v
 }
 
 bool WardrobeSession::clearAllValues(Item* item) {
-  if (!item || !owns(collectionOf(item)) || item->records().count() == 0) return false;
+  if (!item || !owns(collectionOf(item)) || item->records().count() == 0 || refuseReadOnly()) return false;
   const Values before = valuesOf(*item);
   record(
       tr("Clear All Values"), [this, item] { applyRecords(item, {}); },

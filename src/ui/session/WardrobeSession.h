@@ -8,14 +8,18 @@
 // undoing or redoing it says so in the same words. Deleting touches no file:
 // the photos of what was deleted go to the trash after the next save that no
 // longer names them. Panes read the session and subscribe to its signals;
-// none changes the model or another pane. The core stays Qt-free: this is
-// the one Qt seam over it. User-interface thread only; a large search runs
-// on a thread of its own, which every change stops before it touches the
-// model.
+// none changes the model or another pane. The session also minds the file:
+// it knows the version it read or last wrote, watches for another program
+// writing it, saves only over that version, and holds the lock that tells
+// other programs the wardrobe is open; a wardrobe opened read-only refuses
+// every change here, saying why. The core stays Qt-free: this is the one Qt
+// seam over it. User-interface thread only; a large search runs on a thread
+// of its own, which every change stops before it touches the model.
 #pragma once
 
 #include <QObject>
 #include <QString>
+#include <QStringList>
 #include <QUndoStack>
 #include <deque>
 #include <functional>
@@ -25,11 +29,14 @@
 #include <vector>
 
 #include "imaging/import/AddFiles.h"
+#include "platform/FileIdentity.h"
+#include "platform/LockFile.h"
 #include "platform/Status.h"
 #include "search/SearchEngine.h"
 #include "search/SearchWorker.h"
 #include "ui/common/ModelMetaTypes.h"
 #include "ui/session/PhotoTrash.h"
+#include "ui/session/WardrobeFileWatch.h"
 #include "wardrobe/CombinationList.h"
 
 namespace tavoro {
@@ -61,21 +68,58 @@ class WardrobeSession : public QObject {
   WardrobeSession(const WardrobeSession&) = delete;
   WardrobeSession& operator=(const WardrobeSession&) = delete;
 
+  // How the file of a wardrobe being opened stands: the version that was
+  // read (its identity taken before reading it), the lock taken for it (null:
+  // none, as when opened anyway while another program holds it) and whether
+  // it is opened read-only.
+  struct FileState {
+    FileIdentity identity;
+    std::unique_ptr<LockFile> lock;
+    bool readOnly = false;
+  };
+
   // --- The open wardrobe ------------------------------------------------------
 
   Wardrobe* wardrobe() const { return m_wardrobe.get(); }
   bool isOpen() const { return m_wardrobe != nullptr; }
   // Takes the wardrobe and chooses the collection it was saved with (its
-  // hotId, else "All Collections"). False, leaving wardrobe untouched, while
-  // another one is open.
+  // hotId, else "All Collections"), and watches its file. False, leaving
+  // wardrobe untouched, while another one is open. Without a file state, the
+  // file as it is now is taken as the version read.
   bool open(std::unique_ptr<Wardrobe>& wardrobe);
+  bool open(std::unique_ptr<Wardrobe>& wardrobe, FileState file);
   // Forgets the open wardrobe and its history without saving it: every pane
   // lets go of it first (wardrobeAboutToClose), then it is destroyed
   // (wardrobeClosed). Photos set aside by deletes stay on disk.
   void close();
-  // Writes the wardrobe file; after a successful write the photo files of
-  // what was deleted since go to the trash (see PhotoTrash).
+  // Writes the wardrobe file, only while the file on disk is still the
+  // version read or last written (else the status isChangedOnDisk and
+  // nothing is written: see keepOurs); after a successful write the photo
+  // files of what was deleted since go to the trash (see PhotoTrash).
+  // Read-only, nothing is written.
   Status save();
+
+  // --- The file on disk ------------------------------------------------------------
+
+  bool isReadOnly() const { return m_readOnly; }
+  // Whether a change was made (or undone) since the wardrobe was opened,
+  // reloaded or last saved.
+  bool hasUnsavedChanges() const { return m_wardrobe && !m_history.isClean(); }
+  // Those changes by their step names, oldest first (an undone one as
+  // "Undo ..."); empty when they are no longer all known.
+  QStringList unsavedChanges() const;
+  // The version of the file that the next save may replace.
+  const FileIdentity& fileIdentity() const { return m_identity; }
+  // Whether the file on disk is another than that version.
+  bool changedOnDisk() const;
+  // Ours is to replace the file as seen (its identity taken when the user
+  // was asked): their version is lost at the next save.
+  void keepOurs(const FileIdentity& seen) { m_identity = seen; }
+  // Reads the file anew in place of the open wardrobe, losing every change
+  // since the last save and the history: the current collection, the search
+  // and the item list's selection stay where their objects still exist. The
+  // lock and read-only stay. On failure the open wardrobe stays as it was.
+  Status reload();
 
   // --- History -----------------------------------------------------------------
 
@@ -222,6 +266,11 @@ class WardrobeSession : public QObject {
   void wardrobeOpened(tavoro::Wardrobe* wardrobe);
   void wardrobeAboutToClose(tavoro::Wardrobe* wardrobe);
   void wardrobeClosed();
+  // Another program wrote the file (it is no longer the version read or
+  // last written), and the events have settled.
+  void fileChangedOnDisk();
+  // A change was refused, with the reason for the user (read-only, no id left).
+  void changeRefused(const QString& message);
 
   void currentCollectionChanged(tavoro::Collection* collection);
 
@@ -265,7 +314,8 @@ class WardrobeSession : public QObject {
   // The selection of either pane changed, or which pane is shown.
   void selectionChanged();
   // After an undo or a redo: items it brought back or changed, for the pane
-  // that shows them to select and show them.
+  // that shows them to select and show them (and after a reload: the items
+  // that were selected).
   void revealRequested(const std::vector<tavoro::Item*>& items);
 
  private:
@@ -355,6 +405,9 @@ class WardrobeSession : public QObject {
   void takeBack(const std::vector<Item*>& items);
 
   bool owns(const Collection* collection) const;
+  // True, telling why, when the wardrobe is read-only.
+  bool refuseReadOnly();
+  void onFileSettled();
   // Takes the next piece of the search thread's from the inbox: the first
   // piece of a search replaces the results, the others are added.
   void takePiece();
@@ -382,6 +435,10 @@ class WardrobeSession : public QObject {
   std::unique_ptr<PreviewThumbnailCache> m_previews;
   QUndoStack m_history;
   PhotoTrash m_trash;
+  FileIdentity m_identity;
+  std::unique_ptr<LockFile> m_lock;
+  bool m_readOnly = false;
+  WardrobeFileWatch m_watch;
   const LocalClock* m_clock = &LocalClock::system();
   std::mutex m_inboxMutex;
   std::deque<SearchPiece> m_inbox;  // guarded by m_inboxMutex

@@ -45,7 +45,7 @@ QString WardrobeSession::wearStep(Date day) const {
 // --- Public calls ------------------------------------------------------------------
 
 Combination* WardrobeSession::addCombination(const std::wstring& name, const std::vector<Item*>& items) {
-  if (!m_wardrobe) return nullptr;
+  if (!m_wardrobe || refuseReadOnly()) return nullptr;
   CombinationList& list = m_wardrobe->combinations();
   const CombinationNameCheck check = checkCombinationName(list, name);
   if (check.problem != CombinationNameProblem::None) return nullptr;
@@ -67,7 +67,7 @@ Combination* WardrobeSession::addCombination(const std::wstring& name, const std
 }
 
 bool WardrobeSession::addToCombination(Combination* combination, const std::vector<Item*>& items) {
-  if (!owns(combination)) return false;
+  if (!owns(combination) || refuseReadOnly()) return false;
   CombinationState after = stateOf(*combination);
   for (Item* item : distinct(items)) {
     if (!ownsItem(item)) return false;
@@ -83,7 +83,7 @@ bool WardrobeSession::addToCombination(Combination* combination, const std::vect
 }
 
 bool WardrobeSession::removeFromCombination(Combination* combination, const std::vector<Item*>& items) {
-  if (!owns(combination)) return false;
+  if (!owns(combination) || refuseReadOnly()) return false;
   const std::unordered_set<const Item*> gone(items.begin(), items.end());
   CombinationState after = stateOf(*combination);
   std::erase_if(after.items, [&gone](const Item* item) { return gone.count(item) > 0; });
@@ -100,7 +100,7 @@ bool WardrobeSession::removeFromCombination(Combination* combination, const std:
 }
 
 bool WardrobeSession::reorderCombination(Combination* combination, const std::vector<Item*>& order) {
-  if (!owns(combination) || order == combination->items()) return false;
+  if (!owns(combination) || order == combination->items() || refuseReadOnly()) return false;
   const CombinationState before = stateOf(*combination);
   if (!combination->reorder(order)) return false;
   combination->reorder(before.items);  // the step makes the change
@@ -114,7 +114,7 @@ bool WardrobeSession::reorderCombination(Combination* combination, const std::ve
 }
 
 bool WardrobeSession::renameCombination(Combination* combination, const std::wstring& name) {
-  if (!owns(combination)) return false;
+  if (!owns(combination) || refuseReadOnly()) return false;
   const CombinationNameCheck check = checkCombinationName(m_wardrobe->combinations(), name, combination);
   if (check.problem != CombinationNameProblem::None || check.name == combination->name()) return false;
   const CombinationState before = stateOf(*combination);
@@ -128,7 +128,7 @@ bool WardrobeSession::renameCombination(Combination* combination, const std::wst
 }
 
 bool WardrobeSession::removeCombination(Combination* combination) {
-  if (!owns(combination)) return false;
+  if (!owns(combination) || refuseReadOnly()) return false;
   auto held = std::make_shared<HeldCombination>();
   record(
       tr("Delete Combination"), [this, held, combination] { detachCombination(combination, *held); },
@@ -137,7 +137,7 @@ bool WardrobeSession::removeCombination(Combination* combination) {
 }
 
 bool WardrobeSession::wearCombination(Combination* combination, Date day) {
-  if (!owns(combination) || !day.isStorable()) return false;
+  if (!owns(combination) || !day.isStorable() || refuseReadOnly()) return false;
   WearAdded wear;
   wear.day = day;
   if (!combination->worn().contains(day)) wear.combination = combination;
@@ -152,7 +152,7 @@ bool WardrobeSession::wearCombination(Combination* combination, Date day) {
 }
 
 bool WardrobeSession::wearItems(const std::vector<Item*>& items, Date day) {
-  if (!m_wardrobe || !day.isStorable()) return false;
+  if (!m_wardrobe || !day.isStorable() || refuseReadOnly()) return false;
   WearAdded wear;
   wear.day = day;
   for (Item* item : distinct(items)) {
