@@ -10,6 +10,8 @@
 #include "Commands.h"
 #include "JsonOutput.h"
 #include "WardrobeInput.h"
+#include "WardrobeLock.h"
+#include "platform/FileIdentity.h"
 #include "platform/Utf8.h"
 #include "wardrobe/CombinationNames.h"
 #include "wardrobe/WardrobeFile.h"
@@ -24,10 +26,27 @@ struct CombinationOptions {
   std::string collection;
   std::vector<std::string> items;
   std::string date;
+  bool force = false;
 };
 
-bool save(Wardrobe& wardrobe) {
-  if (const Status written = writeWardrobe(wardrobe); !written) {
+// A wardrobe read for a change: its lock is held and the identity of the
+// file read kept, so that the save replaces only that version of the file
+// and never work another program saved meanwhile.
+struct OpenWardrobe {
+  Wardrobe wardrobe;
+  LockFile lock;
+  FileIdentity identity;
+};
+
+bool openForChange(const CombinationOptions& options, const std::string& command, OpenWardrobe& open) {
+  const std::wstring file = argumentPath(options.file);
+  if (!lockWardrobe(file, options.force, open.lock, "combination " + command)) return false;
+  readFileIdentity(file, open.identity);
+  return readWardrobeArgument(file, open.wardrobe);
+}
+
+bool save(OpenWardrobe& open) {
+  if (const Status written = writeWardrobe(open.wardrobe, &open.identity, nullptr); !written) {
     printFileError("cannot write", written);
     return false;
   }
@@ -42,8 +61,9 @@ Combination* findCombination(Wardrobe& wardrobe, const std::string& name) {
 }
 
 int create(const CombinationOptions& options) {
-  Wardrobe wardrobe;
-  if (!readWardrobeArgument(argumentPath(options.file), wardrobe)) return kFileError;
+  OpenWardrobe open;
+  if (!openForChange(options, "create", open)) return kFileError;
+  Wardrobe& wardrobe = open.wardrobe;
   CombinationList& list = wardrobe.combinations();
   const CombinationNameCheck check = checkCombinationName(list, fromUtf8(options.name));
   if (check.problem != CombinationNameProblem::None) {
@@ -58,14 +78,15 @@ int create(const CombinationOptions& options) {
   const DateTime now = DateTime::now();
   combination->setCreated(now);
   combination->setChanged(now);
-  if (!save(wardrobe)) return kFileError;
+  if (!save(open)) return kFileError;
   printJson(combinationJson(*combination));
   return kSuccess;
 }
 
 int add(const CombinationOptions& options) {
-  Wardrobe wardrobe;
-  if (!readWardrobeArgument(argumentPath(options.file), wardrobe)) return kFileError;
+  OpenWardrobe open;
+  if (!openForChange(options, "add", open)) return kFileError;
+  Wardrobe& wardrobe = open.wardrobe;
   Combination* combination = findCombination(wardrobe, options.name);
   if (!combination) return kFileError;
   const Collection* collection = wardrobe.collections().findByName(fromUtf8(options.collection));
@@ -95,7 +116,7 @@ int add(const CombinationOptions& options) {
   for (Item* item : items) changed = combination->insertItem(item) || changed;
   if (changed) {
     combination->setChanged(DateTime::now());
-    if (!save(wardrobe)) return kFileError;
+    if (!save(open)) return kFileError;
   }
   printJson(combinationJson(*combination));
   return kSuccess;
@@ -107,8 +128,9 @@ int wear(const CombinationOptions& options) {
     printError("--date needs a day as YYYY-MM-DD, not \"" + options.date + "\"");
     return kUsageError;
   }
-  Wardrobe wardrobe;
-  if (!readWardrobeArgument(argumentPath(options.file), wardrobe)) return kFileError;
+  OpenWardrobe open;
+  if (!openForChange(options, "wear", open)) return kFileError;
+  Wardrobe& wardrobe = open.wardrobe;
   Combination* combination = findCombination(wardrobe, options.name);
   if (!combination) return kFileError;
   bool changed = false;
@@ -117,7 +139,7 @@ int wear(const CombinationOptions& options) {
     changed = true;
   }
   for (Item* item : combination->items()) changed = item->worn().add(day) || changed;
-  if (changed && !save(wardrobe)) return kFileError;
+  if (changed && !save(open)) return kFileError;
   printJson(combinationJson(*combination));
   return kSuccess;
 }
@@ -141,10 +163,15 @@ void registerCombinationCommand(CLI::App& app, int& exitStatus) {
   const auto fileOption = [&options](CLI::App* sub) {
     sub->add_option("FILE", options->file, "the wardrobe file (.twd)")->required();
   };
+  const auto forceOption = [&options](CLI::App* sub) {
+    sub->add_flag("--force", options->force,
+                  "change the wardrobe even while it is open in Tavoro elsewhere (its lock file is left alone)");
+  };
 
   CLI::App* create = command->add_subcommand(
       "create", "Make a new, empty combination named NAME (the rules of item names; no two alike).");
   fileOption(create);
+  forceOption(create);
   create->add_option("NAME", options->name, "the new combination's name")->required();
   create->callback([options, &exitStatus] { exitStatus = cli::create(*options); });
 
@@ -153,6 +180,7 @@ void registerCombinationCommand(CLI::App& app, int& exitStatus) {
       "Add items of the collection COLLECTION, named by their names, to the end of the combination NAME; an "
       "item it holds already stays where it is. Of two items with one name, the first is taken.");
   fileOption(add);
+  forceOption(add);
   add->add_option("NAME", options->name, "the combination")->required();
   add->add_option("COLLECTION", options->collection, "the collection of the items")->required();
   add->add_option("ITEM", options->items, "the items' names")->required();
@@ -161,6 +189,7 @@ void registerCombinationCommand(CLI::App& app, int& exitStatus) {
   CLI::App* wear = command->add_subcommand(
       "wear", "Record that the combination NAME was worn: the day goes to the combination and to each of its items.");
   fileOption(wear);
+  forceOption(wear);
   wear->add_option("NAME", options->name, "the combination")->required();
   wear->add_option("--date", options->date, "the day, YYYY-MM-DD (default: today)");
   wear->callback([options, &exitStatus] { exitStatus = cli::wear(*options); });

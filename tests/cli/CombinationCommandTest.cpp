@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "CliRunner.h"
+#include "LockHolder.h"
 #include "TempDir.h"
 #include "TestFiles.h"
 #include "platform/Utf8.h"
@@ -123,10 +124,35 @@ TEST(CombinationCommandTest, NamesWhatIsMissingAndChangesNothing) {
     SCOPED_TRACE(c.arguments[0] + " " + c.arguments.back());
     EXPECT_EQ(ran.status, c.status);
     EXPECT_EQ(ran.out, "");
-    if (!c.err.empty()) EXPECT_EQ(ran.err, c.err);
+    if (!c.err.empty()) {
+      EXPECT_EQ(ran.err, c.err);
+    }
     EXPECT_FALSE(ran.err.empty());
   }
   EXPECT_EQ(test::readFile(fromUtf8(file)), before);
+}
+
+// The window holds the wardrobe's lock file while the wardrobe is open.
+TEST(CombinationCommandTest, AWardrobeOpenElsewhereIsChangedOnlyWhenForced) {
+  TempDir dir;
+  const std::string file = makeWardrobe(dir);
+  test::LockHolder window(dir / L"W/.W.twd.lock");
+  ASSERT_TRUE(window.waitUntilHeld());
+  const std::string before = test::readFile(fromUtf8(file));
+  const std::vector<std::vector<std::string>> changes = {
+      {"create", file, "Office"}, {"add", file, "Office", "Tops", "Shirt"}, {"wear", file, "Office"}};
+  for (const std::vector<std::string>& change : changes) {
+    std::vector<std::string> arguments = {"combination"};
+    arguments.insert(arguments.end(), change.begin(), change.end());
+    const CliRun ran = runCli(arguments);
+    EXPECT_EQ(ran.status, 1) << change[0];
+    EXPECT_NE(ran.err.find("is open in Tavoro by"), std::string::npos) << ran.err;
+    EXPECT_NE(ran.err.find("or combination " + change[0] + " with --force"), std::string::npos) << ran.err;
+  }
+  EXPECT_EQ(test::readFile(fromUtf8(file)), before);
+  run({"combination", "list", file});  // reading needs no lock
+  run({"combination", "create", file, "Office", "--force"});
+  EXPECT_EQ(run({"combination", "list", file}).size(), 1u);
 }
 
 }  // namespace
