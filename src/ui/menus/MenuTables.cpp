@@ -36,6 +36,7 @@ constexpr MenuEntry kCmdBar[] = {
     {kCmdAddPhotos, QT_TRANSLATE_NOOP("MenuTables", "Add Photos")},
     {kCmdDeleteSelectedPhotos, QT_TRANSLATE_NOOP("MenuTables", "Delete Selected Photos")},
     {kCmdHideSearchResults, QT_TRANSLATE_NOOP("MenuTables", "Hide Search Results")},
+    {kCmdShowCombinations, QT_TRANSLATE_NOOP("MenuTables", "Combinations")},
     {},
     {kCmdWardrobeMenu, QT_TRANSLATE_NOOP("MenuTables", "Wardrobe"), "", kWardrobeMenu},
     {kCmdTellAFriend, QT_TRANSLATE_NOOP("MenuTables", "Tell a Friend")},

@@ -6,6 +6,9 @@
 
 #include "settings/AppSettings.h"
 #include "ui/collections/CollectionPane.h"
+#include "ui/combinations/CombinationsView.h"
+#include "ui/common/CommandActions.h"
+#include "ui/common/CommandIds.h"
 #include "ui/controls/CommandBar.h"
 #include "ui/details/ItemDetailsPane.h"
 #include "ui/details/DetailsHint.h"
@@ -36,6 +39,7 @@ WardrobePage::WardrobePage(WardrobeSession& session, const QList<QAction*>& wind
       m_right(new PageStack(this)),
       m_itemList(new ItemListPane(session)),
       m_searchResults(new SearchResultsPane(session)),
+      m_combinations(new CombinationsView(session)),
       m_hint(new DetailsHint),
       m_details(new ItemDetailsPane(session)),
       m_infoStrip(new InfoStrip(session)) {
@@ -45,6 +49,7 @@ WardrobePage::WardrobePage(WardrobeSession& session, const QList<QAction*>& wind
   m_right->setObjectName(QStringLiteral("RightPageStack"));
   m_middle->addPage(m_itemList);
   m_middle->addPage(m_searchResults);
+  m_middle->addPage(m_combinations);
   m_right->addPage(m_hint);
   m_right->addPage(m_details);
   m_middle->showPage(kItemListPage);
@@ -55,14 +60,41 @@ WardrobePage::WardrobePage(WardrobeSession& session, const QList<QAction*>& wind
   if (settings.leftPaneWidth >= kSidePaneMinimum) m_layout.leftWidth = settings.leftPaneWidth;
   if (settings.midPaneWidth >= kMidPaneMinimum) m_layout.midWidth = settings.midPaneWidth;
 
-  m_commandBar->bindActions(m_itemList->actions() + m_searchResults->actions() + windowActions);
-  connect(&m_session, &WardrobeSession::searchChanged, this, &WardrobePage::showSessionPages);
+  QAction* combinations = addCommandAction(this, kCmdShowCombinations, tr("Combinations"),
+                                           [this] { showCombinations(!m_combinationsShown); });
+  combinations->setCheckable(true);
+  m_commandBar->bindActions(m_itemList->actions() + m_searchResults->actions() + actions() + windowActions);
+  connect(&m_session, &WardrobeSession::searchChanged, this, [this] {
+    if (m_session.searchShown()) m_combinationsShown = false;
+    showSessionPages();
+  });
+  const auto leaveCombinations = [this] { showCombinations(false); };
+  connect(&m_session, &WardrobeSession::currentCollectionChanged, this, leaveCombinations);
+  connect(&m_session, &WardrobeSession::revealRequested, this, leaveCombinations);
+  connect(&m_session, &WardrobeSession::wardrobeOpened, this, &WardrobePage::updateActions);
+  connect(&m_session, &WardrobeSession::wardrobeClosed, this, leaveCombinations);
+  updateActions();
   connect(&m_session, &WardrobeSession::selectionChanged, this, &WardrobePage::showSessionPages);
   connect(m_itemList, &ItemListPane::viewerRequested, this, &WardrobePage::viewerRequested);
 }
 
+void WardrobePage::showCombinations(bool show) {
+  m_combinationsShown = show && m_session.isOpen();
+  showSessionPages();
+}
+
+void WardrobePage::updateActions() {
+  if (QAction* action = findCommandAction(this, kCmdShowCombinations)) {
+    action->setEnabled(m_session.isOpen());
+    action->setChecked(m_combinationsShown);
+  }
+}
+
 void WardrobePage::showSessionPages() {
-  m_middle->showPage(m_session.searchShown() ? kSearchResultsPage : kItemListPage);
+  m_middle->showPage(m_combinationsShown          ? kCombinationsPage
+                     : m_session.searchShown() ? kSearchResultsPage
+                                               : kItemListPage);
+  updateActions();
   m_right->showPage(m_session.selectedItem() ? kDetailsPage : kHintPage);
 }
 

@@ -117,6 +117,16 @@
     </message>
 </context>
 <context>
+    <name>CombinationRow</name>
+    <message numerus="yes">
+        <source>%n item(s)</source>
+        <translation>
+            <numerusform>%n Teil</numerusform>
+            <numerusform>%n Teile</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>CoreTexts</name>
     <message>
         <source>Tavoro Wardrobe Manager</source>
@@ -968,6 +978,24 @@ Hinweis: Alle Teile dieser Sammlung werden ebenfalls gelöscht.</translation>
     </message>
 </context>
 <context>
+    <name>tavoro::ui::CombinationItemList</name>
+    <message>
+        <source>This combination holds no items.</source>
+        <translation>Diese Kombination enthält keine Teile.</translation>
+    </message>
+    <message>
+        <source>Choose a combination to see its items.</source>
+        <translation>Wählen Sie eine Kombination, um ihre Teile zu sehen.</translation>
+    </message>
+</context>
+<context>
+    <name>tavoro::ui::CombinationListView</name>
+    <message>
+        <source>No combinations yet. Choose items, then &quot;Add to Combination&quot; in their menu.</source>
+        <translation>Noch keine Kombinationen. Wählen Sie Teile und dann „Zur Kombination hinzufügen“ in ihrem Menü.</translation>
+    </message>
+</context>
+<context>
     <name>tavoro::ui::CombinationNameDialog</name>
     <message>
         <source>Rename Combination</source>
@@ -1008,6 +1036,49 @@ Hinweis: Alle Teile dieser Sammlung werden ebenfalls gelöscht.</translation>
     <message>
         <source>There is already a combination named &quot;%1&quot;. Please choose another name.</source>
         <translation>Es gibt bereits eine Kombination namens „%1“. Bitte wählen Sie einen anderen Namen.</translation>
+    </message>
+</context>
+<context>
+    <name>tavoro::ui::CombinationsView</name>
+    <message>
+        <source>Worn Today</source>
+        <translation>Heute getragen</translation>
+    </message>
+    <message>
+        <source>Worn on...</source>
+        <translation>Getragen am...</translation>
+    </message>
+    <message>
+        <source>Rename...</source>
+        <translation>Umbenennen...</translation>
+    </message>
+    <message>
+        <source>Delete Combination</source>
+        <translation>Kombination löschen</translation>
+    </message>
+    <message>
+        <source>Remove from Combination</source>
+        <translation>Aus Kombination entfernen</translation>
+    </message>
+    <message>
+        <source>Show in Collection</source>
+        <translation>In der Sammlung zeigen</translation>
+    </message>
+    <message>
+        <source>Move Up</source>
+        <translation>Nach oben</translation>
+    </message>
+    <message>
+        <source>Move Down</source>
+        <translation>Nach unten</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete the combination &quot;%1&quot;? Its items and their photos stay.</source>
+        <translation>Möchten Sie die Kombination „%1“ wirklich löschen? Ihre Teile und deren Fotos bleiben erhalten.</translation>
+    </message>
+    <message>
+        <source>Confirm Combination Delete</source>
+        <translation>Löschen der Kombination bestätigen</translation>
     </message>
 </context>
 <context>
@@ -1616,6 +1687,13 @@ Hinweis: Die Werte aller Merkmale in der aktuellen Garderobe gehen verloren.</tr
     <message>
         <source>Sort Tags</source>
         <translation>Merkmale sortieren</translation>
+    </message>
+</context>
+<context>
+    <name>tavoro::ui::WardrobePage</name>
+    <message>
+        <source>Combinations</source>
+        <translation>Kombinationen</translation>
     </message>
 </context>
 <context>
