@@ -19,6 +19,8 @@ constexpr MenuEntry kWardrobeListContext[] = {
 // command-bar button; the window's Undo and Redo come first when it shows.
 // A new entry is a line here and an action of the same command on its owner.
 constexpr MenuEntry kWardrobeMenu[] = {
+    {kCmdShowInsights, QT_TRANSLATE_NOOP("MenuTables", "Insights")},
+    {},
     {kCmdExportWebCatalogue, QT_TRANSLATE_NOOP("MenuTables", "Export Web Catalogue...")},
     {kCmdExportSpreadsheet, QT_TRANSLATE_NOOP("MenuTables", "Export Spreadsheet...")},
     {kCmdExportPrintableSheet, QT_TRANSLATE_NOOP("MenuTables", "Export Printable Sheet...")},
@@ -36,6 +38,7 @@ constexpr MenuEntry kCmdBar[] = {
     {kCmdHideSearchResults, QT_TRANSLATE_NOOP("MenuTables", "Hide Search Results")},
     {},
     {kCmdWardrobeMenu, QT_TRANSLATE_NOOP("MenuTables", "Wardrobe"), "", kWardrobeMenu},
+    {kCmdShowInsights, QT_TRANSLATE_NOOP("MenuTables", "Insights")},
     {kCmdTellAFriend, QT_TRANSLATE_NOOP("MenuTables", "Tell a Friend")},
     {kCmdVisitWebsite, QT_TRANSLATE_NOOP("MenuTables", "Visit Tavoro Website")},
     {kCmdHelpContents, QT_TRANSLATE_NOOP("MenuTables", "Show Online Help")},
@@ -118,6 +121,10 @@ constexpr MenuEntry kSearchResultsContext[] = {
     {kCmdSelectInverseResults, QT_TRANSLATE_NOOP("MenuTables", "Select Inverse")},
 };
 
+constexpr MenuEntry kInsightsCard[] = {
+    {kCmdCopyAsText, QT_TRANSLATE_NOOP("MenuTables", "Copy as Text")},
+};
+
 constexpr MenuTable kMenus[] = {
     {kMenuSearchOptions, "Search Options", kSearchOptions},
     {kMenuItemListContext, "TogList Context", kItemListContext},
@@ -129,6 +136,7 @@ constexpr MenuTable kMenus[] = {
     {kMenuCmdBar, "CmdBar", kCmdBar},
     {kMenuSearchResultsContext, "SRList Context", kSearchResultsContext},
     {kMenuWardrobe, "Wardrobe", kWardrobeMenu},
+    {kMenuInsightsCard, "Insights Card", kInsightsCard},
 };
 
 }  // namespace

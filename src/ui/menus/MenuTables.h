@@ -37,6 +37,7 @@ enum MenuResourceId : int {
   kMenuCmdBar = 272,                 // "CmdBar"
   kMenuSearchResultsContext = 273,   // "SRList Context"
   kMenuWardrobe = 274,               // "Wardrobe": the wardrobe page's menu of window commands
+  kMenuInsightsCard = 275,           // "Insights Card": a figure of the insights view
 };
 
 // The entry's label and key text in the user's language.
