@@ -72,6 +72,10 @@ std::unique_ptr<Wardrobe> makeSearchBenchWardrobe() {
   return std::unique_ptr<Wardrobe>(makeSearchWardrobe(100, 500));
 }
 
+std::unique_ptr<Wardrobe> makeSearchBenchWardrobeLarge() {
+  return std::unique_ptr<Wardrobe>(makeSearchWardrobe(2500, 100));
+}
+
 Wardrobe& searchBenchWardrobe() {
   static Wardrobe* wardrobe = makeSearchWardrobe(100, 500);
   return *wardrobe;

@@ -20,6 +20,8 @@ Wardrobe& searchBenchWardrobe();
 std::unique_ptr<Wardrobe> makeSearchBenchWardrobe();
 // The same kind of wardrobe with 250,000 items: 2,500 collections of 100.
 Wardrobe& searchBenchWardrobeLarge();
+// A new one of the 250,000 items, for a window's session to own.
+std::unique_ptr<Wardrobe> makeSearchBenchWardrobeLarge();
 // Label and query text.
 const std::vector<std::pair<const char*, std::wstring>>& searchBenchQueries();
 

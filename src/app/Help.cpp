@@ -30,6 +30,7 @@ namespace {
     QT_TRANSLATE_NOOP("UserGuide", "The photo viewer"),
     QT_TRANSLATE_NOOP("UserGuide", "Search"),
     QT_TRANSLATE_NOOP("UserGuide", "Undo and redo"),
+    QT_TRANSLATE_NOOP("UserGuide", "Exporting and backing up"),
     QT_TRANSLATE_NOOP("UserGuide", "Keys"),
     QT_TRANSLATE_NOOP("UserGuide", "Where things are kept"),
 };

@@ -24,6 +24,8 @@ const char* kindText(TermKind kind) {
       return "ItemName";
     case TermKind::TagValue:
       return "TagValue";
+    case TermKind::Worn:
+      return "Worn";
     case TermKind::AnyField:
       break;
   }
@@ -49,11 +51,15 @@ int search(const SearchOptions& options) {
   nlohmann::ordered_json terms = nlohmann::ordered_json::array();
   nlohmann::ordered_json results = nlohmann::ordered_json::array();
   if (engine.parse(fromUtf8(options.query))) {
-    for (const SearchTerm& term : engine.terms())
-      terms.push_back({{"kind", kindText(term.kind)},
-                       {"value", jsonText(term.value)},
-                       {"tag_key", jsonText(term.tagKey)},
-                       {"exact", term.exact}});
+    for (const SearchTerm& term : engine.terms()) {
+      nlohmann::ordered_json json = {{"kind", kindText(term.kind)},
+                                     {"value", jsonText(term.value)},
+                                     {"tag_key", jsonText(term.tagKey)},
+                                     {"exact", term.exact}};
+      // Days not worn; -1 for never.
+      if (term.kind == TermKind::Worn) json["worn_days"] = term.wornDays;
+      terms.push_back(std::move(json));
+    }
     engine.run();
     for (SearchResult& result : engine.results()) {
       engine.rowMarkup(result);

@@ -65,6 +65,12 @@ int exifThumbnail(const JpegSegmentList& segments, DibBitmap& dest, bool rotate)
   try {
     PhotoImage thumbnail(ImageType::Jpg);
     JpegCodec codec;
+    // A thumbnail fits in one 64 KB segment, yet its header may declare any
+    // size up to the decoder's limit: decoding and turning such a picture
+    // would take seconds and a gigabyte for what is never a thumbnail.
+    if (!codec.loadFromMemory(thumbnail, bytes.data(), bytes.size(), true) ||
+        int64_t{thumbnail.info().width} * thumbnail.info().height > kMaxExifThumbnailPixels)
+      return 0;
     if (!codec.loadFromMemory(thumbnail, bytes.data(), bytes.size())) return 0;
     const int orientation = std::max(1, exifOrientation(segments));
     if (rotate && !applyOrientation(thumbnail.colorBitmap(), orientation)) return 0;

@@ -28,9 +28,13 @@ int exifOrientation(std::wstring_view path);
 int exifOrientation(const PhotoImage& image);  // from the image's kept segments
 int exifOrientation(const JpegSegmentList& segments);
 
+// The largest embedded thumbnail decoded, in pixels: cameras write 160 x 120
+// and at most a few hundred pixels a side.
+inline constexpr int64_t kMaxExifThumbnailPixels = 1024 * 1024;
 // Decodes the embedded JPEG thumbnail into dest (24 bits) and, with rotate,
 // turns it by the orientation. Returns the orientation (1 when there is
-// none) on success, 0 on failure with dest released.
+// none) on success, 0 on failure (also for a thumbnail of more than
+// kMaxExifThumbnailPixels) with dest released.
 int exifThumbnail(std::wstring_view path, DibBitmap& dest, bool rotate);
 int exifThumbnail(const JpegSegmentList& segments, DibBitmap& dest, bool rotate);
 // The thumbnail's bytes inside the EXIF segment; empty when there is none.

@@ -4,7 +4,7 @@
 
 namespace tavoro {
 
-// The model keeps no wear dates yet: every item reads as never worn.
-std::span<const Date> wearDaysOf(const Item&) { return {}; }
+// The days the item was worn, alone or in a combination, earliest first.
+std::span<const Date> wearDaysOf(const Item& item) { return item.worn().days(); }
 
 }  // namespace tavoro

@@ -1,10 +1,12 @@
 #include "QueryParser.h"
 
+#include <algorithm>
 #include <boost/regex.hpp>
 
 #include "SearchChars.h"
 #include "TextNormalizer.h"
 #include "platform/CharClass.h"
+#include "platform/DecimalText.h"
 #include "wardrobe/Tag.h"
 
 namespace tavoro {
@@ -23,6 +25,24 @@ const boost::wregex& termPattern() {
     return boost::wregex(text, boost::regex::perl | boost::regex::no_mod_m);
   }();
   return pattern;
+}
+
+// "never", or ">", a number of days and "d" (the query is lowered already):
+// the values that make "worn:" a term of wear. Any other value leaves it a
+// tag's, for a tag really named so.
+bool wearTerm(std::wstring_view value, int32_t& days) {
+  if (value == L"never") {
+    days = SearchTerm::kNeverWorn;
+    return true;
+  }
+  if (value.size() < 3 || value.front() != L'>' || value.back() != L'd') return false;
+  const std::wstring_view digits = value.substr(1, value.size() - 2);
+  int32_t n = 0;
+  if (!std::all_of(digits.begin(), digits.end(), [](wchar_t c) { return c >= L'0' && c <= L'9'; }) ||
+      !parseDecimalInt(digits, n))
+    return false;
+  days = n;
+  return true;
 }
 
 std::wstring groupText(const Match& match, int group) {
@@ -85,6 +105,8 @@ bool parseToken(std::wstring_view token, SearchTerm& term) {
   term.value = trimSpace(match[5].matched ? groupText(match, 5) : groupText(match, 6));
   if (name == L"itemname") {
     term.kind = TermKind::ItemName;
+  } else if (name == L"worn" && !term.exact && match[5].matched && wearTerm(term.value, term.wornDays)) {
+    term.kind = TermKind::Worn;
   } else {
     term.kind = TermKind::TagValue;
     term.tagKey = Tag::keyOf(name);

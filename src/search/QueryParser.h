@@ -1,6 +1,7 @@
 // The query language: a row of terms joined by AND. A term is a bare word, a
 // quoted phrase, or a name, ":" or ":=" and a value (quoted or not), where
-// the name "itemname" means the item's name and any other name a tag.
+// the name "itemname" means the item's name and any other name a tag, but
+// "worn:never" and "worn:>Nd" (N days) ask when an item was last worn.
 // Thread-safe: the term pattern is compiled once and only read afterwards.
 #pragma once
 

@@ -27,6 +27,7 @@ bool SearchEngine::runWithin(const std::vector<SearchTerm>& previousTerms, const
   if (m_scope->id() == 0 && (!m_scope->owner() || m_scope->owner()->count() == 0)) return false;
   ScanOptions options;
   options.threads = 0;  // large scopes are shared among the cores
+  options.today = Date::today(*m_clock);
   if (previous && narrows(m_terms, previousTerms)) options.within = previous;
   ScanResult scan = scanItems(*m_scope, m_terms, options);
   m_results.reserve(scan.items.size());

@@ -11,6 +11,7 @@
 #include "SearchResult.h"
 #include "SearchTerm.h"
 #include "TextMatcher.h"
+#include "wardrobe/DateTime.h"
 
 namespace tavoro {
 
@@ -37,6 +38,9 @@ class SearchEngine {
   // the query yields no term (the terms are then empty).
   bool parse(std::wstring_view query);
   const std::vector<SearchTerm>& terms() const { return m_terms; }
+  // The clock whose today the terms of wear count back from (the system's
+  // unless a test gives another); it must outlive the engine's runs.
+  void setClock(const LocalClock& clock) { m_clock = &clock; }
 
   // Replaces the results by every item of the scope that matches every term,
   // collection by collection in list order, items in stored order. False
@@ -70,6 +74,7 @@ class SearchEngine {
   std::vector<SearchTerm> m_terms;
   std::vector<SearchResult> m_results;
   TextMatcher m_matcher;
+  const LocalClock* m_clock = &LocalClock::system();
 };
 
 }  // namespace tavoro

@@ -33,7 +33,7 @@ std::wstring SearchEngine::highlight(std::wstring_view text, TermKind skipKind) 
   HighlightRanges ranges(text);
   bool previousMatched = false;
   for (const SearchTerm& term : m_terms) {
-    if (term.kind == skipKind) continue;
+    if (term.kind == skipKind || term.kind == TermKind::Worn) continue;
     MatchSpan span;
     if (!term.value.empty() && m_matcher.match(text, term, &span)) {
       ranges.add(span, previousMatched);

@@ -39,9 +39,18 @@ class CollectionView {
   std::vector<const Tag*> m_termTags;
 };
 
+bool wornMatches(const Item& item, const SearchTerm& term, Date today) {
+  const WearDates& worn = item.worn();
+  if (worn.empty()) return true;
+  if (term.wornDays == SearchTerm::kNeverWorn) return false;
+  return int64_t{today.dayNumber()} - worn.last().dayNumber() > term.wornDays;
+}
+
 bool termMatchesItem(const Item& item, const SearchTerm& term, const Tag* termTag, const CollectionView& view,
-                     TextMatcher& matcher) {
+                     TextMatcher& matcher, Date today) {
   switch (term.kind) {
+    case TermKind::Worn:
+      return wornMatches(item, term, today);
     case TermKind::ItemName:
       return matcher.match(item.name(), term);
     case TermKind::TagValue: {
@@ -88,7 +97,7 @@ std::vector<Candidate> candidates(const Collection& scope, const std::vector<Ite
 
 // Tests candidates [begin, end) on one thread; false when cancelled.
 bool scanRange(const std::vector<Candidate>& all, size_t begin, size_t end, const std::vector<SearchTerm>& terms,
-               const std::atomic<bool>* cancelled, std::vector<Item*>& found) {
+               const std::atomic<bool>* cancelled, Date today, std::vector<Item*>& found) {
   TextMatcher matcher;
   const Collection* viewed = nullptr;
   std::unique_ptr<CollectionView> view;
@@ -101,7 +110,7 @@ bool scanRange(const std::vector<Candidate>& all, size_t begin, size_t end, cons
     }
     bool matches = true;
     for (size_t t = 0; t < terms.size() && matches; ++t)
-      matches = termMatchesItem(*c.item, terms[t], view->termTag(t), *view, matcher);
+      matches = termMatchesItem(*c.item, terms[t], view->termTag(t), *view, matcher, today);
     if (matches) found.push_back(c.item);
   }
   return true;
@@ -109,6 +118,10 @@ bool scanRange(const std::vector<Candidate>& all, size_t begin, size_t end, cons
 
 bool implies(const SearchTerm& term, const SearchTerm& previous) {
   if (term == previous) return true;
+  // Not worn in more days is narrower; never worn narrowest of all.
+  if (term.kind == TermKind::Worn && previous.kind == TermKind::Worn)
+    return term.wornDays == SearchTerm::kNeverWorn ||
+           (previous.wornDays != SearchTerm::kNeverWorn && term.wornDays >= previous.wornDays);
   if (term.kind != previous.kind || term.tagKey != previous.tagKey || term.exact || previous.exact) return false;
   // Each match of the longer value holds a match of its beginning at the
   // same place, in the same mode: the mode follows the first character.
@@ -120,6 +133,7 @@ bool implies(const SearchTerm& term, const SearchTerm& previous) {
 ScanResult scanItems(const Collection& scope, const std::vector<SearchTerm>& terms, const ScanOptions& options) {
   ScanResult result;
   const std::vector<Candidate> all = candidates(scope, options.within);
+  const Date today = options.today.isNull() ? Date::today() : options.today;
   unsigned threads = options.threads != 0 ? options.threads : std::max(1u, std::thread::hardware_concurrency());
   threads = static_cast<unsigned>(std::min<size_t>(threads, std::max<size_t>(1, all.size() / kItemsPerThread)));
 
@@ -130,7 +144,7 @@ ScanResult scanItems(const Collection& scope, const std::vector<SearchTerm>& ter
   const auto stretch = [&](unsigned k) {
     const size_t begin = all.size() * k / threads;
     const size_t end = all.size() * (k + 1) / threads;
-    completed[k] = scanRange(all, begin, end, terms, options.cancelled, found[k]) ? 1 : 0;
+    completed[k] = scanRange(all, begin, end, terms, options.cancelled, today, found[k]) ? 1 : 0;
   };
   {
     std::vector<std::jthread> helpers;

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "SearchTerm.h"
+#include "wardrobe/DateTime.h"
 
 namespace tavoro {
 
@@ -24,8 +25,12 @@ struct ScanOptions {
   const std::atomic<bool>* cancelled = nullptr;
   // When given, only these items are tested (in their order), instead of
   // every item of the scope: the results of a scan of the same scope, the
-  // wardrobe unchanged since, for terms that these narrow (see narrows).
+  // wardrobe unchanged since, for terms that these narrow (see narrows), or
+  // a stretch of the scope's items (a scan handed over in pieces).
   const std::vector<Item*>* within = nullptr;
+  // The day that terms of wear count back from; the null date for today by
+  // the system's clock.
+  Date today;
 };
 
 struct ScanResult {

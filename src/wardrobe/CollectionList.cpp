@@ -74,8 +74,12 @@ int CollectionList::itemCount(const Collection* collection) const {
 }
 
 void CollectionList::clear(bool deleteFiles) {
-  if (deleteFiles)
-    for (const auto& collection : m_collections) deleteCollectionFiles(*collection);
+  for (const auto& collection : m_collections) {
+    if (deleteFiles)
+      deleteCollectionFiles(*collection);
+    else
+      collection->items().clear(false);  // out of the combinations too
+  }
   m_collections.clear();
 }
 

@@ -122,6 +122,34 @@ void Date::parts(int& year, int& month, int& day) const {
   day = static_cast<int>(d);
 }
 
+bool Date::isStorable() const {
+  static const int32_t kLastDay = dayNumberOf(kLastYear, 12, 31);
+  return isValid() && m_day <= kLastDay;
+}
+
+std::wstring Date::toText() const {
+  if (!isStorable()) return {};
+  int y = 0, mo = 0, d = 0;
+  parts(y, mo, d);
+  wchar_t buffer[16];
+  std::swprintf(buffer, 16, L"%04d-%02d-%02d", y, mo, d);
+  return buffer;
+}
+
+bool Date::parseText(std::wstring_view text) {
+  if (text.size() != 10 || !allDigits(text.substr(0, 4)) || text[4] != L'-' || !allDigits(text.substr(5, 2)) ||
+      text[7] != L'-' || !allDigits(text.substr(8, 2)))
+    return false;
+  return setParts(readGroup(text.substr(0, 4)), readGroup(text.substr(5, 2)), readGroup(text.substr(8, 2)));
+}
+
+bool Date::parseText(std::string_view text) {
+  if (text.size() != 10) return false;
+  wchar_t wide[10];
+  for (size_t i = 0; i < 10; ++i) wide[i] = static_cast<unsigned char>(text[i]);
+  return parseText(std::wstring_view(wide, 10));
+}
+
 Time Time::fromParts(int hour, int minute, int second, int millisecond) {
   if (hour < 0 || minute < 0 || second < 0 || millisecond < 0) return Time(kInvalid);
   if (hour > 23 || minute > 59 || second > 59 || millisecond > 999) return Time(kInvalid);

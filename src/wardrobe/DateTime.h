@@ -54,6 +54,19 @@ class Date {
   int32_t dayNumber() const { return m_day; }
   bool isNull() const { return m_day == 0; }
   bool isValid() const { return m_day >= kFirstValidDay; }
+  // Valid and no later than 31 December 9999: a day the day text can hold.
+  bool isStorable() const;
+  // The day after (or before, for a negative count) this one by days.
+  Date addDays(int32_t days) const { return Date(m_day + days); }
+
+  // The day text "YYYY-MM-DD" (wear dates in the wardrobe file, tavoro-cli);
+  // empty text for a date that is not storable.
+  std::wstring toText() const;
+  // Accepts exactly ten characters "DDDD-DD-DD" that make a valid day (a year
+  // of 0000 to 0099 meaning 1900 to 1999, as everywhere); false otherwise,
+  // with the date unchanged.
+  bool parseText(std::wstring_view text);
+  bool parseText(std::string_view text);
   auto operator<=>(const Date&) const = default;
 
  private:

@@ -1,5 +1,5 @@
-// One clothing item: its name, the date it was added, its photos and its
-// values for the collection's tags. Its files live in <collection folder>/I_<id>.
+// One clothing item: its name, the date it was added, its photos, its
+// values for the collection's tags and the days it was worn. Its files live in <collection folder>/I_<id>.
 #pragma once
 
 #include <cstdint>
@@ -9,6 +9,7 @@
 #include "PhotoList.h"
 #include "RecordList.h"
 #include "RemovalReport.h"
+#include "WearDates.h"
 
 namespace tavoro {
 
@@ -31,6 +32,9 @@ class Item {
   const PhotoList& photos() const { return m_photos; }
   RecordList& records() { return m_records; }
   const RecordList& records() const { return m_records; }
+  // The days it was worn (by itself or in a combination).
+  WearDates& worn() { return m_worn; }
+  const WearDates& worn() const { return m_worn; }
 
   // <collection folder>/I_<id, six digits>, normalised; empty text when the
   // collection has no folder (a pseudo-collection or a wardrobe without folder).
@@ -53,6 +57,7 @@ class Item {
   DateTime m_dateAdded;
   PhotoList m_photos;
   RecordList m_records;
+  WearDates m_worn;
 };
 
 }  // namespace tavoro

@@ -1,7 +1,9 @@
 #include "ItemList.h"
 
 #include <algorithm>
+#include <unordered_set>
 
+#include "CombinationList.h"
 #include "ListRules.h"
 #include "platform/FileSystem.h"
 
@@ -35,6 +37,7 @@ bool ItemList::remove(Item* item, RemovalReport* report) {
   if (!item || it == m_items.end()) return false;
   std::unique_ptr<Item> owned = std::move(*it);
   m_items.erase(it);
+  if (CombinationList* combinations = combinationsOf(item)) combinations->removeItems({item});
   owned->removeFiles(report);
   return true;
 }
@@ -48,6 +51,12 @@ bool ItemList::insert(std::unique_ptr<Item> item, size_t position) {
 }
 
 void ItemList::clear(bool deleteFiles) {
+  CombinationList* combinations = m_items.empty() ? nullptr : combinationsOf(m_items.front().get());
+  if (combinations && combinations->count() > 0) {
+    std::unordered_set<const Item*> gone;
+    for (const auto& item : m_items) gone.insert(item.get());
+    combinations->removeItems(gone);
+  }
   if (deleteFiles)
     for (const auto& item : m_items) item->removeFiles();
   m_items.clear();

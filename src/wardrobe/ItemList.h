@@ -41,7 +41,9 @@ class ItemList {
   // Puts an item taken from this list back at position; false (and the item
   // destroyed) when it belongs to another list.
   bool insert(std::unique_ptr<Item> item, size_t position);
-  // Deletes every item, with its files when deleteFiles is set.
+  // Deletes every item, with its files when deleteFiles is set. remove and
+  // clear take the items out of the wardrobe's combinations too; take does
+  // not (its caller keeps the places for putting it back).
   void clear(bool deleteFiles);
 
   size_t count() const { return m_items.size(); }

@@ -4,7 +4,7 @@
 
 namespace tavoro {
 
-Wardrobe::Wardrobe(std::wstring_view folder, std::wstring_view name) : m_collections(this) {
+Wardrobe::Wardrobe(std::wstring_view folder, std::wstring_view name) : m_collections(this), m_combinations(this) {
   if (!folder.empty() && !name.empty()) {
     m_folder = normalizePath(folder);
     m_name = name;

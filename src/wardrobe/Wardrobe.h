@@ -1,6 +1,16 @@
-// One open wardrobe: its name, its folder, its file and its collections.
+// One open wardrobe: its name, its folder, its file, its collections and
+// the combinations of their items.
 // The objects reach the disk only when the whole wardrobe is saved; photo
 // files are copied in and deleted at once. User-interface thread only.
+//
+// What was worn when, for readers: item->worn() holds the days an item was
+// worn (WearDates: days() earliest first, each once; count(), last(),
+// countBetween()); combinations() lists the outfits in the order they were
+// made, each with items() (pointers into the collections, in the user's
+// order; item->owner()->collection() is an item's collection), created(),
+// changed() and worn(). Wearing a combination puts the day on the
+// combination and on each of its items, so an item's days already include
+// the days it was worn in combinations.
 #pragma once
 
 #include <cstdint>
@@ -8,6 +18,7 @@
 #include <string_view>
 
 #include "CollectionList.h"
+#include "CombinationList.h"
 
 namespace tavoro {
 
@@ -30,6 +41,9 @@ class Wardrobe {
   void setFolder(std::wstring_view folder);
   CollectionList& collections() { return m_collections; }
   const CollectionList& collections() const { return m_collections; }
+  // The outfits made of the collections' items.
+  CombinationList& combinations() { return m_combinations; }
+  const CombinationList& combinations() const { return m_combinations; }
 
   // <folder>/<name>.twd, normalised, worked out once while folder and name are
   // both set and then kept; a wardrobe read from a file keeps that file's path.
@@ -48,6 +62,7 @@ class Wardrobe {
   std::wstring m_folder;
   std::wstring m_filePath;
   CollectionList m_collections;
+  CombinationList m_combinations;
 };
 
 }  // namespace tavoro

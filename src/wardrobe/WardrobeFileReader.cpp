@@ -1,6 +1,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <optional>
+#include <unordered_map>
 #include <unordered_set>
 
 #include "ItemNames.h"
@@ -44,18 +45,41 @@ bool getText(const Attributes& attributes, const char* name, std::wstring& out) 
   return !out.empty();
 }
 
-// The stored date, or now when it is not the storage text of a valid date
-// (23 characters, of which the one between date and time is not looked at).
-DateTime dateAdded(std::string_view bytes, const LocalClock& clock) {
-  DateTime date;
+// Whether bytes are the storage text of a valid date and time (23
+// characters, of which the one between date and time is not looked at).
+bool parseDateTime(std::string_view bytes, DateTime& date) {
   if (bytes.size() == 23 && std::all_of(bytes.begin(), bytes.end(), [](char c) { return c > 0 && c < 0x7F; })) {
     wchar_t wide[23];
     std::copy(bytes.begin(), bytes.end(), wide);
-    if (date.parseText(std::wstring_view(wide, 23))) return date;
-  } else if (date.parseText(fromXmlValue(bytes))) {
-    return date;
+    return date.parseText(std::wstring_view(wide, 23));
   }
+  return date.parseText(fromXmlValue(bytes));
+}
+
+// The stored date, or now when it does not read.
+DateTime dateAdded(std::string_view bytes, const LocalClock& clock) {
+  DateTime date;
+  if (parseDateTime(bytes, date)) return date;
   return DateTime::now(clock);
+}
+
+// The storable days of a dates value, sorted and each once; a word that is
+// not a day is skipped.
+std::vector<Date> wearDays(std::string_view text) {
+  std::vector<Date> days;
+  size_t at = 0;
+  while (at < text.size()) {
+    const size_t end = std::min(text.find(' ', at), text.size());
+    Date day;
+    if (day.parseText(text.substr(at, end - at))) days.push_back(day);
+    at = end + 1;
+  }
+  return days;
+}
+
+void readWorn(const Attributes& attributes, WearDates& worn) {
+  const std::string_view* dates = findAttribute(attributes, kDates);
+  worn.assign(dates ? wearDays(*dates) : std::vector<Date>());
 }
 
 // The ids a list has taken while it is read. A repeated id is read once (the
@@ -120,6 +144,14 @@ class WardrobeBuilder final : public XmlHandler {
     const Kind kind = m_open.back();
     m_open.pop_back();
     switch (kind) {
+      case Kind::Root:
+        resolveItemRefs();
+        break;
+      case Kind::Combinations: {
+        CombinationList& list = m_wardrobe.combinations();
+        list.setNextId(raisedNextId(m_combinationsNext, list.nextId(), m_combinationIds.largest()));
+        break;
+      }
       case Kind::Collections: {
         CollectionList& list = m_wardrobe.collections();
         list.setNextId(raisedNextId(m_collectionsNext, list.nextId(), m_collectionIds.largest()));
@@ -154,7 +186,9 @@ class WardrobeBuilder final : public XmlHandler {
     Photos,
     Photo,
     Records,
-    Record
+    Record,
+    Combinations,
+    Combination
   };
 
   // What an element is, given its parent, reading it on the way.
@@ -173,6 +207,25 @@ class WardrobeBuilder final : public XmlHandler {
           m_seenCollections = true;
           startCollections(attributes);
           return Kind::Collections;
+        }
+        if (name == kCombinations && !m_seenCombinations) {
+          m_seenCombinations = true;
+          m_wardrobe.combinations().clear();
+          m_combinationsNext = storedNextId(attributes);
+          return Kind::Combinations;
+        }
+        return Kind::Skipped;
+      case Kind::Combinations:
+        return name == kCombination && startCombination(attributes) ? Kind::Combination : Kind::Skipped;
+      case Kind::Combination:
+        if (name == kItemRef) {
+          int32_t collectionId = 0;
+          int32_t itemId = 0;
+          if (getInt(attributes, kCollectionId, collectionId) && getInt(attributes, kItemId, itemId))
+            m_itemRefs.push_back({m_combination, collectionId, itemId});
+        } else if (name == kWorn && !m_seenCombinationWorn) {
+          m_seenCombinationWorn = true;
+          readWorn(attributes, m_combination->worn());
         }
         return Kind::Skipped;
       case Kind::Collections:
@@ -213,6 +266,10 @@ class WardrobeBuilder final : public XmlHandler {
           m_seenRecords = true;
           m_item->records().clear();
           return Kind::Records;
+        }
+        if (name == kWorn && !m_seenWorn) {
+          m_seenWorn = true;
+          readWorn(attributes, m_item->worn());
         }
         return Kind::Skipped;
       case Kind::Photos:
@@ -293,8 +350,45 @@ class WardrobeBuilder final : public XmlHandler {
     if (id <= 0 || !m_itemIds.take(id)) return false;
     m_item = m_items->add(std::move(name), id);
     m_item->setDateAdded(dateAdded(*date, m_clock));
-    m_seenPhotos = m_seenRecords = false;
+    m_seenPhotos = m_seenRecords = m_seenWorn = false;
     return true;
+  }
+
+  // A combination needs an id above 0 that no other one took and a name; a
+  // date that does not read is repaired (made now, changed when made).
+  bool startCombination(const Attributes& attributes) {
+    int32_t id = 0;
+    std::wstring name;
+    if (!getInt(attributes, kId, id) || !getText(attributes, kName, name) || id <= 0 || !m_combinationIds.take(id))
+      return false;
+    m_combination = m_wardrobe.combinations().add(std::move(name), id);
+    const std::string_view* created = findAttribute(attributes, kCreated);
+    m_combination->setCreated(dateAdded(created ? *created : std::string_view(), m_clock));
+    DateTime changed;
+    const std::string_view* changedText = findAttribute(attributes, kChanged);
+    if (!changedText || !parseDateTime(*changedText, changed)) changed = m_combination->created();
+    m_combination->setChanged(changed);
+    m_seenCombinationWorn = false;
+    return true;
+  }
+
+  // The combinations' items, once every collection is read (a file may put
+  // the combinations first): a reference to an item that is not there, or to
+  // one the combination holds already, is dropped.
+  void resolveItemRefs() {
+    if (m_itemRefs.empty()) return;
+    std::unordered_map<uint64_t, Item*> items;
+    for (const auto& collection : m_wardrobe.collections().collections())
+      for (const auto& item : collection->items().items()) items.emplace(refKey(collection->id(), item->id()), item.get());
+    for (const ItemRef& ref : m_itemRefs) {
+      const auto found = items.find(refKey(ref.collectionId, ref.itemId));
+      if (found != items.end()) ref.combination->insertItem(found->second);
+    }
+    m_itemRefs.clear();
+  }
+
+  static uint64_t refKey(int32_t collectionId, int32_t itemId) {
+    return (uint64_t{static_cast<uint32_t>(collectionId)} << 32) | static_cast<uint32_t>(itemId);
   }
 
   void readPhoto(const Attributes& attributes) {
@@ -336,6 +430,18 @@ class WardrobeBuilder final : public XmlHandler {
   IdsRead m_itemIds;
   IdsRead m_photoIds;
   int64_t m_largestTagId = 0;
+  bool m_seenWorn = false;
+  bool m_seenCombinations = false;
+  bool m_seenCombinationWorn = false;
+  Combination* m_combination = nullptr;
+  std::optional<int32_t> m_combinationsNext;
+  IdsRead m_combinationIds;
+  struct ItemRef {
+    Combination* combination;
+    int32_t collectionId;
+    int32_t itemId;
+  };
+  std::vector<ItemRef> m_itemRefs;
 };
 
 // Why a parse failed, in words for people.

@@ -76,6 +76,25 @@ class XmlTextWriter {
     appendNumber(time.millisecond(), 3);
     m_buffer += '"';
   }
+  // Storable days as "YYYY-MM-DD", separated by blanks.
+  void attribute(const char* name, const std::vector<Date>& days) {
+    m_buffer += ' ';
+    m_buffer += name;
+    m_buffer += "=\"";
+    bool first = true;
+    for (const Date day : days) {
+      int year = 0, month = 0, dayOfMonth = 0;
+      day.parts(year, month, dayOfMonth);
+      if (!first) m_buffer += ' ';
+      first = false;
+      appendNumber(year, 4);
+      m_buffer += '-';
+      appendNumber(month, 2);
+      m_buffer += '-';
+      appendNumber(dayOfMonth, 2);
+    }
+    m_buffer += '"';
+  }
   // The end of an element without children.
   void endEmpty() {
     m_buffer += " />\n";
@@ -240,6 +259,11 @@ void writeItem(const Item& item, XmlTextWriter& out) {
     out.start(d + 1, kRecords);
     out.endEmpty();
   }
+  if (!item.worn().empty()) {
+    out.start(d + 1, kWorn);
+    out.attribute(kDates, item.worn().days());
+    out.endEmpty();
+  }
   out.close(d, kItem);
 }
 
@@ -279,6 +303,33 @@ void writeCollection(const Collection& collection, XmlTextWriter& out) {
   out.close(d, kCollection);
 }
 
+void writeCombination(const Combination& combination, XmlTextWriter& out) {
+  constexpr int d = kCollectionDepth;
+  out.start(d, kCombination);
+  out.attribute(kId, combination.id());
+  out.attribute(kName, combination.name());
+  out.attribute(kCreated, combination.created());
+  out.attribute(kChanged, combination.changed());
+  if (combination.count() == 0 && combination.worn().empty()) {
+    out.endEmpty();
+    return;
+  }
+  out.endStart();
+  for (const Item* item : combination.items()) {
+    const Collection* collection = item->owner() ? item->owner()->collection() : nullptr;
+    out.start(d + 1, kItemRef);
+    out.attribute(kCollectionId, collection ? collection->id() : 0);
+    out.attribute(kItemId, item->id());
+    out.endEmpty();
+  }
+  if (!combination.worn().empty()) {
+    out.start(d + 1, kWorn);
+    out.attribute(kDates, combination.worn().days());
+    out.endEmpty();
+  }
+  out.close(d, kCombination);
+}
+
 void writeDocument(const Wardrobe& wardrobe, XmlTextWriter& out) {
   out.start(0, kRoot);
   out.attribute(kVersion, kVersionValue);
@@ -300,6 +351,20 @@ void writeDocument(const Wardrobe& wardrobe, XmlTextWriter& out) {
     out.endStart();
     for (const auto& collection : list.collections()) writeCollection(*collection, out);
     out.close(1, kCollections);
+  }
+
+  // Once a wardrobe had a combination, its counter is kept even when none is left.
+  const CombinationList& combinations = wardrobe.combinations();
+  if (combinations.count() > 0 || combinations.nextId() > 1) {
+    out.start(1, kCombinations);
+    out.attribute(kNextId, combinations.nextId());
+    if (combinations.count() == 0) {
+      out.endEmpty();
+    } else {
+      out.endStart();
+      for (const auto& combination : combinations.combinations()) writeCombination(*combination, out);
+      out.close(1, kCombinations);
+    }
   }
   out.close(0, kRoot);
 }

@@ -47,7 +47,10 @@ bool isPrintableName(std::wstring_view name) {
 }
 
 std::wstring invalidNameMessage(NameKind kind) {
-  const wchar_t* what = kind == NameKind::Collection ? L"collection" : kind == NameKind::Tag ? L"tag" : L"item";
+  const wchar_t* what = kind == NameKind::Collection    ? L"collection"
+                        : kind == NameKind::Tag         ? L"tag"
+                        : kind == NameKind::Combination ? L"combination"
+                                                        : L"item";
   return std::wstring(L"Invalid ") + what + L" name. Please try another name.";
 }
 

@@ -20,7 +20,7 @@ bool isPrintableNameChar(wchar_t c);
 // item with invalidNameMessage.
 bool isPrintableName(std::wstring_view name);
 
-enum class NameKind { Collection, Tag, Item };
+enum class NameKind { Collection, Tag, Item, Combination };
 // "Invalid collection name. Please try another name." and its like.
 std::wstring invalidNameMessage(NameKind kind);
 

@@ -24,6 +24,13 @@ inline constexpr const char* kPhoto = "Photo";
 inline constexpr const char* kRecords = "Records";
 inline constexpr const char* kRecord = "Record";
 
+// Combinations and wear dates: written only when there is something to
+// write, so that a wardrobe without them is saved as before they existed.
+inline constexpr const char* kCombinations = "Combinations";
+inline constexpr const char* kCombination = "Combination";
+inline constexpr const char* kItemRef = "ItemRef";
+inline constexpr const char* kWorn = "Worn";
+
 inline constexpr const char* kNextId = "next_id";
 inline constexpr const char* kHotId = "hot_id";
 inline constexpr const char* kId = "id";
@@ -32,5 +39,11 @@ inline constexpr const char* kDateAdded = "date_added";
 inline constexpr const char* kFormat = "format";
 inline constexpr const char* kTagId = "tag_id";
 inline constexpr const char* kValue = "value";
+inline constexpr const char* kCreated = "created";
+inline constexpr const char* kChanged = "changed";
+inline constexpr const char* kCollectionId = "collection_id";
+inline constexpr const char* kItemId = "item_id";
+// Days as "YYYY-MM-DD", earliest first, separated by one blank.
+inline constexpr const char* kDates = "dates";
 
 }  // namespace tavoro::schema

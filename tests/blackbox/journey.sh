@@ -5,7 +5,10 @@
 # and Settings.xml must hold what the user did:
 #   create a wardrobe (Ctrl+N, a name, Enter); add a collection through the
 #   placeholder row; paste three photos into the item list (Ctrl+V with their
-#   file URLs on the clipboard) and save (Ctrl+S); select an item, add a tag
+#   file URLs on the clipboard) and save (Ctrl+S); a second writer (tavoro-cli
+#   import, refused while the window holds the wardrobe's lock, then forced
+#   while a delete of ours is unsaved) adds a fourth photo, which the window,
+#   asked, reads in and keeps to the end; select an item, add a tag
 #   and type a value in the tag pane; rename the item in the list (F2, a name,
 #   Enter); delete the last item (Delete, Yes) and take the delete back
 #   (Ctrl+Z); rename the collection and take that back, then do it again and
@@ -221,6 +224,7 @@ photo_names=("navy shirt" "red shirt" "linen shirt")
 make_photo "$work/photos/navy shirt.jpg" 20 30 120
 make_photo "$work/photos/red shirt.jpg" 200 20 20
 make_photo "$work/photos/linen shirt.jpg" 230 220 200
+make_photo "$work/photos/white shirt.jpg" 250 250 250
 
 wardrobe_name="Black Box Wardrobe"
 main_title="Tavoro Wardrobe Manager"
@@ -277,6 +281,24 @@ saved_items() {
 }
 wait_until 30 "the saved wardrobe to hold the collection \"Shirts\" with its three items" saved_items
 
+step "a second writer: tavoro-cli import, refused while the window has the wardrobe, then forced over a change of ours"
+refusal=$("$cli" import "$wardrobe_file" Shirts "$work/photos/white shirt.jpg" 2>&1) &&
+  fail "tavoro-cli imported into a wardrobe open in the window: $refusal"
+grep -qF "is open in Tavoro by" <<<"$refusal" || fail "the refusal does not say who has the wardrobe: $refusal"
+# A change of ours not yet saved: the window must ask before it takes theirs in.
+x mousemove --window "$main" "$first_entry_x" "$first_entry_y" click 1
+x key Delete
+wait_until 30 "the delete question" active_window_is "Confirm Item Delete"
+x key --clearmodifiers alt+y
+wait_until 30 "the main window again" active_window_is "$open_title"
+"$cli" import --force "$wardrobe_file" Shirts "$work/photos/white shirt.jpg" >"$work/import.log" 2>&1 ||
+  fail "the forced import failed: $(cat "$work/import.log")"
+photo_names+=("white shirt")
+wait_until 30 "the question about the other program's change" active_window_is "$main_title"
+# Yes: their file read anew (our delete is lost); the checks at the end find their item.
+x key --clearmodifiers alt+y
+wait_until 30 "the main window again" active_window_is "$open_title"
+
 step "the first item selected: a tag and its value in the tag pane"
 x mousemove --window "$main" "$first_entry_x" "$first_entry_y" click 1
 x mousemove --window "$main" "$tag_name_x" "$(tag_row_y 0)" click --repeat 2 --delay 80 1
@@ -302,7 +324,7 @@ x key Delete
 wait_until 30 "the delete question" active_window_is "Confirm Item Delete"
 x key --clearmodifiers alt+y
 wait_until 30 "the main window again" active_window_is "$open_title"
-photos_kept() { [ "$(find "$photo_folder" -type f -name 'P_*.jpg' | wc -l)" -eq 3 ]; }
+photos_kept() { [ "$(find "$photo_folder" -type f -name 'P_*.jpg' | wc -l)" -eq 4 ]; }
 photos_kept || fail "a delete took a photo off the disk before any save"
 x key --clearmodifiers ctrl+z
 
@@ -331,15 +353,15 @@ check() {  # $1: what, $2: jq expression that must be true of the dump
 check "the wardrobe's name" ".name == \"$wardrobe_name\""
 check "one collection, \"Shirts\", selected when saved" \
   '[.collections[].name] == ["Shirts"] and .hot_id == .collections[0].id'
-check "the three items, the first renamed" \
-  '[.collections[0].items[].name] == ["navy oxford", "red shirt", "linen shirt"]'
+check "the four items (the last from the second writer), the first renamed" \
+  '[.collections[0].items[].name] == ["navy oxford", "red shirt", "linen shirt", "white shirt"]'
 check "one tag, \"Colour\"" '[.collections[0].tags[].name] == ["Colour"]'
 # shellcheck disable=SC2016 # jq's variables
 check "the renamed item's value for the tag, and no other values" \
   '.collections[0] as $c | ($c.tags[0].id) as $tag |
    $c.items[0].records == [{"tag_id": $tag, "value": "navy blue"}] and
-   ([$c.items[1:][].records | length] == [0, 0])'
-for i in 0 1 2; do
+   ([$c.items[1:][].records | length] == [0, 0, 0])'
+for i in 0 1 2 3; do
   file=$(jq -r ".collections[0].items[$i].photos[0].file" <<<"$saved")
   [ "$(jq -r ".collections[0].items[$i].photos | length" <<<"$saved")" = 1 ] || fail "item $i has not one photo"
   cmp -s "$file" "$work/photos/${photo_names[i]}.jpg" ||

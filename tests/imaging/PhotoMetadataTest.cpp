@@ -69,6 +69,18 @@ TEST(PhotoMetadataTest, BothByteOrdersGiveTheSameAnswers) {
   }
 }
 
+TEST(PhotoMetadataTest, AThumbnailDeclaringAPhotosSizeIsNotDecoded) {
+  ExifBlock block;
+  block.orientation = 6;
+  block.thumbnail = test::jpegFile(2048, 1024, 1, [](int, int) { return std::array<uint16_t, 4>{90, 0, 0, 0}; });
+  ASSERT_LT(block.thumbnail.size(), 60000u) << "fits in the segment";
+  const JpegSegmentList list = headers(photoWith(block));
+  EXPECT_EQ(exifThumbnailBytes(list).size(), block.thumbnail.size());
+  DibBitmap thumb;
+  EXPECT_EQ(exifThumbnail(list, thumb, true), 0);
+  EXPECT_FALSE(thumb.isValid());
+}
+
 TEST(PhotoMetadataTest, TheThumbnailIsTurnedByEachOrientation) {
   for (int orientation = 1; orientation <= 8; ++orientation) {
     ExifBlock block;

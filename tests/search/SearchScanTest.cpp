@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
-#include <random>
 #include <string>
 #include <vector>
 
 #include "SearchFixture.h"
+#include "SearchWardrobes.h"
 #include "search/QueryParser.h"
 #include "platform/Utf8.h"
 #include "search/SearchScan.h"
@@ -12,31 +12,10 @@
 namespace tavoro {
 namespace {
 
-// A wardrobe large enough that a scan is shared among threads: words of
-// several kinds (letters, digits, CJK, punctuation, cases) in names and values.
+// A wardrobe large enough that a scan is shared among threads.
 class GeneratedWardrobe {
  public:
-  GeneratedWardrobe() {
-    std::mt19937 random(7);
-    const std::vector<std::wstring> words = {L"red",  L"Red",    L"redwood", L"navy",   L"blue", L"12",   L"112",
-                                             L"XL",   L"shirt",  L"T-shirt", L"\u6D77", L"caf\u00E9", L"size 4",
-                                             L"dark", L"wool", L"a", L"-", L"linen"};
-    const auto phrase = [&] {
-      std::wstring out;
-      for (int n = static_cast<int>(random() % 3) + 1; n > 0; --n) out += words[random() % words.size()] + L" ";
-      return out;
-    };
-    for (int c = 0; c < 4; ++c) {
-      Collection* collection = m_wardrobe.collections().add(L"C" + std::to_wstring(c));
-      const int32_t colour = collection->tags().add(c == 3 ? L"Shade" : L"Colour")->id();
-      const int32_t size = collection->tags().add(L"Size")->id();
-      for (int32_t i = 1; i <= 5000; ++i) {
-        Item* item = collection->items().add(phrase(), i);
-        if (random() % 4 != 0) item->records().set(colour, phrase());
-        if (random() % 3 != 0) item->records().set(size, phrase());
-      }
-    }
-  }
+  GeneratedWardrobe() { test::addSearchCollections(m_wardrobe, 4, 5000); }
   Collection& all() { return *m_wardrobe.collections().allCollections(); }
   Collection& first() { return *m_wardrobe.collections().at(0); }
 
@@ -52,11 +31,7 @@ ScanResult scan(Collection& scope, const std::wstring& query, unsigned threads,
   return scanItems(scope, parseQuery(query), options);
 }
 
-const std::vector<std::wstring> kQueries = {
-    L"red",          L"red s",      L"red sh",      L"red shi",          L"colour:re",     L"colour:red",
-    L"colour:redw",  L"size:1",     L"size:12",     L"itemname:na",      L"itemname:navy", L"\"dark red\"",
-    L"\u6D77",       L"caf",        L"caf\u00E9",   L"12",               L"112",           L"colour:=red",
-    L"shade:blue",   L"-",          L"t-",          L"t-shirt wool",     L"size:\"size 4\"", L"blue navy xl"};
+const std::vector<std::wstring>& kQueries = test::searchTestQueries();
 
 TEST(SearchScanTest, SharedAmongThreadsFindsWhatOneThreadFinds) {
   GeneratedWardrobe wardrobe;

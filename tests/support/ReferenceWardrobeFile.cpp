@@ -67,6 +67,31 @@ void readPhotos(XmlElement element, PhotoList& photos) {
   photos.setNextId(raisedNextId(element, photos.nextId(), ids.largest()));
 }
 
+std::vector<Date> wearDays(const std::wstring& text) {
+  std::vector<Date> days;
+  size_t at = 0;
+  while (at < text.size()) {
+    const size_t end = std::min(text.find(L' ', at), text.size());
+    Date day;
+    if (day.parseText(std::wstring_view(text).substr(at, end - at))) days.push_back(day);
+    at = end + 1;
+  }
+  return days;
+}
+
+void readWorn(XmlElement parent, WearDates& worn) {
+  worn.clear();
+  std::wstring dates;
+  if (const XmlElement element = parent.firstChild(kWorn)) element.getText(kDates, dates);
+  worn.assign(wearDays(dates));
+}
+
+std::wstring wornText(const WearDates& worn) {
+  std::wstring text;
+  for (const Date day : worn.days()) text += (text.empty() ? L"" : L" ") + day.toText();
+  return text;
+}
+
 void readItems(XmlElement element, ItemList& items, const LocalClock& clock) {
   items.clear(false);
   IdsRead ids;
@@ -83,6 +108,7 @@ void readItems(XmlElement element, ItemList& items, const LocalClock& clock) {
     item->setDateAdded(dateAdded);
     if (const XmlElement photos = child.firstChild(kPhotos)) readPhotos(photos, item->photos());
     if (const XmlElement records = child.firstChild(kRecords)) readRecords(records, item->records());
+    readWorn(child, item->worn());
   });
   items.setNextId(raisedNextId(element, items.nextId(), ids.largest()));
 }
@@ -116,6 +142,39 @@ void readCollections(XmlElement element, CollectionList& collections, const Loca
   collections.setNextId(raisedNextId(element, collections.nextId(), ids.largest()));
 }
 
+void readCombinations(XmlElement element, Wardrobe& wardrobe, const LocalClock& clock) {
+  CombinationList& combinations = wardrobe.combinations();
+  combinations.clear();
+  IdsRead ids;
+  forEachChild(element, kCombination, [&](XmlElement child) {
+    int32_t id = 0;
+    std::wstring name;
+    if (!child.getInt(kId, id) || !child.getText(kName, name) || id <= 0 || !ids.take(id)) return;
+    Combination* combination = combinations.add(std::move(name), id);
+    std::wstring text;
+    DateTime created;
+    child.getText(kCreated, text);
+    if (!created.parseText(text)) created = DateTime::now(clock);
+    combination->setCreated(created);
+    DateTime changed;
+    text.clear();
+    if (!child.getText(kChanged, text) || !changed.parseText(text)) changed = created;
+    combination->setChanged(changed);
+    forEachChild(child, kItemRef, [&](XmlElement ref) {
+      int32_t collectionId = 0;
+      int32_t itemId = 0;
+      if (!ref.getInt(kCollectionId, collectionId) || !ref.getInt(kItemId, itemId)) return;
+      for (const auto& collection : wardrobe.collections().collections()) {
+        if (collection->id() != collectionId) continue;
+        for (const auto& item : collection->items().items())
+          if (item->id() == itemId) combination->insertItem(item.get());
+      }
+    });
+    readWorn(child, combination->worn());
+  });
+  combinations.setNextId(raisedNextId(element, combinations.nextId(), ids.largest()));
+}
+
 }  // namespace
 
 bool referenceReadWardrobe(std::wstring_view path, Wardrobe& wardrobe, const LocalClock& clock) {
@@ -137,6 +196,7 @@ bool referenceReadWardrobe(std::wstring_view path, Wardrobe& wardrobe, const Loc
   }
   if (const XmlElement collections = root.firstChild(kCollections))
     readCollections(collections, wardrobe.collections(), clock);
+  if (const XmlElement combinations = root.firstChild(kCombinations)) readCombinations(combinations, wardrobe, clock);
   wardrobe.setFilePath(std::wstring(path));
   wardrobe.setFolder(pathFolder(path));
   if (wardrobe.name().empty()) wardrobe.setName(pathStem(path));
@@ -187,6 +247,25 @@ bool referenceWriteWardrobe(const Wardrobe& wardrobe, std::wstring_view path) {
         record.setInt(kTagId, r.tagId());
         record.setText(kValue, r.value());
       }
+      if (!i->worn().empty()) item.appendChild(kWorn).setText(kDates, wornText(i->worn()));
+    }
+  }
+  const CombinationList& combinationList = wardrobe.combinations();
+  if (combinationList.count() > 0 || combinationList.nextId() > 1) {
+    XmlElement combinations = root.appendChild(kCombinations);
+    combinations.setInt(kNextId, combinationList.nextId());
+    for (const auto& c : combinationList.combinations()) {
+      XmlElement combination = combinations.appendChild(kCombination);
+      combination.setInt(kId, c->id());
+      combination.setText(kName, c->name());
+      combination.setText(kCreated, c->created().toText());
+      combination.setText(kChanged, c->changed().toText());
+      for (const Item* i : c->items()) {
+        XmlElement ref = combination.appendChild(kItemRef);
+        ref.setInt(kCollectionId, i->owner()->collection()->id());
+        ref.setInt(kItemId, i->id());
+      }
+      if (!c->worn().empty()) combination.appendChild(kWorn).setText(kDates, wornText(c->worn()));
     }
   }
   return document.save(path);

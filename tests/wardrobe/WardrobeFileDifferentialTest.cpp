@@ -76,10 +76,41 @@ class WardrobeGenerator {
         item->photos().setNextId(id());
         for (int r = pick(5); r > 0; --r)
           item->records().set(tagIds[static_cast<size_t>(pick(static_cast<int>(tagIds.size())))], text());
+        if (pick(2)) item->worn().assign(days());
+        m_items.push_back(item);
       }
       collection->items().setNextId(id());
     }
     list.setNextId(id());
+    CombinationList& combinations = wardrobe.combinations();
+    for (int c = pick(4); c > 0; --c) {
+      Combination* combination = combinations.add(text(), pick(3) == 0 ? CombinationList::kTakeNextId : id());
+      if (!combination) continue;
+      combination->setCreated(date());
+      combination->setChanged(date());
+      for (int i = m_items.empty() ? 0 : pick(6); i > 0; --i)
+        combination->insertItem(m_items[static_cast<size_t>(pick(static_cast<int>(m_items.size())))]);
+      if (pick(2)) combination->worn().assign(days());
+    }
+    if (pick(2)) combinations.setNextId(id());
+  }
+
+  // Days around the present, and the first and last a file can hold.
+  std::vector<Date> days() {
+    std::vector<Date> out;
+    for (int n = pick(4) + 1; n > 0; --n) {
+      switch (pick(5)) {
+        case 0:
+          out.push_back(Date::fromParts(1752, 9, 14));
+          break;
+        case 1:
+          out.push_back(Date::fromParts(9999, 12, 31));
+          break;
+        default:
+          out.push_back(Date::fromParts(2020 + pick(8), pick(12) + 1, pick(28) + 1));
+      }
+    }
+    return out;
   }
 
   // The file damaged: a range cut out, a snippet put in, a byte changed.
@@ -88,7 +119,9 @@ class WardrobeGenerator {
         "\xE9", "\xE9\"", "\xC3", "\xF0\x9F", "\x80", "\xEF\xBB\xBF", "\xEF\xBF\xBE", "&#x", "&#x41;", "&#65;",
         "&#xD800;", "&#x110000;", "&", ";", "<!--", "-->", "<![CDATA[", "]]>", "<?xml encoding='latin1'?>",
         "<?xml?>", "</", "/>", ">", "<", "\"", "'", "=", " ", "\r", "\r\n", std::string(1, '\0'), "<Item",
-        "<Record tag_id=\"1001\" value=\"x\"/>", "<Photo id=\"9\" format=\"4\"/>", "id=\"3\"", "name=\"\""};
+        "<Record tag_id=\"1001\" value=\"x\"/>", "<Photo id=\"9\" format=\"4\"/>", "id=\"3\"", "name=\"\"",
+        "<Worn dates=\"2024-02-30 2024-01-05 x 0099-01-01  1752-09-13\"/>", "<ItemRef collection_id=\"1\" item_id=\"3\"/>",
+        "<Combination id=\"2\" name=\"c\" created=\"2024-01-01 00:00:00.000\">", "</Combination>", "created=\"x\""};
     for (int n = pick(3) + 1; n > 0; --n) {
       const size_t at = bytes.empty() ? 0 : static_cast<size_t>(pick(static_cast<int>(bytes.size())));
       switch (pick(3)) {
@@ -107,6 +140,7 @@ class WardrobeGenerator {
 
  private:
   std::mt19937 m_random;
+  std::vector<Item*> m_items;  // every item made, for the combinations
 };
 
 // Reads path both ways; both must agree, and when they accept it, write the

@@ -13,6 +13,7 @@
 #include "platform/FileSystem.h"
 #include "DetailsScreens.h"
 #include "ItemListScreens.h"
+#include "ExportScreens.h"
 #include "FrameScreens.h"
 #include "PageScreens.h"
 #include "SearchScreens.h"
@@ -192,5 +193,6 @@ int main(int argc, char* argv[]) {
   ok &= tavoro::tools::renderItemList(screens);
   ok &= tavoro::tools::renderSearch(screens);
   ok &= tavoro::tools::renderDetails(screens);
+  ok &= tavoro::tools::renderExportScreens(screens);
   return ok ? 0 : 1;
 }

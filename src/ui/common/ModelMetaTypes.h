@@ -9,6 +9,7 @@
 
 namespace tavoro {
 class Collection;
+class Combination;
 class Item;
 class Tag;
 class Wardrobe;
@@ -16,6 +17,8 @@ class Wardrobe;
 
 Q_DECLARE_OPAQUE_POINTER(tavoro::Collection*)
 Q_DECLARE_METATYPE(tavoro::Collection*)
+Q_DECLARE_OPAQUE_POINTER(tavoro::Combination*)
+Q_DECLARE_METATYPE(tavoro::Combination*)
 Q_DECLARE_OPAQUE_POINTER(tavoro::Item*)
 Q_DECLARE_METATYPE(tavoro::Item*)
 Q_DECLARE_OPAQUE_POINTER(tavoro::Tag*)
@@ -28,6 +31,7 @@ namespace tavoro::ui {
 // Registers the pointer types by name (once is enough; again is harmless).
 inline void registerModelMetaTypes() {
   qRegisterMetaType<tavoro::Collection*>();
+  qRegisterMetaType<tavoro::Combination*>();
   qRegisterMetaType<tavoro::Item*>();
   qRegisterMetaType<tavoro::Tag*>();
   qRegisterMetaType<tavoro::Wardrobe*>();

@@ -167,10 +167,7 @@ std::unique_ptr<PopupMenu> CommandBar::buttonMenu(int commandId) const {
   auto menu = std::make_unique<PopupMenu>();
   menu->setObjectName(QStringLiteral("CommandBarMenu"));
   menu->addEntries(button->menu);
-  QList<QAction*> bound;
-  for (const QPointer<QAction>& action : m_actions)
-    if (action) bound.push_back(action);
-  menu->mirrorActions(bound);
+  menu->mirrorActions(menuActions());
   QList<QAction*> edit;
   for (const int id : {kCmdUndo, kCmdRedo})
     if (QAction* action = findCommandAction(window(), id)) edit.push_back(action);
@@ -203,13 +200,21 @@ int CommandBar::openMenu(int commandId) {
   if (!chosen) return 0;
   for (QAction* action : edit)
     if (action->data().toInt() == chosen) return chosen;  // the menu triggered it itself
-  for (const QPointer<QAction>& action : m_actions) {
-    if (action && action->data().toInt() == chosen && action->isEnabled()) {
-      action->trigger();
-      break;
-    }
-  }
+  QAction* source = nullptr;
+  for (QAction* action : menuActions())
+    if (!action->isSeparator() && action->data().toInt() == chosen) source = action;
+  if (source && source->isEnabled()) source->trigger();
   return chosen;
+}
+
+QList<QAction*> CommandBar::menuActions() const {
+  // The window's actions as they are now, so that a command the window gained
+  // after the bar was bound still shows; the bound ones come last and win.
+  QList<QAction*> actions;
+  if (const QWidget* frame = window(); frame && frame != this) actions = frame->actions();
+  for (const QPointer<QAction>& action : m_actions)
+    if (action) actions.push_back(action);
+  return actions;
 }
 
 QSize CommandBar::sizeHint() const {

@@ -50,8 +50,9 @@ class CommandBar : public QWidget {
   explicit CommandBar(int menuResourceId, QWidget* parent = nullptr);
 
   const std::vector<Button>& buttons() const { return m_buttons; }
-  // Binds each button, and each entry of a menu button's menu, to the action
-  // among actions that carries its command.
+  // Binds each button to the action among actions that carries its command;
+  // a menu button's entries also find their commands among the window's own
+  // actions when its menu opens.
   void bindActions(const QList<QAction*>& actions);
   bool isButtonEnabled(int commandId) const;
   // The button's rectangle in the bar; empty when there is no such button.
@@ -97,6 +98,10 @@ class CommandBar : public QWidget {
   // The next enabled button from from in direction step (+1, -1), or -1.
   int enabledButton(int from, int step) const;
   void setFocusButton(int index);
+
+  // What a menu's entries mirror and trigger: the window's actions, then the
+  // bound ones (which take precedence for the same command).
+  QList<QAction*> menuActions() const;
 
   std::vector<Button> m_buttons;
   std::vector<QRect> m_rects;

@@ -4,6 +4,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
+#include <algorithm>
 
 #include "ui/common/CommandIds.h"
 #include "ui/controls/RowDrop.h"
@@ -43,7 +44,9 @@ int RowList::addRow(std::unique_ptr<ListBoxRow> row) {
 
 void RowList::addRows(std::vector<std::unique_ptr<ListBoxRow>> rows) {
   const int first = rowCount();
-  m_rows.reserve(m_rows.size() + rows.size());
+  // Rows may come in many pieces: the list grows as a vector does.
+  if (m_rows.capacity() < m_rows.size() + rows.size())
+    m_rows.reserve(std::max(m_rows.size() + rows.size(), 2 * m_rows.capacity()));
   for (auto& row : rows)
     if (row) m_rows.push_back(std::move(row));
   if (rowCount() == first) return;
@@ -65,6 +68,7 @@ bool RowList::removeRow(const ListBoxRow* row) {
 }
 
 void RowList::removeAllRows() {
+  m_pendingVisible = -1;
   m_rows.clear();
   cancelDrag();
   m_hotRow = m_focusRow = m_anchorRow = -1;
@@ -205,6 +209,13 @@ void RowList::notifyIf(bool changed) {
 
 void RowList::ensureVisible(int index) {
   if (!row(index)) return;
+  // Before its layout the list has no height: scrolling now would scroll as
+  // if no row fitted. It scrolls once it knows how many do.
+  if (viewport()->height() < m_rowHeight) {
+    m_pendingVisible = index;
+    return;
+  }
+  m_pendingVisible = -1;
   QScrollBar* bar = verticalScrollBar();
   const int top = index * m_rowHeight;
   const int bottom = top + m_rowHeight;
@@ -320,6 +331,7 @@ void RowList::paintDrag(QPainter& painter) {
 void RowList::resizeEvent(QResizeEvent* event) {
   QAbstractScrollArea::resizeEvent(event);
   updateScrollRange();
+  if (m_pendingVisible >= 0 && viewport()->height() >= m_rowHeight) ensureVisible(m_pendingVisible);
 }
 
 void RowList::mousePressEvent(QMouseEvent* event) {

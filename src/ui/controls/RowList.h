@@ -152,6 +152,7 @@ class RowList : public QAbstractScrollArea {
   int m_hotRow = -1;
   int m_focusRow = -1;
   int m_anchorRow = -1;
+  int m_pendingVisible = -1;  // to scroll into view once the list has a height
   bool m_deleteKeyEnabled = false;
 
   int m_firstMovable = -1;

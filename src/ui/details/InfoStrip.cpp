@@ -38,6 +38,7 @@ InfoStrip::InfoStrip(WardrobeSession& session, QWidget* parent)
   for (auto change : {&WardrobeSession::selectionChanged, &WardrobeSession::searchChanged,
                       &WardrobeSession::itemsRemoved})
     connect(&m_session, change, this, &InfoStrip::follow);
+  connect(&m_session, &WardrobeSession::searchResultsAdded, this, &InfoStrip::follow);
   // Counts and names are drawn from the model at each paint.
   connect(&m_session, &WardrobeSession::itemsAdded, this, qOverload<>(&QWidget::update));
   connect(&m_session, &WardrobeSession::itemRenamed, this, qOverload<>(&QWidget::update));

@@ -17,6 +17,7 @@
 #include "platform/Placeholder.h"
 #include "ui/common/CommandActions.h"
 #include "ui/common/CommandIds.h"
+#include "ui/common/MessageBox.h"
 #include "ui/common/QtText.h"
 #include "ui/common/ResourcePictures.h"
 #include "ui/common/WebPages.h"
@@ -90,6 +91,12 @@ MainWindow::MainWindow()
   connect(m_session.get(), &WardrobeSession::wardrobeAboutToClose, m_viewer, &PhotoViewer::close);
   connect(m_session.get(), &WardrobeSession::wardrobeOpened, this, &MainWindow::updateTitle);
   connect(m_session.get(), &WardrobeSession::wardrobeClosed, this, &MainWindow::updateTitle);
+  connect(m_session.get(), &WardrobeSession::fileChangedOnDisk, this, [this] { m_lifecycle->onFileChangedOnDisk(); });
+  // The session refuses; the window says why, over whatever asked.
+  connect(m_session.get(), &WardrobeSession::changeRefused, this, [this](const QString& message) {
+    QWidget* owner = QApplication::activeWindow();
+    showMessage(owner ? owner : this, toWString(message), programCaption(), kMbOk | kMbIconInformation);
+  });
 }
 
 MainWindow::~MainWindow() {
@@ -357,6 +364,7 @@ int MainWindow::selectedTab() const { return m_clientView ? m_clientView->select
 QString MainWindow::titleText() const {
   std::wstring title = programCaption();
   if (const Wardrobe* open = wardrobe()) title += formatPlaceholder(L" - [%1]", open->name());
+  if (m_session->isReadOnly()) title += toWString(tr(" (read-only)"));
   return toQString(title);
 }
 

@@ -1,8 +1,11 @@
 // The life of the one open wardrobe: creating it (New Wardrobe dialog),
 // opening it (Open Wardrobe dialog, recent list, command line, a second
-// start, reopening at start), saving it and closing it. Every failure is
-// reported once, in the main window, and leaves the previous state: a failed
-// save keeps the wardrobe open and stops the close. User-interface thread only.
+// start, reopening at start), saving it and closing it, and what happens when
+// another program has it: open elsewhere (its lock file: read-only, anyway or
+// not at all) or written on disk while open here (read anew, or asked what
+// to keep). Every failure is reported once, in the main window, and leaves
+// the previous state: a failed save keeps the wardrobe open and stops the
+// close. User-interface thread only.
 #pragma once
 
 #include <memory>
@@ -63,8 +66,15 @@ class WardrobeLifecycle {
   // At start: reopens the most recent wardrobe, silently, when the settings
   // say a wardrobe was open at the last exit.
   void reopenLastWardrobe();
+  // Another program wrote the open wardrobe's file: with no unsaved change
+  // it is read anew; otherwise the user chooses between reading it anew
+  // (losing ours since the last save) and keeping ours (losing theirs at
+  // the next save). Waits while a modal window is open.
+  void onFileChangedOnDisk();
 
  private:
+  // Reads the file anew, keeping the page shown; says so when it fails.
+  bool reload(bool silent);
   // Closes the open wardrobe, asking first; true when none is open afterwards.
   bool closeForAnother();
   // Restores a backup (asking which and where) and opens what was restored.
@@ -73,6 +83,7 @@ class WardrobeLifecycle {
   void endTyping();
 
   MainWindow& m_frame;
+  bool m_asking = false;
 };
 
 }  // namespace tavoro::ui

@@ -72,8 +72,9 @@ class ItemListPane : public QWidget {
   void paste();
   void dropFiles(const tavoro::ImportList& paths);
   // Filters the paths with the "Filtering Files..." dialog, then adds what
-  // it accepted; the number of entries made.
-  int filterAndAdd(const tavoro::ImportList& paths);
+  // it accepted; the number of entries made. accepted (when given) tells
+  // whether the filter accepted any file.
+  int filterAndAdd(const tavoro::ImportList& paths, bool* accepted = nullptr);
   // Adds the files as new items (asking first for 20 or more), selects their
   // entries and tells how many files could not be added; the number of
   // entries made.

@@ -61,7 +61,10 @@ void ItemListPane::paste() {
   const ImportList files = clipboardFiles();
   if (files.empty()) return;
   QPointer<ItemListPane> self(this);
-  if (filterAndAdd(files) < 1 && self)
+  // Accepted files that could not be added were reported already: the paste
+  // failed for want of a supported file only when none was accepted.
+  bool accepted = false;
+  if (filterAndAdd(files, &accepted) < 1 && self && !accepted)
     showMessage(this, coreText(kPasteFailedMessage), coreText(kImportCaption), kMbOk | kMbIconInformation);
 }
 
@@ -71,13 +74,14 @@ void ItemListPane::dropFiles(const ImportList& paths) {
   if (filterAndAdd(paths) > 0 && self) focusList();
 }
 
-int ItemListPane::filterAndAdd(const ImportList& paths) {
+int ItemListPane::filterAndAdd(const ImportList& paths, bool* anyAccepted) {
   ImportList accepted;
   {
     FilteringFilesDialog dialog(paths, this);
     if (!dialog.run()) return 0;
     accepted = dialog.accepted();
   }
+  if (anyAccepted) *anyAccepted = !accepted.empty();
   return addFiles(accepted);
 }
 

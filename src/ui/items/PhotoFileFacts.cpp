@@ -10,16 +10,16 @@ namespace tavoro::ui {
 
 namespace {
 
-// The description of a file type by its extension: asking the MIME database
-// for every file of a large collection would cost more than the rest of the
-// row together.
+// The description of a file type by its extension, in the language of the
+// default locale: asking the MIME database for every file of a large
+// collection would cost more than the rest of the row together.
 QString typeDescription(const QFileInfo& info) {
   static QHash<QString, QString> bySuffix;
-  const QString suffix = info.suffix().toLower();
-  if (const auto it = bySuffix.constFind(suffix); it != bySuffix.constEnd()) return *it;
+  const QString key = QLocale().name() + QLatin1Char('/') + info.suffix().toLower();
+  if (const auto it = bySuffix.constFind(key); it != bySuffix.constEnd()) return *it;
   static const QMimeDatabase database;
   const QString description = database.mimeTypeForFile(info, QMimeDatabase::MatchExtension).comment();
-  bySuffix.insert(suffix, description);
+  bySuffix.insert(key, description);
   return description;
 }
 

@@ -17,7 +17,9 @@ constexpr MenuEntry kWardrobeListContext[] = {
 
 // The wardrobe page's menu of window-level commands, opened from its
 // command-bar button; the window's Undo and Redo come first when it shows.
-// A new entry is a line here and an action of the same command on its owner.
+// A new entry is a line here and an action carrying its command on the main
+// window (or on the item list or search results); the entry is greyed while
+// that action is disabled.
 constexpr MenuEntry kWardrobeMenu[] = {
     {kCmdShowInsights, QT_TRANSLATE_NOOP("MenuTables", "Insights")},
     {},

@@ -308,6 +308,12 @@ bool SearchBox::applicationEvent(QObject* watched, QEvent* event) {
     if (target ? widget != target : !widget->isWindow()) return false;
     return m_popup->handleKeyPress(*static_cast<QKeyEvent*>(event));
   }
+  // The pop-up belongs under the box: it follows the window, and a press on
+  // the window's frame closes it as a press anywhere else does.
+  if (widget == window()) {
+    if (type == QEvent::Move || type == QEvent::Resize) placePopup();
+    if (type == QEvent::NonClientAreaMouseButtonPress) m_popup->hidePopup();
+  }
   if (!isMouseEvent(type)) return false;
   const bool inPopup = m_popup->contains(widget);
   if (type == QEvent::MouseButtonPress && !inPopup) {

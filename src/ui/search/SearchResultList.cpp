@@ -60,6 +60,7 @@ SearchResultList::SearchResultList(WardrobeSession& session, QWidget* parent)
   connect(m_editor, &InlineEditor::editEnded, this, &SearchResultList::commitRename, Qt::DirectConnection);
 
   connect(&m_session, &WardrobeSession::searchChanged, this, &SearchResultList::onSearchChanged);
+  connect(&m_session, &WardrobeSession::searchResultsAdded, this, &SearchResultList::onResultsAdded);
   connect(&m_session, &WardrobeSession::wardrobeAboutToClose, this, &SearchResultList::clearRows);
   connect(&m_session, &WardrobeSession::itemsAboutToBeRemoved, this, &SearchResultList::forgetItems);
   connect(&m_session, &WardrobeSession::collectionAboutToBeRemoved, this, &SearchResultList::forgetCollection);
@@ -100,15 +101,23 @@ void SearchResultList::onSearchChanged() {
   clearRows();
   const Collection* scope = m_session.currentCollection();
   m_context.showCollection = scope && scope->id() == 0;
-  if (m_session.searchShown()) showResults(m_session.results());
+  if (m_session.searchShown()) showResults(m_session.results(), 0);
   viewport()->update();
   updateActions();
 }
 
-void SearchResultList::showResults(const std::vector<SearchResult>& results) {
+void SearchResultList::onResultsAdded(int first) {
+  // The rows show the results before first: the search has not changed since.
+  if (m_session.searchRun() != m_shownRun || !m_session.searchShown()) return;
+  showResults(m_session.results(), static_cast<size_t>(std::max(0, first)));
+  updateActions();
+}
+
+void SearchResultList::showResults(const std::vector<SearchResult>& results, size_t first) {
   std::vector<std::unique_ptr<ListBoxRow>> rows;
-  rows.reserve(results.size());
-  for (const SearchResult& result : results) rows.push_back(std::make_unique<SearchResultRow>(result, m_context));
+  rows.reserve(results.size() - std::min(first, results.size()));
+  for (size_t i = first; i < results.size(); ++i)
+    rows.push_back(std::make_unique<SearchResultRow>(results[i], m_context));
   addRows(std::move(rows));
 }
 

@@ -51,7 +51,9 @@ class SearchResultList : public RowList {
   // The enabled state of every command, in one place.
   void updateActions();
   void onSearchChanged();
-  void showResults(const std::vector<SearchResult>& results);
+  void onResultsAdded(int first);
+  // Rows for results[first] on, added at the end.
+  void showResults(const std::vector<SearchResult>& results, size_t first);
   void clearRows();
   void refreshRow(const Item* item);
   void refreshAllRows();

@@ -39,6 +39,7 @@ class PhotoTrash {
   void forget();
 
   size_t pendingCount() const { return m_pending.size(); }
+  const std::set<std::wstring>& pending() const { return m_pending; }
   // Where a trashed file lies in the trash, or empty text.
   std::wstring trashedAt(const std::wstring& file) const;
 

@@ -5,6 +5,8 @@
 
 #include "imaging/thumbnails/PreviewThumbnailCache.h"
 #include "imaging/thumbnails/ThumbnailStore.h"
+#include "search/QueryParser.h"
+#include "search/SearchScan.h"
 #include "ui/common/QtText.h"
 #include "wardrobe/Collection.h"
 #include "wardrobe/Wardrobe.h"
@@ -38,10 +40,24 @@ WardrobeSession::WardrobeSession(QObject* parent)
     : QObject(parent), m_previews(std::make_unique<PreviewThumbnailCache>(previewStore())) {
   setObjectName(QStringLiteral("WardrobeSession"));
   registerModelMetaTypes();
+  connect(&m_watch, &WardrobeFileWatch::settled, this, &WardrobeSession::onFileSettled);
+  // Pieces come on the search thread and wait in the inbox; the first one
+  // in an empty inbox calls this thread to take it. The worker ends before
+  // this object does, and Qt drops a call whose receiver is gone.
+  m_worker = std::make_unique<SearchWorker>([this](SearchPiece piece) {
+    bool first = false;
+    {
+      std::lock_guard lock(m_inboxMutex);
+      first = m_inbox.empty();
+      m_inbox.push_back(std::move(piece));
+    }
+    if (first) QMetaObject::invokeMethod(this, &WardrobeSession::takePiece, Qt::QueuedConnection);
+  });
 }
 
 WardrobeSession::~WardrobeSession() {
-  // The thumbnail thread goes before the wardrobe whose photos it reads.
+  // The search and thumbnail threads go before the wardrobe they read.
+  m_worker.reset();
   m_previews.reset();
 }
 
@@ -49,7 +65,18 @@ WardrobeSession::~WardrobeSession() {
 
 bool WardrobeSession::open(std::unique_ptr<Wardrobe>& wardrobe) {
   if (m_wardrobe || !wardrobe) return false;
+  FileState file;
+  readFileIdentity(wardrobe->wardrobeFilePath(), file.identity);
+  return open(wardrobe, std::move(file));
+}
+
+bool WardrobeSession::open(std::unique_ptr<Wardrobe>& wardrobe, FileState file) {
+  if (m_wardrobe || !wardrobe) return false;
   m_wardrobe = std::move(wardrobe);
+  m_identity = file.identity;
+  m_lock = std::move(file.lock);
+  m_readOnly = file.readOnly;
+  m_watch.watch(toQString(m_wardrobe->wardrobeFilePath()));
   m_history.clear();
   m_history.setUndoLimit(kUndoLimit);
   CollectionList& list = m_wardrobe->collections();
@@ -76,14 +103,23 @@ void WardrobeSession::close() {
   // The steps hold objects taken out of the wardrobe: they go before it.
   m_history.clear();
   m_trash.forget();
+  m_watch.stop();
   m_wardrobe.reset();
+  m_identity = {};
+  m_lock.reset();
+  m_readOnly = false;
   emit wardrobeClosed();
 }
 
 Status WardrobeSession::save() {
-  if (!m_wardrobe) return {};
-  Status written = writeWardrobe(*m_wardrobe);
-  if (written) m_trash.empty();
+  if (!m_wardrobe || m_readOnly) return {};
+  FileIdentity identity;
+  Status written = writeWardrobe(*m_wardrobe, &m_identity, &identity);
+  if (!written) return written;
+  m_identity = identity;
+  m_history.setClean();
+  m_watch.rewatch();
+  m_trash.empty();
   return written;
 }
 
@@ -117,9 +153,13 @@ void WardrobeSession::revealItem(Item* item) {
 Collection* WardrobeSession::addCollection(const std::wstring& name) {
   if (!m_wardrobe || name.empty()) return nullptr;
   CollectionList& list = m_wardrobe->collections();
-  if (list.findByName(name) || name == list.allCollections()->name()) return nullptr;
+  if (list.findByName(name) || name == list.allCollections()->name() || refuseReadOnly()) return nullptr;
+  changing();
   Collection* added = list.add(name);
-  if (!added) return nullptr;
+  if (!added) {
+    emit changeRefused(tr("No collection can be added: the wardrobe has given out every collection number."));
+    return nullptr;
+  }
   // Made with its id, then attached by the step, which keeps it while undone.
   auto held = std::make_shared<HeldCollection>();
   held->collection = list.take(added, &held->position);
@@ -130,7 +170,8 @@ Collection* WardrobeSession::addCollection(const std::wstring& name) {
 }
 
 bool WardrobeSession::renameCollection(Collection* collection, const std::wstring& name) {
-  if (!owns(collection) || collection->id() <= 0 || name.empty() || name == collection->name()) return false;
+  if (!owns(collection) || collection->id() <= 0 || name.empty() || name == collection->name() || refuseReadOnly())
+    return false;
   const std::wstring old = collection->name();
   record(
       tr("Rename Collection"), [this, collection, name] { applyCollectionName(collection, name); },
@@ -143,7 +184,8 @@ bool WardrobeSession::reorderCollections(const std::vector<Collection*>& order, 
   CollectionList& list = m_wardrobe->collections();
   std::vector<Collection*> before;
   for (const auto& collection : list.collections()) before.push_back(collection.get());
-  if (order == before) return false;
+  if (order == before || refuseReadOnly()) return false;
+  changing();
   // A sequence the list refuses changes nothing and makes no step.
   if (!list.reorder(order)) return false;
   list.reorder(before);
@@ -154,7 +196,7 @@ bool WardrobeSession::reorderCollections(const std::vector<Collection*>& order, 
 }
 
 bool WardrobeSession::removeCollection(Collection* collection) {
-  if (!owns(collection) || collection->id() <= 0) return false;
+  if (!owns(collection) || collection->id() <= 0 || refuseReadOnly()) return false;
   auto held = std::make_shared<HeldCollection>();
   const bool wasCurrent = collection == m_current;
   record(
@@ -168,9 +210,13 @@ bool WardrobeSession::removeCollection(Collection* collection) {
 Tag* WardrobeSession::addTag(Collection* collection, const std::wstring& name) {
   if (!owns(collection) || collection->id() <= 0 || name.empty()) return nullptr;
   TagList& tags = collection->tags();
-  if (tags.findByName(name)) return nullptr;
+  if (tags.findByName(name) || refuseReadOnly()) return nullptr;
+  changing();
   Tag* added = tags.add(name, -1);
-  if (!added) return nullptr;
+  if (!added) {
+    emit changeRefused(tr("No tag can be added: the collection has given out every tag number."));
+    return nullptr;
+  }
   auto held = std::make_shared<HeldTag>();
   held->tag = tags.take(added, &held->position);
   record(
@@ -179,7 +225,8 @@ Tag* WardrobeSession::addTag(Collection* collection, const std::wstring& name) {
 }
 
 bool WardrobeSession::renameTag(Tag* tag, const std::wstring& name) {
-  if (!tag || !owns(tag->owner()->collection()) || tag->id() <= 0 || name.empty() || name == tag->name())
+  if (!tag || !owns(tag->owner()->collection()) || tag->id() <= 0 || name.empty() || name == tag->name() ||
+      refuseReadOnly())
     return false;
   const std::wstring old = tag->name();
   record(
@@ -193,7 +240,9 @@ bool WardrobeSession::reorderTags(Collection* collection, const std::vector<Tag*
   TagList& tags = collection->tags();
   std::vector<Tag*> before;
   for (const auto& tag : tags.tags()) before.push_back(tag.get());
-  if (order == before || !tags.reorder(order)) return false;
+  if (order == before || refuseReadOnly()) return false;
+  changing();
+  if (!tags.reorder(order)) return false;
   tags.reorder(before);
   record(
       step.isEmpty() ? tr("Move Tag") : step, [this, collection, order] { applyTagOrder(collection, order); },
@@ -205,7 +254,8 @@ bool WardrobeSession::removeTag(Tag* tag) {
   Collection* collection = tag ? tag->owner()->collection() : nullptr;
   if (!owns(collection) || tag->id() <= 0) return false;
   const auto& tags = collection->tags().tags();
-  if (std::none_of(tags.begin(), tags.end(), [tag](const auto& t) { return t.get() == tag; })) return false;
+  if (std::none_of(tags.begin(), tags.end(), [tag](const auto& t) { return t.get() == tag; }) || refuseReadOnly())
+    return false;
   // The items' values for it stay in their records, unseen: undo shows them again.
   auto held = std::make_shared<HeldTag>();
   record(
@@ -214,7 +264,7 @@ bool WardrobeSession::removeTag(Tag* tag) {
 }
 
 bool WardrobeSession::removeAllTags(Collection* collection) {
-  if (!owns(collection) || collection->tags().count() == 0) return false;
+  if (!owns(collection) || collection->tags().count() == 0 || refuseReadOnly()) return false;
   std::vector<Tag*> doomed;
   for (const auto& tag : collection->tags().tags()) doomed.push_back(tag.get());
   // Every value of every item goes with them; undo puts them back as they were.
@@ -239,9 +289,13 @@ bool WardrobeSession::removeAllTags(Collection* collection) {
 // --- Items and values -------------------------------------------------------------
 
 AddedFiles WardrobeSession::addPhotoFiles(Collection* collection, const ImportList& files) {
-  if (!owns(collection)) return {};
+  if (!owns(collection) || refuseReadOnly()) return {};
+  changing();
   // Asked by the caller already.
   AddedFiles added = addFiles(collection, files, [](size_t) { return true; });
+  if (const int noId = static_cast<int>(added.noIdLeft); noId > 0)
+    emit changeRefused(
+        tr("%n photo(s) could not be added: the collection has given out every item number.", nullptr, noId));
   if (added.items.empty()) return added;
   emit itemsAdded(collection, added.items);
   // The files are copied once; the step only takes the items out and back.
@@ -262,7 +316,7 @@ AddedFiles WardrobeSession::addPhotoFiles(Collection* collection, const ImportLi
 }
 
 bool WardrobeSession::renameItem(Item* item, const std::wstring& name) {
-  if (!item || !owns(collectionOf(item)) || name.empty() || name == item->name()) return false;
+  if (!item || !owns(collectionOf(item)) || name.empty() || name == item->name() || refuseReadOnly()) return false;
   const std::wstring old = item->name();
   record(
       tr("Rename Item"), [this, item, name] { applyItemName(item, name); },
@@ -275,7 +329,7 @@ bool WardrobeSession::removeItems(const std::vector<Item*>& items) {
   for (Item* item : items)
     if (item && owns(collectionOf(item)) && std::find(doomed.begin(), doomed.end(), item) == doomed.end())
       doomed.push_back(item);
-  if (doomed.empty()) return false;
+  if (doomed.empty() || refuseReadOnly()) return false;
   auto held = std::make_shared<HeldItems>();
   record(
       doomed.size() == 1 ? tr("Delete Item") : tr("Delete %1 Items").arg(doomed.size()),
@@ -284,7 +338,8 @@ bool WardrobeSession::removeItems(const std::vector<Item*>& items) {
 }
 
 bool WardrobeSession::setValue(Item* item, const Tag* tag, const std::wstring& value) {
-  if (!item || !tag || !owns(collectionOf(item)) || item->records().get(tag->id()) == value) return false;
+  if (!item || !tag || !owns(collectionOf(item)) || item->records().get(tag->id()) == value || refuseReadOnly())
+    return false;
   const Values before = valuesOf(*item);
   Values after = before;
   const auto found = std::find_if(after.begin(), after.end(), [tag](const auto& v) { return v.first == tag->id(); });
@@ -300,7 +355,7 @@ bool WardrobeSession::setValue(Item* item, const Tag* tag, const std::wstring& v
 }
 
 bool WardrobeSession::clearAllValues(Item* item) {
-  if (!item || !owns(collectionOf(item)) || item->records().count() == 0) return false;
+  if (!item || !owns(collectionOf(item)) || item->records().count() == 0 || refuseReadOnly()) return false;
   const Values before = valuesOf(*item);
   record(
       tr("Clear All Values"), [this, item] { applyRecords(item, {}); },
@@ -316,6 +371,9 @@ void WardrobeSession::refreshPhotos() {
 // --- Search -----------------------------------------------------------------------
 
 void WardrobeSession::clearSearchState() {
+  stopScan();
+  m_restartPending = false;
+  m_lastSearch = {};
   ++m_searchRun;
   m_engine.reset();
   m_engine.results().clear();
@@ -323,19 +381,116 @@ void WardrobeSession::clearSearchState() {
   m_resultSelection.clear();
 }
 
+namespace {
+
+// The items a search of scope tests: all of its own, or every collection's.
+size_t itemsOf(const Collection* scope) {
+  if (!scope) return 0;
+  if (scope->id() != 0) return scope->items().count();
+  return scope->owner() ? static_cast<size_t>(std::max(0, scope->owner()->itemCount(scope))) : 0;
+}
+
+}  // namespace
+
 void WardrobeSession::search(const QString& text) {
-  ++m_searchRun;
+  stopScan();
+  m_restartPending = false;
   m_searchText = text;
+  const std::wstring query = toWString(text);
+  const std::vector<SearchTerm> terms = m_current && !text.isEmpty() ? parseQuery(query) : std::vector<SearchTerm>{};
+  // The last results, when this search narrows them.
+  const bool narrowing =
+      m_lastSearch.items && m_lastSearch.scope == m_current && narrows(terms, m_lastSearch.terms);
+  const std::shared_ptr<const std::vector<Item*>> within = narrowing ? m_lastSearch.items : nullptr;
+  if (!terms.empty() && (within ? within->size() : itemsOf(m_current)) > kSearchAtOnce) {
+    // On the search thread; what is shown stays until its first results come.
+    m_scanTicket = ++m_lastTicket;
+    m_scanTerms = terms;
+    m_scanShown = false;
+    m_worker->start({m_scanTicket, m_current, terms, within, today()});
+    return;
+  }
+  ++m_searchRun;
   m_engine.results().clear();
   m_resultSelection.clear();
   m_searchShown = m_current && !text.isEmpty();
   if (m_searchShown) {
     m_engine.setScope(m_current);
     // A query the engine cannot run (no term, a pattern it gave up on) finds nothing.
-    if (!m_engine.parse(toWString(text)) || !m_engine.run()) m_engine.results().clear();
+    if (m_engine.parse(query) && m_engine.runWithin(m_lastSearch.terms, within.get()))
+      rememberSearch(terms);
+    else
+      m_engine.results().clear();
   }
   emit searchChanged();
   emit selectionChanged();
+}
+
+void WardrobeSession::takePiece() {
+  SearchPiece piece;
+  bool more = false;
+  do {
+    std::lock_guard lock(m_inboxMutex);
+    if (m_inbox.empty()) return;
+    piece = std::move(m_inbox.front());
+    m_inbox.pop_front();
+    more = !m_inbox.empty();
+  } while (piece.ticket == 0 || piece.ticket != m_scanTicket);  // of a search stopped since
+  // One piece a turn of the event loop: keys and paints come between pieces.
+  if (more) QMetaObject::invokeMethod(this, &WardrobeSession::takePiece, Qt::QueuedConnection);
+
+  std::vector<SearchResult>& results = m_engine.results();
+  const bool first = !m_scanShown;
+  if (first) {
+    ++m_searchRun;
+    m_scanShown = true;
+    m_engine.setScope(m_current);
+    m_engine.parse(toWString(m_searchText));
+    results.clear();
+    m_resultSelection.clear();
+    m_searchShown = true;
+  }
+  const size_t from = results.size();
+  for (Item* item : piece.items) results.push_back(SearchResult{item, {}, {}});
+  if (piece.last) {
+    m_scanTicket = 0;
+    rememberSearch(m_scanTerms);
+  }
+  if (first) {
+    emit searchChanged();
+    emit selectionChanged();
+  } else {
+    emit searchResultsAdded(static_cast<int>(from));
+  }
+}
+
+bool WardrobeSession::stopScan() {
+  if (m_scanTicket == 0) return false;
+  m_worker->stop();
+  m_scanTicket = 0;
+  return true;
+}
+
+void WardrobeSession::rememberSearch(const std::vector<SearchTerm>& terms) {
+  auto items = std::make_shared<std::vector<Item*>>();
+  items->reserve(m_engine.results().size());
+  for (const SearchResult& result : m_engine.results()) items->push_back(result.item);
+  m_lastSearch = {m_current, terms, std::move(items)};
+}
+
+void WardrobeSession::changing() {
+  m_lastSearch.items.reset();
+  if (!stopScan() || m_restartPending) return;
+  // Searched again over the changed model, once the change is done.
+  m_restartPending = true;
+  QMetaObject::invokeMethod(
+      this,
+      [this] {
+        if (!m_restartPending) return;
+        m_restartPending = false;
+        if (!m_searchText.isEmpty()) search(m_searchText);
+      },
+      Qt::QueuedConnection);
 }
 
 void WardrobeSession::hideSearch() {

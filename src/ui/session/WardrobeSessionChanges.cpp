@@ -36,8 +36,18 @@ std::vector<std::wstring> photoFilesOf(const Item& item) {
 }  // namespace
 
 void WardrobeSession::record(const QString& step, std::function<void()> redo, std::function<void()> undo) {
-  // Pushing carries the step out.
-  m_history.push(new SessionStep(step, std::move(redo), std::move(undo)));
+  // Pushing carries the step out. Each half stops a search that reads the
+  // model before changing it.
+  m_history.push(new SessionStep(
+      step,
+      [this, redo = std::move(redo)] {
+        changing();
+        redo();
+      },
+      [this, undo = std::move(undo)] {
+        changing();
+        undo();
+      }));
 }
 
 // --- Photo files ------------------------------------------------------------------
@@ -73,6 +83,7 @@ void WardrobeSession::attachCollection(HeldCollection& held, bool makeCurrent) {
   for (const auto& item : collection->items().items()) items.push_back(item.get());
   takeBack(items);
   emit collectionAdded(collection);
+  returnToCombinations(std::exchange(held.places, {}));
   if (makeCurrent) setCurrentCollection(collection);
 }
 
@@ -86,6 +97,7 @@ void WardrobeSession::detachCollection(Collection* collection, HeldCollection& h
   if (searchedIt) clearSearchState();
   if (m_current == collection) m_current = nullptr;
   held.collection = m_wardrobe->collections().take(collection, &held.position);
+  held.places = leaveCombinations(items);
   setAside(items, collection);
   emit collectionRemoved();
   emit searchChanged();
@@ -130,11 +142,11 @@ void WardrobeSession::applyTagOrder(Collection* collection, const std::vector<Ta
 void WardrobeSession::attachItems(HeldItems& held, bool reveal) {
   // Back in the reverse order of their taking, each at the place it left.
   std::vector<Item*> items;
-  for (auto entry = held.rbegin(); entry != held.rend(); ++entry) {
+  for (auto entry = held.items.rbegin(); entry != held.items.rend(); ++entry) {
     Item* item = entry->item.get();
     if (item && entry->list->insert(std::move(entry->item), entry->position)) items.push_back(item);
   }
-  held.clear();
+  held.items.clear();
   std::reverse(items.begin(), items.end());
   takeBack(items);
   // One notice per collection, its items in their list order.
@@ -147,19 +159,21 @@ void WardrobeSession::attachItems(HeldItems& held, bool reveal) {
       if (back.count(item.get())) added.push_back(item.get());
     emit itemsAdded(collection, added);
   }
+  returnToCombinations(std::exchange(held.places, {}));
   if (reveal && !items.empty()) emit revealRequested(items);
 }
 
 void WardrobeSession::detachItems(const std::vector<Item*>& items, HeldItems& held) {
   emit itemsAboutToBeRemoved(items);
   forgetItems(items);
-  held.clear();
+  held.items.clear();
   for (Item* item : items) {
     ItemList* list = item->owner();
     size_t position = 0;
     if (std::unique_ptr<Item> taken = list->take(item, &position))
-      held.push_back({list, position, std::move(taken)});
+      held.items.push_back({list, position, std::move(taken)});
   }
+  held.places = leaveCombinations(items);
   setAside(items, nullptr);
   emit itemsRemoved();
   emit searchChanged();

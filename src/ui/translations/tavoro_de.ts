@@ -836,6 +836,10 @@ So geht es:
         <source>Undo and redo</source>
         <translation>Rückgängig machen und wiederholen</translation>
     </message>
+    <message>
+        <source>Exporting and backing up</source>
+        <translation>Exportieren und sichern</translation>
+    </message>
 </context>
 <context>
     <name>WardrobeLifecycle</name>
@@ -878,6 +882,63 @@ Are you sure you want to close &quot;%1&quot;?</source>
         <translation>Um fortzufahren, muss die Garderobe „%1“ geschlossen werden.
 
 Möchten Sie „%1“ wirklich schließen?</translation>
+    </message>
+    <message>
+        <source>someone whose lock file Tavoro cannot read</source>
+        <translation>jemandem, dessen Sperrdatei Tavoro nicht lesen kann</translation>
+    </message>
+    <message>
+        <source>%1 on %2 (process %3) since %4</source>
+        <translation>%1 auf %2 (Prozess %3) seit %4</translation>
+    </message>
+    <message>
+        <source>(more changes than the undo history keeps)</source>
+        <translation>(mehr Änderungen, als der Rückgängig-Verlauf behält)</translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <translation>
+            <numerusform>und %n weitere</numerusform>
+            <numerusform>und %n weitere</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Wardrobe &quot;%1&quot; is open in Tavoro by %2.
+
+Yes: open it read-only.
+No: open it anyway (changes saved there and here may overwrite each other).
+Cancel: do not open it.</source>
+        <translation>Garderobe &quot;%1&quot; ist in Tavoro geöffnet von %2.
+
+Ja: schreibgeschützt öffnen.
+Nein: trotzdem öffnen (dort und hier gespeicherte Änderungen können einander überschreiben).
+Abbrechen: nicht öffnen.</translation>
+    </message>
+    <message>
+        <source>Wardrobe file &quot;%1&quot; was changed on disk by another program since it was read.
+
+Yes: save yours over it (the other program&apos;s changes are lost).
+No: read it anew (your changes since the last save are lost):
+%2
+Cancel: do not save.</source>
+        <translation>Die Garderobendatei &quot;%1&quot; wurde seit dem Lesen von einem anderen Programm geändert.
+
+Ja: Ihre Fassung darüber speichern (die Änderungen des anderen Programms gehen verloren).
+Nein: neu einlesen (Ihre Änderungen seit dem letzten Speichern gehen verloren):
+%2
+Abbrechen: nicht speichern.</translation>
+    </message>
+    <message>
+        <source>Wardrobe file &quot;%1&quot; was changed on disk by another program.
+
+Yes: read it anew (your changes since the last save are lost):
+%2
+No: keep yours (the next save writes them over the other program&apos;s changes).</source>
+        <translation>Die Garderobendatei &quot;%1&quot; wurde von einem anderen Programm geändert.
+
+Ja: neu einlesen (Ihre Änderungen seit dem letzten Speichern gehen verloren):
+%2
+Nein: Ihre behalten (das nächste Speichern schreibt sie über die Änderungen des anderen Programms).</translation>
     </message>
 </context>
 <context>
@@ -1321,6 +1382,10 @@ Hinweis: Alle Teile dieser Sammlung werden ebenfalls gelöscht.</translation>
         <source>Redo</source>
         <translation>Wiederholen</translation>
     </message>
+    <message>
+        <source> (read-only)</source>
+        <translation> (schreibgeschützt)</translation>
+    </message>
 </context>
 <context>
     <name>tavoro::ui::NavigationLink</name>
@@ -1719,6 +1784,65 @@ Hinweis: Die Werte aller Merkmale in der aktuellen Garderobe gehen verloren.</tr
     <message>
         <source>Clear All Values</source>
         <translation>Alle Werte leeren</translation>
+    </message>
+    <message>
+        <source>No collection can be added: the wardrobe has given out every collection number.</source>
+        <translation>Es kann keine Sammlung hinzugefügt werden: Die Garderobe hat alle Sammlungsnummern vergeben.</translation>
+    </message>
+    <message>
+        <source>No tag can be added: the collection has given out every tag number.</source>
+        <translation>Es kann kein Merkmal hinzugefügt werden: Die Sammlung hat alle Merkmalsnummern vergeben.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n photo(s) could not be added: the collection has given out every item number.</source>
+        <translation>
+            <numerusform>%n Foto konnte nicht hinzugefügt werden: Die Sammlung hat alle Teilenummern vergeben.</numerusform>
+            <numerusform>%n Fotos konnten nicht hinzugefügt werden: Die Sammlung hat alle Teilenummern vergeben.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Wardrobe &quot;%1&quot; is open read-only: it cannot be changed. To change it, close it and open it again once no other Tavoro has it open.</source>
+        <translation>Garderobe &quot;%1&quot; ist schreibgeschützt geöffnet: Sie kann nicht geändert werden. Um sie zu ändern, schließen Sie sie und öffnen Sie sie erneut, sobald kein anderes Tavoro sie geöffnet hat.</translation>
+    </message>
+    <message>
+        <source>Undo %1</source>
+        <translation>Rückgängig: %1</translation>
+    </message>
+    <message>
+        <source>Worn Today</source>
+        <translation>Heute getragen</translation>
+    </message>
+    <message>
+        <source>Worn on %1</source>
+        <translation>Getragen am %1</translation>
+    </message>
+    <message>
+        <source>New Combination</source>
+        <translation>Neue Kombination</translation>
+    </message>
+    <message>
+        <source>Add to Combination</source>
+        <translation>Zur Kombination hinzufügen</translation>
+    </message>
+    <message>
+        <source>Remove from Combination</source>
+        <translation>Aus Kombination entfernen</translation>
+    </message>
+    <message>
+        <source>Remove %1 Items from Combination</source>
+        <translation>%1 Teile aus Kombination entfernen</translation>
+    </message>
+    <message>
+        <source>Move in Combination</source>
+        <translation>In Kombination verschieben</translation>
+    </message>
+    <message>
+        <source>Rename Combination</source>
+        <translation>Kombination umbenennen</translation>
+    </message>
+    <message>
+        <source>Delete Combination</source>
+        <translation>Kombination löschen</translation>
     </message>
 </context>
 <context>

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
@@ -117,6 +118,25 @@ TEST_F(CollectionPaneTest, FillingSelectsTheRememberedCollection) {
   ts.session.close();
   EXPECT_EQ(pane.rowCount(), 0);
   EXPECT_EQ(pane.selectedCollection(), nullptr);
+}
+
+TEST_F(CollectionPaneTest, FillingBeforeTheLayoutScrollsOnlyAsFarAsTheSelectedRowNeeds) {
+  std::vector<std::wstring> names;
+  for (int i = 0; i < 20; ++i) names.push_back(L"C" + std::to_wstring(i));
+  struct Case {
+    int chosen;  // the position of the remembered collection
+    int firstShown;
+  };
+  // Five rows fit; row 0 is "All Collections".
+  for (const Case& c : {Case{0, 0}, Case{3, 0}, Case{15, 12}}) {
+    reset();
+    pane.resize(240, 0);  // as a hidden page has it before its layout
+    const int32_t firstId = ts.wardrobe().collections().nextId();
+    attach(names, firstId + c.chosen);
+    pane.resize(240, 5 * kRow + 2 * pane.frameWidth());
+    EXPECT_EQ(pane.selectedRows(), std::vector<int>{c.chosen + 1});
+    EXPECT_EQ(pane.verticalScrollBar()->value(), c.firstShown * kRow) << "collection " << c.chosen;
+  }
 }
 
 TEST_F(CollectionPaneTest, ClicksChooseTheSessionsCollection) {

@@ -184,6 +184,29 @@ TEST(CommandBarTest, AMenuButtonShowsTheBoundActionsAndCarriesOutTheChoice) {
   EXPECT_EQ(triggered, (std::vector<int>{kCmdExportSpreadsheet}));
 }
 
+TEST(CommandBarTest, AMenuFindsCommandsTheWindowGainedAfterBinding) {
+  QWidget window;
+  auto* bar = new CommandBar(kMenuCmdBar, &window);
+  bar->bindActions({});
+  int triggered = 0;
+  addCommandAction(&window, kCmdExportWebCatalogue, QString(), [&triggered] { ++triggered; });
+  auto menu = bar->buttonMenu(kCmdWardrobeMenu);
+  ASSERT_NE(menu, nullptr);
+  EXPECT_TRUE(menu->commandAction(kCmdExportWebCatalogue)->isEnabled());
+  EXPECT_FALSE(menu->commandAction(kCmdBackUpWardrobe)->isEnabled());
+  window.resize(900, CommandBar::kHeight);
+  bar->resize(900, CommandBar::kHeight);
+  window.show();
+  QTimer::singleShot(0, [] {
+    auto* shown = qobject_cast<PopupMenu*>(QApplication::activePopupWidget());
+    ASSERT_NE(shown, nullptr);
+    shown->setActiveAction(shown->commandAction(kCmdExportWebCatalogue));
+    QTest::keyClick(shown, Qt::Key_Return);
+  });
+  EXPECT_EQ(bar->openMenu(kCmdWardrobeMenu), kCmdExportWebCatalogue);
+  EXPECT_EQ(triggered, 1);
+}
+
 TEST(ImageButtonTest, DrawsTheImageOfItsState) {
   // A strip of four 10 x 8 images in four colours: normal, pressed, hot, disabled.
   QPixmap strip(40, 8);

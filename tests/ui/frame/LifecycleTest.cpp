@@ -1,15 +1,19 @@
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
 
 #include "FrameTestSupport.h"
+#include "LockHolder.h"
 #include "TestSession.h"
 #include "TestFiles.h"
 #include "settings/AppSettings.h"
 #include "platform/FileSystem.h"
 #include "platform/FileTime.h"
+#include "platform/Utf8.h"
+#include "platform/LockFile.h"
 #include "ui/common/CommandIds.h"
 #include "ui/collections/CollectionPane.h"
 #include "ui/common/QtText.h"
@@ -21,6 +25,7 @@
 #include "ui/frame/MainWindow.h"
 #include "ui/frame/RecentWardrobes.h"
 #include "ui/frame/WardrobeLifecycle.h"
+#include "ui/session/WardrobeSession.h"
 #include "wardrobe/Wardrobe.h"
 #include "wardrobe/WardrobeFile.h"
 
@@ -195,6 +200,107 @@ TEST_F(LifecycleTest, AFailedSaveKeepsTheWardrobeOpenOnCloseAndExit) {
   EXPECT_TRUE(isFile(summer));
   EXPECT_TRUE(AppSettings::settings().lastWardrobeActive);
   EXPECT_EQ(AppSettings::settings().activeTab, 1);
+}
+
+TEST_F(LifecycleTest, AWardrobeOpenElsewhereOpensReadOnlyAnywayOrNotAtAll) {
+  const std::wstring summer = writeWardrobeFile(L"Summer");
+  test::LockHolder other(lockFilePath(summer));
+  ASSERT_TRUE(other.waitUntilHeld());
+  auto frame = makeFrame();
+  start(*frame);
+  struct Case {
+    int answer;
+    bool opened;
+    bool readOnly;
+  };
+  for (const Case& c : {Case{kIdCancel, false, false}, Case{kIdYes, true, true}, Case{kIdNo, true, false}}) {
+    m_boxes.addAnswer(c.answer);
+    const size_t boxes = m_boxes.count();
+    EXPECT_EQ(frame->lifecycle().openWardrobe(summer, false, true), c.opened) << c.answer;
+    ASSERT_EQ(m_boxes.count(), boxes + 1);
+    const std::wstring& asked = m_boxes.last().text;
+    EXPECT_NE(asked.find(L"is open in Tavoro by "), std::wstring::npos) << toUtf8(asked);
+    EXPECT_NE(asked.find(L"(process " + std::to_wstring(other.pid()) + L")"), std::wstring::npos) << toUtf8(asked);
+    if (!c.opened) {
+      EXPECT_EQ(frame->wardrobe(), nullptr);
+      continue;
+    }
+    EXPECT_EQ(frame->session().isReadOnly(), c.readOnly);
+    EXPECT_EQ(frame->windowTitle().endsWith(QStringLiteral(" (read-only)")), c.readOnly);
+    if (c.readOnly) {
+      const std::string before = test::readFile(summer);
+      EXPECT_EQ(frame->session().addCollection(L"Coats"), nullptr);
+      ASSERT_EQ(m_boxes.count(), boxes + 2) << "the refusal says why";
+      EXPECT_NE(m_boxes.last().text.find(L"is open read-only"), std::wstring::npos);
+      m_boxes.addAnswer(kIdYes);
+      test::trigger(frame.get(), kCmdClose);
+      EXPECT_EQ(test::readFile(summer), before) << "closing wrote nothing";
+    } else {
+      m_boxes.addAnswer(kIdYes);
+      test::trigger(frame.get(), kCmdClose);
+    }
+    EXPECT_EQ(frame->wardrobe(), nullptr);
+    LockOwner holder;
+    ASSERT_TRUE(readLockFile(lockFilePath(summer), holder));
+    EXPECT_EQ(holder.pid, other.pid()) << "their lock stays theirs";
+  }
+}
+
+TEST_F(LifecycleTest, ASaveOverAFileAnotherProgramWroteAsksWhatToKeep) {
+  const std::wstring summer = writeWardrobeFile(L"Summer");
+  auto frame = makeFrame();
+  start(*frame);
+  ASSERT_TRUE(frame->lifecycle().openWardrobe(summer, false, true));
+  LockOwner mine;
+  ASSERT_TRUE(readLockFile(lockFilePath(summer), mine));
+  EXPECT_EQ(mine.pid, static_cast<int>(::getpid())) << "the window holds the lock";
+  const auto theirsAdds = [&](const std::wstring& name) {
+    Wardrobe theirs;
+    ASSERT_TRUE(readWardrobe(summer, theirs));
+    theirs.collections().add(name);
+    ASSERT_TRUE(writeWardrobe(theirs));
+  };
+  const auto fileHolds = [&](const std::wstring& name) {
+    Wardrobe saved;
+    EXPECT_TRUE(readWardrobe(summer, saved));
+    return saved.collections().findByName(name) != nullptr;
+  };
+  WardrobeSession& session = frame->session();
+
+  // Cancel: nothing is written.
+  session.addCollection(L"Coats");
+  theirsAdds(L"Bags");
+  m_boxes.addAnswer(kIdCancel);
+  test::trigger(frame.get(), kCmdSave);
+  ASSERT_EQ(m_boxes.count(), 1u);
+  EXPECT_NE(m_boxes.last().text.find(L"was changed on disk by another program since it was read"), std::wstring::npos);
+  EXPECT_NE(m_boxes.last().text.find(L"- Add Collection"), std::wstring::npos) << "it names what would be lost";
+  EXPECT_TRUE(fileHolds(L"Bags"));
+  EXPECT_FALSE(fileHolds(L"Coats"));
+
+  // No: their file is read anew, ours is lost.
+  m_boxes.addAnswer(kIdNo);
+  test::trigger(frame.get(), kCmdSave);
+  EXPECT_EQ(m_boxes.count(), 2u);
+  EXPECT_NE(session.wardrobe()->collections().findByName(L"Bags"), nullptr);
+  EXPECT_EQ(session.wardrobe()->collections().findByName(L"Coats"), nullptr);
+  EXPECT_FALSE(session.hasUnsavedChanges());
+  EXPECT_TRUE(frame->wardrobePageShown());
+
+  // Yes: ours replaces theirs.
+  session.addCollection(L"Hats");
+  theirsAdds(L"Belts");
+  m_boxes.addAnswer(kIdYes);
+  test::trigger(frame.get(), kCmdSave);
+  EXPECT_EQ(m_boxes.count(), 3u);
+  EXPECT_TRUE(fileHolds(L"Hats"));
+  EXPECT_FALSE(fileHolds(L"Belts"));
+
+  // With nothing unsaved, a save takes their file in and asks nothing.
+  theirsAdds(L"Scarves");
+  test::trigger(frame.get(), kCmdSave);
+  EXPECT_EQ(m_boxes.count(), 3u);
+  EXPECT_NE(session.wardrobe()->collections().findByName(L"Scarves"), nullptr);
 }
 
 TEST_F(LifecycleTest, FromOutsideTheOpenWardrobeIsLeftAloneAndAnotherReplacesIt) {

@@ -9,6 +9,7 @@
 
 #include "ItemListFixture.h"
 #include "imaging/import/ImportMessages.h"
+#include "platform/PathOps.h"
 #include "ui/common/CommandIds.h"
 #include "ui/items/PhotoFileDialog.h"
 
@@ -150,6 +151,23 @@ TEST_F(ItemListImportTest, PasteSearchesFoldersKeepsOnlyPhotosAndFailsOnTheRest)
   const std::vector<std::wstring> shown = names();
   EXPECT_EQ(std::set<std::wstring>(shown.begin(), shown.end()), (std::set<std::wstring>{L"0", L"c"}));
   EXPECT_EQ(shown.size(), 3u);
+}
+
+TEST_F(ItemListImportTest, APasteWhoseCopiesAllFailSaysOnlyThat) {
+  show(m_shirts);
+  const std::wstring folder = photoFolder(L"blocked", 2);
+  // A file where the collection's photo folder goes: no photo can be copied.
+  const std::wstring photos = m_shirts->namedPhotoFolder();
+  ASSERT_FALSE(isFolder(photos));
+  ASSERT_TRUE(createFolders(pathFolder(photos)));
+  test::writeFile(photos, "in the way");
+  QGuiApplication::clipboard()->setMimeData(fileList({folder}));
+  const size_t boxes = m_boxes.count();
+  const int before = m_pane.entryCount();
+  test::trigger(&m_pane, kCmdListPaste);
+  EXPECT_EQ(m_pane.entryCount(), before);
+  ASSERT_EQ(m_boxes.count(), boxes + 1) << "the failure, and no \"Paste failed\" after it";
+  EXPECT_EQ(m_boxes.last().type, unsigned(kMbOk | kMbIconWarning));
 }
 
 TEST_F(ItemListImportTest, DroppedFilesAreCopiedAndTwentyOrMoreAreAskedAbout) {

@@ -16,6 +16,8 @@
 #include <filesystem>
 #include <map>
 
+#include "CliRunner.h"
+#include "TestSession.h"
 #include "FindWidget.h"
 #include "FrameTestSupport.h"
 #include "TestFiles.h"
@@ -56,6 +58,7 @@
 #include "ui/viewer/PhotoCanvas.h"
 #include "ui/viewer/PhotoViewer.h"
 #include "wardrobe/Wardrobe.h"
+#include "wardrobe/WardrobeFile.h"
 
 namespace tavoro::ui {
 namespace {
@@ -625,6 +628,52 @@ TEST_F(JourneyTest, QuittingWithTheWardrobeOpenBringsItBackAtTheNextStart) {
   EXPECT_EQ(m_page->session().currentCollection()->name(), L"Bags");
   EXPECT_EQ(itemList()->entryCount(), 3);
   waitForTheThumbnails();
+}
+
+TEST_F(JourneyTest, ASecondWriterWhileTheWardrobeIsOpenLosesNothingOfTheirs) {
+  startProgram();
+  createWardrobe(QStringLiteral("Shared"));
+  addCollection(QStringLiteral("Bags"));
+  ASSERT_TRUE(test::trigger(m_frame.get(), kCmdSave));
+  const std::string file = toUtf8(m_frame->wardrobe()->wardrobeFilePath());
+  const auto import = [&](const QString& photo, bool force) {
+    std::vector<std::string> arguments{"import", file, "Bags", photo.toStdString()};
+    if (force) arguments.insert(arguments.begin() + 1, "--force");
+    return test::runCli(arguments);
+  };
+
+  // The window holds the wardrobe's lock: tavoro-cli names it and refuses.
+  const test::CliRun refused = import(m_chosen[0], false);
+  EXPECT_NE(refused.status, 0);
+  EXPECT_NE(refused.err.find("is open in Tavoro by"), std::string::npos) << refused.err;
+  // Forced, it writes the file; with nothing unsaved the window reads it anew.
+  ASSERT_EQ(import(m_chosen[0], true).status, 0);
+  TRY_COMPARE(itemList()->entryCount(), 1);
+  EXPECT_EQ(m_page->session().currentCollection()->name(), L"Bags");
+  addPhotosWithTheChooser({m_chosen[1]});
+  ASSERT_TRUE(test::trigger(m_frame.get(), kCmdSave));
+
+  // Now with a change of ours unsaved: the window asks before anything is
+  // written, naming what reading anew would lose.
+  addCollection(QStringLiteral("Hats"));
+  const size_t boxes = m_boxes.count();
+  m_boxes.addAnswer(kIdYes);
+  ASSERT_EQ(import(m_chosen[2], true).status, 0);
+  TRY_COMPARE(m_boxes.count(), boxes + 1);
+  EXPECT_NE(m_boxes.last().text.find(L"changed on disk by another program"), std::wstring::npos);
+  EXPECT_NE(m_boxes.last().text.find(L"- Add Collection"), std::wstring::npos);
+  TRY_COMPARE(itemList()->entryCount(), 3);
+  EXPECT_EQ(m_frame->wardrobe()->collections().findByName(L"Hats"), nullptr) << "ours was given up, as chosen";
+  EXPECT_EQ(m_page->session().history().count(), 0);
+
+  quitProgram();
+  Wardrobe saved;
+  ASSERT_TRUE(readWardrobe(fromUtf8(file), saved));
+  const Snapshot kept = snapshotOf(saved);
+  ASSERT_EQ(kept.items.size(), 3u);
+  EXPECT_TRUE(kept.items[0].starts_with(L"Bags: boots")) << toUtf8(kept.items[0]);
+  EXPECT_TRUE(kept.items[1].starts_with(L"Bags: sandals")) << toUtf8(kept.items[1]);
+  EXPECT_TRUE(kept.items[2].starts_with(L"Bags: sneakers")) << toUtf8(kept.items[2]);
 }
 
 }  // namespace

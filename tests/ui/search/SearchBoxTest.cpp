@@ -258,6 +258,24 @@ TEST_F(SearchBoxTest, ThePopupOffersEarlierSearchesAndAnswersItsKeys) {
   EXPECT_FALSE(popup()->isVisible()) << "a press elsewhere";
 }
 
+TEST_F(SearchBoxTest, ThePopupFollowsTheWindowAndClosesOnAFrameClick) {
+  AppSettings::settings().mruSearches = {L"red shirt", L"blue"};
+  makeBox().activate();
+  ASSERT_TRUE(popup()->isVisible());
+  const QPoint offset = popup()->pos() - m_window->mapToGlobal(QPoint(0, 0));
+  const int height = popup()->height();
+  m_window->move(m_window->pos() + QPoint(70, 40));
+  TRY_COMPARE(popup()->pos() - m_window->mapToGlobal(QPoint(0, 0)), offset);
+  EXPECT_EQ(popup()->height(), height);
+  EXPECT_TRUE(popup()->isVisible());
+
+  // A press on the frame reaches the window as a non-client press.
+  QMouseEvent frame(QEvent::NonClientAreaMouseButtonPress, QPointF(5, -10), m_window->mapToGlobal(QPointF(5, -10)),
+                    Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(m_window.get(), &frame);
+  EXPECT_FALSE(popup()->isVisible());
+}
+
 TEST_F(SearchBoxTest, DeleteInTheEmptyBoxBringsBackTheLastRows) {
   AppSettings::settings().mruSearches = {L"robe"};
   AppSettings::settings().allSearches = {L"robe"};
