@@ -44,9 +44,13 @@ void InsightsCard::setPlainText(const QString& text) {
   if (m_body) m_body->setAccessibleDescription(text);
 }
 
-QString InsightsCard::title() const { return m_title->text(); }
+QString InsightsCard::title() const {
+  return m_title->text();
+}
 
-void InsightsCard::copyAsText() { QApplication::clipboard()->setText(title() + QLatin1Char('\n') + m_text); }
+void InsightsCard::copyAsText() {
+  QApplication::clipboard()->setText(title() + QLatin1Char('\n') + m_text);
+}
 
 void InsightsCard::contextMenuEvent(QContextMenuEvent* event) {
   runCommandMenu(kMenuInsightsCard, this, event->globalPos());

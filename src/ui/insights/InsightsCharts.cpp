@@ -6,9 +6,9 @@
 #include <QChartView>
 #include <QCoreApplication>
 #include <QDate>
-#include <QLocale>
 #include <QHorizontalBarSeries>
 #include <QLineSeries>
+#include <QLocale>
 #include <QPieSeries>
 #include <QValueAxis>
 #include <algorithm>

@@ -26,7 +26,9 @@ namespace tavoro::ui {
 namespace {
 
 // The tag picked when the user has picked none: a colour, if there is one.
-bool isColourKey(const std::wstring& key) { return key == L"colour" || key == L"color"; }
+bool isColourKey(const std::wstring& key) {
+  return key == L"colour" || key == L"color";
+}
 
 }  // namespace
 
@@ -85,6 +87,7 @@ InsightsView::InsightsView(WardrobeSession& session, QWidget* parent)
   costLayout->addWidget(m_costNote);
   m_costTable = new QTreeWidget(costBody);
   m_costTable->setObjectName(QStringLiteral("CostTable"));
+  m_costTable->setAccessibleName(tr("Cost per Wear"));
   m_costTable->setRootIsDecorated(false);
   m_costTable->setHeaderLabels({tr("Item"), tr("Collection"), tr("Price"), tr("Wears"), tr("Per Wear")});
   m_costTable->setMinimumHeight(180);
@@ -109,6 +112,7 @@ InsightsView::InsightsView(WardrobeSession& session, QWidget* parent)
   connect(&m_session, &WardrobeSession::itemRenamed, this, stale);
   connect(&m_session, &WardrobeSession::itemsAboutToBeRemoved, this, [this] { dropFigures(); });
   connect(&m_session, &WardrobeSession::valuesChanged, this, stale);
+  connect(&m_session, &WardrobeSession::itemsWorn, this, stale);
 }
 
 void InsightsView::showEvent(QShowEvent* event) {
@@ -217,9 +221,9 @@ void InsightsView::showCost() {
   if (order.size() > static_cast<size_t>(kCostRowsShown)) order.resize(kCostRowsShown);
   for (const PricedItem* priced : order) {
     const std::optional<int64_t> each = priced->costPerWearCents();
-    auto* row = new QTreeWidgetItem(
-        {toQString(priced->item->name()), toQString(priced->collection->name()), priceText(priced->priceCents),
-         QString::number(priced->wears), each ? priceText(*each) : tr("never worn")});
+    auto* row = new QTreeWidgetItem({toQString(priced->item->name()), toQString(priced->collection->name()),
+                                     priceText(priced->priceCents), QString::number(priced->wears),
+                                     each ? priceText(*each) : tr("never worn")});
     for (int column : {2, 3, 4}) row->setTextAlignment(column, Qt::AlignRight | Qt::AlignVCenter);
     m_costTable->addTopLevelItem(row);
   }

@@ -25,7 +25,9 @@ LeastWornRow::LeastWornRow(const ItemWearFigure& figure, PreviewThumbnailCache& 
   setToolTip(tr("Show \"%1\" in its collection").arg(m_name));
 }
 
-QSize LeastWornRow::sizeHint() const { return QSize(320, kThumbnailSize + 8); }
+QSize LeastWornRow::sizeHint() const {
+  return QSize(320, kThumbnailSize + 8);
+}
 
 void LeastWornRow::paintEvent(QPaintEvent*) {
   QPainter painter(this);
