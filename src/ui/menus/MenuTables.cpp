@@ -70,6 +70,7 @@ constexpr MenuEntry kItemListContext[] = {
     {},
     {kCmdDelete, QT_TRANSLATE_NOOP("MenuTables", "Delete"), QT_TRANSLATE_NOOP("MenuTables", "Del")},
     {kCmdRenameEntry, QT_TRANSLATE_NOOP("MenuTables", "Rename")},
+    {kCmdAddToCombination, QT_TRANSLATE_NOOP("MenuTables", "Add to Combination")},
     {},
     {kCmdSelectAllEntries, QT_TRANSLATE_NOOP("MenuTables", "Select All"), QT_TRANSLATE_NOOP("MenuTables", "Ctrl+A")},
     {kCmdSelectInverse, QT_TRANSLATE_NOOP("MenuTables", "Select Inverse")},
@@ -120,6 +121,41 @@ constexpr MenuEntry kSearchResultsContext[] = {
     {kCmdSelectInverseResults, QT_TRANSLATE_NOOP("MenuTables", "Select Inverse")},
 };
 
+// The combinations view: its buttons (the chosen combination's commands,
+// then those of its selected items), and the menus of its two lists.
+constexpr MenuEntry kCombinationBar[] = {
+    {kCmdWornToday, QT_TRANSLATE_NOOP("MenuTables", "Worn Today")},
+    {kCmdWornOnDate, QT_TRANSLATE_NOOP("MenuTables", "Worn on...")},
+    {kCmdRenameCombination, QT_TRANSLATE_NOOP("MenuTables", "Rename...")},
+    {kCmdDeleteCombination, QT_TRANSLATE_NOOP("MenuTables", "Delete Combination")},
+    {},
+    {kCmdRemoveFromCombination, QT_TRANSLATE_NOOP("MenuTables", "Remove from Combination")},
+};
+
+constexpr MenuEntry kCombinationContext[] = {
+    {kCmdWornToday, QT_TRANSLATE_NOOP("MenuTables", "Worn Today")},
+    {kCmdWornOnDate, QT_TRANSLATE_NOOP("MenuTables", "Worn on...")},
+    {},
+    {kCmdRenameCombination, QT_TRANSLATE_NOOP("MenuTables", "Rename...")},
+    {kCmdDeleteCombination, QT_TRANSLATE_NOOP("MenuTables", "Delete Combination")},
+};
+
+constexpr MenuEntry kCombinationItemContext[] = {
+    {kCmdShowInCollection, QT_TRANSLATE_NOOP("MenuTables", "Show in Collection")},
+    {},
+    {kCmdRemoveFromCombination, QT_TRANSLATE_NOOP("MenuTables", "Remove from Combination"),
+     QT_TRANSLATE_NOOP("MenuTables", "Del")},
+    {kCmdMoveUp, QT_TRANSLATE_NOOP("MenuTables", "Move Up")},
+    {kCmdMoveDown, QT_TRANSLATE_NOOP("MenuTables", "Move Down")},
+};
+
+constexpr MenuEntry kItemDetailsContext[] = {
+    {kCmdAddToCombination, QT_TRANSLATE_NOOP("MenuTables", "Add to Combination")},
+    {},
+    {kCmdWornToday, QT_TRANSLATE_NOOP("MenuTables", "Worn Today")},
+    {kCmdWornOnDate, QT_TRANSLATE_NOOP("MenuTables", "Worn on...")},
+};
+
 constexpr MenuTable kMenus[] = {
     {kMenuSearchOptions, "Search Options", kSearchOptions},
     {kMenuItemListContext, "TogList Context", kItemListContext},
@@ -131,6 +167,10 @@ constexpr MenuTable kMenus[] = {
     {kMenuCmdBar, "CmdBar", kCmdBar},
     {kMenuSearchResultsContext, "SRList Context", kSearchResultsContext},
     {kMenuWardrobe, "Wardrobe", kWardrobeMenu},
+    {kMenuCombinationBar, "Combination Bar", kCombinationBar},
+    {kMenuCombinationContext, "Combination Context", kCombinationContext},
+    {kMenuCombinationItemContext, "Combination Item Context", kCombinationItemContext},
+    {kMenuItemDetailsContext, "Item Details Context", kItemDetailsContext},
 };
 
 }  // namespace

@@ -139,6 +139,15 @@ void WardrobeSession::setCurrentCollection(Collection* collection) {
   emit selectionChanged();
 }
 
+void WardrobeSession::revealItem(Item* item) {
+  Collection* collection = item && item->owner() ? item->owner()->collection() : nullptr;
+  if (!owns(collection)) return;
+  if (m_current != collection && m_current != m_wardrobe->collections().allCollections())
+    setCurrentCollection(collection);
+  if (m_searchShown) hideSearch();
+  emit revealRequested({item});
+}
+
 // --- Collections ----------------------------------------------------------------
 
 Collection* WardrobeSession::addCollection(const std::wstring& name) {

@@ -100,6 +100,13 @@
     </message>
 </context>
 <context>
+    <name>AddToCombination</name>
+    <message>
+        <source>New Combination...</source>
+        <translation>Neue Kombination...</translation>
+    </message>
+</context>
+<context>
     <name>CollectionRow</name>
     <message numerus="yes">
         <source>%n items</source>
@@ -490,6 +497,30 @@ So geht es:
         <source>Wardrobe</source>
         <translation>Garderobe</translation>
     </message>
+    <message>
+        <source>Combinations</source>
+        <translation>Kombinationen</translation>
+    </message>
+    <message>
+        <source>Worn Today</source>
+        <translation>Heute getragen</translation>
+    </message>
+    <message>
+        <source>Worn on...</source>
+        <translation>Getragen am...</translation>
+    </message>
+    <message>
+        <source>Delete Combination</source>
+        <translation>Kombination löschen</translation>
+    </message>
+    <message>
+        <source>Remove from Combination</source>
+        <translation>Aus Kombination entfernen</translation>
+    </message>
+    <message>
+        <source>Show in Collection</source>
+        <translation>In der Sammlung zeigen</translation>
+    </message>
 </context>
 <context>
     <name>PhotoFacts</name>
@@ -833,6 +864,24 @@ Nein: Ihre behalten (das nächste Speichern schreibt sie über die Änderungen d
     </message>
 </context>
 <context>
+    <name>WearText</name>
+    <message>
+        <source>Never worn</source>
+        <translation>Nie getragen</translation>
+    </message>
+    <message numerus="yes">
+        <source>Worn %n times, last on %1</source>
+        <translation>
+            <numerusform>%n-mal getragen, zuletzt am %1</numerusform>
+            <numerusform>%n-mal getragen, zuletzt am %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Worn once, on %1</source>
+        <translation>Einmal getragen, am %1</translation>
+    </message>
+</context>
+<context>
     <name>tavoro::ui::AboutDialog</name>
     <message>
         <source>About Tavoro</source>
@@ -916,6 +965,49 @@ Hinweis: Alle Teile dieser Sammlung werden ebenfalls gelöscht.</translation>
     <message>
         <source>Sort Collections</source>
         <translation>Sammlungen sortieren</translation>
+    </message>
+</context>
+<context>
+    <name>tavoro::ui::CombinationNameDialog</name>
+    <message>
+        <source>Rename Combination</source>
+        <translation>Kombination umbenennen</translation>
+    </message>
+    <message>
+        <source>New Combination</source>
+        <translation>Neue Kombination</translation>
+    </message>
+    <message>
+        <source>Combination name:</source>
+        <translation>Name der Kombination:</translation>
+    </message>
+    <message>
+        <source>Combination name</source>
+        <translation>Name der Kombination</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Please enter a name for the combination.</source>
+        <translation>Bitte geben Sie einen Namen für die Kombination ein.</translation>
+    </message>
+    <message>
+        <source>Invalid combination name. Please try another name.</source>
+        <translation>Ungültiger Name für eine Kombination. Bitte versuchen Sie einen anderen Namen.</translation>
+    </message>
+    <message>
+        <source>The name is too long: a combination&apos;s name has at most 260 characters.</source>
+        <translation>Der Name ist zu lang: Der Name einer Kombination hat höchstens 260 Zeichen.</translation>
+    </message>
+    <message>
+        <source>There is already a combination named &quot;%1&quot;. Please choose another name.</source>
+        <translation>Es gibt bereits eine Kombination namens „%1“. Bitte wählen Sie einen anderen Namen.</translation>
     </message>
 </context>
 <context>
@@ -1083,6 +1175,21 @@ Hinweis: Alle Teile dieser Sammlung werden ebenfalls gelöscht.</translation>
     </message>
 </context>
 <context>
+    <name>tavoro::ui::ItemDetailsPane</name>
+    <message>
+        <source>Add to Combination</source>
+        <translation>Zur Kombination hinzufügen</translation>
+    </message>
+    <message>
+        <source>Worn Today</source>
+        <translation>Heute getragen</translation>
+    </message>
+    <message>
+        <source>Worn on...</source>
+        <translation>Getragen am...</translation>
+    </message>
+</context>
+<context>
     <name>tavoro::ui::ItemListPane</name>
     <message>
         <source>Add Photos</source>
@@ -1158,6 +1265,10 @@ Hinweis: Alle Teile dieser Sammlung werden ebenfalls gelöscht.</translation>
     <message>
         <source>Confirm Multiple Item Delete</source>
         <translation>Löschen mehrerer Teile bestätigen</translation>
+    </message>
+    <message>
+        <source>Add to Combination</source>
+        <translation>Zur Kombination hinzufügen</translation>
     </message>
 </context>
 <context>
@@ -1635,6 +1746,36 @@ Hinweis: Die Werte aller Merkmale in der aktuellen Garderobe gehen verloren.</tr
     <message>
         <source>Delete Combination</source>
         <translation>Kombination löschen</translation>
+    </message>
+</context>
+<context>
+    <name>tavoro::ui::WearDateDialog</name>
+    <message>
+        <source>Worn on</source>
+        <translation>Getragen am</translation>
+    </message>
+    <message>
+        <source>The day it was worn:</source>
+        <translation>Der Tag, an dem es getragen wurde:</translation>
+    </message>
+    <message>
+        <source>Day worn</source>
+        <translation>Tag des Tragens</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>tavoro::ui::WearStrip</name>
+    <message>
+        <source>Worn Today</source>
+        <translation>Heute getragen</translation>
     </message>
 </context>
 <context>
