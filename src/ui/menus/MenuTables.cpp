@@ -21,6 +21,8 @@ constexpr MenuEntry kWardrobeListContext[] = {
 // window (or on the item list or search results); the entry is greyed while
 // that action is disabled.
 constexpr MenuEntry kWardrobeMenu[] = {
+    {kCmdShowInsights, QT_TRANSLATE_NOOP("MenuTables", "Insights")},
+    {},
     {kCmdExportWebCatalogue, QT_TRANSLATE_NOOP("MenuTables", "Export Web Catalogue...")},
     {kCmdExportSpreadsheet, QT_TRANSLATE_NOOP("MenuTables", "Export Spreadsheet...")},
     {kCmdExportPrintableSheet, QT_TRANSLATE_NOOP("MenuTables", "Export Printable Sheet...")},
@@ -39,6 +41,7 @@ constexpr MenuEntry kCmdBar[] = {
     {kCmdShowCombinations, QT_TRANSLATE_NOOP("MenuTables", "Combinations")},
     {},
     {kCmdWardrobeMenu, QT_TRANSLATE_NOOP("MenuTables", "Wardrobe"), "", kWardrobeMenu},
+    {kCmdShowInsights, QT_TRANSLATE_NOOP("MenuTables", "Insights")},
     {kCmdTellAFriend, QT_TRANSLATE_NOOP("MenuTables", "Tell a Friend")},
     {kCmdVisitWebsite, QT_TRANSLATE_NOOP("MenuTables", "Visit Tavoro Website")},
     {kCmdHelpContents, QT_TRANSLATE_NOOP("MenuTables", "Show Online Help")},
@@ -122,6 +125,10 @@ constexpr MenuEntry kSearchResultsContext[] = {
     {kCmdSelectInverseResults, QT_TRANSLATE_NOOP("MenuTables", "Select Inverse")},
 };
 
+constexpr MenuEntry kInsightsCard[] = {
+    {kCmdCopyAsText, QT_TRANSLATE_NOOP("MenuTables", "Copy as Text")},
+};
+
 // The combinations view: its buttons (the chosen combination's commands,
 // then those of its selected items), and the menus of its two lists.
 constexpr MenuEntry kCombinationBar[] = {
@@ -168,6 +175,7 @@ constexpr MenuTable kMenus[] = {
     {kMenuCmdBar, "CmdBar", kCmdBar},
     {kMenuSearchResultsContext, "SRList Context", kSearchResultsContext},
     {kMenuWardrobe, "Wardrobe", kWardrobeMenu},
+    {kMenuInsightsCard, "Insights Card", kInsightsCard},
     {kMenuCombinationBar, "Combination Bar", kCombinationBar},
     {kMenuCombinationContext, "Combination Context", kCombinationContext},
     {kMenuCombinationItemContext, "Combination Item Context", kCombinationItemContext},

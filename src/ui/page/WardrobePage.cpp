@@ -13,7 +13,10 @@
 #include "ui/details/ItemDetailsPane.h"
 #include "ui/details/DetailsHint.h"
 #include "ui/details/InfoStrip.h"
+#include "ui/common/CommandActions.h"
+#include "ui/common/CommandIds.h"
 #include "ui/frame/PageStack.h"
+#include "ui/insights/InsightsView.h"
 #include "ui/items/ItemListPane.h"
 #include "ui/menus/MenuTables.h"
 #include "ui/search/SearchBox.h"
@@ -40,6 +43,7 @@ WardrobePage::WardrobePage(WardrobeSession& session, const QList<QAction*>& wind
       m_itemList(new ItemListPane(session)),
       m_searchResults(new SearchResultsPane(session)),
       m_combinations(new CombinationsView(session)),
+      m_insights(new InsightsView(session)),
       m_hint(new DetailsHint),
       m_details(new ItemDetailsPane(session)),
       m_infoStrip(new InfoStrip(session)) {
@@ -50,6 +54,7 @@ WardrobePage::WardrobePage(WardrobeSession& session, const QList<QAction*>& wind
   m_middle->addPage(m_itemList);
   m_middle->addPage(m_searchResults);
   m_middle->addPage(m_combinations);
+  m_middle->addPage(m_insights);
   m_right->addPage(m_hint);
   m_right->addPage(m_details);
   m_middle->showPage(kItemListPage);
@@ -63,16 +68,21 @@ WardrobePage::WardrobePage(WardrobeSession& session, const QList<QAction*>& wind
   QAction* combinations = addCommandAction(this, kCmdShowCombinations, tr("Combinations"),
                                            [this] { showCombinations(!m_combinationsShown); });
   combinations->setCheckable(true);
-  m_commandBar->bindActions(m_itemList->actions() + m_searchResults->actions() + actions() + windowActions);
   connect(&m_session, &WardrobeSession::searchChanged, this, [this] {
-    if (m_session.searchShown()) m_combinationsShown = false;
+    if (m_session.searchShown()) m_combinationsShown = m_insightsShown = false;
     showSessionPages();
   });
-  const auto leaveCombinations = [this] { showCombinations(false); };
-  connect(&m_session, &WardrobeSession::currentCollectionChanged, this, leaveCombinations);
-  connect(&m_session, &WardrobeSession::revealRequested, this, leaveCombinations);
+  QAction* insights = addCommandAction(this, kCmdShowInsights, tr("Insights"), [this] { showInsights(!m_insightsShown); });
+  insights->setCheckable(true);
+  m_commandBar->bindActions(m_itemList->actions() + m_searchResults->actions() + actions() + windowActions);
+  const auto leaveViews = [this] {
+    m_combinationsShown = m_insightsShown = false;
+    showSessionPages();
+  };
+  connect(&m_session, &WardrobeSession::currentCollectionChanged, this, leaveViews);
+  connect(&m_session, &WardrobeSession::revealRequested, this, leaveViews);
   connect(&m_session, &WardrobeSession::wardrobeOpened, this, &WardrobePage::updateActions);
-  connect(&m_session, &WardrobeSession::wardrobeClosed, this, leaveCombinations);
+  connect(&m_session, &WardrobeSession::wardrobeClosed, this, leaveViews);
   updateActions();
   connect(&m_session, &WardrobeSession::selectionChanged, this, &WardrobePage::showSessionPages);
   connect(m_itemList, &ItemListPane::viewerRequested, this, &WardrobePage::viewerRequested);
@@ -80,6 +90,13 @@ WardrobePage::WardrobePage(WardrobeSession& session, const QList<QAction*>& wind
 
 void WardrobePage::showCombinations(bool show) {
   m_combinationsShown = show && m_session.isOpen();
+  if (m_combinationsShown) m_insightsShown = false;
+  showSessionPages();
+}
+
+void WardrobePage::showInsights(bool show) {
+  m_insightsShown = show && m_session.isOpen();
+  if (m_insightsShown) m_combinationsShown = false;
   showSessionPages();
 }
 
@@ -88,10 +105,15 @@ void WardrobePage::updateActions() {
     action->setEnabled(m_session.isOpen());
     action->setChecked(m_combinationsShown);
   }
+  if (QAction* action = findCommandAction(this, kCmdShowInsights)) {
+    action->setEnabled(m_session.isOpen());
+    action->setChecked(m_insightsShown);
+  }
 }
 
 void WardrobePage::showSessionPages() {
-  m_middle->showPage(m_combinationsShown          ? kCombinationsPage
+  m_middle->showPage(m_combinationsShown      ? kCombinationsPage
+                     : m_insightsShown         ? kInsightsPage
                      : m_session.searchShown() ? kSearchResultsPage
                                                : kItemListPage);
   updateActions();

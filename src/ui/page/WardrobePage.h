@@ -1,7 +1,7 @@
 // The wardrobe page (page 1 of the main window): the command bar on top, the
-// collection pane, the middle pages (the item list, the search results, or
-// the combinations)
-// and the right pages (a hint, or the selected item's details) side by side
+// collection pane, the middle pages (the item list, the search results,
+// the combinations or the insights) and the right pages (a hint, or the
+// selected item's details) side by side
 // with draggable splitters between them, and the info strip at the bottom.
 // It builds the panes on the window's session and wires them to it: the
 // panes follow the session themselves, the page only chooses the pages of
@@ -23,6 +23,7 @@ class CollectionPane;
 class CombinationsView;
 class CommandBar;
 class DetailsHint;
+class InsightsView;
 class InfoStrip;
 class ItemDetailsPane;
 class ItemListPane;
@@ -36,7 +37,7 @@ class WardrobePage : public QWidget {
 
  public:
   // The pages of the two inner stacks.
-  enum MiddlePage { kItemListPage = 0, kSearchResultsPage = 1, kCombinationsPage = 2 };
+  enum MiddlePage { kItemListPage = 0, kSearchResultsPage = 1, kCombinationsPage = 2, kInsightsPage = 3 };
   enum RightPage { kHintPage = 0, kDetailsPage = 1 };
 
   // Takes the remembered pane widths from the settings. windowActions are
@@ -54,9 +55,16 @@ class WardrobePage : public QWidget {
   SearchResultsPane* searchResults() const { return m_searchResults; }
   CombinationsView* combinations() const { return m_combinations; }
   // "Combinations" shows them in the middle (and again the item list or the
-  // search); choosing a collection, searching or a jump to an item leaves them.
+  // search); choosing a collection, searching or a jump to an item leaves them, as
+  // showing the insights does.
   bool combinationsShown() const { return m_combinationsShown; }
   void showCombinations(bool show);
+  InsightsView* insights() const { return m_insights; }
+  // "Insights" shows them in the middle (and again the item list or the
+  // search); choosing a collection, searching or a jump to an item leaves them, as
+  // showing the combinations does.
+  bool insightsShown() const { return m_insightsShown; }
+  void showInsights(bool show);
   // The search box lives in the header; what is typed into it is searched.
   void setSearchBox(SearchBox* box);
   SearchBox* searchBox() const { return m_searchBox; }
@@ -103,6 +111,8 @@ class WardrobePage : public QWidget {
   SearchResultsPane* m_searchResults;
   CombinationsView* m_combinations;
   bool m_combinationsShown = false;
+  InsightsView* m_insights;
+  bool m_insightsShown = false;
   SearchBox* m_searchBox = nullptr;
   DetailsHint* m_hint;
   ItemDetailsPane* m_details;

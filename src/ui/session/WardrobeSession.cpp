@@ -142,8 +142,9 @@ void WardrobeSession::setCurrentCollection(Collection* collection) {
 void WardrobeSession::revealItem(Item* item) {
   Collection* collection = item && item->owner() ? item->owner()->collection() : nullptr;
   if (!owns(collection)) return;
-  if (m_current != collection && m_current != m_wardrobe->collections().allCollections())
-    setCurrentCollection(collection);
+  // The item list shows one collection ("All Collections" only scopes a
+  // search), so the item's own collection must be the current one.
+  setCurrentCollection(collection);
   if (m_searchShown) hideSearch();
   emit revealRequested({item});
 }

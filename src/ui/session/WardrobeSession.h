@@ -140,9 +140,9 @@ class WardrobeSession : public QObject {
   void setCurrentCollection(Collection* collection);
 
   // Shows item selected in the item list (a jump from a view that lists
-  // items of any collection): its collection becomes current unless "All
-  // Collections" is, the search is hidden, and revealRequested asks the
-  // item list to select it. Nothing happens for an item of no open wardrobe.
+  // items of any collection): its collection becomes current, the search is
+  // hidden, and revealRequested asks the item list to select it. Nothing
+  // happens for an item of no open wardrobe.
   void revealItem(Item* item);
 
   // --- Changes to collections ---------------------------------------------------

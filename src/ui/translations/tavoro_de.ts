@@ -300,6 +300,107 @@ So geht es:
     </message>
 </context>
 <context>
+    <name>InsightsText</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Other: %1</source>
+        <translation>Sonstige: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n items</source>
+        <translation>
+            <numerusform>%n Teil</numerusform>
+            <numerusform>%n Teile</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1 in %2; %3</source>
+        <translation>%1 in %2; %3</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n collections</source>
+        <translation>
+            <numerusform>%n Sammlung</numerusform>
+            <numerusform>%n Sammlungen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n never worn</source>
+        <translation>
+            <numerusform>%n nie getragen</numerusform>
+            <numerusform>%n nie getragen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No collections</source>
+        <translation>Keine Sammlungen</translation>
+    </message>
+    <message>
+        <source>No values of &quot;%1&quot;</source>
+        <translation>Keine Werte für „%1“</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n wears</source>
+        <translation>
+            <numerusform>%n-mal getragen</numerusform>
+            <numerusform>%n-mal getragen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Never worn</source>
+        <translation>Nie getragen</translation>
+    </message>
+    <message numerus="yes">
+        <source>Worn %n times</source>
+        <translation>
+            <numerusform>%n-mal getragen</numerusform>
+            <numerusform>%n-mal getragen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, not worn for %2</source>
+        <translation>%1, seit %2 nicht getragen</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n days</source>
+        <translation>
+            <numerusform>%n Tag</numerusform>
+            <numerusform>%n Tagen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No items</source>
+        <translation>Keine Teile</translation>
+    </message>
+    <message>
+        <source>Total: %1</source>
+        <translation>Gesamt: %1</translation>
+    </message>
+    <message>
+        <source>%1: %2, %3, %4</source>
+        <translation>%1: %2, %3, %4</translation>
+    </message>
+    <message>
+        <source>%1 per wear</source>
+        <translation>%1 pro Tragen</translation>
+    </message>
+    <message>
+        <source>never worn</source>
+        <translation>nie getragen</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is not a price</source>
+        <translation>%1: „%2“ ist kein Preis</translation>
+    </message>
+</context>
+<context>
     <name>ItemListPaneImport</name>
     <message>
         <source>The photo could not be added.</source>
@@ -506,6 +607,14 @@ So geht es:
     <message>
         <source>Wardrobe</source>
         <translation>Garderobe</translation>
+    </message>
+    <message>
+        <source>Insights</source>
+        <translation>Einblicke</translation>
+    </message>
+    <message>
+        <source>Copy as Text</source>
+        <translation>Als Text kopieren</translation>
     </message>
     <message>
         <source>Combinations</source>
@@ -771,6 +880,10 @@ So geht es:
     <message>
         <source>Exporting and backing up</source>
         <translation>Exportieren und sichern</translation>
+    </message>
+    <message>
+        <source>Insights: what you own, what you wear, what it cost</source>
+        <translation>Einblicke: was Sie besitzen, was Sie tragen, was es kostet</translation>
     </message>
 </context>
 <context>
@@ -1246,6 +1359,91 @@ Hinweis: Alle Teile dieser Sammlung werden ebenfalls gelöscht.</translation>
     </message>
 </context>
 <context>
+    <name>tavoro::ui::InsightsCard</name>
+    <message>
+        <source>Copy as Text</source>
+        <translation>Als Text kopieren</translation>
+    </message>
+</context>
+<context>
+    <name>tavoro::ui::InsightsView</name>
+    <message>
+        <source>Insights</source>
+        <translation>Einblicke</translation>
+    </message>
+    <message>
+        <source>Items per Collection</source>
+        <translation>Teile je Sammlung</translation>
+    </message>
+    <message>
+        <source>Items per Value</source>
+        <translation>Teile je Wert</translation>
+    </message>
+    <message>
+        <source>Tag</source>
+        <translation>Merkmal</translation>
+    </message>
+    <message>
+        <source>Wears per Month</source>
+        <translation>Getragen je Monat</translation>
+    </message>
+    <message>
+        <source>Least Worn</source>
+        <translation>Am seltensten getragen</translation>
+    </message>
+    <message>
+        <source>Cost per Wear</source>
+        <translation>Kosten pro Tragen</translation>
+    </message>
+    <message>
+        <source>Item</source>
+        <translation>Teil</translation>
+    </message>
+    <message>
+        <source>Collection</source>
+        <translation>Sammlung</translation>
+    </message>
+    <message>
+        <source>Price</source>
+        <translation>Preis</translation>
+    </message>
+    <message>
+        <source>Wears</source>
+        <translation>Getragen</translation>
+    </message>
+    <message>
+        <source>Per Wear</source>
+        <translation>Pro Tragen</translation>
+    </message>
+    <message>
+        <source>No tags</source>
+        <translation>Keine Merkmale</translation>
+    </message>
+    <message>
+        <source>Items per value of &quot;%1&quot;</source>
+        <translation>Teile je Wert von „%1“</translation>
+    </message>
+    <message>
+        <source>never worn</source>
+        <translation>nie getragen</translation>
+    </message>
+    <message>
+        <source>No item has a value in a tag named &quot;Price&quot; or &quot;Cost&quot;.</source>
+        <translation>Kein Teil hat einen Wert in einem Merkmal namens „Price“ oder „Cost“ (Preis).</translation>
+    </message>
+    <message>
+        <source>Total: %1</source>
+        <translation>Gesamt: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n values not read as a price.</source>
+        <translation>
+            <numerusform>%n Wert nicht als Preis gelesen.</numerusform>
+            <numerusform>%n Werte nicht als Preis gelesen.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>tavoro::ui::ItemDetailsPane</name>
     <message>
         <source>Add to Combination</source>
@@ -1340,6 +1538,13 @@ Hinweis: Alle Teile dieser Sammlung werden ebenfalls gelöscht.</translation>
     <message>
         <source>Add to Combination</source>
         <translation>Zur Kombination hinzufügen</translation>
+    </message>
+</context>
+<context>
+    <name>tavoro::ui::LeastWornRow</name>
+    <message>
+        <source>Show &quot;%1&quot; in its collection</source>
+        <translation>„%1“ in seiner Sammlung zeigen</translation>
     </message>
 </context>
 <context>
@@ -1694,6 +1899,10 @@ Hinweis: Die Werte aller Merkmale in der aktuellen Garderobe gehen verloren.</tr
     <message>
         <source>Combinations</source>
         <translation>Kombinationen</translation>
+    </message>
+    <message>
+        <source>Insights</source>
+        <translation>Einblicke</translation>
     </message>
 </context>
 <context>
