@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <QApplication>
 #include <QPainter>
 #include <QTimer>
@@ -64,30 +66,33 @@ TEST(TabStripTest, HiddenTabsTakeNoRoomAndCannotBeSelected) {
 
 TEST(CommandBarTest, BuiltFromTheCommandBarMenu) {
   CommandBar bar(kMenuCmdBar);
-  bar.resize(1000, CommandBar::kHeight);
+  const int width = std::max(1000, bar.sizeHint().width());
+  bar.resize(width, CommandBar::kHeight);
   bar.show();
   const auto& buttons = bar.buttons();
-  ASSERT_EQ(buttons.size(), 9u);
-  const int ids[] = {32913, 32900, 32933, 32901, kCmdWardrobeMenu, kCmdShowInsights, 32908, 32914, 32904};
+  ASSERT_EQ(buttons.size(), 10u);
+  const int ids[] = {32913, 32900, 32933, 32901, kCmdShowCombinations, kCmdWardrobeMenu, kCmdShowInsights,
+                     32908, 32914, 32904};
   for (size_t i = 0; i < buttons.size(); ++i) {
     SCOPED_TRACE(i);
     EXPECT_EQ(buttons[i].id, ids[i]);
-    EXPECT_EQ(buttons[i].secondGroup, i >= 4);
-    EXPECT_EQ(buttons[i].labelled, i < 7);  // the last two: icon only, text kept as tooltip
-    EXPECT_EQ(buttons[i].menu.empty(), i != 4);
+    EXPECT_EQ(buttons[i].secondGroup, i >= 5);
+    EXPECT_EQ(buttons[i].labelled, i < 8);  // the last two: icon only, text kept as tooltip
+    EXPECT_EQ(buttons[i].menu.empty(), i != 5);
     EXPECT_FALSE(buttons[i].text.isEmpty());
   }
-  EXPECT_EQ(buttons[8].tooltip, QStringLiteral("Show Online Help"));
+  EXPECT_EQ(buttons[9].tooltip, QStringLiteral("Show Online Help"));
 
   // The first group at the left, the second at the right, none overlapping.
   EXPECT_EQ(bar.buttonRect(kCmdCloseWardrobe).left(), 6);
-  EXPECT_EQ(bar.buttonRect(kCmdHelpContents).right(), 1000 - 6 - 1);
-  EXPECT_LT(bar.buttonRect(kCmdHideSearchResults).right(), bar.buttonRect(kCmdWardrobeMenu).left());
+  EXPECT_EQ(bar.buttonRect(kCmdHelpContents).right(), width - 6 - 1);
+  EXPECT_LT(bar.buttonRect(kCmdHideSearchResults).right(), bar.buttonRect(kCmdShowCombinations).left());
+  EXPECT_LT(bar.buttonRect(kCmdShowCombinations).right(), bar.buttonRect(kCmdWardrobeMenu).left());
   EXPECT_LT(bar.buttonRect(kCmdWardrobeMenu).right(), bar.buttonRect(kCmdShowInsights).left());
   EXPECT_LT(bar.buttonRect(kCmdShowInsights).right(), bar.buttonRect(kCmdTellAFriend).left());
   EXPECT_LT(bar.buttonRect(kCmdVisitWebsite).width(), bar.buttonRect(kCmdTellAFriend).width());
-  bar.resize(1100, CommandBar::kHeight);
-  EXPECT_EQ(bar.buttonRect(kCmdHelpContents).right(), 1100 - 6 - 1);
+  bar.resize(width + 100, CommandBar::kHeight);
+  EXPECT_EQ(bar.buttonRect(kCmdHelpContents).right(), width + 100 - 6 - 1);
 }
 
 TEST(CommandBarTest, ANarrowBarShedsLabelsRatherThanOverlapping) {
@@ -106,8 +111,8 @@ TEST(CommandBarTest, ANarrowBarShedsLabelsRatherThanOverlapping) {
   // Just too narrow: "Insights", the second group's first label with an
   // icon, goes first; "Wardrobe" has only its label.
   bar.resize(bar.sizeHint().width() - 1, CommandBar::kHeight);
-  EXPECT_TRUE(buttons[5].compact);
-  for (size_t i : {0, 1, 2, 3, 4, 6}) EXPECT_FALSE(buttons[i].compact) << i;
+  EXPECT_TRUE(buttons[6].compact);
+  for (size_t i : {0, 1, 2, 3, 4, 5, 7}) EXPECT_FALSE(buttons[i].compact) << i;
   EXPECT_TRUE(noneOverlap());
   EXPECT_EQ(bar.buttonRect(kCmdHelpContents).right(), bar.width() - 6 - 1);
 

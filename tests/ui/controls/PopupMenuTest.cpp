@@ -258,8 +258,8 @@ TEST(MenuTablesTest, CommandBarAndRecentListMenus) {
   EXPECT_STREQ(bar->name, "CmdBar");
   std::vector<int> ids;
   for (const MenuEntry& entry : bar->entries) ids.push_back(entry.id);
-  EXPECT_EQ(ids, (std::vector<int>{32913, 32900, 32933, 32901, 0, kCmdWardrobeMenu, kCmdShowInsights, 32908, 32914,
-                                    32904}));
+  EXPECT_EQ(ids, (std::vector<int>{32913, 32900, 32933, 32901, kCmdShowCombinations, 0, kCmdWardrobeMenu,
+                                    kCmdShowInsights, 32908, 32914, 32904}));
   EXPECT_EQ(findMenuTable(999), nullptr);
   EXPECT_EQ(PopupMenu::fromResource(999), nullptr);
   // Every command bar button has its icon; the menu button, its label and arrow.
@@ -270,7 +270,7 @@ TEST(MenuTablesTest, CommandBarAndRecentListMenus) {
   // The menu button opens the Wardrobe menu's own table.
   const MenuTable* wardrobe = findMenuTable(kMenuWardrobe);
   ASSERT_NE(wardrobe, nullptr);
-  EXPECT_EQ(bar->entries[5].submenu.data(), wardrobe->entries.data());
+  EXPECT_EQ(bar->entries[6].submenu.data(), wardrobe->entries.data());
 }
 
 }  // namespace
