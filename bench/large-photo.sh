@@ -2,8 +2,8 @@
 # Peak memory and time of `tavoro-cli thumbnail` (a 256 x 256 box) and
 # `tavoro-cli convert` (to PNG) on photos of SIDE x SIDE pixels that are small
 # files: PNG plain and interlaced, with and without alpha, a run-length BMP
-# and a baseline JPEG (made by cjpeg from a generated PPM). Each command runs
-# under /usr/bin/time; prints one line per file and command.
+# and a baseline and a progressive JPEG (made by cjpeg from a generated PPM).
+# Each command runs under /usr/bin/time; prints one line per file and command.
 #
 # Usage: bench/large-photo.sh [BUILD-FOLDER] [SIDE]
 #   BUILD-FOLDER: a Release build (default: build/); SIDE: default 15000
@@ -69,7 +69,11 @@ row = b''.join(bytes([x % 256, x // 59 % 256, 120]) for x in range(side))
 out = sys.stdout.buffer
 out.write(b'P6 %d %d 255\n' % (side, side))
 for _ in range(side): out.write(row)
-" | cjpeg -quality 85 >"$work/baseline.jpg"
+" >"$work/photo.ppm"
+  cjpeg -quality 85 "$work/photo.ppm" >"$work/baseline.jpg"
+  # Progressive: libjpeg holds the coefficients of the whole picture.
+  cjpeg -quality 85 -progressive "$work/photo.ppm" >"$work/progressive.jpg"
+  rm -f "$work/photo.ppm"
 fi
 
 for photo in "$work"/*.png "$work"/*.bmp "$work"/*.jpg; do

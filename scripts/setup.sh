@@ -4,7 +4,7 @@
 TAVORO_PACKAGES=(
   cmake ninja-build g++ pkg-config
   libtinyxml-dev libboost-regex-dev libjpeg62-turbo-dev libpng-dev zlib1g-dev
-  qt6-base-dev qt6-svg-dev qt6-qpa-plugins fonts-dejavu-core qt6-l10n-tools qt6-translations-l10n
+  qt6-base-dev qt6-svg-dev qt6-charts-dev qt6-qpa-plugins fonts-dejavu-core qt6-l10n-tools qt6-translations-l10n
   libgtest-dev libgmock-dev libbenchmark-dev libpugixml-dev libcli11-dev nlohmann-json3-dev
   clang libclang-rt-14-dev libjpeg-turbo-progs xvfb xauth x11-utils ccache openbox
   xdotool xclip jq

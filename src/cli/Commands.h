@@ -35,6 +35,8 @@ void registerExportCommand(CLI::App& app, int& exitStatus);
 void registerBackupCommand(CLI::App& app, int& exitStatus);
 // insights FILE.twd [--tag NAME]: counts, wear and cost per wear as JSON.
 void registerInsightsCommand(CLI::App& app, int& exitStatus);
+// combination create|add|wear|list FILE.twd ...: combinations (outfits) and the days they were worn.
+void registerCombinationCommand(CLI::App& app, int& exitStatus);
 // restore IN.zip FOLDER: a backup unpacked into a new folder; prints {wardrobe}.
 void registerRestoreCommand(CLI::App& app, int& exitStatus);
 

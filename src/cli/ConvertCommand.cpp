@@ -1,11 +1,12 @@
 // tavoro-cli convert IN OUT: decodes a photo and encodes it in the format of
-// OUT's extension with the program's own codecs.
+// OUT's extension with the program's own codecs, row by row.
 #include <memory>
 #include <string>
 
 #include "Commands.h"
 #include "JsonOutput.h"
 #include "imaging/ImageCodec.h"
+#include "imaging/PhotoConversion.h"
 #include "platform/Utf8.h"
 
 namespace tavoro::cli {
@@ -30,20 +31,24 @@ void registerConvertCommand(CLI::App& app, int& exitStatus) {
       exitStatus = kFileError;
       return;
     }
-    if (!image->open(inPath)) {
-      printError(*input + ": cannot be read as a " + toUtf8(extensionOf(image->type())) + " file");
-      exitStatus = kFileError;
-      return;
-    }
-    if (!encoder->saveToFile(*image, outPath)) {
-      printError(*output + ": cannot be written");
-      exitStatus = kFileError;
-      return;
+    // Row by row from the decoder to the encoder: a photo of any size is
+    // converted without ever being held whole.
+    switch (convertPhotoFile(*image, inPath, *encoder, outPath)) {
+      case ConversionResult::Done:
+        break;
+      case ConversionResult::ReadFailed:
+        printError(*input + ": cannot be read as a " + toUtf8(extensionOf(image->type())) + " file");
+        exitStatus = kFileError;
+        return;
+      case ConversionResult::WriteFailed:
+        printError(*output + ": cannot be written");
+        exitStatus = kFileError;
+        return;
     }
     printJson({{"file", *output},
                {"type", static_cast<int>(encoder->kind())},
-               {"width", image->colorBitmap().width()},
-               {"height", image->colorBitmap().height()}});
+               {"width", image->info().width},
+               {"height", image->info().height}});
   });
 }
 

@@ -1,5 +1,6 @@
 #include <memory>
 
+#include "CombinationJson.h"
 #include "Commands.h"
 #include "JsonOutput.h"
 #include "WardrobeInput.h"
@@ -21,7 +22,8 @@ nlohmann::ordered_json itemJson(const Item& item) {
           {"date_added", jsonText(item.dateAdded().toText())},
           {"photos_next_id", item.photos().nextId()},
           {"photos", std::move(photos)},
-          {"records", std::move(records)}};
+          {"records", std::move(records)},
+          {"worn", wornJson(item.worn())}};
 }
 
 nlohmann::ordered_json collectionJson(const Collection& collection) {
@@ -49,7 +51,8 @@ int dump(const std::string& argument) {
                                    {"name", jsonText(wardrobe.name())},
                                    {"collections_next_id", wardrobe.collections().nextId()},
                                    {"hot_id", wardrobe.collections().hotId()},
-                                   {"collections", std::move(collections)}});
+                                   {"collections", std::move(collections)},
+                                   {"combinations", combinationsJson(wardrobe.combinations())}});
   return kSuccess;
 }
 
@@ -59,7 +62,8 @@ void registerDumpCommand(CLI::App& app, int& exitStatus) {
   CLI::App* command = app.add_subcommand(
       "dump",
       "Read a wardrobe file as the program opens it (repairs applied in memory only) and print it as JSON: "
-      "its collections, tags, items, photos (with their full paths) and tag values in stored order.");
+      "its collections, tags, items, photos (with their full paths), tag values and wear dates in stored order, "
+      "and its combinations.");
   auto file = std::make_shared<std::string>();
   command->add_option("FILE", *file, "the wardrobe file (.twd)")->required();
   command->callback([file, &exitStatus] { exitStatus = dump(*file); });

@@ -3,7 +3,6 @@
 #include <unistd.h>
 
 #include <cstdio>
-#include <ctime>
 #include <iostream>
 #include <memory>
 #include <string>
@@ -13,12 +12,12 @@
 #include "JsonOutput.h"
 #include "ProgressBar.h"
 #include "WardrobeInput.h"
+#include "WardrobeLock.h"
 #include "imaging/import/AddFiles.h"
 #include "imaging/import/FilterThread.h"
 #include "imaging/import/ImportMessages.h"
 #include "platform/FileIdentity.h"
 #include "platform/FileSystem.h"
-#include "platform/LockFile.h"
 #include "platform/Utf8.h"
 #include "wardrobe/WardrobeFile.h"
 
@@ -93,31 +92,6 @@ void undoImport(Wardrobe& wardrobe, Collection& collection, const std::vector<It
     printError("kept " + toUtf8(folder) + ": it holds files that are not the imported photos");
 }
 
-// When the lock was taken: local time, to the minute.
-std::string lockTime(int64_t seconds) {
-  const std::time_t t = static_cast<std::time_t>(seconds);
-  std::tm local{};
-  char text[32] = "an unknown time";
-  if (::localtime_r(&t, &local)) std::strftime(text, sizeof text, "%Y-%m-%d %H:%M", &local);
-  return text;
-}
-
-// Takes the wardrobe's lock file, as the program takes it on opening. While
-// someone else holds it, the import is refused, naming them, unless forced
-// (which leaves their lock alone). A folder that takes no lock file is no
-// reason to refuse: the save will say what it can do.
-bool lockWardrobe(const std::wstring& file, bool force, LockFile& lock) {
-  LockOwner holder;
-  if (lock.acquire(lockFilePath(file), &holder) != LockFile::Outcome::HeldByOther || force) return true;
-  const std::string who = holder.pid == 0 ? "someone whose lock file " + toUtf8(lockFilePath(file)) +
-                                                " Tavoro cannot read"
-                                          : holder.user + " on " + holder.host + " (process " +
-                                                std::to_string(holder.pid) + ") since " + lockTime(holder.time);
-  printError(toUtf8(file) + " is open in Tavoro by " + who +
-             ": close it there first, or import with --force all the same");
-  return false;
-}
-
 int runImport(const ImportOptions& options) {
   const std::wstring collectionName = fromUtf8(options.collection);
   if (collectionName == kAllCollectionsName) {
@@ -126,7 +100,7 @@ int runImport(const ImportOptions& options) {
   }
   const std::wstring file = argumentPath(options.file);
   LockFile lock;
-  if (!lockWardrobe(file, options.force, lock)) return kFileError;
+  if (!lockWardrobe(file, options.force, lock, "import")) return kFileError;
   // Taken before the file is read: the save replaces only this version of
   // it, so that a program that saved it meanwhile does not lose its work.
   FileIdentity identity;

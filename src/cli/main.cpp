@@ -25,6 +25,7 @@ const std::vector<tavoro::cli::CommandRegistrar> kCommands = {
     tavoro::cli::registerBackupCommand,
     tavoro::cli::registerRestoreCommand,
     tavoro::cli::registerInsightsCommand,
+    tavoro::cli::registerCombinationCommand,
 };
 
 }  // namespace

@@ -5,6 +5,7 @@
 
 #include "BitmapDrawing.h"
 #include "BmpReader.h"
+#include "BmpWriter.h"
 #include "ByteOrder.h"
 #include "ImagingError.h"
 #include "MemoryStream.h"
@@ -128,6 +129,60 @@ bool BmpCodec::loadFromStream(PhotoImage& image, ImageStream& stream, bool infoO
   } catch (const std::bad_alloc&) {
   }
   image.clear();
+  return false;
+}
+
+std::unique_ptr<RowSink> BmpCodec::createRowWriter(const PhotoImage&, ImageStream& stream) {
+  try {
+    return std::make_unique<BmpRowWriter>(stream);
+  } catch (const std::bad_alloc&) {
+    return nullptr;
+  }
+}
+
+// Rows are stored bottom-up (or run-length coded from the bottom), so the
+// file is read once for each band of rows, from the top band down.
+bool BmpCodec::streamFromStream(PhotoImage& image, ImageStream& stream, RowSink& sink) {
+  image.clear();
+  const uint64_t start = stream.position();
+  try {
+    BmpFileInfo file;
+    DibBitmap color, alpha;
+    std::vector<uint8_t> line;
+    int channels = 0;
+    for (int first = 0; first == 0 || first < file.height; first += color.height()) {
+      const BmpBand band{first, image.streamBandBytes()};
+      if (!stream.seek(start)) return false;
+      readBmp(stream, false, {}, file, color, &alpha, &band);
+      const int bandChannels = alpha.isValid() ? 4 : 3;
+      if (first == 0) {
+        ImageSourceInfo& info = image.info();
+        info.type = ImageType::Bmp;
+        info.bitsPerPixel = file.bitsPerPixel;
+        info.width = file.width;
+        info.height = file.height;
+        channels = bandChannels;
+        line.resize(static_cast<size_t>(file.width) * 4);
+        if (!sink.begin({file.width, file.height}, channels)) return false;
+      } else if (bandChannels != channels) {
+        return false;
+      }
+      for (int y = 0; y < color.height(); ++y) {
+        const uint8_t* row = color.row(y);
+        if (channels == 4) {
+          const uint8_t* a = alpha.row(y);
+          uint8_t* out = line.data();
+          for (int x = 0; x < file.width; ++x, row += 3, out += 4)
+            out[0] = row[0], out[1] = row[1], out[2] = row[2], out[3] = a[x];
+          row = line.data();
+        }
+        if (!sink.addRow(row)) return false;
+      }
+    }
+    return true;
+  } catch (const ImagingError&) {
+  } catch (const std::bad_alloc&) {
+  }
   return false;
 }
 

@@ -17,6 +17,8 @@ class BmpCodec : public ImageCodec {
  public:
   bool saveToStream(const PhotoImage& image, ImageStream& stream) override;
   bool loadFromStream(PhotoImage& image, ImageStream& stream, bool infoOnly) override;
+  std::unique_ptr<RowSink> createRowWriter(const PhotoImage& settings, ImageStream& stream) override;
+  bool streamFromStream(PhotoImage& image, ImageStream& stream, RowSink& sink) override;
   ImageType kind() const override { return ImageType::Bmp; }
 
   // A complete BMP file of the bitmap as it is stored: its depth, masks (as

@@ -61,21 +61,37 @@ struct ColourTable {
   RgbQuad entries[256] = {};
 };
 
-// Where the 24-bit rows of the picture go: straight into the colour bitmap,
+// Where the 24-bit rows of the picture (and its alpha) go: straight into the
+// colour bitmap and alpha plane, which hold the rows from `first` on (all of
+// them, or a band), the others being read into a scratch row and dropped;
 // or one at a time through a reducer when the picture is decoded into a box.
 class RowOutput {
  public:
-  RowOutput(DibBitmap& color, RowReducer* reducer) : m_color(color), m_reducer(reducer) {}
+  RowOutput(DibBitmap& color, DibBitmap* alpha, RowReducer* reducer, int first, size_t scratchBytes)
+      : m_color(color), m_alpha(alpha), m_reducer(reducer), m_first(first), m_scratch(scratchBytes) {}
   // The buffer for image row y (0 the top row).
-  uint8_t* begin(int y) { return m_reducer ? m_reducer->rowBuffer() : m_color.row(y); }
+  uint8_t* begin(int y) {
+    if (m_reducer) return m_reducer->rowBuffer();
+    return held(y) ? m_color.row(y - m_first) : m_scratch.data();
+  }
+  // The alpha row for image row y; null when no alpha is kept.
+  uint8_t* alphaRow(int y) {
+    if (!m_alpha || !m_alpha->isValid()) return nullptr;
+    return held(y) ? m_alpha->row(y - m_first) : m_scratch.data();
+  }
   // Row y, written into begin's buffer, is complete.
   void end(int y) {
     if (m_reducer) m_reducer->addRow(y, m_reducer->rowBuffer());
   }
 
  private:
+  bool held(int y) const { return y >= m_first && y - m_first < m_color.height(); }
+
   DibBitmap& m_color;
+  DibBitmap* m_alpha;
   RowReducer* m_reducer;
+  int m_first;
+  std::vector<uint8_t> m_scratch;
 };
 
 // Run-length data: pairs of (count, value) runs and escapes (0 0 end of
@@ -182,7 +198,8 @@ bool splitRow32(const DibBitmap& format, bool bitFields, const uint8_t* in, uint
 
 }  // namespace
 
-void readBmp(ImageStream& stream, bool infoOnly, Size box, BmpFileInfo& info, DibBitmap& color, DibBitmap* alpha) {
+void readBmp(ImageStream& stream, bool infoOnly, Size box, BmpFileInfo& info, DibBitmap& color, DibBitmap* alpha,
+             const BmpBand* band) {
   color.release();
   if (alpha) alpha->release();
   const uint64_t start = stream.position();
@@ -287,14 +304,21 @@ void readBmp(ImageStream& stream, bool infoOnly, Size box, BmpFileInfo& info, Di
   // Into a box, the rows are reduced as they are read and no alpha is kept.
   Size target;
   RowReducer reducer;
-  const bool reducing = reducedDecodeSize(box, {w, rows}, target);
+  const bool reducing = !band && reducedDecodeSize(box, {w, rows}, target);
+  // A band holds as many rows as fit its bytes, with their alpha.
+  const int first = band ? std::clamp(band->first, 0, rows - 1) : 0;
+  const int held = band ? static_cast<int>(std::clamp<int64_t>(band->bytes / (int64_t{w} * 4 + 4), 1, rows - first))
+                        : rows;
   if (reducing) {
     if (!reducer.start({w, rows}, target, topDown ? RowReducer::Order::TopDown : RowReducer::Order::BottomUp))
       failImaging();
-  } else if (!color.create(w, rows, 24)) {
+  } else if (!color.create(w, held, 24)) {
     failImaging();
   }
-  RowOutput output(color, reducing ? &reducer : nullptr);
+  const bool wantAlpha = bits == 32 && alpha && !reducing && (!bitFields || format.mask(DibBitmap::kAlpha) != 0);
+  if (wantAlpha && !alpha->create(w, held, 8)) failImaging();
+  RowOutput output(color, alpha, reducing ? &reducer : nullptr, first,
+                   held < rows ? std::max<size_t>(rowBytes, size_t(w) * 3) : 0);
   auto finish = [&] {
     if (reducing && !reducer.finish(color)) failImaging();
   };
@@ -315,22 +339,20 @@ void readBmp(ImageStream& stream, bool infoOnly, Size box, BmpFileInfo& info, Di
   if (bits == 24) {
     for (int r = 0; r < rows; ++r) {
       const int y = imageRow(r);
-      uint8_t* into = reducing ? format.row(0) : color.row(y);
+      uint8_t* into = reducing ? format.row(0) : output.begin(y);
       readExactly(stream, into, rowBytes);
       if (reducing) reducer.addRow(y, into);
     }
     finish();
     return;
   }
-  const bool wantAlpha = bits == 32 && alpha && !reducing && (!bitFields || format.mask(DibBitmap::kAlpha) != 0);
-  if (wantAlpha && !alpha->create(w, rows, 8)) failImaging();
   bool anyAlpha = false;
   for (int r = 0; r < rows; ++r) {
     const int y = imageRow(r);
     readExactly(stream, format.row(0), rowBytes);
     uint8_t* out = output.begin(y);
     if (bits == 32)
-      anyAlpha |= splitRow32(format, bitFields, format.row(0), out, wantAlpha ? alpha->row(y) : nullptr);
+      anyAlpha |= splitRow32(format, bitFields, format.row(0), out, output.alphaRow(y));
     else
       convertRow(format, table, format.row(0), out);
     output.end(y);

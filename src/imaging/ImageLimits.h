@@ -18,6 +18,12 @@ inline constexpr int64_t kMaxDecodeBytes = int64_t{960} << 20;
 // What a decode into a box may hold at once, its whole-image buffers
 // included: the program's memory stays under 512 MiB whatever the photo.
 inline constexpr int64_t kMaxReducingDecodeBytes = int64_t{448} << 20;
+// How much of a picture a streaming decoder (one that hands rows on as they
+// come) may hold at once when its file does not give the rows top-down and
+// complete (an interlaced PNG, a BMP stored bottom-up): it decodes the file
+// once for each band of rows of this size. With the codecs' own buffers the
+// program stays under 512 MiB.
+inline constexpr int64_t kStreamBandBytes = int64_t{256} << 20;
 
 // Both sides at least 1 and at most kMaxImageSide, the area at most kMaxImagePixels.
 inline bool acceptableImageSize(int64_t width, int64_t height) {

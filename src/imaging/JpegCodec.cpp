@@ -8,7 +8,7 @@
 #include "BitmapFitting.h"
 #include "ImageLimits.h"
 #include "JpegLibrary.h"
-#include "MemoryStream.h"
+#include "JpegWriter.h"
 #include "RowReducer.h"
 
 namespace tavoro {
@@ -26,14 +26,7 @@ struct DecodeJob {
   PhotoImage* image;
   bool infoOnly;
   RowReducer reducer;  // for a picture decoded into a box
-};
-
-struct EncodeJob {
-  jpeg_compress_struct cinfo;
-  JpegErrorManager errors;
-  JpegDestination destination;
-  const DibBitmap* bitmap;
-  JpegSaveSettings settings;
+  RowSink* sink;       // for a picture streamed at full size
 };
 
 // The strongest reduction libjpeg offers whose picture still covers the
@@ -92,6 +85,32 @@ bool readReduced(DecodeJob& job, Size target) {
   return job.reducer.finish(job.image->colorBitmap());
 }
 
+// The rest of runDecode for a picture streamed: each scanline goes on.
+bool streamRows(DecodeJob& job) {
+  j_decompress_ptr cinfo = &job.cinfo;
+  const bool cmyk = cinfo->out_color_components == 4;
+  const JDIMENSION width = cinfo->output_width;
+  JSAMPARRAY line = (*cinfo->mem->alloc_sarray)(reinterpret_cast<j_common_ptr>(cinfo), JPOOL_IMAGE,
+                                                 width * (cmyk ? 7 : 3), 1);
+  if (!job.sink->begin({static_cast<int>(width), static_cast<int>(cinfo->output_height)}, 3)) {
+    jpeg_destroy_decompress(cinfo);
+    return false;
+  }
+  while (cinfo->output_scanline < cinfo->output_height) {
+    if (jpeg_read_scanlines(cinfo, line, 1) != 1) continue;
+    // A CMYK row is converted into the line's last three-sevenths.
+    JSAMPROW bgr = cmyk ? line[0] + width * 4 : line[0];
+    if (cmyk) cmykToBgr(line[0], width, bgr);
+    if (!job.sink->addRow(bgr)) {
+      jpeg_destroy_decompress(cinfo);
+      return false;
+    }
+  }
+  jpeg_finish_decompress(cinfo);
+  jpeg_destroy_decompress(cinfo);
+  return true;
+}
+
 bool runDecode(DecodeJob& job) {
   j_decompress_ptr cinfo = &job.cinfo;
   cinfo->err = setUpJpegErrors(job.errors);
@@ -132,10 +151,12 @@ bool runDecode(DecodeJob& job) {
   // decode when they would not fit beside the picture itself, or into what
   // a decode into a fitted box may hold.
   const int64_t pictureBytes = (int64_t{cinfo->image_width} * 3 + 3) / 4 * 4 * cinfo->image_height;
-  const int64_t libraryBytes = reducing ? kMaxReducingDecodeBytes : kMaxDecodeBytes - pictureBytes;
+  const int64_t libraryBytes =
+      reducing || job.sink ? kMaxReducingDecodeBytes : kMaxDecodeBytes - pictureBytes;
   cinfo->mem->max_memory_to_use = static_cast<long>(std::max<int64_t>(libraryBytes, 1));
   jpeg_start_decompress(cinfo);
   if (reducing) return readReduced(job, target);
+  if (job.sink) return streamRows(job);
   DibBitmap& bitmap = job.image->colorBitmap();
   if (!bitmap.create(static_cast<int>(cinfo->output_width), static_cast<int>(cinfo->output_height), 24)) {
     jpeg_destroy_decompress(cinfo);
@@ -161,43 +182,15 @@ bool runDecode(DecodeJob& job) {
   return true;
 }
 
-bool runEncode(EncodeJob& job, ImageStream& stream) {
-  j_compress_ptr cinfo = &job.cinfo;
-  cinfo->err = setUpJpegErrors(job.errors);
-  if (setjmp(job.errors.jump)) {
-    jpeg_destroy_compress(cinfo);
-    return false;
-  }
-  jpeg_create_compress(cinfo);
-  attachJpegDestination(cinfo, job.destination, stream);
-  const DibBitmap& bitmap = *job.bitmap;
-  cinfo->image_width = static_cast<JDIMENSION>(bitmap.width());
-  cinfo->image_height = static_cast<JDIMENSION>(bitmap.height());
-  cinfo->input_components = 3;
-  cinfo->in_color_space = JCS_EXT_BGR;  // the bitmap's byte order, through the RGB path
-  jpeg_set_defaults(cinfo);
-  const JpegSaveSettings& s = job.settings;
-  if (s.flags & JpegSaveSettings::kOptimize) cinfo->optimize_coding = TRUE;
-  if (s.smoothing != 0) cinfo->smoothing_factor = std::clamp(s.smoothing, 1, 100);
-  const int quality = JpegCodec::libraryQuality(s.quality);
-  jpeg_set_quality(cinfo, quality, (s.flags & JpegSaveSettings::kForceBaseline) ? TRUE : FALSE);
-  if (s.fullChromaThreshold <= quality) {
-    cinfo->comp_info[0].h_samp_factor = 1;
-    cinfo->comp_info[0].v_samp_factor = 1;
-  }
-  if (s.flags & JpegSaveSettings::kProgressive) jpeg_simple_progression(cinfo);
-  jpeg_start_compress(cinfo, TRUE);
-  JSAMPARRAY rows = const_cast<JSAMPARRAY>(bitmap.rows());
-  while (cinfo->next_scanline < cinfo->image_height)
-    jpeg_write_scanlines(cinfo, rows + cinfo->next_scanline, cinfo->image_height - cinfo->next_scanline);
-  jpeg_finish_compress(cinfo);
-  jpeg_destroy_compress(cinfo);
-  return true;
-}
-
-bool hasKeptSegments(const JpegSegmentList& list) {
-  return std::any_of(list.begin(), list.end(),
-                     [](const JpegSegment& s) { return s.isApplication() && s.data.size() == s.length; });
+// Encodes the 24-bit bitmap through a row writer.
+bool encodeWith(const DibBitmap& bitmap, const JpegSaveSettings& settings, const JpegSegmentList* segments,
+                ImageStream& stream) {
+  if (!bitmap.isValid() || bitmap.bitsPerPixel() != 24) return false;
+  JpegRowWriter writer(stream, settings, segments);
+  if (!writer.begin({bitmap.width(), bitmap.height()}, 3)) return false;
+  for (int y = 0; y < bitmap.height(); ++y)
+    if (!writer.addRow(bitmap.row(y))) return false;
+  return writer.finish();
 }
 
 }  // namespace
@@ -208,41 +201,32 @@ int JpegCodec::libraryQuality(int quality) {
 }
 
 bool JpegCodec::encodeBitmap(const DibBitmap& bitmap, const JpegSaveSettings& settings, ImageStream& stream) {
-  if (!bitmap.isValid() || bitmap.bitsPerPixel() != 24) return false;
-  std::unique_ptr<EncodeJob> job;
-  try {
-    job = std::make_unique<EncodeJob>();  // zeroed: destroying a struct libjpeg never made is harmless
-  } catch (const std::bad_alloc&) {
-    return false;
-  }
-  job->bitmap = &bitmap;
-  job->settings = settings;
-  return runEncode(*job, stream);
+  return encodeWith(bitmap, settings, nullptr, stream);
 }
 
 bool JpegCodec::saveToStream(const PhotoImage& image, ImageStream& stream) {
-  const DibBitmap& color = image.colorBitmap();
-  if (!color.isValid() || color.bitsPerPixel() != 24) return false;
-  if (!hasKeptSegments(image.segments())) return encodeBitmap(color, image.jpegSettings(), stream);
+  return encodeWith(image.colorBitmap(), image.jpegSettings(), &image.segments(), stream);
+}
+
+std::unique_ptr<RowSink> JpegCodec::createRowWriter(const PhotoImage& settings, ImageStream& stream) {
   try {
-    // Encode, read the new file's segments back, and put the kept
-    // application segments in front of them.
-    MemoryStream encoded;
-    if (!encodeBitmap(color, image.jpegSettings(), encoded) || !encoded.seek(0)) return false;
-    JpegSegmentList fresh;
-    if (!readSegments(encoded, false, fresh)) return false;
-    JpegSegmentList combined;
-    for (const JpegSegment& s : image.segments())
-      if (s.isApplication() && s.data.size() == s.length) combined.push_back(s);
-    for (JpegSegment& s : fresh) combined.push_back(std::move(s));
-    return writeSegments(combined, stream);
+    return std::make_unique<JpegRowWriter>(stream, settings.jpegSettings(), &settings.segments());
   } catch (const std::bad_alloc&) {
-    return false;
+    return nullptr;
   }
+}
+
+bool JpegCodec::streamFromStream(PhotoImage& image, ImageStream& stream, RowSink& sink) {
+  image.clear();
+  return decode(image, stream, false, &sink);
 }
 
 bool JpegCodec::loadFromStream(PhotoImage& image, ImageStream& stream, bool infoOnly) {
   image.clear();
+  return decode(image, stream, infoOnly, nullptr);
+}
+
+bool JpegCodec::decode(PhotoImage& image, ImageStream& stream, bool infoOnly, RowSink* sink) {
   if (!infoOnly) {
     const uint64_t start = stream.position();
     readSegments(stream, true, image.segments());  // a failure leaves the list empty and is no error
@@ -254,17 +238,18 @@ bool JpegCodec::loadFromStream(PhotoImage& image, ImageStream& stream, bool info
   std::unique_ptr<DecodeJob> job;
   bool ok = false;
   try {
-    job = std::make_unique<DecodeJob>();  // zeroed, as for encoding
+    job = std::make_unique<DecodeJob>();  // zeroed: destroying a struct libjpeg never made is harmless
     job->stream = &stream;
     job->image = &image;
     job->infoOnly = infoOnly;
+    job->sink = sink;
     ok = runDecode(*job);
   } catch (const std::bad_alloc&) {
     // Thrown by our own allocation between library calls, never through them.
     if (job) jpeg_destroy_decompress(&job->cinfo);
     ok = false;
   }
-  if (!ok) image.clear();
+  if (!ok && !sink) image.clear();
   return ok;
 }
 

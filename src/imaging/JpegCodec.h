@@ -14,6 +14,8 @@ class JpegCodec : public ImageCodec {
  public:
   bool saveToStream(const PhotoImage& image, ImageStream& stream) override;
   bool loadFromStream(PhotoImage& image, ImageStream& stream, bool infoOnly) override;
+  std::unique_ptr<RowSink> createRowWriter(const PhotoImage& settings, ImageStream& stream) override;
+  bool streamFromStream(PhotoImage& image, ImageStream& stream, RowSink& sink) override;
   ImageType kind() const override { return ImageType::Jpg; }
 
   // The library quality for a quality of 0..100: trunc(q x 0.93 + 5.5),
@@ -21,6 +23,10 @@ class JpegCodec : public ImageCodec {
   static int libraryQuality(int quality);
   // Encodes a 24-bit bitmap alone, without any kept segments.
   static bool encodeBitmap(const DibBitmap& bitmap, const JpegSaveSettings& settings, ImageStream& stream);
+
+ private:
+  // Loads (sink null) or streams the picture.
+  bool decode(PhotoImage& image, ImageStream& stream, bool infoOnly, RowSink* sink);
 };
 
 }  // namespace tavoro

@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "DibBitmap.h"
+#include "ImageLimits.h"
 #include "platform/Geometry.h"
 #include "JpegSegments.h"
 #include "wardrobe/ImageType.h"
@@ -94,6 +95,11 @@ class PhotoImage {
   Size fittedDecodeBox() const { return m_fittedDecodeBox; }
   void setFittedDecodeBox(Size box) { m_fittedDecodeBox = box; }
 
+  // How much of the picture a streaming decode may hold at once (see
+  // kStreamBandBytes, the default); tests make it small.
+  int64_t streamBandBytes() const { return m_streamBandBytes; }
+  void setStreamBandBytes(int64_t bytes) { m_streamBandBytes = bytes; }
+
   // Forgets pixels, segments and source information; keeps the kind, the
   // save settings and the decode boxes.
   void clear();
@@ -109,6 +115,7 @@ class PhotoImage {
   int m_pngCompressionLevel = 6;
   Size m_reducedDecodeBox;
   Size m_fittedDecodeBox;
+  int64_t m_streamBandBytes = kStreamBandBytes;
 };
 
 // An image for a kind that can be decoded: bmp, jpg or png; null for any other.

@@ -13,6 +13,8 @@ class PngCodec : public ImageCodec {
  public:
   bool saveToStream(const PhotoImage& image, ImageStream& stream) override;
   bool loadFromStream(PhotoImage& image, ImageStream& stream, bool infoOnly) override;
+  std::unique_ptr<RowSink> createRowWriter(const PhotoImage& settings, ImageStream& stream) override;
+  bool streamFromStream(PhotoImage& image, ImageStream& stream, RowSink& sink) override;
   ImageType kind() const override { return ImageType::Png; }
 };
 

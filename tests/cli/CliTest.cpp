@@ -123,7 +123,9 @@ TEST(CliTest, DumpPrintsEverythingThatWasRead) {
             {"photos",
              {{{"id", 2}, {"format", 5}, {"file", folder + "/_Wardrobe_Photos_/C_000001/I_000004/P_000002.png"}}}},
             {"records",
-             {{{"tag_id", 1002}, {"value", "L"}}, {{"tag_id", 1001}, {"value", "\xF0\x9F\x94\xB5 blue"}}}}}}}}}},
+             {{{"tag_id", 1002}, {"value", "L"}}, {{"tag_id", 1001}, {"value", "\xF0\x9F\x94\xB5 blue"}}}},
+            {"worn", nlohmann::json::array()}}}}}}},
+      {"combinations", nlohmann::json::array()},
   };
   EXPECT_EQ(nlohmann::json::parse(run.out), expected);
   // Keys come in the documented order.
@@ -213,7 +215,7 @@ TEST(CliTest, ReportsFileErrorsAndWrongUsage) {
 
 TEST(CliTest, EveryCommandHasHelp) {
   TempDir dir;
-  for (const char* command : {"dump", "resave", "new", "search"}) {
+  for (const char* command : {"dump", "resave", "new", "search", "combination"}) {
     const CliRun run = runCli({command, "--help"});
     EXPECT_EQ(run.status, 0) << command;
     EXPECT_NE(run.out.find(command), std::string::npos) << run.out;

@@ -22,6 +22,8 @@ std::string monthText(int index) {
   return text;
 }
 
+std::string dayText(Date day) { return toUtf8(day.toText()); }
+
 class InsightsCommandTest : public ::testing::Test {
  protected:
   InsightsCommandTest() {
@@ -42,7 +44,10 @@ class InsightsCommandTest : public ::testing::Test {
     Collection* shoes = wardrobe.collections().add(L"Shoes");
     shoes->tags().add(L"colour");
     shoes->tags().add(L"COST");
-    addItem(shoes, L"Boots", {{1001, L"Brown"}, {1002, L"80 EUR"}}, 5);
+    Item* boots = addItem(shoes, L"Boots", {{1001, L"Brown"}, {1002, L"80 EUR"}}, 5);
+    // Worn today and three days ago: 40 a wear.
+    boots->worn().add(today);
+    boots->worn().add(Date(today.dayNumber() - 3));
     wardrobe.collections().add(L"Empty");
     EXPECT_TRUE(writeWardrobe(wardrobe));
     file = toUtf8(wardrobe.wardrobeFilePath());
@@ -74,16 +79,21 @@ TEST_F(InsightsCommandTest, PrintsEveryFigureInTheDocumentedShape) {
   int year = 0, month = 0, day = 0;
   today.parts(year, month, day);
   const int last = year * 12 + month - 1;
-  for (int i = 0; i < 12; ++i)
-    EXPECT_EQ(out["wears_by_month"][i], (json{{"month", monthText(last - 11 + i)}, {"wears", 0}}));
+  size_t wears = 0;
+  for (int i = 0; i < 12; ++i) {
+    EXPECT_EQ(out["wears_by_month"][i]["month"], monthText(last - 11 + i));
+    wears += out["wears_by_month"][i]["wears"].get<size_t>();
+  }
+  EXPECT_EQ(wears, 2u);
+  EXPECT_EQ(out["wears_by_month"][11]["wears"], day > 3 ? 2 : 1);
 
   EXPECT_EQ(out["least_worn"], json::parse(R"([
       {"collection": "Tops", "item": "Navy Shirt", "wears": 0, "last_worn": null},
       {"collection": "Tops", "item": "Red Shirt", "wears": 0, "last_worn": null},
-      {"collection": "Shoes", "item": "Boots", "wears": 0, "last_worn": null}])"));
+      {"collection": "Shoes", "item": "Boots", "wears": 2, "last_worn": ")" + dayText(today) + R"("}])"));
   EXPECT_EQ(out["cost_per_wear"], json::parse(R"({"total_price": 92.5, "items": [
       {"collection": "Tops", "item": "Red Shirt", "price": 12.5, "wears": 0, "cost_per_wear": null},
-      {"collection": "Shoes", "item": "Boots", "price": 80.0, "wears": 0, "cost_per_wear": null}],
+      {"collection": "Shoes", "item": "Boots", "price": 80.0, "wears": 2, "cost_per_wear": 40.0}],
     "not_a_price": [{"collection": "Tops", "item": "Navy Shirt", "value": "twelve"}]})"));
 }
 

@@ -114,6 +114,35 @@ TEST(InsightsTest, NeverWornItemsWaitSinceTheyWereAdded) {
   EXPECT_EQ(leastWorn(wardrobe, today, 1).size(), 1u);
 }
 
+TEST(InsightsTest, WearDecidesTheLeastWornAndTheCostPerWear) {
+  Wardrobe wardrobe;
+  Collection* tops = addCollection(wardrobe, L"Tops", {L"Price"}, {{L"30"}, {L"10"}, {L"5"}});
+  const Date today = Date::fromParts(2026, 12, 7);
+  const auto wear = [&](size_t item, std::initializer_list<int> daysAgo) {
+    for (int days : daysAgo) tops->items().at(item)->worn().add(Date(today.dayNumber() - days));
+  };
+  wear(0, {1, 40, 100});
+  wear(1, {60});
+  wear(2, {5});
+  const std::vector<ItemWearFigure> least = leastWorn(wardrobe, today, 3);
+  ASSERT_EQ(least.size(), 3u);
+  // One wear each: the one worn longest ago first.
+  EXPECT_EQ(least[0].item->name(), L"Tops 2");
+  EXPECT_EQ(least[0].daysUnworn, 60);
+  EXPECT_EQ(least[0].lastWorn, Date(today.dayNumber() - 60));
+  EXPECT_EQ(least[1].item->name(), L"Tops 3");
+  EXPECT_EQ(least[2].wears, 3u);
+  EXPECT_EQ(least[2].daysUnworn, 1);
+
+  const CostFigures cost = costPerWear(wardrobe);
+  ASSERT_EQ(cost.items.size(), 3u);
+  EXPECT_EQ(cost.items[0].costPerWearCents(), 1000);
+  EXPECT_EQ(cost.items[1].costPerWearCents(), 1000);
+  EXPECT_EQ(cost.items[2].costPerWearCents(), 500);
+  EXPECT_EQ(cost.totalWears, 5u);
+  EXPECT_EQ(computeInsights(wardrobe, {today, L"", 20}).neverWorn, 0u);
+}
+
 TEST(InsightsTest, WearsByMonthCoverTheTwelveMonthsEndingToday) {
   Wardrobe wardrobe;
   const std::vector<MonthWears> months = wearsByMonth(wardrobe, Date::fromParts(2026, 3, 15));
@@ -123,6 +152,16 @@ TEST(InsightsTest, WearsByMonthCoverTheTwelveMonthsEndingToday) {
   EXPECT_EQ(months.back().year, 2026);
   EXPECT_EQ(months.back().month, 3);
   EXPECT_TRUE(wearsByMonth(wardrobe, Date()).empty());
+
+  Item* item = addCollection(wardrobe, L"Tops", {}, {{}})->items().at(0);
+  // Before the window, its first and last days, after today: only those inside count.
+  for (const Date day : {Date::fromParts(2025, 3, 31), Date::fromParts(2025, 4, 1), Date::fromParts(2025, 4, 30),
+                         Date::fromParts(2026, 3, 1), Date::fromParts(2026, 3, 15), Date::fromParts(2026, 3, 16)})
+    item->worn().add(day);
+  const std::vector<MonthWears> worn = wearsByMonth(wardrobe, Date::fromParts(2026, 3, 15));
+  EXPECT_EQ(worn.front().wears, 2u);
+  EXPECT_EQ(worn[1].wears, 0u);
+  EXPECT_EQ(worn.back().wears, 2u);
 }
 
 }  // namespace

@@ -81,6 +81,18 @@ enum CommandId : int {
   kCmdExportPrintableSheet = 33103,
   kCmdBackUpWardrobe = 33104,
   kCmdRestoreWardrobe = 33105,
+  kCmdShowInsights = 33106,
+  kCmdCopyAsText = 33107,  // a figure of the insights as plain text
+
+  // Combinations (outfits) and what was worn when.
+  kCmdShowCombinations = 33200,  // the wardrobe page's "Combinations" button
+  kCmdNewCombination = 33201,
+  kCmdWornToday = 33202,
+  kCmdWornOnDate = 33203,
+  kCmdRenameCombination = 33204,
+  kCmdDeleteCombination = 33205,
+  kCmdRemoveFromCombination = 33206,
+  kCmdShowInCollection = 33207,
 };
 
 }  // namespace tavoro::ui

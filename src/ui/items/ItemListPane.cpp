@@ -3,6 +3,7 @@
 #include "ui/common/CoreTexts.h"
 
 #include <QApplication>
+#include <QCursor>
 #include <QItemSelectionModel>
 #include <QPointer>
 #include <QStackedLayout>
@@ -13,6 +14,7 @@
 #include <unordered_map>
 
 #include "platform/OpenFolder.h"
+#include "ui/combinations/AddToCombination.h"
 #include "ui/common/CommandActions.h"
 #include "ui/common/CommandIds.h"
 #include "ui/common/MessageBox.h"
@@ -107,6 +109,8 @@ void ItemListPane::makeActions() {
   add(kCmdDelete, QT_TR_NOOP("Delete"), &ItemListPane::deleteSelected);
   add(kCmdDeleteSelectedPhotos, QT_TR_NOOP("Delete Selected Photos"), &ItemListPane::deleteSelected);
   add(kCmdRenameEntry, QT_TR_NOOP("Rename"), &ItemListPane::startRename);
+  addCommandAction(this, kCmdAddToCombination, tr("Add to Combination"),
+                   [this] { addToCombination(m_session, this, m_session.listSelection(), QCursor::pos()); });
   add(kCmdSelectAllEntries, QT_TR_NOOP("Select All"), &ItemListPane::selectAllEntries);
   add(kCmdSelectInverse, QT_TR_NOOP("Select Inverse"), &ItemListPane::selectInverse);
   add(kCmdArrangeByName, QT_TR_NOOP("Name"), &ItemListPane::arrangeByName);
@@ -142,6 +146,7 @@ void ItemListPane::updateActions() {
   enable(kCmdDelete, selected > 0);
   enable(kCmdDeleteSelectedPhotos, selected > 0 && !m_session.searchShown());
   enable(kCmdRenameEntry, selected == 1);
+  enable(kCmdAddToCombination, selected > 0);
   // Known only when the menu opens: the clipboard is not watched.
   enable(kCmdListPaste, realCollection);
   const int looks[] = {kCmdViewThumbnails, kCmdViewIcons, kCmdViewList, kCmdViewDetails};

@@ -15,7 +15,7 @@ int commandIconCell(int commandId) {
       {kCmdMoveUp, 3},        {kCmdMoveDown, 4},        {kCmdMoveToBottom, 5},
       {kCmdCloseWardrobe, 6}, {kCmdAddPhotos, 7},       {kCmdDeleteSelectedPhotos, 8},
       {kCmdHideSearchResults, 9}, {kCmdTellAFriend, 11}, {kCmdVisitWebsite, 12},
-      {kCmdHelpContents, 13},
+      {kCmdHelpContents, 13}, {kCmdShowInsights, 14},
   };
   for (const Entry& entry : kCells)
     if (entry.id == commandId) return entry.cell;

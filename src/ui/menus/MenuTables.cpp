@@ -21,6 +21,8 @@ constexpr MenuEntry kWardrobeListContext[] = {
 // window (or on the item list or search results); the entry is greyed while
 // that action is disabled.
 constexpr MenuEntry kWardrobeMenu[] = {
+    {kCmdShowInsights, QT_TRANSLATE_NOOP("MenuTables", "Insights")},
+    {},
     {kCmdExportWebCatalogue, QT_TRANSLATE_NOOP("MenuTables", "Export Web Catalogue...")},
     {kCmdExportSpreadsheet, QT_TRANSLATE_NOOP("MenuTables", "Export Spreadsheet...")},
     {kCmdExportPrintableSheet, QT_TRANSLATE_NOOP("MenuTables", "Export Printable Sheet...")},
@@ -38,6 +40,7 @@ constexpr MenuEntry kCmdBar[] = {
     {kCmdHideSearchResults, QT_TRANSLATE_NOOP("MenuTables", "Hide Search Results")},
     {},
     {kCmdWardrobeMenu, QT_TRANSLATE_NOOP("MenuTables", "Wardrobe"), "", kWardrobeMenu},
+    {kCmdShowInsights, QT_TRANSLATE_NOOP("MenuTables", "Insights")},
     {kCmdTellAFriend, QT_TRANSLATE_NOOP("MenuTables", "Tell a Friend")},
     {kCmdVisitWebsite, QT_TRANSLATE_NOOP("MenuTables", "Visit Tavoro Website")},
     {kCmdHelpContents, QT_TRANSLATE_NOOP("MenuTables", "Show Online Help")},
@@ -70,6 +73,7 @@ constexpr MenuEntry kItemListContext[] = {
     {},
     {kCmdDelete, QT_TRANSLATE_NOOP("MenuTables", "Delete"), QT_TRANSLATE_NOOP("MenuTables", "Del")},
     {kCmdRenameEntry, QT_TRANSLATE_NOOP("MenuTables", "Rename")},
+    {kCmdAddToCombination, QT_TRANSLATE_NOOP("MenuTables", "Add to Combination")},
     {},
     {kCmdSelectAllEntries, QT_TRANSLATE_NOOP("MenuTables", "Select All"), QT_TRANSLATE_NOOP("MenuTables", "Ctrl+A")},
     {kCmdSelectInverse, QT_TRANSLATE_NOOP("MenuTables", "Select Inverse")},
@@ -120,6 +124,45 @@ constexpr MenuEntry kSearchResultsContext[] = {
     {kCmdSelectInverseResults, QT_TRANSLATE_NOOP("MenuTables", "Select Inverse")},
 };
 
+constexpr MenuEntry kInsightsCard[] = {
+    {kCmdCopyAsText, QT_TRANSLATE_NOOP("MenuTables", "Copy as Text")},
+};
+
+// The combinations view: its buttons (the chosen combination's commands,
+// then those of its selected items), and the menus of its two lists.
+constexpr MenuEntry kCombinationBar[] = {
+    {kCmdWornToday, QT_TRANSLATE_NOOP("MenuTables", "Worn Today")},
+    {kCmdWornOnDate, QT_TRANSLATE_NOOP("MenuTables", "Worn on...")},
+    {kCmdRenameCombination, QT_TRANSLATE_NOOP("MenuTables", "Rename...")},
+    {kCmdDeleteCombination, QT_TRANSLATE_NOOP("MenuTables", "Delete Combination")},
+    {},
+    {kCmdRemoveFromCombination, QT_TRANSLATE_NOOP("MenuTables", "Remove from Combination")},
+};
+
+constexpr MenuEntry kCombinationContext[] = {
+    {kCmdWornToday, QT_TRANSLATE_NOOP("MenuTables", "Worn Today")},
+    {kCmdWornOnDate, QT_TRANSLATE_NOOP("MenuTables", "Worn on...")},
+    {},
+    {kCmdRenameCombination, QT_TRANSLATE_NOOP("MenuTables", "Rename...")},
+    {kCmdDeleteCombination, QT_TRANSLATE_NOOP("MenuTables", "Delete Combination")},
+};
+
+constexpr MenuEntry kCombinationItemContext[] = {
+    {kCmdShowInCollection, QT_TRANSLATE_NOOP("MenuTables", "Show in Collection")},
+    {},
+    {kCmdRemoveFromCombination, QT_TRANSLATE_NOOP("MenuTables", "Remove from Combination"),
+     QT_TRANSLATE_NOOP("MenuTables", "Del")},
+    {kCmdMoveUp, QT_TRANSLATE_NOOP("MenuTables", "Move Up")},
+    {kCmdMoveDown, QT_TRANSLATE_NOOP("MenuTables", "Move Down")},
+};
+
+constexpr MenuEntry kItemDetailsContext[] = {
+    {kCmdAddToCombination, QT_TRANSLATE_NOOP("MenuTables", "Add to Combination")},
+    {},
+    {kCmdWornToday, QT_TRANSLATE_NOOP("MenuTables", "Worn Today")},
+    {kCmdWornOnDate, QT_TRANSLATE_NOOP("MenuTables", "Worn on...")},
+};
+
 constexpr MenuTable kMenus[] = {
     {kMenuSearchOptions, "Search Options", kSearchOptions},
     {kMenuItemListContext, "TogList Context", kItemListContext},
@@ -131,6 +174,11 @@ constexpr MenuTable kMenus[] = {
     {kMenuCmdBar, "CmdBar", kCmdBar},
     {kMenuSearchResultsContext, "SRList Context", kSearchResultsContext},
     {kMenuWardrobe, "Wardrobe", kWardrobeMenu},
+    {kMenuInsightsCard, "Insights Card", kInsightsCard},
+    {kMenuCombinationBar, "Combination Bar", kCombinationBar},
+    {kMenuCombinationContext, "Combination Context", kCombinationContext},
+    {kMenuCombinationItemContext, "Combination Item Context", kCombinationItemContext},
+    {kMenuItemDetailsContext, "Item Details Context", kItemDetailsContext},
 };
 
 }  // namespace

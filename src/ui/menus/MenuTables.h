@@ -37,6 +37,11 @@ enum MenuResourceId : int {
   kMenuCmdBar = 272,                 // "CmdBar"
   kMenuSearchResultsContext = 273,   // "SRList Context"
   kMenuWardrobe = 274,               // "Wardrobe": the wardrobe page's menu of window commands
+  kMenuInsightsCard = 275,           // "Insights Card": a figure of the insights view
+  kMenuCombinationBar = 290,         // "Combination Bar": the combinations view's buttons
+  kMenuCombinationContext = 291,     // "Combination Context": a combination of the list
+  kMenuCombinationItemContext = 292, // "Combination Item Context": an item of the chosen combination
+  kMenuItemDetailsContext = 293,     // "Item Details Context": the details of the selected item
 };
 
 // The entry's label and key text in the user's language.

@@ -10,7 +10,10 @@
 #include "ui/details/ItemDetailsPane.h"
 #include "ui/details/DetailsHint.h"
 #include "ui/details/InfoStrip.h"
+#include "ui/common/CommandActions.h"
+#include "ui/common/CommandIds.h"
 #include "ui/frame/PageStack.h"
+#include "ui/insights/InsightsView.h"
 #include "ui/items/ItemListPane.h"
 #include "ui/menus/MenuTables.h"
 #include "ui/search/SearchBox.h"
@@ -36,6 +39,7 @@ WardrobePage::WardrobePage(WardrobeSession& session, const QList<QAction*>& wind
       m_right(new PageStack(this)),
       m_itemList(new ItemListPane(session)),
       m_searchResults(new SearchResultsPane(session)),
+      m_insights(new InsightsView(session)),
       m_hint(new DetailsHint),
       m_details(new ItemDetailsPane(session)),
       m_infoStrip(new InfoStrip(session)) {
@@ -45,6 +49,7 @@ WardrobePage::WardrobePage(WardrobeSession& session, const QList<QAction*>& wind
   m_right->setObjectName(QStringLiteral("RightPageStack"));
   m_middle->addPage(m_itemList);
   m_middle->addPage(m_searchResults);
+  m_middle->addPage(m_insights);
   m_right->addPage(m_hint);
   m_right->addPage(m_details);
   m_middle->showPage(kItemListPage);
@@ -55,14 +60,38 @@ WardrobePage::WardrobePage(WardrobeSession& session, const QList<QAction*>& wind
   if (settings.leftPaneWidth >= kSidePaneMinimum) m_layout.leftWidth = settings.leftPaneWidth;
   if (settings.midPaneWidth >= kMidPaneMinimum) m_layout.midWidth = settings.midPaneWidth;
 
-  m_commandBar->bindActions(m_itemList->actions() + m_searchResults->actions() + windowActions);
-  connect(&m_session, &WardrobeSession::searchChanged, this, &WardrobePage::showSessionPages);
+  QAction* insights = addCommandAction(this, kCmdShowInsights, tr("Insights"), [this] { showInsights(!m_insightsShown); });
+  insights->setCheckable(true);
+  m_commandBar->bindActions(m_itemList->actions() + m_searchResults->actions() + actions() + windowActions);
+  connect(&m_session, &WardrobeSession::searchChanged, this, [this] {
+    if (m_session.searchShown()) m_insightsShown = false;
+    showSessionPages();
+  });
+  const auto leaveInsights = [this] { showInsights(false); };
+  connect(&m_session, &WardrobeSession::currentCollectionChanged, this, leaveInsights);
+  connect(&m_session, &WardrobeSession::revealRequested, this, leaveInsights);
+  connect(&m_session, &WardrobeSession::wardrobeOpened, this, &WardrobePage::updateActions);
+  connect(&m_session, &WardrobeSession::wardrobeClosed, this, leaveInsights);
+  updateActions();
   connect(&m_session, &WardrobeSession::selectionChanged, this, &WardrobePage::showSessionPages);
   connect(m_itemList, &ItemListPane::viewerRequested, this, &WardrobePage::viewerRequested);
 }
 
+void WardrobePage::showInsights(bool show) {
+  m_insightsShown = show && m_session.isOpen();
+  showSessionPages();
+}
+
+void WardrobePage::updateActions() {
+  if (QAction* action = findCommandAction(this, kCmdShowInsights)) {
+    action->setEnabled(m_session.isOpen());
+    action->setChecked(m_insightsShown);
+  }
+}
+
 void WardrobePage::showSessionPages() {
-  m_middle->showPage(m_session.searchShown() ? kSearchResultsPage : kItemListPage);
+  m_middle->showPage(m_insightsShown ? kInsightsPage : m_session.searchShown() ? kSearchResultsPage : kItemListPage);
+  updateActions();
   m_right->showPage(m_session.selectedItem() ? kDetailsPage : kHintPage);
 }
 

@@ -1,6 +1,6 @@
 // The wardrobe page (page 1 of the main window): the command bar on top, the
 // collection pane, the middle pages (the item list, or the search results)
-// and the right pages (a hint, or the selected item's details) side by side
+// or the insights) and the right pages (a hint, or the selected item's details) side by side
 // with draggable splitters between them, and the info strip at the bottom.
 // It builds the panes on the window's session and wires them to it: the
 // panes follow the session themselves, the page only chooses the pages of
@@ -21,6 +21,7 @@ namespace tavoro::ui {
 class CollectionPane;
 class CommandBar;
 class DetailsHint;
+class InsightsView;
 class InfoStrip;
 class ItemDetailsPane;
 class ItemListPane;
@@ -34,7 +35,7 @@ class WardrobePage : public QWidget {
 
  public:
   // The pages of the two inner stacks.
-  enum MiddlePage { kItemListPage = 0, kSearchResultsPage = 1 };
+  enum MiddlePage { kItemListPage = 0, kSearchResultsPage = 1, kInsightsPage = 2 };
   enum RightPage { kHintPage = 0, kDetailsPage = 1 };
 
   // Takes the remembered pane widths from the settings. windowActions are
@@ -50,6 +51,11 @@ class WardrobePage : public QWidget {
   PageStack* rightStack() const { return m_right; }
   ItemListPane* itemList() const { return m_itemList; }
   SearchResultsPane* searchResults() const { return m_searchResults; }
+  InsightsView* insights() const { return m_insights; }
+  // "Insights" shows them in the middle (and again the item list or the
+  // search); choosing a collection, searching or a jump to an item leaves them.
+  bool insightsShown() const { return m_insightsShown; }
+  void showInsights(bool show);
   // The search box lives in the header; what is typed into it is searched.
   void setSearchBox(SearchBox* box);
   SearchBox* searchBox() const { return m_searchBox; }
@@ -85,6 +91,7 @@ class WardrobePage : public QWidget {
   // The middle shows the search while the session does; the right shows the
   // details while one item is selected in the pane shown.
   void showSessionPages();
+  void updateActions();
 
   WardrobeSession& m_session;
   CommandBar* m_commandBar;
@@ -93,6 +100,8 @@ class WardrobePage : public QWidget {
   PageStack* m_right;
   ItemListPane* m_itemList;
   SearchResultsPane* m_searchResults;
+  InsightsView* m_insights;
+  bool m_insightsShown = false;
   SearchBox* m_searchBox = nullptr;
   DetailsHint* m_hint;
   ItemDetailsPane* m_details;

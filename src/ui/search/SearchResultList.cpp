@@ -4,10 +4,12 @@
 
 #include <QApplication>
 #include <QContextMenuEvent>
+#include <QCursor>
 #include <QPainter>
 #include <QPointer>
 #include <algorithm>
 
+#include "ui/combinations/AddToCombination.h"
 #include "ui/common/CommandActions.h"
 #include "ui/common/CommandIds.h"
 #include "ui/common/MessageBox.h"
@@ -183,8 +185,8 @@ void SearchResultList::paintBackground(QPainter& painter, const QRect& area) {
 // --- Commands -------------------------------------------------------------------
 
 void SearchResultList::makeActions() {
-  // "Add to Combination" is in the menu, doing nothing yet.
-  addCommandAction(this, kCmdAddToCombination, tr("Add to Combination"), [] {});
+  addCommandAction(this, kCmdAddToCombination, tr("Add to Combination"),
+                   [this] { addToCombination(m_session, this, m_session.resultSelection(), QCursor::pos()); });
   addCommandAction(this, kCmdDelete, tr("Delete"), [this] { deleteSelected(); });
   addCommandAction(this, kCmdRenameResult, tr("Rename"), [this] { startRename(); });
   addCommandAction(this, kCmdSelectAllResults, tr("Select All"), [this] { selectAll(true); });

@@ -139,6 +139,16 @@ void WardrobeSession::setCurrentCollection(Collection* collection) {
   emit selectionChanged();
 }
 
+void WardrobeSession::revealItem(Item* item) {
+  Collection* collection = item && item->owner() ? item->owner()->collection() : nullptr;
+  if (!owns(collection)) return;
+  // The item list shows one collection ("All Collections" only scopes a
+  // search), so the item's own collection must be the current one.
+  setCurrentCollection(collection);
+  if (m_searchShown) hideSearch();
+  emit revealRequested({item});
+}
+
 // --- Collections ----------------------------------------------------------------
 
 Collection* WardrobeSession::addCollection(const std::wstring& name) {

@@ -139,6 +139,12 @@ class WardrobeSession : public QObject {
   // current one, a placeholder row or a collection of another wardrobe.
   void setCurrentCollection(Collection* collection);
 
+  // Shows item selected in the item list (a jump from a view that lists
+  // items of any collection): its collection becomes current, the search is
+  // hidden, and revealRequested asks the item list to select it. Nothing
+  // happens for an item of no open wardrobe.
+  void revealItem(Item* item);
+
   // --- Changes to collections ---------------------------------------------------
 
   // A new collection at the end of the list; null for an empty or taken name

@@ -100,6 +100,13 @@
     </message>
 </context>
 <context>
+    <name>AddToCombination</name>
+    <message>
+        <source>New Combination...</source>
+        <translation>Neue Kombination...</translation>
+    </message>
+</context>
+<context>
     <name>CollectionRow</name>
     <message numerus="yes">
         <source>%n items</source>
@@ -280,6 +287,107 @@ So geht es:
     <message>
         <source>Display program information, version number and copyright</source>
         <translation>Programminformationen, Versionsnummer und Urheberrecht anzeigen</translation>
+    </message>
+</context>
+<context>
+    <name>InsightsText</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Other: %1</source>
+        <translation>Sonstige: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n items</source>
+        <translation>
+            <numerusform>%n Teil</numerusform>
+            <numerusform>%n Teile</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1 in %2; %3</source>
+        <translation>%1 in %2; %3</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n collections</source>
+        <translation>
+            <numerusform>%n Sammlung</numerusform>
+            <numerusform>%n Sammlungen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n never worn</source>
+        <translation>
+            <numerusform>%n nie getragen</numerusform>
+            <numerusform>%n nie getragen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No collections</source>
+        <translation>Keine Sammlungen</translation>
+    </message>
+    <message>
+        <source>No values of &quot;%1&quot;</source>
+        <translation>Keine Werte für „%1“</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n wears</source>
+        <translation>
+            <numerusform>%n-mal getragen</numerusform>
+            <numerusform>%n-mal getragen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Never worn</source>
+        <translation>Nie getragen</translation>
+    </message>
+    <message numerus="yes">
+        <source>Worn %n times</source>
+        <translation>
+            <numerusform>%n-mal getragen</numerusform>
+            <numerusform>%n-mal getragen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, not worn for %2</source>
+        <translation>%1, seit %2 nicht getragen</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n days</source>
+        <translation>
+            <numerusform>%n Tag</numerusform>
+            <numerusform>%n Tagen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No items</source>
+        <translation>Keine Teile</translation>
+    </message>
+    <message>
+        <source>Total: %1</source>
+        <translation>Gesamt: %1</translation>
+    </message>
+    <message>
+        <source>%1: %2, %3, %4</source>
+        <translation>%1: %2, %3, %4</translation>
+    </message>
+    <message>
+        <source>%1 per wear</source>
+        <translation>%1 pro Tragen</translation>
+    </message>
+    <message>
+        <source>never worn</source>
+        <translation>nie getragen</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is not a price</source>
+        <translation>%1: „%2“ ist kein Preis</translation>
     </message>
 </context>
 <context>
@@ -489,6 +597,38 @@ So geht es:
     <message>
         <source>Wardrobe</source>
         <translation>Garderobe</translation>
+    </message>
+    <message>
+        <source>Insights</source>
+        <translation>Einblicke</translation>
+    </message>
+    <message>
+        <source>Copy as Text</source>
+        <translation>Als Text kopieren</translation>
+    </message>
+    <message>
+        <source>Combinations</source>
+        <translation>Kombinationen</translation>
+    </message>
+    <message>
+        <source>Worn Today</source>
+        <translation>Heute getragen</translation>
+    </message>
+    <message>
+        <source>Worn on...</source>
+        <translation>Getragen am...</translation>
+    </message>
+    <message>
+        <source>Delete Combination</source>
+        <translation>Kombination löschen</translation>
+    </message>
+    <message>
+        <source>Remove from Combination</source>
+        <translation>Aus Kombination entfernen</translation>
+    </message>
+    <message>
+        <source>Show in Collection</source>
+        <translation>In der Sammlung zeigen</translation>
     </message>
 </context>
 <context>
@@ -833,6 +973,24 @@ Nein: Ihre behalten (das nächste Speichern schreibt sie über die Änderungen d
     </message>
 </context>
 <context>
+    <name>WearText</name>
+    <message>
+        <source>Never worn</source>
+        <translation>Nie getragen</translation>
+    </message>
+    <message numerus="yes">
+        <source>Worn %n times, last on %1</source>
+        <translation>
+            <numerusform>%n-mal getragen, zuletzt am %1</numerusform>
+            <numerusform>%n-mal getragen, zuletzt am %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Worn once, on %1</source>
+        <translation>Einmal getragen, am %1</translation>
+    </message>
+</context>
+<context>
     <name>tavoro::ui::AboutDialog</name>
     <message>
         <source>About Tavoro</source>
@@ -916,6 +1074,49 @@ Hinweis: Alle Teile dieser Sammlung werden ebenfalls gelöscht.</translation>
     <message>
         <source>Sort Collections</source>
         <translation>Sammlungen sortieren</translation>
+    </message>
+</context>
+<context>
+    <name>tavoro::ui::CombinationNameDialog</name>
+    <message>
+        <source>Rename Combination</source>
+        <translation>Kombination umbenennen</translation>
+    </message>
+    <message>
+        <source>New Combination</source>
+        <translation>Neue Kombination</translation>
+    </message>
+    <message>
+        <source>Combination name:</source>
+        <translation>Name der Kombination:</translation>
+    </message>
+    <message>
+        <source>Combination name</source>
+        <translation>Name der Kombination</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Please enter a name for the combination.</source>
+        <translation>Bitte geben Sie einen Namen für die Kombination ein.</translation>
+    </message>
+    <message>
+        <source>Invalid combination name. Please try another name.</source>
+        <translation>Ungültiger Name für eine Kombination. Bitte versuchen Sie einen anderen Namen.</translation>
+    </message>
+    <message>
+        <source>The name is too long: a combination&apos;s name has at most 260 characters.</source>
+        <translation>Der Name ist zu lang: Der Name einer Kombination hat höchstens 260 Zeichen.</translation>
+    </message>
+    <message>
+        <source>There is already a combination named &quot;%1&quot;. Please choose another name.</source>
+        <translation>Es gibt bereits eine Kombination namens „%1“. Bitte wählen Sie einen anderen Namen.</translation>
     </message>
 </context>
 <context>
@@ -1083,6 +1284,106 @@ Hinweis: Alle Teile dieser Sammlung werden ebenfalls gelöscht.</translation>
     </message>
 </context>
 <context>
+    <name>tavoro::ui::InsightsCard</name>
+    <message>
+        <source>Copy as Text</source>
+        <translation>Als Text kopieren</translation>
+    </message>
+</context>
+<context>
+    <name>tavoro::ui::InsightsView</name>
+    <message>
+        <source>Insights</source>
+        <translation>Einblicke</translation>
+    </message>
+    <message>
+        <source>Items per Collection</source>
+        <translation>Teile je Sammlung</translation>
+    </message>
+    <message>
+        <source>Items per Value</source>
+        <translation>Teile je Wert</translation>
+    </message>
+    <message>
+        <source>Tag</source>
+        <translation>Merkmal</translation>
+    </message>
+    <message>
+        <source>Wears per Month</source>
+        <translation>Getragen je Monat</translation>
+    </message>
+    <message>
+        <source>Least Worn</source>
+        <translation>Am seltensten getragen</translation>
+    </message>
+    <message>
+        <source>Cost per Wear</source>
+        <translation>Kosten pro Tragen</translation>
+    </message>
+    <message>
+        <source>Item</source>
+        <translation>Teil</translation>
+    </message>
+    <message>
+        <source>Collection</source>
+        <translation>Sammlung</translation>
+    </message>
+    <message>
+        <source>Price</source>
+        <translation>Preis</translation>
+    </message>
+    <message>
+        <source>Wears</source>
+        <translation>Getragen</translation>
+    </message>
+    <message>
+        <source>Per Wear</source>
+        <translation>Pro Tragen</translation>
+    </message>
+    <message>
+        <source>No tags</source>
+        <translation>Keine Merkmale</translation>
+    </message>
+    <message>
+        <source>Items per value of &quot;%1&quot;</source>
+        <translation>Teile je Wert von „%1“</translation>
+    </message>
+    <message>
+        <source>never worn</source>
+        <translation>nie getragen</translation>
+    </message>
+    <message>
+        <source>No item has a value in a tag named &quot;Price&quot; or &quot;Cost&quot;.</source>
+        <translation>Kein Teil hat einen Wert in einem Merkmal namens „Price“ oder „Cost“ (Preis).</translation>
+    </message>
+    <message>
+        <source>Total: %1</source>
+        <translation>Gesamt: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n values not read as a price.</source>
+        <translation>
+            <numerusform>%n Wert nicht als Preis gelesen.</numerusform>
+            <numerusform>%n Werte nicht als Preis gelesen.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>tavoro::ui::ItemDetailsPane</name>
+    <message>
+        <source>Add to Combination</source>
+        <translation>Zur Kombination hinzufügen</translation>
+    </message>
+    <message>
+        <source>Worn Today</source>
+        <translation>Heute getragen</translation>
+    </message>
+    <message>
+        <source>Worn on...</source>
+        <translation>Getragen am...</translation>
+    </message>
+</context>
+<context>
     <name>tavoro::ui::ItemListPane</name>
     <message>
         <source>Add Photos</source>
@@ -1158,6 +1459,17 @@ Hinweis: Alle Teile dieser Sammlung werden ebenfalls gelöscht.</translation>
     <message>
         <source>Confirm Multiple Item Delete</source>
         <translation>Löschen mehrerer Teile bestätigen</translation>
+    </message>
+    <message>
+        <source>Add to Combination</source>
+        <translation>Zur Kombination hinzufügen</translation>
+    </message>
+</context>
+<context>
+    <name>tavoro::ui::LeastWornRow</name>
+    <message>
+        <source>Show &quot;%1&quot; in its collection</source>
+        <translation>„%1“ in seiner Sammlung zeigen</translation>
     </message>
 </context>
 <context>
@@ -1508,6 +1820,13 @@ Hinweis: Die Werte aller Merkmale in der aktuellen Garderobe gehen verloren.</tr
     </message>
 </context>
 <context>
+    <name>tavoro::ui::WardrobePage</name>
+    <message>
+        <source>Insights</source>
+        <translation>Einblicke</translation>
+    </message>
+</context>
+<context>
     <name>tavoro::ui::WardrobeSession</name>
     <message>
         <source>Add Collection</source>
@@ -1635,6 +1954,36 @@ Hinweis: Die Werte aller Merkmale in der aktuellen Garderobe gehen verloren.</tr
     <message>
         <source>Delete Combination</source>
         <translation>Kombination löschen</translation>
+    </message>
+</context>
+<context>
+    <name>tavoro::ui::WearDateDialog</name>
+    <message>
+        <source>Worn on</source>
+        <translation>Getragen am</translation>
+    </message>
+    <message>
+        <source>The day it was worn:</source>
+        <translation>Der Tag, an dem es getragen wurde:</translation>
+    </message>
+    <message>
+        <source>Day worn</source>
+        <translation>Tag des Tragens</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>tavoro::ui::WearStrip</name>
+    <message>
+        <source>Worn Today</source>
+        <translation>Heute getragen</translation>
     </message>
 </context>
 <context>

@@ -67,23 +67,24 @@ TEST(CommandBarTest, BuiltFromTheCommandBarMenu) {
   bar.resize(1000, CommandBar::kHeight);
   bar.show();
   const auto& buttons = bar.buttons();
-  ASSERT_EQ(buttons.size(), 8u);
-  const int ids[] = {32913, 32900, 32933, 32901, kCmdWardrobeMenu, 32908, 32914, 32904};
+  ASSERT_EQ(buttons.size(), 9u);
+  const int ids[] = {32913, 32900, 32933, 32901, kCmdWardrobeMenu, kCmdShowInsights, 32908, 32914, 32904};
   for (size_t i = 0; i < buttons.size(); ++i) {
     SCOPED_TRACE(i);
     EXPECT_EQ(buttons[i].id, ids[i]);
     EXPECT_EQ(buttons[i].secondGroup, i >= 4);
-    EXPECT_EQ(buttons[i].labelled, i < 6);  // the last two: icon only, text kept as tooltip
+    EXPECT_EQ(buttons[i].labelled, i < 7);  // the last two: icon only, text kept as tooltip
     EXPECT_EQ(buttons[i].menu.empty(), i != 4);
     EXPECT_FALSE(buttons[i].text.isEmpty());
   }
-  EXPECT_EQ(buttons[7].tooltip, QStringLiteral("Show Online Help"));
+  EXPECT_EQ(buttons[8].tooltip, QStringLiteral("Show Online Help"));
 
   // The first group at the left, the second at the right, none overlapping.
   EXPECT_EQ(bar.buttonRect(kCmdCloseWardrobe).left(), 6);
   EXPECT_EQ(bar.buttonRect(kCmdHelpContents).right(), 1000 - 6 - 1);
   EXPECT_LT(bar.buttonRect(kCmdHideSearchResults).right(), bar.buttonRect(kCmdWardrobeMenu).left());
-  EXPECT_LT(bar.buttonRect(kCmdWardrobeMenu).right(), bar.buttonRect(kCmdTellAFriend).left());
+  EXPECT_LT(bar.buttonRect(kCmdWardrobeMenu).right(), bar.buttonRect(kCmdShowInsights).left());
+  EXPECT_LT(bar.buttonRect(kCmdShowInsights).right(), bar.buttonRect(kCmdTellAFriend).left());
   EXPECT_LT(bar.buttonRect(kCmdVisitWebsite).width(), bar.buttonRect(kCmdTellAFriend).width());
   bar.resize(1100, CommandBar::kHeight);
   EXPECT_EQ(bar.buttonRect(kCmdHelpContents).right(), 1100 - 6 - 1);
@@ -102,11 +103,11 @@ TEST(CommandBarTest, ANarrowBarShedsLabelsRatherThanOverlapping) {
   bar.show();
   for (const auto& button : buttons) EXPECT_FALSE(button.compact) << button.id;
 
-  // Just too narrow: "Tell a Friend", the second group's only label with an
+  // Just too narrow: "Insights", the second group's first label with an
   // icon, goes first; "Wardrobe" has only its label.
   bar.resize(bar.sizeHint().width() - 1, CommandBar::kHeight);
   EXPECT_TRUE(buttons[5].compact);
-  for (size_t i = 0; i < 5; ++i) EXPECT_FALSE(buttons[i].compact) << i;
+  for (size_t i : {0, 1, 2, 3, 4, 6}) EXPECT_FALSE(buttons[i].compact) << i;
   EXPECT_TRUE(noneOverlap());
   EXPECT_EQ(bar.buttonRect(kCmdHelpContents).right(), bar.width() - 6 - 1);
 
@@ -126,7 +127,7 @@ TEST(CommandBarTest, ANarrowBarShedsLabelsRatherThanOverlapping) {
   EXPECT_GT(bar.buttonRect(kCmdHelpContents).right(), bar.width());
 
   // Room again: every label returns.
-  bar.resize(1000, CommandBar::kHeight);
+  bar.resize(bar.sizeHint().width(), CommandBar::kHeight);
   for (const auto& button : buttons) EXPECT_FALSE(button.compact) << button.id;
 }
 
@@ -170,7 +171,7 @@ TEST(CommandBarTest, AMenuButtonShowsTheBoundActionsAndCarriesOutTheChoice) {
   EXPECT_TRUE(menu->commandAction(kCmdExportSpreadsheet)->isEnabled());
   EXPECT_FALSE(menu->commandAction(kCmdBackUpWardrobe)->isEnabled()) << "follows its action";
   EXPECT_FALSE(menu->commandAction(kCmdExportWebCatalogue)->isEnabled()) << "no action bound";
-  EXPECT_EQ(menu->actions().front()->data().toInt(), kCmdExportWebCatalogue) << "no window, so no Undo";
+  EXPECT_EQ(menu->actions().front()->data().toInt(), kCmdShowInsights) << "no window, so no Undo";
 
   // A click opens it under the button; the entry chosen runs once it has closed.
   QTimer::singleShot(0, [&] {

@@ -258,7 +258,8 @@ TEST(MenuTablesTest, CommandBarAndRecentListMenus) {
   EXPECT_STREQ(bar->name, "CmdBar");
   std::vector<int> ids;
   for (const MenuEntry& entry : bar->entries) ids.push_back(entry.id);
-  EXPECT_EQ(ids, (std::vector<int>{32913, 32900, 32933, 32901, 0, kCmdWardrobeMenu, 32908, 32914, 32904}));
+  EXPECT_EQ(ids, (std::vector<int>{32913, 32900, 32933, 32901, 0, kCmdWardrobeMenu, kCmdShowInsights, 32908, 32914,
+                                    32904}));
   EXPECT_EQ(findMenuTable(999), nullptr);
   EXPECT_EQ(PopupMenu::fromResource(999), nullptr);
   // Every command bar button has its icon; the menu button, its label and arrow.

@@ -8,6 +8,7 @@
 #include "TestFiles.h"
 #include "platform/FileSystem.h"
 #include "ui/details/ItemDetailsPane.h"
+#include "ui/details/WearStrip.h"
 #include "ui/details/DetailsHint.h"
 #include "ui/details/InfoStrip.h"
 #include "ui/details/PhotoPreview.h"
@@ -20,22 +21,24 @@ namespace {
 
 using State = PreviewPicture::State;
 
-TEST(DetailsTest, ThePreviewSitsOverTheTagPaneAtLeast200By180) {
+TEST(DetailsTest, ThePreviewSitsOverTheWearBandAndTheTagPaneAtLeast200By180) {
   test::TestSession ts;
   ItemDetailsPane details(ts.session);
   struct Case {
     QSize size;
     QRect preview;
+    QRect wear;
     QRect tags;
   };
   const Case cases[] = {
-      {{400, 500}, {0, 0, 400, 124}, {0, 124, 400, 376}},
-      {{150, 100}, {0, 0, 200, 124}, {0, 124, 200, 56}},
+      {{400, 500}, {0, 0, 400, 124}, {0, 124, 400, 28}, {0, 152, 400, 348}},
+      {{150, 100}, {0, 0, 200, 124}, {0, 124, 200, 28}, {0, 152, 200, 28}},
   };
   for (const Case& c : cases) {
     details.resize(c.size);
     details.show();
     EXPECT_EQ(details.preview()->geometry(), c.preview) << c.size.width();
+    EXPECT_EQ(details.wearStrip()->geometry(), c.wear) << c.size.width();
     EXPECT_EQ(details.tagPane()->geometry(), c.tags) << c.size.width();
   }
 }

@@ -77,7 +77,7 @@ TEST_F(ExportWindowTest, TheWardrobeMenuHoldsUndoRedoTheExportsAndTheBackup) {
   auto menu = bar()->buttonMenu(kCmdWardrobeMenu);
   ASSERT_NE(menu, nullptr);
   EXPECT_EQ(entryTexts(*menu),
-            (std::vector<QString>{"Undo", "Redo", "-", "Export Web Catalogue...", "Export Spreadsheet...",
+            (std::vector<QString>{"Undo", "Redo", "-", "Insights", "-", "Export Web Catalogue...", "Export Spreadsheet...",
                                   "Export Printable Sheet...", "-", "Back Up Wardrobe...", "Restore Wardrobe..."}));
   // Nothing to undo or redo yet; everything else is enabled while a wardrobe is open.
   for (QAction* action : menu->actions()) {

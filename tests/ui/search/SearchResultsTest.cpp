@@ -6,6 +6,7 @@
 #include <memory>
 #include <optional>
 
+#include "CombinationChoice.h"
 #include "FindWidget.h"
 #include "PhotoFactory.h"
 #include "SearchFixture.h"
@@ -293,8 +294,13 @@ TEST_F(SearchResultsTest, TheContextMenuFollowsTheSelection) {
 
   test::trigger(&list(), kCmdSelectInverseResults);
   EXPECT_EQ(list().selectedRows(), (std::vector<int>{0, 2, 4}));
+  // The selected results make a new combination, in their order.
+  test::chooseInCombinationMenu(kCmdNewCombination, {L"Reds"});
   test::trigger(&list(), kCmdAddToCombination);
-  EXPECT_EQ(list().rowCount(), 5) << "present, and does nothing";
+  const Combination* reds = m_ts.session.wardrobe()->combinations().findByName(L"Reds");
+  ASSERT_NE(reds, nullptr);
+  EXPECT_EQ(reds->items(), (std::vector<Item*>{list().resultRow(0)->item(), list().resultRow(2)->item(),
+                                               list().resultRow(4)->item()}));
   test::trigger(&list(), kCmdSelectAllResults);
   EXPECT_EQ(list().selectedCount(), 5);
 

@@ -169,3 +169,35 @@ TEST_F(CombinationSessionTest, PanesHearOfEachCombinationChange) {
 
 }  // namespace
 }  // namespace tavoro::ui
+
+namespace tavoro::ui {
+namespace {
+
+// A jump from the combinations view to an item: its collection is chosen
+// (also from "All Collections", whose item list is empty), the search goes,
+// and the item list is asked to show the item.
+TEST(RevealItemTest, ChoosesItsCollectionHidesTheSearchAndAsksToShowIt) {
+  test::TestSession ts;
+  Collection* shoes = ts.wardrobe().collections().add(L"Shoes");
+  Collection* hats = ts.wardrobe().collections().add(L"Hats");
+  Item* boot = shoes->items().add(L"Boot", 1);
+  Item* cap = hats->items().add(L"Cap", 1);
+  ts.open();
+  std::vector<Item*> asked;
+  QObject::connect(&ts.session, &WardrobeSession::revealRequested,
+                   [&asked](const std::vector<Item*>& items) { asked = items; });
+  ts.session.setCurrentCollection(hats);
+  ts.session.search(QStringLiteral("cap"));
+  ts.session.revealItem(boot);
+  EXPECT_EQ(ts.session.currentCollection(), shoes);
+  EXPECT_FALSE(ts.session.searchShown());
+  EXPECT_EQ(asked, std::vector<Item*>{boot});
+  Collection* all = ts.session.wardrobe()->collections().allCollections();
+  ts.session.setCurrentCollection(all);
+  ts.session.revealItem(cap);
+  EXPECT_EQ(ts.session.currentCollection(), hats);
+  EXPECT_EQ(asked, std::vector<Item*>{cap});
+}
+
+}  // namespace
+}  // namespace tavoro::ui
