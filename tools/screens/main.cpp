@@ -15,6 +15,7 @@
 #include "ItemListScreens.h"
 #include "ExportScreens.h"
 #include "FrameScreens.h"
+#include "InsightsScreens.h"
 #include "PageScreens.h"
 #include "SearchScreens.h"
 #include "ScreenFolder.h"
@@ -194,5 +195,6 @@ int main(int argc, char* argv[]) {
   ok &= tavoro::tools::renderSearch(screens);
   ok &= tavoro::tools::renderDetails(screens);
   ok &= tavoro::tools::renderExportScreens(screens);
+  ok &= tavoro::tools::renderInsightsScreens(screens);
   return ok ? 0 : 1;
 }

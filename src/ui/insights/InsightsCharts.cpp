@@ -62,6 +62,9 @@ QWidget* barsOf(const std::vector<std::pair<QString, size_t>>& bars) {
   auto* names = new QBarCategoryAxis;
   names->append(labels);
   names->setLabelsFont(UiFont());
+  // Qt elides category labels to "..." before the chart has its size; the
+  // names are the point of the chart.
+  names->setTruncateLabels(false);
   chart->addAxis(names, Qt::AlignLeft);
   series->attachAxis(names);
   QValueAxis* counts = countAxis(largest);
@@ -123,6 +126,7 @@ QWidget* makeWearsChart(const std::vector<MonthWears>& months) {
   auto* monthAxis = new QBarCategoryAxis;
   monthAxis->append(labels);
   monthAxis->setLabelsFont(UiFont());
+  monthAxis->setTruncateLabels(false);
   chart->addAxis(monthAxis, Qt::AlignBottom);
   series->attachAxis(monthAxis);
   QValueAxis* counts = countAxis(largest);

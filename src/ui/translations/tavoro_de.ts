@@ -871,6 +871,10 @@ So geht es:
         <source>Exporting and backing up</source>
         <translation>Exportieren und sichern</translation>
     </message>
+    <message>
+        <source>Insights: what you own, what you wear, what it cost</source>
+        <translation>Einblicke: was Sie besitzen, was Sie tragen, was es kostet</translation>
+    </message>
 </context>
 <context>
     <name>WardrobeLifecycle</name>
