@@ -24,6 +24,11 @@ std::wstring Item::mainPhotoPath() const {
   return m_photos.count() ? m_photos.at(0)->filePath() : std::wstring();
 }
 
+std::wstring Item::mainPhotoPathIn(std::wstring_view collectionFolder) const {
+  if (!m_photos.count() || collectionFolder.empty()) return {};
+  return m_photos.at(0)->filePathIn(joinLexical(collectionFolder, numberedName(L'I', m_id)));
+}
+
 void Item::removeFiles(RemovalReport* report) {
   m_photos.clear(true);
   // Only what the wardrobe names goes: a file it does not name may belong to

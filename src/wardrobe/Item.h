@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "DateTime.h"
 #include "PhotoList.h"
@@ -43,6 +44,9 @@ class Item {
   std::wstring namedPhotoFolder() const;
   // The file of the first photo, or empty text without photos.
   std::wstring mainPhotoPath() const;
+  // The same for the folder given as its collection's namedPhotoFolder()
+  // says: a list of many items of one collection works that out once.
+  std::wstring mainPhotoPathIn(std::wstring_view collectionFolder) const;
   // Deletes the photo files the item names, then the item folder when that
   // is left empty, then the records. Nothing else is touched; when the item
   // folder is still there afterwards (it holds other files, or a photo could

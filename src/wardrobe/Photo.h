@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "ImageType.h"
 
@@ -29,6 +30,9 @@ class Photo {
   // Empty text when the format is not Bmp, Jpg or Png, the id is not above 0,
   // or the item has no photo folder.
   std::wstring filePath() const;
+  // The same for an item folder given as its item's namedPhotoFolder() says
+  // (lists that make many paths work out the folders once).
+  std::wstring filePathIn(std::wstring_view itemFolder) const;
   // True when a file was deleted.
   bool deleteFile() const;
 

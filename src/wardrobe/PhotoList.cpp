@@ -38,9 +38,12 @@ Photo::Photo(PhotoList* owner, int32_t id, ImageType format)
 
 std::wstring Photo::filePath() const {
   if (!isPhotoType(m_format) || m_id <= 0 || !m_owner || !m_owner->item()) return {};
-  const std::wstring folder = m_owner->item()->namedPhotoFolder();
-  if (folder.empty()) return {};
-  return joinLexical(folder, numberedName(L'P', m_id) + extensionOf(m_format, true));
+  return filePathIn(m_owner->item()->namedPhotoFolder());
+}
+
+std::wstring Photo::filePathIn(std::wstring_view itemFolder) const {
+  if (!isPhotoType(m_format) || m_id <= 0 || itemFolder.empty()) return {};
+  return joinLexical(itemFolder, numberedName(L'P', m_id) + extensionOf(m_format, true));
 }
 
 bool Photo::deleteFile() const {

@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <optional>
+#include <random>
 
 #include "platform/Utf8.h"
 #include "search/TextMatcher.h"
+#include "search/TextNormalizer.h"
 
 namespace tavoro {
 namespace {
@@ -64,6 +66,40 @@ TEST(TextMatcherTest, MatchesWordStartsSubstringsAndWholeTexts) {
       EXPECT_EQ(span, (MatchSpan{99, 99})) << "a miss leaves the span alone";
     }
   }
+}
+
+// Asked only whether a term matches, the matcher reads the text as it is;
+// asked for the span, it normalises the text first. Both must agree on
+// every text: white space of several kinds and places, case, letters whose
+// lower case is Latin-1 though they are not (the Kelvin sign, dotted I),
+// and values taken from the texts themselves so that many of them match.
+TEST(TextMatcherTest, MatchingWithoutSpanAgreesWithTheNormalisedText) {
+  const std::wstring alphabet = L"aAbBrReEdD  \t\u00A0\u3000-1\u00C4\u00E4\u212A\u0130k\u0448i.";
+  std::mt19937 random(7);
+  const auto randomText = [&](size_t most) {
+    std::wstring text(random() % (most + 1), L' ');
+    for (wchar_t& c : text) c = alphabet[random() % alphabet.size()];
+    return text;
+  };
+  TextMatcher matcher;
+  int matches = 0;
+  for (int round = 0; round < 20000; ++round) {
+    const std::wstring text = randomText(12);
+    std::wstring value = normalizeText(round % 3 == 0 ? randomText(4) : text);
+    if (!value.empty() && round % 3 != 0) {
+      const size_t start = random() % value.size();
+      value = value.substr(start, 1 + random() % (value.size() - start));
+    }
+    if (value.empty()) continue;
+    for (const bool exact : {false, true}) {
+      const SearchTerm term{TermKind::AnyField, value, L"", exact};
+      MatchSpan span;
+      const bool matched = matcher.match(text, term, &span);
+      matches += matched ? 1 : 0;
+      ASSERT_EQ(matcher.match(text, term), matched) << toUtf8(text) << " / " << toUtf8(value) << " exact " << exact;
+    }
+  }
+  EXPECT_GT(matches, 2000);  // the rounds tried matches, not only misses
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include <QTimer>
 #include <QActionGroup>
 #include <algorithm>
+#include <thread>
 #include <unordered_map>
 
 #include "platform/OpenFolder.h"
@@ -195,19 +196,45 @@ void ItemListPane::forwardSelection() {
 
 // --- Entries -------------------------------------------------------------------
 
+namespace {
+
+// From this many items on, a second thread shares looking at the photo files.
+constexpr size_t kItemsLookedAtOnce = 4096;
+
+}  // namespace
+
 std::vector<ItemListEntry> ItemListPane::makeEntries(const std::vector<Item*>& items) {
+  // The photos lie below the collection's folder: their paths are made from
+  // it, worked out once, and they are looked at from it, held open.
+  const std::wstring folder = m_collection ? m_collection->namedPhotoFolder() : std::wstring();
+  std::vector<std::wstring> paths(items.size());
+  for (size_t i = 0; i < items.size(); ++i) {
+    const ItemList* owner = items[i]->owner();
+    paths[i] = owner && owner->collection() == m_collection ? items[i]->mainPhotoPathIn(folder)
+                                                            : items[i]->mainPhotoPath();
+  }
+  // A missing photo, or a folder where the photo should be, makes no entry.
+  // Looking at each file is most of the cost of a large collection (a path
+  // lookup in the kernel each), so both cores share it.
+  const OpenFolder photos(folder);
+  std::vector<char> present(items.size(), 0);
+  const auto look = [&](size_t begin, size_t end) {
+    for (size_t i = begin; i < end; ++i) present[i] = !paths[i].empty() && photos.isFile(paths[i]) ? 1 : 0;
+  };
+  if (items.size() >= kItemsLookedAtOnce) {
+    std::jthread helper(look, items.size() / 2, items.size());
+    look(0, items.size() / 2);
+  } else {
+    look(0, items.size());
+  }
   std::vector<ItemListEntry> entries;
   entries.reserve(items.size());
-  // The photos lie below the collection's folder: looked at from there.
-  const OpenFolder photos(m_collection ? m_collection->namedPhotoFolder() : std::wstring());
-  for (Item* item : items) {
-    std::wstring path = item->mainPhotoPath();
-    // A missing photo, or a folder where the photo should be, makes no entry.
-    if (path.empty() || !photos.isFile(path)) continue;
+  for (size_t i = 0; i < items.size(); ++i) {
+    if (!present[i]) continue;
     ItemListEntry entry;
     entry.number = nextEntryNumber();
-    entry.item = item;
-    entry.photoPath = std::move(path);
+    entry.item = items[i];
+    entry.photoPath = std::move(paths[i]);
     entries.push_back(std::move(entry));
   }
   return entries;
