@@ -179,9 +179,10 @@ readonly panes_top=74 middle_left=223 right_left=601
 collection_row_y() { echo $((panes_top + 31 * $1 + 15)); }
 # The first thumbnail: 96-pixel pictures in 116-pixel cells, 2 pixels down.
 readonly first_entry_x=$((middle_left + 58)) first_entry_y=$((panes_top + 2 + 48))
-# The details: a 124-pixel preview over the tag pane, whose rows are 28
-# pixels high, names in the left 160 pixels and values right of them.
-tag_row_y() { echo $((panes_top + 124 + 28 * $1 + 14)); }
+# The details: a 124-pixel preview and the 28-pixel wear strip over the tag
+# pane, whose rows are 28 pixels high, names in the left 160 pixels and values
+# right of them.
+tag_row_y() { echo $((panes_top + 124 + 28 + 28 * $1 + 14)); }
 readonly tag_name_x=$((right_left + 80)) tag_value_x=$((right_left + 160 + 60))
 
 # On X, the program lets the X libraries' own reports under AddressSanitizer
