@@ -98,6 +98,10 @@
         <source>Value</source>
         <translation>Wert</translation>
     </message>
+    <message>
+        <source>Insights</source>
+        <translation>Einblicke</translation>
+    </message>
 </context>
 <context>
     <name>AddToCombination</name>

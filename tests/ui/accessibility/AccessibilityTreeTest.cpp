@@ -66,6 +66,8 @@ TEST_F(AccessibilityTest, EveryVisibleControlOnTheHomeAndWardrobePagesHasARoleAn
   collectUnnamed(interfaceOf(m_frame.get()), QStringLiteral("home"), unnamed);
   openCloset();
   collectUnnamed(interfaceOf(m_frame.get()), QStringLiteral("wardrobe"), unnamed);
+  m_frame->clientView()->wardrobeView()->showInsights(true);
+  collectUnnamed(interfaceOf(m_frame.get()), QStringLiteral("insights"), unnamed);
   EXPECT_TRUE(unnamed.isEmpty()) << "without a name or role:\n  " << unnamed.join(QStringLiteral("\n  ")).toStdString();
 }
 
