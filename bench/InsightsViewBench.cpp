@@ -9,6 +9,8 @@
 #include "InsightsBenchWardrobe.h"
 #include "ui/insights/InsightsView.h"
 #include "ui/session/WardrobeSession.h"
+#include "wardrobe/Collection.h"
+#include "wardrobe/Item.h"
 #include "wardrobe/Wardrobe.h"
 
 namespace {
@@ -50,5 +52,24 @@ void BM_RefreshAndPaint(benchmark::State& state) {
   state.counters["rows"] = static_cast<double>(w.view->leastWornRows().size());
 }
 BENCHMARK(BM_RefreshAndPaint)->Unit(benchmark::kMillisecond);
+
+// The way a user's change reaches the view: one value set through the session
+// (one undo step), the view's queued refresh run by the event loop, then
+// painted. Alternates two values so that every iteration changes something.
+void BM_ChangeThroughSessionToPainted(benchmark::State& state) {
+  Window& w = window();
+  Collection* collection = w.session->wardrobe()->collections().collections().front().get();
+  Item* item = collection->items().items().front().get();
+  const Tag* tag = collection->tags().tags().front().get();
+  bool flip = false;
+  for (auto _ : state) {
+    flip = !flip;
+    w.session->setValue(item, tag, flip ? L"Insights bench A" : L"Insights bench B");
+    QApplication::processEvents();
+    benchmark::DoNotOptimize(w.view->grab());
+  }
+  state.counters["stale"] = w.view->isStale() ? 1 : 0;
+}
+BENCHMARK(BM_ChangeThroughSessionToPainted)->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -136,22 +136,28 @@ void InsightsChart::showCollections(const WardrobeInsights& insights) {
 }
 
 void InsightsChart::showTagValues(const TagValueCounts& counts) {
-  m_slices->clear();
+  const auto sliceOf = [](const QString& label, size_t items) {
+    auto* slice = new QPieSlice(label, static_cast<double>(items));
+    slice->setLabelFont(UiFont());
+    slice->setLabelVisible(true);
+    return slice;
+  };
+  QList<QPieSlice*> slices;
   size_t other = 0;
   for (size_t i = 0; i < counts.values.size(); ++i) {
     if (i + 1 < kMostChartEntries || counts.values.size() == kMostChartEntries) {
       const ValueCount& value = counts.values[i];
-      m_slices->append(QCoreApplication::translate("InsightsText", "%1: %2")
-                           .arg(toQString(value.value), QString::number(value.items)),
-                       static_cast<double>(value.items));
+      slices << sliceOf(QCoreApplication::translate("InsightsText", "%1: %2")
+                            .arg(toQString(value.value), QString::number(value.items)),
+                        value.items);
     } else {
       other += counts.values[i].items;
     }
   }
-  if (other > 0)
-    m_slices->append(QCoreApplication::translate("InsightsText", "Other: %1").arg(other), static_cast<double>(other));
-  m_slices->setLabelsVisible(true);
-  for (QPieSlice* slice : m_slices->slices()) slice->setLabelFont(UiFont());
+  if (other > 0) slices << sliceOf(QCoreApplication::translate("InsightsText", "Other: %1").arg(other), other);
+  // All at once: Qt Charts lays the donut out again on every append.
+  m_slices->clear();
+  m_slices->append(slices);
 }
 
 void InsightsChart::showWears(const std::vector<MonthWears>& months) {
