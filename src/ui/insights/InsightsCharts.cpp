@@ -52,6 +52,9 @@ QChart* plainChart() {
 
 InsightsChart::InsightsChart(Kind kind, QWidget* parent) : QChartView(plainChart(), parent), m_kind(kind) {
   setObjectName(QStringLiteral("InsightsChart"));
+  // Nothing to do in a chart: its card takes the focus and carries its text.
+  setFocusPolicy(Qt::NoFocus);
+  viewport()->setFocusPolicy(Qt::NoFocus);
   QChart* chart = this->chart();
   switch (kind) {
     case Kind::kBars: {

@@ -41,6 +41,7 @@ InsightsView::InsightsView(WardrobeSession& session, QWidget* parent)
   outer->addWidget(m_scroll);
   m_scroll->setWidgetResizable(true);
   m_scroll->setFrameShape(QFrame::NoFrame);
+  m_scroll->setAccessibleName(tr("Insights"));
   auto* content = new QWidget;
   content->setObjectName(QStringLiteral("InsightsContent"));
   auto* column = new QVBoxLayout(content);
