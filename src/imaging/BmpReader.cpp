@@ -69,6 +69,8 @@ class RowOutput {
  public:
   RowOutput(DibBitmap& color, DibBitmap* alpha, RowReducer* reducer, int first, size_t scratchBytes)
       : m_color(color), m_alpha(alpha), m_reducer(reducer), m_first(first), m_scratch(scratchBytes) {}
+  // Whether row y goes anywhere: a band read skips the others' pixels.
+  bool wanted(int y) const { return m_reducer || held(y); }
   // The buffer for image row y (0 the top row).
   uint8_t* begin(int y) {
     if (m_reducer) return m_reducer->rowBuffer();
@@ -105,10 +107,17 @@ template <int Bits>
 void expandRunLength(ByteSource& data, const ColourTable& table, int width, int height, RowOutput& output) {
   int64_t x = 0, y = 0;
   uint8_t* row = nullptr;
+  // A row outside the band being read is not written at all (row stays
+  // null): otherwise reading a short file band by band costs every row of
+  // the picture once per band.
   auto beginRow = [&] {
-    row = output.begin(height - 1 - static_cast<int>(y));
-    for (int i = 0; i < width; ++i) table.put(row + 3 * i, 0);  // unwritten pixels are index 0
+    const int top = height - 1 - static_cast<int>(y);
+    row = output.wanted(top) ? output.begin(top) : nullptr;
+    if (row)
+      for (int i = 0; i < width; ++i) table.put(row + 3 * i, 0);  // unwritten pixels are index 0
   };
+  // Where x ends after n pixels that are not written.
+  auto skip = [&](int64_t n) { x = x < width ? std::min<int64_t>(x + n, width) : x; };
   // Completes the rows below newY (counting from the bottom) and begins newY.
   auto moveUpTo = [&](int64_t newY) {
     while (y < newY && y < height) {
@@ -125,6 +134,10 @@ void expandRunLength(ByteSource& data, const ColourTable& table, int width, int 
   uint8_t run[256];
   while (y < height && data.read(pair, 2)) {
     const uint8_t count = pair[0], value = pair[1];
+    if (count > 0 && !row) {
+      skip(count);
+      continue;
+    }
     if (count > 0) {
       for (int i = 0; i < count && x < width; ++i) put(Bits == 8 ? value : (i & 1) ? value & 0x0F : value >> 4);
       continue;
@@ -141,7 +154,8 @@ void expandRunLength(ByteSource& data, const ColourTable& table, int width, int 
     } else {
       const size_t bytes = Bits == 8 ? value : (size_t{value} + 1) / 2;
       if (!data.read(run, bytes)) break;
-      for (int i = 0; i < value && x < width; ++i)
+      if (!row) skip(value);
+      for (int i = 0; row && i < value && x < width; ++i)
         put(Bits == 8 ? run[i] : (i & 1) ? run[i / 2] & 0x0F : run[i / 2] >> 4);
       uint8_t pad;
       if ((bytes & 1) && !data.read(&pad, 1)) break;

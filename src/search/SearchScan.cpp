@@ -4,6 +4,8 @@
 #include <memory>
 #include <thread>
 
+#include "CollectionTexts.h"
+#include "SearchIndex.h"
 #include "TextMatcher.h"
 #include "wardrobe/CollectionList.h"
 
@@ -69,35 +71,84 @@ bool termMatchesItem(const Item& item, const SearchTerm& term, const Tag* termTa
   return false;
 }
 
-// The items to test, in scan order, each with the collection it belongs to.
+// The items to test, in scan order, each with the collection it belongs to
+// and, when the scan reads packed texts, its row in them.
 struct Candidate {
   Item* item;
   const Collection* collection;
+  const CollectionTexts* texts = nullptr;
+  size_t row = CollectionTexts::npos;  // before attachTexts: where the item likely is, when known
 };
 
-std::vector<Candidate> candidates(const Collection& scope, const std::vector<Item*>* within) {
+std::vector<Candidate> candidates(const std::vector<ScanStretch>& stretches) {
   std::vector<Candidate> all;
-  if (within) {
-    all.reserve(within->size());
-    for (Item* item : *within) all.push_back({item, item->owner()->collection()});
-    return all;
-  }
-  const auto add = [&all](const Collection& collection) {
-    for (const auto& item : collection.items().items()) all.push_back({item.get(), &collection});
-  };
-  if (scope.id() != 0) {
-    all.reserve(scope.items().count());
-    add(scope);
-  } else if (const CollectionList* list = scope.owner()) {
-    all.reserve(static_cast<size_t>(list->itemCount(&scope)));
-    for (const auto& collection : list->collections()) add(*collection);
+  size_t count = 0;
+  for (const ScanStretch& s : stretches) count += s.end - s.begin;
+  all.reserve(count);
+  for (const ScanStretch& s : stretches) {
+    const auto& items = s.collection->items().items();
+    for (size_t i = s.begin; i < s.end && i < items.size(); ++i) all.push_back({items[i].get(), s.collection, nullptr, i});
   }
   return all;
 }
 
+std::vector<Candidate> candidates(const Collection& scope, const std::vector<Item*>* within) {
+  if (within) {
+    std::vector<Candidate> all;
+    all.reserve(within->size());
+    for (Item* item : *within) all.push_back({item, item->owner()->collection()});
+    return all;
+  }
+  std::vector<ScanStretch> stretches;
+  if (scope.id() != 0) {
+    stretches.push_back({&scope, 0, scope.items().count()});
+  } else if (const CollectionList* list = scope.owner()) {
+    for (const auto& collection : list->collections()) stretches.push_back({collection.get(), 0, collection->items().count()});
+  }
+  return candidates(stretches);
+}
+
+// Gives each candidate its row in the packed texts of its collection, made
+// first where missing. A candidate not found there (which a caller keeping
+// the index up to date never gives) is tested on the model.
+void attachTexts(std::vector<Candidate>& all, SearchIndex& index, unsigned threads,
+                 const std::atomic<bool>* cancelled) {
+  std::vector<const Collection*> collections;
+  for (size_t i = 0; i < all.size(); ++i)
+    if (i == 0 || all[i].collection != all[i - 1].collection) collections.push_back(all[i].collection);
+  std::sort(collections.begin(), collections.end());
+  collections.erase(std::unique(collections.begin(), collections.end()), collections.end());
+  index.prepare(collections, threads, cancelled);
+  // Candidates come in stored order, so each row is looked up from the last.
+  const Collection* collection = nullptr;
+  const CollectionTexts* texts = nullptr;
+  size_t next = 0;
+  for (Candidate& c : all) {
+    if (c.collection != collection) {
+      collection = c.collection;
+      texts = index.find(collection);
+      next = 0;
+    }
+    if (!texts) continue;
+    const size_t row = texts->rowOf(c.item, c.row != CollectionTexts::npos ? c.row : next);
+    c.row = row;
+    if (row == CollectionTexts::npos) continue;
+    c.texts = texts;
+    c.row = row;
+    next = row + 1;
+  }
+}
+
+bool termMatchesTexts(const Candidate& c, const SearchTerm& term, const PreparedTerm& prepared, const Tag* termTag,
+                      Date today) {
+  return term.kind == TermKind::Worn ? wornMatches(*c.item, term, today)
+                                     : c.texts->matches(c.row, term, prepared, termTag);
+}
+
 // Tests candidates [begin, end) on one thread; false when cancelled.
 bool scanRange(const std::vector<Candidate>& all, size_t begin, size_t end, const std::vector<SearchTerm>& terms,
-               const std::atomic<bool>* cancelled, Date today, std::vector<Item*>& found) {
+               const std::vector<PreparedTerm>& prepared, const std::atomic<bool>* cancelled, Date today,
+               std::vector<Item*>& found) {
   TextMatcher matcher;
   const Collection* viewed = nullptr;
   std::unique_ptr<CollectionView> view;
@@ -109,8 +160,13 @@ bool scanRange(const std::vector<Candidate>& all, size_t begin, size_t end, cons
       viewed = c.collection;
     }
     bool matches = true;
-    for (size_t t = 0; t < terms.size() && matches; ++t)
-      matches = termMatchesItem(*c.item, terms[t], view->termTag(t), *view, matcher, today);
+    if (c.texts) {
+      for (size_t t = 0; t < terms.size() && matches; ++t)
+        matches = termMatchesTexts(c, terms[t], prepared[t], view->termTag(t), today);
+    } else {
+      for (size_t t = 0; t < terms.size() && matches; ++t)
+        matches = termMatchesItem(*c.item, terms[t], view->termTag(t), *view, matcher, today);
+    }
     if (matches) found.push_back(c.item);
   }
   return true;
@@ -128,14 +184,16 @@ bool implies(const SearchTerm& term, const SearchTerm& previous) {
   return !previous.value.empty() && term.value.starts_with(previous.value);
 }
 
-}  // namespace
-
-ScanResult scanItems(const Collection& scope, const std::vector<SearchTerm>& terms, const ScanOptions& options) {
+ScanResult scanCandidates(std::vector<Candidate> all, const std::vector<SearchTerm>& terms,
+                          const ScanOptions& options) {
   ScanResult result;
-  const std::vector<Candidate> all = candidates(scope, options.within);
   const Date today = options.today.isNull() ? Date::today() : options.today;
   unsigned threads = options.threads != 0 ? options.threads : std::max(1u, std::thread::hardware_concurrency());
+  if (options.index) attachTexts(all, *options.index, threads, options.cancelled);
   threads = static_cast<unsigned>(std::min<size_t>(threads, std::max<size_t>(1, all.size() / kItemsPerThread)));
+  std::vector<PreparedTerm> prepared;
+  prepared.reserve(terms.size());
+  for (const SearchTerm& term : terms) prepared.emplace_back(term);
 
   // Each thread takes one stretch of the candidates; the stretches' results
   // are joined in order.
@@ -144,7 +202,7 @@ ScanResult scanItems(const Collection& scope, const std::vector<SearchTerm>& ter
   const auto stretch = [&](unsigned k) {
     const size_t begin = all.size() * k / threads;
     const size_t end = all.size() * (k + 1) / threads;
-    completed[k] = scanRange(all, begin, end, terms, options.cancelled, today, found[k]) ? 1 : 0;
+    completed[k] = scanRange(all, begin, end, terms, prepared, options.cancelled, today, found[k]) ? 1 : 0;
   };
   {
     std::vector<std::jthread> helpers;
@@ -157,6 +215,17 @@ ScanResult scanItems(const Collection& scope, const std::vector<SearchTerm>& ter
   result.items.reserve(total);
   for (const auto& part : found) result.items.insert(result.items.end(), part.begin(), part.end());
   return result;
+}
+
+}  // namespace
+
+ScanResult scanItems(const Collection& scope, const std::vector<SearchTerm>& terms, const ScanOptions& options) {
+  return scanCandidates(candidates(scope, options.within), terms, options);
+}
+
+ScanResult scanStretches(const std::vector<ScanStretch>& stretches, const std::vector<SearchTerm>& terms,
+                         const ScanOptions& options) {
+  return scanCandidates(candidates(stretches), terms, options);
 }
 
 bool narrows(const std::vector<SearchTerm>& terms, const std::vector<SearchTerm>& previous) {

@@ -16,6 +16,7 @@ namespace tavoro {
 
 class Collection;
 class Item;
+class SearchIndex;
 
 struct ScanOptions {
   // Threads that share the scan, the calling one included; 0 for as many as
@@ -31,6 +32,11 @@ struct ScanOptions {
   // The day that terms of wear count back from; the null date for today by
   // the system's clock.
   Date today;
+  // When given, the scan reads the packed texts of the collections it
+  // searches from here (making those not made yet) instead of the model's
+  // own texts; they must be those of the wardrobe as it is now. The scan
+  // then is the only user of the index until it returns.
+  SearchIndex* index = nullptr;
 };
 
 struct ScanResult {
@@ -41,6 +47,19 @@ struct ScanResult {
 // Every item of scope ("All Collections", id 0, for every collection of its
 // wardrobe) that matches all terms, as SearchEngine::run finds them.
 ScanResult scanItems(const Collection& scope, const std::vector<SearchTerm>& terms, const ScanOptions& options = {});
+
+// Items [begin, end) of a collection, in stored order.
+struct ScanStretch {
+  const Collection* collection = nullptr;
+  size_t begin = 0;
+  size_t end = 0;
+};
+
+// The same over the items of stretches, in their order (options.within is
+// not used): a scan handed over in pieces names its pieces so, without
+// looking up each item's collection.
+ScanResult scanStretches(const std::vector<ScanStretch>& stretches, const std::vector<SearchTerm>& terms,
+                         const ScanOptions& options = {});
 
 // Whether every item that matches terms also matches previous: each term of
 // previous is implied by a term of terms (the same term, or one of the same

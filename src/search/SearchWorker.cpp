@@ -1,5 +1,8 @@
 #include "SearchWorker.h"
 
+#include <algorithm>
+#include <utility>
+
 #include "SearchScan.h"
 #include "wardrobe/CollectionList.h"
 
@@ -35,9 +38,17 @@ bool SearchWorker::busy() const {
   return m_scanning || m_next.has_value();
 }
 
+void SearchWorker::forgetTexts() {
+  // The worker's thread lets them go before its next scan: freeing them
+  // here would hold up the change.
+  std::lock_guard lock(m_mutex);
+  m_forgetTexts = true;
+}
+
 void SearchWorker::run(std::stop_token stop) {
   while (true) {
     SearchJob job;
+    bool forget = false;
     {
       std::unique_lock lock(m_mutex);
       if (!m_wake.wait(lock, stop, [this] { return m_next.has_value(); })) return;
@@ -45,7 +56,9 @@ void SearchWorker::run(std::stop_token stop) {
       m_next.reset();
       m_scanning = true;
       m_cancelled = false;
+      forget = std::exchange(m_forgetTexts, false);
     }
+    if (forget) m_index.forget();
     scan(job);
     {
       std::lock_guard lock(m_mutex);
@@ -69,16 +82,23 @@ void SearchWorker::scan(const SearchJob& job) {
   options.threads = 0;
   options.cancelled = &m_cancelled;
   options.today = job.today;
+  options.index = &m_index;
+  // A piece is the next kPieceItems items: of the last results when the
+  // job narrows them, else stretches of the scope's collections.
   std::vector<Item*> slice;
-  slice.reserve(kPieceItems);
+  std::vector<ScanStretch> stretches;
+  size_t sliced = 0;
   options.within = &slice;
   std::vector<Item*> found;
   bool handedOver = false;
-  // Scans the slice; false when cancelled.
-  const auto scanSlice = [&] {
-    if (slice.empty()) return !m_cancelled.load();
-    ScanResult result = scanItems(*job.scope, job.terms, options);
+  // Scans the piece; false when cancelled.
+  const auto scanPiece = [&] {
+    if (sliced == 0) return !m_cancelled.load();
+    ScanResult result = job.within ? scanItems(*job.scope, job.terms, options)
+                                   : scanStretches(stretches, job.terms, options);
     slice.clear();
+    stretches.clear();
+    sliced = 0;
     if (!result.complete) return false;
     found.insert(found.end(), result.items.begin(), result.items.end());
     return true;
@@ -93,25 +113,36 @@ void SearchWorker::scan(const SearchJob& job) {
     handedOver = true;
     return handOver(std::move(piece));
   };
-  const auto add = [&](Item* item) {
-    slice.push_back(item);
-    return slice.size() < kPieceItems || (scanSlice() && deliver(false));
-  };
+  const auto pieceFull = [&] { return sliced < kPieceItems || (scanPiece() && deliver(false)); };
 
   bool going = true;
   if (job.within) {
-    for (size_t i = 0; going && i < job.within->size(); ++i) going = add((*job.within)[i]);
-  } else if (job.scope->id() != 0) {
-    for (const auto& item : job.scope->items().items())
-      if (!(going = add(item.get()))) break;
-  } else if (const CollectionList* list = job.scope->owner()) {
-    for (const auto& collection : list->collections()) {
-      for (const auto& item : collection->items().items())
-        if (!(going = add(item.get()))) break;
+    slice.reserve(kPieceItems);
+    for (size_t i = 0; going && i < job.within->size(); ++i) {
+      slice.push_back((*job.within)[i]);
+      ++sliced;
+      going = pieceFull();
+    }
+  } else {
+    std::vector<const Collection*> collections;
+    if (job.scope->id() != 0) {
+      collections.push_back(job.scope);
+    } else if (const CollectionList* list = job.scope->owner()) {
+      for (const auto& collection : list->collections()) collections.push_back(collection.get());
+    }
+    for (const Collection* collection : collections) {
+      const size_t count = collection->items().count();
+      for (size_t begin = 0; going && begin < count;) {
+        const size_t end = std::min(count, begin + (kPieceItems - sliced));
+        stretches.push_back({collection, begin, end});
+        sliced += end - begin;
+        begin = end;
+        going = pieceFull();
+      }
       if (!going) break;
     }
   }
-  if (going && scanSlice()) deliver(true);
+  if (going && scanPiece()) deliver(true);
 }
 
 }  // namespace tavoro

@@ -7,7 +7,7 @@
 // Thread-safe: start, stop and busy are for one owning thread; the sink is
 // called on the worker's thread. The worker reads the wardrobe while a scan
 // runs, so its owner changes the wardrobe only after stop() has returned
-// (or once the scan's last piece came).
+// (or once the scan's last piece came), and then calls forgetTexts().
 #pragma once
 
 #include <atomic>
@@ -20,6 +20,7 @@
 #include <thread>
 #include <vector>
 
+#include "SearchIndex.h"
 #include "SearchTerm.h"
 #include "wardrobe/DateTime.h"
 
@@ -68,6 +69,10 @@ class SearchWorker {
   void stop();
   // Whether a job is waiting or being scanned.
   bool busy() const;
+  // The wardrobe changed (or is another): the packed texts that the worker
+  // keeps of the collections it searched are made again by the next scan.
+  // Called, like any change of the wardrobe, when no scan runs.
+  void forgetTexts();
 
  private:
   void run(std::stop_token stop);
@@ -81,6 +86,10 @@ class SearchWorker {
   std::condition_variable m_idle;
   std::optional<SearchJob> m_next;  // guarded by m_mutex
   bool m_scanning = false;          // guarded by m_mutex
+  bool m_forgetTexts = false;       // guarded by m_mutex
+  // The texts of the collections searched, kept from scan to scan; the
+  // worker's thread alone touches them.
+  SearchIndex m_index;
   std::atomic<bool> m_cancelled{false};
   // Last: it ends before what it uses.
   std::jthread m_thread;

@@ -65,6 +65,35 @@ std::string bmp(int width, int height, int bits) {
   return test::bmpFile(layout);
 }
 
+// An 8-bit run-length BMP whose rows mix runs, literals, and jumps that
+// leave rows out and carry the column into a later row.
+std::string runLengthBmp(int width, int height) {
+  test::BmpLayout layout;
+  layout.width = width;
+  layout.height = height;
+  layout.bits = 8;
+  layout.compression = 1;  // 8-bit run-length
+  for (int i = 0; i < 256; ++i)
+    layout.palette.push_back({uint8_t(i), uint8_t(i * 3 % 256), uint8_t(255 - i)});
+  std::string& data = layout.pixels;
+  auto bytes = [&](std::initializer_list<int> values) {
+    for (int v : values) data += static_cast<char>(v);
+  };
+  for (int y = 0; y < height;) {
+    bytes({y * 3 % width + 1, y % 256});           // a run
+    bytes({0, 3, 10 + y, 20 + y, 30 + y, 0});      // three literals and their pad
+    if (y % 6 == 2 && y + 3 < height) {
+      bytes({0, 2, 1, 2, 4, 200, 0, 0});           // two rows up, one column on, a run
+      y += 3;
+    } else {
+      bytes({0, 0});
+      ++y;
+    }
+  }
+  bytes({0, 1});
+  return test::bmpFile(layout);
+}
+
 std::vector<Source> sources() {
   return {
       {"plain PNG", L"plain.png", png(37, 29, 2, false), 37, 29},
@@ -75,6 +104,7 @@ std::vector<Source> sources() {
       {"interlaced PNG, one column", L"column.png", png(1, 6, 2, true), 1, 6},
       {"24-bit BMP", L"plain.bmp", bmp(37, 29, 24), 37, 29},
       {"32-bit BMP with alpha", L"alpha.bmp", bmp(37, 29, 32), 37, 29},
+      {"run-length BMP", L"rle.bmp", runLengthBmp(37, 29), 37, 29},
       {"JPEG", L"photo.jpg", test::jpegFile(37, 29, 3, gradient()), 37, 29},
       {"CMYK JPEG", L"cmyk.jpg", test::jpegFile(37, 29, 4, gradient()), 37, 29},
   };

@@ -96,6 +96,7 @@ void WardrobeSession::close() {
   if (!m_wardrobe) return;
   emit wardrobeAboutToClose(m_wardrobe.get());
   clearSearchState();
+  m_worker->forgetTexts();
   m_searchText.clear();
   m_current = nullptr;
   m_listSelection.clear();
@@ -481,6 +482,7 @@ void WardrobeSession::rememberSearch(const std::vector<SearchTerm>& terms) {
 
 void WardrobeSession::changing() {
   m_lastSearch.items.reset();
+  m_worker->forgetTexts();
   if (!stopScan() || m_restartPending) return;
   // Searched again over the changed model, once the change is done.
   m_restartPending = true;

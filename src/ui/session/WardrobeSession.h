@@ -376,7 +376,8 @@ class WardrobeSession : public QObject {
   void record(const QString& step, std::function<void()> redo, std::function<void()> undo);
   // Called by every change before it touches the model: a search running
   // on the search thread stops (and runs again once the change is done),
-  // and the last results narrow no later search. A call that changes the
+  // the last results narrow no later search, and the search thread makes
+  // its packed texts of the collections again. A call that changes the
   // model before it records its step calls this first.
   void changing();
   // The changes themselves, each with its signals, for the steps to make.
