@@ -26,7 +26,11 @@ std::wstring Item::mainPhotoPath() const {
 
 std::wstring Item::mainPhotoPathIn(std::wstring_view collectionFolder) const {
   if (!m_photos.count() || collectionFolder.empty()) return {};
-  return m_photos.at(0)->filePathIn(joinLexical(collectionFolder, numberedName(L'I', m_id)));
+  return m_photos.at(0)->filePathIn(photoFolderIn(collectionFolder, m_id));
+}
+
+std::wstring Item::photoFolderIn(std::wstring_view collectionFolder, int32_t id) {
+  return joinLexical(collectionFolder, numberedName(L'I', id));
 }
 
 void Item::removeFiles(RemovalReport* report) {

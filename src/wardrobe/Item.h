@@ -47,6 +47,8 @@ class Item {
   // The same for the folder given as its collection's namedPhotoFolder()
   // says: a list of many items of one collection works that out once.
   std::wstring mainPhotoPathIn(std::wstring_view collectionFolder) const;
+  // The item folder of item id below collectionFolder, as above (thread-safe).
+  static std::wstring photoFolderIn(std::wstring_view collectionFolder, int32_t id);
   // Deletes the photo files the item names, then the item folder when that
   // is left empty, then the records. Nothing else is touched; when the item
   // folder is still there afterwards (it holds other files, or a photo could

@@ -33,6 +33,8 @@ class Photo {
   // The same for an item folder given as its item's namedPhotoFolder() says
   // (lists that make many paths work out the folders once).
   std::wstring filePathIn(std::wstring_view itemFolder) const;
+  // The same for a photo known by its id and format alone (thread-safe).
+  static std::wstring filePathIn(std::wstring_view itemFolder, int32_t id, ImageType format);
   // True when a file was deleted.
   bool deleteFile() const;
 

@@ -42,8 +42,12 @@ std::wstring Photo::filePath() const {
 }
 
 std::wstring Photo::filePathIn(std::wstring_view itemFolder) const {
-  if (!isPhotoType(m_format) || m_id <= 0 || itemFolder.empty()) return {};
-  return joinLexical(itemFolder, numberedName(L'P', m_id) + extensionOf(m_format, true));
+  return filePathIn(itemFolder, m_id, m_format);
+}
+
+std::wstring Photo::filePathIn(std::wstring_view itemFolder, int32_t id, ImageType format) {
+  if (!isPhotoType(format) || id <= 0 || itemFolder.empty()) return {};
+  return joinLexical(itemFolder, numberedName(L'P', id) + extensionOf(format, true));
 }
 
 bool Photo::deleteFile() const {

@@ -137,7 +137,7 @@ void ItemListDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opti
   const QPalette::ColorGroup group = groupOf(option);
   if (m_look == ItemListLook::Thumbnails) {
     if (selected) painter->fillRect(picture.adjusted(-2, -2, 2, 2), option.palette.color(group, QPalette::Highlight));
-    const QImage cell = m_thumbnails.picture(entry.number, entry.photoPath);
+    const QImage cell = m_thumbnails.picture(entry.number, entry.photoPath());
     if (!cell.isNull()) painter->drawImage(picture.topLeft(), cell);
   } else {
     const QIcon icon = index.data(Qt::DecorationRole).value<QIcon>();

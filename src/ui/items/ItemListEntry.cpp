@@ -3,6 +3,7 @@
 #include <atomic>
 
 #include "ui/common/QtText.h"
+#include "wardrobe/Item.h"
 
 namespace tavoro::ui {
 
@@ -11,8 +12,16 @@ const PhotoFileFacts& ItemListEntry::fileFacts() const {
   return *facts;
 }
 
+const std::wstring& ItemListEntry::photoPath() const {
+  if (!photoPathKnown) {
+    photoPathMade = item && collectionFolder ? item->mainPhotoPathIn(*collectionFolder) : std::wstring();
+    photoPathKnown = true;
+  }
+  return photoPathMade;
+}
+
 const QString& ItemListEntry::photoPathText() const {
-  if (photoPathTextMade.isNull() && !photoPath.empty()) photoPathTextMade = toQString(photoPath);
+  if (photoPathTextMade.isNull() && !photoPath().empty()) photoPathTextMade = toQString(photoPath());
   return photoPathTextMade;
 }
 

@@ -28,6 +28,7 @@
 #include "ui/items/ItemListModel.h"
 #include "ui/items/ItemViewInput.h"
 #include "ui/items/ListThumbnails.h"
+#include "ui/items/PhotoFileCheck.h"
 #include "ui/menus/MenuTables.h"
 #include "ui/menus/PopupMenu.h"
 #include "wardrobe/Collection.h"
@@ -45,7 +46,8 @@ ItemListPane::ItemListPane(WardrobeSession& session, QWidget* parent)
       m_detailsDelegate(new ItemListDelegate(*m_thumbnails, this)),
       m_grid(new ItemGridView(*m_gridDelegate, m_hint, this)),
       m_details(new ItemTableView(*m_detailsDelegate, m_hint, this)),
-      m_stack(new QStackedLayout(this)) {
+      m_stack(new QStackedLayout(this)),
+      m_check(new PhotoFileCheck(this)) {
   setObjectName(QStringLiteral("ItemListPane"));
   registerModelMetaTypes();
   m_detailsDelegate->setLook(ItemListLook::Details);
@@ -81,6 +83,7 @@ ItemListPane::ItemListPane(WardrobeSession& session, QWidget* parent)
   connect(m_details, &ItemTableView::columnClicked, this, &ItemListPane::sortByColumn);
   connect(m_grid, &ItemGridView::scrollSettled, this, &ItemListPane::requestVisible);
   connect(m_thumbnails, &ListThumbnails::thumbnailsReady, this, &ItemListPane::onThumbnailsReady);
+  connect(m_check, &PhotoFileCheck::checked, this, &ItemListPane::onPhotosChecked);
   connect(m_thumbnails, &ListThumbnails::picturesReplaced, this, [this] {
     if (m_look == ItemListLook::Thumbnails) m_grid->viewport()->update();
   });
@@ -234,7 +237,7 @@ std::vector<ItemListEntry> ItemListPane::makeEntries(const std::vector<Item*>& i
     ItemListEntry entry;
     entry.number = nextEntryNumber();
     entry.item = items[i];
-    entry.photoPath = std::move(paths[i]);
+    entry.setPhotoPath(std::move(paths[i]));
     entries.push_back(std::move(entry));
   }
   return entries;
@@ -246,16 +249,20 @@ void ItemListPane::requestThumbnails(const std::vector<ItemListEntry>& entries, 
   } else if (asOneBatch) {
     std::vector<ThumbnailRequest> batch;
     batch.reserve(entries.size());
-    for (const ItemListEntry& entry : entries) batch.push_back({entry.number, entry.photoPath});
+    for (const ItemListEntry& entry : entries) batch.push_back({entry.number, entry.photoPath()});
     m_thumbnails->requestBatch(std::move(batch));
   } else {
-    for (const ItemListEntry& entry : entries) m_thumbnails->request(entry.number, entry.photoPath);
+    for (const ItemListEntry& entry : entries) m_thumbnails->request(entry.number, entry.photoPath());
   }
 }
 
 void ItemListPane::fill() {
   m_inListOrder = true;
   if (!m_collection || m_collection->id() <= 0) return;
+  if (m_collection->items().count() >= m_checkedAfterwardsFrom) {
+    fillLarge();
+    return;
+  }
   std::vector<Item*> items;
   items.reserve(m_collection->items().count());
   for (const auto& item : m_collection->items().items()) items.push_back(item.get());
@@ -268,7 +275,68 @@ void ItemListPane::fill() {
   requestVisible();
 }
 
+void ItemListPane::fillLarge() {
+  // Looking at each photo file and making its path were most of the time
+  // a click on a large collection took: the entries come first, the paths
+  // when a view asks for them, and the files are looked at on the check's
+  // thread, which also gives the whole collection's thumbnail requests.
+  const auto folder = std::make_shared<const std::wstring>(m_collection->namedPhotoFolder());
+  if (folder->empty()) return;  // no photo folder: no photo exists
+  const auto& items = m_collection->items().items();
+  std::vector<ItemListEntry> entries;
+  std::vector<PhotoPlace> places;
+  entries.reserve(items.size());
+  places.reserve(items.size());
+  for (const auto& item : items) {
+    if (item->photos().count() == 0) continue;
+    const Photo* photo = item->photos().at(0);
+    ItemListEntry entry;
+    entry.number = nextEntryNumber();
+    entry.item = item.get();
+    entry.collectionFolder = folder;
+    places.push_back({entry.number, item->id(), photo->id(), photo->format()});
+    entries.push_back(std::move(entry));
+  }
+  m_check->start(*folder, std::move(places));
+  m_model->setEntries(std::move(entries));
+  requestVisible();
+}
+
+bool ItemListPane::checkingPhotos() const { return m_check->busy(); }
+
+void ItemListPane::requestChecked(std::vector<ThumbnailRequest> batch) {
+  if (m_look != ItemListLook::Thumbnails) {
+    for (const ThumbnailRequest& request : batch) m_waiting.insert(request.itemId);
+  } else {
+    m_thumbnails->requestBatch(std::move(batch));
+  }
+}
+
+void ItemListPane::onPhotosChecked(const std::vector<ThumbnailRequest>& present, const std::vector<int32_t>& missing) {
+  requestChecked(present);
+  // Those in view stay ahead of the piece just asked for.
+  requestVisible();
+  if (missing.empty()) return;
+  const std::unordered_set<int32_t> gone(missing.begin(), missing.end());
+  std::vector<int> rows;
+  for (int row = 0; row < entryCount(); ++row) {
+    const int32_t number = m_model->entry(row).number;
+    if (!gone.count(number)) continue;
+    m_thumbnails->forget(number);
+    m_waiting.erase(number);
+    rows.push_back(row);
+  }
+  if (rows.empty()) return;
+  // An entry whose photo is missing goes, as if it had never been made.
+  m_quiet = true;
+  m_model->removeEntries(rows);
+  m_quiet = false;
+  forwardSelection();
+  updateActions();
+}
+
 void ItemListPane::clearEntries() {
+  m_check->stop();
   // Resetting the model drops an edit in progress without saving it.
   m_quiet = true;
   m_model->setEntries({});
@@ -411,7 +479,7 @@ void ItemListPane::requestWaiting() {
   batch.reserve(m_waiting.size());
   for (int row = 0; row < entryCount(); ++row) {
     const ItemListEntry& entry = m_model->entry(row);
-    if (m_waiting.count(entry.number)) batch.push_back({entry.number, entry.photoPath});
+    if (m_waiting.count(entry.number)) batch.push_back({entry.number, entry.photoPath()});
   }
   m_waiting.clear();
   m_thumbnails->requestBatch(std::move(batch));
@@ -424,7 +492,7 @@ void ItemListPane::requestVisible() {
   std::vector<ThumbnailRequest> batch;
   batch.reserve(static_cast<size_t>(last - first + 1));
   for (int row = first; row <= last; ++row)
-    batch.push_back({m_model->entry(row).number, m_model->entry(row).photoPath});
+    batch.push_back({m_model->entry(row).number, m_model->entry(row).photoPath()});
   m_thumbnails->requestBatch(std::move(batch));
 }
 

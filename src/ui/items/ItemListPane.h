@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "imaging/import/ImportList.h"
+#include "imaging/thumbnails/ThumbnailRequest.h"
 #include "ui/common/ModelMetaTypes.h"
 #include "ui/items/EmptyListHint.h"
 #include "ui/items/ItemListEntry.h"
@@ -35,6 +36,7 @@ class ItemGridView;
 class ItemListDelegate;
 class ItemListModel;
 class ListThumbnails;
+class PhotoFileCheck;
 class WardrobeSession;
 
 class ItemListPane : public QWidget {
@@ -62,6 +64,14 @@ class ItemListPane : public QWidget {
   bool sortDescending() const { return m_sortDescending; }
   // Entries made while the look was not Thumbnails, waiting for a thumbnail.
   size_t waitingCount() const { return m_waiting.size(); }
+  // A collection of at least this many items is shown at once, its entries'
+  // photo files looked at on a thread afterwards (an entry whose photo is
+  // missing then goes); a smaller one makes entries only for the photos
+  // that exist. Tests set a smaller number.
+  static constexpr size_t kCheckedAfterwardsFrom = 4096;
+  void setCheckedAfterwardsFrom(size_t items) { m_checkedAfterwardsFrom = items; }
+  // Whether the photo files of the shown entries are still being looked at.
+  bool checkingPhotos() const;
 
   // Shows the context menu at the screen position and carries out the
   // command chosen (the pane's actions, one per command).
@@ -108,7 +118,11 @@ class ItemListPane : public QWidget {
   // Asks for the entries' thumbnails, one at a time ahead of the background
   // work or as one background batch; outside Thumbnails they wait.
   void requestThumbnails(const std::vector<ItemListEntry>& entries, bool asOneBatch);
+  void requestChecked(std::vector<ThumbnailRequest> batch);
   void fill();
+  // Entries for every item with a photo, their files looked at afterwards.
+  void fillLarge();
+  void onPhotosChecked(const std::vector<ThumbnailRequest>& present, const std::vector<int32_t>& missing);
   void clearEntries();
   // Refresh: the session makes every thumbnail anew, and the pane fills again.
   void refreshCommand();
@@ -142,6 +156,8 @@ class ItemListPane : public QWidget {
   ItemGridView* m_grid;
   ItemTableView* m_details;
   QStackedLayout* m_stack;
+  PhotoFileCheck* m_check;
+  size_t m_checkedAfterwardsFrom = kCheckedAfterwardsFrom;
 
   tavoro::Collection* m_collection = nullptr;
   ItemListLook m_look = ItemListLook::Thumbnails;

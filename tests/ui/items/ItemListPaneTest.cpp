@@ -138,6 +138,35 @@ TEST_F(ItemListPaneTest, EntriesAreMadeOnlyForPhotosThatExistAndLetGoWithoutDele
   EXPECT_EQ(m_pane.entryCount(), 1) << "the collection shown already: nothing happens";
 }
 
+// A large collection is shown before its photo files are looked at: every
+// item with a photo has an entry at once, and those whose photo is missing
+// (or is a folder) go once the check has seen them, from the selection too.
+TEST_F(ItemListPaneTest, ALargeCollectionShowsEveryEntryAtOnceAndDropsMissingPhotosOnceChecked) {
+  const std::vector<Item*> items = addItems(m_shirts, {L"a", L"b", L"c", L"d"});
+  Collection* other = m_wardrobe.collections().add(L"Other");
+  addItems(other, {L"x", L"y"});
+  ASSERT_TRUE(removeFile(items[1]->mainPhotoPath()));
+  ASSERT_TRUE(removeFile(items[2]->mainPhotoPath()));
+  ASSERT_TRUE(createFolders(items[2]->mainPhotoPath()));
+  ASSERT_TRUE(removeFile(other->items().at(0)->mainPhotoPath()));
+  m_pane.setCheckedAfterwardsFrom(2);
+
+  // Another collection chosen before the check reports: nothing of it comes.
+  show(m_shirts);
+  show(other);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !m_pane.checkingPhotos(); }, 10000));
+  EXPECT_EQ(names(), std::vector<std::wstring>{L"y"});
+
+  show(m_shirts);
+  EXPECT_EQ(names(), (std::vector<std::wstring>{L"a", L"b", L"c", L"d"}));
+  EXPECT_TRUE(m_pane.checkingPhotos());
+  select({0, 1});
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !m_pane.checkingPhotos(); }, 10000));
+  EXPECT_EQ(names(), (std::vector<std::wstring>{L"a", L"d"}));
+  EXPECT_EQ(m_ts.session.listSelection(), std::vector<Item*>{items[0]});
+  EXPECT_EQ(m_pane.model()->entry(1).photoPath(), items[3]->mainPhotoPath());
+}
+
 TEST_F(ItemListPaneTest, SortsByNameDateAddedAndEachColumnBothWays) {
   // Files of known sizes (the copies are not decoded), added in this order:
   // their item folders, and so their paths, sort b, B, a.
