@@ -53,29 +53,24 @@ InsightsView::InsightsView(WardrobeSession& session, QWidget* parent)
   m_summary->setFont(UiFontLarge());
   column->addWidget(m_summary);
 
-  // The charts are made once; a refresh gives them new figures.
+  // The charts are made on the first refresh (not with the window, which
+  // may never show them); later ones give them new figures.
   m_collections = new InsightsCard(QStringLiteral("CollectionsCard"), tr("Items per Collection"), content);
-  m_collectionsChart = new InsightsChart(InsightsChart::Kind::kBars);
-  m_collections->setBody(m_collectionsChart);
   column->addWidget(m_collections);
 
   m_values = new InsightsCard(QStringLiteral("TagValuesCard"), tr("Items per Value"), content);
   auto* valuesBody = new QWidget;
-  auto* valuesLayout = new QVBoxLayout(valuesBody);
-  valuesLayout->setContentsMargins(0, 0, 0, 0);
+  m_valuesLayout = new QVBoxLayout(valuesBody);
+  m_valuesLayout->setContentsMargins(0, 0, 0, 0);
   m_tagChooser = new QComboBox(valuesBody);
   m_tagChooser->setObjectName(QStringLiteral("TagChooser"));
   m_tagChooser->setAccessibleName(tr("Tag"));
-  valuesLayout->addWidget(m_tagChooser, 0, Qt::AlignLeft);
-  m_valuesChart = new InsightsChart(InsightsChart::Kind::kDonut, valuesBody);
-  valuesLayout->addWidget(m_valuesChart, 1);
+  m_valuesLayout->addWidget(m_tagChooser, 0, Qt::AlignLeft);
   m_values->setBody(valuesBody);
   column->addWidget(m_values);
   connect(m_tagChooser, &QComboBox::activated, this, [this] { refresh(); });
 
   m_wears = new InsightsCard(QStringLiteral("WearsCard"), tr("Wears per Month"), content);
-  m_wearsChart = new InsightsChart(InsightsChart::Kind::kLine);
-  m_wears->setBody(m_wearsChart);
   column->addWidget(m_wears);
 
   m_leastWorn = new InsightsCard(QStringLiteral("LeastWornCard"), tr("Least Worn"), content);
@@ -172,6 +167,7 @@ void InsightsView::refresh() {
   m_insights = m_session.wardrobe() ? computeInsights(*m_session.wardrobe(), request) : WardrobeInsights{};
   m_summary->setText(summaryText(m_insights));
   m_summary->setAccessibleName(m_summary->text());
+  makeCharts();
   showCollections();
   showValues();
   showWears();
@@ -181,6 +177,16 @@ void InsightsView::refresh() {
 
 // The plain texts read m_insights when asked for: dropFigures empties it
 // before the model lets go of anything they name.
+void InsightsView::makeCharts() {
+  if (m_collectionsChart) return;
+  m_collectionsChart = new InsightsChart(InsightsChart::Kind::kBars);
+  m_collections->setBody(m_collectionsChart);
+  m_valuesChart = new InsightsChart(InsightsChart::Kind::kDonut);
+  m_valuesLayout->addWidget(m_valuesChart, 1);
+  m_wearsChart = new InsightsChart(InsightsChart::Kind::kLine);
+  m_wears->setBody(m_wearsChart);
+}
+
 void InsightsView::showCollections() {
   m_collectionsChart->showCollections(m_insights);
   m_collections->setPlainText([this] { return collectionsText(m_insights); });

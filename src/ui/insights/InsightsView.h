@@ -46,6 +46,7 @@ class InsightsView : public QWidget {
   InsightsCard* leastWornCard() const { return m_leastWorn; }
   InsightsCard* costCard() const { return m_cost; }
   QComboBox* tagChooser() const { return m_tagChooser; }
+  // Made on the first refresh.
   InsightsChart* valuesChart() const { return m_valuesChart; }
   const std::vector<LeastWornRow*>& leastWornRows() const { return m_rows; }
   // Whether a change waits to be shown.
@@ -64,6 +65,7 @@ class InsightsView : public QWidget {
   // Before the model lets go of objects: nothing shown may point at them.
   void dropFigures();
   void fillTagChooser();
+  void makeCharts();
   void showCollections();
   void showValues();
   void showWears();
@@ -76,12 +78,13 @@ class InsightsView : public QWidget {
   QScrollArea* m_scroll;
   QLabel* m_summary;
   InsightsCard* m_collections;
-  InsightsChart* m_collectionsChart;
+  InsightsChart* m_collectionsChart = nullptr;
   InsightsCard* m_values;
   QComboBox* m_tagChooser;
-  InsightsChart* m_valuesChart;
+  QVBoxLayout* m_valuesLayout;
+  InsightsChart* m_valuesChart = nullptr;
   InsightsCard* m_wears;
-  InsightsChart* m_wearsChart;
+  InsightsChart* m_wearsChart = nullptr;
   InsightsCard* m_leastWorn;
   QVBoxLayout* m_rowsLayout;
   std::vector<LeastWornRow*> m_rows;
