@@ -29,6 +29,7 @@ namespace {
     QT_TRANSLATE_NOOP("UserGuide", "Details and tags"),
     QT_TRANSLATE_NOOP("UserGuide", "The photo viewer"),
     QT_TRANSLATE_NOOP("UserGuide", "Search"),
+    QT_TRANSLATE_NOOP("UserGuide", "Combinations: outfits and what you wore when"),
     QT_TRANSLATE_NOOP("UserGuide", "Insights: what you own, what you wear, what it cost"),
     QT_TRANSLATE_NOOP("UserGuide", "Undo and redo"),
     QT_TRANSLATE_NOOP("UserGuide", "Exporting and backing up"),

@@ -11,6 +11,7 @@
 #include <cstdio>
 
 #include "platform/FileSystem.h"
+#include "CombinationsScreens.h"
 #include "DetailsScreens.h"
 #include "ItemListScreens.h"
 #include "ExportScreens.h"
@@ -196,5 +197,6 @@ int main(int argc, char* argv[]) {
   ok &= tavoro::tools::renderDetails(screens);
   ok &= tavoro::tools::renderExportScreens(screens);
   ok &= tavoro::tools::renderInsightsScreens(screens);
+  ok &= tavoro::tools::renderCombinationsScreens(screens);
   return ok ? 0 : 1;
 }

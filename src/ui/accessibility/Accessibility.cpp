@@ -38,6 +38,8 @@ QString listName(const QString& className) {
       {QStringLiteral("tavoro::ui::SearchResultList"), QT_TRANSLATE_NOOP("Accessibility", "Search results")},
       {QStringLiteral("tavoro::ui::RecentWardrobeList"), QT_TRANSLATE_NOOP("Accessibility", "Recent wardrobes")},
       {QStringLiteral("tavoro::ui::TextRowList"), QT_TRANSLATE_NOOP("Accessibility", "Search suggestions")},
+      {QStringLiteral("tavoro::ui::CombinationListView"), QT_TRANSLATE_NOOP("Accessibility", "Combinations")},
+      {QStringLiteral("tavoro::ui::CombinationItemList"), QT_TRANSLATE_NOOP("Accessibility", "Items of the combination")},
   };
   const auto found = names.find(className);
   return found == names.end() ? QString() : translated(found->second);
@@ -53,6 +55,7 @@ const char* paneName(const QString& className) {
       {QStringLiteral("tavoro::ui::ItemListPane"), QT_TRANSLATE_NOOP("Accessibility", "Items")},
       {QStringLiteral("tavoro::ui::ItemDetailsPane"), QT_TRANSLATE_NOOP("Accessibility", "Details")},
       {QStringLiteral("tavoro::ui::SearchResultsPane"), QT_TRANSLATE_NOOP("Accessibility", "Search results")},
+      {QStringLiteral("tavoro::ui::CombinationsView"), QT_TRANSLATE_NOOP("Accessibility", "Combinations")},
       {QStringLiteral("tavoro::ui::HeaderBar"), QT_TRANSLATE_NOOP("Accessibility", "Header")},
       {QStringLiteral("tavoro::ui::SuggestionPopup"), QT_TRANSLATE_NOOP("Accessibility", "Search suggestions")},
       {QStringLiteral("tavoro::ui::PhotoViewer"), QT_TRANSLATE_NOOP("Accessibility", "Photo viewer")},

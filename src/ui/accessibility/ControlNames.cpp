@@ -28,6 +28,8 @@ constexpr ControlName kNames[] = {
     {"InlineEditor", QT_TRANSLATE_NOOP("Accessibility", "Name"), nullptr},
     {"TagNameEdit", QT_TRANSLATE_NOOP("Accessibility", "Tag name"), nullptr},
     {"TagValueEdit", QT_TRANSLATE_NOOP("Accessibility", "Value"), nullptr},
+    {"WornTodayButton", QT_TRANSLATE_NOOP("Accessibility", "Worn Today"),
+     QT_TRANSLATE_NOOP("Accessibility", "Records today as a day this item was worn")},
 };
 
 // The home page's picture buttons, by their control number: the words their

@@ -1,12 +1,11 @@
 #include "ui/combinations/CombinationItemList.h"
 
 #include <QContextMenuEvent>
-#include <QCoreApplication>
 #include <QPainter>
-#include <QPointer>
 #include <unordered_set>
 
 #include "ui/combinations/CombinationItemRow.h"
+#include "ui/common/RepaintSink.h"
 #include "ui/common/UiFonts.h"
 #include "ui/menus/PopupMenu.h"
 #include "ui/session/WardrobeSession.h"
@@ -21,16 +20,7 @@ CombinationItemList::CombinationItemList(WardrobeSession& session, QWidget* pare
   setDeleteKeyEnabled(true);
   setRowDragging(0);
   m_context.previews = &m_session.previewThumbnails();
-  QPointer<QWidget> view(viewport());
-  m_context.thumbnailReady = std::make_shared<const PreviewSink>([view](int32_t) {
-    if (QCoreApplication* app = QCoreApplication::instance())
-      QMetaObject::invokeMethod(
-          app,
-          [view] {
-            if (view) view->update();
-          },
-          Qt::QueuedConnection);
-  });
+  m_context.thumbnailReady = repaintSink(viewport());
   connect(this, &RowList::rowDoubleClicked, this, [this](int index) {
     if (CombinationItemRow* row = itemRow(index)) emit itemActivated(row->item());
   });

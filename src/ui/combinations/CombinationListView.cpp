@@ -1,35 +1,15 @@
 #include "ui/combinations/CombinationListView.h"
 
 #include <QContextMenuEvent>
-#include <QCoreApplication>
 #include <QPainter>
-#include <QPointer>
 
+#include "ui/common/RepaintSink.h"
 #include "ui/common/UiFonts.h"
 #include "ui/menus/PopupMenu.h"
 #include "ui/session/WardrobeSession.h"
 #include "wardrobe/Wardrobe.h"
 
 namespace tavoro::ui {
-
-namespace {
-
-// The sink the preview thread tells when a thumbnail is there: the list is
-// drawn again on the user-interface thread.
-std::shared_ptr<const PreviewSink> repaintSink(QWidget* viewport) {
-  QPointer<QWidget> view(viewport);
-  return std::make_shared<const PreviewSink>([view](int32_t) {
-    if (QCoreApplication* app = QCoreApplication::instance())
-      QMetaObject::invokeMethod(
-          app,
-          [view] {
-            if (view) view->update();
-          },
-          Qt::QueuedConnection);
-  });
-}
-
-}  // namespace
 
 CombinationListView::CombinationListView(WardrobeSession& session, QWidget* parent)
     : RowList(CombinationRow::kHeight, parent), m_session(session) {

@@ -16,7 +16,9 @@ namespace {
 
 QString itemCount(const Combination& combination) {
   const int count = static_cast<int>(combination.count());
-  return QCoreApplication::translate("CombinationRow", "%n item(s)", nullptr, count);
+  // English has no catalogue: one is said apart rather than as "1 items".
+  if (count == 1) return QCoreApplication::translate("CombinationRow", "1 item");
+  return QCoreApplication::translate("CombinationRow", "%n items", nullptr, count);
 }
 
 }  // namespace

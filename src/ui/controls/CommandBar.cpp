@@ -57,7 +57,10 @@ CommandBar::CommandBar(int menuResourceId, QWidget* parent) : QWidget(parent) {
     button.text = menuLabel(entry);
     button.secondGroup = secondGroup;
     button.menu = entry.submenu;
-    button.labelled = items < 3 || index < items - 2 || !button.menu.empty();
+    // The last two show their icons alone; one without an icon keeps its
+    // label, or it would show nothing.
+    button.labelled =
+        items < 3 || index < items - 2 || !button.menu.empty() || commandIconCell(button.id) < 0;
     if (!button.labelled) button.tooltip = button.text;
     m_buttons.push_back(button);
     ++index;
@@ -134,6 +137,7 @@ void CommandBar::bindActions(const QList<QAction*>& actions) {
       if (action->isSeparator() || action->data().toInt() != button.id) continue;
       button.action = action;
       connect(action, &QAction::changed, this, [this, i, action] { setButtonEnabled(i, action->isEnabled()); });
+      connect(action, &QAction::toggled, this, qOverload<>(&QWidget::update));
       setButtonEnabled(i, action->isEnabled());
       break;
     }
@@ -267,9 +271,11 @@ void CommandBar::paintEvent(QPaintEvent*) {
     const Button& button = m_buttons[i];
     const QRect rect = m_rects[i];
     const int index = static_cast<int>(i);
-    if (button.enabled && (index == m_hot || index == m_pressed)) {
+    // A checked button (a view that shows) stays down.
+    const bool checked = button.action && button.action->isChecked();
+    if ((button.enabled && (index == m_hot || index == m_pressed)) || checked) {
       // A menu button stays down while its menu shows, wherever the mouse is.
-      const bool down = index == m_pressed && (index == m_hot || !button.menu.empty());
+      const bool down = checked || (index == m_pressed && (index == m_hot || !button.menu.empty()));
       painter.setRenderHint(QPainter::Antialiasing);
       painter.setPen(down ? QColor(126, 146, 184) : QColor(160, 178, 210));
       painter.setBrush(down ? QColor(200, 213, 236) : QColor(223, 232, 248));

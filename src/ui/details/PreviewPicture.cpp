@@ -1,21 +1,17 @@
 #include "ui/details/PreviewPicture.h"
 
 #include <QPainter>
-#include <QPointer>
 
 #include "platform/PathOps.h"
 #include "ui/common/DibImage.h"
-#include "ui/common/QueuedCall.h"
+#include "ui/common/RepaintSink.h"
 #include "ui/common/ResourcePictures.h"
 #include "wardrobe/Item.h"
 
 namespace tavoro::ui {
 
 PreviewPicture::PreviewPicture(QWidget* owner, PreviewThumbnailCache& cache) : m_cache(cache) {
-  const QPointer<QWidget> guard(owner);
-  // Called on the preview thread; the repaint happens on the owner's.
-  m_sink = std::make_shared<const PreviewSink>(
-      [guard](int32_t) { callWhileAlive(guard, [](QWidget* widget) { widget->update(); }); });
+  m_sink = repaintSink(owner);
 }
 
 void PreviewPicture::setItem(const Item* item) {

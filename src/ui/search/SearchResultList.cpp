@@ -14,6 +14,7 @@
 #include "ui/common/CommandIds.h"
 #include "ui/common/MessageBox.h"
 #include "ui/common/QtText.h"
+#include "ui/common/RepaintSink.h"
 #include "ui/common/UiFonts.h"
 #include "ui/controls/InlineEditor.h"
 #include "ui/menus/MenuTables.h"
@@ -44,16 +45,7 @@ SearchResultList::SearchResultList(WardrobeSession& session, QWidget* parent)
   m_context.search = &m_session.engine();
   m_context.previews = &m_session.previewThumbnails();
   // Thumbnails arrive on the preview thread; the rows are drawn again on this one.
-  QPointer<QWidget> view(viewport());
-  m_context.thumbnailReady = std::make_shared<const PreviewSink>([view](int32_t) {
-    if (QCoreApplication* app = QCoreApplication::instance())
-      QMetaObject::invokeMethod(
-          app,
-          [view] {
-            if (view) view->update();
-          },
-          Qt::QueuedConnection);
-  });
+  m_context.thumbnailReady = repaintSink(viewport());
   connect(this, &RowList::commandRequested, this, [this](int id) {
     updateActions();
     triggerCommand(this, id);

@@ -98,6 +98,22 @@
         <source>Value</source>
         <translation>Wert</translation>
     </message>
+    <message>
+        <source>Combinations</source>
+        <translation>Kombinationen</translation>
+    </message>
+    <message>
+        <source>Items of the combination</source>
+        <translation>Teile der Kombination</translation>
+    </message>
+    <message>
+        <source>Worn Today</source>
+        <translation>Heute getragen</translation>
+    </message>
+    <message>
+        <source>Records today as a day this item was worn</source>
+        <translation>Trägt heute als Tag ein, an dem dieses Teil getragen wurde</translation>
+    </message>
 </context>
 <context>
     <name>AddToCombination</name>
@@ -118,8 +134,12 @@
 </context>
 <context>
     <name>CombinationRow</name>
+    <message>
+        <source>1 item</source>
+        <translation>1 Teil</translation>
+    </message>
     <message numerus="yes">
-        <source>%n item(s)</source>
+        <source>%n items</source>
         <translation>
             <numerusform>%n Teil</numerusform>
             <numerusform>%n Teile</numerusform>
@@ -880,6 +900,10 @@ So geht es:
     <message>
         <source>Exporting and backing up</source>
         <translation>Exportieren und sichern</translation>
+    </message>
+    <message>
+        <source>Combinations: outfits and what you wore when</source>
+        <translation>Kombinationen: Outfits und was Sie wann getragen haben</translation>
     </message>
     <message>
         <source>Insights: what you own, what you wear, what it cost</source>

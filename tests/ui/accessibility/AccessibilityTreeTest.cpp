@@ -9,6 +9,8 @@
 #include "AccessibilityTestSupport.h"
 #include "FindWidget.h"
 #include "ui/collections/CollectionPane.h"
+#include "ui/combinations/CombinationListView.h"
+#include "ui/combinations/CombinationsView.h"
 #include "ui/frame/MainView.h"
 #include "ui/frame/MainWindow.h"
 #include "ui/session/WardrobeSession.h"
@@ -66,6 +68,22 @@ TEST_F(AccessibilityTest, EveryVisibleControlOnTheHomeAndWardrobePagesHasARoleAn
   collectUnnamed(interfaceOf(m_frame.get()), QStringLiteral("home"), unnamed);
   openCloset();
   collectUnnamed(interfaceOf(m_frame.get()), QStringLiteral("wardrobe"), unnamed);
+  // The combinations view, one combination chosen and its items shown.
+  const auto& shoes = m_frame->wardrobe()->collections().findByName(L"Shoes")->items().items();
+  Combination* evening = m_frame->session().addCombination(L"Evening", {shoes[0].get(), shoes[1].get()});
+  ASSERT_TRUE(evening);
+  WardrobePage* page = m_frame->clientView()->wardrobeView();
+  page->showCombinations(true);
+  page->combinations()->list()->choose(evening);
+  collectUnnamed(interfaceOf(m_frame.get()), QStringLiteral("combinations"), unnamed);
+  QAccessibleInterface* list = find(interfaceOf(m_frame.get()), QAccessible::List, QStringLiteral("Combinations"));
+  ASSERT_TRUE(list);
+  QAccessibleInterface* row = find(list, QAccessible::ListItem, QStringLiteral("Evening"));
+  ASSERT_TRUE(row);
+  EXPECT_EQ(row->text(QAccessible::Description), QStringLiteral("2 items \u00b7 Never worn"));
+  QAccessibleInterface* items = find(interfaceOf(m_frame.get()), QAccessible::List, QStringLiteral("Items of the combination"));
+  ASSERT_TRUE(items);
+  EXPECT_TRUE(find(items, QAccessible::ListItem, QStringLiteral("sandals")));
   EXPECT_TRUE(unnamed.isEmpty()) << "without a name or role:\n  " << unnamed.join(QStringLiteral("\n  ")).toStdString();
 }
 
