@@ -11,7 +11,8 @@
 // all its keys. "results/scroll and click" shows the results of "e"
 // (11,738 rows at 250,000 items), scrolls their list from top to bottom a page at a time, each page
 // painted, then clicks 100 rows across it, each to the list and the
-// details painted.
+// details painted. With BENCH_TELL_LONGEST set, each new longest event
+// handler is printed with its receiver and event type as it happens.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -21,6 +22,9 @@
 #include <algorithm>
 #include <chrono>
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
 #include <memory>
 #include <numeric>
 #include <string>
@@ -59,7 +63,12 @@ class TimedApplication : public QApplication {
     const bool result = QApplication::notify(receiver, event);
     --m_depth;
     const Clock::time_point end = Clock::now();
-    if (outermost && m_timing) m_longest = std::max(m_longest, msBetween(start, end));
+    if (outermost && m_timing && msBetween(start, end) > m_longest) {
+      m_longest = msBetween(start, end);
+      if (std::getenv("BENCH_TELL_LONGEST"))
+        std::fprintf(stderr, "longest so far %.1f ms: %s %s event %d\n", m_longest, receiver->metaObject()->className(),
+                     qPrintable(receiver->objectName()), int(event->type()));
+    }
     if (event->type() == QEvent::Paint && receiver == m_watched) m_lastPaint = end;
     return result;
   }
@@ -163,6 +172,15 @@ void typeText(Window& w, const QString& text, KeyTimes& times) {
   times.longestEvent = std::max(times.longestEvent, w.app->stopTiming());
 }
 
+// The process's peak resident memory so far.
+double peakMiB() {
+  std::ifstream status("/proc/self/status");
+  std::string line;
+  while (std::getline(status, line))
+    if (line.rfind("VmHWM:", 0) == 0) return std::strtod(line.c_str() + 6, nullptr) / 1024;
+  return 0;
+}
+
 double percentile(std::vector<double> values, double share) {
   if (values.empty()) return 0;
   std::sort(values.begin(), values.end());
@@ -181,6 +199,7 @@ void report(benchmark::State& state, const KeyTimes& times) {
   state.counters["all ms p95"] = percentile(times.all, 0.95);
   state.counters["all ms max"] = times.all.empty() ? 0 : *std::max_element(times.all.begin(), times.all.end());
   state.counters["longest event ms"] = times.longestEvent;
+  state.counters["peak MiB"] = peakMiB();
 }
 
 void typeQueries(benchmark::State& state, bool large, std::vector<std::wstring> queries) {

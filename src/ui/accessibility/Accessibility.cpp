@@ -17,6 +17,9 @@
 #include "ui/details/InfoStrip.h"
 #include "ui/details/PhotoPreview.h"
 #include "ui/home/NavigationLink.h"
+#include "ui/insights/InsightsCard.h"
+#include "ui/insights/InsightsCharts.h"
+#include "ui/insights/LeastWornRow.h"
 #include "ui/search/SearchBox.h"
 #include "ui/search/SearchResultsBanner.h"
 #include "ui/viewer/PhotoCanvas.h"
@@ -59,6 +62,7 @@ const char* paneName(const QString& className) {
       {QStringLiteral("tavoro::ui::HeaderBar"), QT_TRANSLATE_NOOP("Accessibility", "Header")},
       {QStringLiteral("tavoro::ui::SuggestionPopup"), QT_TRANSLATE_NOOP("Accessibility", "Search suggestions")},
       {QStringLiteral("tavoro::ui::PhotoViewer"), QT_TRANSLATE_NOOP("Accessibility", "Photo viewer")},
+      {QStringLiteral("tavoro::ui::InsightsView"), QT_TRANSLATE_NOOP("Accessibility", "Insights")},
   };
   const auto found = names.find(className);
   return found == names.end() ? nullptr : found->second;
@@ -116,6 +120,18 @@ QAccessibleInterface* accessibleInterfaceFor(const QString& className, QObject* 
       return preview->item() ? displayName(*preview->item()) : QCoreApplication::translate("Accessibility", "No photo");
     });
   }
+  // The insights: each figure (its card and its chart) reads as its plain
+  // text, made only when a screen reader asks.
+  if (auto* card = qobject_cast<InsightsCard*>(widget))
+    return new DescribedAccessible(card, QAccessible::Grouping, [card] { return card->title(); },
+                                   [card] { return card->plainText(); });
+  if (auto* chart = qobject_cast<InsightsChart*>(widget)) {
+    return new DescribedAccessible(chart, QAccessible::Chart, {}, [chart] {
+      const InsightsCard* card = cardOf(chart);
+      return card ? card->plainText() : QString();
+    });
+  }
+  if (auto* row = qobject_cast<LeastWornRow*>(widget)) return new DescribedAccessible(row, QAccessible::Link, {});
   if (auto* box = qobject_cast<SearchBox*>(widget))
     return new DescribedAccessible(box, QAccessible::Grouping, [] { return QCoreApplication::translate("Accessibility", "Search"); },
                                    [box] { return box->cueText(); });

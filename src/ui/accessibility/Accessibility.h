@@ -1,9 +1,9 @@
 // Screen readers and the program's own controls: installs the factory that
 // gives each control the window draws itself (row lists, tab strip, command
-// bar, links, info strip, hints, photos, panes) an accessible interface with
-// its role, name, state and value, so that assistive technology (AT-SPI on
-// Linux) can name and follow everything in the window. User-interface thread
-// only.
+// bar, links, info strip, hints, photos, panes, the insights' figures) an
+// accessible interface with its role, name, state and value, so that
+// assistive technology (AT-SPI on Linux) can name and follow everything in
+// the window. User-interface thread only.
 #pragma once
 
 class QAccessibleInterface;

@@ -64,6 +64,9 @@ MainWindow::MainWindow()
   setWindowTitle(toQString(programCaption()));
   setWindowIcon(QIcon(resourcePixmap(Picture::ProgramIcon)));
   setAttribute(Qt::WA_OpaquePaintEvent);
+  // Before any control is made: Qt keeps the first accessible interface it
+  // makes for a control, and one made before the factory is Qt's own.
+  installAccessibility();
 
   AppSettings& settings = AppSettings::settings();
   settings.load(toRect(workArea()));
@@ -85,7 +88,6 @@ MainWindow::MainWindow()
   // context menu by Shift+F10 or the menu key, every control named.
   new ContextMenuKeys(this);
   arrangeTabOrder(m_clientView);
-  installAccessibility();
   nameControls(m_clientView);
   // The photos shown belong to the wardrobe that goes.
   connect(m_session.get(), &WardrobeSession::wardrobeAboutToClose, m_viewer, &PhotoViewer::close);

@@ -1,11 +1,13 @@
 #include "ui/insights/InsightsCard.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QLabel>
 #include <QVBoxLayout>
 
+#include "ui/accessibility/Announcements.h"
 #include "ui/common/CommandActions.h"
 #include "ui/common/CommandIds.h"
 #include "ui/common/UiFonts.h"
@@ -35,13 +37,29 @@ void InsightsCard::setBody(QWidget* body) {
   body->setParent(this);
   m_layout->addWidget(body, 1);
   body->setAccessibleName(title());
-  body->setAccessibleDescription(m_text);
+}
+
+void InsightsCard::setPlainText(std::function<QString()> text) {
+  m_source = std::move(text);
+  m_text.reset();
+  textChanged();
 }
 
 void InsightsCard::setPlainText(const QString& text) {
+  m_source = nullptr;
   m_text = text;
-  setAccessibleDescription(text);
-  if (m_body) m_body->setAccessibleDescription(text);
+  textChanged();
+}
+
+void InsightsCard::textChanged() {
+  // Screen readers ask for the new text (the accessible description) when told.
+  QAccessibleEvent changed(this, QAccessible::DescriptionChanged);
+  announce(changed);
+}
+
+const QString& InsightsCard::plainText() const {
+  if (!m_text) m_text = m_source ? m_source() : QString();
+  return *m_text;
 }
 
 QString InsightsCard::title() const {
@@ -49,12 +67,18 @@ QString InsightsCard::title() const {
 }
 
 void InsightsCard::copyAsText() {
-  QApplication::clipboard()->setText(title() + QLatin1Char('\n') + m_text);
+  QApplication::clipboard()->setText(title() + QLatin1Char('\n') + plainText());
 }
 
 void InsightsCard::contextMenuEvent(QContextMenuEvent* event) {
   runCommandMenu(kMenuInsightsCard, this, event->globalPos());
   event->accept();
+}
+
+InsightsCard* cardOf(const QWidget* body) {
+  for (QWidget* parent = body ? body->parentWidget() : nullptr; parent; parent = parent->parentWidget())
+    if (auto* card = qobject_cast<InsightsCard*>(parent)) return card;
+  return nullptr;
 }
 
 }  // namespace tavoro::ui

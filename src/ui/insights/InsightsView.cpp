@@ -41,6 +41,7 @@ InsightsView::InsightsView(WardrobeSession& session, QWidget* parent)
   outer->addWidget(m_scroll);
   m_scroll->setWidgetResizable(true);
   m_scroll->setFrameShape(QFrame::NoFrame);
+  m_scroll->setAccessibleName(tr("Insights"));
   auto* content = new QWidget;
   content->setObjectName(QStringLiteral("InsightsContent"));
   auto* column = new QVBoxLayout(content);
@@ -52,22 +53,29 @@ InsightsView::InsightsView(WardrobeSession& session, QWidget* parent)
   m_summary->setFont(UiFontLarge());
   column->addWidget(m_summary);
 
+  // The charts are made once; a refresh gives them new figures.
   m_collections = new InsightsCard(QStringLiteral("CollectionsCard"), tr("Items per Collection"), content);
+  m_collectionsChart = new InsightsChart(InsightsChart::Kind::kBars);
+  m_collections->setBody(m_collectionsChart);
   column->addWidget(m_collections);
 
   m_values = new InsightsCard(QStringLiteral("TagValuesCard"), tr("Items per Value"), content);
   auto* valuesBody = new QWidget;
-  m_valuesLayout = new QVBoxLayout(valuesBody);
-  m_valuesLayout->setContentsMargins(0, 0, 0, 0);
+  auto* valuesLayout = new QVBoxLayout(valuesBody);
+  valuesLayout->setContentsMargins(0, 0, 0, 0);
   m_tagChooser = new QComboBox(valuesBody);
   m_tagChooser->setObjectName(QStringLiteral("TagChooser"));
   m_tagChooser->setAccessibleName(tr("Tag"));
-  m_valuesLayout->addWidget(m_tagChooser, 0, Qt::AlignLeft);
+  valuesLayout->addWidget(m_tagChooser, 0, Qt::AlignLeft);
+  m_valuesChart = new InsightsChart(InsightsChart::Kind::kDonut, valuesBody);
+  valuesLayout->addWidget(m_valuesChart, 1);
   m_values->setBody(valuesBody);
   column->addWidget(m_values);
   connect(m_tagChooser, &QComboBox::activated, this, [this] { refresh(); });
 
   m_wears = new InsightsCard(QStringLiteral("WearsCard"), tr("Wears per Month"), content);
+  m_wearsChart = new InsightsChart(InsightsChart::Kind::kLine);
+  m_wears->setBody(m_wearsChart);
   column->addWidget(m_wears);
 
   m_leastWorn = new InsightsCard(QStringLiteral("LeastWornCard"), tr("Least Worn"), content);
@@ -171,28 +179,27 @@ void InsightsView::refresh() {
   showCost();
 }
 
+// The plain texts read m_insights when asked for: dropFigures empties it
+// before the model lets go of anything they name.
 void InsightsView::showCollections() {
-  m_collections->setBody(makeCollectionsChart(m_insights));
-  m_collections->setPlainText(collectionsText(m_insights));
+  m_collectionsChart->showCollections(m_insights);
+  m_collections->setPlainText([this] { return collectionsText(m_insights); });
 }
 
 void InsightsView::showValues() {
-  if (m_valuesChart) m_valuesChart->deleteLater();
-  m_valuesChart = nullptr;
+  m_valuesChart->setVisible(m_insights.tag.has_value());
   if (!m_insights.tag) {
     m_values->setPlainText(tr("No tags"));
     return;
   }
-  m_valuesChart = makeTagValuesChart(*m_insights.tag);
+  m_valuesChart->showTagValues(*m_insights.tag);
   m_valuesChart->setAccessibleName(tr("Items per value of \"%1\"").arg(toQString(m_insights.tag->name)));
-  m_valuesLayout->addWidget(m_valuesChart, 1);
-  m_values->setPlainText(tagValuesText(*m_insights.tag));
-  m_valuesChart->setAccessibleDescription(m_values->plainText());
+  m_values->setPlainText([this] { return m_insights.tag ? tagValuesText(*m_insights.tag) : tr("No tags"); });
 }
 
 void InsightsView::showWears() {
-  m_wears->setBody(makeWearsChart(m_insights.wearsByMonth));
-  m_wears->setPlainText(wearsByMonthText(m_insights.wearsByMonth));
+  m_wearsChart->showWears(m_insights.wearsByMonth);
+  m_wears->setPlainText([this] { return wearsByMonthText(m_insights.wearsByMonth); });
 }
 
 void InsightsView::showLeastWorn() {
@@ -204,7 +211,7 @@ void InsightsView::showLeastWorn() {
     m_rowsLayout->addWidget(row);
     m_rows.push_back(row);
   }
-  m_leastWorn->setPlainText(leastWornText(m_insights.leastWorn));
+  m_leastWorn->setPlainText([this] { return leastWornText(m_insights.leastWorn); });
 }
 
 void InsightsView::showCost() {
@@ -216,9 +223,16 @@ void InsightsView::showCost() {
   const auto perWear = [](const PricedItem* priced) {
     return priced->costPerWearCents().value_or(std::numeric_limits<int64_t>::max());
   };
-  std::stable_sort(order.begin(), order.end(),
-                   [&](const PricedItem* a, const PricedItem* b) { return perWear(a) > perWear(b); });
-  if (order.size() > static_cast<size_t>(kCostRowsShown)) order.resize(kCostRowsShown);
+  // Only the rows shown are put in order; ties keep wardrobe order (the
+  // items' order in their vector).
+  const size_t shown = std::min(order.size(), static_cast<size_t>(kCostRowsShown));
+  std::partial_sort(order.begin(), order.begin() + static_cast<std::ptrdiff_t>(shown), order.end(),
+                    [&](const PricedItem* a, const PricedItem* b) {
+                      const int64_t first = perWear(a);
+                      const int64_t second = perWear(b);
+                      return first != second ? first > second : a < b;
+                    });
+  order.resize(shown);
   for (const PricedItem* priced : order) {
     const std::optional<int64_t> each = priced->costPerWearCents();
     auto* row = new QTreeWidgetItem({toQString(priced->item->name()), toQString(priced->collection->name()),
@@ -234,7 +248,8 @@ void InsightsView::showCost() {
                      : tr("Total: %1").arg(priceText(cost.totalCents));
   if (refused > 0) note += QLatin1Char(' ') + tr("%n values not read as a price.", nullptr, refused);
   m_costNote->setText(note);
-  m_cost->setPlainText(costText(cost));
+  // Made only when asked for: a line for every priced item.
+  m_cost->setPlainText([this] { return costText(m_insights.cost); });
 }
 
 void InsightsView::jumpTo(const Item* item) {

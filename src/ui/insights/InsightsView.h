@@ -25,6 +25,7 @@ class Item;
 namespace tavoro::ui {
 
 class InsightsCard;
+class InsightsChart;
 class LeastWornRow;
 class WardrobeSession;
 
@@ -45,6 +46,7 @@ class InsightsView : public QWidget {
   InsightsCard* leastWornCard() const { return m_leastWorn; }
   InsightsCard* costCard() const { return m_cost; }
   QComboBox* tagChooser() const { return m_tagChooser; }
+  InsightsChart* valuesChart() const { return m_valuesChart; }
   const std::vector<LeastWornRow*>& leastWornRows() const { return m_rows; }
   // Whether a change waits to be shown.
   bool isStale() const { return m_stale; }
@@ -74,11 +76,12 @@ class InsightsView : public QWidget {
   QScrollArea* m_scroll;
   QLabel* m_summary;
   InsightsCard* m_collections;
+  InsightsChart* m_collectionsChart;
   InsightsCard* m_values;
   QComboBox* m_tagChooser;
-  QWidget* m_valuesChart = nullptr;
-  QVBoxLayout* m_valuesLayout;
+  InsightsChart* m_valuesChart;
   InsightsCard* m_wears;
+  InsightsChart* m_wearsChart;
   InsightsCard* m_leastWorn;
   QVBoxLayout* m_rowsLayout;
   std::vector<LeastWornRow*> m_rows;

@@ -99,6 +99,10 @@
         <translation>Wert</translation>
     </message>
     <message>
+        <source>Insights</source>
+        <translation>Einblicke</translation>
+    </message>
+    <message>
         <source>Combinations</source>
         <translation>Kombinationen</translation>
     </message>

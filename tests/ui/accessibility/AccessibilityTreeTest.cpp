@@ -84,6 +84,9 @@ TEST_F(AccessibilityTest, EveryVisibleControlOnTheHomeAndWardrobePagesHasARoleAn
   QAccessibleInterface* items = find(interfaceOf(m_frame.get()), QAccessible::List, QStringLiteral("Items of the combination"));
   ASSERT_TRUE(items);
   EXPECT_TRUE(find(items, QAccessible::ListItem, QStringLiteral("sandals")));
+  // The insights view, every figure shown.
+  page->showInsights(true);
+  collectUnnamed(interfaceOf(m_frame.get()), QStringLiteral("insights"), unnamed);
   EXPECT_TRUE(unnamed.isEmpty()) << "without a name or role:\n  " << unnamed.join(QStringLiteral("\n  ")).toStdString();
 }
 
