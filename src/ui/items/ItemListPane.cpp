@@ -319,20 +319,24 @@ void ItemListPane::onPhotosChecked(const std::vector<ThumbnailRequest>& present,
   if (missing.empty()) return;
   const std::unordered_set<int32_t> gone(missing.begin(), missing.end());
   std::vector<int> rows;
-  for (int row = 0; row < entryCount(); ++row) {
-    const int32_t number = m_model->entry(row).number;
-    if (!gone.count(number)) continue;
-    m_thumbnails->forget(number);
-    m_waiting.erase(number);
-    rows.push_back(row);
-  }
+  for (int row = 0; row < entryCount(); ++row)
+    if (gone.count(m_model->entry(row).number)) rows.push_back(row);
   if (rows.empty()) return;
   // An entry whose photo is missing goes, as if it had never been made.
+  dropEntries(rows);
+  updateActions();
+}
+
+void ItemListPane::dropEntries(const std::vector<int>& rows) {
+  for (const int row : rows) {
+    const int32_t number = m_model->entry(row).number;
+    m_thumbnails->forget(number);
+    m_waiting.erase(number);
+  }
   m_quiet = true;
   m_model->removeEntries(rows);
   m_quiet = false;
   forwardSelection();
-  updateActions();
 }
 
 void ItemListPane::clearEntries() {
@@ -382,20 +386,10 @@ void ItemListPane::refreshCollectionName() {
 
 void ItemListPane::onItemsAboutToBeRemoved(const std::vector<Item*>& items) {
   std::vector<int> rows;
-  for (Item* item : items) {
-    const int row = m_model->rowOfItem(item);
-    if (row < 0) continue;
-    const int32_t number = m_model->entry(row).number;
-    m_thumbnails->forget(number);
-    m_waiting.erase(number);
-    rows.push_back(row);
-  }
-  if (rows.empty()) return;
+  for (Item* item : items)
+    if (const int row = m_model->rowOfItem(item); row >= 0) rows.push_back(row);
   // The entries go before their items, so that nothing paints an item gone.
-  m_quiet = true;
-  m_model->removeEntries(rows);
-  m_quiet = false;
-  forwardSelection();
+  if (!rows.empty()) dropEntries(rows);
 }
 
 void ItemListPane::onItemRenamed(Item* item) { m_model->refreshRow(m_model->rowOfItem(item)); }

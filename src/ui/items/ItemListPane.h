@@ -124,6 +124,8 @@ class ItemListPane : public QWidget {
   void fillLarge();
   void onPhotosChecked(const std::vector<ThumbnailRequest>& present, const std::vector<int32_t>& missing);
   void clearEntries();
+  // Takes the entries of these rows out of the list, their thumbnails with them.
+  void dropEntries(const std::vector<int>& rows);
   // Refresh: the session makes every thumbnail anew, and the pane fills again.
   void refreshCommand();
   void refresh();

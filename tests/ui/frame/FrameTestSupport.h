@@ -36,6 +36,9 @@ class MainWindow;
 
 // Runs action on the next modal dialog of type Dialog once its event loop
 // runs. Gives up (failing the test) when none appears within five seconds.
+// A dialog still open ten seconds after its action (keys that missed it, an
+// assertion that left the action early) fails the test and is closed, so
+// that its event loop ends instead of waiting for ever.
 template <typename Dialog>
 void onNextDialog(std::function<void(Dialog&)> action) {
   auto* timer = new QTimer;
@@ -45,6 +48,11 @@ void onNextDialog(std::function<void(Dialog&)> action) {
       timer->stop();
       timer->deleteLater();
       action(*dialog);
+      QTimer::singleShot(10000, dialog, [dialog] {
+        if (!dialog->isVisible()) return;
+        ADD_FAILURE() << "the dialog was still open ten seconds after its action";
+        dialog->close();
+      });
     } else if (deadline->hasExpired()) {
       timer->stop();
       timer->deleteLater();
