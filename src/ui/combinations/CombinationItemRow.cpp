@@ -3,6 +3,7 @@
 #include <QPainter>
 
 #include "ui/combinations/CombinationRowLook.h"
+#include "ui/search/SearchResultRow.h"
 #include "ui/common/CoreTexts.h"
 #include "ui/common/UiFonts.h"
 #include "ui/search/ResultThumbnail.h"
@@ -11,7 +12,7 @@
 namespace tavoro::ui {
 
 void CombinationItemRow::paint(QPainter& painter, const QRect& rect, const State& state) const {
-  paintCombinationRowBackground(painter, rect, state);
+  paintResultRowBackground(painter, rect, state);
   const QRect box(rect.left() + 13, rect.top() + (rect.height() - 40) / 2, 55, 40);
   if (m_thumbnail.isNull() && m_context.previews) {
     if (std::optional<QImage> image = resultThumbnail(*m_context.previews, *m_item, m_context.thumbnailReady))

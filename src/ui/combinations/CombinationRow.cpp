@@ -5,6 +5,7 @@
 
 #include "ui/combinations/CombinationCollage.h"
 #include "ui/combinations/CombinationRowLook.h"
+#include "ui/search/SearchResultRow.h"
 #include "ui/combinations/WearText.h"
 #include "ui/common/QtText.h"
 #include "ui/common/UiFonts.h"
@@ -24,7 +25,7 @@ QString itemCount(const Combination& combination) {
 }  // namespace
 
 void CombinationRow::paint(QPainter& painter, const QRect& rect, const State& state) const {
-  paintCombinationRowBackground(painter, rect, state);
+  paintResultRowBackground(painter, rect, state);
   const QRect box(rect.left() + 14, rect.top() + (rect.height() - kCollageSize) / 2, kCollageSize, kCollageSize);
   if (m_collage.isNull() && m_context.previews) {
     bool complete = false;

@@ -66,7 +66,7 @@ void SearchResultRow::paintThumbnail(QPainter& painter, const QRect& box) const 
                      box.top() + (box.height() - m_thumbnail.height()) / 2, m_thumbnail);
 }
 
-void SearchResultRow::paint(QPainter& painter, const QRect& rect, const State& state) const {
+void paintResultRowBackground(QPainter& painter, const QRect& rect, const ListBoxRow::State& state) {
   painter.fillRect(rect, Qt::white);
   const QRect picture(rect.left() + 8, rect.top(), rect.width() - 16, rect.height() - 1);
   Picture background = Picture::None;
@@ -76,6 +76,10 @@ void SearchResultRow::paint(QPainter& painter, const QRect& rect, const State& s
     background = Picture::SearchResultHover;
   if (background != Picture::None) drawNinePart(painter, picture, resourcePixmap(background), kPictureEdge);
   painter.fillRect(QRect(rect.left() + 8, rect.bottom(), rect.width() - 16, 1), kLine);
+}
+
+void SearchResultRow::paint(QPainter& painter, const QRect& rect, const State& state) const {
+  paintResultRowBackground(painter, rect, state);
   if (!m_result.item) return;
 
   paintThumbnail(painter, QRect(rect.left() + 13, bandTop(rect), 55, kBand));

@@ -27,6 +27,10 @@ struct ResultRowContext {
   std::shared_ptr<const PreviewSink> thumbnailReady;  // told when a thumbnail arrives
 };
 
+// A result row's background (the pictures of a selected or hot row) and its
+// bottom line; the combinations view draws its rows on the same.
+void paintResultRowBackground(QPainter& painter, const QRect& rect, const ListBoxRow::State& state);
+
 class SearchResultRow : public ListBoxRow {
  public:
   static constexpr int kHeight = 49;
